@@ -1,0 +1,311 @@
+#include "cli/ToolCommands.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/DayDate.h"
+#include "core/StringIds.h"
+#include "core/StringTable.h"
+#include "reports/TextExport.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace belvane {
+
+namespace {
+
+// Keys in the order they are documented, not sorted.
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view kToolName = "belvane-tool";
+
+// A message of the built-in set with every "%1" replaced by `path`.
+std::string Message(int id, std::string_view path = {}) {
+    std::string text = CStringTable::Builtin().Get(id);
+    for (std::size_t p = text.find("%1"); p != std::string::npos;
+         p = text.find("%1", p + path.size()))
+        text.replace(p, 2, path);
+    return text;
+}
+
+int Fail(std::ostream& err, int id, std::string_view path = {}) {
+    err << Message(id, path) << '\n';
+    return kExitFailure;
+}
+
+int UsageError(std::ostream& err, std::string_view reason) {
+    err << kToolName << ": " << reason << '\n';
+    PrintUsage(err);
+    return kExitUsage;
+}
+
+struct CommandLine {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string, std::less<>> options;
+    bool help = false;
+};
+
+// Splits a command's arguments into positionals and the options of `valued`
+// ("--name VALUE" or "--name=VALUE"). "--" ends the options, so that a file
+// whose name starts with '-' can still be named. Returns a reason on failure.
+std::string Parse(std::span<const std::string> args, std::span<const std::string_view> valued,
+                  CommandLine& cl) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            cl.positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            cl.help = true;
+            continue;
+        }
+        const std::size_t eq = arg.find('=');
+        const std::string name = arg.substr(0, eq);
+        bool known = false;
+        for (const std::string_view v : valued)
+            known = known || name == v;
+        if (!known)
+            return "unknown option " + name;
+        if (eq != std::string::npos)
+            cl.options[name] = arg.substr(eq + 1);
+        else if (i + 1 < args.size())
+            cl.options[name] = args[++i];
+        else
+            return "option " + name + " needs a value";
+    }
+    return {};
+}
+
+// Parses and checks the number of positionals. Returns -1 when the command is
+// to run, else the exit code (usage printed).
+int ParseCommand(std::span<const std::string> args, std::string_view command,
+                 std::size_t positionals, std::span<const std::string_view> valued, CommandLine& cl,
+                 std::ostream& out, std::ostream& err) {
+    const std::string reason = Parse(args, valued, cl);
+    if (!reason.empty())
+        return UsageError(err, reason);
+    if (cl.help) {
+        PrintUsage(out);
+        return kExitOk;
+    }
+    if (cl.positional.size() != positionals)
+        return UsageError(err, std::string(command) + ": wrong number of arguments");
+    return -1;
+}
+
+// Loads `path` into `doc`, or reports why not on `err`.
+bool Load(CBelvaneDoc& doc, const std::string& path, std::ostream& err, LoadResult& result) {
+    result = doc.OnOpenDocument(path);
+    switch (result.status) {
+        case LoadStatus::Ok:
+            return true;
+        case LoadStatus::Unreadable:
+            Fail(err, ids::kMsgUnreadable);
+            break;
+        case LoadStatus::Damaged:
+            Fail(err, ids::kMsgDamaged, path);
+            break;
+        case LoadStatus::CannotOpen:
+            Fail(err, ids::kMsgOpenFailed, path);
+            break;
+    }
+    return false;
+}
+
+Json DateJson(DayDate date) {
+    if (date == 0)
+        return nullptr;
+    const CivilDate d = ToCivil(date);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+Json InfoJson(const CRegistre& reg, const LoadResult& loaded) {
+    const CPolice& font = reg.m_police;
+    Json j;
+    j["format"] = FormatName(loaded.format);
+    j["version"] = loaded.version;
+    j["backup"] = reg.m_bBackup;
+    j["widths"] = reg.m_largeurs;
+    j["columns"] = reg.m_colonnes;
+    j["font"] = {{"face", font.Face()},           {"height", font.HeightTenths()},
+                 {"weight", font.Weight()},       {"italic", font.Italic()},
+                 {"underline", font.Underline()}, {"strikeout", font.StrikeOut()},
+                 {"charset", font.CharSet()},     {"pitchAndFamily", font.PitchAndFamily()}};
+    j["colors"] = reg.m_couleurs;
+    j["summary"] = {{"bank", reg.m_banque},          {"branch", reg.m_agence},
+                    {"account", reg.m_numeroCompte}, {"cards", reg.m_cartes},
+                    {"holders", reg.m_titulaires},   {"annotations", reg.m_annotations}};
+    j["initialAmount"] = reg.m_montantInitial;
+
+    Json& lines = j["lines"] = Json::array();
+    for (const CLigne& l : reg.m_lignes)
+        lines.push_back({{"issue", DateJson(l.m_dateEmission)},
+                         {"statement", DateJson(l.m_dateReleve)},
+                         {"validity", DateJson(l.m_dateValidite)},
+                         {"amount", l.m_montant},
+                         {"reference", l.m_reference},
+                         {"payment", l.m_paiement},
+                         {"category", l.m_rubrique},
+                         {"subcategory", l.m_sousRubrique},
+                         {"payee", l.m_beneficiaire},
+                         {"observation", l.m_observation}});
+
+    Json& methods = j["paymentMethods"] = Json::array();
+    for (const CPaiement& p : reg.m_paiements)
+        methods.push_back({{"name", p.m_nom},
+                           {"method", p.m_methode},
+                           {"param1", p.m_donnee1},
+                           {"param2", p.m_donnee2}});
+
+    Json& movements = j["movements"] = Json::array();
+    for (const CMouvementAuto& m : reg.m_mouvements)
+        movements.push_back({{"title", m.m_titre},
+                             {"next", DateJson(m.m_prochaineDate)},
+                             {"months", m.m_nbMois},
+                             {"day", m.m_jour},
+                             {"payment", m.m_paiement},
+                             {"amount", m.m_montant},
+                             {"category", m.m_rubrique},
+                             {"subcategory", m.m_sousRubrique},
+                             {"payee", m.m_beneficiaire},
+                             {"observation", m.m_observation}});
+
+    Json& categories = j["categories"] = Json::array();
+    for (const CRubrique& r : reg.m_rubriques) {
+        Json subs = Json::array();
+        for (const CSousRubrique& s : r.m_sousRubriques)
+            subs.push_back({{"name", s.m_nom}, {"initialAmount", s.m_montantInitial}});
+        categories.push_back(
+            {{"name", r.m_nom}, {"initialAmount", r.m_montantInitial}, {"subcategories", subs}});
+    }
+
+    Json& payees = j["payees"] = Json::array();
+    for (const CBeneficiaire& b : reg.m_beneficiaires)
+        payees.push_back({{"name", b.m_nom}, {"phone", b.m_telephone}, {"address", b.m_adresse}});
+    return j;
+}
+
+bool Save(CBelvaneDoc& doc, const std::string& path, std::ostream& err) {
+    std::string error;
+    if (doc.OnSaveDocument(path, nullptr, error))
+        return true;
+    Fail(err, ids::kMsgSaveFailed, path);
+    return false;
+}
+
+}  // namespace
+
+void PrintUsage(std::ostream& os) {
+    const CStringTable& s = CStringTable::Builtin();
+    os << "Usage: " << kToolName << " COMMAND ARGUMENTS\n"
+       << "  info FILE        print the register FILE as JSON\n"
+       << "  convert IN OUT   write the register IN to OUT in the current format\n"
+       << "  new OUT          write a new, empty register to OUT\n"
+       << "  export FILE OUT [--date-format FMT] [--decimal SYMBOL]\n"
+       << "                   write the lines of FILE to OUT as tab-separated text\n"
+       << "                   (defaults: FMT \"" << s.Get(ids::kDateFormatDefault)
+       << "\", SYMBOL \"" << s.Get(ids::kDecimalSymbolDefault) << "\")\n"
+       << "Exit status: 0 done, 1 a file could not be read or written, 2 usage error.\n";
+}
+
+int CommandInfo(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "info", 1, {}, cl, out, err); rc >= 0)
+        return rc;
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, cl.positional[0], err, loaded))
+        return kExitFailure;
+    // A stray invalid byte in a text must not abort the dump.
+    out << InfoJson(doc.Registre(), loaded)
+               .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+        << '\n';
+    return kExitOk;
+}
+
+int CommandConvert(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "convert", 2, {}, cl, out, err); rc >= 0)
+        return rc;
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, cl.positional[0], err, loaded))
+        return kExitFailure;
+    return Save(doc, cl.positional[1], err) ? kExitOk : kExitFailure;
+}
+
+int CommandNew(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "new", 1, {}, cl, out, err); rc >= 0)
+        return rc;
+    CBelvaneDoc doc;
+    return Save(doc, cl.positional[0], err) ? kExitOk : kExitFailure;
+}
+
+int CommandExport(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    static constexpr std::string_view kDateFormat = "--date-format";
+    static constexpr std::string_view kDecimal = "--decimal";
+    static constexpr std::string_view kValued[] = {kDateFormat, kDecimal};
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "export", 2, kValued, cl, out, err); rc >= 0)
+        return rc;
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, cl.positional[0], err, loaded))
+        return kExitFailure;
+
+    // Without a settings store the document starts with the built-in defaults.
+    auto option = [&](std::string_view name, const std::string& fallback) {
+        const auto it = cl.options.find(name);
+        return it != cl.options.end() ? it->second : fallback;
+    };
+    doc.SetFormatSettings(option(kDateFormat, doc.GetDateFormat()),
+                          option(kDecimal, doc.GetDecimalSymbol()));
+
+    const std::string& path = cl.positional[1];
+    switch (ExportTextFile(doc, path)) {
+        case ExportStatus::Ok:
+            return kExitOk;
+        case ExportStatus::CannotOpen:
+            return Fail(err, ids::kMsgExportOpenError);
+        case ExportStatus::WriteFailed:
+            return Fail(err, ids::kMsgSaveFailed, path);
+    }
+    return kExitFailure;
+}
+
+int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    if (args.empty())
+        return UsageError(err, "no command given");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h") {
+        PrintUsage(out);
+        return kExitOk;
+    }
+    using Command = int (*)(std::span<const std::string>, std::ostream&, std::ostream&);
+    static const std::map<std::string_view, Command> kCommands = {
+        {"info", CommandInfo},
+        {"convert", CommandConvert},
+        {"new", CommandNew},
+        {"export", CommandExport},
+    };
+    const auto it = kCommands.find(command);
+    if (it == kCommands.end())
+        return UsageError(err, "unknown command " + command);
+    return it->second(args.subspan(1), out, err);
+}
+
+}  // namespace belvane

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+
+// The commands of belvane-tool, callable in-process. Each takes the arguments
+// that follow its command word, writes its result to `out` and its messages to
+// `err`, and returns the process exit code.
+namespace belvane {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;  // a file could not be read or written
+inline constexpr int kExitUsage = 2;    // the command line itself is wrong
+
+// The whole command line after the program name: the command word, then its
+// arguments. "--help" prints the usage on `out` and succeeds.
+int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// info FILE: the register as JSON.
+int CommandInfo(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// convert IN OUT: any version in, the current format out.
+int CommandConvert(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// new OUT: an empty register.
+int CommandNew(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// export FILE OUT [--date-format FMT] [--decimal SYMBOL]: the tab-separated text.
+int CommandExport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+void PrintUsage(std::ostream& os);
+
+}  // namespace belvane

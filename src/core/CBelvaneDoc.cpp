@@ -1,0 +1,562 @@
+#include "core/CBelvaneDoc.h"
+
+#include "core/IDocObserver.h"
+#include "core/SafeFile.h"
+#include "core/SettingsStore.h"
+#include "core/StringIds.h"
+#include "core/StringTable.h"
+#include "core/Text.h"
+#include "core/ValueFormat.h"
+#include "maintenance/BackupRegistration.h"
+#include "rules/ValidityDate.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace belvane {
+
+namespace {
+
+constexpr std::string_view kModifiedMark = " *";
+
+// Field `n` (0-based) of a text whose fields are separated by '\n'.
+std::string NthField(std::string_view s, int n) {
+    for (int i = 0; i < n; ++i) {
+        const std::size_t nl = s.find('\n');
+        if (nl == std::string_view::npos)
+            return {};
+        s.remove_prefix(nl + 1);
+    }
+    return std::string(s.substr(0, s.find('\n')));
+}
+
+bool IsTextColumn(int column) {
+    return column == kColReference || column == kColPaiement || column == kColRubrique ||
+           column == kColSousRubrique || column == kColBeneficiaire || column == kColObservation;
+}
+
+int WidthIndexOf(int column) {
+    switch (column) {
+        case kColReference:
+            return kWidthReference;
+        case kColPaiement:
+            return kWidthPaiement;
+        case kColRubrique:
+            return kWidthRubrique;
+        case kColSousRubrique:
+            return kWidthSousRubrique;
+        case kColBeneficiaire:
+            return kWidthBeneficiaire;
+        default:
+            return kWidthObservation;
+    }
+}
+
+}  // namespace
+
+CBelvaneDoc::CBelvaneDoc(const ISettingsStore* settings, const Clock& clock)
+    : m_clock(&clock), m_strings(&CStringTable::Builtin()) {
+    const std::string decimal = m_strings->Get(ids::kDecimalSymbolDefault);
+    const std::string format = m_strings->Get(ids::kDateFormatDefault);
+    m_decimalSymbol =
+        settings ? settings->GetString("Settings", "DecimalSymbol", decimal) : decimal;
+    m_dateFormat = settings ? settings->GetString("Settings", "DateFormat", format) : format;
+    OnNewDocument();
+}
+
+void CBelvaneDoc::AddObserver(IDocObserver* observer) {
+    if (observer &&
+        std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void CBelvaneDoc::RemoveObserver(IDocObserver* observer) {
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer),
+                      m_observers.end());
+}
+
+template <class F>
+void CBelvaneDoc::Notify(F f) {
+    // A copy: an observer may remove itself while being told.
+    const std::vector<IDocObserver*> observers = m_observers;
+    for (IDocObserver* o : observers)
+        f(*o);
+}
+
+// --- life cycle -------------------------------------------------------------
+
+void CBelvaneDoc::ResetTransientState() {
+    m_bJustLoaded = false;
+    m_bModeReleve = false;
+    m_dateModeReleve = ToDayDate(m_clock->Today());
+    m_undoAction = kUndoNone;
+    m_undoIndex = 0;
+    m_undoIndex2 = 0;
+    m_undoLigne = CLigne();
+}
+
+void CBelvaneDoc::OnNewDocument() {
+    ResetTransientState();
+    CRegistre::Reset();
+    m_pathName.clear();
+    m_bModified = false;
+    m_title = NthField(m_strings->Get(ids::kDocumentType), 1);
+    Notify([&](IDocObserver& o) {
+        o.OnStatementMode(0);
+        o.OnBackupFlag(m_bBackup);
+        o.OnResetDisplay();
+        o.OnTitleChanged();
+    });
+}
+
+LoadResult CBelvaneDoc::OnOpenDocument(const std::string& path) {
+    ByteBuffer bytes;
+    std::string error;
+    if (!ReadWholeFile(path, bytes, error)) {
+        // Nothing was read: the register in memory stays as it was.
+        LoadResult result;
+        result.status = LoadStatus::CannotOpen;
+        result.detail = error;
+        return result;
+    }
+    LoadResult result = LoadFromBytes(bytes);
+    if (result.Ok()) {
+        m_pathName = std::filesystem::absolute(path).lexically_normal().string();
+        SetTitle(std::filesystem::path(path).filename().string());
+    }
+    return result;
+}
+
+LoadResult CBelvaneDoc::LoadFromBytes(std::span<const std::uint8_t> bytes) {
+    // Read into a fresh register holding the display settings a legacy file keeps;
+    // the document takes it only when the whole file was read.
+    CRegistre loaded;
+    loaded.m_colonnes = m_colonnes;
+    loaded.m_largeurs[kWidthObservation] = m_largeurs[kWidthObservation];
+    loaded.m_police = m_police;
+    LoadResult result = ReadRegister(bytes, loaded);
+    if (!result.Ok()) {
+        OnNewDocument();
+        return result;
+    }
+    ResetTransientState();
+    static_cast<CRegistre&>(*this) = std::move(loaded);
+    m_bJustLoaded = true;
+    m_bModified = false;
+    Notify([&](IDocObserver& o) {
+        o.OnStatementMode(0);
+        o.OnBackupFlag(m_bBackup);
+        o.OnResetDisplay();
+    });
+    return result;
+}
+
+bool CBelvaneDoc::OnSaveDocument(const std::string& path, ISettingsStore* backupSettings,
+                                 std::string& error) {
+    if (!WriteFileAtomically(path, SaveToBytes(), error))
+        return false;
+    const std::string full = std::filesystem::absolute(path).lexically_normal().string();
+    if (m_bBackup && backupSettings)
+        RegisterForBackup(*backupSettings, full);
+    m_pathName = full;
+    m_title = std::filesystem::path(path).filename().string();
+    m_bModified = false;
+    Notify([](IDocObserver& o) { o.OnTitleChanged(); });
+    return true;
+}
+
+void CBelvaneDoc::SetTitle(std::string title) {
+    m_title = std::move(title);
+    if (m_bModified && !m_title.ends_with(kModifiedMark))
+        m_title += kModifiedMark;
+    Notify([](IDocObserver& o) { o.OnTitleChanged(); });
+}
+
+void CBelvaneDoc::SetModifiedFlag(bool modified) {
+    m_bModified = modified;
+    // Only a mark at the end is ours: a file name may itself hold " *".
+    const bool marked = m_title.ends_with(kModifiedMark);
+    if (modified && !marked)
+        m_title += kModifiedMark;
+    else if (!modified && marked)
+        m_title.resize(m_title.size() - kModifiedMark.size());
+    else
+        return;
+    Notify([](IDocObserver& o) { o.OnTitleChanged(); });
+}
+
+bool CBelvaneDoc::TakeJustLoaded() {
+    const bool was = m_bJustLoaded;
+    m_bJustLoaded = false;
+    return was;
+}
+
+// --- conversions ------------------------------------------------------------
+
+void CBelvaneDoc::SetFormatSettings(std::string dateFormat, std::string decimalSymbol) {
+    m_dateFormat = std::move(dateFormat);
+    m_decimalSymbol = std::move(decimalSymbol);
+}
+
+std::string CBelvaneDoc::FormatAmount(Amount amount, bool withSign, int width) const {
+    return belvane::FormatAmount(amount, withSign, width, m_decimalSymbol);
+}
+
+std::string CBelvaneDoc::FormatDate(DayDate date) const {
+    return belvane::FormatDate(date, m_dateFormat);
+}
+
+DayDate CBelvaneDoc::ParseDate(std::string_view text, bool past) const {
+    return belvane::ParseDate(text, past, m_dateFormat, m_clock->Today());
+}
+
+// --- lines ------------------------------------------------------------------
+
+int CBelvaneDoc::InsertLineByDate(const CLigne& line) {
+    // After every line of the same date: equal dates keep the order of entry.
+    int p = GetLineCount();
+    while (p > 0 && m_lignes[p - 1].m_dateEmission > line.m_dateEmission)
+        --p;
+    // Grow by an eighth (4 to 1024 records) rather than doubling a store that may
+    // hold hundreds of thousands of lines.
+    if (m_lignes.size() == m_lignes.capacity())
+        m_lignes.reserve(m_lignes.size() + std::clamp<std::size_t>(m_lignes.size() / 8, 4, 1024));
+    m_lignes.insert(m_lignes.begin() + p, line);
+    return p;
+}
+
+int CBelvaneDoc::AddLine(const CLigne& line) {
+    const int p = InsertLineByDate(line);
+    m_undoAction = kUndoAdded;
+    m_undoIndex2 = p;
+    SetModifiedFlag(true);
+    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    return p;
+}
+
+void CBelvaneDoc::DeleteLine(int index) {
+    m_undoAction = kUndoDeleted;
+    m_undoIndex = index;
+    m_undoLigne = m_lignes[index];
+    m_lignes.erase(m_lignes.begin() + index);
+    SetModifiedFlag(true);
+    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+}
+
+int CBelvaneDoc::ReplaceLine(int index, const CLigne& line) {
+    m_undoAction = kUndoChanged;
+    m_undoIndex = index;
+    m_undoLigne = m_lignes[index];
+    if (line.m_dateEmission == m_lignes[index].m_dateEmission) {
+        m_lignes[index] = line;
+        m_undoIndex2 = index;
+    } else {
+        m_lignes.erase(m_lignes.begin() + index);
+        m_undoIndex2 = InsertLineByDate(line);
+    }
+    SetModifiedFlag(true);
+    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    return m_undoIndex2;
+}
+
+void CBelvaneDoc::SetLineStatement(int index, DayDate date) {
+    m_undoAction = kUndoChanged;
+    m_undoIndex = m_undoIndex2 = index;
+    m_undoLigne = m_lignes[index];
+    m_lignes[index].m_dateReleve = date;
+    SetModifiedFlag(true);
+    Notify([&](IDocObserver& o) { o.OnLineChanged(index); });
+}
+
+bool CBelvaneDoc::Undo() {
+    // An undo state that no longer fits the store is forgotten, never applied.
+    const int n = GetLineCount();
+    const bool fits = (m_undoAction == kUndoDeleted && m_undoIndex >= 0 && m_undoIndex <= n) ||
+                      (m_undoAction == kUndoChanged && m_undoIndex2 >= 0 && m_undoIndex2 < n &&
+                       m_undoIndex >= 0 && m_undoIndex < n) ||
+                      (m_undoAction == kUndoAdded && m_undoIndex2 >= 0 && m_undoIndex2 < n);
+    if (!fits) {
+        m_undoAction = kUndoNone;
+        return false;
+    }
+    switch (m_undoAction) {
+        case kUndoDeleted:
+            m_lignes.insert(m_lignes.begin() + m_undoIndex, m_undoLigne);
+            m_undoAction = kUndoAdded;
+            m_undoIndex2 = m_undoIndex;
+            break;
+        case kUndoChanged: {
+            CLigne current = m_lignes[m_undoIndex2];
+            m_lignes.erase(m_lignes.begin() + m_undoIndex2);
+            m_lignes.insert(m_lignes.begin() + m_undoIndex, m_undoLigne);
+            m_undoLigne = std::move(current);
+            std::swap(m_undoIndex, m_undoIndex2);
+            break;
+        }
+        case kUndoAdded:
+            m_undoLigne = m_lignes[m_undoIndex2];
+            m_lignes.erase(m_lignes.begin() + m_undoIndex2);
+            m_undoAction = kUndoDeleted;
+            m_undoIndex = m_undoIndex2;
+            break;
+        default:
+            return false;
+    }
+    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    return true;
+}
+
+void CBelvaneDoc::SetLineRubrique(int index, std::string rubrique) {
+    m_lignes[index].m_rubrique = std::move(rubrique);
+}
+
+void CBelvaneDoc::SetLineSousRubrique(int index, std::string sousRubrique) {
+    m_lignes[index].m_sousRubrique = std::move(sousRubrique);
+}
+
+// --- reference lists --------------------------------------------------------
+
+int CBelvaneDoc::AddPaiement(const CPaiement& paiement) {
+    const int i = CRegistre::AddPaiement(paiement);
+    SetModifiedFlag(true);
+    return i;
+}
+
+void CBelvaneDoc::DeletePaiement(int i) {
+    m_paiements.erase(m_paiements.begin() + i);
+    SetModifiedFlag(true);
+}
+
+int CBelvaneDoc::FindPaiement(std::string_view nom) const {
+    if (nom.empty())
+        return -1;
+    for (int i = 0; i < GetPaiementCount(); ++i)
+        if (text::EqualsNoCase(m_paiements[i].m_nom, nom))
+            return i;
+    return -1;
+}
+
+int CBelvaneDoc::AddMouvement(const CMouvementAuto& mouvement) {
+    const int i = CRegistre::AddMouvement(mouvement);
+    SetModifiedFlag(true);
+    return i;
+}
+
+void CBelvaneDoc::DeleteMouvement(int i) {
+    m_mouvements.erase(m_mouvements.begin() + i);
+    SetModifiedFlag(true);
+}
+
+void CBelvaneDoc::InsertRubrique(int i, const CRubrique& rubrique) {
+    m_rubriques.insert(m_rubriques.begin() + i, rubrique);
+    SetModifiedFlag(true);
+}
+
+void CBelvaneDoc::DeleteRubrique(int i) {
+    m_rubriques.erase(m_rubriques.begin() + i);
+    SetModifiedFlag(true);
+}
+
+int CBelvaneDoc::FindRubrique(std::string_view nom) const {
+    const int n = GetRubriqueCount();
+    if (nom.empty())
+        return n;
+    for (int i = 0; i < n; ++i)
+        if (text::EqualsNoCase(m_rubriques[i].m_nom, nom))
+            return i;
+    return n;
+}
+
+int CBelvaneDoc::GetSousRubriqueCount(std::string_view rubrique) const {
+    const int i = FindRubrique(rubrique);
+    return i < GetRubriqueCount() ? m_rubriques[i].GetNbSousRubriques() : 0;
+}
+
+const std::string& CBelvaneDoc::GetSousRubriqueName(std::string_view rubrique, int j) const {
+    static const std::string kNone;
+    const int i = FindRubrique(rubrique);
+    if (i >= GetRubriqueCount() || j < 0 || j >= m_rubriques[i].GetNbSousRubriques())
+        return kNone;
+    return m_rubriques[i].GetNomSousRubrique(j);
+}
+
+void CBelvaneDoc::InsertSousRubrique(int i, int j, const CSousRubrique& sousRubrique) {
+    m_rubriques[i].InsertSousRubrique(j, sousRubrique);
+    SetModifiedFlag(true);
+}
+
+void CBelvaneDoc::DeleteSousRubrique(int i, int j) {
+    m_rubriques[i].RemoveSousRubrique(j);
+    SetModifiedFlag(true);
+}
+
+void CBelvaneDoc::InsertBeneficiaire(int i, const CBeneficiaire& beneficiaire) {
+    m_beneficiaires.insert(m_beneficiaires.begin() + i, beneficiaire);
+    SetModifiedFlag(true);
+}
+
+void CBelvaneDoc::DeleteBeneficiaire(int i) {
+    m_beneficiaires.erase(m_beneficiaires.begin() + i);
+    SetModifiedFlag(true);
+}
+
+void CBelvaneDoc::GetResume(std::string& banque, std::string& agence, std::string& numeroCompte,
+                            std::string& cartes, std::string& titulaires,
+                            std::string& annotations) const {
+    banque = m_banque;
+    agence = m_agence;
+    numeroCompte = m_numeroCompte;
+    cartes = m_cartes;
+    titulaires = m_titulaires;
+    annotations = m_annotations;
+}
+
+void CBelvaneDoc::SetResume(std::string banque, std::string agence, std::string numeroCompte,
+                            std::string cartes, std::string titulaires, std::string annotations) {
+    m_banque = std::move(banque);
+    m_agence = std::move(agence);
+    m_numeroCompte = std::move(numeroCompte);
+    m_cartes = std::move(cartes);
+    m_titulaires = std::move(titulaires);
+    m_annotations = std::move(annotations);
+}
+
+DayDate CBelvaneDoc::GetValidityDate(DayDate dateEmission, std::string_view paiement,
+                                     bool credit) const {
+    if (dateEmission == 0)
+        return 0;
+    const int i = FindPaiement(paiement);
+    return i < 0 ? dateEmission : ComputeValidityDate(m_paiements[i], dateEmission, credit);
+}
+
+// --- statement mode, backup, display ----------------------------------------
+
+void CBelvaneDoc::SetStatementMode(bool on, DayDate date) {
+    m_bModeReleve = on;
+    if (on)
+        m_dateModeReleve = date;
+    Notify([&](IDocObserver& o) { o.OnStatementMode(on ? m_dateModeReleve : 0); });
+}
+
+void CBelvaneDoc::ToggleBackup() {
+    m_bBackup = !m_bBackup;
+    Notify([&](IDocObserver& o) { o.OnBackupFlag(m_bBackup); });
+    SetModifiedFlag(true);
+}
+
+void CBelvaneDoc::SetDisplay(std::vector<std::uint8_t> columns, const std::array<int, 6>& widths,
+                             const CPolice& font, const std::array<ColorRef, 6>& colors) {
+    // Only what a register file can hold: anything else would be saved, then
+    // refused when the file is opened again.
+    std::erase_if(columns, [](std::uint8_t c) { return c >= kColumnCount; });
+    if (columns.size() > kColumnCount)
+        columns.resize(kColumnCount);
+    m_colonnes = std::move(columns);
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        m_largeurs[i] = std::clamp(widths[i], 0, CRegistre::kMaxWidth);
+    m_police = font;
+    m_couleurs = colors;
+    SetModifiedFlag(true);
+    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+}
+
+// --- fixed-width text -------------------------------------------------------
+
+std::string CBelvaneDoc::FormatLine(int index, const std::array<int, 6>& widths) const {
+    std::string out;
+    FormatLine(out, index, widths);
+    return out;
+}
+
+void CBelvaneDoc::FormatLine(std::string& out, int index, const std::array<int, 6>& widths) const {
+    const CLigne& line = m_lignes[index];
+    out.assign(1, ' ');
+    for (const std::uint8_t column : m_colonnes) {
+        if (IsTextColumn(column)) {
+            const int wi = WidthIndexOf(column);
+            const int w = std::max(0, widths[wi] >= 0 ? widths[wi] : m_largeurs[wi]);
+            const std::string* s = nullptr;
+            switch (column) {
+                case kColReference:
+                    s = &line.m_reference;
+                    break;
+                case kColPaiement:
+                    s = &line.m_paiement;
+                    break;
+                case kColRubrique:
+                    s = &line.m_rubrique;
+                    break;
+                case kColSousRubrique:
+                    s = &line.m_sousRubrique;
+                    break;
+                case kColBeneficiaire:
+                    s = &line.m_beneficiaire;
+                    break;
+                default:
+                    s = &line.m_observation;
+                    break;
+            }
+            text::AppendField(out, *s, w, w, true);
+        } else {
+            switch (column) {
+                case kColDateEmission:
+                    text::AppendField(out, FormatDate(line.m_dateEmission), 8, 8, false);
+                    break;
+                case kColDateReleve:
+                    text::AppendField(out, FormatDate(line.m_dateReleve), 8, 8, false);
+                    break;
+                case kColDateValidite:
+                    text::AppendField(out, FormatDate(line.m_dateValidite), 8, 8, false);
+                    break;
+                case kColMontant:
+                    text::AppendField(out, FormatAmount(line.m_montant, true, 11), 11, 11, true);
+                    break;
+                case kColCredit:
+                    text::AppendField(
+                        out, line.IsCredit() ? FormatAmount(line.m_montant, true, 11) : " ", 11, 11,
+                        true);
+                    break;
+                case kColDebit:
+                    text::AppendField(
+                        out, line.IsCredit() ? " " : FormatAmount(line.m_montant, true, 11), 11, 11,
+                        true);
+                    break;
+                default:
+                    break;
+            }
+        }
+        out.append("  ");
+    }
+}
+
+std::string CBelvaneDoc::FormatHeader(bool defaultWidths) const {
+    std::string out(1, ' ');
+    for (const std::uint8_t column : m_colonnes) {
+        const std::string& title = m_strings->Get(ids::kColumnTitleFirst + column);
+        if (IsTextColumn(column)) {
+            const int wi = WidthIndexOf(column);
+            const int w =
+                std::max(0, defaultWidths ? CRegistre::kDefaultWidths[wi] : m_largeurs[wi]);
+            text::AppendField(out, title, w, w, true);
+        } else if (column <= kColDateValidite) {
+            text::AppendField(out, title, 8, 8, false);
+        } else {
+            text::AppendField(out, title, 11, 11, true);
+        }
+        out.append("  ");
+    }
+    return out;
+}
+
+int CBelvaneDoc::LineWidth() const {
+    int width = 1;
+    for (const std::uint8_t column : m_colonnes) {
+        if (IsTextColumn(column))
+            width += std::max(0, m_largeurs[WidthIndexOf(column)]) + 2;
+        else
+            width += column <= kColDateValidite ? 10 : 13;
+    }
+    return width;
+}
+
+}  // namespace belvane

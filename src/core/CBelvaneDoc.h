@@ -1,0 +1,209 @@
+#pragma once
+
+#include "core/CRegistre.h"
+#include "core/Clock.h"
+#include "core/RegisterFile.h"
+#include "core/Types.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace belvane {
+
+class CStringTable;
+class IDocObserver;
+class ISettingsStore;
+
+// The one register held in memory: its lines and reference lists, its account
+// summary and display settings, the statement mode and the one-level undo.
+// It is the only thing that changes the records; views read it and are told of
+// every change through IDocObserver.
+class CBelvaneDoc : protected CRegistre {
+public:
+    // The entry dialog refuses new lines beyond this many; a file may hold more.
+    static constexpr int kMaxLines = 300000;
+
+    enum UndoAction { kUndoNone = 0, kUndoDeleted = 1, kUndoChanged = 2, kUndoAdded = 3 };
+
+    // Reads DecimalSymbol and DateFormat from section "Settings" of `settings`
+    // (the built-in defaults when it is null or lacks them) and starts as a new
+    // register. `clock` and `strings` must outlive the document.
+    explicit CBelvaneDoc(const ISettingsStore* settings = nullptr,
+                         const Clock& clock = Clock::System());
+    // One document per run, watched by its views: never copied.
+    CBelvaneDoc(const CBelvaneDoc&) = delete;
+    CBelvaneDoc& operator=(const CBelvaneDoc&) = delete;
+
+    void SetClock(const Clock& clock) { m_clock = &clock; }
+    // The texts used for column titles; they must outlive the document.
+    void SetStrings(const CStringTable& strings) { m_strings = &strings; }
+    const CStringTable& Strings() const { return *m_strings; }
+
+    void AddObserver(IDocObserver* observer);
+    void RemoveObserver(IDocObserver* observer);
+
+    // --- life cycle ---
+    // Back to a new, empty, untitled register.
+    void OnNewDocument();
+    // Loads a register; on any failure the document is a new register again.
+    LoadResult OnOpenDocument(const std::string& path);
+    LoadResult LoadFromBytes(std::span<const std::uint8_t> bytes);
+    // Writes the register in the current format, atomically. On success the file
+    // is entered in the backup list of `backupSettings` when the backup flag is set
+    // (and a store is given), the path is remembered and the modified flag cleared.
+    // On failure nothing changes and `error` says why.
+    bool OnSaveDocument(const std::string& path, ISettingsStore* backupSettings,
+                        std::string& error);
+    std::string SaveToBytes() const { return WriteRegister(*this); }
+    const CRegistre& Registre() const { return *this; }
+
+    const std::string& GetPathName() const { return m_pathName; }
+    void SetPathName(std::string path) { m_pathName = std::move(path); }
+    const std::string& GetTitle() const { return m_title; }
+    void SetTitle(std::string title);
+    bool IsModified() const { return m_bModified; }
+    // Adds or removes the " *" mark at the end of the title.
+    void SetModifiedFlag(bool modified = true);
+    // Read and cleared by the view when it is first shown for a loaded register.
+    bool TakeJustLoaded();
+
+    // --- settings copies and conversions ---
+    void SetFormatSettings(std::string dateFormat, std::string decimalSymbol);
+    const std::string& GetDateFormat() const { return m_dateFormat; }
+    const std::string& GetDecimalSymbol() const { return m_decimalSymbol; }
+    std::string FormatAmount(Amount amount, bool withSign, int width) const;
+    std::string FormatDate(DayDate date) const;
+    DayDate ParseDate(std::string_view text, bool past = true) const;
+    CivilDate Today() const { return m_clock->Today(); }
+
+    // --- lines ---
+    int GetLineCount() const { return static_cast<int>(m_lignes.size()); }
+    const CLigne& GetLine(int i) const { return m_lignes[i]; }
+    const CLigneStore& Lines() const { return m_lignes; }
+    // Inserts after every line of the same issue date; returns the new index.
+    int AddLine(const CLigne& line);
+    void DeleteLine(int index);
+    // Returns the index the new version has (it moves when its issue date changed).
+    int ReplaceLine(int index, const CLigne& line);
+    void SetLineStatement(int index, DayDate date);
+    // Undoes the last line action, or returns false when there is none (message 10002).
+    bool Undo();
+    UndoAction GetUndoAction() const { return static_cast<UndoAction>(m_undoAction); }
+    // Setters used when a name is corrected in every line; they do not mark the
+    // register modified (their caller does).
+    void SetLineRubrique(int index, std::string rubrique);
+    void SetLineSousRubrique(int index, std::string sousRubrique);
+
+    // --- payment methods, movements (kept sorted by name) ---
+    int GetPaiementCount() const { return static_cast<int>(m_paiements.size()); }
+    const CPaiement& GetPaiement(int i) const { return m_paiements[i]; }
+    int AddPaiement(const CPaiement& paiement);
+    void DeletePaiement(int i);
+    // Index of the first method of that name (letter case ignored), or -1.
+    int FindPaiement(std::string_view nom) const;
+
+    int GetMouvementCount() const { return static_cast<int>(m_mouvements.size()); }
+    const CMouvementAuto& GetMouvement(int i) const { return m_mouvements[i]; }
+    int AddMouvement(const CMouvementAuto& mouvement);
+    void DeleteMouvement(int i);
+    void AdvanceNextDate(int i) { m_mouvements[i].AdvanceNextDate(); }
+
+    // --- categories and payees (kept in the user's order) ---
+    int GetRubriqueCount() const { return static_cast<int>(m_rubriques.size()); }
+    const CRubrique& GetRubrique(int i) const { return m_rubriques[i]; }
+    void InsertRubrique(int i, const CRubrique& rubrique);
+    void DeleteRubrique(int i);
+    // Index of the category of that name (letter case ignored), or the number of
+    // categories when the name is empty or unknown.
+    int FindRubrique(std::string_view nom) const;
+    // Subcategories of the category of that name; 0 for an empty or unknown name.
+    int GetSousRubriqueCount(std::string_view rubrique) const;
+    const std::string& GetSousRubriqueName(std::string_view rubrique, int j) const;
+    void InsertSousRubrique(int i, int j, const CSousRubrique& sousRubrique);
+    void DeleteSousRubrique(int i, int j);
+    void SetMontantInitialRubrique(int i, Amount montant) {
+        m_rubriques[i].SetMontantInitial(montant);
+    }
+    void SetMontantInitialSousRubrique(int i, int j, Amount montant) {
+        m_rubriques[i].SetMontantInitialSousRubrique(j, montant);
+    }
+    void SetTravailRubrique(int i, std::int32_t v) { m_rubriques[i].SetTravail(v); }
+    void SetTravailSousRubrique(int i, int j, std::int32_t v) {
+        m_rubriques[i].SetTravailSousRubrique(j, v);
+    }
+
+    int GetBeneficiaireCount() const { return static_cast<int>(m_beneficiaires.size()); }
+    const CBeneficiaire& GetBeneficiaire(int i) const { return m_beneficiaires[i]; }
+    void InsertBeneficiaire(int i, const CBeneficiaire& beneficiaire);
+    void DeleteBeneficiaire(int i);
+
+    // --- account summary ---
+    Amount GetMontantInitial() const { return m_montantInitial; }
+    void SetMontantInitial(Amount montant) { m_montantInitial = montant; }
+    void GetResume(std::string& banque, std::string& agence, std::string& numeroCompte,
+                   std::string& cartes, std::string& titulaires, std::string& annotations) const;
+    void SetResume(std::string banque, std::string agence, std::string numeroCompte,
+                   std::string cartes, std::string titulaires, std::string annotations);
+
+    // --- validity date: the rule of the payment method named, or the issue date
+    // itself when no method has that name (or there is no issue date) ---
+    DayDate GetValidityDate(DayDate dateEmission, std::string_view paiement, bool credit) const;
+
+    // --- statement mode and backup flag ---
+    bool IsStatementMode() const { return m_bModeReleve; }
+    DayDate GetStatementDate() const { return m_dateModeReleve; }
+    void SetStatementMode(bool on, DayDate date);
+    bool GetBackup() const { return m_bBackup; }
+    // Inverts the backup flag and marks the register modified.
+    void ToggleBackup();
+
+    // --- display settings ---
+    ColorRef GetColor(bool background, int style) const {
+        return m_couleurs[2 * style + (background ? 1 : 0)];
+    }
+    const std::vector<std::uint8_t>& GetColumns() const { return m_colonnes; }
+    const std::array<int, 6>& GetWidths() const { return m_largeurs; }
+    const CPolice& GetFont() const { return m_police; }
+    const std::array<ColorRef, 6>& GetColors() const { return m_couleurs; }
+    // Stores new display settings (from the preferences), marks the register
+    // modified and redraws every view.
+    void SetDisplay(std::vector<std::uint8_t> columns, const std::array<int, 6>& widths,
+                    const CPolice& font, const std::array<ColorRef, 6>& colors);
+
+    // --- fixed-width text of a line and of the column titles ---
+    // `widths` overrides the document's widths where an entry is 0 or more.
+    std::string FormatLine(int index,
+                           const std::array<int, 6>& widths = {-1, -1, -1, -1, -1, -1}) const;
+    void FormatLine(std::string& out, int index, const std::array<int, 6>& widths) const;
+    std::string FormatHeader(bool defaultWidths = false) const;
+    // Characters of every text FormatLine gives with the document's widths.
+    int LineWidth() const;
+
+private:
+    int InsertLineByDate(const CLigne& line);
+    void ResetTransientState();
+    template <class F>
+    void Notify(F f);
+
+    std::string m_dateFormat;
+    std::string m_decimalSymbol;
+    bool m_bJustLoaded = false;
+    bool m_bModeReleve = false;
+    DayDate m_dateModeReleve = 0;
+    int m_undoAction = kUndoNone;
+    int m_undoIndex = 0;
+    int m_undoIndex2 = 0;
+    CLigne m_undoLigne;
+
+    std::string m_pathName;
+    std::string m_title;
+    bool m_bModified = false;
+
+    const Clock* m_clock;
+    const CStringTable* m_strings;
+    std::vector<IDocObserver*> m_observers;
+};
+
+}  // namespace belvane

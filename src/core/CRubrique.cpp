@@ -1,0 +1,57 @@
+#include "core/CRubrique.h"
+
+#include "core/Archive.h"
+#include "core/Text.h"
+
+namespace belvane {
+
+void CRubrique::InsertSousRubrique(int i, const CSousRubrique& sr) {
+    m_sousRubriques.insert(m_sousRubriques.begin() + i, sr);
+}
+
+void CRubrique::RemoveSousRubrique(int i) {
+    m_sousRubriques.erase(m_sousRubriques.begin() + i);
+}
+
+void CRubrique::ReplaceSousRubrique(int i, std::string nom, Amount montantInitial) {
+    m_sousRubriques[i].Set(std::move(nom), montantInitial);
+}
+
+void CRubrique::SetNbSousRubriques(int n) {
+    m_sousRubriques.resize(n < 0 ? 0 : n);
+}
+
+void CRubrique::SetMontantInitialSousRubrique(int i, Amount montant) {
+    m_sousRubriques[i].m_montantInitial = montant;
+}
+
+int CRubrique::FindSousRubrique(std::string_view nom) const {
+    const int n = GetNbSousRubriques();
+    if (nom.empty())
+        return n;
+    for (int i = 0; i < n; ++i)
+        if (text::EqualsNoCase(m_sousRubriques[i].m_nom, nom))
+            return i;
+    return n;
+}
+
+void CRubrique::Serialize(CArchiveReader& ar) {
+    m_nom = ar.ReadString();
+    m_montantInitial = ar.ReadI32();
+    const std::uint32_t n = ar.ReadU32();
+    ar.RequireRecords(n, 5);  // an empty name and an amount at least
+    m_sousRubriques.clear();
+    m_sousRubriques.resize(n);
+    for (CSousRubrique& sr : m_sousRubriques)
+        sr.Serialize(ar);
+}
+
+void CRubrique::Serialize(CArchiveWriter& ar) const {
+    ar.WriteString(m_nom);
+    ar.WriteI32(m_montantInitial);
+    ar.WriteU32(static_cast<std::uint32_t>(m_sousRubriques.size()));
+    for (const CSousRubrique& sr : m_sousRubriques)
+        sr.Serialize(ar);
+}
+
+}  // namespace belvane

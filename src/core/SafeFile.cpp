@@ -1,0 +1,137 @@
+#include "core/SafeFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace belvane {
+
+namespace {
+
+std::string Describe(const std::string& what, int err) {
+    return what + ": " + std::strerror(err);
+}
+
+// write() until everything is written or an error other than an interruption.
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, ByteBuffer& bytes, std::string& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = Describe(path, errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? path + ": is a directory" : Describe(path, errno);
+        ::close(fd);
+        return false;
+    }
+    // One byte more than the file's size: end of file is then seen without
+    // growing the buffer, unless the file grew meanwhile.
+    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t done = 0;
+    while (true) {
+        if (done == bytes.size())
+            bytes.resize(bytes.size() + bytes.size() / 2 + 65536);
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = Describe(path, errno);
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    ::close(fd);
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path target(path);
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::canonical(target, ec);
+        if (!ec)
+            target = resolved;
+    }
+    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+
+    std::string hidden(".");
+    hidden.append(target.filename().string()).append(".XXXXXX");
+    std::string tmpl = (dir / hidden).string();
+    const int fd = ::mkstemp(tmpl.data());
+    if (fd < 0) {
+        error = Describe(dir.string(), errno);
+        return false;
+    }
+    const std::string tmp = tmpl;
+    auto fail = [&](const std::string& what, int err) {
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        error = Describe(what, err);
+        return false;
+    };
+
+    // Keep the permissions of the file being replaced; a new file gets the usual
+    // permissions for a user document instead of mkstemp's 0600.
+    struct stat st {};
+    mode_t mode = 0666;
+    if (::stat(target.c_str(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    if (::fchmod(fd, mode) != 0)
+        return fail(tmp, errno);
+    if (!WriteAll(fd, bytes.data(), bytes.size()))
+        return fail(tmp, errno);
+    if (::fsync(fd) != 0)
+        return fail(tmp, errno);
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        error = Describe(tmp, err);
+        return false;
+    }
+    if (::rename(tmp.c_str(), target.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        error = Describe(target.string(), err);
+        return false;
+    }
+    // Make the rename itself durable.
+    const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    return true;
+}
+
+}  // namespace belvane

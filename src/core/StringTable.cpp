@@ -1,0 +1,80 @@
+#include "core/StringTable.h"
+
+#include <charconv>
+
+namespace belvane {
+
+namespace {
+
+std::string Unescape(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            out.push_back(s[i]);
+            continue;
+        }
+        switch (s[++i]) {
+            case 'n':
+                out.push_back('\n');
+                break;
+            case 't':
+                out.push_back('\t');
+                break;
+            case 'r':
+                out.push_back('\r');
+                break;
+            default:
+                out.push_back(s[i]);
+                break;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+CStringTable CStringTable::Parse(std::string_view text) {
+    CStringTable table;
+    bool inStrings = false;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty() || line.front() == '#')
+            continue;
+        if (line.front() == '[') {
+            inStrings = line == "[strings]";
+            continue;
+        }
+        if (!inStrings)
+            continue;
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos)
+            continue;
+        int id = 0;
+        const auto [p, ec] = std::from_chars(line.data(), line.data() + tab, id);
+        if (ec != std::errc() || p != line.data() + tab)
+            continue;
+        table.m_strings[id] = Unescape(line.substr(tab + 1));
+    }
+    return table;
+}
+
+const CStringTable& CStringTable::Builtin() {
+    static const CStringTable table = Parse(BuiltinResourceText());
+    return table;
+}
+
+const std::string& CStringTable::Get(int id) const {
+    static const std::string kEmpty;
+    const auto it = m_strings.find(id);
+    return it == m_strings.end() ? kEmpty : it->second;
+}
+
+}  // namespace belvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace belvane {
+
+// Numbered texts of the interface. The built-in French set is compiled into the
+// program; a language module hands over a set in the same text form.
+//
+// The text form: a line "[strings]" opens the string section; each following
+// line is "NUMBER<TAB>TEXT", with \n, \t and \\ escapes in TEXT. Lines starting
+// with '#' and blank lines are ignored, as are sections not known to this class.
+class CStringTable {
+public:
+    // Parses a resource text; malformed lines are skipped.
+    static CStringTable Parse(std::string_view text);
+    // The built-in French set (parsed once).
+    static const CStringTable& Builtin();
+
+    // The text of a number, or an empty text when the set has none.
+    const std::string& Get(int id) const;
+    bool Contains(int id) const { return m_strings.count(id) != 0; }
+    std::size_t Size() const { return m_strings.size(); }
+
+private:
+    std::unordered_map<int, std::string> m_strings;
+};
+
+// The resource text compiled into the program.
+std::string_view BuiltinResourceText();
+
+}  // namespace belvane

@@ -1,0 +1,283 @@
+#include "core/CBelvaneDoc.h"
+#include "core/DayDate.h"
+#include "core/IDocObserver.h"
+#include "core/SettingsStore.h"
+#include "core/Text.h"
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+CLigne Line(CivilDate issue, Amount amount, std::string observation = {}) {
+    CLigne l;
+    l.Set(ToDayDate(issue), 0, 0, amount, "", "", "", "", "", std::move(observation));
+    return l;
+}
+
+struct RecordingObserver : IDocObserver {
+    int redraws = 0;
+    std::vector<int> changed;
+    std::vector<DayDate> statementModes;
+    std::vector<bool> backupFlags;
+    int resets = 0;
+    void OnRedrawAll() override { ++redraws; }
+    void OnLineChanged(int i) override { changed.push_back(i); }
+    void OnStatementMode(DayDate d) override { statementModes.push_back(d); }
+    void OnBackupFlag(bool on) override { backupFlags.push_back(on); }
+    void OnResetDisplay() override { ++resets; }
+};
+
+class DocumentTest : public ::testing::Test {
+protected:
+    FixedClock clock{{2009, 3, 10}};
+    CBelvaneDoc doc{nullptr, clock};
+
+    // Observations of the lines in store order.
+    std::vector<std::string> Observations() const {
+        std::vector<std::string> out;
+        for (const CLigne& l : doc.Lines())
+            out.push_back(l.m_observation);
+        return out;
+    }
+    void AddNumbered(int count) {
+        for (int i = 0; i < count; ++i)
+            doc.AddLine(Line({2009, 1, 1 + i}, 100 * i, "L" + std::to_string(i)));
+    }
+};
+
+TEST_F(DocumentTest, NewRegisterDefaults) {
+    EXPECT_EQ(doc.GetLineCount(), 0);
+    EXPECT_EQ(doc.GetWidths(), (std::array<int, 6>{16, 32, 32, 32, 32, 128}));
+    EXPECT_EQ(doc.GetColumns(), (std::vector<std::uint8_t>{0, 1, 3, 4, 5, 8, 9, 10, 11}));
+    EXPECT_EQ(doc.GetColor(false, 0), 0x000000u);
+    EXPECT_EQ(doc.GetColor(true, 0), 0xFFFF80u);
+    EXPECT_EQ(doc.GetColor(true, 1), 0xFFFFFFu);
+    EXPECT_EQ(doc.GetColor(false, 2), 0xFFFFFFu);
+    EXPECT_EQ(doc.GetColor(true, 2), 0xFF0000u);
+    EXPECT_EQ(doc.GetFont().Face(), "Courier New");
+    EXPECT_EQ(doc.GetFont().HeightTenths(), 100);
+    EXPECT_EQ(doc.GetStatementDate(), ToDayDate(2009, 3, 10));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "Sans-Nom");
+    EXPECT_EQ(doc.GetDecimalSymbol(), ",");
+    EXPECT_EQ(doc.GetDateFormat(), "%d.%m.%y");
+}
+
+TEST_F(DocumentTest, SettingsCopiesComeFromTheStore) {
+    CMemorySettings settings;
+    settings.WriteString("Settings", "DecimalSymbol", ".");
+    settings.WriteString("Settings", "DateFormat", "%m/%d/%y");
+    CBelvaneDoc other(&settings, clock);
+    EXPECT_EQ(other.FormatAmount(-150, true, 0), "-1.50");
+    EXPECT_EQ(other.FormatDate(ToDayDate(2009, 12, 5)), "12/05/09");
+    EXPECT_EQ(other.ParseDate("12/5"), ToDayDate(2008, 12, 5));
+}
+
+TEST_F(DocumentTest, EqualDatesKeepTheOrderOfEntry) {
+    doc.AddLine(Line({2009, 3, 5}, 1, "first"));
+    doc.AddLine(Line({2009, 3, 3}, 2, "third of march"));
+    EXPECT_EQ(doc.AddLine(Line({2009, 3, 5}, 3, "second")), 2);
+    EXPECT_EQ(Observations(), (std::vector<std::string>{"third of march", "first", "second"}));
+}
+
+TEST_F(DocumentTest, UndoOfDeleteToggles) {
+    AddNumbered(8);
+    doc.DeleteLine(4);
+    EXPECT_EQ(doc.GetLineCount(), 7);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(4).m_observation, "L4");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLineCount(), 7);
+    EXPECT_EQ(doc.GetLine(4).m_observation, "L5");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(4).m_observation, "L4");
+    EXPECT_EQ(doc.GetLineCount(), 8);
+}
+
+TEST_F(DocumentTest, UndoOfACorrectionThatMovedTheLine) {
+    AddNumbered(10);
+    CLigne moved = doc.GetLine(2);
+    moved.m_dateEmission = ToDayDate(2009, 1, 8);  // goes after L7, the other line of 8 January
+    moved.m_observation = "L2 corrected";
+    EXPECT_EQ(doc.ReplaceLine(2, moved), 7);
+    EXPECT_EQ(doc.GetLine(7).m_observation, "L2 corrected");
+
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(2).m_observation, "L2");
+    EXPECT_EQ(doc.GetLineCount(), 10);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(7).m_observation, "L2 corrected");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(2).m_observation, "L2");
+}
+
+TEST_F(DocumentTest, CorrectionInPlaceWhenTheDateStays) {
+    AddNumbered(3);
+    CLigne l = doc.GetLine(1);
+    l.m_montant = -999;
+    EXPECT_EQ(doc.ReplaceLine(1, l), 1);
+    EXPECT_EQ(doc.GetLine(1).m_montant, -999);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(1).m_montant, 100);
+}
+
+TEST_F(DocumentTest, UndoOfAnAddRemovesItThenBringsItBack) {
+    AddNumbered(3);
+    doc.AddLine(Line({2009, 1, 2}, 5, "inserted"));
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Observations(), (std::vector<std::string>{"L0", "L1", "L2"}));
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(Observations(), (std::vector<std::string>{"L0", "L1", "inserted", "L2"}));
+}
+
+TEST_F(DocumentTest, StatementStampUndoToggles) {
+    AddNumbered(5);
+    RecordingObserver obs;
+    doc.AddObserver(&obs);
+    const DayDate stmt = ToDayDate(2009, 2, 28);
+    doc.SetLineStatement(3, stmt);
+    EXPECT_EQ(obs.changed, (std::vector<int>{3}));
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(3).m_dateReleve, 0);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(3).m_dateReleve, stmt);
+    EXPECT_EQ(obs.redraws, 2);
+    doc.RemoveObserver(&obs);
+}
+
+TEST_F(DocumentTest, UndoNeverTouchesTheModifiedFlag) {
+    EXPECT_FALSE(doc.Undo());  // nothing to undo
+    AddNumbered(2);
+    doc.SetModifiedFlag(false);
+    doc.DeleteLine(0);
+    EXPECT_TRUE(doc.IsModified());
+    doc.SetModifiedFlag(false);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(DocumentTest, ModifiedMarkInTheTitle) {
+    doc.SetTitle("compte.blv");
+    doc.SetModifiedFlag(true);
+    doc.SetModifiedFlag(true);
+    EXPECT_EQ(doc.GetTitle(), "compte.blv *");
+    doc.SetModifiedFlag(false);
+    EXPECT_EQ(doc.GetTitle(), "compte.blv");
+    // A " *" inside a file name is not the mark.
+    doc.SetTitle("a *b.blv");
+    doc.SetModifiedFlag(true);
+    EXPECT_EQ(doc.GetTitle(), "a *b.blv *");
+    doc.SetModifiedFlag(false);
+    EXPECT_EQ(doc.GetTitle(), "a *b.blv");
+}
+
+TEST_F(DocumentTest, ValidityDateLooksUpTheMethodIgnoringCase) {
+    doc.AddPaiement(CPaiement("Carte", CPaiement::kFixedDay, 5, 1));
+    const DayDate issue = ToDayDate(2009, 3, 10);
+    EXPECT_EQ(doc.GetValidityDate(issue, "CARTE", false), ToDayDate(2009, 4, 5));
+    EXPECT_EQ(doc.GetValidityDate(issue, "Chèque", false), issue);
+    EXPECT_EQ(doc.GetValidityDate(issue, "", false), issue);
+    EXPECT_EQ(doc.GetValidityDate(0, "Carte", false), 0);
+}
+
+TEST_F(DocumentTest, CategoryLookups) {
+    CRubrique r("Alimentation", 0);
+    r.InsertSousRubrique(0, CSousRubrique("Marché", 0));
+    doc.InsertRubrique(0, r);
+    EXPECT_EQ(doc.FindRubrique("ALIMENTATION"), 0);
+    EXPECT_EQ(doc.FindRubrique("Loisirs"), 1);
+    EXPECT_EQ(doc.FindRubrique(""), 1);
+    EXPECT_EQ(doc.GetSousRubriqueCount("alimentation"), 1);
+    EXPECT_EQ(doc.GetSousRubriqueCount(""), 0);
+    EXPECT_EQ(doc.GetSousRubriqueCount("Loisirs"), 0);
+    EXPECT_EQ(doc.GetSousRubriqueName("Alimentation", 0), "Marché");
+    EXPECT_EQ(doc.GetSousRubriqueName("Loisirs", 0), "");  // no such category
+    EXPECT_EQ(doc.GetSousRubriqueName("Alimentation", 1), "");
+}
+
+TEST_F(DocumentTest, FormatLineOfTheDocumentedExample) {
+    doc.SetDisplay({kColDateEmission, kColMontant, kColObservation}, {16, 32, 32, 32, 32, 10},
+                   doc.GetFont(), doc.GetColors());
+    doc.AddLine(Line({2009, 1, 25}, -1234, "abc"));
+    EXPECT_EQ(doc.FormatLine(0), " 25.01.09       -12,34  abc         ");
+    EXPECT_EQ(doc.LineWidth(), 36);
+    EXPECT_EQ(static_cast<int>(doc.FormatLine(0).size()), doc.LineWidth());
+}
+
+TEST_F(DocumentTest, FormatLineCountsCharactersOfAccentedTexts) {
+    doc.SetDisplay({kColDateEmission, kColDateReleve, kColBeneficiaire, kColCredit, kColDebit,
+                    kColObservation},
+                   {16, 32, 32, 32, 20, 8}, doc.GetFont(), doc.GetColors());
+    CLigne a = Line({2009, 1, 25}, 0, "Très très longue observation");
+    a.m_beneficiaire = "Crédit Agricole";
+    CLigne b = Line({2009, 1, 26}, -50, "ok");
+    b.m_beneficiaire = "Boulangerie Martin";
+    doc.AddLine(a);
+    doc.AddLine(b);
+    const std::string la = doc.FormatLine(0);
+    const std::string lb = doc.FormatLine(1);
+    const std::string blank8(8, ' ');
+    const std::string blank11(11, ' ');
+    EXPECT_EQ(la, " 25.01.09  " + blank8 + "  Crédit Agricole       " + "      +0,00  " + blank11 +
+                      "  Très trè  ");
+    EXPECT_EQ(lb, " 26.01.09  " + blank8 + "  Boulangerie Martin    " + blank11 + "  " +
+                      "      -0,50  ok        ");
+    EXPECT_EQ(static_cast<int>(belvane::text::Length(la)), doc.LineWidth());
+    EXPECT_EQ(static_cast<int>(belvane::text::Length(lb)), doc.LineWidth());
+}
+
+// Regression: display settings a file cannot hold were accepted, saved, and the
+// register then refused at the next open.
+TEST_F(DocumentTest, DisplaySettingsStayWithinWhatAFileHolds) {
+    doc.SetDisplay({0, 12, 5, 200}, {-5, 32, 5000, 32, 32, 128}, doc.GetFont(), doc.GetColors());
+    EXPECT_EQ(doc.GetColumns(), (std::vector<std::uint8_t>{0, 5}));
+    EXPECT_EQ(doc.GetWidths()[0], 0);
+    EXPECT_EQ(doc.GetWidths()[2], CRegistre::kMaxWidth);
+    const std::string bytes = doc.SaveToBytes();
+    CBelvaneDoc other(nullptr, clock);
+    EXPECT_TRUE(
+        other.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
+            .Ok());
+}
+
+TEST_F(DocumentTest, FormatLineWithOverriddenWidths) {
+    doc.AddLine(Line({2009, 1, 25}, 100, "observation"));
+    const std::string full = doc.FormatLine(0);
+    const std::string cut = doc.FormatLine(0, {-1, -1, -1, -1, -1, 3});
+    EXPECT_EQ(full.size() - cut.size(), 125u);
+    EXPECT_TRUE(cut.ends_with("obs  "));
+}
+
+TEST_F(DocumentTest, HeaderUsesTheColumnTitles) {
+    doc.SetDisplay({kColDateEmission, kColCredit, kColReference}, {4, 32, 32, 32, 32, 128},
+                   doc.GetFont(), doc.GetColors());
+    EXPECT_EQ(doc.FormatHeader(false), " Date em.  Crédit       Réfé  ");
+    EXPECT_EQ(doc.FormatHeader(true), " Date em.  Crédit       Référence         ");
+}
+
+TEST_F(DocumentTest, ToggleBackupMarksModifiedAndTellsViews) {
+    RecordingObserver obs;
+    doc.AddObserver(&obs);
+    doc.ToggleBackup();
+    EXPECT_TRUE(doc.GetBackup());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(obs.backupFlags, (std::vector<bool>{true}));
+    doc.OnNewDocument();
+    EXPECT_FALSE(doc.GetBackup());
+    EXPECT_EQ(obs.resets, 1);
+    EXPECT_EQ(obs.statementModes.back(), 0);
+    doc.RemoveObserver(&obs);
+}
+
+TEST_F(DocumentTest, AStoreBeyondTheLimitStillTakesLines) {
+    // The limit belongs to the entry command; the store itself never refuses.
+    EXPECT_EQ(CBelvaneDoc::kMaxLines, 300000);
+    for (int i = 0; i < 2000; ++i)
+        doc.AddLine(Line({2010, 1, 1}, i));
+    EXPECT_EQ(doc.GetLineCount(), 2000);
+    EXPECT_EQ(doc.GetLine(1999).m_montant, 1999);
+}
+
+}  // namespace
+}  // namespace belvane

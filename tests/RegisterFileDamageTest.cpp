@@ -1,0 +1,243 @@
+#include "FileBuilder.h"
+#include "core/CBelvaneDoc.h"
+#include "core/DayDate.h"
+#include "core/RegisterFile.h"
+#include "core/SafeFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace belvane {
+namespace {
+
+using testing_support::FileBuilder;
+
+std::vector<std::uint8_t> SampleRegisterBytes() {
+    FixedClock clock({2026, 12, 6});
+    CBelvaneDoc doc(nullptr, clock);
+    for (int i = 0; i < 3; ++i) {
+        CLigne l;
+        l.Set(ToDayDate(2026, 1, 1 + i), 0, 0, -100 * i, "R" + std::to_string(i), "Chèque", "Rub",
+              "Sous", "Bénéficiaire Ω", std::string(300, 'o'));
+        doc.AddLine(l);
+    }
+    doc.AddPaiement(CPaiement("Chèque", 0, 1, 1));
+    CMouvementAuto m;
+    m.m_titre = "Loyer";
+    doc.AddMouvement(m);
+    CRubrique r("Rub", 0);
+    r.InsertSousRubrique(0, CSousRubrique("Sous", 0));
+    doc.InsertRubrique(0, r);
+    doc.InsertBeneficiaire(0, CBeneficiaire("B", "T", "A"));
+    const std::string s = doc.SaveToBytes();
+    return {s.begin(), s.end()};
+}
+
+// Every file cut short fails cleanly: damaged once the magic is whole, and the
+// document is a new register afterwards.
+TEST(RegisterFileDamage, EveryCutFailsAndResetsTheDocument) {
+    const std::vector<std::uint8_t> full = SampleRegisterBytes();
+    FixedClock clock({2026, 12, 6});
+    CBelvaneDoc doc(nullptr, clock);
+    for (std::size_t cut = 0; cut < full.size(); ++cut) {
+        ASSERT_TRUE(doc.LoadFromBytes(full).Ok());
+        const std::vector<std::uint8_t> part(full.begin(), full.begin() + cut);
+        const LoadResult r = doc.LoadFromBytes(part);
+        ASSERT_FALSE(r.Ok()) << "cut at " << cut;
+        ASSERT_EQ(r.status, cut < 16 ? LoadStatus::Unreadable : LoadStatus::Damaged)
+            << "cut at " << cut;
+        ASSERT_EQ(doc.GetLineCount(), 0) << "cut at " << cut;
+        ASSERT_EQ(doc.GetPaiementCount() + doc.GetMouvementCount() + doc.GetRubriqueCount() +
+                      doc.GetBeneficiaireCount(),
+                  0);
+        ASSERT_FALSE(doc.TakeJustLoaded());
+    }
+    EXPECT_TRUE(doc.LoadFromBytes(full).Ok());
+}
+
+// Flipping any single byte may give another register or a refusal, never a crash
+// or a runaway allocation.
+TEST(RegisterFileDamage, FlippedBytesNeverCrash) {
+    const std::vector<std::uint8_t> full = SampleRegisterBytes();
+    for (std::size_t i = 0; i < full.size(); ++i) {
+        for (const std::uint8_t mask : {0x01, 0x80, 0xFF}) {
+            std::vector<std::uint8_t> bytes = full;
+            bytes[i] ^= mask;
+            CRegistre reg;
+            const LoadResult r = ReadRegister(bytes, reg);
+            if (r.Ok()) {
+                EXPECT_LE(reg.m_lignes.size(), 3u);
+            }
+        }
+    }
+}
+
+FileBuilder Header() {
+    FileBuilder f;
+    f.Str("KVT-BELVANE-BLV").U32(0x305).U16(0).Str("");
+    return f;
+}
+
+TEST(RegisterFileDamage, ImpossibleDisplayValuesAreUnreadable) {
+    {
+        FileBuilder f = Header();
+        for (int i = 0; i < 6; ++i)
+            f.U32(16);
+        f.U16(13);
+        CRegistre reg;
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+    }
+    {
+        FileBuilder f = Header();
+        for (int i = 0; i < 6; ++i)
+            f.U32(16);
+        f.U16(2).U16(0).U16(12);
+        CRegistre reg;
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+    }
+    {
+        FileBuilder f = Header();
+        f.U32(16).U32(0x7FFFFFFF);
+        CRegistre reg;
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+    }
+}
+
+TEST(RegisterFileDamage, AbsurdCountsAreDamagedWithoutAllocating) {
+    std::vector<std::uint8_t> bytes = SampleRegisterBytes();
+    // The line count sits right after the initial amount, before the first line.
+    const std::size_t countAt = 16 + 4 + 2 + 1 + 24 + 2 + 18 + 60 + 24 + 6 + 4;
+    ASSERT_EQ(bytes[countAt], 3);
+    for (const std::uint32_t count : {0xFFFFFFFFu, 0x7FFFFFFFu, 300000u, 1000u}) {
+        std::vector<std::uint8_t> b = bytes;
+        b[countAt] = count & 0xFF;
+        b[countAt + 1] = (count >> 8) & 0xFF;
+        b[countAt + 2] = (count >> 16) & 0xFF;
+        b[countAt + 3] = count >> 24;
+        CRegistre reg;
+        EXPECT_EQ(ReadRegister(b, reg).status, LoadStatus::Damaged) << count;
+    }
+    // A huge string length is damaged too.
+    FileBuilder s;
+    s.Str("KVT-BELVANE-BLV").U32(0x305).U16(0).U8(0xFF).U16(0xFFFF).U32(0xFFFFFFF0u);
+    CRegistre reg;
+    EXPECT_EQ(ReadRegister(s.Bytes(), reg).status, LoadStatus::Damaged);
+    FileBuilder u;
+    u.Str("KVT-BELVANE-BLV")
+        .U32(0x305)
+        .U16(0)
+        .U8(0xFF)
+        .U16(0xFFFE)
+        .U8(0xFF)
+        .U16(0xFFFF)
+        .U32(0x7FFFFFFF);
+    EXPECT_EQ(ReadRegister(u.Bytes(), reg).status, LoadStatus::Damaged);
+}
+
+TEST(RegisterFileDamage, UnknownMagicIsUnreadable) {
+    FileBuilder f;
+    f.Str("KVT-BELVANE-BLW").U32(0x305);
+    CRegistre reg;
+    EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+    EXPECT_EQ(ReadRegister({}, reg).status, LoadStatus::Unreadable);
+    FileBuilder lower;
+    lower.Str("kvt-belvane-blv").U32(0x305);
+    EXPECT_EQ(ReadRegister(lower.Bytes(), reg).status, LoadStatus::Unreadable);
+}
+
+class SaveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Tests run in parallel processes: a folder of each test's own.
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = std::filesystem::path(::testing::TempDir()) /
+              ("belvane-save-test-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override {
+        std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(dir);
+    }
+    std::filesystem::path dir;
+};
+
+TEST_F(SaveTest, SaveReplacesTheFileAndLeavesNoTemporary) {
+    const std::string path = (dir / "compte.blv").string();
+    {
+        std::ofstream old(path);
+        old << "old contents";
+    }
+    ::chmod(path.c_str(), 0640);
+    CBelvaneDoc doc;
+    std::string error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, nullptr, error)) << error;
+    ByteBuffer bytes;
+    ASSERT_TRUE(ReadWholeFile(path, bytes, error));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), doc.SaveToBytes());
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+    EXPECT_EQ(doc.GetTitle(), "compte.blv");
+    EXPECT_EQ(doc.GetPathName(), path);
+}
+
+TEST_F(SaveTest, FailedSaveIsReportedAndKeepsThePreviousFile) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only directories";
+    const std::string path = (dir / "compte.blv").string();
+    {
+        std::ofstream old(path);
+        old << "old contents";
+    }
+    std::filesystem::permissions(
+        dir, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    CBelvaneDoc doc;
+    doc.SetModifiedFlag(true);
+    std::string error;
+    EXPECT_FALSE(doc.OnSaveDocument(path, nullptr, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(doc.IsModified());
+    std::ifstream in(path);
+    std::string contents((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(contents, "old contents");
+}
+
+// The rename is the last step: when it fails, the temporary file goes and the
+// target is untouched.
+TEST_F(SaveTest, FailedRenameLeavesNoTemporaryFile) {
+    const std::filesystem::path target = dir / "compte.blv";
+    std::filesystem::create_directories(target / "inside");
+    CBelvaneDoc doc;
+    std::string error;
+    EXPECT_FALSE(doc.OnSaveDocument(target.string(), nullptr, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+}
+
+TEST_F(SaveTest, SaveIntoAMissingDirectoryFails) {
+    CBelvaneDoc doc;
+    std::string error;
+    EXPECT_FALSE(doc.OnSaveDocument((dir / "absent" / "x.blv").string(), nullptr, error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST_F(SaveTest, OpeningAMissingFileKeepsTheRegister) {
+    CBelvaneDoc doc;
+    CLigne l;
+    l.Set(ToDayDate(2026, 1, 1), 0, 0, 5, "", "", "", "", "", "");
+    doc.AddLine(l);
+    const LoadResult r = doc.OnOpenDocument((dir / "absent.blv").string());
+    EXPECT_EQ(r.status, LoadStatus::CannotOpen);
+    EXPECT_EQ(doc.GetLineCount(), 1);
+}
+
+}  // namespace
+}  // namespace belvane

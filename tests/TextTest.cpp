@@ -1,0 +1,75 @@
+#include "core/Text.h"
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+TEST(Text, CountsAndCutsCharactersNotBytes) {
+    EXPECT_EQ(text::Length("Crédit Agricole"), 15u);
+    EXPECT_EQ(text::Left("Crédit", 3), "Cré");
+    EXPECT_EQ(text::Left("abc", 10), "abc");
+    std::string out;
+    text::AppendField(out, "Débit", 7, 7, true);
+    EXPECT_EQ(out, "Débit  ");
+    out.clear();
+    text::AppendField(out, "Éléphant", 4, 4, false);
+    EXPECT_EQ(out, "Élép");
+    out.clear();
+    text::AppendField(out, "ab", 4, 4, false);
+    EXPECT_EQ(out, "  ab");
+}
+
+TEST(Text, CaseBlindEqualityFoldsFully) {
+    EXPECT_TRUE(text::EqualsNoCase("Chèque", "CHÈQUE"));
+    EXPECT_TRUE(text::EqualsNoCase("Straße", "STRASSE"));
+    EXPECT_TRUE(text::EqualsNoCase("", ""));
+    EXPECT_FALSE(text::EqualsNoCase("Chèque", "Cheque"));
+    EXPECT_FALSE(text::EqualsNoCase("cb", "cbx"));
+}
+
+TEST(Text, CaseBlindOrderKeepsAccents) {
+    EXPECT_EQ(text::CompareNoCase("cb", "CB"), 0);
+    EXPECT_LT(text::CompareNoCase("CB", "Chèque"), 0);
+    EXPECT_LT(text::CompareNoCase("éclair", "ecole"), 0);
+    EXPECT_LT(text::CompareNoCase("Zèbre", "zebu"), 0);
+    EXPECT_NE(text::CompareNoCase("Chèque", "Cheque"), 0);
+}
+
+TEST(Text, Windows1252RoundTripsEveryByte) {
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    const std::string utf8 = text::DecodeCp1252(all);
+    EXPECT_EQ(text::Length(utf8), 255u);
+    const auto back = text::EncodeCp1252(utf8);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, all);
+    EXPECT_EQ(text::DecodeCp1252("\x80\xE9"), "€é");
+}
+
+TEST(Text, Windows1252RefusesWhatItCannotHold) {
+    EXPECT_FALSE(text::EncodeCp1252("Ω").has_value());
+    EXPECT_FALSE(text::EncodeCp1252("日本").has_value());
+    EXPECT_FALSE(text::EncodeCp1252("\xC3").has_value());  // cut UTF-8 sequence
+    EXPECT_EQ(text::EncodeCp1252("Œuvre €").value(), "\x8Cuvre \x80");
+}
+
+TEST(Text, Utf16Conversions) {
+    const std::u16string u = text::ToUtf16("aΩ😀");
+    ASSERT_EQ(u.size(), 4u);  // the emoji is a surrogate pair
+    std::string bytes;
+    for (const char16_t c : u) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    EXPECT_EQ(text::DecodeUtf16Le(reinterpret_cast<const std::uint8_t*>(bytes.data()), u.size()),
+              "aΩ😀");
+}
+
+TEST(Text, UpperCase) {
+    EXPECT_EQ(text::ToUpper("chèque"), "CHÈQUE");
+}
+
+}  // namespace
+}  // namespace belvane

@@ -1,0 +1,64 @@
+#include "core/DayDate.h"
+#include "rules/ValidityDate.h"
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+struct Case {
+    std::uint16_t code;
+    int p1;
+    int p2;
+    CivilDate issue;
+    bool credit;
+    CivilDate expected;
+};
+
+TEST(ValidityDate, EveryMethod) {
+    const Case cases[] = {
+        {0, 1, 1, {2009, 3, 3}, false, {2009, 3, 3}},
+        {7, 1, 1, {2009, 3, 3}, false, {2009, 3, 3}},  // unknown codes validate at once
+        {1, 30, 1, {2009, 1, 31}, false, {2009, 2, 28}},
+        {1, 15, 1, {2009, 3, 15}, false, {2009, 3, 15}},
+        {1, 31, 1, {2009, 4, 30}, false, {2009, 4, 30}},
+        {1, 5, 1, {2009, 12, 6}, false, {2010, 1, 5}},
+        {2, 5, 1, {2008, 12, 10}, false, {2009, 2, 5}},
+        {2, 5, 1, {2008, 12, 3}, false, {2009, 1, 5}},
+        {2, 5, 11, {2008, 12, 10}, false, {2009, 12, 5}},
+        {3, 1, 1, {2009, 8, 31}, false, {2009, 9, 30}},
+        {3, 1, 1, {2009, 1, 31}, false, {2009, 2, 28}},
+        {3, 1, 1, {2008, 1, 31}, false, {2008, 2, 29}},
+        {3, 1, 12, {2008, 2, 29}, false, {2009, 2, 28}},
+        {3, 1, 0, {2008, 2, 29}, false, {2008, 2, 29}},
+        {4, static_cast<std::uint16_t>(-2), 0, {2009, 3, 3}, false, {2009, 3, 1}},
+        {4, static_cast<std::uint16_t>(-3), 5, {2009, 3, 3}, false, {2009, 2, 28}},
+        {4, static_cast<std::uint16_t>(-3), 5, {2008, 3, 3}, false, {2008, 2, 29}},
+        {4, static_cast<std::uint16_t>(-3), 5, {2009, 3, 3}, true, {2009, 3, 8}},
+    };
+    for (const Case& c : cases) {
+        const CPaiement p("P", c.code, static_cast<std::uint16_t>(c.p1),
+                          static_cast<std::uint16_t>(c.p2));
+        EXPECT_EQ(ToCivil(ComputeValidityDate(p, ToDayDate(c.issue), c.credit)), c.expected)
+            << "code " << c.code << " issue " << c.issue.year << '-' << c.issue.month << '-'
+            << c.issue.day;
+    }
+}
+
+TEST(ValidityDate, NoIssueDateGivesNoDate) {
+    EXPECT_EQ(ComputeValidityDate(CPaiement("P", 1, 5, 1), 0, true), 0);
+}
+
+TEST(ValidityDate, ResultsBeyondTheDateRangeKeepTheIssueDate) {
+    const DayDate lateIssue = ToDayDate(2035, 11, 20);
+    EXPECT_EQ(ComputeValidityDate(CPaiement("P", 3, 1, 999), lateIssue, false), lateIssue);
+    EXPECT_EQ(ComputeValidityDate(CPaiement("P", 2, 5, 65535), lateIssue, false), lateIssue);
+    EXPECT_EQ(ComputeValidityDate(CPaiement("P", 4, 0, 999), lateIssue, true), lateIssue);
+    const DayDate early = ToDayDate(1990, 1, 2);
+    EXPECT_EQ(
+        ComputeValidityDate(CPaiement("P", 4, static_cast<std::uint16_t>(-5), 0), early, false),
+        early);
+}
+
+}  // namespace
+}  // namespace belvane

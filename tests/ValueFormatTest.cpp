@@ -1,0 +1,172 @@
+#include "core/DayDate.h"
+#include "core/ValueFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace belvane {
+namespace {
+
+TEST(FormatAmount, SignedAndUnsignedForms) {
+    struct Case {
+        Amount amount;
+        bool withSign;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {150, false, "1,50"},
+        {-150, false, "1,50"},
+        {-5, false, "0,05"},
+        {0, false, "0,00"},
+        {150, true, "+1,50"},
+        {-150, true, "-1,50"},
+        {-50, true, "-0,50"},
+        {-5, true, "-0,05"},
+        {-99, true, "-0,99"},
+        {-100, true, "-1,00"},
+        {0, true, "+0,00"},
+        {123456, true, "+1234,56"},
+        {-2147483647 - 1, true, "-21474836,48"},
+        {2147483647, true, "+21474836,47"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatAmount(c.amount, c.withSign, 0, ","), c.expected) << c.amount;
+}
+
+TEST(FormatAmount, RightAlignsWithoutCutting) {
+    EXPECT_EQ(FormatAmount(-1234, true, 11, ","), "     -12,34");
+    EXPECT_EQ(FormatAmount(123456789, true, 5, ","), "+1234567,89");
+    EXPECT_EQ(FormatAmount(150, true, 0, "."), "+1.50");
+}
+
+TEST(ParseAmount, ReadsUnitsAndUpToTwoDecimals) {
+    const std::pair<const char*, Amount> cases[] = {
+        {"12", 1200},   {"12,5", 1250},   {"12,05", 1205}, {"12,", 1200},   {"12,345", 1234},
+        {"12.5", 1250}, {",5", 50},       {"", 0},         {"1 234,56", 0}, {"-5", 0},
+        {"12x", 0},     {"12,5x9", 1250}, {"0,07", 7},     {"abc", 0},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ParseAmount(text), expected) << '"' << text << '"';
+}
+
+TEST(FormatDate, PatternsAndNoDate) {
+    const DayDate d = ToDayDate(2009, 12, 5);
+    EXPECT_EQ(FormatDate(d, "%d.%m.%y"), "05.12.09");
+    EXPECT_EQ(FormatDate(d, "%m/%d/%y"), "12/05/09");
+    EXPECT_EQ(FormatDate(d, "%y-%m-%d"), "09-12-05");
+    EXPECT_EQ(FormatDate(d, "%d.%m.%Y"), "05.12.2009");
+    EXPECT_EQ(FormatDate(0, "%d.%m.%y"), "        ");
+    EXPECT_EQ(FormatDate(d, ""), "        ");
+    EXPECT_EQ(FormatDate(ToDayDate(2000, 1, 9), "%d.%m.%y"), "09.01.00");
+}
+
+// Every offered pattern gives exactly eight characters for any date of the range.
+TEST(FormatDate, OfferedPatternsGiveEightCharacters) {
+    const char* patterns[] = {"%d.%m.%y", "%d/%m/%y", "%d-%m-%y", "%m.%d.%y", "%m/%d/%y",
+                              "%m-%d-%y", "%y.%m.%d", "%y/%m/%d", "%y-%m-%d"};
+    for (const char* p : patterns)
+        for (const DayDate d : {FirstUserDate(), ToDayDate(2016, 2, 29), LastUserDate()})
+            EXPECT_EQ(FormatDate(d, p).size(), 8u) << p;
+}
+
+class ParseDateTest : public ::testing::Test {
+protected:
+    static DayDate Parse(const char* text, bool past, CivilDate today,
+                         const char* pattern = "%d.%m.%y") {
+        return ParseDate(text, past, pattern, today);
+    }
+};
+
+TEST_F(ParseDateTest, MissingMonthAndYearComeFromToday) {
+    const CivilDate march10{2009, 3, 10};
+    EXPECT_EQ(Parse("15", true, march10), ToDayDate(2009, 2, 15));
+    EXPECT_EQ(Parse("15", false, march10), ToDayDate(2009, 3, 15));
+    EXPECT_EQ(Parse("5", true, march10), ToDayDate(2009, 3, 5));
+    EXPECT_EQ(Parse("5", false, march10), ToDayDate(2009, 3, 5));
+    EXPECT_EQ(Parse("10", true, march10), ToDayDate(2009, 3, 10));  // today itself is not "later"
+
+    const CivilDate january10{2009, 1, 10};
+    EXPECT_EQ(Parse("15.12", true, january10), ToDayDate(2008, 12, 15));
+    EXPECT_EQ(Parse("15.12", false, january10), ToDayDate(2009, 12, 15));
+    EXPECT_EQ(Parse("15", true, january10), ToDayDate(2008, 12, 15));  // month then year go back
+}
+
+TEST_F(ParseDateTest, TodayShortcuts) {
+    const CivilDate today{2026, 12, 6};
+    for (const char* t : {".", "/", "-"})
+        EXPECT_EQ(Parse(t, true, today), ToDayDate(2026, 12, 6)) << t;
+    EXPECT_EQ(Parse("..", true, today), 0);  // not a shortcut: no day given
+}
+
+TEST_F(ParseDateTest, YearWindow) {
+    const CivilDate today{2009, 6, 1};
+    EXPECT_EQ(Parse("1.2.36", true, today), 0);
+    EXPECT_EQ(Parse("1.2.35", true, today), ToDayDate(2035, 2, 1));
+    EXPECT_EQ(Parse("1.2.0", true, today), ToDayDate(2000, 2, 1));
+    EXPECT_EQ(Parse("1.2.89", true, today), 0);
+    EXPECT_EQ(Parse("1.2.90", true, today), ToDayDate(1990, 2, 1));
+    EXPECT_EQ(Parse("1.2.99", true, today), ToDayDate(1999, 2, 1));
+    EXPECT_EQ(Parse("1.2.100", true, today), 0);
+    EXPECT_EQ(Parse("1.2.1989", true, today), 0);
+    EXPECT_EQ(Parse("1.2.1999", true, today), ToDayDate(1999, 2, 1));
+    EXPECT_EQ(Parse("1.2.2035", true, today), ToDayDate(2035, 2, 1));
+    EXPECT_EQ(Parse("1.2.2036", true, today), 0);
+}
+
+TEST_F(ParseDateTest, InvalidDaysAndMonths) {
+    const CivilDate today{2009, 6, 1};
+    for (const char* t :
+         {"", "0", "32", "0.5.09", "1.0.09", "1.13.09", "x", "99999999999999999999"})
+        EXPECT_EQ(Parse(t, true, today), 0) << '"' << t << '"';
+}
+
+TEST_F(ParseDateTest, DaysPastMonthEndRollOver) {
+    const CivilDate today{2009, 6, 1};
+    EXPECT_EQ(Parse("31.04.09", true, today), ToDayDate(2009, 5, 1));
+    EXPECT_EQ(Parse("30.02.09", true, today), ToDayDate(2009, 3, 2));
+}
+
+TEST_F(ParseDateTest, PatternOrderDecidesFields) {
+    const CivilDate today{2010, 6, 1};
+    EXPECT_EQ(Parse("12/31/09", true, today, "%m/%d/%y"), ToDayDate(2009, 12, 31));
+    EXPECT_EQ(Parse("31/12/09", true, today, "%m/%d/%y"), 0);
+    EXPECT_EQ(Parse("09-12-31", true, today, "%y-%m-%d"), ToDayDate(2009, 12, 31));
+    // Two numbers: month first for the "mm" and "yy" forms.
+    EXPECT_EQ(Parse("5/3", true, today, "%m/%d/%y"), ToDayDate(2010, 5, 3));
+    EXPECT_EQ(Parse("5-3", true, today, "%y-%m-%d"), ToDayDate(2010, 5, 3));
+    EXPECT_EQ(Parse("5.3", true, today, "%d.%m.%y"), ToDayDate(2010, 3, 5));
+}
+
+TEST_F(ParseDateTest, StrayCharactersAreSkipped) {
+    const CivilDate today{2010, 6, 1};
+    EXPECT_EQ(Parse("15x.0a3.09", true, today), ToDayDate(2009, 3, 15));
+    EXPECT_EQ(Parse(" 15 . 3 . 09 ", true, today), ToDayDate(2009, 3, 15));
+    EXPECT_EQ(Parse("15.3.", true, today), ToDayDate(2010, 3, 15));      // trailing separator
+    EXPECT_EQ(Parse("15.3.09.7", true, today), ToDayDate(2009, 3, 15));  // stops after three
+}
+
+TEST(DayDate, ZoneIndependentValues) {
+    // Midnight in UTC+1: the open end of date ranges is exactly 1 January 2036.
+    EXPECT_EQ(ToDayDate(2036, 1, 1), kOpenEndDate);
+    EXPECT_EQ(ToDayDate(1970, 1, 1), -3600);
+    EXPECT_EQ(ToCivil(kOpenEndDate), (CivilDate{2036, 1, 1}));
+    // Midnights written in other zones (daylight saving, UTC) keep their day.
+    const DayDate d = ToDayDate(2009, 7, 14);
+    for (const int shift : {-3600 * 11, -3600, 0, 3600, 3600 * 11})
+        EXPECT_EQ(ToCivil(d + shift), (CivilDate{2009, 7, 14})) << shift;
+    // Every day of the user range survives the round trip.
+    for (DayDate t = FirstUserDate(); t <= LastUserDate(); t += 86400) {
+        const CivilDate c = ToCivil(t);
+        ASSERT_EQ(ToDayDate(c), t);
+    }
+}
+
+TEST(DayDate, LegacyPackedDates) {
+    EXPECT_EQ(LegacyDateToDayDate(0x3585), ToDayDate(2016, 12, 5));
+    EXPECT_EQ(LegacyDateToDayDate(0), 0);
+    EXPECT_EQ(LegacyDateToDayDate((0 << 9) | (1 << 5) | 1), ToDayDate(1990, 1, 1));
+}
+
+}  // namespace
+}  // namespace belvane

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace belvane::testutil {
+
+// An empty directory of the running test's own, removed with its contents.
+class ScratchDir {
+public:
+    ScratchDir() : m_path(std::filesystem::path(testing::TempDir()) / Name()) {
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    static std::string Name() {
+        const auto* t = testing::UnitTest::GetInstance()->current_test_info();
+        return std::string("belvane-") + t->test_suite_name() + "." + t->name() + "-" +
+               std::to_string(::getpid());
+    }
+    std::filesystem::path m_path;
+};
+
+inline void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace belvane::testutil

@@ -1,0 +1,234 @@
+#include "cli/ToolCommands.h"
+
+#include "ScratchDir.h"
+#include "core/CBelvaneDoc.h"
+#include "core/DayDate.h"
+#include "core/StringIds.h"
+#include "core/StringTable.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+namespace belvane {
+namespace {
+
+using nlohmann::json;
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunCommand(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int code = RunTool(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::string Message(int id, const std::string& path = "") {
+    std::string text = CStringTable::Builtin().Get(id);
+    if (const std::size_t p = text.find("%1"); p != std::string::npos)
+        text.replace(p, 2, path);
+    return text + "\n";
+}
+
+// Little-endian fields laid out by hand, so that the reader is checked against
+// the layout rather than against our own writer. Strings: windows-1252, short.
+struct Bytes {
+    std::string b;
+    Bytes& U16(unsigned v) {
+        b += static_cast<char>(v);
+        b += static_cast<char>(v >> 8);
+        return *this;
+    }
+    Bytes& U32(std::int64_t v) { return U16(v & 0xFFFF).U16((v >> 16) & 0xFFFF); }
+    Bytes& Str(std::initializer_list<std::string_view> texts) {
+        for (const std::string_view s : texts)
+            (b += static_cast<char>(s.size())) += s;
+        return *this;
+    }
+};
+
+std::string OldRegister(bool v30) {
+    Bytes b;
+    auto date = [&](DayDate d) {  // 2009-12-05 or none
+        v30 ? b.U16(d ? (19 << 9) | (12 << 5) | 5 : 0) : b.U32(d);
+    };
+    b.Str({v30 ? "KVT-BELVANE-3.0" : "KVT-BELVANE-3.1"}).U16(1).Str({""});
+    b.U32(0).U32(20).U32(0).U32(25).U32(30);  // Référence and Rubrique hidden
+    b.U32(1).U32(2).U32(3).U32(4).U32(5).U32(6);
+    b.Str({"Banque \xC9pargne", "Agence", "123", "4970", "Zo\xE9", ""}).U32(-5000);
+    b.U32(1);  // one line, without statement date
+    date(ToDayDate(2009, 12, 5)), date(0), date(ToDayDate(2009, 12, 5));
+    b.U32(-50).Str({"12", "Ch\xE8que", "Maison", "Loyer", "R\xE9gie", "obs"});
+    b.U32(1).Str({"Ch\xE8que"}).U16(4).U16(0xFFFE).U16(3);
+    b.U32(1).Str({"Loyer"});
+    if (v30)
+        b.U16(0x3585).U16(1);  // 2016-12-05; the day comes from the packed date
+    else
+        b.U32(ToDayDate(2016, 12, 5)).U16(1).U16(5);
+    b.Str({"Ch\xE8que"}).U32(-80000).Str({"Maison", "Loyer", "R\xE9gie", ""});
+    b.U32(1).Str({"Maison"}).U32(100).U32(1).Str({"Loyer"}).U32(-5);
+    b.U32(1).Str({"R\xE9gie", "01 02", "1 rue\r\nParis"});
+    return b.b;
+}
+
+class ToolTest : public testing::Test {
+protected:
+    testutil::ScratchDir dir;
+};
+
+TEST_F(ToolTest, InfoShowsEveryField) {
+    CBelvaneDoc doc;
+    doc.ToggleBackup();
+    doc.SetDisplay({0, 5, 11}, {10, 20, 30, 40, 50, 60},
+                   CPolice::Make("Arial", 120, 700, true, false, true, 1, 0x22),
+                   {1, 2, 3, 4, 5, 6});
+    doc.SetResume("Banque", "Agence", "123", "4970", "Jean et Zoé", "note");
+    doc.SetMontantInitial(-1234);
+    CLigne line;
+    line.Set(ToDayDate(2009, 12, 5), 0, ToDayDate(2009, 12, 7), -50, "12", "Chèque", "Maison",
+             "Loyer", "Régie", "obs");
+    doc.AddLine(line);
+    doc.AddPaiement(CPaiement("Chèque", 4, 0xFFFE, 3));
+    CMouvementAuto m;
+    m.m_titre = "Loyer";
+    m.m_prochaineDate = ToDayDate(2016, 12, 5);
+    m.m_nbMois = 1;
+    m.m_jour = 5;
+    m.m_montant = -80000;
+    doc.AddMouvement(m);
+    doc.InsertRubrique(0, CRubrique("Maison", 100));
+    doc.InsertSousRubrique(0, 0, CSousRubrique("Loyer", -5));
+    doc.InsertBeneficiaire(0, CBeneficiaire("Régie", "01 02", "1 rue\r\nParis"));
+    const std::string path = dir.File("info.blv");
+    std::string error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, nullptr, error)) << error;
+
+    const Outcome r = RunCommand({"info", path});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(json::parse(r.out), R"({
+      "format": "BLV", "version": 773, "backup": true,
+      "widths": [10, 20, 30, 40, 50, 60], "columns": [0, 5, 11],
+      "font": {"face": "Arial", "height": 120, "weight": 700, "italic": true,
+               "underline": false, "strikeout": true, "charset": 1, "pitchAndFamily": 34},
+      "colors": [1, 2, 3, 4, 5, 6],
+      "summary": {"bank": "Banque", "branch": "Agence", "account": "123", "cards": "4970",
+                  "holders": "Jean et Zoé", "annotations": "note"},
+      "initialAmount": -1234,
+      "lines": [{"issue": "2009-12-05", "statement": null, "validity": "2009-12-07",
+                 "amount": -50, "reference": "12", "payment": "Chèque", "category": "Maison",
+                 "subcategory": "Loyer", "payee": "Régie", "observation": "obs"}],
+      "paymentMethods": [{"name": "Chèque", "method": 4, "param1": 65534, "param2": 3}],
+      "movements": [{"title": "Loyer", "next": "2016-12-05", "months": 1, "day": 5,
+                     "payment": "", "amount": -80000, "category": "", "subcategory": "",
+                     "payee": "", "observation": ""}],
+      "categories": [{"name": "Maison", "initialAmount": 100,
+                      "subcategories": [{"name": "Loyer", "initialAmount": -5}]}],
+      "payees": [{"name": "Régie", "phone": "01 02", "address": "1 rue\r\nParis"}]
+    })"_json);
+}
+
+TEST_F(ToolTest, ConvertWritesOlderFormsInTheCurrentOne) {
+    for (const bool v30 : {false, true}) {
+        SCOPED_TRACE(v30 ? "3.0" : "3.1");
+        const std::string in = dir.File("old.blv"), out = dir.File("new.blv");
+        testutil::WriteFile(in, OldRegister(v30));
+
+        const Outcome r = RunCommand({"convert", in, out});
+        ASSERT_EQ(r.code, kExitOk) << r.err;
+        EXPECT_EQ(testutil::ReadFile(out).substr(0, 20),
+                  std::string("\x0FKVT-BELVANE-BLV\x05\x03\0\0", 20));
+
+        json before = json::parse(RunCommand({"info", in}).out);
+        json after = json::parse(RunCommand({"info", out}).out);
+        EXPECT_EQ(before["format"], v30 ? "3.0" : "3.1");
+        EXPECT_EQ(after["format"], "BLV");
+        EXPECT_EQ(after["version"], 0x305);
+        // Hidden columns got their default widths; texts were decoded from windows-1252.
+        EXPECT_EQ(after["widths"], json({16, 20, 32, 25, 30, 64}));
+        EXPECT_EQ(after["columns"], json({0, 1, 4, 5, 9, 10, 11}));
+        EXPECT_EQ(after["summary"]["bank"], "Banque Épargne");
+        EXPECT_EQ(after["lines"][0]["issue"], "2009-12-05");
+        EXPECT_EQ(after["lines"][0]["statement"], nullptr);
+        EXPECT_EQ(after["movements"][0]["next"], "2016-12-05");
+        EXPECT_EQ(after["movements"][0]["day"], 5);
+        for (json* j : {&before, &after}) {
+            j->erase("format");
+            j->erase("version");
+        }
+        EXPECT_EQ(before, after);
+    }
+}
+
+TEST_F(ToolTest, ExportAppliesTheFormatOptions) {
+    const std::string in = dir.File("in.blv"), out = dir.File("out.txt");
+    testutil::WriteFile(in, OldRegister(false));
+    ASSERT_EQ(RunCommand({"export", in, out}).code, kExitOk);
+    EXPECT_EQ(testutil::ReadFile(out),
+              "05.12.09\t\t12\tChèque\t-0,50\tMaison\tLoyer\tRégie\tobs\n");
+    ASSERT_EQ(RunCommand({"export", "--decimal=.", in, out, "--date-format", "%Y-%m-%d"}).code,
+              kExitOk);
+    EXPECT_EQ(testutil::ReadFile(out),
+              "2009-12-05\t\t12\tChèque\t-0.50\tMaison\tLoyer\tRégie\tobs\n");
+}
+
+TEST_F(ToolTest, ExitCodesAndMessages) {
+    const std::string good = dir.File("good.blv");
+    ASSERT_EQ(RunCommand({"new", good}).code, kExitOk);
+    const std::string garbage = dir.File("garbage.blv"), truncated = dir.File("truncated.blv");
+    testutil::WriteFile(garbage, "hello, world");
+    testutil::WriteFile(truncated, testutil::ReadFile(good).substr(0, 40));
+    const std::string missing = dir.File("missing.blv"), noDir = dir.File("no/dir/out");
+    const std::string out = dir.File("out");
+
+    constexpr int kUsage = -1;  // usage text instead of a message
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        int message;       // string id on stderr, kUsage, or 0 for none
+        std::string path;  // the file the message names
+    } cases[] = {
+        {{}, kExitUsage, kUsage, ""},
+        {{"frobnicate", good}, kExitUsage, kUsage, ""},
+        {{"info"}, kExitUsage, kUsage, ""},
+        {{"info", good, "extra"}, kExitUsage, kUsage, ""},
+        {{"export", good, out, "--bogus"}, kExitUsage, kUsage, ""},
+        {{"export", good, out, "--decimal"}, kExitUsage, kUsage, ""},
+        {{"--help"}, kExitOk, 0, ""},
+        {{"convert", "--help"}, kExitOk, 0, ""},
+        {{"info", missing}, kExitFailure, ids::kMsgOpenFailed, missing},
+        {{"info", garbage}, kExitFailure, ids::kMsgUnreadable, ""},
+        {{"convert", truncated, out}, kExitFailure, ids::kMsgDamaged, truncated},
+        {{"export", garbage, out}, kExitFailure, ids::kMsgUnreadable, ""},
+        {{"convert", good, noDir}, kExitFailure, ids::kMsgSaveFailed, noDir},
+        {{"new", noDir}, kExitFailure, ids::kMsgSaveFailed, noDir},
+        {{"export", good, noDir}, kExitFailure, ids::kMsgExportOpenError, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Outcome r = RunCommand(c.args);
+        EXPECT_EQ(r.code, c.code);
+        if (c.message == kUsage) {
+            EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+        } else if (c.message != 0) {
+            EXPECT_EQ(r.err, Message(c.message, c.path));
+        } else {
+            EXPECT_EQ(r.err, "");
+            EXPECT_NE(r.out.find("Usage:"), std::string::npos);
+        }
+        if (c.code != kExitOk) {
+            EXPECT_EQ(r.out, "");
+            EXPECT_FALSE(std::filesystem::exists(out));  // no output after a failure
+        }
+    }
+}
+
+}  // namespace
+}  // namespace belvane
