@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Builds the program and shows the bundled example register.
+# Builds the program and starts it on the bundled example register.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BELVANE_BUILD_DIR:-$root/build}
 "$root/scripts/build.sh"
-"$build/src/cli/belvane-tool" info "$root/examples/exemple.blv"
+register="$root/examples/exemple.blv"
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "No display here: the example register as belvane-tool sees it." >&2
+    exec "$build/src/cli/belvane-tool" info "$register"
+fi
+exec "$build/src/belvane" "$register"

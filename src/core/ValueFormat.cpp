@@ -102,9 +102,9 @@ std::string FormatDate(DayDate date, std::string_view pattern) {
                 tm.tm_mday = d.day;
                 tm.tm_wday =
                     static_cast<int>(((DaysFromCivil(d.year, d.month, d.day) % 7) + 11) % 7);
-                const char spec[3] = {'%', pattern[i], '\0'};
+                const char directive[3] = {'%', pattern[i], '\0'};
                 char buf[128];
-                const std::size_t n = std::strftime(buf, sizeof buf, spec, &tm);
+                const std::size_t n = std::strftime(buf, sizeof buf, directive, &tm);
                 out.append(buf, n);
             }
         }

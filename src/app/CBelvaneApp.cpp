@@ -1,0 +1,181 @@
+#include "app/CBelvaneApp.h"
+
+#include "app/CLanguageDlg.h"
+#include "app/CLanguageModule.h"
+#include "app/CQtSettings.h"
+#include "app/CResources.h"
+#include "app/IMessageBox.h"
+#include "core/CBelvaneDoc.h"
+#include "window/CMainFrame.h"
+#include "window/CommandIds.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <iostream>
+#include <string_view>
+
+namespace belvane {
+
+namespace {
+
+// Answers every message box at once when nobody is there to see it (the
+// screenshot run): the text goes to the error stream instead.
+class UnattendedMessageBox final : public IMessageBox {
+public:
+    Answer Show(QWidget*, const QString& text, Icon, Buttons buttons) override {
+        std::cerr << "belvane: " << text.toStdString() << '\n';
+        switch (buttons) {
+            case Buttons::Ok:
+                return Answer::Ok;
+            case Buttons::OkCancel:
+            case Buttons::YesNoCancel:
+                return Answer::Cancel;
+            case Buttons::YesNo:
+                return Answer::No;
+        }
+        return Answer::Cancel;
+    }
+    void Beep() override {}
+};
+
+}  // namespace
+
+CBelvaneApp::LanguageHooks CBelvaneApp::DefaultLanguageHooks() {
+    LanguageHooks hooks;
+    hooks.dialog = [](QWidget* parent, ISettingsStore& settings, bool firstStart,
+                      const QString& programDir) {
+        CLanguageDlg dialog(parent, settings, firstStart, programDir);
+        // With the built-in language alone there is nothing to choose: take it
+        // without showing the dialog at all.
+        if (dialog.ClosesItself())
+            dialog.accept();
+        else
+            dialog.exec();
+    };
+    // The module stays loaded, and its resources active, for the whole run.
+    auto module = std::make_shared<CLanguageModule>();
+    hooks.load = [module](ISettingsStore& settings, const QString& programDir) {
+        module->LoadConfigured(settings, programDir);
+    };
+    hooks.unload = [module] { module->Unload(); };
+    return hooks;
+}
+
+CBelvaneApp::CBelvaneApp(ISettingsStore& settings, QString programDir, LanguageHooks hooks)
+    : m_settings(settings),
+      m_programDir(std::move(programDir)),
+      m_hooks(std::move(hooks)),
+      m_recent(settings, RecentFiles::kDefaultSize) {}
+
+CBelvaneApp::~CBelvaneApp() {
+    // The frame observes the document: it goes first.
+    m_frame.reset();
+    m_doc.reset();
+}
+
+bool CBelvaneApp::Start(const std::vector<std::string>& args) {
+    // A refused command line ends the program before anything is shown or asked.
+    const StartupArguments command = ParseStartupArguments(args);
+    if (command.action != StartupArguments::Action::Run)
+        return false;
+
+    m_settings.WriteString("", "AppDirectory", AppDirectoryValue(m_programDir.toStdString()));
+    if (WantsFirstStartDialog(m_settings) && m_hooks.dialog)
+        m_hooks.dialog(nullptr, m_settings, true, m_programDir);
+    if (m_hooks.load)
+        m_hooks.load(m_settings, m_programDir);
+    QGuiApplication::setApplicationDisplayName(CResources::Str(ids::kAppName));
+
+    m_recent.Load();
+    // Made after the language is known: its texts name the untitled register.
+    m_doc = std::make_unique<CBelvaneDoc>(&m_settings);
+    m_doc->SetStrings(CResources::Active().Strings());
+    m_doc->OnNewDocument();
+    m_frame = std::make_unique<CMainFrame>(*m_doc, m_settings, m_recent);
+
+    if (StartsMaximized(m_settings))
+        m_frame->showMaximized();
+    else
+        m_frame->show();
+    // A register that cannot be opened is reported over the window, which then
+    // holds a new register: the program goes on rather than ending.
+    if (!command.file.empty())
+        m_frame->OpenDocument(QString::fromStdString(command.file));
+
+    // Entered after the command line, whose relative names are the shell's.
+    const std::string initialDir = InitialDirectory(m_settings);
+    if (!initialDir.empty())
+        QDir::setCurrent(QString::fromStdString(initialDir));
+    return true;
+}
+
+void CBelvaneApp::Exit() {
+    // The window and the document use the module's texts: they go before it.
+    m_frame.reset();
+    m_doc.reset();
+    if (m_hooks.unload)
+        m_hooks.unload();
+    RecordNormalExit(m_settings);
+}
+
+bool CBelvaneApp::SaveScreenshot(const QString& file) const {
+    if (!m_frame)
+        return false;
+    QCoreApplication::processEvents();
+    return m_frame->grab().save(file, "PNG");
+}
+
+int CBelvaneApp::Main(int argc, char** argv) {
+    // Help needs no display: answered before Qt looks for one.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--")
+            break;
+        if (arg == "--help" || arg == "-h") {
+            std::cout << StartupUsage();
+            return 0;
+        }
+    }
+    QApplication qt(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Orlenko"));
+    QCoreApplication::setApplicationName(QStringLiteral("Belvane"));
+
+    // Qt has taken its own options out of the arguments by now.
+    const QStringList qtArgs = QCoreApplication::arguments();
+    std::vector<std::string> args;
+    for (qsizetype i = 1; i < qtArgs.size(); ++i)
+        args.push_back(qtArgs[i].toStdString());
+    const StartupArguments command = ParseStartupArguments(args);
+    if (command.action == StartupArguments::Action::Help) {
+        std::cout << StartupUsage();
+        return 0;
+    }
+    if (command.action == StartupArguments::Action::Error) {
+        std::cerr << "belvane: " << command.error << '\n' << StartupUsage();
+        return 2;
+    }
+
+    UnattendedMessageBox unattended;
+    if (!command.screenshot.empty())
+        IMessageBox::Install(&unattended);
+
+    CQtSettings settings;
+    CBelvaneApp app(settings, QCoreApplication::applicationDirPath());
+    if (!app.Start(args))
+        return 2;
+    if (!command.screenshot.empty()) {
+        const bool saved = app.SaveScreenshot(QString::fromStdString(command.screenshot));
+        IMessageBox::Install(nullptr);
+        if (!saved) {
+            std::cerr << "belvane: cannot write " << command.screenshot << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    const int status = QApplication::exec();
+    app.Exit();
+    return status;
+}
+
+}  // namespace belvane

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace belvane {
+
+// Every message box of the program goes through this interface, so that tests
+// can answer them without a modal loop.
+class IMessageBox {
+public:
+    enum class Icon { Information, Warning, Question };
+    enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~IMessageBox() = default;
+    virtual Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons) = 0;
+    // The default beep.
+    virtual void Beep() = 0;
+
+    // The one in use; the program's own QMessageBox-based one unless a test installed another.
+    static IMessageBox& Current();
+    // Installs `box` (not owned) as the current one; nullptr puts back the default.
+    static void Install(IMessageBox* box);
+};
+
+}  // namespace belvane

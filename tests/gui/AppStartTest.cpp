@@ -1,0 +1,182 @@
+#include "app/CBelvaneApp.h"
+
+#include "FrameTestSupport.h"
+#include "app/CResources.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::ScriptedMessageBox;
+
+// Records the language steps instead of showing the dialog or loading a module.
+struct LanguageSteps {
+    std::vector<std::string> calls;
+    bool dialogFirstStart = false;
+    QString dialogDir;
+
+    CBelvaneApp::LanguageHooks Hooks() {
+        CBelvaneApp::LanguageHooks hooks;
+        hooks.dialog = [this](QWidget*, ISettingsStore& settings, bool firstStart,
+                              const QString& dir) {
+            calls.push_back("dialog");
+            dialogFirstStart = firstStart;
+            dialogDir = dir;
+            settings.WriteString("Settings", "LanguageDLLName", "Default");
+        };
+        hooks.load = [this](ISettingsStore& settings, const QString&) {
+            // The module is chosen by then.
+            calls.push_back("load:" + settings.GetString("Settings", "LanguageDLLName", "?"));
+        };
+        hooks.unload = [this] { calls.push_back("unload"); };
+        return hooks;
+    }
+};
+
+class AppStart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        startDir = QDir::currentPath();
+    }
+    void TearDown() override { QDir::setCurrent(startDir); }
+
+    QTemporaryDir dir;
+    QString startDir;
+    CMemorySettings settings;
+    LanguageSteps language;
+    ScriptedMessageBox box;
+};
+
+TEST_F(AppStart, FirstRunWithNoSettings) {
+    CBelvaneApp app(settings, QStringLiteral("/opt/belvane/bin"), language.Hooks());
+    ASSERT_TRUE(app.Start({}));
+    EXPECT_EQ(settings.GetString("", "AppDirectory", ""), "/opt/belvane/bin/");
+    EXPECT_EQ(language.calls, (std::vector<std::string>{"dialog", "load:Default"}));
+    EXPECT_TRUE(language.dialogFirstStart);
+    EXPECT_EQ(language.dialogDir, QStringLiteral("/opt/belvane/bin"));
+
+    // A new register in a normal window.
+    ASSERT_NE(app.Frame(), nullptr);
+    EXPECT_TRUE(app.Frame()->isVisible());
+    EXPECT_FALSE(app.Frame()->isMaximized());
+    EXPECT_EQ(app.Frame()->windowTitle(), QStringLiteral("Sans-Nom - Belvane"));
+    EXPECT_EQ(app.Document()->GetLineCount(), 0);
+    EXPECT_TRUE(box.shown.empty());
+
+    EXPECT_FALSE(settings.Contains("Settings", "FirstTimeUse"));
+    ASSERT_TRUE(app.Frame()->close());
+    app.Exit();
+    EXPECT_EQ(settings.GetInt("Settings", "FirstTimeUse", -1), 0);
+    EXPECT_EQ(language.calls.back(), "unload");
+}
+
+TEST_F(AppStart, TheFirstStartTakesTheBuiltInLanguageWhenItIsAlone) {
+    // No module in the program's directory: the real dialog has nothing to offer
+    // and must not wait for the user. Should it ever do, it is ended here.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->done(QDialog::Rejected);
+    });
+    guard.start(3000);
+    CBelvaneApp app(settings, dir.path());
+    ASSERT_TRUE(app.Start({}));
+    EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "Default");
+    EXPECT_EQ(app.Frame()->windowTitle(), QStringLiteral("Sans-Nom - Belvane"));
+    EXPECT_TRUE(guard.isActive());
+}
+
+TEST_F(AppStart, LaterRunsSkipTheLanguageDialog) {
+    settings.WriteInt("Settings", "FirstTimeUse", 0);
+    CBelvaneApp app(settings, dir.path(), language.Hooks());
+    ASSERT_TRUE(app.Start({}));
+    EXPECT_EQ(language.calls, (std::vector<std::string>{"load:?"}));
+}
+
+TEST_F(AppStart, TheNamedRegisterIsOpened) {
+    const QString path = testing::WriteRegister(dir.filePath("exemple.blv"), 4);
+    CBelvaneApp app(settings, dir.path(), language.Hooks());
+    ASSERT_TRUE(app.Start({path.toStdString()}));
+    EXPECT_EQ(app.Document()->GetLineCount(), 4);
+    EXPECT_EQ(app.Frame()->windowTitle(), QStringLiteral("exemple.blv - Belvane"));
+    ASSERT_EQ(app.Recent().Count(), 1);
+    EXPECT_EQ(app.Recent().Path(0), path.toStdString());
+}
+
+TEST_F(AppStart, ARelativeNameIsTakenBeforeTheInitialDirectory) {
+    testing::WriteRegister(dir.filePath("relatif.blv"), 2);
+    const QString other = dir.filePath("ailleurs");
+    ASSERT_TRUE(QDir().mkpath(other));
+    settings.WriteString("Settings", "InitialDir", (other + "/").toStdString());
+    QDir::setCurrent(dir.path());
+    CBelvaneApp app(settings, dir.path(), language.Hooks());
+    ASSERT_TRUE(app.Start({"relatif.blv"}));
+    EXPECT_EQ(app.Document()->GetLineCount(), 2);
+    EXPECT_EQ(QDir::currentPath(), QDir(other).canonicalPath());
+}
+
+TEST_F(AppStart, AnInitialDirectoryThatCannotBeEnteredLeavesTheCurrentOne) {
+    QDir::setCurrent(dir.path());
+    settings.WriteString("Settings", "InitialDir", dir.filePath("absent/").toStdString());
+    CBelvaneApp app(settings, dir.path(), language.Hooks());
+    ASSERT_TRUE(app.Start({}));
+    EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+}
+
+TEST_F(AppStart, AnUnreadableRegisterIsReportedAndANewOneShown) {
+    const QString path = testing::WriteBytes(dir.filePath("abime.blv"), "n'importe quoi");
+    CBelvaneApp app(settings, dir.path(), language.Hooks());
+    ASSERT_TRUE(app.Start({path.toStdString()}));
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, CResources::Str(10008));
+    // The program goes on with a new register.
+    EXPECT_TRUE(app.Frame()->isVisible());
+    EXPECT_EQ(app.Document()->GetLineCount(), 0);
+    EXPECT_TRUE(app.Document()->GetPathName().empty());
+    EXPECT_EQ(app.Recent().Count(), 0);
+}
+
+TEST_F(AppStart, ARefusedCommandLineShowsNothing) {
+    CBelvaneApp app(settings, dir.path(), language.Hooks());
+    EXPECT_FALSE(app.Start({"--imprimer", "a.blv"}));
+    EXPECT_EQ(app.Frame(), nullptr);
+    EXPECT_TRUE(language.calls.empty());
+}
+
+TEST_F(AppStart, CmdShowThreeOpensMaximizedAtTheSavedRectangle) {
+    settings.WriteInt("Settings", "CmdShow", 3);
+    settings.WriteInt("Settings", "PositionX", 40);
+    settings.WriteInt("Settings", "PositionY", 50);
+    settings.WriteInt("Settings", "PositionWidth", 600);
+    settings.WriteInt("Settings", "PositionHeight", 380);
+    CBelvaneApp app(settings, dir.path(), language.Hooks());
+    ASSERT_TRUE(app.Start({}));
+    QTRY_VERIFY(app.Frame()->isMaximized());
+    // Closed at once, it keeps both.
+    ASSERT_TRUE(app.Frame()->close());
+    EXPECT_EQ(settings.GetInt("Settings", "CmdShow", 0), 3);
+    EXPECT_EQ(settings.GetInt("Settings", "PositionWidth", 0), 600);
+    EXPECT_EQ(settings.GetInt("Settings", "PositionX", 0), 40);
+}
+
+TEST_F(AppStart, ScreenshotWritesAPicture) {
+    CBelvaneApp app(settings, dir.path(), language.Hooks());
+    ASSERT_TRUE(app.Start({}));
+    const QString png = dir.filePath("fenetre.png");
+    ASSERT_TRUE(app.SaveScreenshot(png));
+    QImage image(png);
+    EXPECT_EQ(image.size(), app.Frame()->size());
+}
+
+}  // namespace
+}  // namespace belvane

@@ -1,0 +1,433 @@
+#include "FrameTestSupport.h"
+#include "app/CResources.h"
+#include "window/CBelvaneView.h"
+#include "window/CommandIds.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::FrameFixture;
+using testing::ScriptedMessageBox;
+using Answer = IMessageBox::Answer;
+
+class FrameCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        startDir = QDir::currentPath();
+        f.Make();
+        f.frame->resize(900, 500);
+        f.frame->show();
+    }
+
+    QString Register(const QString& name, int lines) {
+        return testing::WriteRegister(dir.filePath(name), lines);
+    }
+
+    void TearDown() override { QDir::setCurrent(startDir); }
+
+    QTemporaryDir dir;
+    QString startDir;
+    FrameFixture f;
+    ScriptedMessageBox box;
+};
+
+// --- title --------------------------------------------------------------------
+
+TEST_F(FrameCommands, TitleFollowsTheDocumentAndItsModifiedMark) {
+    EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom - Belvane"));
+    f.doc.AddLine(testing::TestLine({2024, 5, 1}, 100));
+    EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom * - Belvane"));
+    f.chosenFiles << dir.filePath("mai.blv");
+    f.frame->RunCommand(cmd::kFileSave);
+    EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("mai.blv - Belvane"));
+    EXPECT_TRUE(box.shown.empty());
+}
+
+// --- undo and delete ------------------------------------------------------------
+
+TEST_F(FrameCommands, UndoWithNothingToUndoSaysSo) {
+    f.frame->Action(cmd::kEditUndo)->trigger();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, QStringLiteral("Il n'y a aucune action à annuler."));
+    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Information);
+    EXPECT_EQ(box.shown[0].buttons, IMessageBox::Buttons::Ok);
+    EXPECT_FALSE(f.doc.IsModified());
+}
+
+TEST_F(FrameCommands, DeleteThenUndoThroughTheActions) {
+    ASSERT_TRUE(f.frame->OpenDocument(Register("lignes.blv", 5)));
+    const CLigne second = f.doc.GetLine(1);
+    f.frame->ActiveView()->SelectAndShow(1);
+    f.frame->Action(cmd::kDeleteLine)->trigger();
+    ASSERT_EQ(f.doc.GetLineCount(), 4);
+    EXPECT_NE(f.doc.GetLine(1), second);
+    EXPECT_TRUE(f.frame->windowTitle().startsWith(QStringLiteral("lignes.blv * ")));
+
+    f.frame->Action(cmd::kEditUndo)->trigger();
+    ASSERT_EQ(f.doc.GetLineCount(), 5);
+    EXPECT_EQ(f.doc.GetLine(1), second);
+    // Undo again deletes it again.
+    f.frame->Action(cmd::kEditUndo)->trigger();
+    EXPECT_EQ(f.doc.GetLineCount(), 4);
+    EXPECT_TRUE(box.shown.empty());
+}
+
+// --- opening --------------------------------------------------------------------
+
+struct LoadFailure {
+    const char* name;
+    QByteArray bytes;    // what the file holds; empty: no file at all
+    int message;         // the string shown
+    bool withPath;       // the message names the file
+    bool documentIsNew;  // the register in memory was replaced by a new one
+};
+
+void PrintTo(const LoadFailure& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FrameOpenFailure : public FrameCommands, public ::testing::WithParamInterface<LoadFailure> {};
+
+TEST_P(FrameOpenFailure, ShowsItsMessage) {
+    const LoadFailure& c = GetParam();
+    ASSERT_TRUE(f.frame->OpenDocument(Register("bon.blv", 4)));
+    QString bad = dir.filePath("mauvais.blv");
+    if (!c.bytes.isEmpty())
+        testing::WriteBytes(bad, c.bytes);
+    f.chosenFiles << bad;
+    f.frame->Action(cmd::kFileOpen)->trigger();
+
+    ASSERT_EQ(box.shown.size(), 1u);
+    const QString expected =
+        c.withPath ? CResources::Str(c.message).arg(bad) : CResources::Str(c.message);
+    EXPECT_FALSE(CResources::Str(c.message).isEmpty());
+    EXPECT_EQ(box.shown[0].text, expected);
+    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
+    if (c.documentIsNew) {
+        EXPECT_EQ(f.doc.GetLineCount(), 0);
+        EXPECT_TRUE(f.doc.GetPathName().empty());
+        EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom - Belvane"));
+    } else {
+        EXPECT_EQ(f.doc.GetLineCount(), 4);
+        EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("bon.blv - Belvane"));
+    }
+    // Only what opened is remembered.
+    ASSERT_EQ(f.recent.Count(), 1);
+    EXPECT_EQ(f.recent.Path(0), dir.filePath("bon.blv").toStdString());
+}
+
+QByteArray CutRegister() {
+    CBelvaneDoc doc;
+    doc.AddLine(testing::TestLine({2024, 1, 2}, 100, "coupée"));
+    const std::string bytes = doc.SaveToBytes();
+    return QByteArray::fromStdString(bytes.substr(0, bytes.size() - 10));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loads, FrameOpenFailure,
+    ::testing::Values(LoadFailure{"UnreadableGivesANewRegister",
+                                  QByteArray("ceci n'est pas un registre"), 10008, false, true},
+                      LoadFailure{"DamagedGivesANewRegister", CutRegister(), 61704, true, true},
+                      LoadFailure{"MissingFileKeepsTheRegister", QByteArray(), 61706, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FrameCommands, OpeningTheOpenRegisterDoesNotReadItAgain) {
+    const QString path = Register("ouvert.blv", 2);
+    ASSERT_TRUE(f.frame->OpenDocument(path));
+    f.doc.AddLine(testing::TestLine({2024, 6, 1}, 10));
+    EXPECT_TRUE(f.frame->OpenDocument(path));
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(f.doc.GetLineCount(), 3);
+}
+
+TEST_F(FrameCommands, CancelledFileChooserChangesNothing) {
+    f.doc.AddLine(testing::TestLine({2024, 6, 1}, 10));
+    f.frame->Action(cmd::kFileOpen)->trigger();
+    EXPECT_EQ(f.chooserCalls, 1);
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(f.doc.GetLineCount(), 1);
+}
+
+// --- the save-changes question ------------------------------------------------
+
+struct CloseCase {
+    const char* name;
+    Answer answer;
+    bool closes;
+    bool fileHasTheNewLine;
+};
+
+void PrintTo(const CloseCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FrameCloseModified : public FrameCommands, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(FrameCloseModified, AsksToSaveFirst) {
+    const CloseCase& c = GetParam();
+    const QString path = Register("compte.blv", 2);
+    ASSERT_TRUE(f.frame->OpenDocument(path));
+    f.doc.AddLine(testing::TestLine({2024, 7, 14}, -4200));
+    box.Answer(c.answer);
+
+    EXPECT_EQ(f.frame->close(), c.closes);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text,
+              QStringLiteral("Enregistrer les modifications apportées à compte.blv?"));
+    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Question);
+    EXPECT_EQ(box.shown[0].buttons, IMessageBox::Buttons::YesNoCancel);
+    EXPECT_EQ(f.frame->isVisible(), !c.closes);
+
+    CBelvaneDoc onDisk;
+    ASSERT_TRUE(onDisk.OnOpenDocument(path.toStdString()).Ok());
+    EXPECT_EQ(onDisk.GetLineCount(), c.fileHasTheNewLine ? 3 : 2);
+    EXPECT_EQ(f.doc.IsModified(), c.answer != Answer::Yes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, FrameCloseModified,
+    ::testing::Values(CloseCase{"YesSavesThenCloses", Answer::Yes, true, true},
+                      CloseCase{"NoDiscardsAndCloses", Answer::No, true, false},
+                      CloseCase{"CancelKeepsTheWindow", Answer::Cancel, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FrameCommands, YesOnAnUntitledRegisterAsksForAFileName) {
+    f.doc.AddLine(testing::TestLine({2024, 7, 14}, -4200));
+    box.Answer(Answer::Yes);
+    f.chosenFiles << dir.filePath("nouveau");  // the extension is added
+    EXPECT_TRUE(f.frame->close());
+    EXPECT_EQ(box.shown[0].text,
+              QStringLiteral("Enregistrer les modifications apportées à Sans-Nom?"));
+    EXPECT_TRUE(QFile::exists(dir.filePath("nouveau.blv")));
+}
+
+TEST_F(FrameCommands, CancellingTheFileNameKeepsTheWindow) {
+    f.doc.AddLine(testing::TestLine({2024, 7, 14}, -4200));
+    box.Answer(Answer::Yes);
+    EXPECT_FALSE(f.frame->close());  // the file chooser answers nothing
+    EXPECT_EQ(f.chooserCalls, 1);
+    EXPECT_TRUE(f.doc.IsModified());
+}
+
+TEST_F(FrameCommands, NewAsksAboutAModifiedRegister) {
+    ASSERT_TRUE(f.frame->OpenDocument(Register("avant.blv", 3)));
+    f.doc.AddLine(testing::TestLine({2024, 8, 1}, 1));
+    box.Answer(Answer::Cancel);
+    f.frame->Action(cmd::kFileNew)->trigger();
+    EXPECT_EQ(f.doc.GetLineCount(), 4);
+    box.Answer(Answer::No);
+    f.frame->Action(cmd::kFileNew)->trigger();
+    EXPECT_EQ(f.doc.GetLineCount(), 0);
+    EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom - Belvane"));
+    EXPECT_EQ(box.shown.size(), 2u);
+}
+
+TEST_F(FrameCommands, AFailedSaveSaysSoAndKeepsTheMark) {
+    f.doc.AddLine(testing::TestLine({2024, 8, 1}, 1));
+    const QString path = dir.filePath("absent/dossier/x.blv");
+    f.chosenFiles << path;
+    f.frame->Action(cmd::kFileSaveAs)->trigger();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text,
+              QStringLiteral("Impossible d'enregistrer le fichier %1.").arg(path));
+    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
+    EXPECT_TRUE(f.doc.IsModified());
+    EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom * - Belvane"));
+    EXPECT_EQ(f.recent.Count(), 0);
+}
+
+TEST_F(FrameCommands, SaveAsProposesTheTitleWithTheExtension) {
+    f.doc.AddLine(testing::TestLine({2024, 8, 1}, 1));
+    QString proposed;
+    f.frame->SetFileChooser([&](QWidget*, bool save, const QString& name) {
+        EXPECT_TRUE(save);
+        proposed = name;
+        return QString();
+    });
+    f.frame->RunCommand(cmd::kFileSaveAs);
+    EXPECT_EQ(proposed, QStringLiteral("Sans-Nom.blv"));
+    // Files without an extension are "all files" too.
+    EXPECT_EQ(CMainFrame::FileFilter(), QStringLiteral("Belvane (*.blv);;Tous les fichiers (*)"));
+}
+
+// --- recent files --------------------------------------------------------------
+
+TEST_F(FrameCommands, RecentFilesPutTheLastOpenedFirst) {
+    const QString a = Register("a.blv", 1);
+    const QString b = Register("b.blv", 2);
+    QDir::setCurrent(dir.path());  // names in the current directory show alone
+    ASSERT_TRUE(f.frame->OpenDocument(a));
+    ASSERT_TRUE(f.frame->OpenDocument(b));
+    ASSERT_NE(f.frame->Action(cmd::kFileMruFirst), nullptr);
+    EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst)->text(), QStringLiteral("&1 b.blv"));
+    EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst + 1)->text(), QStringLiteral("&2 a.blv"));
+    EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst + 2), nullptr);
+    EXPECT_EQ(f.settings.GetString("Recent File List", "File1", ""), b.toStdString());
+
+    f.frame->Action(cmd::kFileMruFirst + 1)->trigger();
+    EXPECT_EQ(f.doc.GetLineCount(), 1);
+    EXPECT_EQ(f.settings.GetString("Recent File List", "File1", ""), a.toStdString());
+    EXPECT_EQ(f.settings.GetString("Recent File List", "File2", ""), b.toStdString());
+    EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst)->text(), QStringLiteral("&1 a.blv"));
+}
+
+TEST_F(FrameCommands, ARecentFileThatNoLongerOpensLeavesTheList) {
+    const QString a = Register("a.blv", 1);
+    const QString b = Register("b.blv", 2);
+    ASSERT_TRUE(f.frame->OpenDocument(a));
+    ASSERT_TRUE(f.frame->OpenDocument(b));
+    ASSERT_TRUE(QFile::remove(a));
+    f.frame->Action(cmd::kFileMruFirst + 1)->trigger();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(f.recent.Count(), 1);
+    EXPECT_EQ(f.recent.Path(0), b.toStdString());
+    EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst + 1), nullptr);
+}
+
+// --- panes --------------------------------------------------------------------
+
+TEST_F(FrameCommands, SplitGivesFourPanesWithTheirOwnSelection) {
+    ASSERT_TRUE(f.frame->OpenDocument(Register("panes.blv", 6)));
+    CBelvaneView* first = f.frame->ActiveView();
+    first->SelectAndShow(2);
+    ASSERT_TRUE(f.frame->Action(cmd::kDeleteLine)->isEnabled());
+
+    f.frame->Action(cmd::kWindowSplit)->trigger();
+    ASSERT_TRUE(f.frame->IsSplit());
+    const std::vector<CBelvaneView*> views = f.frame->Views();
+    ASSERT_EQ(views.size(), 4u);
+    for (CBelvaneView* v : views)
+        EXPECT_EQ(&v->Document(), &f.doc);
+
+    // F6 moves to the next pane, whose selection is its own.
+    f.frame->RunCommand(cmd::kNextPane);
+    EXPECT_EQ(f.frame->ActiveView(), views[1]);
+    EXPECT_TRUE(views[1]->IsActiveView());
+    EXPECT_FALSE(first->IsActiveView());
+    EXPECT_FALSE(f.frame->Action(cmd::kDeleteLine)->isEnabled());
+    views[1]->SelectAndShow(4);
+    f.frame->Action(cmd::kDeleteLine)->trigger();
+    EXPECT_EQ(f.doc.GetLineCount(), 5);
+
+    // Shift+F6 goes back, and wraps around.
+    f.frame->RunCommand(cmd::kPrevPane);
+    EXPECT_EQ(f.frame->ActiveView(), first);
+    f.frame->RunCommand(cmd::kPrevPane);
+    EXPECT_EQ(f.frame->ActiveView(), views[3]);
+
+    f.frame->Action(cmd::kWindowSplit)->trigger();
+    EXPECT_FALSE(f.frame->IsSplit());
+    ASSERT_EQ(f.frame->Views().size(), 1u);
+    EXPECT_EQ(f.frame->ActiveView(), first);
+}
+
+TEST_F(FrameCommands, PaneKeysAreF6AndShiftF6) {
+    EXPECT_TRUE(f.frame->Action(cmd::kNextPane)->shortcuts().contains(QKeySequence(Qt::Key_F6)));
+    EXPECT_TRUE(f.frame->Action(cmd::kPrevPane)
+                    ->shortcuts()
+                    .contains(QKeySequence(Qt::SHIFT | Qt::Key_F6)));
+}
+
+// --- menus, toolbar, status bar -------------------------------------------------
+
+TEST_F(FrameCommands, MenuItemsCarryTheirNumbersAndUnbuiltOnesAreGreyed) {
+    QStringList names;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* a : menu->actions()) {
+            if (a->menu())
+                walk(a->menu());
+            else if (!a->isSeparator() && a->isVisible())
+                names << a->objectName();
+        }
+    };
+    for (QAction* top : f.frame->menuBar()->actions())
+        if (top->menu())
+            walk(top->menu());
+    for (int id :
+         {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kAppExit,
+          cmd::kEditUndo, cmd::kNewLine, cmd::kCorrectLine, cmd::kDeleteLine, cmd::kBackupToggle,
+          cmd::kWindowSplit, cmd::kHelp, cmd::kAbout, cmd::kCreateAnticipated})
+        EXPECT_TRUE(names.contains(QString::number(id))) << id;
+    for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kAppExit,
+                   cmd::kEditUndo, cmd::kBackupToggle, cmd::kViewToolbar, cmd::kViewStatusBar,
+                   cmd::kWindowSplit, cmd::kHelp})
+        EXPECT_TRUE(f.frame->Action(id)->isEnabled()) << id;
+    for (int id : {cmd::kNewLine, cmd::kCorrectLine, cmd::kPurge, cmd::kAbout, cmd::kFilePrint,
+                   cmd::kLanguage, cmd::kCreateAnticipated})
+        EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
+    EXPECT_EQ(f.frame->Action(cmd::kFileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+}
+
+TEST_F(FrameCommands, ToolbarButtonsHaveTooltipsPromptsAndImages) {
+    const QList<QAction*> buttons = f.frame->ToolBar()->actions();
+    QStringList order;
+    for (QAction* a : buttons)
+        order << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
+    EXPECT_EQ(order.join(u' '),
+              QStringLiteral("57600 57601 57603 | 57643 | 32776 32777 32778 | 32781 32852 | "
+                             "32779 32791 | 32786 32787 32788 32789 | 32780 32849"));
+    QAction* newLine = f.frame->Action(cmd::kNewLine);
+    EXPECT_EQ(newLine->toolTip(), QStringLiteral("Nouvelle ligne"));
+    EXPECT_EQ(newLine->statusTip(), QStringLiteral("Insère une nouvelle ligne"));
+    EXPECT_FALSE(newLine->icon().isNull());
+    // The images are different buttons of the strip.
+    EXPECT_NE(f.frame->Action(cmd::kFileNew)->icon().pixmap(16, 15).toImage(),
+              f.frame->Action(cmd::kFileOpen)->icon().pixmap(16, 15).toImage());
+}
+
+TEST_F(FrameCommands, StatusBarPanesStartIdle) {
+    EXPECT_EQ(f.frame->MessagePane()->text(), QStringLiteral("Pour l'aide, appuyez sur F1"));
+    for (int id : {59142, 59144, 59137, 59138, 59139}) {
+        ASSERT_NE(f.frame->Pane(id), nullptr) << id;
+        EXPECT_TRUE(f.frame->Pane(id)->text().isEmpty()) << id;
+    }
+    // The statement pane has room for a whole date.
+    const QLabel* statement = f.frame->Pane(59142);
+    EXPECT_GE(statement->minimumWidth(),
+              statement->fontMetrics().horizontalAdvance(QStringLiteral("REL (00.00.00)")));
+}
+
+// --- help ---------------------------------------------------------------------
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+
+public:
+    QList<QUrl> urls;
+};
+
+TEST_F(FrameCommands, HelpOpensTheIndexPage) {
+    const QUrl url = CMainFrame::HelpUrl();
+    ASSERT_TRUE(url.isLocalFile());
+    EXPECT_TRUE(QFileInfo(url.toLocalFile()).isFile());
+    EXPECT_TRUE(url.toLocalFile().endsWith(QStringLiteral("help/index.html")));
+    EXPECT_EQ(CMainFrame::HelpUrl(QStringLiteral("fichier")).fragment(), QStringLiteral("fichier"));
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    f.frame->Action(cmd::kHelp)->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls[0], url);
+    EXPECT_TRUE(box.shown.empty());
+}
+
+}  // namespace
+}  // namespace belvane
+
+#include "FrameCommandsTest.moc"

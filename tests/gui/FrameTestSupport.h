@@ -1,0 +1,105 @@
+#pragma once
+
+// Helpers of the frame and application tests: message boxes answered by script,
+// registers on disk, a frame on its own settings.
+
+#include "app/IMessageBox.h"
+#include "app/RecentFiles.h"
+#include "core/CBelvaneDoc.h"
+#include "core/DayDate.h"
+#include "core/SettingsStore.h"
+#include "window/CMainFrame.h"
+
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace belvane::testing {
+
+// Answers message boxes from a script and records every box shown. A box with
+// no scripted answer left gets Cancel (or Ok for a plain notice), which the
+// tests check against.
+class ScriptedMessageBox final : public IMessageBox {
+public:
+    struct Shown {
+        QString text;
+        Icon icon;
+        Buttons buttons;
+    };
+
+    ScriptedMessageBox() { IMessageBox::Install(this); }
+    ~ScriptedMessageBox() override { IMessageBox::Install(nullptr); }
+
+    void Answer(IMessageBox::Answer a) { m_answers.push_back(a); }
+
+    IMessageBox::Answer Show(QWidget*, const QString& text, Icon icon, Buttons buttons) override {
+        shown.push_back({text, icon, buttons});
+        if (m_answers.empty())
+            return buttons == Buttons::Ok ? IMessageBox::Answer::Ok : IMessageBox::Answer::Cancel;
+        const IMessageBox::Answer a = m_answers.front();
+        m_answers.pop_front();
+        return a;
+    }
+    void Beep() override {}
+
+    std::vector<Shown> shown;
+
+private:
+    std::deque<IMessageBox::Answer> m_answers;
+};
+
+inline CLigne TestLine(CivilDate issue, Amount amount, std::string observation = {}) {
+    CLigne l;
+    l.Set(ToDayDate(issue), 0, 0, amount, "", "", "", "", "", std::move(observation));
+    return l;
+}
+
+inline QString WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
+// A register of `lines` lines dated from 1 January 2024, saved at `path`.
+inline QString WriteRegister(const QString& path, int lines) {
+    CBelvaneDoc doc;
+    for (int i = 0; i < lines; ++i)
+        doc.AddLine(TestLine({2024, 1, 1 + i % 28}, -100 * (i + 1), "ligne " + std::to_string(i)));
+    std::string error;
+    EXPECT_TRUE(doc.OnSaveDocument(path.toStdString(), nullptr, error)) << error;
+    return path;
+}
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A frame on a document, settings and recent-file list of its own, choosing
+// files by script.
+struct FrameFixture {
+    CMemorySettings settings;
+    CBelvaneDoc doc{&settings};
+    RecentFiles recent{settings};
+    std::unique_ptr<CMainFrame> frame;
+    QStringList chosenFiles;  // answers of the file chooser, in order
+    int chooserCalls = 0;
+
+    void Make() {
+        frame = std::make_unique<CMainFrame>(doc, settings, recent);
+        frame->SetFileChooser([this](QWidget*, bool, const QString&) {
+            ++chooserCalls;
+            return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+        });
+    }
+};
+
+}  // namespace belvane::testing

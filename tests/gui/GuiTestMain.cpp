@@ -1,0 +1,19 @@
+// Entry point of the window tests: a headless QApplication with settings kept
+// away from the user's own.
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (runtime.path() + QStringLiteral("/config")).toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

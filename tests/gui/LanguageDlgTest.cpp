@@ -1,0 +1,194 @@
+// The language dialog: its list, preselection, texts, keyboard and OK.
+#include "app/CLanguageDlg.h"
+#include "app/CResources.h"
+#include "core/SettingsStore.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+const QString kModuleDir = QStringLiteral(BELVANE_TEST_MODULE_DIR);
+constexpr int kFrench = 1036;
+
+struct Parts {
+    QPushButton* ok;
+    QPushButton* cancel;
+    QLabel* text;
+};
+
+Parts PartsOf(const CLanguageDlg& dlg) {
+    return {dlg.findChild<QPushButton*>(QStringLiteral("1")),
+            dlg.findChild<QPushButton*>(QStringLiteral("2")),
+            dlg.findChild<QLabel*>(QStringLiteral("1192"))};
+}
+
+std::string SelectedFile(const CLanguageDlg& dlg) {
+    const int index = dlg.SelectedEntry();
+    return index < 0 ? std::string() : dlg.Entries()[static_cast<std::size_t>(index)].fileName;
+}
+
+TEST(LanguageDlg, ListsTheBuiltinLanguageAndTheGoodModulesOnly) {
+    CMemorySettings settings;
+    CLanguageDlg dlg(nullptr, settings, false, kModuleDir, kFrench);
+    ASSERT_EQ(dlg.Entries().size(), 2u);
+    EXPECT_EQ(dlg.Entries()[0].fileName, "Default");
+    EXPECT_EQ(dlg.Entries()[0].displayName, "Français");
+    EXPECT_EQ(dlg.Entries()[1].fileName, "belvane_test_en.so");
+    EXPECT_EQ(dlg.Entries()[1].displayName, "English");
+    // Sorted by name, each item showing its banner.
+    ASSERT_EQ(dlg.List()->count(), 2);
+    EXPECT_EQ(dlg.List()->item(0)->text(), QStringLiteral("English"));
+    EXPECT_EQ(dlg.List()->item(1)->text(), QStringLiteral("Français"));
+    const QPixmap banner = dlg.List()->item(1)->data(Qt::DecorationRole).value<QPixmap>();
+    EXPECT_EQ(banner.size(), QSize(200, 18));
+    EXPECT_FALSE(dlg.ClosesItself());
+}
+
+TEST(LanguageDlg, PreselectsByLanguageIdentifier) {
+    CMemorySettings settings;
+    EXPECT_EQ(SelectedFile(CLanguageDlg(nullptr, settings, true, kModuleDir, 2060)), "Default");
+    EXPECT_EQ(SelectedFile(CLanguageDlg(nullptr, settings, true, kModuleDir, 1040)),
+              "belvane_test_en.so");
+    EXPECT_EQ(SelectedFile(CLanguageDlg(nullptr, settings, false, kModuleDir, 1033)),
+              "belvane_test_en.so");
+    QTemporaryDir empty;
+    EXPECT_EQ(SelectedFile(CLanguageDlg(nullptr, settings, false, empty.path(), 1040)), "Default");
+}
+
+TEST(LanguageDlg, SpeaksTheLanguageBeingChosen) {
+    CMemorySettings settings;
+    CLanguageDlg dlg(nullptr, settings, false, kModuleDir, kFrench);
+    const Parts parts = PartsOf(dlg);
+    ASSERT_TRUE(parts.ok && parts.cancel && parts.text);
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Langue"));
+    EXPECT_EQ(parts.cancel->text(), QStringLiteral("Annuler"));
+    EXPECT_EQ(parts.text->text(), CResources::Str(93));
+    EXPECT_TRUE(parts.cancel->isVisibleTo(&dlg));
+
+    dlg.SelectEntry(1);
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Language"));
+    EXPECT_EQ(parts.ok->text(), QStringLiteral("OK"));
+    EXPECT_EQ(parts.cancel->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(parts.text->text(),
+              QStringLiteral("The change takes effect the next time the program starts."));
+    EXPECT_TRUE(parts.ok->isEnabled());
+
+    // Without a selection: the running language's texts, and no OK.
+    dlg.SelectEntry(-1);
+    EXPECT_EQ(dlg.SelectedEntry(), -1);
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Langue"));
+    EXPECT_FALSE(parts.ok->isEnabled());
+}
+
+TEST(LanguageDlg, FirstStartOffersNoCancelAndShowsTheWelcomeText) {
+    CMemorySettings settings;
+    CLanguageDlg dlg(nullptr, settings, true, kModuleDir, 1033);
+    const Parts parts = PartsOf(dlg);
+    EXPECT_FALSE(parts.cancel->isVisibleTo(&dlg));
+    EXPECT_FALSE(parts.cancel->isEnabled());
+    EXPECT_EQ(parts.text->text(), QStringLiteral("Welcome! Choose the language of the program."));
+    dlg.SelectEntry(0);
+    EXPECT_EQ(parts.text->text(), CResources::Str(94));
+
+    dlg.show();
+    dlg.reject();  // Escape or the close box
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_FALSE(settings.Contains("Settings", "LanguageDLLName"));
+}
+
+TEST(LanguageDlg, FirstStartWithoutModulesClosesItselfOnTheBuiltinSet) {
+    QTemporaryDir empty;
+    CMemorySettings settings;
+    CLanguageDlg dlg(nullptr, settings, true, empty.path(), 1040);
+    ASSERT_TRUE(dlg.ClosesItself());
+    dlg.show();
+    QTRY_VERIFY(!dlg.isVisible());
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "Default");
+}
+
+TEST(LanguageDlg, OkWritesTheChosenFileName) {
+    CMemorySettings settings;
+    CLanguageDlg dlg(nullptr, settings, false, kModuleDir, kFrench);
+    dlg.show();
+    dlg.SelectEntry(1);
+    QTest::mouseClick(PartsOf(dlg).ok, Qt::LeftButton);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "belvane_test_en.so");
+}
+
+TEST(LanguageDlg, OkWithoutSelectionAndCancelChangeNothing) {
+    CMemorySettings settings;
+    CLanguageDlg dlg(nullptr, settings, false, kModuleDir, kFrench);
+    dlg.show();
+    dlg.SelectEntry(-1);
+    dlg.accept();
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_FALSE(settings.Contains("Settings", "LanguageDLLName"));
+
+    dlg.SelectEntry(1);
+    QTest::mouseClick(PartsOf(dlg).cancel, Qt::LeftButton);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_FALSE(settings.Contains("Settings", "LanguageDLLName"));
+}
+
+TEST(LanguageDlg, DoubleClickChoosesAnItem) {
+    CMemorySettings settings;
+    CLanguageDlg dlg(nullptr, settings, false, kModuleDir, kFrench);
+    dlg.show();
+    QListWidget* list = dlg.List();
+    const QRect english = list->visualItemRect(list->item(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, english.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, english.center());
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "belvane_test_en.so");
+}
+
+TEST(LanguageDlg, LettersSearchTheDisplayNames) {
+    CMemorySettings settings;
+    CLanguageDlg dlg(nullptr, settings, false, kModuleDir, kFrench);
+    dlg.show();
+    QListWidget* list = dlg.List();
+    EXPECT_EQ(SelectedFile(dlg), "Default");
+    QTest::keyClick(list, Qt::Key_E);
+    EXPECT_EQ(SelectedFile(dlg), "belvane_test_en.so");
+    QTest::keyClick(list, Qt::Key_Z);  // no such language: nothing moves
+    EXPECT_EQ(SelectedFile(dlg), "belvane_test_en.so");
+    QTest::keyClick(list, Qt::Key_F);
+    EXPECT_EQ(SelectedFile(dlg), "Default");
+    QTest::keyClick(list, Qt::Key_Up);  // other keys move as usual
+    EXPECT_EQ(SelectedFile(dlg), "belvane_test_en.so");
+}
+
+TEST(LanguageDlg, ASelectedBannerIsInvertedExceptItsFlag) {
+    QTemporaryDir empty;
+    CMemorySettings settings;
+    CLanguageDlg dlg(nullptr, settings, false, empty.path(), kFrench);
+    dlg.show();
+    QListWidget* list = dlg.List();
+    const QPoint origin = list->visualItemRect(list->item(0)).topLeft();
+    const QPoint flag = origin + QPoint(13, 9);         // white middle band of the flag
+    const QPoint background = origin + QPoint(150, 1);  // white, right of the word
+
+    ASSERT_EQ(dlg.SelectedEntry(), 0);
+    QImage shot = list->viewport()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(flag), QColor(Qt::white));
+    EXPECT_EQ(shot.pixelColor(background), QColor(Qt::black));
+
+    dlg.SelectEntry(-1);
+    shot = list->viewport()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(flag), QColor(Qt::white));
+    EXPECT_EQ(shot.pixelColor(background), QColor(Qt::white));
+}
+
+}  // namespace
+}  // namespace belvane

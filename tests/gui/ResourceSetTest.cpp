@@ -1,0 +1,271 @@
+// The text form of a resource set, and its Qt forms in CResources.
+#include "app/CResourceSet.h"
+#include "app/CResources.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using Kind = CResourceSet::MenuItem::Kind;
+
+TEST(ResourceSetParse, StringsKeepTheStringTableRules) {
+    const CResourceSet set = CResourceSet::Parse(
+        "# comment\n"
+        "[strings]\n"
+        "1\tOne\\nTwo\\tTab\\\\Back\r\n"
+        "2\tlast wins\n"
+        "2\tsecond\n"
+        "x3\tnot a number\n"
+        "4 no tab\n"
+        "[unknown 5]\n"
+        "6\tinside an unknown section\n"
+        "[strings]\n"
+        "7\tback in strings\n");
+    EXPECT_EQ(set.String(1), "One\nTwo\tTab\\Back");
+    EXPECT_EQ(set.String(2), "second");
+    EXPECT_EQ(set.String(7), "back in strings");
+    EXPECT_FALSE(set.Strings().Contains(6));
+    EXPECT_EQ(set.Strings().Size(), 3u);
+    EXPECT_EQ(set.String(99), "");
+}
+
+TEST(ResourceSetParse, MenusNestPopupsAndSkipMalformedLines) {
+    const CResourceSet set = CResourceSet::Parse(
+        "[menu 10]\n"
+        "END\n"  // nothing to close at the top: ignored
+        "POPUP\t&File\n"
+        "ITEM\t100\t&New\\tCtrl+N\n"
+        "ITEM\tabc\tbad number\n"
+        "ITEM\t101\n"
+        "SEPARATOR\n"
+        "RECENT\n"
+        "BOGUS\t1\n"
+        "POPUP\t&Sub\n"
+        "ITEM\t102\tDeep\n"
+        "END\n"
+        "ITEM\t103\tAfter the submenu\n"
+        "END\n"
+        "POPUP\tUnclosed\n"
+        "ITEM\t104\tClosed by the end of the section\n"
+        "[menu 11]\n"
+        "ITEM\t105\tTop-level item\n");
+    const auto* menu = set.Menu(10);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->size(), 2u);
+    const auto& file = (*menu)[0];
+    EXPECT_EQ(file.kind, Kind::Popup);
+    EXPECT_EQ(file.text, "&File");
+    ASSERT_EQ(file.children.size(), 6u);
+    EXPECT_EQ(file.children[0].kind, Kind::Command);
+    EXPECT_EQ(file.children[0].id, 100);
+    EXPECT_EQ(file.children[0].text, "&New\tCtrl+N");
+    EXPECT_EQ(file.children[1].id, 101);  // an item may have no text
+    EXPECT_EQ(file.children[1].text, "");
+    EXPECT_EQ(file.children[2].kind, Kind::Separator);
+    EXPECT_EQ(file.children[3].kind, Kind::RecentFiles);
+    EXPECT_EQ(file.children[4].kind, Kind::Popup);
+    ASSERT_EQ(file.children[4].children.size(), 1u);
+    EXPECT_EQ(file.children[4].children[0].id, 102);
+    EXPECT_EQ(file.children[5].id, 103);
+    ASSERT_EQ((*menu)[1].children.size(), 1u);
+    EXPECT_EQ((*menu)[1].children[0].id, 104);
+
+    const auto* second = set.Menu(11);
+    ASSERT_NE(second, nullptr);
+    ASSERT_EQ(second->size(), 1u);
+    EXPECT_EQ((*second)[0].id, 105);
+    EXPECT_EQ(set.Menu(12), nullptr);
+}
+
+TEST(ResourceSetParse, AcceleratorsToolbarsAndDialogTexts) {
+    const CResourceSet set = CResourceSet::Parse(
+        "[accelerators 1]\n"
+        "100\tCtrl+N\n"
+        "101\n"
+        "xx\tF1\n"
+        "102\tAlt+RetArr\n"
+        "[toolbar 1]\n"
+        "100\n"
+        "SEPARATOR\n"
+        "101\n"
+        "0\n"
+        "-4\n"
+        "junk\n"
+        "[dialog 5]\n"
+        "0\tTitle\n"
+        "1\tO&K\n"
+        "-7\tfirst\\nsecond\n"
+        "no number\ttext\n"
+        "3\tkept\n"
+        "3\n"
+        "[dialog 6]\n"
+        "0\tOther title\n");
+    const auto* keys = set.Accelerators(1);
+    ASSERT_NE(keys, nullptr);
+    ASSERT_EQ(keys->size(), 2u);
+    EXPECT_EQ((*keys)[0].command, 100);
+    EXPECT_EQ((*keys)[0].keys, "Ctrl+N");
+    EXPECT_EQ((*keys)[1].command, 102);
+    EXPECT_EQ((*keys)[1].keys, "Alt+RetArr");
+    EXPECT_EQ(set.Accelerators(2), nullptr);
+
+    const auto* toolbar = set.Toolbar(1);
+    ASSERT_NE(toolbar, nullptr);
+    EXPECT_EQ(*toolbar, (std::vector<int>{100, 0, 101}));
+
+    EXPECT_EQ(set.DialogText(5, 0), "Title");
+    EXPECT_EQ(set.DialogText(5, 1), "O&K");
+    EXPECT_EQ(set.DialogText(5, -7), "first\nsecond");
+    EXPECT_EQ(set.DialogText(5, 2), "");
+    EXPECT_EQ(set.DialogText(5, 3), "kept");  // a line without a tab is no entry
+    EXPECT_EQ(set.DialogText(6, 0), "Other title");
+    EXPECT_EQ(set.DialogText(7, 0), "");
+}
+
+TEST(ResourceSetParse, ImagesAndCursorsRunToTheNextSection) {
+    const CResourceSet set = CResourceSet::Parse(
+        "[image 127]\n"
+        "/* XPM */\n"
+        "\"2 1 1 1\",\r\n"
+        "\n"
+        "\"a c #FF0000\",\n"
+        "\"aa\"};\n"
+        "[cursor 172]\n"
+        "hotspot\t3\t4\n"
+        "/* XPM */\n"
+        "[cursor 173]\n"
+        "/* XPM */ without a hotspot line\n"
+        "[cursor 174]\n"
+        "hotspot\t1\n"
+        "[image 128]\n"
+        "[strings]\n"
+        "1\tafter the images\n");
+    const std::string* image = set.Image(127);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(*image, "/* XPM */\n\"2 1 1 1\",\n\"a c #FF0000\",\n\"aa\"};\n");
+    const auto* cursor = set.CursorImage(172);
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(cursor->hotX, 3);
+    EXPECT_EQ(cursor->hotY, 4);
+    EXPECT_EQ(cursor->xpm, "/* XPM */\n");
+    EXPECT_EQ(set.CursorImage(173), nullptr);
+    EXPECT_EQ(set.CursorImage(174), nullptr);
+    EXPECT_EQ(set.Image(128), nullptr);  // an empty section holds no image
+    EXPECT_EQ(set.String(1), "after the images");
+}
+
+TEST(ResourceSetParse, ARepeatedSectionReplacesTheEarlierOne) {
+    const CResourceSet set = CResourceSet::Parse(
+        "[toolbar 1]\n1\n2\n"
+        "[menu 3]\nITEM\t1\tOld\n"
+        "[toolbar 1]\n3\n"
+        "[menu 3]\nITEM\t2\tNew\n");
+    EXPECT_EQ(*set.Toolbar(1), std::vector<int>{3});
+    ASSERT_EQ(set.Menu(3)->size(), 1u);
+    EXPECT_EQ((*set.Menu(3))[0].text, "New");
+}
+
+TEST(ResourceSetParse, TheStringTableReadsTheSameStringsFromAFullSet) {
+    const std::string_view text = BuiltinResourceText();
+    const CStringTable table = CStringTable::Parse(text);
+    const CResourceSet& set = CResourceSet::Builtin();
+    EXPECT_EQ(table.Size(), set.Strings().Size());
+    for (const int id : {51, 128, 10079, 32776, 57345, 61699})
+        EXPECT_EQ(table.Get(id), set.String(id)) << id;
+}
+
+class ResourcesTest : public ::testing::Test {
+protected:
+    void TearDown() override { CResources::SetActive(nullptr); }
+};
+
+TEST_F(ResourcesTest, TheActiveSetAnswersAlone) {
+    EXPECT_EQ(&CResources::Active(), &CResourceSet::Builtin());
+    EXPECT_EQ(CResources::Str(57345), QStringLiteral("Pour l'aide, appuyez sur F1"));
+
+    static const CResourceSet other =
+        CResourceSet::Parse("[strings]\n57345\tFor help, press F1\n[dialog 168]\n0\tStatement\n");
+    CResources::SetActive(&other);
+    EXPECT_EQ(&CResources::Active(), &other);
+    EXPECT_EQ(CResources::Str(57345), QStringLiteral("For help, press F1"));
+    EXPECT_EQ(CResources::DialogText(168, 0), QStringLiteral("Statement"));
+    // No falling back on the built-in set for what the active set lacks.
+    EXPECT_EQ(CResources::Str(10002), QString());
+    EXPECT_TRUE(CResources::Image(128).isNull());
+
+    CResources::SetActive(nullptr);
+    EXPECT_EQ(CResources::DialogText(168, 0), QStringLiteral("Passage en Mode Relevé"));
+}
+
+TEST_F(ResourcesTest, KeysAcceptFrenchAndPortableNames) {
+    EXPECT_EQ(CResources::Keys("Inser"), QKeySequence(Qt::Key_Insert));
+    EXPECT_EQ(CResources::Keys("Ins"), QKeySequence(Qt::Key_Insert));
+    EXPECT_EQ(CResources::Keys("Suppr"), QKeySequence(Qt::Key_Delete));
+    EXPECT_EQ(CResources::Keys("Del"), QKeySequence(Qt::Key_Delete));
+    EXPECT_EQ(CResources::Keys("RetArr"), QKeySequence(Qt::Key_Backspace));
+    EXPECT_EQ(CResources::Keys("Backspace"), QKeySequence(Qt::Key_Backspace));
+    EXPECT_EQ(CResources::Keys("Alt+RetArr"), QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    EXPECT_EQ(CResources::Keys("Ctrl+N"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(CResources::Keys("Shift+F6"), QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    EXPECT_EQ(CResources::Keys("Maj+F6"), QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    EXPECT_EQ(CResources::Keys("F6"), QKeySequence(Qt::Key_F6));
+    EXPECT_EQ(CResources::Keys(" Ctrl+M "), QKeySequence(Qt::CTRL | Qt::Key_M));
+    EXPECT_EQ(CResources::Keys("Ctrl++"), QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    EXPECT_TRUE(CResources::Keys("").isEmpty());
+    EXPECT_TRUE(CResources::Keys("Nimporte").isEmpty());
+    EXPECT_TRUE(CResources::Keys("Ctrl+").isEmpty());
+    EXPECT_TRUE(CResources::Keys("Ctrl+N, Ctrl+O").isEmpty());
+}
+
+TEST_F(ResourcesTest, PromptAndTooltipAreTheTwoPartsOfACommandString) {
+    static const CResourceSet set =
+        CResourceSet::Parse("[strings]\n1\tDoes it\\nShort\\nmore\n2\tPrompt only\n");
+    CResources::SetActive(&set);
+    EXPECT_EQ(CResources::Prompt(1), QStringLiteral("Does it"));
+    EXPECT_EQ(CResources::Tooltip(1), QStringLiteral("Short\nmore"));
+    EXPECT_EQ(CResources::Prompt(2), QStringLiteral("Prompt only"));
+    EXPECT_EQ(CResources::Tooltip(2), QString());
+    EXPECT_EQ(CResources::Prompt(3), QString());
+}
+
+TEST_F(ResourcesTest, ImagesAndCursorsBecomePixmaps) {
+    static const CResourceSet set = CResourceSet::Parse(
+        "[image 1]\n"
+        "/* XPM */\n"
+        "static const char* const x[] = {\n"
+        "\"3 2 2 1\",\n"
+        "\". c None\",\n"
+        "\"r c #FF0000\",\n"
+        "\"r.r\",\n"
+        "\".r.\"};\n"
+        "[image 2]\n"
+        "not an image at all\n"
+        "[cursor 3]\n"
+        "hotspot\t2\t1\n"
+        "/* XPM */\n"
+        "static const char* const c[] = {\n"
+        "\"3 2 2 1\",\n"
+        "\". c None\",\n"
+        "\"k c #000000\",\n"
+        "\"kkk\",\n"
+        "\"k.k\"};\n");
+    CResources::SetActive(&set);
+    const QImage image = CResources::Image(1).toImage();
+    ASSERT_EQ(image.size(), QSize(3, 2));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(1, 0).alpha(), 0);
+    EXPECT_TRUE(CResources::Image(2).isNull());
+    EXPECT_TRUE(CResources::Image(4).isNull());
+
+    const QCursor cursor = CResources::Cursor(3);
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(2, 1));
+    EXPECT_EQ(cursor.pixmap().size(), QSize(3, 2));
+    EXPECT_EQ(CResources::Cursor(5).shape(), Qt::ArrowCursor);
+}
+
+}  // namespace
+}  // namespace belvane
