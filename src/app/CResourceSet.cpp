@@ -7,33 +7,6 @@ namespace belvane {
 
 namespace {
 
-// Same escapes as the string section of CStringTable.
-std::string Unescape(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '\\' || i + 1 == s.size()) {
-            out.push_back(s[i]);
-            continue;
-        }
-        switch (s[++i]) {
-            case 'n':
-                out.push_back('\n');
-                break;
-            case 't':
-                out.push_back('\t');
-                break;
-            case 'r':
-                out.push_back('\r');
-                break;
-            default:
-                out.push_back(s[i]);
-                break;
-        }
-    }
-    return out;
-}
-
 // The whole of `s` as a number, or nothing.
 std::optional<int> ToInt(std::string_view s) {
     int value = 0;
@@ -145,7 +118,7 @@ CResourceSet CResourceSet::Parse(std::string_view text) {
                 if (keyword == "POPUP") {
                     MenuItem popup;
                     popup.kind = MenuItem::Kind::Popup;
-                    popup.text = Unescape(rest);
+                    popup.text = UnescapeResourceText(rest);
                     items.push_back(std::move(popup));
                     menuStack.push_back(&items.back().children);
                 } else if (keyword == "ITEM") {
@@ -155,7 +128,7 @@ CResourceSet CResourceSet::Parse(std::string_view text) {
                     MenuItem item;
                     item.kind = MenuItem::Kind::Command;
                     item.id = *command;
-                    item.text = Unescape(rest);
+                    item.text = UnescapeResourceText(rest);
                     items.push_back(std::move(item));
                 } else if (keyword == "SEPARATOR" && rest.empty()) {
                     items.push_back(MenuItem{MenuItem::Kind::Separator, 0, {}, {}});
@@ -185,7 +158,7 @@ CResourceSet CResourceSet::Parse(std::string_view text) {
                 std::string_view rest = line;
                 const std::optional<int> control = ToInt(TakeField(rest));
                 if (control && line.find('\t') != std::string_view::npos)
-                    set.m_dialogTexts[{id, *control}] = Unescape(rest);
+                    set.m_dialogTexts[{id, *control}] = UnescapeResourceText(rest);
                 break;
             }
             case Section::Cursor:

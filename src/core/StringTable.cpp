@@ -4,9 +4,7 @@
 
 namespace belvane {
 
-namespace {
-
-std::string Unescape(std::string_view s) {
+std::string UnescapeResourceText(std::string_view s) {
     std::string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -31,8 +29,6 @@ std::string Unescape(std::string_view s) {
     }
     return out;
 }
-
-}  // namespace
 
 CStringTable CStringTable::Parse(std::string_view text) {
     CStringTable table;
@@ -61,7 +57,7 @@ CStringTable CStringTable::Parse(std::string_view text) {
         const auto [p, ec] = std::from_chars(line.data(), line.data() + tab, id);
         if (ec != std::errc() || p != line.data() + tab)
             continue;
-        table.m_strings[id] = Unescape(line.substr(tab + 1));
+        table.m_strings[id] = UnescapeResourceText(line.substr(tab + 1));
     }
     return table;
 }

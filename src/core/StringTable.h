@@ -28,6 +28,9 @@ private:
     std::unordered_map<int, std::string> m_strings;
 };
 
+// A text of the resource form with its \n, \t, \r and \\ escapes resolved.
+std::string UnescapeResourceText(std::string_view s);
+
 // The resource text compiled into the program.
 std::string_view BuiltinResourceText();
 
