@@ -19,12 +19,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <filesystem>
 
 namespace belvane {
 
@@ -81,6 +85,11 @@ CMainFrame::CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& 
     if (const std::optional<WindowRect> saved = FramePlacement::Saved(settings)) {
         setGeometry(saved->x, saved->y, saved->width, saved->height);
         m_placement.SetNormal(*saved);
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // No saved place: the window manager places the window, but its size would
+        // be the bare minimum of the widgets. Take three quarters of the screen.
+        const QSize available = screen->availableGeometry().size();
+        resize(available.width() * 3 / 4, available.height() * 3 / 4);
     }
     CreateMenus();
     CreateAccelerators();
@@ -621,9 +630,19 @@ bool CMainFrame::CopyFileOver(const QString& from, const QString& to) {
         return false;
     if (target.exists() && source.canonicalFilePath() == target.canonicalFilePath())
         return true;  // removing the "copy" would remove the file itself
-    if (target.exists() && !QFile::remove(to))
+    // The new copy is made beside the old one and then takes its place, so that
+    // a copy failing half-way never costs the previous backup.
+    const QString partial = to + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QFile::copy(from, partial))
         return false;
-    return QFile::copy(from, to);
+    std::error_code ec;
+    std::filesystem::rename(partial.toStdString(), to.toStdString(), ec);
+    if (ec) {
+        QFile::remove(partial);
+        return false;
+    }
+    return true;
 }
 
 bool CMainFrame::BackupAtExit() {
