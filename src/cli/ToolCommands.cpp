@@ -1,13 +1,17 @@
 #include "cli/ToolCommands.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/Clock.h"
 #include "core/DayDate.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "reports/TextExport.h"
+#include "rules/Balances.h"
 
 #include <nlohmann/json.hpp>
 
+#include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -198,6 +202,28 @@ Json InfoJson(const CRegistre& reg, const LoadResult& loaded) {
     return j;
 }
 
+// A date written YYYY-MM-DD, or 0 when the text is not one. Years are kept to
+// those a DayDate can hold.
+DayDate ParseIsoDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return 0;
+    int parts[3] = {};
+    const std::size_t starts[] = {0, 5, 8}, sizes[] = {4, 2, 2};
+    for (int i = 0; i < 3; ++i) {
+        const char* first = text.data() + starts[i];
+        const char* last = first + sizes[i];
+        for (const char* c = first; c != last; ++c)
+            if (!std::isdigit(static_cast<unsigned char>(*c)))
+                return 0;
+        std::from_chars(first, last, parts[i]);
+    }
+    const auto [year, month, day] = parts;
+    if (year < 1902 || year > 2037 || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month))
+        return 0;
+    return ToDayDate(year, month, day);
+}
+
 bool Save(CBelvaneDoc& doc, const std::string& path, std::ostream& err) {
     std::string error;
     if (doc.OnSaveDocument(path, nullptr, error))
@@ -218,6 +244,10 @@ void PrintUsage(std::ostream& os) {
        << "                   write the lines of FILE to OUT as tab-separated text\n"
        << "                   (defaults: FMT \"" << s.Get(ids::kDateFormatDefault)
        << "\", SYMBOL \"" << s.Get(ids::kDecimalSymbolDefault) << "\")\n"
+       << "  balances FILE [--from DATE] [--to DATE] [--today DATE]\n"
+       << "                   print the available, real and last statement balances of\n"
+       << "                   FILE as JSON, in cents; DATE is YYYY-MM-DD, --today\n"
+       << "                   defaults to the machine's date\n"
        << "Exit status: 0 done, 1 a file could not be read or written, 2 usage error.\n";
 }
 
@@ -287,6 +317,35 @@ int CommandExport(std::span<const std::string> args, std::ostream& out, std::ost
     return kExitFailure;
 }
 
+int CommandBalances(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    static constexpr std::string_view kFrom = "--from";
+    static constexpr std::string_view kTo = "--to";
+    static constexpr std::string_view kToday = "--today";
+    static constexpr std::string_view kValued[] = {kFrom, kTo, kToday};
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "balances", 1, kValued, cl, out, err); rc >= 0)
+        return rc;
+    DayDate dates[] = {0, 0, ToDayDate(Clock::System().Today())};
+    for (int i = 0; i < 3; ++i) {
+        const auto it = cl.options.find(kValued[i]);
+        if (it == cl.options.end())
+            continue;
+        dates[i] = ParseIsoDate(it->second);
+        if (dates[i] == 0)
+            return UsageError(err, "balances: " + std::string(kValued[i]) + " needs a date " +
+                                       "YYYY-MM-DD, not \"" + it->second + "\"");
+    }
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, cl.positional[0], err, loaded))
+        return kExitFailure;
+    const Balances b = ComputeBalances(doc, dates[0], dates[1], dates[2]);
+    out << Json{{"available", b.available}, {"real", b.real}, {"lastStatement", b.lastStatement}}
+               .dump()
+        << '\n';
+    return kExitOk;
+}
+
 int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     if (args.empty())
         return UsageError(err, "no command given");
@@ -297,10 +356,8 @@ int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& 
     }
     using Command = int (*)(std::span<const std::string>, std::ostream&, std::ostream&);
     static const std::map<std::string_view, Command> kCommands = {
-        {"info", CommandInfo},
-        {"convert", CommandConvert},
-        {"new", CommandNew},
-        {"export", CommandExport},
+        {"info", CommandInfo},     {"convert", CommandConvert},   {"new", CommandNew},
+        {"export", CommandExport}, {"balances", CommandBalances},
     };
     const auto it = kCommands.find(command);
     if (it == kCommands.end())

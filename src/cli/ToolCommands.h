@@ -26,6 +26,10 @@ int CommandNew(std::span<const std::string> args, std::ostream& out, std::ostrea
 // export FILE OUT [--date-format FMT] [--decimal SYMBOL]: the tab-separated text.
 int CommandExport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// balances FILE [--from DATE] [--to DATE] [--today DATE]: the three balances
+// as JSON in cents; DATE is YYYY-MM-DD and --today defaults to the machine's date.
+int CommandBalances(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 void PrintUsage(std::ostream& os);
 
 }  // namespace belvane

@@ -179,6 +179,63 @@ TEST_F(ToolTest, ExportAppliesTheFormatOptions) {
               "2009-12-05\t\t12\tChèque\t-0.50\tMaison\tLoyer\tRégie\tobs\n");
 }
 
+TEST_F(ToolTest, BalancesPrintsTheThreeSumsAndChecksItsDates) {
+    CBelvaneDoc doc;
+    doc.SetMontantInitial(100000);
+    CLigne line;
+    line.Set(ToDayDate(2024, 3, 5), ToDayDate(2024, 4, 1), ToDayDate(2024, 3, 5), -1, "", "", "",
+             "", "", "");
+    doc.AddLine(line);
+    line.Set(ToDayDate(2024, 6, 10), 0, ToDayDate(2024, 6, 20), -20, "", "", "", "", "", "");
+    doc.AddLine(line);
+    line.Set(ToDayDate(2024, 6, 16), 0, ToDayDate(2024, 6, 16), 300, "", "", "", "", "", "");
+    doc.AddLine(line);
+    const std::string path = dir.File("balances.blv");
+    std::string error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, nullptr, error)) << error;
+
+    const struct {
+        std::vector<std::string> options;
+        json expected;
+    } cases[] = {
+        {{"--today", "2024-06-15"},
+         {{"available", 100279}, {"real", 99999}, {"lastStatement", 99999}}},
+        {{"--today=2024-06-20"},
+         {{"available", 100279}, {"real", 100279}, {"lastStatement", 99999}}},
+        {{"--from", "2024-06-10", "--to", "2024-06-16", "--today", "2024-01-01"},
+         {{"available", 280}, {"real", 300}, {"lastStatement", 0}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"balances", path};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        SCOPED_TRACE(testing::PrintToString(args));
+        const Outcome r = RunCommand(args);
+        ASSERT_EQ(r.code, kExitOk) << r.err;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(json::parse(r.out), c.expected);
+        // The keys come in their documented order, not sorted.
+        std::vector<std::string> keys;
+        const auto ordered = nlohmann::ordered_json::parse(r.out);
+        for (const auto& item : ordered.items())
+            keys.push_back(item.key());
+        EXPECT_EQ(keys, (std::vector<std::string>{"available", "real", "lastStatement"}));
+    }
+
+    for (const std::string bad : {"2024-02-30", "2024-6-15", "15.06.2024", "2024-06-15x", ""}) {
+        SCOPED_TRACE(bad);
+        const Outcome r = RunCommand({"balances", path, "--today", bad});
+        EXPECT_EQ(r.code, kExitUsage);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+    }
+    const std::string garbage = dir.File("garbage.blv");
+    testutil::WriteFile(garbage, "hello, world");
+    const Outcome r = RunCommand({"balances", garbage});
+    EXPECT_EQ(r.code, kExitFailure);
+    EXPECT_EQ(r.err, Message(ids::kMsgUnreadable));
+    EXPECT_EQ(r.out, "");
+}
+
 TEST_F(ToolTest, ExitCodesAndMessages) {
     const std::string good = dir.File("good.blv");
     ASSERT_EQ(RunCommand({"new", good}).code, kExitOk);

@@ -1,0 +1,112 @@
+#include "rules/Balances.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/DayDate.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace belvane {
+namespace {
+
+DayDate D(int year, int month, int day) {
+    return ToDayDate(year, month, day);
+}
+
+// One amount per decimal digit, so that a wrong sum shows which lines it took.
+constexpr Amount kInitial = 200000000;
+constexpr Amount A = -1, B = 10, C = -100, Dl = 1000, E = -10000, F = 100000, G = 1000000,
+                 H = 10000000;
+constexpr Amount kAll = A + B + C + Dl + E + F + G + H;
+
+// Today is 2024-06-15 unless a case says otherwise.
+class BalancesTest : public testing::Test {
+protected:
+    BalancesTest() {
+        doc.SetMontantInitial(kInitial);
+        // issue, statement, validity, amount
+        Add(D(2024, 1, 10), D(2024, 2, 1), D(2024, 1, 12), A);
+        Add(D(2024, 2, 28), D(2024, 7, 31), D(2024, 3, 1), B);  // a later statement
+        Add(D(2024, 3, 5), 0, D(2024, 3, 5), C);
+        Add(D(2024, 6, 10), 0, D(2024, 6, 20), Dl);              // validates after today
+        Add(D(2024, 6, 15), D(2024, 6, 30), D(2024, 6, 15), E);  // today
+        Add(D(2024, 6, 16), 0, D(2024, 6, 16), F);               // tomorrow
+        Add(D(2024, 3, 1), 0, D(2024, 2, 27), G);                // validates before issue
+        Add(D(2024, 4, 1), 0, 0, H);                             // no validity date
+    }
+    void Add(DayDate issue, DayDate statement, DayDate validity, Amount amount) {
+        CLigne line;
+        line.Set(issue, statement, validity, amount, "", "", "", "", "", "");
+        doc.AddLine(line);
+    }
+    CBelvaneDoc doc;
+};
+
+TEST_F(BalancesTest, Bounds) {
+    const DayDate today = D(2024, 6, 15);
+    const struct {
+        const char* what;
+        DayDate from, to, today;
+        Balances expected;  // available, real, lastStatement
+    } cases[] = {
+        {"no bounds: real stops at today",
+         0,
+         0,
+         today,
+         {kInitial + kAll, kInitial + A + B + C + E + G + H, kInitial + A + B + E}},
+        {"no bounds, a later today",
+         0,
+         0,
+         D(2024, 6, 20),
+         {kInitial + kAll, kInitial + kAll, kInitial + A + B + E}},
+        {"from-date: start at 0, inclusive",
+         D(2024, 3, 1),
+         0,
+         today,
+         {C + Dl + E + F + G + H, B + C + E, E}},
+        {"from-date tomorrow", D(2024, 6, 16), 0, today, {F, 0, 0}},
+        {"to-date before today",
+         0,
+         D(2024, 6, 12),
+         today,
+         {kInitial + A + B + C + Dl + G + H, kInitial + A + B + C + G + H, kInitial + A + B}},
+        {"to-date after today replaces today",
+         0,
+         D(2024, 6, 30),
+         today,
+         {kInitial + kAll, kInitial + kAll, kInitial + A + B + E}},
+        {"both bounds, inclusive",
+         D(2024, 3, 1),
+         D(2024, 6, 10),
+         today,
+         {C + Dl + G + H, B + C, 0}},
+        {"to-date before from-date", D(2024, 6, 1), D(2024, 3, 1), today, {0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        const Balances b = ComputeBalances(doc, c.from, c.to, c.today);
+        EXPECT_EQ(b.available, c.expected.available) << c.what;
+        EXPECT_EQ(b.real, c.expected.real) << c.what;
+        EXPECT_EQ(b.lastStatement, c.expected.lastStatement) << c.what;
+    }
+}
+
+TEST(Balances, EmptyRegisterGivesTheInitialAmount) {
+    CBelvaneDoc doc;
+    doc.SetMontantInitial(-4200);
+    EXPECT_EQ(ComputeBalances(doc, 0, 0, D(2024, 6, 15)), (Balances{-4200, -4200, -4200}));
+    EXPECT_EQ(ComputeBalances(doc, D(2024, 1, 1), 0, D(2024, 6, 15)), (Balances{0, 0, 0}));
+}
+
+TEST(Balances, SumsWrapLikeThe32BitAmounts) {
+    CBelvaneDoc doc;
+    doc.SetMontantInitial(std::numeric_limits<Amount>::max());
+    CLigne line;
+    line.Set(D(2024, 1, 1), D(2024, 1, 2), D(2024, 1, 1), 1, "", "", "", "", "", "");
+    doc.AddLine(line);
+    constexpr Amount kMin = std::numeric_limits<Amount>::min();
+    EXPECT_EQ(ComputeBalances(doc, 0, 0, D(2024, 6, 15)), (Balances{kMin, kMin, kMin}));
+}
+
+}  // namespace
+}  // namespace belvane
