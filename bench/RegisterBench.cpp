@@ -6,6 +6,7 @@
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
+#include "rules/Balances.h"
 
 #include <benchmark/benchmark.h>
 
@@ -178,6 +179,19 @@ void BM_SaveToBytes(benchmark::State& state) {
     SetFileCounters(state, data);
 }
 BENCHMARK(BM_SaveToBytes)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+// The three balances of the totals window over the whole register, with a range
+// in the middle of it (one pass over the lines either way).
+void BM_Balances(benchmark::State& state) {
+    const Fixture& data = Data();
+    const DayDate first = data.doc->GetLine(0).GetDateEmission();
+    const DayDate last = data.doc->GetLine(kBenchLines - 1).GetDateEmission();
+    const DayDate from = state.range(0) ? first + (last - first) / 3 : 0;
+    const DayDate to = state.range(0) ? last - (last - first) / 3 : 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeBalances(*data.doc, from, to, last));
+}
+BENCHMARK(BM_Balances)->ArgName("range")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // --- add a line ---------------------------------------------------------------
 
