@@ -7,6 +7,7 @@
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
 #include "rules/Balances.h"
+#include "rules/LineSearch.h"
 
 #include <benchmark/benchmark.h>
 
@@ -192,6 +193,28 @@ void BM_Balances(benchmark::State& state) {
         benchmark::DoNotOptimize(ComputeBalances(*data.doc, from, to, last));
 }
 BENCHMARK(BM_Balances)->ArgName("range")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A search that tests every criterion of every line: in Or mode a line is
+// rejected only once all its ticked criteria have failed.
+void BM_SearchNothingFound(benchmark::State& state) {
+    const Fixture& data = Data();
+    SearchCriteria criteria;
+    criteria.mode = SearchCriteria::Mode::Or;
+    criteria.payment = "zzqx moyen";
+    criteria.reference = "zzqx-ref";
+    criteria.category = "rubrique zzqx";
+    criteria.subcategory = "sous-rubrique zzqx";
+    criteria.payee = "bénéficiaire zzqx";
+    criteria.observation = "observation zzqx";
+    for (auto _ : state) {
+        const int found = FindLine(*data.doc, criteria, -1, +1);
+        if (found != -1)
+            state.SkipWithError("a line matched");
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["lines"] = kBenchLines;
+}
+BENCHMARK(BM_SearchNothingFound)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // --- add a line ---------------------------------------------------------------
 
