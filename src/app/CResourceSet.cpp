@@ -67,16 +67,8 @@ CResourceSet CResourceSet::Parse(std::string_view text) {
     bool cursorHotspotSeen = false;
 
     std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.empty() || line.front() == '#')
-            continue;
+    std::string_view line;
+    while (NextResourceLine(text, pos, line)) {
         // Any line opening with '[' ends the section, as in CStringTable.
         if (line.front() == '[') {
             std::tie(section, id) = ParseHeader(line);

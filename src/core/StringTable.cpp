@@ -30,20 +30,27 @@ std::string UnescapeResourceText(std::string_view s) {
     return out;
 }
 
-CStringTable CStringTable::Parse(std::string_view text) {
-    CStringTable table;
-    bool inStrings = false;
-    std::size_t pos = 0;
+bool NextResourceLine(std::string_view text, std::size_t& pos, std::string_view& line) {
     while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
         if (end == std::string_view::npos)
             end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
+        line = text.substr(pos, end - pos);
         pos = end + 1;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (line.empty() || line.front() == '#')
-            continue;
+        if (!line.empty() && line.front() != '#')
+            return true;
+    }
+    return false;
+}
+
+CStringTable CStringTable::Parse(std::string_view text) {
+    CStringTable table;
+    bool inStrings = false;
+    std::size_t pos = 0;
+    std::string_view line;
+    while (NextResourceLine(text, pos, line)) {
         if (line.front() == '[') {
             inStrings = line == "[strings]";
             continue;

@@ -31,6 +31,10 @@ private:
 // A text of the resource form with its \n, \t, \r and \\ escapes resolved.
 std::string UnescapeResourceText(std::string_view s);
 
+// The next line of a resource text from `pos` on, without its line end, skipping
+// blank lines and '#' comments; false at the end of the text.
+bool NextResourceLine(std::string_view text, std::size_t& pos, std::string_view& line);
+
 // The resource text compiled into the program.
 std::string_view BuiltinResourceText();
 
