@@ -1,0 +1,76 @@
+#include "app/CDateEdit.h"
+#include "app/DialogSupport.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/Clock.h"
+#include "core/DayDate.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+TEST(DateEditTest, LeavingRewritesADateAndKeepsOtherText) {
+    FixedClock clock({2026, 12, 6});
+    CBelvaneDoc doc(nullptr, clock);
+    QWidget form;
+    auto* date = new CDateEdit(doc, true, 1023, &form);
+    auto* other = new QLineEdit(&form);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    EXPECT_EQ(date->objectName(), "1023");
+    EXPECT_EQ(date->maxLength(), 8);
+    date->setFocus();
+    QTest::keyClicks(date, "3");
+    other->setFocus();
+    // Past completion: the 3rd of this month is not after the 6th.
+    EXPECT_EQ(date->text(), "03.12.26");
+    EXPECT_EQ(date->Value(), ToDayDate(2026, 12, 3));
+
+    date->setFocus();
+    date->selectAll();
+    QTest::keyClicks(date, "9");
+    other->setFocus();
+    EXPECT_EQ(date->text(), "09.11.26") << "a later day completes into the previous month";
+
+    date->setFocus();
+    date->selectAll();
+    QTest::keyClicks(date, "zz");
+    other->setFocus();
+    EXPECT_EQ(date->text(), "zz");
+    EXPECT_EQ(date->Value(), 0);
+
+    date->SetPast(false);
+    date->setText("9");
+    EXPECT_EQ(date->Rewrite(), ToDayDate(2026, 12, 9));
+    EXPECT_EQ(date->text(), "09.12.26");
+}
+
+TEST(DialogSupportTest, ComboTakesTheLetterCaseOfItsEntry) {
+    QComboBox* combo = dlg::Combo(nullptr, 1031, 32);
+    combo->addItems({"Chèque", "Carte bleue"});
+    combo->setEditText("carte BLEUE");
+    EXPECT_EQ(dlg::TakeEntryCase(combo), 1);
+    EXPECT_EQ(combo->currentText(), "Carte bleue");
+    combo->setEditText("Virement");
+    EXPECT_EQ(dlg::TakeEntryCase(combo), -1);
+    EXPECT_EQ(combo->currentText(), "Virement");
+    EXPECT_EQ(combo->objectName(), "1031");
+    EXPECT_EQ(combo->count(), 2) << "typing never adds to the list";
+    delete combo;
+}
+
+TEST(DialogSupportTest, TextsAndEntriesComeFromTheResourceSet) {
+    EXPECT_EQ(dlg::Text(188, 1130), "&Calculer");
+    const QStringList methods = dlg::Entries(164, 1033);
+    ASSERT_EQ(methods.size(), 5);
+    EXPECT_EQ(methods[0], "Validation immédiate");
+}
+
+}  // namespace
+}  // namespace belvane
