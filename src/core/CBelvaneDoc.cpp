@@ -75,6 +75,10 @@ void CBelvaneDoc::RemoveObserver(IDocObserver* observer) {
                       m_observers.end());
 }
 
+void CBelvaneDoc::UpdateAllViews() {
+    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+}
+
 template <class F>
 void CBelvaneDoc::Notify(F f) {
     // A copy: an observer may remove itself while being told.

@@ -43,6 +43,9 @@ public:
 
     void AddObserver(IDocObserver* observer);
     void RemoveObserver(IDocObserver* observer);
+    // Tells every view to redraw all its lines (after a change the document's
+    // own operations do not announce, such as a name corrected in every line).
+    void UpdateAllViews();
 
     // --- life cycle ---
     // Back to a new, empty, untitled register.

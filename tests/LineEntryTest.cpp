@@ -1,0 +1,3 @@
+#include "rules/LineEntry.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "core/ReferenceLists.h"
+
+#include <gtest/gtest.h>
