@@ -7,6 +7,8 @@
 #include "core/SettingsStore.h"
 #include "core/StringIds.h"
 #include "maintenance/BackupExit.h"
+#include "rules/CChercherDlg.h"
+#include "rules/CTotauxDlg.h"
 #include "window/CBelvaneView.h"
 #include "window/CommandIds.h"
 #include "window/CommandState.h"
@@ -293,6 +295,13 @@ std::vector<CBelvaneView*> CMainFrame::Views() const {
     return views;
 }
 
+CBelvaneView* CMainFrame::CommandView() const {
+    if (m_active)
+        return m_active;
+    const std::vector<CBelvaneView*> views = Views();
+    return views.empty() ? nullptr : views.back();
+}
+
 void CMainFrame::SetActiveView(CBelvaneView* view) {
     if (!view)
         return;
@@ -449,6 +458,15 @@ void CMainFrame::RunCommand(int command) {
         case cmd::kBackupToggle:
             m_doc.ToggleBackup();
             break;
+        case cmd::kSearch:
+            // Modeless, one new window each time; it deletes itself when closed.
+            (new CChercherDlg(m_doc, *this))->show();
+            break;
+        case cmd::kTotals: {
+            CTotauxDlg totals(m_doc, this);
+            totals.exec();
+            break;
+        }
         case cmd::kViewToolbar:
             m_toolBar->setVisible(m_toolBar->isHidden());
             break;

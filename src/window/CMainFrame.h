@@ -55,6 +55,10 @@ public:
     // The pane the commands act on.
     CBelvaneView* ActiveView() const { return m_active; }
     void SetActiveView(CBelvaneView* view);
+    // The pane a command works in: the active one, else the last pane.
+    CBelvaneView* CommandView() const;
+    // Shows `text` in the message pane of the status bar (the idle prompt when empty).
+    void ShowStatusText(const QString& text);
     // The panes shown, row by row.
     std::vector<CBelvaneView*> Views() const;
     bool IsSplit() const { return m_views[1][1] != nullptr; }
@@ -119,7 +123,6 @@ private:
     void DeleteSelectedLine();
     bool BackupAtExit();
     void TrackPlacement();
-    void ShowStatusText(const QString& text);
     QString TitleWithoutMark() const;
 
     CBelvaneDoc& m_doc;

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "rules/LineSearch.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace belvane {
+
+class CBelvaneDoc;
+class CDateEdit;
+class CMainFrame;
+
+// The search window (195): modeless, beside the register. Each "&Suivant" or
+// "&Précédent" starts from the line selected at that moment in the frame's
+// command pane and selects the next line meeting the ticked criteria; nothing
+// is cached between two searches. It deletes itself when closed.
+class CChercherDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    CChercherDlg(CBelvaneDoc& doc, CMainFrame& frame);
+
+    // The criteria as the fields and boxes give them now.
+    SearchCriteria Criteria() const;
+    // Searches in direction `step` (+1 or -1); returns the line found, or -1
+    // after the beep and status text 10080.
+    int Search(int step);
+    // "Remise à &zéro": empties every value field, then unticks every box.
+    void Reset();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Criterion {
+        QCheckBox* box;
+        QWidget* field;  // nullptr for "&Crédit" and "&Débit"
+    };
+
+    void Tick(QCheckBox* box);
+    void FillSubcategories();
+    static QString FieldText(const QWidget* field);
+
+    CBelvaneDoc& m_doc;
+    CMainFrame& m_frame;
+    // Set while the window itself changes a field, so that nothing gets ticked.
+    bool m_quiet = false;
+
+    CDateEdit* m_issue = nullptr;
+    CDateEdit* m_statement = nullptr;
+    CDateEdit* m_validity = nullptr;
+    QLineEdit* m_amount = nullptr;
+    QComboBox* m_payment = nullptr;
+    QLineEdit* m_reference = nullptr;
+    QComboBox* m_category = nullptr;
+    QComboBox* m_subcategory = nullptr;
+    QComboBox* m_payee = nullptr;
+    QLineEdit* m_observation = nullptr;
+    QCheckBox* m_credit = nullptr;
+    QCheckBox* m_debit = nullptr;
+    QRadioButton* m_and = nullptr;
+    QRadioButton* m_or = nullptr;
+    std::vector<Criterion> m_criteria;
+};
+
+}  // namespace belvane

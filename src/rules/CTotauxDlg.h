@@ -1,0 +1,39 @@
+#pragma once
+
+#include "rules/Balances.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace belvane {
+
+class CBelvaneDoc;
+class CDateEdit;
+
+// The totals dialog (188): the three balances of the account over all lines or
+// over a range of issue (or validity) dates. It changes nothing in the document.
+class CTotauxDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CTotauxDlg(const CBelvaneDoc& doc, QWidget* parent = nullptr);
+
+    // "&Calculer": reads the two dates (an unreadable one counts as empty) and
+    // shows the three balances, signed.
+    void Compute();
+    const Balances& Shown() const { return m_shown; }
+
+private:
+    const CBelvaneDoc& m_doc;
+    Balances m_shown;
+    CDateEdit* m_from = nullptr;
+    CDateEdit* m_to = nullptr;
+    QLineEdit* m_available = nullptr;
+    QLineEdit* m_real = nullptr;
+    QLineEdit* m_lastStatement = nullptr;
+    QPushButton* m_byCategory = nullptr;
+};
+
+}  // namespace belvane

@@ -1,0 +1,237 @@
+#include "FrameTestSupport.h"
+
+#include "app/CResources.h"
+#include "core/CRubrique.h"
+#include "core/Clock.h"
+#include "rules/CChercherDlg.h"
+#include "rules/CTotauxDlg.h"
+#include "window/CBelvaneView.h"
+#include "window/CLignesWnd.h"
+#include "window/CommandIds.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::FrameFixture;
+using testing::ScriptedMessageBox;
+
+template <class W>
+W* Child(QWidget* parent, int control) {
+    W* w = parent->findChild<W*>(QString::number(control));
+    EXPECT_NE(w, nullptr) << "control " << control;
+    return w;
+}
+
+CLigne Line(CivilDate issue, DayDate statement, DayDate validity, Amount amount,
+            std::string payee = {}) {
+    CLigne l;
+    l.Set(ToDayDate(issue), statement, validity, amount, "", "Chèque", "", "", std::move(payee),
+          "");
+    return l;
+}
+
+// --- totals -------------------------------------------------------------------
+
+class TotauxDlgTest : public ::testing::Test {
+protected:
+    FixedClock clock{{2026, 12, 6}};
+    CBelvaneDoc doc{nullptr, clock};
+};
+
+TEST_F(TotauxDlgTest, OpensOnTheFullBalancesAndRecomputesForARange) {
+    doc.SetMontantInitial(10000);
+    const DayDate tomorrow = ToDayDate(2026, 12, 7);
+    doc.AddLine(Line({2026, 11, 20}, ToDayDate(2026, 11, 30), ToDayDate(2026, 11, 21), -2550));
+    doc.AddLine(Line({2026, 12, 7}, 0, tomorrow, 5000));
+
+    CTotauxDlg dlg(doc);
+    // The line of tomorrow is available but not yet on the account.
+    EXPECT_EQ(Child<QLineEdit>(&dlg, 604)->text(), "+124,50");
+    EXPECT_EQ(Child<QLineEdit>(&dlg, 217)->text(), "+74,50");
+    EXPECT_EQ(Child<QLineEdit>(&dlg, 104)->text(), "+74,50");
+    EXPECT_TRUE(Child<QLineEdit>(&dlg, 604)->isReadOnly());
+
+    // A from-date drops the initial amount; a to-date after tomorrow takes the line in.
+    dlg.show();
+    Child<QLineEdit>(&dlg, 505)->setText("1.11");
+    Child<QLineEdit>(&dlg, 506)->setText("31.12.26");
+    QTest::mouseClick(Child<QPushButton>(&dlg, 1130), Qt::LeftButton);
+    EXPECT_EQ(Child<QLineEdit>(&dlg, 604)->text(), "+24,50");
+    EXPECT_EQ(Child<QLineEdit>(&dlg, 217)->text(), "+24,50");
+    EXPECT_EQ(Child<QLineEdit>(&dlg, 104)->text(), "-25,50");
+
+    // A to-date before the from-date leaves nothing to sum.
+    Child<QLineEdit>(&dlg, 506)->setText("1.1.26");
+    dlg.Compute();
+    EXPECT_EQ(Child<QLineEdit>(&dlg, 604)->text(), "+0,00");
+    EXPECT_EQ(Child<QLineEdit>(&dlg, 217)->text(), "+0,00");
+
+    // Unreadable dates count as empty and stay as typed.
+    Child<QLineEdit>(&dlg, 505)->setText("abc");
+    Child<QLineEdit>(&dlg, 506)->setText("xyz");
+    dlg.Compute();
+    EXPECT_EQ(Child<QLineEdit>(&dlg, 604)->text(), "+124,50");
+    EXPECT_EQ(Child<QLineEdit>(&dlg, 505)->text(), "abc");
+}
+
+TEST_F(TotauxDlgTest, TotalsByCategoryNeedACategory) {
+    {
+        CTotauxDlg dlg(doc);
+        EXPECT_FALSE(Child<QPushButton>(&dlg, 501)->isEnabled());
+        EXPECT_EQ(Child<QLineEdit>(&dlg, 604)->text(), "+0,00");
+    }
+    doc.InsertRubrique(0, CRubrique("Maison", 0));
+    CTotauxDlg dlg(doc);
+    EXPECT_TRUE(Child<QPushButton>(&dlg, 501)->isEnabled());
+    EXPECT_EQ(dlg.windowTitle(), "Totaux");
+}
+
+// --- search window ----------------------------------------------------------------
+
+class ChercherDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Line i: issue date 1 + i March 2026; lines 1 and 3 reconciled;
+        // amounts +12,50, -12,50, 0, +30,00, -5,00.
+        const Amount amounts[] = {1250, -1250, 0, 3000, -500};
+        const char* payees[] = {"Facture EDF", "Boulangerie", "", "Salaire", "facture edf"};
+        for (int i = 0; i < 5; ++i) {
+            const DayDate statement = i == 1 || i == 3 ? ToDayDate(2026, 4, 1) : 0;
+            f.doc.AddLine(Line({2026, 3, 1 + i}, statement, ToDayDate(2026, 3, 1 + i), amounts[i],
+                               payees[i]));
+        }
+        f.Make();
+        f.frame->resize(900, 500);
+        f.frame->show();
+        pane = f.frame->CommandView();
+        ASSERT_NE(pane, nullptr);
+        search = new CChercherDlg(f.doc, *f.frame);
+        search->show();
+    }
+    void TearDown() override { delete search.data(); }
+
+    int Selected() const { return pane->SelectedLine(); }
+    void Click(int control) {
+        QTest::mouseClick(Child<QPushButton>(search, control), Qt::LeftButton);
+    }
+    QString Status() const { return f.frame->MessagePane()->text(); }
+
+    FrameFixture f;
+    ScriptedMessageBox box;
+    CBelvaneView* pane = nullptr;
+    QPointer<CChercherDlg> search;
+};
+
+TEST_F(ChercherDlgTest, StartPointsAndNoWrapAround) {
+    // Nothing ticked in ET mode: "&Suivant" walks to the neighbouring line.
+    ASSERT_EQ(Selected(), -1);
+    Click(1121);
+    EXPECT_EQ(Selected(), 0) << "no selection: forward starts at the first line";
+    Click(1121);
+    EXPECT_EQ(Selected(), 1);
+
+    pane->SelectAndShow(4);
+    Click(1121);
+    EXPECT_EQ(Selected(), 4) << "no wrap-around from the last line";
+    EXPECT_EQ(Status(), CResources::Str(10080));
+
+    // Backward with no selection starts at the last line.
+    f.doc.AddLine(Line({2026, 3, 31}, 0, 0, 700));  // a line added between two searches
+    pane->LinesArea()->ResetSelection();
+    ASSERT_EQ(Selected(), -1);
+    Click(1156);
+    EXPECT_EQ(Selected(), 5);
+}
+
+TEST_F(ChercherDlgTest, TypingTicksAndCriteriaCombine) {
+    auto* payeeBox = Child<QCheckBox>(search, 1153);
+    auto* payee = Child<QComboBox>(search, 1034);
+    EXPECT_EQ(payee->count(), 0) << "the register has no payee list";
+    payee->setFocus();
+    QTest::keyClicks(payee, "edf");
+    EXPECT_TRUE(payeeBox->isChecked());
+    Click(1121);
+    EXPECT_EQ(Selected(), 0);
+    Click(1121);
+    EXPECT_EQ(Selected(), 4) << "letter case ignored, anywhere in the field";
+
+    // An amount finds both signs unless "&Débit" narrows it.
+    search->Reset();
+    QTest::keyClicks(Child<QLineEdit>(search, 1026), "12,50");
+    EXPECT_TRUE(Child<QCheckBox>(search, 1146)->isChecked());
+    pane->LinesArea()->ResetSelection();
+    Click(1121);
+    EXPECT_EQ(Selected(), 0);
+    Click(1121);
+    EXPECT_EQ(Selected(), 1);
+    Child<QCheckBox>(search, 1159)->setChecked(true);
+    pane->LinesArea()->ResetSelection();
+    Click(1121);
+    EXPECT_EQ(Selected(), 1);
+
+    // The statement-date box with an empty field finds the unreconciled lines.
+    search->Reset();
+    Child<QCheckBox>(search, 1144)->setChecked(true);
+    pane->LinesArea()->ResetSelection();
+    std::vector<int> found;
+    for (int i = 0; i < 4; ++i) {
+        Click(1121);
+        found.push_back(Selected());
+    }
+    EXPECT_EQ(found, (std::vector<int>{0, 2, 4, 4}));
+
+    // OU mode with nothing ticked finds nothing.
+    search->Reset();
+    Child<QRadioButton>(search, 1142)->setChecked(true);
+    pane->SelectAndShow(2);
+    Click(1121);
+    EXPECT_EQ(Selected(), 2);
+    EXPECT_EQ(Status(), CResources::Str(10080));
+}
+
+TEST_F(ChercherDlgTest, ResetEmptiesTheFieldsAndUnticksEveryBox) {
+    QTest::keyClicks(Child<QLineEdit>(search, 1023), "3.3.26");
+    QTest::keyClicks(Child<QLineEdit>(search, 1037), "loyer");
+    Child<QComboBox>(search, 1035)->setEditText("Maison");
+    Child<QCheckBox>(search, 1158)->setChecked(true);
+    Child<QRadioButton>(search, 1142)->setChecked(true);
+    ASSERT_TRUE(Child<QCheckBox>(search, 1143)->isChecked());
+    ASSERT_TRUE(Child<QCheckBox>(search, 1151)->isChecked());
+
+    Click(1157);
+    for (int box : {1143, 1144, 1149, 1146, 1158, 1159, 1145, 1150, 1151, 1152, 1153, 1154})
+        EXPECT_FALSE(Child<QCheckBox>(search, box)->isChecked()) << box;
+    EXPECT_TRUE(Child<QLineEdit>(search, 1023)->text().isEmpty());
+    EXPECT_TRUE(Child<QComboBox>(search, 1035)->currentText().isEmpty());
+    EXPECT_TRUE(Child<QRadioButton>(search, 1142)->isChecked()) << "the mode stays";
+}
+
+TEST_F(ChercherDlgTest, EachCommandOpensAWindowThatClosesItself) {
+    QAction* action = f.frame->Action(cmd::kSearch);
+    ASSERT_TRUE(action->isEnabled());
+    action->trigger();
+    action->trigger();
+    QList<CChercherDlg*> windows = f.frame->findChildren<CChercherDlg*>();
+    EXPECT_EQ(windows.size(), 3);
+    QPointer<CChercherDlg> last = windows.back();
+    Click(2);  // closes the first one
+    QTest::keyClick(last, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(search.isNull());
+    EXPECT_TRUE(last.isNull());
+    EXPECT_EQ(f.frame->findChildren<CChercherDlg*>().size(), 1);
+}
+
+}  // namespace
+}  // namespace belvane
