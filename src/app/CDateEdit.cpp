@@ -3,6 +3,8 @@
 #include "app/DialogSupport.h"
 #include "core/CBelvaneDoc.h"
 
+#include <QFocusEvent>
+
 namespace belvane {
 
 CDateEdit::CDateEdit(const CBelvaneDoc& doc, bool past, int control, QWidget* parent)
@@ -32,6 +34,11 @@ DayDate CDateEdit::Rewrite() {
 
 void CDateEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    // Another window coming to the front, or this dialog closing and being
+    // destroyed, is not the user leaving the field: the dialog's slots may
+    // already be gone, and its checks read the field again anyway.
+    if (event->reason() == Qt::ActiveWindowFocusReason)
+        return;
     Rewrite();
     emit left();
 }

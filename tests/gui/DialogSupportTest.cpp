@@ -6,6 +6,7 @@
 #include "core/DayDate.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 
@@ -49,6 +50,31 @@ TEST(DateEditTest, LeavingRewritesADateAndKeepsOtherText) {
     date->setText("9");
     EXPECT_EQ(date->Rewrite(), ToDayDate(2026, 12, 9));
     EXPECT_EQ(date->text(), "09.12.26");
+}
+
+// A dialog closing with the focus in a date field must not run its "field
+// left" handlers: by then the dialog's own part is already destroyed.
+TEST(DateEditTest, ClosingTheDialogIsNotLeavingTheField) {
+    static int leftAfterDestruction = 0;
+    struct Dialog : QDialog {
+        explicit Dialog(const CBelvaneDoc& doc) {
+            date = new CDateEdit(doc, true, 1024, this);
+            new QLineEdit(this);
+            connect(date, &CDateEdit::left, this, [this] { leftAfterDestruction += destroyed; });
+        }
+        ~Dialog() override { destroyed = 1; }
+        CDateEdit* date;
+        int destroyed = 0;
+    };
+    CBelvaneDoc doc;
+    auto* dialog = new Dialog(doc);
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    dialog->activateWindow();
+    dialog->date->setFocus();
+    QTest::keyClicks(dialog->date, "12");
+    delete dialog;
+    EXPECT_EQ(leftAfterDestruction, 0);
 }
 
 TEST(DialogSupportTest, ComboTakesTheLetterCaseOfItsEntry) {
