@@ -1,3 +1,320 @@
 #include "core/ReferenceLists.h"
 
+#include "core/CBelvaneDoc.h"
+#include "core/DayDate.h"
+#include "core/IDocObserver.h"
+
 #include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace belvane {
+namespace {
+
+struct RedrawCounter : IDocObserver {
+    int redraws = 0;
+    void OnRedrawAll() override { ++redraws; }
+};
+
+class ReferenceListsTest : public ::testing::Test {
+protected:
+    CBelvaneDoc doc;
+    RedrawCounter views;
+
+    void SetUp() override { doc.AddObserver(&views); }
+    void TearDown() override { doc.RemoveObserver(&views); }
+
+    void AddLine(std::string rubrique, std::string sousRubrique) {
+        CLigne l;
+        l.Set(ToDayDate(2009, 3, 1 + doc.GetLineCount()), 0, 0, -100, "", "", std::move(rubrique),
+              std::move(sousRubrique), "", "");
+        doc.AddLine(l);
+    }
+    void AddPayees(const std::vector<std::string>& names) {
+        for (const std::string& n : names)
+            doc.InsertBeneficiaire(doc.GetBeneficiaireCount(), CBeneficiaire(n, "tel " + n, ""));
+    }
+    void AddRubrique(const std::string& nom, const std::vector<std::string>& sous) {
+        CRubrique r(nom, 0);
+        for (const std::string& s : sous)
+            r.InsertSousRubrique(r.GetNbSousRubriques(), CSousRubrique(s, 0));
+        doc.InsertRubrique(doc.GetRubriqueCount(), r);
+    }
+    // A register just saved: nothing changed yet, no redraw counted.
+    void Saved() {
+        doc.SetModifiedFlag(false);
+        views.redraws = 0;
+    }
+
+    std::vector<std::string> Payees() const {
+        std::vector<std::string> out;
+        for (int i = 0; i < doc.GetBeneficiaireCount(); ++i)
+            out.push_back(doc.GetBeneficiaire(i).GetNom());
+        return out;
+    }
+    std::vector<std::string> Rubriques() const {
+        std::vector<std::string> out;
+        for (int i = 0; i < doc.GetRubriqueCount(); ++i)
+            out.push_back(doc.GetRubrique(i).GetNom());
+        return out;
+    }
+    std::vector<std::string> Sous(int i) const {
+        std::vector<std::string> out;
+        for (int j = 0; j < doc.GetRubrique(i).GetNbSousRubriques(); ++j)
+            out.push_back(doc.GetRubrique(i).GetNomSousRubrique(j));
+        return out;
+    }
+    std::vector<std::string> LineField(bool sous) const {
+        std::vector<std::string> out;
+        for (const CLigne& l : doc.Lines())
+            out.push_back(sous ? l.m_sousRubrique : l.m_rubrique);
+        return out;
+    }
+    std::vector<std::string> Paiements() const {
+        std::vector<std::string> out;
+        for (int i = 0; i < doc.GetPaiementCount(); ++i)
+            out.push_back(doc.GetPaiement(i).GetNom());
+        return out;
+    }
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(ReferenceListsTest, SortsFollowTheCollationIgnoringCaseAndCarryTheRecords) {
+    AddPayees({"zebu", "Éclair", "Zèbre", "éa", "ecole", "Abel", "DUPONT"});
+    Saved();
+    SortBeneficiaires(doc, true);
+    EXPECT_EQ(Payees(), (Names{"Abel", "DUPONT", "éa", "Éclair", "ecole", "Zèbre", "zebu"}));
+    std::string tel, adresse;
+    doc.GetBeneficiaire(5).GetTelephoneAdresse(tel, adresse);
+    EXPECT_EQ(tel, "tel Zèbre") << "the whole record moves with its name";
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_GT(views.redraws, 0);
+
+    SortBeneficiaires(doc, false);
+    EXPECT_EQ(Payees(), (Names{"zebu", "Zèbre", "ecole", "Éclair", "éa", "DUPONT", "Abel"}));
+
+    // Categories keep their subcategories; subcategories sort within their category.
+    AddRubrique("Voiture", {"essence", "Assurance", "Péage"});
+    AddRubrique("alimentation", {"zz", "aa"});
+    AddRubrique("Banque", {});
+    SortRubriques(doc, true);
+    EXPECT_EQ(Rubriques(), (Names{"alimentation", "Banque", "Voiture"}));
+    EXPECT_EQ(Sous(2), (Names{"essence", "Assurance", "Péage"}));
+    SortSousRubriques(doc, 2, true);
+    EXPECT_EQ(Sous(2), (Names{"Assurance", "essence", "Péage"}));
+    EXPECT_EQ(Sous(0), (Names{"zz", "aa"}));
+    SortSousRubriques(doc, 2, false);
+    EXPECT_EQ(Sous(2), (Names{"Péage", "essence", "Assurance"}));
+}
+
+TEST_F(ReferenceListsTest, ShortListsAndNamesEqualButForCaseAreLeftAlone) {
+    AddPayees({"Seul"});
+    AddRubrique("dupont", {});
+    AddRubrique("DUPONT", {});
+    Saved();
+    SortBeneficiaires(doc, true);
+    SortRubriques(doc, true);
+    SortRubriques(doc, false);
+    EXPECT_EQ(Rubriques(), (Names{"dupont", "DUPONT"}));
+    EXPECT_FALSE(doc.IsModified()) << "nothing was exchanged";
+}
+
+TEST_F(ReferenceListsTest, MovingStopsAtBothEndsWithoutChange) {
+    AddPayees({"A", "B", "C"});
+    AddRubrique("R", {"x", "y"});
+    Saved();
+    EXPECT_EQ(MoveBeneficiaire(doc, 0, -1), -1);
+    EXPECT_EQ(MoveBeneficiaire(doc, 2, +1), -1);
+    EXPECT_EQ(MoveRubrique(doc, 0, +1), -1);
+    EXPECT_EQ(MoveSousRubrique(doc, 0, 1, +1), -1);
+    EXPECT_FALSE(doc.IsModified());
+
+    EXPECT_EQ(MoveBeneficiaire(doc, 2, -1), 1);
+    EXPECT_EQ(Payees(), (Names{"A", "C", "B"}));
+    EXPECT_EQ(MoveBeneficiaire(doc, 0, +1), 1);
+    EXPECT_EQ(Payees(), (Names{"C", "A", "B"}));
+    EXPECT_EQ(MoveSousRubrique(doc, 0, 0, +1), 1);
+    EXPECT_EQ(Sous(0), (Names{"y", "x"}));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_GT(views.redraws, 0);
+}
+
+TEST_F(ReferenceListsTest, CategoryRenameCorrectsLinesOnlyWhenAsked) {
+    AddRubrique("Loisirs", {"Cinéma"});
+    AddRubrique("Maison", {});
+    AddLine("loisirs", "cinéma");
+    AddLine("LOISIRS", "");
+    AddLine("Maison", "");
+    AddLine("Loisirsx", "");
+    Saved();
+
+    // Box cleared: the category is renamed, the lines keep the old name.
+    ModifyRubrique(doc, 0, [](CRubrique& r) {
+        r.m_nom = "Sorties";
+        return EntryOutcome{true, false};
+    });
+    EXPECT_EQ(Rubriques(), (Names{"Sorties", "Maison"}));
+    EXPECT_EQ(Sous(0), (Names{"Cinéma"})) << "a modified category keeps its subcategories";
+    EXPECT_EQ(LineField(false), (Names{"loisirs", "LOISIRS", "Maison", "Loisirsx"}));
+
+    // Box ticked: every line of the old name, in any letter case, gets the new one.
+    ModifyRubrique(doc, 0, [](CRubrique& r) {
+        r.m_nom = "Loisirs";
+        return EntryOutcome{true, true};
+    });
+    EXPECT_EQ(LineField(false), (Names{"loisirs", "LOISIRS", "Maison", "Loisirsx"}))
+        << "the old name was Sorties: no line had it";
+    ModifyRubrique(doc, 0, [](CRubrique& r) {
+        r.m_nom = "Détente";
+        return EntryOutcome{true, true};
+    });
+    EXPECT_EQ(LineField(false), (Names{"Détente", "Détente", "Maison", "Loisirsx"}));
+
+    // Cancelled with the box ticked: nothing is corrected.
+    ModifyRubrique(doc, 1, [](CRubrique& r) {
+        r.m_nom = "Foyer";
+        return EntryOutcome{false, true};
+    });
+    EXPECT_EQ(Rubriques(), (Names{"Détente", "Maison"}));
+    EXPECT_EQ(LineField(false)[2], "Maison");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ReferenceListsTest, SubcategoryRenameStaysWithinItsParentCategory) {
+    AddRubrique("Auto", {"Essence", "Péage"});
+    AddRubrique("Jardin", {"Essence"});
+    AddLine("auto", "ESSENCE");
+    AddLine("Jardin", "Essence");
+    AddLine("Auto", "Péage");
+    AddLine("", "Essence");
+    Saved();
+
+    ModifySousRubrique(doc, 0, 0, [](CSousRubrique& s) {
+        s.m_nom = "Carburant";
+        s.m_montantInitial = -500;
+        return EntryOutcome{true, true};
+    });
+    EXPECT_EQ(Sous(0), (Names{"Carburant", "Péage"}));
+    EXPECT_EQ(doc.GetRubrique(0).GetMontantInitialSousRubrique(0), -500);
+    EXPECT_EQ(LineField(true), (Names{"Carburant", "Essence", "Péage", "Essence"}));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_GT(views.redraws, 0);
+
+    // An empty old name names nothing: lines without a category stay as they are.
+    AddRubrique("", {});
+    EXPECT_EQ(RenameRubriqueInLines(doc, "", "Divers"), 0);
+    EXPECT_EQ(RenameSousRubriqueInLines(doc, "Auto", "", "Divers"), 0);
+    EXPECT_EQ(LineField(false)[3], "");
+}
+
+TEST_F(ReferenceListsTest, ModifyingPutsTheRecordBackAndHidesItsOwnName) {
+    doc.AddPaiement(CPaiement("Carte", 4, 0xFFFE, 2));
+    doc.AddPaiement(CPaiement("Chèque", 0, 1, 1));
+    doc.AddPaiement(CPaiement("Virement", 0, 1, 1));
+    AddPayees({"Martin", "Durand", "Petit"});
+
+    // While the entry runs, the record's own name is no duplicate; others are.
+    bool ownSeen = true;
+    bool otherSeen = false;
+    EXPECT_EQ(ModifyBeneficiaire(doc, 1,
+                                 [&](CBeneficiaire& b) {
+                                     ownSeen = HasBeneficiaire(doc, "DURAND");
+                                     otherSeen = HasBeneficiaire(doc, "petit");
+                                     b.m_telephone = "0102";
+                                     return true;
+                                 }),
+              1);
+    EXPECT_FALSE(ownSeen);
+    EXPECT_TRUE(otherSeen);
+    EXPECT_EQ(doc.GetBeneficiaire(1), CBeneficiaire("Durand", "0102", ""));
+
+    // Cancel puts back the record as it was, even when the editor touched the
+    // copy, and leaves a saved register unmodified.
+    doc.SetModifiedFlag(false);
+    ModifyBeneficiaire(doc, 2, [](CBeneficiaire& b) {
+        b.m_nom = "Grand";
+        return false;
+    });
+    EXPECT_EQ(Payees(), (Names{"Martin", "Durand", "Petit"}));
+    ModifyPaiement(doc, 0, [](CPaiement& p) {
+        p.m_methode = 1;
+        return false;
+    });
+    EXPECT_EQ(doc.GetPaiement(0), CPaiement("Carte", 4, 0xFFFE, 2));
+    EXPECT_FALSE(doc.IsModified());
+
+    // A renamed payment method goes to its new name place.
+    EXPECT_EQ(ModifyPaiement(doc, 0,
+                             [](CPaiement& p) {
+                                 p.m_nom = "Prélèvement";
+                                 return true;
+                             }),
+              1);
+    EXPECT_EQ(Paiements(), (Names{"Chèque", "Prélèvement", "Virement"}));
+    EXPECT_EQ(doc.GetPaiement(1).GetDonnee1(), 0xFFFE);
+}
+
+// An entry that fails half-way leaves the record in place.
+TEST_F(ReferenceListsTest, FailedEntryLeavesTheRecordInPlace) {
+    AddRubrique("Auto", {"Essence"});
+    AddRubrique("Maison", {});
+    EXPECT_THROW(ModifyRubrique(doc, 0,
+                                [](CRubrique& r) -> EntryOutcome {
+                                    r.m_nom = "half";
+                                    throw std::runtime_error("entry failed");
+                                }),
+                 std::runtime_error);
+    EXPECT_EQ(Rubriques(), (Names{"Auto", "Maison"}));
+    EXPECT_EQ(Sous(0), (Names{"Essence"}));
+}
+
+TEST_F(ReferenceListsTest, NewRecordsAreAddedOnlyWhenAccepted) {
+    AddPayees({"Martin"});
+    AddRubrique("Auto", {"Essence"});
+    doc.AddPaiement(CPaiement("Virement", 0, 1, 1));
+    Saved();
+    EXPECT_EQ(NewBeneficiaire(doc, [](CBeneficiaire&) { return false; }), -1);
+    EXPECT_EQ(NewRubrique(doc, [](CRubrique&) { return EntryOutcome{}; }), -1);
+    EXPECT_EQ(NewSousRubrique(doc, 0, [](CSousRubrique&) { return EntryOutcome{}; }), -1);
+    CPaiement blank("x", 9, 9, 9);
+    EXPECT_EQ(NewPaiement(doc,
+                          [&](CPaiement& p) {
+                              blank = p;
+                              return false;
+                          }),
+              -1);
+    EXPECT_EQ(blank, CPaiement("", 0, 1, 1)) << "a new method starts immediate with 1 and 1";
+    EXPECT_FALSE(doc.IsModified());
+
+    EXPECT_EQ(NewBeneficiaire(doc,
+                              [](CBeneficiaire& b) {
+                                  b.m_nom = "Albert";
+                                  return true;
+                              }),
+              1);
+    EXPECT_EQ(Payees(), (Names{"Martin", "Albert"})) << "added at the end, not sorted";
+    EXPECT_EQ(NewSousRubrique(doc, 0,
+                              [](CSousRubrique& s) {
+                                  s.m_nom = "Assurance";
+                                  return EntryOutcome{true, false};
+                              }),
+              1);
+    EXPECT_EQ(Sous(0), (Names{"Essence", "Assurance"}));
+    EXPECT_EQ(NewPaiement(doc,
+                          [](CPaiement& p) {
+                              p.m_nom = "Carte";
+                              return true;
+                          }),
+              0);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(HasPaiement(doc, "CARTE"));
+    EXPECT_TRUE(HasRubrique(doc, "auto"));
+    EXPECT_TRUE(HasSousRubrique(doc, 0, "ESSENCE"));
+    EXPECT_FALSE(HasSousRubrique(doc, 0, "Auto"));
+}
+
+}  // namespace
+}  // namespace belvane

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/CPaiement.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace belvane {
+
+class CBelvaneDoc;
+
+// What the payment-method entry dialog decides, apart from its widgets: how the
+// parameter area looks for each validation code, which checks OK makes in which
+// order, and what the record receives.
+namespace paiement_form {
+
+// One parameter: its label (a string number), its spin range and the position
+// shown.
+struct ParamField {
+    bool shown = false;
+    int label = 0;
+    int minimum = 0;
+    int maximum = 0;
+    int value = 0;
+};
+
+struct ParamArea {
+    ParamField first;
+    ParamField second;
+};
+
+// The parameter area for the code chosen in the list, showing the values of the
+// record as it was when the dialog opened (never what was typed since). Unless
+// that record's own code is 4, a stored parameter below 1 is shown as 1; a value
+// outside the spin range is shown at the nearest end of the range.
+ParamArea Layout(int code, const CPaiement& opened);
+
+// The list entry selected for a record: its code, or 0 ("Validation immédiate")
+// for a code above 4, which behaves that way.
+int CodeIndex(const CPaiement& paiement);
+
+// A parameter field read as a number: leading blanks, then digits (with a
+// leading minus for the signed form) up to the end. Anything else reads as 0.
+std::uint32_t ReadUnsigned(std::string_view text);
+std::int32_t ReadSigned(std::string_view text);
+
+// The dialog's fields as typed.
+struct Input {
+    std::string nom;
+    int code = 0;
+    std::string first;
+    std::string second;
+};
+
+// The field a refused OK puts the focus on.
+enum class Field { Name, First };
+
+struct Refusal {
+    int message;  // string number
+    Field field;
+};
+
+// The OK checks in order: empty name (10003), a name already used by a method of
+// the register, letter case ignored (10004), and for codes 1 and 2 a day that is
+// not 1 to 31 (10031). Nothing when the input can be stored.
+std::optional<Refusal> Check(const CBelvaneDoc& doc, const Input& input);
+
+// Writes an accepted input into `paiement`: the name, the code and the two
+// parameters as the code uses them (unused ones are 1).
+void Store(const Input& input, CPaiement& paiement);
+
+}  // namespace paiement_form
+}  // namespace belvane

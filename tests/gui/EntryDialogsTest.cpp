@@ -1,0 +1,162 @@
+#include "app/CBeneficiaireDlg.h"
+#include "app/CResources.h"
+#include "app/CRubriqueDlg.h"
+#include "app/CSousRubriqueDlg.h"
+
+#include "FrameTestSupport.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::ScriptedMessageBox;
+
+template <class W>
+W* Child(QWidget* dlg, const char* name) {
+    W* w = dlg->findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+void ShowAndWait(QDialog& dlg) {
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+}
+
+void Ok(QDialog& dlg) {
+    QTest::mouseClick(Child<QPushButton>(&dlg, "1"), Qt::LeftButton);
+}
+
+// Each refusal: its message with the warning icon, the focus on the name, the
+// dialog open and the record untouched.
+void ExpectRefused(QDialog& dlg, ScriptedMessageBox& box, const char* nameField, int message) {
+    ASSERT_FALSE(box.shown.empty());
+    EXPECT_EQ(box.shown.back().text, CResources::Str(message));
+    EXPECT_EQ(box.shown.back().icon, IMessageBox::Icon::Warning);
+    EXPECT_TRUE(Child<QLineEdit>(&dlg, nameField)->hasFocus()) << message;
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_NE(dlg.result(), QDialog::Accepted);
+}
+
+TEST(EntryDialogsTest, PayeeRefusesEmptyAndDuplicateNamesThenStoresCrLf) {
+    CBelvaneDoc doc;
+    doc.InsertBeneficiaire(0, CBeneficiaire("Dupont Jean", "", ""));
+    ScriptedMessageBox box;
+    CBeneficiaire record("", "", "");
+    CBeneficiaireDlg dlg(doc, record, true);
+    ShowAndWait(dlg);
+    EXPECT_EQ(dlg.windowTitle(), "Entrée d'un nouveau débiteur ou créditeur");
+
+    Ok(dlg);
+    ExpectRefused(dlg, box, "1034", 10006);
+    Child<QLineEdit>(&dlg, "1034")->setText("DUPONT jean");
+    Ok(dlg);
+    ExpectRefused(dlg, box, "1034", 10007);
+    EXPECT_EQ(record, CBeneficiaire());
+
+    Child<QLineEdit>(&dlg, "1034")->setText("Martin");
+    Child<QLineEdit>(&dlg, "1089")->setText("01 02");
+    Child<QPlainTextEdit>(&dlg, "1090")->setPlainText("1 rue Haute\n75001 Paris");
+    Ok(dlg);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(record, CBeneficiaire("Martin", "01 02", "1 rue Haute\r\n75001 Paris"));
+
+    // Reopened for correction: the address shows its lines, the title is 10056,
+    // and a name kept as it was is accepted (the list took the payee out).
+    CBeneficiaireDlg again(doc, record, false);
+    EXPECT_EQ(again.windowTitle(), CResources::Str(10056));
+    EXPECT_EQ(Child<QPlainTextEdit>(&again, "1090")->toPlainText(), "1 rue Haute\n75001 Paris");
+    Child<QPlainTextEdit>(&again, "1090")->setPlainText(QString(1100, 'x'));
+    EXPECT_EQ(Child<QPlainTextEdit>(&again, "1090")->toPlainText().size(),
+              CBeneficiaireDlg::kAddressChars);
+}
+
+TEST(EntryDialogsTest, CategoryChecksAndSignedInitialAmount) {
+    CBelvaneDoc doc;
+    doc.InsertRubrique(0, CRubrique("Loisirs", 0));
+    ScriptedMessageBox box;
+    CRubrique record;
+    CRubriqueDlg dlg(doc, record, true);
+    ShowAndWait(dlg);
+    EXPECT_EQ(Child<QLineEdit>(&dlg, "1026")->text(), "") << "a new category shows no amount";
+    EXPECT_TRUE(Child<QRadioButton>(&dlg, "1029")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(&dlg, "1115")->isVisible());
+
+    Ok(dlg);
+    ExpectRefused(dlg, box, "1035", 10009);
+    Child<QLineEdit>(&dlg, "1035")->setText("LOISIRS");
+    Ok(dlg);
+    ExpectRefused(dlg, box, "1035", 10010);
+    EXPECT_EQ(record, CRubrique());
+
+    Child<QLineEdit>(&dlg, "1035")->setText("Maison");
+    Child<QLineEdit>(&dlg, "1026")->setText("12,5");
+    Child<QRadioButton>(&dlg, "1030")->setChecked(true);
+    Ok(dlg);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(record.GetNom(), "Maison");
+    EXPECT_EQ(record.GetMontantInitial(), -1250);
+    EXPECT_FALSE(dlg.RenameEverywhere()) << "a new category renames nothing";
+
+    // Correction: title 10058, the amount without its sign, Débit, the box ticked;
+    // the subcategories are kept; an unreadable amount stores 0.
+    record.InsertSousRubrique(0, CSousRubrique("Jardin", 0));
+    CRubriqueDlg fix(doc, record, false);
+    ShowAndWait(fix);
+    EXPECT_EQ(fix.windowTitle(), CResources::Str(10058));
+    EXPECT_EQ(Child<QLineEdit>(&fix, "1026")->text(), "12,50");
+    EXPECT_TRUE(Child<QRadioButton>(&fix, "1030")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(&fix, "1115")->isVisible());
+    EXPECT_TRUE(Child<QCheckBox>(&fix, "1115")->isChecked());
+    Child<QLineEdit>(&fix, "1026")->setText("abc");
+    Ok(fix);
+    EXPECT_TRUE(fix.RenameEverywhere());
+    EXPECT_EQ(record.GetMontantInitial(), 0);
+    EXPECT_EQ(record.GetNbSousRubriques(), 1);
+}
+
+TEST(EntryDialogsTest, SubcategoryDuplicatesCountWithinTheParentOnly) {
+    CBelvaneDoc doc;
+    CRubrique auto_("Auto", 0);
+    auto_.InsertSousRubrique(0, CSousRubrique("Essence", 0));
+    doc.InsertRubrique(0, auto_);
+    CRubrique jardin("Jardin", 0);
+    jardin.InsertSousRubrique(0, CSousRubrique("Outils", 0));
+    doc.InsertRubrique(1, jardin);
+    ScriptedMessageBox box;
+
+    CSousRubrique record;
+    CSousRubriqueDlg dlg(doc, 1, record, true);
+    ShowAndWait(dlg);
+    EXPECT_EQ(Child<QLabel>(&dlg, "1035")->text(), "Jardin");
+    EXPECT_EQ(Child<QLabel>(&dlg, "label1035")->text(), "Nom de la rubrique mère:");
+    Ok(dlg);
+    ExpectRefused(dlg, box, "1036", 10011);
+    Child<QLineEdit>(&dlg, "1036")->setText("OUTILS");
+    Ok(dlg);
+    ExpectRefused(dlg, box, "1036", 10012);
+    Child<QLineEdit>(&dlg, "1036")->setText("essence");
+    Child<QLineEdit>(&dlg, "1026")->setText("3");
+    Ok(dlg);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted) << "another category's subcategory is no duplicate";
+    EXPECT_EQ(record, CSousRubrique("essence", 300));
+
+    CSousRubriqueDlg fix(doc, 1, record, false);
+    ShowAndWait(fix);
+    EXPECT_EQ(fix.windowTitle(), CResources::Str(10059));
+    Child<QCheckBox>(&fix, "1115")->setChecked(false);
+    Ok(fix);
+    EXPECT_FALSE(fix.RenameEverywhere());
+}
+
+}  // namespace
+}  // namespace belvane

@@ -1,0 +1,194 @@
+#include "app/CPaiementDlg.h"
+#include "app/CResources.h"
+#include "app/PaiementForm.h"
+
+#include "FrameTestSupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::ScriptedMessageBox;
+
+// A payment-method dialog shown on a register holding "Chèque".
+class PaiementDlgTest : public ::testing::Test {
+protected:
+    CBelvaneDoc doc;
+    ScriptedMessageBox box;
+    CPaiement record{"", CPaiement::kImmediate, 1, 1};
+    std::unique_ptr<CPaiementDlg> dlg;
+
+    void SetUp() override { doc.AddPaiement(CPaiement("Chèque", 0, 1, 1)); }
+
+    void Open(bool nouveau = true) {
+        dlg = std::make_unique<CPaiementDlg>(doc, record, nouveau);
+        dlg->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    }
+    template <class W>
+    W* Child(const char* name) const {
+        W* w = dlg->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(name); }
+    void Choose(int code) { Child<QComboBox>("1033")->setCurrentIndex(code); }
+    void Ok() { QTest::mouseClick(Child<QPushButton>("1"), Qt::LeftButton); }
+    // The labels and values of the two parameter fields; an empty label for a hidden one.
+    QStringList Area() const {
+        QStringList out;
+        for (const char* pair : {"1069", "1071"}) {
+            const QLabel* label = Child<QLabel>(pair);
+            const QLineEdit* edit = Edit(pair[3] == '9' ? "1070" : "1072");
+            EXPECT_EQ(label->isVisible(), edit->isVisible());
+            out << (label->isVisible() ? label->text() + "=" + edit->text() : QString());
+        }
+        return out;
+    }
+    QString Refusals() const {
+        QStringList out;
+        for (const auto& s : box.shown)
+            out << s.text;
+        return out.join('|');
+    }
+};
+
+QString S(int id) {
+    return CResources::Str(id);
+}
+
+TEST_F(PaiementDlgTest, OkChecksNameThenDuplicateThenDayInThisOrder) {
+    Open();
+    Choose(1);
+    Edit("1070")->setText("0");
+    Ok();
+    Edit("1031")->setText("CHÈQUE");
+    Ok();
+    Edit("1031")->setText("Carte");
+    Ok();
+    EXPECT_EQ(Refusals(), QStringList({S(10003), S(10004), S(10031)}).join('|'));
+    for (const auto& s : box.shown)
+        EXPECT_EQ(s.icon, IMessageBox::Icon::Warning);
+    EXPECT_TRUE(Edit("1070")->hasFocus()) << "the day refused, the focus is on the day";
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(record, CPaiement("", 0, 1, 1)) << "nothing written before OK succeeds";
+
+    for (const char* bad : {"32", "abc", "-3"}) {
+        box.shown.clear();
+        Edit("1070")->setText(bad);
+        Ok();
+        EXPECT_EQ(Refusals(), S(10031)) << bad;
+    }
+    box.shown.clear();
+    Edit("1031")->setText("");
+    Ok();
+    EXPECT_TRUE(Edit("1031")->hasFocus()) << "an empty name puts the focus on the name";
+
+    Edit("1031")->setText("Carte");
+    Edit("1070")->setText("31");
+    Ok();
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(record, CPaiement("Carte", 1, 31, 1));
+    EXPECT_EQ(doc.GetPaiementCount(), 1) << "adding the record is the caller's part";
+}
+
+TEST_F(PaiementDlgTest, ParameterAreaFollowsTheCodeWithTheValuesAsOpened) {
+    Open();
+    EXPECT_EQ(dlg->windowTitle(), "Entrée d'un nouveau moyen de paiement");
+    EXPECT_EQ(Child<QComboBox>("1033")->count(), 5);
+    EXPECT_EQ(Area(), QStringList({"", ""}));
+    Choose(2);
+    EXPECT_EQ(Area(), QStringList({S(10052) + "=1", S(10053) + "=1"}));
+    Edit("1070")->setText("12");
+    Choose(3);
+    EXPECT_EQ(Area(), QStringList({S(10053) + "=1", ""})) << "typed values are not kept";
+    Choose(4);
+    EXPECT_EQ(Area(), QStringList({S(10093) + "=1", S(10094) + "=1"}));
+    Choose(1);
+    EXPECT_EQ(Area(), QStringList({S(10052) + "=1", ""}));
+
+    // The spin buttons step within their range and write the position.
+    auto* up = dlg->findChild<QWidget*>("1080")->findChild<QToolButton*>("up");
+    auto* down = dlg->findChild<QWidget*>("1080")->findChild<QToolButton*>("down");
+    ASSERT_TRUE(up && down);
+    Edit("1070")->setText("30");
+    QTest::mouseClick(up, Qt::LeftButton);
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(Edit("1070")->text(), "31");
+    Edit("1070")->setText("1");
+    QTest::mouseClick(down, Qt::LeftButton);
+    EXPECT_EQ(Edit("1070")->text(), "1");
+}
+
+TEST_F(PaiementDlgTest, StoredParametersShowAsTheirCodeReadsThem) {
+    // A shift method keeps its signs; another method shows a stored 0 as 1.
+    record = CPaiement("Carte", 4, static_cast<std::uint16_t>(-2), 5);
+    Open(false);
+    EXPECT_EQ(dlg->windowTitle(), S(10051));
+    EXPECT_EQ(Edit("1031")->text(), "Carte");
+    EXPECT_EQ(Area(), QStringList({S(10093) + "=-2", S(10094) + "=5"}));
+    dlg.reset();
+
+    record = CPaiement("Virement", 2, 0, 0);
+    Open(false);
+    EXPECT_EQ(Area(), QStringList({S(10052) + "=1", S(10053) + "=1"}));
+    Choose(4);
+    EXPECT_EQ(Area(), QStringList({S(10093) + "=1", S(10094) + "=1"}));
+    dlg.reset();
+
+    record = CPaiement("Ancien", 7, 3, 3);
+    Open(false);
+    EXPECT_EQ(Child<QComboBox>("1033")->currentIndex(), 0)
+        << "an unknown code behaves as immediate and shows so";
+}
+
+TEST_F(PaiementDlgTest, EachCodeStoresTheParametersItUses) {
+    struct Case {
+        int code;
+        const char* first;
+        const char* second;
+        std::uint16_t p1, p2;
+    };
+    const Case cases[] = {
+        {0, "7", "8", 1, 1},       {1, "15", "8", 15, 1},       {2, "5", "11", 5, 11},
+        {2, "5", "x", 5, 0},       {3, "12", "8", 1, 12},       {3, "mois", "8", 1, 0},
+        {4, "-3", "5", 0xFFFD, 5}, {4, "-999", "z", 0xFC19, 0},
+    };
+    for (const Case& c : cases) {
+        record = CPaiement("", 0, 1, 1);
+        Open();
+        Edit("1031")->setText("Carte");
+        Choose(c.code);
+        Edit("1070")->setText(c.first);
+        Edit("1072")->setText(c.second);
+        Ok();
+        EXPECT_EQ(dlg->result(), QDialog::Accepted) << c.code;
+        EXPECT_EQ(record, CPaiement("Carte", static_cast<std::uint16_t>(c.code), c.p1, c.p2))
+            << c.code << " " << c.first << " " << c.second;
+        dlg.reset();
+    }
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST(PaiementFormTest, FieldsReadAsWholeNumbersOrZero) {
+    using paiement_form::ReadSigned;
+    using paiement_form::ReadUnsigned;
+    EXPECT_EQ(ReadUnsigned("  12"), 12u);
+    EXPECT_EQ(ReadUnsigned("12a"), 0u);
+    EXPECT_EQ(ReadUnsigned("-5"), 0u);
+    EXPECT_EQ(ReadUnsigned(""), 0u);
+    EXPECT_EQ(ReadSigned("-45"), -45);
+    EXPECT_EQ(ReadSigned("-"), 0);
+    EXPECT_EQ(ReadSigned("4-5"), 0);
+}
+
+}  // namespace
+}  // namespace belvane
