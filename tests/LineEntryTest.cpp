@@ -1,3 +1,201 @@
 #include "rules/LineEntry.h"
 
+#include "core/CBelvaneDoc.h"
+#include "core/Clock.h"
+#include "core/DayDate.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace belvane {
+namespace {
+
+CLigne Line(DayDate issue, Amount amount, std::string observation) {
+    CLigne l;
+    l.Set(issue, 0, issue, amount, "", "", "", "", "", std::move(observation));
+    return l;
+}
+
+class LineEntryTest : public ::testing::Test {
+protected:
+    FixedClock clock{{2009, 3, 10}};
+    CBelvaneDoc doc{nullptr, clock};
+
+    void SetUp() override {
+        // Cards validate on the 5th of the following month; transfers two days
+        // earlier for a debit, five days later for a credit.
+        doc.AddPaiement(CPaiement("Carte", CPaiement::kFixedDayLater, 5, 1));
+        doc.AddPaiement(
+            CPaiement("Virement", CPaiement::kShiftDays, static_cast<std::uint16_t>(-2), 5));
+        CRubrique maison("Maison", 0);
+        maison.InsertSousRubrique(0, CSousRubrique("Loyer", 0));
+        doc.InsertRubrique(0, maison);
+        doc.InsertBeneficiaire(0, CBeneficiaire("Boulangerie", "", ""));
+    }
+};
+
+TEST_F(LineEntryTest, ValidityFollowsIssueMethodAndSignUntilForced) {
+    EXPECT_EQ(ComputedValidity(doc, "10.03.09", "carte", false), ToDayDate(2009, 5, 5))
+        << "method found whatever its letter case";
+    EXPECT_EQ(ComputedValidity(doc, "3.3.09", "Virement", false), ToDayDate(2009, 3, 1));
+    EXPECT_EQ(ComputedValidity(doc, "3.3.09", "Virement", true), ToDayDate(2009, 3, 8));
+    EXPECT_EQ(ComputedValidity(doc, "3.3.09", "Inconnu", true), ToDayDate(2009, 3, 3));
+    EXPECT_EQ(ComputedValidity(doc, "", "Carte", true), 0);
+    EXPECT_EQ(ComputedValidity(doc, "40.3.09", "Carte", true), 0);
+
+    // The forcing test runs on every keystroke in the validity field.
+    EXPECT_FALSE(ValidityIsForced(doc, "3.3.09", "Virement", true, "8.3"))
+        << "same day, written differently";
+    EXPECT_TRUE(ValidityIsForced(doc, "3.3.09", "Virement", true, ""));
+    EXPECT_TRUE(ValidityIsForced(doc, "3.3.09", "Virement", false, "08.03.09"));
+    EXPECT_FALSE(ValidityIsForced(doc, "", "Virement", true, "")) << "nothing to compare yet";
+
+    CLigne line;
+    line.Set(ToDayDate(2009, 3, 3), 0, ToDayDate(2009, 3, 8), 100, "", "VIREMENT", "", "", "", "");
+    EXPECT_FALSE(LineHasForcedValidity(doc, line));
+    line.m_montant = -100;
+    EXPECT_TRUE(LineHasForcedValidity(doc, line)) << "a debit would validate on the 1st";
+    line.m_montant = 0;
+    EXPECT_FALSE(LineHasForcedValidity(doc, line)) << "zero counts as a credit";
+}
+
+TEST_F(LineEntryTest, CompletionTakesTheNewestMatchAmongTheLastLines) {
+    const DayDate day = ToDayDate(2009, 1, 1);
+    doc.AddLine(Line(day, -100, "Loyer garage"));
+    doc.AddLine(Line(day, -100, "Loyer appartement"));
+    doc.AddLine(Line(day, -100, "Lo"));
+    doc.AddLine(Line(day, -100, "Électricité"));
+
+    EXPECT_EQ(FindObservationCompletion(doc, "lo"), std::string())
+        << "'Lo' is newest and long enough";
+    EXPECT_EQ(FindObservationCompletion(doc, "loy"), "er appartement");
+    EXPECT_EQ(FindObservationCompletion(doc, "LOYER G"), "arage");
+    EXPECT_EQ(FindObservationCompletion(doc, "élec"), "tricité") << "accented letters fold too";
+    EXPECT_FALSE(FindObservationCompletion(doc, "Loyer appartements"));
+    EXPECT_FALSE(FindObservationCompletion(doc, "x"));
+    EXPECT_FALSE(FindObservationCompletion(doc, ""));
+
+    // Push "Loyer garage" to exactly the oldest line searched, then one further.
+    const std::vector<CLigne> filler(kCompletionLines - 4, Line(day, -1, "autre"));
+    for (const CLigne& l : filler)
+        doc.AddLine(l);
+    ASSERT_EQ(doc.GetLineCount(), kCompletionLines);
+    EXPECT_EQ(FindObservationCompletion(doc, "loyer g"), "arage");
+    doc.AddLine(Line(day, -1, "autre"));
+    EXPECT_FALSE(FindObservationCompletion(doc, "loyer g")) << "3002 lines back";
+    EXPECT_EQ(FindObservationCompletion(doc, "loyer a"), "ppartement");
+}
+
+TEST_F(LineEntryTest, CompleterNeverCompletesAfterADeletion) {
+    doc.AddLine(Line(ToDayDate(2009, 1, 1), -100, "Loyer appartement"));
+    ObservationCompleter completer;
+
+    EXPECT_FALSE(completer.OnChange(doc, "x"));
+    EXPECT_FALSE(completer.OnChange(doc, "")) << "cleared";
+    EXPECT_EQ(completer.OnChange(doc, "l"), "oyer appartement");
+    // The dialog shows "loyer appartement" with the added part selected; the
+    // user types "o" over the selection.
+    EXPECT_EQ(completer.OnChange(doc, "lo"), "yer appartement");
+    // Backspace removes the selection, then one more character.
+    EXPECT_FALSE(completer.OnChange(doc, "lo"));
+    EXPECT_FALSE(completer.OnChange(doc, "l"));
+    EXPECT_EQ(completer.OnChange(doc, "lo"), "yer appartement") << "typing on completes again";
+
+    // A search that finds nothing remembers nothing: the length stays that of
+    // the last completion (here none since the opening).
+    completer.Reset();
+    EXPECT_FALSE(completer.OnChange(doc, "Loz"));
+    EXPECT_EQ(completer.OnChange(doc, "Lo"), "yer appartement");
+}
+
+std::vector<EntryStep> Steps(const CBelvaneDoc& doc, const LineEntryTexts& texts) {
+    LineEntryChecks checks(doc, texts);
+    std::vector<EntryStep> steps;
+    for (int guard = 0; guard < 10; ++guard) {
+        steps.push_back(checks.Next());
+        if (steps.back().action == EntryStep::Accept || steps.back().action == EntryStep::Refuse)
+            break;
+    }
+    return steps;
+}
+
+TEST_F(LineEntryTest, ChecksComeInTheirFixedOrder) {
+    LineEntryTexts t;
+    t.paiement = "Chèque";
+    t.rubrique = "Loisirs";
+    t.sousRubrique = "Cinéma";
+    t.beneficiaire = "Cinéma Rex";
+    t.createBeneficiaire = true;
+
+    // The issue date comes first, whatever else is wrong.
+    EXPECT_EQ(Steps(doc, t),
+              (std::vector<EntryStep>{{EntryStep::Refuse, EntryField::IssueDate, 10000}}));
+
+    t.issue = "1.3.09";
+    // A subcategory under an unknown category is not checked.
+    EXPECT_EQ(Steps(doc, t), (std::vector<EntryStep>{
+                                 {EntryStep::AskCreate, EntryField::Paiement, 10017},
+                                 {EntryStep::RefreshValidity, EntryField::Paiement, 0},
+                                 {EntryStep::AskCreate, EntryField::Rubrique, 10021},
+                                 {EntryStep::CreateOnExit, EntryField::Beneficiaire, 0},
+                                 {EntryStep::Accept, EntryField::IssueDate, 0},
+                             }));
+
+    // Known names ask nothing; the validity is still refreshed for a method.
+    t.paiement = "CARTE";
+    t.rubrique = "maison";
+    t.sousRubrique = "LOYER";
+    t.createBeneficiaire = false;
+    EXPECT_EQ(Steps(doc, t), (std::vector<EntryStep>{
+                                 {EntryStep::RefreshValidity, EntryField::Paiement, 0},
+                                 {EntryStep::Accept, EntryField::IssueDate, 0},
+                             }));
+
+    // Records created after a question count for the checks that follow.
+    t.paiement.clear();
+    t.rubrique = "Loisirs";
+    t.sousRubrique = "Cinéma";
+    LineEntryChecks checks(doc, t);
+    EXPECT_EQ(checks.Next(), (EntryStep{EntryStep::AskCreate, EntryField::Rubrique, 10021}));
+    doc.InsertRubrique(1, CRubrique("Loisirs", 0));
+    EXPECT_EQ(checks.Next(), (EntryStep{EntryStep::AskCreate, EntryField::SousRubrique, 10022}));
+    EXPECT_EQ(checks.Next(), (EntryStep{EntryStep::Accept, EntryField::IssueDate, 0}));
+}
+
+TEST_F(LineEntryTest, BuildLineReadsWhatTheUserTyped) {
+    LineEntryTexts t;
+    t.issue = "3.3.09";
+    t.statement = "99.99";
+    t.amount = "12,5";
+    t.credit = false;
+    t.paiement = "virement";
+    t.validity = "nope";
+    t.rubrique = "maison";
+    t.sousRubrique = "Garage";
+    t.beneficiaire = "Boulangerie";
+    t.reference = "123";
+    t.observation = "Pain";
+    CLigne line = BuildLine(doc, t);
+    EXPECT_EQ(line.m_montant, -1250);
+    EXPECT_EQ(line.m_dateReleve, 0) << "an unreadable statement date is dropped";
+    EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 1)) << "computed for a debit";
+    EXPECT_EQ(line.m_paiement, "virement") << "names stay as typed";
+    EXPECT_EQ(line.m_rubrique, "maison");
+    EXPECT_EQ(line.m_sousRubrique, "Garage");
+    EXPECT_EQ(line.m_reference, "123");
+    EXPECT_EQ(line.m_observation, "Pain");
+
+    t.amount = "1 234";
+    t.credit = true;
+    t.validity = "20.3.09";
+    t.statement = "31.3.09";
+    line = BuildLine(doc, t);
+    EXPECT_EQ(line.m_montant, 0);
+    EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 20)) << "a forced date is kept";
+    EXPECT_EQ(line.m_dateReleve, ToDayDate(2009, 3, 31));
+}
+
+}  // namespace
+}  // namespace belvane

@@ -1,1 +1,180 @@
 #include "rules/LineEntry.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/Text.h"
+#include "core/ValueFormat.h"
+
+#include <algorithm>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kIssueDateInvalid = 10000;
+constexpr int kAskCreatePaiement = 10017;
+constexpr int kAskCreateRubrique = 10021;
+constexpr int kAskCreateSousRubrique = 10022;
+
+bool IsAscii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The first `chars` characters of `s`, or nothing when `s` is shorter.
+std::optional<std::string_view> Head(std::string_view s, std::size_t chars, bool asciiOnly) {
+    if (asciiOnly) {
+        // Most observations are plain ASCII: a byte is a character.
+        if (s.size() < chars)
+            return std::nullopt;
+        const std::string_view head = s.substr(0, chars);
+        if (IsAscii(head))
+            return head;
+    }
+    const std::string_view head = text::Left(s, chars);
+    if (text::Length(head) < chars)
+        return std::nullopt;
+    return head;
+}
+
+bool StartsWithNoCase(std::string_view observation, std::string_view typed, std::size_t chars,
+                      bool typedAscii) {
+    const std::optional<std::string_view> head = Head(observation, chars, typedAscii);
+    if (!head)
+        return false;
+    if (typedAscii && IsAscii(*head)) {
+        for (std::size_t i = 0; i < head->size(); ++i) {
+            if (LowerAscii((*head)[i]) != LowerAscii(typed[i]))
+                return false;
+        }
+        return true;
+    }
+    return text::EqualsNoCase(*head, typed);
+}
+
+}  // namespace
+
+DayDate ComputedValidity(const CBelvaneDoc& doc, std::string_view issueText,
+                         std::string_view paiementText, bool credit) {
+    const DayDate issue = doc.ParseDate(issueText, true);
+    return issue == 0 ? 0 : doc.GetValidityDate(issue, paiementText, credit);
+}
+
+bool ValidityIsForced(const CBelvaneDoc& doc, std::string_view issueText,
+                      std::string_view paiementText, bool credit, std::string_view validityText) {
+    return ComputedValidity(doc, issueText, paiementText, credit) !=
+           doc.ParseDate(validityText, true);
+}
+
+bool LineHasForcedValidity(const CBelvaneDoc& doc, const CLigne& line) {
+    return doc.GetValidityDate(line.m_dateEmission, line.m_paiement, line.IsCredit()) !=
+           line.m_dateValidite;
+}
+
+bool PayeeCanBeCreated(const CBelvaneDoc& doc, std::string_view name) {
+    if (name.empty())
+        return false;
+    for (int i = 0; i < doc.GetBeneficiaireCount(); ++i) {
+        if (text::EqualsNoCase(doc.GetBeneficiaire(i).GetNom(), name))
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::string> FindObservationCompletion(const CBelvaneDoc& doc,
+                                                     std::string_view typed) {
+    const std::size_t chars = text::Length(typed);
+    if (chars == 0)
+        return std::nullopt;
+    const bool typedAscii = IsAscii(typed);
+    const CLigneStore& lines = doc.Lines();
+    const int last = static_cast<int>(lines.size()) - 1;
+    const int first = std::max(0, last - (kCompletionLines - 1));
+    for (int i = last; i >= first; --i) {
+        const std::string& observation = lines[static_cast<std::size_t>(i)].m_observation;
+        if (StartsWithNoCase(observation, typed, chars, typedAscii)) {
+            const std::size_t headBytes = text::Left(observation, chars).size();
+            return observation.substr(headBytes);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ObservationCompleter::OnChange(const CBelvaneDoc& doc,
+                                                          std::string_view text) {
+    const std::size_t n = text::Length(text);
+    if (n <= m_length) {
+        // Empty, or characters deleted: remember where the user is, offer nothing.
+        m_length = n;
+        return std::nullopt;
+    }
+    std::optional<std::string> rest = FindObservationCompletion(doc, text);
+    if (rest)
+        m_length = n;
+    return rest;
+}
+
+EntryStep LineEntryChecks::Next() {
+    const LineEntryTexts& t = m_texts;
+    switch (m_stage) {
+        case Stage::IssueDate:
+            m_stage = Stage::Paiement;
+            if (m_doc.ParseDate(t.issue, true) == 0) {
+                m_stage = Stage::IssueDate;
+                return {EntryStep::Refuse, EntryField::IssueDate, kIssueDateInvalid};
+            }
+            [[fallthrough]];
+        case Stage::Paiement:
+            m_stage = Stage::Refresh;
+            if (!t.paiement.empty() && m_doc.FindPaiement(t.paiement) < 0)
+                return {EntryStep::AskCreate, EntryField::Paiement, kAskCreatePaiement};
+            [[fallthrough]];
+        case Stage::Refresh:
+            m_stage = Stage::Rubrique;
+            if (!t.paiement.empty())
+                return {EntryStep::RefreshValidity, EntryField::Paiement, 0};
+            [[fallthrough]];
+        case Stage::Rubrique:
+            m_stage = Stage::SousRubrique;
+            if (!t.rubrique.empty() && m_doc.FindRubrique(t.rubrique) >= m_doc.GetRubriqueCount())
+                return {EntryStep::AskCreate, EntryField::Rubrique, kAskCreateRubrique};
+            [[fallthrough]];
+        case Stage::SousRubrique: {
+            m_stage = Stage::Payee;
+            const int r = m_doc.FindRubrique(t.rubrique);
+            if (!t.sousRubrique.empty() && r < m_doc.GetRubriqueCount() &&
+                m_doc.GetRubrique(r).FindSousRubrique(t.sousRubrique) >=
+                    m_doc.GetRubrique(r).GetNbSousRubriques())
+                return {EntryStep::AskCreate, EntryField::SousRubrique, kAskCreateSousRubrique};
+        }
+            [[fallthrough]];
+        case Stage::Payee:
+            m_stage = Stage::Done;
+            if (t.createBeneficiaire)
+                return {EntryStep::CreateOnExit, EntryField::Beneficiaire, 0};
+            [[fallthrough]];
+        case Stage::Done:
+            break;
+    }
+    return {EntryStep::Accept, EntryField::IssueDate, 0};
+}
+
+CLigne BuildLine(const CBelvaneDoc& doc, const LineEntryTexts& t) {
+    const DayDate issue = doc.ParseDate(t.issue, true);
+    Amount amount = ParseAmount(t.amount);
+    if (!t.credit)
+        amount = -amount;
+    DayDate validity = doc.ParseDate(t.validity, true);
+    if (validity == 0)
+        validity = doc.GetValidityDate(issue, t.paiement, amount >= 0);
+    const DayDate statement = doc.ParseDate(t.statement, true);
+    CLigne line;
+    line.Set(issue, statement, validity, amount, t.reference, t.paiement, t.rubrique,
+             t.sousRubrique, t.beneficiaire, t.observation);
+    return line;
+}
+
+}  // namespace belvane

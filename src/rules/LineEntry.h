@@ -1,1 +1,130 @@
 #pragma once
+
+#include "core/CLigne.h"
+#include "core/Types.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The field logic of the line entry dialog, free of any widget: the validity
+// date that follows the issue date, the forcing test, the observation
+// completion and the checks made when the line is accepted.
+namespace belvane {
+
+class CBelvaneDoc;
+
+// --- validity date -----------------------------------------------------------
+
+// The validity date computed from the texts of the issue date and payment
+// method fields and the sign chosen; 0 when the issue date does not read.
+DayDate ComputedValidity(const CBelvaneDoc& doc, std::string_view issueText,
+                         std::string_view paiementText, bool credit);
+
+// Tested on every change of the validity text while "Forcer" is not ticked:
+// true when the date read there (0 when it does not read) differs from the
+// computed one, which means the user now forces the validity date.
+bool ValidityIsForced(const CBelvaneDoc& doc, std::string_view issueText,
+                      std::string_view paiementText, bool credit, std::string_view validityText);
+
+// A line opened for correction shows "Forcer" ticked when its stored validity
+// date is not the one its payment method gives.
+bool LineHasForcedValidity(const CBelvaneDoc& doc, const CLigne& line);
+
+// --- payee ---------------------------------------------------------------------
+
+// "Créer en sortie" is offered for a payee name that is not empty and names no
+// payee of the document (letter case ignored).
+bool PayeeCanBeCreated(const CBelvaneDoc& doc, std::string_view name);
+
+// --- observation completion ----------------------------------------------------
+
+// How many of the last lines the completion looks at.
+inline constexpr int kCompletionLines = 3001;
+
+// Searches the last kCompletionLines lines, newest first, for an observation
+// that starts with `typed` (letter case ignored) and is at least as long. Returns
+// what follows the typed part in that observation (possibly empty), or nothing.
+std::optional<std::string> FindObservationCompletion(const CBelvaneDoc& doc,
+                                                     std::string_view typed);
+
+// The completion of the observation field, keystroke by keystroke. It remembers
+// how long the text was at its last step, so that deleting characters never
+// completes again.
+class ObservationCompleter {
+public:
+    // A new opening of the dialog.
+    void Reset() { m_length = 0; }
+
+    // Called with the field's text after each change. Returns the part to
+    // append (to be shown selected) when the text is completed.
+    std::optional<std::string> OnChange(const CBelvaneDoc& doc, std::string_view text);
+
+private:
+    std::size_t m_length = 0;  // in characters
+};
+
+// --- accepting the line --------------------------------------------------------
+
+// The texts of the dialog's fields, as they stand when the line is accepted.
+struct LineEntryTexts {
+    std::string issue;
+    std::string statement;
+    std::string amount;
+    bool credit = false;
+    std::string paiement;
+    std::string reference;
+    std::string validity;
+    std::string rubrique;
+    std::string sousRubrique;
+    std::string beneficiaire;
+    bool createBeneficiaire = false;
+    std::string observation;
+};
+
+// The fields a check is about.
+enum class EntryField { IssueDate, Paiement, Rubrique, SousRubrique, Beneficiaire };
+
+// One step of the acceptance checks.
+struct EntryStep {
+    enum Action {
+        Refuse,           // show message `stringId`, focus `field`, stay open
+        AskCreate,        // ask `stringId` with Yes/No/Cancel about creating `field`
+        RefreshValidity,  // refresh the validity field, then read it again
+        CreateOnExit,     // create `field` without asking ("Créer en sortie")
+        Accept,           // build the line and close
+    };
+    Action action;
+    EntryField field;
+    int stringId;
+
+    friend bool operator==(const EntryStep&, const EntryStep&) = default;
+};
+
+// The checks of "OK" and "Créer ligne", in their fixed order. Each call to
+// Next() looks at the document as it is then (so that a record created after
+// a question counts) and gives the next step; the caller stops at a refusal or
+// a cancelled question.
+class LineEntryChecks {
+public:
+    LineEntryChecks(const CBelvaneDoc& doc, const LineEntryTexts& texts)
+        : m_doc(doc), m_texts(texts) {}
+
+    EntryStep Next();
+
+private:
+    enum class Stage { IssueDate, Paiement, Refresh, Rubrique, SousRubrique, Payee, Done };
+
+    const CBelvaneDoc& m_doc;
+    const LineEntryTexts& m_texts;
+    Stage m_stage = Stage::IssueDate;
+};
+
+// The line the texts describe: an unreadable amount is 0, made negative for a
+// debit; an unreadable validity date is replaced by the computed one; an
+// unreadable statement date is none. The names are kept as typed. The issue
+// date must read (the checks refuse it otherwise).
+CLigne BuildLine(const CBelvaneDoc& doc, const LineEntryTexts& texts);
+
+}  // namespace belvane

@@ -1,0 +1,464 @@
+#include "rules/CLigneDlg.h"
+
+#include "FrameTestSupport.h"
+#include "app/CDateEdit.h"
+#include "core/CBelvaneDoc.h"
+#include "core/Clock.h"
+#include "core/DayDate.h"
+#include "core/RegisterFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace belvane {
+namespace {
+
+using testing::ScriptedMessageBox;
+using Answer = IMessageBox::Answer;
+
+const DayDate kToday = ToDayDate(2009, 3, 10);
+
+// A dialog shown on a small register, typed into as a user would.
+class LigneDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        doc.AddPaiement(
+            CPaiement("Virement", CPaiement::kShiftDays, static_cast<std::uint16_t>(-2), 5));
+        CRubrique maison("Maison", 0);
+        maison.InsertSousRubrique(0, CSousRubrique("Loyer", 0));
+        maison.InsertSousRubrique(1, CSousRubrique("Travaux", 0));
+        doc.InsertRubrique(0, maison);
+        doc.InsertBeneficiaire(0, CBeneficiaire("Boulangerie", "", ""));
+        CLigne old;
+        old.Set(ToDayDate(2009, 2, 1), 0, ToDayDate(2009, 2, 1), -50000, "", "", "", "", "",
+                "Loyer appartement");
+        doc.AddLine(old);
+        doc.SetModifiedFlag(false);
+
+        RecordCreators creators;
+        creators.paiement = [this](CBelvaneDoc& d, const std::string& name, QWidget*) {
+            created.push_back("paiement:" + name);
+            if (createdName.empty())
+                d.AddPaiement(CPaiement(name, 0, 1, 1));
+            else  // the user renamed it and chose the shift rule
+                d.AddPaiement(CPaiement(createdName, CPaiement::kShiftDays,
+                                        static_cast<std::uint16_t>(-2), 5));
+            return true;
+        };
+        creators.rubrique = [this](CBelvaneDoc& d, const std::string& name, QWidget*) {
+            created.push_back("rubrique:" + name);
+            d.InsertRubrique(d.GetRubriqueCount(), CRubrique(name, 0));
+            return true;
+        };
+        creators.sousRubrique = [this](CBelvaneDoc& d, int r, const std::string& name, QWidget*) {
+            created.push_back("sous-rubrique:" + d.GetRubrique(r).GetNom() + "/" + name);
+            d.InsertSousRubrique(r, d.GetRubrique(r).GetNbSousRubriques(), CSousRubrique(name, 0));
+            return true;
+        };
+        creators.beneficiaire = [this](CBelvaneDoc& d, const std::string& name, QWidget*) {
+            created.push_back("beneficiaire:" + name);
+            d.InsertBeneficiaire(d.GetBeneficiaireCount(), CBeneficiaire(name, "", ""));
+            return true;
+        };
+        dialog = std::make_unique<CLigneDlg>(doc, creators);
+        other = new QLineEdit(dialog.get());  // somewhere to put the focus
+    }
+
+    void Show(CLigne& line, int mode, int index = 0, std::uint16_t* code = nullptr) {
+        dialog->Open(line, mode, index, code);
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    }
+
+    template <class W = QWidget>
+    W* Field(int control) const {
+        W* w = dialog->findChild<W*>(QString::number(control));
+        EXPECT_NE(w, nullptr) << control;
+        return w;
+    }
+    QLineEdit* Edit(int control) const { return Field<QLineEdit>(control); }
+    QComboBox* Combo(int control) const { return Field<QComboBox>(control); }
+    QPushButton* Button(int control) const { return Field<QPushButton>(control); }
+
+    // Types into a field after selecting what it holds, then leaves it.
+    void Type(QWidget* w, const QString& text, bool leave = true) {
+        w->setFocus();
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            e->selectAll();
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            c->lineEdit()->selectAll();
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        if (leave)
+            other->setFocus();
+    }
+    void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+    FixedClock clock{{2009, 3, 10}};
+    CBelvaneDoc doc{nullptr, clock};
+    ScriptedMessageBox box;
+    std::vector<std::string> created;
+    std::string createdName;  // when set, the payment method is created under this name,
+                              // with the rule of "Virement"
+    std::unique_ptr<CLigneDlg> dialog;
+    QLineEdit* other = nullptr;
+};
+
+TEST_F(LigneDlgTest, OnlyADotAsIssueDateMakesALine) {
+    CLigne line;
+    line.m_observation = "left over";
+    Show(line, CLigneDlg::kNew);
+    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("Entrée d'une nouvelle ligne"));
+    EXPECT_TRUE(Field<QRadioButton>(1030)->isChecked());
+    EXPECT_EQ(Field<QLabel>(1040)->text(), QString::fromUtf8("Débiteu&r:"));
+    EXPECT_FALSE(Field<QCheckBox>(1042)->isEnabled());
+    EXPECT_TRUE(Edit(1037)->text().isEmpty()) << "a new line starts empty";
+    EXPECT_TRUE(Button(1038)->isVisible());
+    EXPECT_FALSE(Button(1124)->isVisible());
+
+    Click(Button(1038));
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, QString::fromUtf8("La date d'émission n'est pas valide."));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(Edit(1023)->hasFocus());
+
+    Type(Edit(1023), ".");
+    EXPECT_EQ(Edit(1023)->text(), "10.03.09");
+    EXPECT_EQ(Edit(1033)->text(), "10.03.09");
+    Click(Button(1038));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(line.m_dateEmission, kToday);
+    EXPECT_EQ(line.m_dateValidite, kToday);
+    EXPECT_EQ(line.m_dateReleve, 0);
+    EXPECT_EQ(line.m_montant, 0);
+    EXPECT_EQ(line.m_observation, "");
+}
+
+TEST_F(LigneDlgTest, ValidityFollowsUntilForcedAndComesBackWhenUnforced) {
+    CLigne line;
+    Show(line, CLigneDlg::kNew);
+    auto* force = Field<QCheckBox>(1039);
+    Type(Edit(1023), "3.3");
+    Type(Combo(1031), "virement");
+    EXPECT_EQ(Combo(1031)->currentText(), "Virement") << "the list's letter case";
+    EXPECT_EQ(Edit(1033)->text(), "01.03.09") << "a debit, two days earlier";
+    Click(Field<QRadioButton>(1029));
+    EXPECT_EQ(Field<QLabel>(1040)->text(), QString::fromUtf8("C&réditeur:"));
+    EXPECT_EQ(Edit(1033)->text(), "08.03.09") << "a credit, five days later";
+    EXPECT_FALSE(force->isChecked());
+
+    // The first keystroke that gives another date ticks "Forcer".
+    Edit(1033)->setFocus();
+    Edit(1033)->end(false);
+    QTest::keyClick(Edit(1033), Qt::Key_Backspace);
+    EXPECT_TRUE(force->isChecked());
+    Type(Edit(1033), "20");
+    EXPECT_EQ(Edit(1033)->text(), "20.02.09") << "rewritten, past completion";
+    Type(Edit(1023), "4.3.09");
+    EXPECT_EQ(Edit(1033)->text(), "20.02.09") << "a forced date stays";
+
+    Click(force);
+    EXPECT_FALSE(force->isChecked());
+    EXPECT_EQ(Edit(1033)->text(), "09.03.09") << "unticking restores the computed date";
+    Click(Field<QRadioButton>(1030));
+    EXPECT_EQ(Edit(1033)->text(), "02.03.09");
+    Type(Edit(1026), "12,5");
+    Click(Button(1038));
+    EXPECT_EQ(line.m_montant, -1250);
+    EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 2));
+    EXPECT_EQ(line.m_paiement, "Virement");
+}
+
+TEST_F(LigneDlgTest, ObservationCompletesAndBackspaceDoesNotCompleteAgain) {
+    CLigne line;
+    Show(line, CLigneDlg::kNew);
+    QLineEdit* obs = Edit(1037);
+    Type(obs, "lo", false);
+    EXPECT_EQ(obs->text(), "loyer appartement");
+    EXPECT_EQ(obs->selectedText(), "yer appartement");
+    QTest::keyClick(obs, Qt::Key_Backspace);
+    EXPECT_EQ(obs->text(), "lo");
+    EXPECT_FALSE(obs->hasSelectedText());
+    QTest::keyClick(obs, Qt::Key_Y);
+    EXPECT_EQ(obs->text(), "loyer appartement");
+    QTest::keyClicks(obs, "er garage");
+    EXPECT_EQ(obs->text(), "loyer garage") << "typing on replaces the added part";
+}
+
+TEST_F(LigneDlgTest, CancelNoAndYesToTheCreationQuestions) {
+    CLigne line;
+    Show(line, CLigneDlg::kNew);
+    Type(Edit(1023), "3.3.09");
+    Type(Combo(1031), "Chèque");
+    Type(Edit(1033), "5");
+    Type(Combo(1035), "Loisirs");
+    Type(Combo(1036), "Cinéma");
+
+    // Cancel: the dialog stays open as typed, the focus on the payment method.
+    box.Answer(Answer::Cancel);
+    Click(Button(1038));
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(
+        box.shown[0].text,
+        QString::fromUtf8("Le moyen de paiement utilisé est inconnu.\nDésirez-vous le créer?"));
+    EXPECT_EQ(box.shown[0].buttons, IMessageBox::Buttons::YesNoCancel);
+    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Question);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(Combo(1031)->hasFocus());
+    EXPECT_EQ(Combo(1035)->currentText(), "Loisirs");
+    EXPECT_TRUE(Field<QCheckBox>(1039)->isChecked()) << "the 5th was typed over the 3rd";
+
+    // No to the method; Yes to the category, then Cancel to its subcategory:
+    // the category created stays, even when the line is then cancelled.
+    box.Answer(Answer::No);
+    box.Answer(Answer::Yes);
+    box.Answer(Answer::Cancel);
+    Click(Button(1038));
+    ASSERT_EQ(box.shown.size(), 4u);
+    EXPECT_EQ(box.shown[3].text.left(16), QString::fromUtf8("La sous-rubrique"));
+    EXPECT_TRUE(Combo(1036)->hasFocus());
+    EXPECT_EQ(created, (std::vector<std::string>{"rubrique:Loisirs"}));
+    Click(Button(2));
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(doc.FindRubrique("Loisirs"), 1);
+    EXPECT_EQ(doc.GetLineCount(), 1);
+
+    // A subcategory under a category the user declines is not asked about; an
+    // unknown method declined gives the issue date as validity date.
+    CLigne second;
+    Show(second, CLigneDlg::kNew);
+    Type(Edit(1023), "3.3.09");
+    Type(Combo(1031), "Espèces");
+    Type(Combo(1035), "Voyages");
+    Type(Combo(1036), "Train");
+    box.shown.clear();
+    box.Answer(Answer::No);
+    box.Answer(Answer::No);
+    Click(Button(1038));
+    EXPECT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(second.m_paiement, "Espèces");
+    EXPECT_EQ(second.m_dateValidite, ToDayDate(2009, 3, 3));
+    EXPECT_EQ(second.m_rubrique, "Voyages");
+    EXPECT_EQ(second.m_sousRubrique, "Train");
+}
+
+TEST_F(LigneDlgTest, CreatedRecordsTakeEffectAndTheLineKeepsTheTypedNames) {
+    // The method is created under another name; it takes effect for the
+    // validity date, and the line keeps the name typed.
+    doc.DeletePaiement(0);
+    createdName = "VIREMENT";
+    CLigne line;
+    Show(line, CLigneDlg::kNew);
+    Type(Edit(1023), "3.3.09");
+    Type(Combo(1031), "virement");
+    EXPECT_EQ(Edit(1033)->text(), "03.03.09");
+    Type(Combo(1035), "maison");
+    EXPECT_EQ(Combo(1035)->currentText(), "Maison");
+    EXPECT_EQ(Combo(1036)->count(), 2) << "the subcategories of the category left";
+    Type(Combo(1036), "Jardin");
+    Type(Combo(1034), "Boulangerie", false);
+    EXPECT_FALSE(Field<QCheckBox>(1042)->isEnabled());
+    Type(Combo(1034), "Fleuriste", false);
+    EXPECT_TRUE(Field<QCheckBox>(1042)->isEnabled());
+    Click(Field<QCheckBox>(1042));
+
+    box.Answer(Answer::Yes);
+    box.Answer(Answer::Yes);
+    Click(Button(1038));
+    ASSERT_EQ(box.shown.size(), 2u) << "the payee is created without a question";
+    EXPECT_EQ(created, (std::vector<std::string>{"paiement:virement", "sous-rubrique:Maison/Jardin",
+                                                 "beneficiaire:Fleuriste"}));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(line.m_paiement, "virement");
+    EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 1)) << "the new method's rule";
+    EXPECT_EQ(line.m_rubrique, "Maison");
+    EXPECT_EQ(line.m_sousRubrique, "Jardin");
+    EXPECT_EQ(line.m_beneficiaire, "Fleuriste");
+    EXPECT_EQ(doc.FindPaiement("virement"), 0);
+}
+
+TEST_F(LigneDlgTest, EnterMovesOnAndTheKeyboardAloneEntersALine) {
+    CLigne line;
+    Show(line, CLigneDlg::kNew);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    Edit(1023)->setFocus();
+    QTest::keyClicks(Edit(1023), "1.3");
+    QTest::keyClick(Edit(1023), Qt::Key_Return);
+    EXPECT_TRUE(Edit(1024)->hasFocus()) << "Enter goes to the next field";
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(Edit(1023)->text(), "01.03.09");
+
+    QTest::keyClick(dialog.get(), Qt::Key_M, Qt::AltModifier);
+    QTRY_VERIFY(Edit(1026)->hasFocus());
+    QTest::keyClicks(Edit(1026), "40");
+    QTest::keyClick(dialog.get(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(Field<QRadioButton>(1029)->isChecked());
+    QTest::keyClick(dialog.get(), Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY(Combo(1031)->hasFocus());
+    QTest::keyClicks(Combo(1031), "virement");
+    QTest::keyClick(Combo(1031), Qt::Key_Enter);
+    QTRY_VERIFY(Edit(1032)->hasFocus());
+    QTest::keyClick(dialog.get(), Qt::Key_B, Qt::AltModifier);
+    QTRY_VERIFY(Edit(1037)->hasFocus());
+    QTest::keyClicks(Edit(1037), "Salaire");
+    QTest::keyClick(dialog.get(), Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(dialog->result(), int(QDialog::Accepted));
+    EXPECT_EQ(line.m_dateEmission, ToDayDate(2009, 3, 1));
+    EXPECT_EQ(line.m_montant, 4000);
+    EXPECT_EQ(line.m_paiement, "Virement");
+    EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 6));
+    EXPECT_EQ(line.m_observation, "Salaire");
+}
+
+TEST_F(LigneDlgTest, CreationModesShowTheirButtonsAndResultCodes) {
+    CMouvementAuto loyer;
+    loyer.m_titre = "Loyer";
+    loyer.m_prochaineDate = ToDayDate(2009, 3, 5);
+    loyer.m_montant = -50000;
+    loyer.m_paiement = "Virement";
+    loyer.m_rubrique = "Maison";
+    loyer.m_sousRubrique = "Loyer";
+    loyer.m_observation = "Loyer appartement";
+    doc.AddMouvement(loyer);
+
+    CLigne line(doc.GetMouvement(0));
+    Show(line, CLigneDlg::kManualCreation, 0);
+    EXPECT_EQ(dialog->windowTitle(),
+              QString::fromUtf8("Création manuelle d'une transaction à partir de 'Loyer'"));
+    EXPECT_FALSE(Button(1038)->isVisible());
+    EXPECT_FALSE(Button(2)->isVisible());
+    for (int id : {1124, 1120, 1121, 3, 1123})
+        EXPECT_TRUE(Button(id)->isVisible()) << id;
+    EXPECT_FALSE(Button(1120)->isEnabled());
+    EXPECT_FALSE(Button(1121)->isEnabled());
+    EXPECT_TRUE(Button(1124)->isDefault());
+    EXPECT_TRUE(Edit(1032)->hasFocus());
+    EXPECT_EQ(Edit(1026)->text(), "500,00");
+    EXPECT_EQ(Edit(1037)->text(), "Loyer appartement") << "no completion while opening";
+
+    // Enter creates the line.
+    QTest::keyClicks(Edit(1032), "42");
+    QTest::keyClick(Edit(1032), Qt::Key_Return);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(line.m_reference, "42");
+    EXPECT_EQ(line.m_montant, -50000);
+    EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 3));
+
+    std::uint16_t code = 0;
+    CLigne again(doc.GetMouvement(0));
+    const CLigne before = again;
+    Show(again, CLigneDlg::kAutomaticCreation, 0, &code);
+    EXPECT_TRUE(Button(1120)->isEnabled());
+    Click(Button(1120));
+    EXPECT_EQ(code, CLigneDlg::kResultRevoke);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    Show(again, CLigneDlg::kAnticipatedCreation, 0, &code);
+    EXPECT_EQ(dialog->windowTitle(),
+              QString::fromUtf8("Création anticipée d'une transaction à partir de 'Loyer'"));
+    Click(Button(1121));
+    EXPECT_EQ(code, CLigneDlg::kResultNext);
+    Show(again, CLigneDlg::kAutomaticCreation, 0, &code);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_EQ(code, CLigneDlg::kResultCancel);
+    EXPECT_EQ(again, before) << "closing without creating leaves the line alone";
+}
+
+// The commands, with a runner that plays the user's part.
+class LigneCommandTest : public LigneDlgTest {
+protected:
+    void TearDown() override { CLigneDlg::SetRunner({}); }
+};
+
+TEST_F(LigneCommandTest, CorrectionMovesTheLineAndUndoPutsItBack) {
+    CLigne l;
+    l.Set(ToDayDate(2009, 3, 1), 0, ToDayDate(2009, 3, 8), 1000, "", "Virement", "", "", "", "A");
+    doc.AddLine(l);
+    l.Set(ToDayDate(2009, 3, 5), 0, ToDayDate(2009, 3, 5), -200, "", "", "", "", "", "B");
+    doc.AddLine(l);
+    const CLigne original = doc.GetLine(1);
+
+    int runs = 0;
+    CLigneDlg::SetRunner([&](CLigneDlg& d) {
+        ++runs;
+        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Edition de la ligne n°2"));
+        EXPECT_TRUE(d.ForceBox()->isChecked()) << "8 March is not the rule's 6 March";
+        EXPECT_EQ(d.findChild<QLineEdit*>("1033")->text(), "08.03.09");
+        EXPECT_TRUE(d.findChild<QRadioButton*>("1029")->isChecked());
+        EXPECT_EQ(d.findChild<QLineEdit*>("1026")->text(), "10,00");
+        d.IssueField()->setText("9.3.09");
+        d.accept();
+        return d.result();
+    });
+    ASSERT_TRUE(CLigneDlg::CorrectLine(doc, 1, nullptr));
+    EXPECT_EQ(runs, 1);
+    ASSERT_EQ(doc.GetLineCount(), 3);
+    EXPECT_EQ(doc.GetLine(2).m_dateEmission, ToDayDate(2009, 3, 9)) << "moved to its date";
+    EXPECT_EQ(doc.GetLine(2).m_dateValidite, ToDayDate(2009, 3, 8)) << "still forced";
+    EXPECT_EQ(doc.GetLine(2).m_observation, "A");
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(1), original);
+
+    CLigneDlg::SetRunner([](CLigneDlg& d) {
+        d.reject();
+        return d.result();
+    });
+    EXPECT_FALSE(CLigneDlg::CorrectLine(doc, 1, nullptr));
+    EXPECT_EQ(doc.GetLine(1), original);
+}
+
+TEST_F(LigneCommandTest, NewLineSequenceReopensEmptyUntilCancelledOrFull) {
+    int runs = 0;
+    CLigneDlg::SetRunner([&](CLigneDlg& d) {
+        ++runs;
+        EXPECT_TRUE(d.IssueField()->text().isEmpty());
+        if (runs == 3) {
+            d.reject();
+        } else {
+            d.IssueField()->setText(QString::number(runs));
+            d.accept();
+        }
+        return d.result();
+    });
+    CLigneDlg::RunNewLineSequence(doc, nullptr);
+    EXPECT_EQ(runs, 3);
+    ASSERT_EQ(doc.GetLineCount(), 3);
+    EXPECT_EQ(doc.GetLine(1).m_dateEmission, ToDayDate(2009, 3, 1));
+    EXPECT_EQ(doc.GetLine(2).m_dateEmission, ToDayDate(2009, 3, 2));
+    EXPECT_TRUE(box.shown.empty());
+
+    // A register one line short of the limit, loaded as from a file.
+    CRegistre full;
+    CLigne filler;
+    filler.Set(ToDayDate(2009, 3, 9), 0, 0, -1, "", "", "", "", "", "");
+    full.m_lignes.assign(CBelvaneDoc::kMaxLines - 1, filler);
+    const std::string bytes = WriteRegister(full);
+    ASSERT_TRUE(
+        doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
+            .Ok());
+    runs = 0;
+    CLigneDlg::RunNewLineSequence(doc, nullptr);
+    EXPECT_EQ(runs, 1) << "the 300000th line ends the sequence";
+    EXPECT_EQ(doc.GetLineCount(), CBelvaneDoc::kMaxLines);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_TRUE(box.shown[0].text.startsWith("Vous avez atteint"));
+    CLigneDlg::RunNewLineSequence(doc, nullptr);
+    EXPECT_EQ(runs, 1) << "refused before opening";
+    EXPECT_EQ(box.shown.size(), 2u);
+}
+
+}  // namespace
+}  // namespace belvane

@@ -1,0 +1,148 @@
+#include "rules/CReleveDlg.h"
+
+#include "FrameTestSupport.h"
+#include "app/CDateEdit.h"
+#include "core/CBelvaneDoc.h"
+#include "core/Clock.h"
+#include "core/DayDate.h"
+#include "window/CBelvaneView.h"
+#include "window/CLignesWnd.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::ScriptedMessageBox;
+
+class ReleveDlgTest : public ::testing::Test {
+protected:
+    void TearDown() override { CReleveDlg::SetRunner({}); }
+
+    // Types `text` in the date field of `d`, leaves it, and returns what it shows.
+    static QString TypeAndLeave(CReleveDlg& d, const QString& text) {
+        d.DateField()->setFocus();
+        d.DateField()->selectAll();
+        QTest::keyClicks(d.DateField(), text);
+        d.findChild<QPushButton*>("2")->setFocus();
+        return d.DateField()->text();
+    }
+
+    FixedClock clock{{2009, 3, 10}};
+    CBelvaneDoc doc{nullptr, clock};
+    ScriptedMessageBox box;
+};
+
+TEST_F(ReleveDlgTest, StatementDateCompletesFromThePastAndRefusesNonDates) {
+    CReleveDlg d(doc, CReleveDlg::kStatement, ToDayDate(2009, 2, 28));
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Passage en Mode Relevé"));
+    EXPECT_EQ(d.findChild<QLabel*>("1127")->text(), QString::fromUtf8("&Date du relevé:"));
+    EXPECT_EQ(d.DateField()->text(), "28.02.09");
+    EXPECT_EQ(d.DateField()->maxLength(), 8);
+
+    EXPECT_EQ(TypeAndLeave(d, "15"), "15.02.09");
+    EXPECT_EQ(TypeAndLeave(d, "31.2"), "03.03.09") << "31 February rolls over";
+    TypeAndLeave(d, "32");
+    d.findChild<QPushButton*>("1")->click();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, QString::fromUtf8("Cette date de relevé n'est pas valide."));
+    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
+    EXPECT_TRUE(d.isVisible());
+    TypeAndLeave(d, ".");
+    d.findChild<QPushButton*>("1")->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.Date(), ToDayDate(2009, 3, 10));
+}
+
+TEST_F(ReleveDlgTest, AnticipationLooksAheadWithItsOwnTexts) {
+    CReleveDlg d(doc, CReleveDlg::kAnticipation, 0);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Anticipation de mouvements"));
+    EXPECT_EQ(d.findChild<QLabel*>("1127")->text(), QString::fromUtf8("Anticiper jusqu'au:"));
+    EXPECT_TRUE(d.DateField()->text().isEmpty());
+    EXPECT_EQ(TypeAndLeave(d, "15"), "15.03.09") << "from today on";
+    TypeAndLeave(d, "1.2.36");
+    d.accept();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, QString::fromUtf8("La date entrée n'est pas valide."));
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(ReleveDlgTest, TheCommandTogglesAndRemembersTheDateUntilTheNextRegister) {
+    std::vector<QString> proposed;
+    QString typed = "28.2";
+    CReleveDlg::SetRunner([&](CReleveDlg& d) {
+        proposed.push_back(d.DateField()->text());
+        if (typed.isEmpty()) {
+            d.reject();
+        } else {
+            d.DateField()->setText(typed);
+            d.accept();
+        }
+        return d.result();
+    });
+
+    // Cancel changes nothing.
+    typed.clear();
+    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    EXPECT_FALSE(doc.IsStatementMode());
+    typed = "28.2";
+    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    EXPECT_TRUE(doc.IsStatementMode());
+    EXPECT_EQ(doc.GetStatementDate(), ToDayDate(2009, 2, 28));
+    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    EXPECT_FALSE(doc.IsStatementMode());
+    EXPECT_EQ(proposed.size(), 2u) << "leaving the mode asks nothing";
+    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    doc.OnNewDocument();
+    EXPECT_FALSE(doc.IsStatementMode());
+    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    EXPECT_EQ(proposed, (std::vector<QString>{"10.03.09", "10.03.09", "28.02.09", "10.03.09"}));
+}
+
+TEST_F(ReleveDlgTest, EnterStampsAndUnstampsInTheViewWithUndo) {
+    CLigne l;
+    l.Set(ToDayDate(2009, 2, 1), 0, 0, -100, "", "", "", "", "", "a");
+    doc.AddLine(l);
+    l.m_dateReleve = ToDayDate(2009, 1, 31);
+    doc.AddLine(l);
+    doc.SetModifiedFlag(false);
+    CReleveDlg::SetRunner([](CReleveDlg& d) {
+        d.DateField()->setText("28.2");
+        d.accept();
+        return d.result();
+    });
+    CReleveDlg::ToggleStatementMode(doc, nullptr);
+
+    CBelvaneView view(doc);
+    view.resize(600, 300);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.SetActiveView(true);
+    const int rowHeight = view.RowHeight();
+    // Newest first: row 1 is line 0, the unstamped one.
+    QTest::mouseClick(view.LinesArea(), Qt::LeftButton, Qt::NoModifier,
+                      {40, rowHeight + 2 + rowHeight / 2});
+    ASSERT_EQ(view.SelectedLine(), 0);
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(doc.GetLine(0).m_dateReleve, ToDayDate(2009, 2, 28));
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(0).m_dateReleve, 0);
+    QTest::keyClick(&view, Qt::Key_Return);
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(doc.GetLine(0).m_dateReleve, 0) << "stamped, then unstamped";
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetLine(0).m_dateReleve, ToDayDate(2009, 2, 28));
+}
+
+}  // namespace
+}  // namespace belvane
