@@ -1,6 +1,9 @@
 #include "window/CMainFrame.h"
 
+#include "app/CBeneficiairesDlg.h"
+#include "app/CPaiementsDlg.h"
 #include "app/CResources.h"
+#include "app/CRubriquesDlg.h"
 #include "app/IMessageBox.h"
 #include "app/RecentFiles.h"
 #include "core/CBelvaneDoc.h"
@@ -8,6 +11,8 @@
 #include "core/StringIds.h"
 #include "maintenance/BackupExit.h"
 #include "rules/CChercherDlg.h"
+#include "rules/CLigneDlg.h"
+#include "rules/CReleveDlg.h"
 #include "rules/CTotauxDlg.h"
 #include "window/CBelvaneView.h"
 #include "window/CommandIds.h"
@@ -458,10 +463,35 @@ void CMainFrame::RunCommand(int command) {
         case cmd::kBackupToggle:
             m_doc.ToggleBackup();
             break;
+        case cmd::kNewLine:
+            CLigneDlg::RunNewLineSequence(m_doc, this);
+            break;
+        case cmd::kCorrectLine:
+            if (CBelvaneView* view = CommandView())
+                CLigneDlg::CorrectLine(m_doc, view->SelectedLine(), this);
+            break;
+        case cmd::kStatementMode:
+            CReleveDlg::ToggleStatementMode(m_doc, this);
+            break;
         case cmd::kSearch:
             // Modeless, one new window each time; it deletes itself when closed.
             (new CChercherDlg(m_doc, *this))->show();
             break;
+        case cmd::kPaymentMethods: {
+            CPaiementsDlg list(m_doc, this);
+            list.exec();
+            break;
+        }
+        case cmd::kCategories: {
+            CRubriquesDlg list(m_doc, this);
+            list.exec();
+            break;
+        }
+        case cmd::kPayees: {
+            CBeneficiairesDlg list(m_doc, this);
+            list.exec();
+            break;
+        }
         case cmd::kTotals: {
             CTotauxDlg totals(m_doc, this);
             totals.exec();

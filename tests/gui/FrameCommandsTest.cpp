@@ -362,10 +362,11 @@ TEST_F(FrameCommands, MenuItemsCarryTheirNumbersAndUnbuiltOnesAreGreyed) {
         EXPECT_TRUE(names.contains(QString::number(id))) << id;
     for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kAppExit,
                    cmd::kEditUndo, cmd::kBackupToggle, cmd::kViewToolbar, cmd::kViewStatusBar,
-                   cmd::kWindowSplit, cmd::kHelp})
+                   cmd::kWindowSplit, cmd::kHelp, cmd::kNewLine, cmd::kStatementMode, cmd::kSearch,
+                   cmd::kTotals, cmd::kPaymentMethods, cmd::kCategories, cmd::kPayees})
         EXPECT_TRUE(f.frame->Action(id)->isEnabled()) << id;
-    for (int id : {cmd::kNewLine, cmd::kCorrectLine, cmd::kPurge, cmd::kAbout, cmd::kFilePrint,
-                   cmd::kLanguage, cmd::kCreateAnticipated})
+    for (int id : {cmd::kCorrectLine, cmd::kPurge, cmd::kAbout, cmd::kFilePrint, cmd::kLanguage,
+                   cmd::kCreateAnticipated})
         EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
     EXPECT_EQ(f.frame->Action(cmd::kFileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
 }

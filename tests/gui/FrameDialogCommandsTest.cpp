@@ -1,0 +1,118 @@
+// The commands of the frame that open dialogs: each reaches its dialog and
+// what the dialog does reaches the register and the status bar.
+#include "FrameTestSupport.h"
+
+#include "app/CDateEdit.h"
+#include "app/CPaiementsDlg.h"
+#include "app/CRubriquesDlg.h"
+#include "rules/CLigneDlg.h"
+#include "rules/CReleveDlg.h"
+#include "window/CBelvaneView.h"
+#include "window/CommandIds.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::FrameFixture;
+using testing::ScriptedMessageBox;
+
+class FrameDialogCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        f.doc.AddLine(testing::TestLine({2026, 3, 1}, -1000, "loyer"));
+        f.doc.AddLine(testing::TestLine({2026, 3, 5}, 2500, "salaire"));
+        f.doc.SetModifiedFlag(false);
+        f.Make();
+        f.frame->resize(800, 400);
+        f.frame->show();
+    }
+    void TearDown() override {
+        CLigneDlg::SetRunner({});
+        CReleveDlg::SetRunner({});
+    }
+
+    FrameFixture f;
+    ScriptedMessageBox box;
+};
+
+TEST_F(FrameDialogCommands, StatementModeAsksADateOnlyToEnterIt) {
+    int asked = 0;
+    CReleveDlg::SetRunner([&](CReleveDlg& d) {
+        ++asked;
+        d.DateField()->setText("28.2.26");
+        d.accept();
+        return d.result();
+    });
+    QAction* mode = f.frame->Action(cmd::kStatementMode);
+    mode->trigger();
+    EXPECT_TRUE(f.doc.IsStatementMode());
+    EXPECT_TRUE(mode->isChecked());
+    EXPECT_EQ(f.frame->Pane(59142)->text(), "REL (28.02.26)");
+
+    mode->trigger();
+    EXPECT_EQ(asked, 1) << "leaving the mode asks nothing";
+    EXPECT_FALSE(f.doc.IsStatementMode());
+    EXPECT_FALSE(mode->isChecked());
+    EXPECT_TRUE(f.frame->Pane(59142)->text().isEmpty());
+}
+
+TEST_F(FrameDialogCommands, CorrectionWorksOnTheSelectedLineAndCanBeUndone) {
+    QAction* correct = f.frame->Action(cmd::kCorrectLine);
+    EXPECT_FALSE(correct->isEnabled());
+    f.frame->CommandView()->SelectAndShow(0);
+    ASSERT_TRUE(correct->isEnabled());
+    CLigneDlg::SetRunner([](CLigneDlg& d) {
+        EXPECT_EQ(d.findChild<QLineEdit*>("1037")->text(), "loyer");
+        d.findChild<QLineEdit*>("1026")->setText("12,34");
+        d.accept();
+        return d.result();
+    });
+    correct->trigger();
+    EXPECT_EQ(f.doc.GetLine(0).m_montant, -1234);
+    EXPECT_TRUE(f.doc.IsModified());
+    f.frame->RunCommand(cmd::kEditUndo);
+    EXPECT_EQ(f.doc.GetLine(0).m_montant, -1000);
+}
+
+TEST_F(FrameDialogCommands, NewLineCommandAddsUntilCancelled) {
+    int runs = 0;
+    CLigneDlg::SetRunner([&](CLigneDlg& d) {
+        if (++runs == 2) {
+            d.reject();
+        } else {
+            d.IssueField()->setText("10.3.26");
+            d.accept();
+        }
+        return d.result();
+    });
+    f.frame->Action(cmd::kNewLine)->trigger();
+    EXPECT_EQ(runs, 2);
+    ASSERT_EQ(f.doc.GetLineCount(), 3);
+    EXPECT_EQ(f.doc.GetLine(2).m_dateEmission, ToDayDate(2026, 3, 10));
+}
+
+TEST_F(FrameDialogCommands, ListCommandsOpenTheirDialogs) {
+    for (int command : {cmd::kPaymentMethods, cmd::kCategories, cmd::kPayees}) {
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = modal->metaObject()->className();
+                modal->close();
+            }
+        });
+        f.frame->Action(command)->trigger();
+        EXPECT_FALSE(opened.isEmpty()) << command;
+    }
+    EXPECT_FALSE(f.doc.IsModified()) << "closing a list changes nothing";
+}
+
+}  // namespace
+}  // namespace belvane
