@@ -12,11 +12,18 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace belvane {
 
 namespace {
 
 constexpr int kDialog = 171;
+
+// Characters of the address as stored, with CR LF line breaks.
+int StoredLength(const QString& text) {
+    return static_cast<int>(text.size() + text.count(u'\n'));
+}
 
 }  // namespace
 
@@ -29,15 +36,16 @@ CBeneficiaireDlg::CBeneficiaireDlg(const CBelvaneDoc& doc, CBeneficiaire& benefi
         setWindowTitle(CResources::Str(10056));
 
     m_name = dlg::Edit(this, 1034, dlg::kNameChars);
-    m_name->setText(dlg::FromStd(beneficiaire.m_nom));
+    dlg::ShowText(m_name, dlg::FromStd(beneficiaire.m_nom), dlg::kNameChars);
     m_phone = dlg::Edit(this, 1089, dlg::kNameChars);
-    m_phone->setText(dlg::FromStd(beneficiaire.m_telephone));
+    dlg::ShowText(m_phone, dlg::FromStd(beneficiaire.m_telephone), dlg::kNameChars);
     m_address = dlg::Named(new QPlainTextEdit(this), 1090);
     m_address->setTabChangesFocus(true);
     // Stored with CR LF line breaks, edited with plain ones.
     m_address->setPlainText(
         dlg::FromStd(beneficiaire.m_adresse).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    LimitAddress();
+    m_lastAddress = m_address->toPlainText();
+    m_addressLimit = std::max<int>(kAddressChars, StoredLength(m_lastAddress));
     connect(m_address, &QPlainTextEdit::textChanged, this, &CBeneficiaireDlg::LimitAddress);
 
     auto* ok = dlg::Named(new QPushButton(dlg::Text(kDialog, 1), this), 1);
@@ -64,11 +72,20 @@ CBeneficiaireDlg::CBeneficiaireDlg(const CBelvaneDoc& doc, CBeneficiaire& benefi
 
 void CBeneficiaireDlg::LimitAddress() {
     const QString text = m_address->toPlainText();
-    if (text.size() <= kAddressChars)
+    if (StoredLength(text) <= m_addressLimit) {
+        m_lastAddress = text;
         return;
+    }
+    // A full field refuses what is typed or pasted, as an edit control does,
+    // rather than losing the end of the address.
+    const int caret =
+        m_address->textCursor().position() - static_cast<int>(text.size() - m_lastAddress.size());
     const QSignalBlocker block(m_address);
-    m_address->setPlainText(text.left(kAddressChars));
-    m_address->moveCursor(QTextCursor::End);
+    m_address->setPlainText(m_lastAddress);
+    QTextCursor cursor = m_address->textCursor();
+    cursor.setPosition(std::clamp(caret, 0, static_cast<int>(m_lastAddress.size())));
+    m_address->setTextCursor(cursor);
+    dlg::Beep();
 }
 
 void CBeneficiaireDlg::accept() {

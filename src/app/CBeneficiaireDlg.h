@@ -19,7 +19,8 @@ class CBeneficiaireDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // The address keeps at most this many characters.
+    // The address keeps at most this many characters as stored (a line break
+    // counts two: CR LF). A longer address from a file is kept whole.
     static constexpr int kAddressChars = 1024;
 
     // `nouveau`: a new payee, else a correction (title string 10056).
@@ -39,6 +40,8 @@ private:
     QLineEdit* m_name = nullptr;
     QLineEdit* m_phone = nullptr;
     QPlainTextEdit* m_address = nullptr;
+    QString m_lastAddress;  // the address before the last change
+    int m_addressLimit = kAddressChars;
 };
 
 }  // namespace belvane

@@ -76,7 +76,6 @@ CBeneficiairesDlg::CBeneficiairesDlg(CBelvaneDoc& doc, QWidget* parent)
     connect(sortDown, &QPushButton::clicked, this, [this] { OnSort(false); });
     connect(help, &QPushButton::clicked, this, [] { dlg::ShowHelp(QStringLiteral("dialog-169")); });
     connect(close, &QPushButton::clicked, this, &CBeneficiairesDlg::reject);
-    connect(m_list, &QListWidget::currentRowChanged, this, &CBeneficiairesDlg::ApplySelection);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &CBeneficiairesDlg::ApplySelection);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CBeneficiairesDlg::OnModify);
     Fill();

@@ -95,7 +95,6 @@ CPaiementsDlg::CPaiementsDlg(CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     connect(m_delete, &QPushButton::clicked, this, &CPaiementsDlg::OnDelete);
     connect(help, &QPushButton::clicked, this, [] { dlg::ShowHelp(QStringLiteral("dialog-157")); });
     connect(close, &QPushButton::clicked, this, &CPaiementsDlg::reject);
-    connect(m_list, &QListWidget::currentRowChanged, this, &CPaiementsDlg::ApplySelection);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &CPaiementsDlg::ApplySelection);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CPaiementsDlg::OnModify);
     Fill();

@@ -87,10 +87,8 @@ CRubriquesDlg::CRubriquesDlg(CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     connect(help, &QPushButton::clicked, this, [] { dlg::ShowHelp(QStringLiteral("dialog-178")); });
     connect(close, &QPushButton::clicked, this, &CRubriquesDlg::reject);
 
-    connect(m_list, &QListWidget::currentRowChanged, this, &CRubriquesDlg::ApplySelection);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &CRubriquesDlg::ApplySelection);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CRubriquesDlg::OnModify);
-    connect(m_sousList, &QListWidget::currentRowChanged, this, &CRubriquesDlg::ApplySousSelection);
     connect(m_sousList, &QListWidget::itemSelectionChanged, this,
             &CRubriquesDlg::ApplySousSelection);
     connect(m_sousList, &QListWidget::itemDoubleClicked, this, &CRubriquesDlg::OnModifySous);

@@ -241,13 +241,24 @@ TEST(ListDialogsTest, CategoriesCarryTheirSubcategoriesAndCorrectLines) {
     EXPECT_EQ(Items(&dlg, "1036"), QStringList({"Assurance", "Autoroute", "Essence"}));
     EXPECT_EQ(SelectedText(&dlg, "1036"), "Autoroute");
 
+    // Clicking another category with the mouse keeps the subcategory row.
+    doc.InsertSousRubrique(0, 0, CSousRubrique("Eau", 0));
+    doc.InsertSousRubrique(0, 1, CSousRubrique("Gaz", 0));
+    auto* categories = Child<QListWidget>(&dlg, "1035");
+    QTest::mouseClick(categories->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      categories->visualItemRect(categories->item(0)).center());
+    EXPECT_EQ(SelectedText(&dlg, "1035"), "Maison");
+    EXPECT_EQ(SelectedText(&dlg, "1036"), "Gaz");
+    QTest::mouseClick(categories->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      categories->visualItemRect(categories->item(1)).center());
+
     // Deleting the category takes its subcategories; the line keeps its names.
     box.Answer(Answer::Yes);
     Click(&dlg, "1064");
     EXPECT_EQ(box.shown.back().text, CResources::Str(10019));
     EXPECT_EQ(Items(&dlg, "1035"), QStringList({"Maison"}));
     EXPECT_EQ(SelectedText(&dlg, "1035"), "Maison");
-    EXPECT_EQ(Items(&dlg, "1036"), QStringList());
+    EXPECT_EQ(Items(&dlg, "1036"), QStringList({"Eau", "Gaz"}));
     EXPECT_EQ(doc.GetLine(0).m_rubrique, "Voiture");
 }
 
