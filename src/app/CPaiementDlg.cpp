@@ -84,7 +84,7 @@ CPaiementDlg::CPaiementDlg(const CBelvaneDoc& doc, CPaiement& paiement, bool nou
         setWindowTitle(CResources::Str(10051));
 
     m_name = dlg::Edit(this, 1031, dlg::kNameChars);
-    m_name->setText(dlg::FromStd(paiement.m_nom));
+    dlg::ShowText(m_name, dlg::FromStd(paiement.m_nom), dlg::kNameChars);
     m_method = dlg::Named(new QComboBox(this), 1033);
     m_method->addItems(dlg::Entries(kDialog, 1033));
 

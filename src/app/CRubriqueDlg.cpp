@@ -31,12 +31,13 @@ CRubriqueDlg::CRubriqueDlg(const CBelvaneDoc& doc, CRubrique& rubrique, bool nou
         setWindowTitle(CResources::Str(10058));
 
     m_name = dlg::Edit(this, 1035, dlg::kNameChars);
-    m_name->setText(dlg::FromStd(rubrique.m_nom));
+    dlg::ShowText(m_name, dlg::FromStd(rubrique.m_nom), dlg::kNameChars);
     m_amount = dlg::Edit(this, 1026, dlg::kAmountChars);
     // A new category without an amount shows an empty field; the sign is the
     // radio buttons' business.
     if (!nouveau || rubrique.m_montantInitial != 0)
-        m_amount->setText(dlg::FromStd(doc.FormatAmount(rubrique.m_montantInitial, false, 0)));
+        dlg::ShowText(m_amount, dlg::FromStd(doc.FormatAmount(rubrique.m_montantInitial, false, 0)),
+                      dlg::kAmountChars);
     m_credit = dlg::Radio(this, kDialog, 1029);
     m_debit = dlg::Radio(this, kDialog, 1030);
     (rubrique.m_montantInitial < 0 ? m_debit : m_credit)->setChecked(true);

@@ -43,10 +43,12 @@ CSousRubriqueDlg::CSousRubriqueDlg(const CBelvaneDoc& doc, int rubrique,
     parentName->setTextFormat(Qt::PlainText);
 
     m_name = dlg::Edit(this, 1036, dlg::kNameChars);
-    m_name->setText(dlg::FromStd(sousRubrique.m_nom));
+    dlg::ShowText(m_name, dlg::FromStd(sousRubrique.m_nom), dlg::kNameChars);
     m_amount = dlg::Edit(this, 1026, dlg::kAmountChars);
     if (!nouveau || sousRubrique.m_montantInitial != 0)
-        m_amount->setText(dlg::FromStd(doc.FormatAmount(sousRubrique.m_montantInitial, false, 0)));
+        dlg::ShowText(m_amount,
+                      dlg::FromStd(doc.FormatAmount(sousRubrique.m_montantInitial, false, 0)),
+                      dlg::kAmountChars);
     m_credit = dlg::Radio(this, kDialog, 1029);
     m_debit = dlg::Radio(this, kDialog, 1030);
     (sousRubrique.m_montantInitial < 0 ? m_debit : m_credit)->setChecked(true);

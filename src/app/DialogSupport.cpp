@@ -1,6 +1,7 @@
 #include "app/DialogSupport.h"
 
 #include "app/CResources.h"
+#include "core/Text.h"
 #include "window/CMainFrame.h"
 
 #include <QCheckBox>
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace belvane::dlg {
 
@@ -76,10 +79,23 @@ QComboBox* Combo(QWidget* parent, int control, int maxChars) {
     return Named(combo, control);
 }
 
+void ShowText(QLineEdit* edit, const QString& text, int limit) {
+    edit->setMaxLength(std::max(limit, static_cast<int>(text.size())));
+    edit->setText(text);
+}
+
+void ShowText(QComboBox* combo, const QString& text, int limit) {
+    if (QLineEdit* edit = combo->lineEdit())
+        edit->setMaxLength(std::max(limit, static_cast<int>(text.size())));
+    combo->setEditText(text);
+}
+
 int TakeEntryCase(QComboBox* combo) {
     const QString text = combo->currentText();
+    const std::string typed = ToStd(text);
     for (int i = 0; i < combo->count(); ++i) {
-        if (combo->itemText(i).compare(text, Qt::CaseInsensitive) == 0) {
+        // The same comparison as the register's own name lookups.
+        if (text::EqualsNoCase(ToStd(combo->itemText(i)), typed)) {
             if (combo->itemText(i) != text)
                 combo->setEditText(combo->itemText(i));
             return i;

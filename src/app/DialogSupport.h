@@ -65,6 +65,12 @@ QLineEdit* Edit(QWidget* parent, int control, int maxChars);
 // and never adding what is typed to its list.
 QComboBox* Combo(QWidget* parent, int control, int maxChars);
 
+// Shows a stored text in a field limited to `limit` characters. A longer text
+// (read from an older file, say) is shown whole, the limit rising to its length,
+// so that confirming the dialog never cuts what was stored.
+void ShowText(QLineEdit* edit, const QString& text, int limit);
+void ShowText(QComboBox* combo, const QString& text, int limit);
+
 // When the combo box's text equals one of its entries without regard to case,
 // takes the entry's own letter case. Returns the entry's index, or -1.
 int TakeEntryCase(QComboBox* combo);

@@ -123,7 +123,7 @@ void SetEntries(QComboBox* combo, const QStringList& entries) {
 }
 
 void SetText(QComboBox* combo, const std::string& text) {
-    combo->setEditText(dlg::FromStd(text));
+    dlg::ShowText(combo, dlg::FromStd(text), dlg::kNameChars);
 }
 
 }  // namespace
@@ -225,6 +225,10 @@ void CLigneDlg::Build() {
              m_issue, m_statement, m_amount, m_credit, m_debit, m_paiement, m_reference, m_validity,
              m_force, m_rubrique, m_sousRubrique, m_payee, m_createPayee, m_observation})
         w->installEventFilter(this);
+    // Enter on a button presses that button, not the default one.
+    for (QPushButton* b :
+         {m_ok, m_cancel, m_help, m_createLine, m_revoke, m_next, m_cancel3, m_help3})
+        b->installEventFilter(this);
 
     connect(m_issue, &CDateEdit::left, this, &CLigneDlg::RefreshValidity);
     connect(m_validity, &CDateEdit::left, this, &CLigneDlg::RefreshValidity);
@@ -258,7 +262,11 @@ void CLigneDlg::Open(CLigne& line, int mode, int index, std::uint16_t* resultCod
                          m_amount, m_reference, static_cast<QLineEdit*>(m_validity), m_observation})
         e->clear();
     for (QComboBox* c : {m_paiement, m_rubrique, m_sousRubrique, m_payee})
-        c->setEditText(QString());
+        dlg::ShowText(c, QString(), dlg::kNameChars);
+    // A longer text shown at an earlier opening may have raised the limits.
+    m_amount->setMaxLength(dlg::kAmountChars);
+    m_reference->setMaxLength(dlg::kReferenceChars);
+    m_observation->setMaxLength(dlg::kObservationChars);
     m_force->setChecked(false);
     m_createPayee->setChecked(false);
     m_createPayee->setEnabled(false);
@@ -274,7 +282,7 @@ void CLigneDlg::Open(CLigne& line, int mode, int index, std::uint16_t* resultCod
         m_force->setChecked(LineHasForcedValidity(m_doc, line));
         m_validity->SetValue(line.m_dateValidite);
         ShowAmount(line.m_montant);
-        m_reference->setText(dlg::FromStd(line.m_reference));
+        dlg::ShowText(m_reference, dlg::FromStd(line.m_reference), dlg::kReferenceChars);
     } else if (IsCreationMode()) {
         const int titleId = mode == kManualCreation      ? kTitleManual
                             : mode == kAutomaticCreation ? kTitleAutomatic
@@ -293,7 +301,7 @@ void CLigneDlg::Open(CLigne& line, int mode, int index, std::uint16_t* resultCod
         SetText(m_sousRubrique, line.m_sousRubrique);
         SetText(m_payee, line.m_beneficiaire);
         m_createPayee->setEnabled(false);
-        m_observation->setText(dlg::FromStd(line.m_observation));
+        dlg::ShowText(m_observation, dlg::FromStd(line.m_observation), dlg::kObservationChars);
     }
     if (IsCreationMode())
         RefreshValidity();
@@ -356,7 +364,8 @@ void CLigneDlg::ShowAmount(Amount amount) {
     if (amount > 0)
         SetCredit(true);
     if (amount != 0)
-        m_amount->setText(dlg::FromStd(m_doc.FormatAmount(amount, false, 0)));
+        dlg::ShowText(m_amount, dlg::FromStd(m_doc.FormatAmount(amount, false, 0)),
+                      dlg::kAmountChars);
 }
 
 void CLigneDlg::SetCredit(bool credit) {
@@ -416,7 +425,8 @@ void CLigneDlg::OnObservationChanged() {
         return;
     const QString added = dlg::FromStd(*rest);
     m_completing = true;
-    m_observation->setText(typed + added);
+    // An earlier observation may be longer than the field allows: show it whole.
+    dlg::ShowText(m_observation, typed + added, dlg::kObservationChars);
     m_observation->setSelection(static_cast<int>(typed.size()), static_cast<int>(added.size()));
     m_completing = false;
 }
@@ -426,7 +436,9 @@ bool CLigneDlg::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            if (IsCreationMode())
+            if (auto* button = qobject_cast<QPushButton*>(watched))
+                button->click();
+            else if (IsCreationMode())
                 m_createLine->click();
             else
                 focusNextChild();

@@ -88,6 +88,11 @@ TEST(DialogSupportTest, ComboTakesTheLetterCaseOfItsEntry) {
     EXPECT_EQ(combo->currentText(), "Virement");
     EXPECT_EQ(combo->objectName(), "1031");
     EXPECT_EQ(combo->count(), 2) << "typing never adds to the list";
+    // The register's own comparison: full case folding.
+    combo->addItem("Straße");
+    combo->setEditText("STRASSE");
+    EXPECT_EQ(dlg::TakeEntryCase(combo), 2);
+    EXPECT_EQ(combo->currentText(), "Straße");
     delete combo;
 }
 

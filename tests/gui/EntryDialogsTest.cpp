@@ -75,9 +75,26 @@ TEST(EntryDialogsTest, PayeeRefusesEmptyAndDuplicateNamesThenStoresCrLf) {
     CBeneficiaireDlg again(doc, record, false);
     EXPECT_EQ(again.windowTitle(), CResources::Str(10056));
     EXPECT_EQ(Child<QPlainTextEdit>(&again, "1090")->toPlainText(), "1 rue Haute\n75001 Paris");
-    Child<QPlainTextEdit>(&again, "1090")->setPlainText(QString(1100, 'x'));
-    EXPECT_EQ(Child<QPlainTextEdit>(&again, "1090")->toPlainText().size(),
-              CBeneficiaireDlg::kAddressChars);
+    // A full address refuses what is typed or pasted, keeping its end.
+    auto* address = Child<QPlainTextEdit>(&again, "1090");
+    const QString full = QString(1019, 'x') + "\nfin";  // 1024 characters with CR LF
+    address->setPlainText(full);
+    address->setPlainText(QString(1020, 'x') + "\nfin");
+    EXPECT_EQ(address->toPlainText(), full);
+    QTextCursor caret = address->textCursor();
+    caret.setPosition(10);
+    address->setTextCursor(caret);
+    QTest::keyClicks(address, "y");
+    EXPECT_EQ(address->toPlainText(), full);
+    EXPECT_EQ(address->textCursor().position(), 10);
+
+    // Values longer than the fields allow, from a file, are shown and kept whole.
+    const std::string longName(40, 'n');
+    CBeneficiaire stored(longName, "", std::string(1100, 'a'));
+    CBeneficiaireDlg longOne(doc, stored, false);
+    Ok(longOne);
+    EXPECT_EQ(stored.m_nom, longName);
+    EXPECT_EQ(stored.m_adresse.size(), 1100u);
 }
 
 TEST(EntryDialogsTest, CategoryChecksAndSignedInitialAmount) {

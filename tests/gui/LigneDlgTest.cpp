@@ -368,8 +368,11 @@ TEST_F(LigneDlgTest, CreationModesShowTheirButtonsAndResultCodes) {
     Show(again, CLigneDlg::kAnticipatedCreation, 0, &code);
     EXPECT_EQ(dialog->windowTitle(),
               QString::fromUtf8("Création anticipée d'une transaction à partir de 'Loyer'"));
-    Click(Button(1121));
+    // Enter on a focused button presses that button, not "Créer ligne".
+    Button(1121)->setFocus();
+    QTest::keyClick(Button(1121), Qt::Key_Return);
     EXPECT_EQ(code, CLigneDlg::kResultNext);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
     Show(again, CLigneDlg::kAutomaticCreation, 0, &code);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_EQ(code, CLigneDlg::kResultCancel);
