@@ -3,6 +3,7 @@
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/IDocObserver.h"
+#include "core/RegisterFile.h"
 
 #include <gtest/gtest.h>
 
@@ -314,6 +315,28 @@ TEST_F(ReferenceListsTest, NewRecordsAreAddedOnlyWhenAccepted) {
     EXPECT_TRUE(HasRubrique(doc, "auto"));
     EXPECT_TRUE(HasSousRubrique(doc, 0, "ESSENCE"));
     EXPECT_FALSE(HasSousRubrique(doc, 0, "Auto"));
+}
+
+}  // namespace
+}  // namespace belvane
+
+namespace belvane {
+namespace {
+
+// A list read unsorted from a file: cancelling an edit still sorts the method
+// back into place, which is a change the register must be saved for.
+TEST(ReferenceListsFileTest, CancelThatReordersAnUnsortedListMarksTheRegister) {
+    CRegistre reg;
+    reg.m_paiements = {CPaiement("Virement", 0, 1, 1), CPaiement("Carte", 0, 1, 1)};
+    const std::string bytes = WriteRegister(reg);
+    CBelvaneDoc doc;
+    ASSERT_TRUE(
+        doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
+            .Ok());
+    ASSERT_FALSE(doc.IsModified());
+    EXPECT_EQ(ModifyPaiement(doc, 0, [](CPaiement&) { return false; }), 1);
+    EXPECT_EQ(doc.GetPaiement(0).GetNom(), "Carte");
+    EXPECT_TRUE(doc.IsModified());
 }
 
 }  // namespace

@@ -51,10 +51,12 @@ auto EditCopy(const Record& original, const Edit& edit, PutBack putBack) {
     }
 }
 
-// A cancelled edit puts the very record back where it was: the register is
-// as before, so it keeps the modified mark it had.
-void KeepFlagIfCancelled(CBelvaneDoc& doc, bool accepted, bool wasModified) {
-    if (!accepted && !wasModified)
+// A cancelled edit puts the very record back: when it is back at its own
+// place the register is as before and keeps the modified mark it had. (A
+// payment method goes back at its name place, which differs from its old
+// place in a list read unsorted from a file: that is a change.)
+void KeepFlagIfUnchanged(CBelvaneDoc& doc, bool unchanged, bool wasModified) {
+    if (unchanged && !wasModified)
         doc.SetModifiedFlag(false);
 }
 
@@ -138,7 +140,7 @@ int ModifyPaiement(CBelvaneDoc& doc, int i, const PaiementEditor& edit) {
     int at = -1;
     const bool accepted =
         EditCopy(original, edit, [&](const CPaiement& p) { at = doc.AddPaiement(p); }).first;
-    KeepFlagIfCancelled(doc, accepted, wasModified);
+    KeepFlagIfUnchanged(doc, !accepted && at == i, wasModified);
     doc.UpdateAllViews();
     return at;
 }
@@ -150,7 +152,7 @@ int ModifyBeneficiaire(CBelvaneDoc& doc, int i, const BeneficiaireEditor& edit) 
     const bool accepted = EditCopy(original, edit, [&](const CBeneficiaire& b) {
                               doc.InsertBeneficiaire(i, b);
                           }).first;
-    KeepFlagIfCancelled(doc, accepted, wasModified);
+    KeepFlagIfUnchanged(doc, !accepted, wasModified);
     doc.UpdateAllViews();
     return i;
 }
@@ -161,7 +163,7 @@ int ModifyRubrique(CBelvaneDoc& doc, int i, const RubriqueEditor& edit) {
     doc.DeleteRubrique(i);
     const auto [outcome, edited] =
         EditCopy(original, edit, [&](const CRubrique& r) { doc.InsertRubrique(i, r); });
-    KeepFlagIfCancelled(doc, outcome.accepted, wasModified);
+    KeepFlagIfUnchanged(doc, !outcome.accepted, wasModified);
     if (outcome.accepted && outcome.renameEverywhere)
         RenameRubriqueInLines(doc, original.GetNom(), edited.GetNom());
     doc.UpdateAllViews();
@@ -175,7 +177,7 @@ int ModifySousRubrique(CBelvaneDoc& doc, int rubrique, int j, const SousRubrique
     doc.DeleteSousRubrique(rubrique, j);
     const auto [outcome, edited] = EditCopy(
         original, edit, [&](const CSousRubrique& s) { doc.InsertSousRubrique(rubrique, j, s); });
-    KeepFlagIfCancelled(doc, outcome.accepted, wasModified);
+    KeepFlagIfUnchanged(doc, !outcome.accepted, wasModified);
     if (outcome.accepted && outcome.renameEverywhere)
         RenameSousRubriqueInLines(doc, parent, original.m_nom, edited.m_nom);
     doc.UpdateAllViews();
