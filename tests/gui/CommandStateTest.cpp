@@ -136,18 +136,6 @@ TEST_F(FrameEnabling, BackupToggleIsCheckedWithTheFlagAndShowsItsPane) {
     EXPECT_TRUE(f.frame->Pane(59144)->text().isEmpty());
 }
 
-TEST_F(FrameEnabling, StatementPaneShowsTheDateOnlyInStatementMode) {
-    QLabel* pane = f.frame->Pane(59142);
-    ASSERT_NE(pane, nullptr);
-    EXPECT_TRUE(pane->text().isEmpty());
-    f.doc.SetStatementMode(true, ToDayDate(2024, 3, 31));
-    EXPECT_EQ(pane->text(), QStringLiteral("REL (31.03.24)"));
-    EXPECT_TRUE(f.frame->Action(cmd::kStatementMode)->isChecked());
-    f.doc.SetStatementMode(false, 0);
-    EXPECT_TRUE(pane->text().isEmpty());
-    EXPECT_FALSE(f.frame->Action(cmd::kStatementMode)->isChecked());
-}
-
 TEST_F(FrameEnabling, ToolbarAndStatusBarToggleAndShowTheirCheck) {
     QAction* toolbar = f.frame->Action(cmd::kViewToolbar);
     QAction* status = f.frame->Action(cmd::kViewStatusBar);

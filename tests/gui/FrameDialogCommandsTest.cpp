@@ -14,7 +14,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +101,31 @@ TEST_F(FrameDialogCommands, NewLineCommandAddsUntilCancelled) {
     EXPECT_EQ(runs, 2);
     ASSERT_EQ(f.doc.GetLineCount(), 3);
     EXPECT_EQ(f.doc.GetLine(2).m_dateEmission, ToDayDate(2026, 3, 10));
+}
+
+// The real modal loop, answered from inside as a user would.
+TEST_F(FrameDialogCommands, NewLineThroughTheModalDialog) {
+    int openings = 0;
+    std::function<void()> answer = [&] {
+        auto* dialog = qobject_cast<CLigneDlg*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTimer::singleShot(10, answer);
+            return;
+        }
+        if (++openings == 1) {
+            QTest::keyClicks(dialog->IssueField(), ".");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("1038"), Qt::LeftButton);
+            QTimer::singleShot(10, answer);  // the dialog opens again for the next line
+        } else {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }
+    };
+    QTimer::singleShot(0, answer);
+    f.frame->RunCommand(cmd::kNewLine);
+    EXPECT_EQ(openings, 2);
+    ASSERT_EQ(f.doc.GetLineCount(), 3);
+    EXPECT_EQ(f.doc.GetLine(2).m_montant, 0);
+    EXPECT_EQ(f.doc.GetLine(2).m_dateEmission, ToDayDate(f.doc.Today()));
 }
 
 TEST_F(FrameDialogCommands, ListCommandsOpenTheirDialogs) {

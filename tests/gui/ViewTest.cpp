@@ -359,16 +359,6 @@ protected:
     ScriptedBox box;
 };
 
-TEST_F(StatementTest, EnterStampsThenUnstamps) {
-    doc.SetStatementMode(true, kStatement);
-    Click(0);
-    Press(Qt::Key_Return);
-    EXPECT_EQ(doc.GetLine(49).m_dateReleve, kStatement);
-    Press(Qt::Key_Enter);
-    EXPECT_EQ(doc.GetLine(49).m_dateReleve, 0);
-    EXPECT_EQ(box.beeps, 0);
-}
-
 TEST_F(StatementTest, AnotherStatementsLineBeeps) {
     doc.SetLineStatement(48, kOtherStatement);
     doc.SetStatementMode(true, kStatement);
