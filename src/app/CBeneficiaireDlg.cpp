@@ -4,11 +4,9 @@
 #include "app/DialogSupport.h"
 #include "core/ReferenceLists.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -48,17 +46,6 @@ CBeneficiaireDlg::CBeneficiaireDlg(const CBelvaneDoc& doc, CBeneficiaire& benefi
     m_addressLimit = std::max<int>(kAddressChars, StoredLength(m_lastAddress));
     connect(m_address, &QPlainTextEdit::textChanged, this, &CBeneficiaireDlg::LimitAddress);
 
-    auto* ok = dlg::Named(new QPushButton(dlg::Text(kDialog, 1), this), 1);
-    ok->setDefault(true);
-    auto* cancel = dlg::Named(new QPushButton(dlg::Text(kDialog, 2), this), 2);
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &CBeneficiaireDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CBeneficiaireDlg::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(dlg::Label(this, kDialog, 1034, m_name));
     layout->addWidget(m_name);
@@ -66,7 +53,7 @@ CBeneficiaireDlg::CBeneficiaireDlg(const CBelvaneDoc& doc, CBeneficiaire& benefi
     layout->addWidget(m_phone);
     layout->addWidget(dlg::Label(this, kDialog, 1090, m_address));
     layout->addWidget(m_address, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(dlg::OkCancelRow(this, kDialog));
     setMinimumWidth(360);
 }
 

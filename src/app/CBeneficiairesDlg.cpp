@@ -1,9 +1,9 @@
 #include "app/CBeneficiairesDlg.h"
 
 #include "app/CBeneficiaireDlg.h"
-#include "app/CPaiementsDlg.h"
 #include "app/CResources.h"
 #include "app/DialogSupport.h"
+#include "app/ListDialogSupport.h"
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"
 
@@ -129,28 +129,14 @@ void CBeneficiairesDlg::OnDelete() {
 }
 
 void CBeneficiairesDlg::OnMove(int delta) {
-    const int i = listdlg::Selected(m_list);
-    if (i < 0)
-        return;
-    const int to = MoveBeneficiaire(m_doc, i, delta);
-    if (to < 0) {
-        dlg::Beep();
-        return;
-    }
-    listdlg::Select(m_list, to);
-    Fill();
+    if (listdlg::MoveSelected(m_list, [&](int i) { return MoveBeneficiaire(m_doc, i, delta); }))
+        Fill();
 }
 
 void CBeneficiairesDlg::OnSort(bool ascending) {
-    if (m_doc.GetBeneficiaireCount() < 2)
-        return;
-    const int i = listdlg::Selected(m_list);
-    const QString name = i >= 0 ? m_list->item(i)->text() : QString();
-    SortBeneficiaires(m_doc, ascending);
-    Fill();
-    if (i >= 0)
-        listdlg::SelectText(m_list, name);
-    ApplySelection();
+    listdlg::SortKeepingSelection(
+        m_list, m_doc.GetBeneficiaireCount(), [&] { SortBeneficiaires(m_doc, ascending); },
+        [this] { Fill(); });
 }
 
 }  // namespace belvane

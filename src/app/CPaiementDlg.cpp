@@ -6,10 +6,8 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -99,11 +97,6 @@ CPaiementDlg::CPaiementDlg(const CBelvaneDoc& doc, CPaiement& paiement, bool nou
     m_label1->setBuddy(m_edit1);
     m_label2->setBuddy(m_edit2);
 
-    auto* ok = dlg::Named(new QPushButton(dlg::Text(kDialog, 1), this), 1);
-    ok->setDefault(true);
-    auto* cancel = dlg::Named(new QPushButton(dlg::Text(kDialog, 2), this), 2);
-    cancel->setAutoDefault(false);
-
     auto* params = new QGridLayout;
     params->addWidget(m_label1, 0, 0, 1, 2);
     params->addWidget(m_edit1, 1, 0);
@@ -115,10 +108,6 @@ CPaiementDlg::CPaiementDlg(const CBelvaneDoc& doc, CPaiement& paiement, bool nou
     m_edit1->setMaximumWidth(60);
     m_edit2->setMaximumWidth(60);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(dlg::Label(this, kDialog, 1031, m_name));
     layout->addWidget(m_name);
@@ -126,11 +115,8 @@ CPaiementDlg::CPaiementDlg(const CBelvaneDoc& doc, CPaiement& paiement, bool nou
     layout->addWidget(m_method);
     layout->addLayout(params);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(dlg::OkCancelRow(this, kDialog));
     setMinimumWidth(420);
-
-    connect(ok, &QPushButton::clicked, this, &CPaiementDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CPaiementDlg::reject);
 
     m_method->setCurrentIndex(paiement_form::CodeIndex(paiement));
     LayoutParameters();

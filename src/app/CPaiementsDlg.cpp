@@ -3,6 +3,7 @@
 #include "app/CPaiementDlg.h"
 #include "app/CResources.h"
 #include "app/DialogSupport.h"
+#include "app/ListDialogSupport.h"
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"
 
@@ -11,57 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace belvane {
-
-namespace listdlg {
-
-int Selected(const QListWidget* list) {
-    const int row = list->currentRow();
-    return row >= 0 && list->item(row)->isSelected() ? row : -1;
-}
-
-void Select(QListWidget* list, int row) {
-    if (row >= 0 && row < list->count()) {
-        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-        list->scrollToItem(list->item(row));
-    } else {
-        list->setCurrentRow(-1, QItemSelectionModel::Clear);
-    }
-}
-
-void Fill(QListWidget* list, const QStringList& names) {
-    const int row = Selected(list);
-    {
-        const QSignalBlocker block(list);
-        list->clear();
-        list->addItems(names);
-    }
-    Select(list, row < 0 ? -1 : std::min(row, static_cast<int>(list->count()) - 1));
-}
-
-void SelectText(QListWidget* list, const QString& name) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text() == name) {
-            Select(list, row);
-            return;
-        }
-    }
-    Select(list, -1);
-}
-
-void EnableButtons(QListWidget* list, std::initializer_list<QWidget*> buttons, bool enabled) {
-    bool focusInside = false;
-    for (QWidget* b : buttons)
-        focusInside = focusInside || b->hasFocus();
-    if (!enabled && focusInside)
-        list->setFocus(Qt::OtherFocusReason);
-    for (QWidget* b : buttons)
-        b->setEnabled(enabled);
-}
-
-}  // namespace listdlg
 
 namespace {
 

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QStringList>
-
-#include <initializer_list>
 
 class QListWidget;
 class QPushButton;
@@ -40,25 +37,5 @@ private:
     QPushButton* m_modify = nullptr;
     QPushButton* m_delete = nullptr;
 };
-
-// What the list dialogs share: filling a list while keeping its selection, and
-// the buttons that need a selected record.
-namespace listdlg {
-
-// The selected row, or -1.
-int Selected(const QListWidget* list);
-// Selects `row` (-1: none).
-void Select(QListWidget* list, int row);
-// Empties the list and adds `names` in order, then selects the row selected
-// before, or the last one when the list became shorter. The list's signals are
-// held meanwhile: the caller applies its selection rule afterwards.
-void Fill(QListWidget* list, const QStringList& names);
-// Selects the first item whose text is `name`, or none.
-void SelectText(QListWidget* list, const QString& name);
-// Enables or disables `buttons`; when they are disabled while one of them has
-// the keyboard focus, the focus goes to the list.
-void EnableButtons(QListWidget* list, std::initializer_list<QWidget*> buttons, bool enabled);
-
-}  // namespace listdlg
 
 }  // namespace belvane

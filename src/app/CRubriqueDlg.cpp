@@ -2,16 +2,13 @@
 
 #include "app/CResources.h"
 #include "app/DialogSupport.h"
+#include "app/InitialAmountField.h"
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"
-#include "core/ValueFormat.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace belvane {
@@ -32,42 +29,18 @@ CRubriqueDlg::CRubriqueDlg(const CBelvaneDoc& doc, CRubrique& rubrique, bool nou
 
     m_name = dlg::Edit(this, 1035, dlg::kNameChars);
     dlg::ShowText(m_name, dlg::FromStd(rubrique.m_nom), dlg::kNameChars);
-    m_amount = dlg::Edit(this, 1026, dlg::kAmountChars);
-    // A new category without an amount shows an empty field; the sign is the
-    // radio buttons' business.
-    if (!nouveau || rubrique.m_montantInitial != 0)
-        dlg::ShowText(m_amount, dlg::FromStd(doc.FormatAmount(rubrique.m_montantInitial, false, 0)),
-                      dlg::kAmountChars);
-    m_credit = dlg::Radio(this, kDialog, 1029);
-    m_debit = dlg::Radio(this, kDialog, 1030);
-    (rubrique.m_montantInitial < 0 ? m_debit : m_credit)->setChecked(true);
+    m_amount = new InitialAmountField(doc, kDialog, rubrique.m_montantInitial, nouveau, this);
     m_rename = dlg::CheckBox(this, kDialog, 1115);
     m_rename->setChecked(!nouveau);
     m_rename->setVisible(!nouveau);
 
-    auto* ok = dlg::Named(new QPushButton(dlg::Text(kDialog, 1), this), 1);
-    ok->setDefault(true);
-    auto* cancel = dlg::Named(new QPushButton(dlg::Text(kDialog, 2), this), 2);
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &CRubriqueDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CRubriqueDlg::reject);
-
-    auto* amountRow = new QHBoxLayout;
-    amountRow->addWidget(m_amount);
-    amountRow->addWidget(m_credit);
-    amountRow->addWidget(m_debit);
-    amountRow->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(dlg::Label(this, kDialog, 1035, m_name));
     layout->addWidget(m_name);
-    layout->addWidget(dlg::Label(this, kDialog, 1026, m_amount));
-    layout->addLayout(amountRow);
+    layout->addWidget(dlg::Label(this, kDialog, 1026, m_amount->AmountEdit()));
+    layout->addWidget(m_amount);
     layout->addWidget(m_rename);
-    layout->addLayout(buttons);
+    layout->addLayout(dlg::OkCancelRow(this, kDialog));
     setMinimumWidth(340);
 }
 
@@ -83,9 +56,8 @@ void CRubriqueDlg::accept() {
         dlg::FocusField(m_name);
         return;
     }
-    const Amount amount = ParseAmount(dlg::ToStd(m_amount->text()));
     m_rubrique.m_nom = name;
-    m_rubrique.m_montantInitial = m_debit->isChecked() ? -amount : amount;
+    m_rubrique.m_montantInitial = m_amount->Value();
     QDialog::accept();
 }
 

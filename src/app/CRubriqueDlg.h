@@ -6,11 +6,11 @@
 
 class QCheckBox;
 class QLineEdit;
-class QRadioButton;
 
 namespace belvane {
 
 class CBelvaneDoc;
+class InitialAmountField;
 
 // The category entry dialog (dialog 182): name and initial amount. It writes
 // the record's name and amount only when it closes with OK (its subcategories
@@ -41,9 +41,7 @@ private:
     CRubrique& m_rubrique;
     bool m_nouveau;
     QLineEdit* m_name = nullptr;
-    QLineEdit* m_amount = nullptr;
-    QRadioButton* m_credit = nullptr;
-    QRadioButton* m_debit = nullptr;
+    InitialAmountField* m_amount = nullptr;
     QCheckBox* m_rename = nullptr;
 };
 

@@ -1,10 +1,10 @@
 #include "app/CRubriquesDlg.h"
 
-#include "app/CPaiementsDlg.h"
 #include "app/CResources.h"
 #include "app/CRubriqueDlg.h"
 #include "app/CSousRubriqueDlg.h"
 #include "app/DialogSupport.h"
+#include "app/ListDialogSupport.h"
 #include "core/CBelvaneDoc.h"
 
 #include <QGridLayout>
@@ -168,29 +168,14 @@ void CRubriquesDlg::OnDelete() {
 }
 
 void CRubriquesDlg::OnMove(int delta) {
-    const int i = listdlg::Selected(m_list);
-    if (i < 0)
-        return;
-    const int to = MoveRubrique(m_doc, i, delta);
-    if (to < 0) {
-        dlg::Beep();
-        return;
-    }
-    listdlg::Select(m_list, to);
-    Fill();
+    if (listdlg::MoveSelected(m_list, [&](int i) { return MoveRubrique(m_doc, i, delta); }))
+        Fill();
 }
 
 void CRubriquesDlg::OnSort(bool ascending) {
-    if (m_doc.GetRubriqueCount() < 2)
-        return;
-    const int i = listdlg::Selected(m_list);
-    const QString name = i >= 0 ? m_list->item(i)->text() : QString();
-    SortRubriques(m_doc, ascending);
-    Fill();
-    if (i >= 0) {
-        listdlg::SelectText(m_list, name);
-        ApplySelection();
-    }
+    listdlg::SortKeepingSelection(
+        m_list, m_doc.GetRubriqueCount(), [&] { SortRubriques(m_doc, ascending); },
+        [this] { Fill(); });
 }
 
 // --- subcategories of the selected category -------------------------------------
@@ -225,30 +210,18 @@ void CRubriquesDlg::OnDeleteSous() {
 
 void CRubriquesDlg::OnMoveSous(int delta) {
     const int i = listdlg::Selected(m_list);
-    const int j = listdlg::Selected(m_sousList);
-    if (i < 0 || j < 0)
-        return;
-    const int to = MoveSousRubrique(m_doc, i, j, delta);
-    if (to < 0) {
-        dlg::Beep();
-        return;
-    }
-    listdlg::Select(m_sousList, to);
-    FillSous();
+    if (i >= 0 && listdlg::MoveSelected(
+                      m_sousList, [&](int j) { return MoveSousRubrique(m_doc, i, j, delta); }))
+        FillSous();
 }
 
 void CRubriquesDlg::OnSortSous(bool ascending) {
     const int i = listdlg::Selected(m_list);
-    if (i < 0 || m_doc.GetRubrique(i).GetNbSousRubriques() < 2)
+    if (i < 0)
         return;
-    const int j = listdlg::Selected(m_sousList);
-    const QString name = j >= 0 ? m_sousList->item(j)->text() : QString();
-    SortSousRubriques(m_doc, i, ascending);
-    FillSous();
-    if (j >= 0) {
-        listdlg::SelectText(m_sousList, name);
-        ApplySousSelection();
-    }
+    listdlg::SortKeepingSelection(
+        m_sousList, m_doc.GetRubrique(i).GetNbSousRubriques(),
+        [&] { SortSousRubriques(m_doc, i, ascending); }, [this] { FillSous(); });
 }
 
 }  // namespace belvane

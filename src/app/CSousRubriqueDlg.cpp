@@ -2,16 +2,14 @@
 
 #include "app/CResources.h"
 #include "app/DialogSupport.h"
+#include "app/InitialAmountField.h"
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"
-#include "core/ValueFormat.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace belvane {
@@ -44,45 +42,22 @@ CSousRubriqueDlg::CSousRubriqueDlg(const CBelvaneDoc& doc, int rubrique,
 
     m_name = dlg::Edit(this, 1036, dlg::kNameChars);
     dlg::ShowText(m_name, dlg::FromStd(sousRubrique.m_nom), dlg::kNameChars);
-    m_amount = dlg::Edit(this, 1026, dlg::kAmountChars);
-    if (!nouveau || sousRubrique.m_montantInitial != 0)
-        dlg::ShowText(m_amount,
-                      dlg::FromStd(doc.FormatAmount(sousRubrique.m_montantInitial, false, 0)),
-                      dlg::kAmountChars);
-    m_credit = dlg::Radio(this, kDialog, 1029);
-    m_debit = dlg::Radio(this, kDialog, 1030);
-    (sousRubrique.m_montantInitial < 0 ? m_debit : m_credit)->setChecked(true);
+    m_amount = new InitialAmountField(doc, kDialog, sousRubrique.m_montantInitial, nouveau, this);
     m_rename = dlg::CheckBox(this, kDialog, 1115);
     m_rename->setChecked(!nouveau);
     m_rename->setVisible(!nouveau);
 
-    auto* ok = dlg::Named(new QPushButton(dlg::Text(kDialog, 1), this), 1);
-    ok->setDefault(true);
-    auto* cancel = dlg::Named(new QPushButton(dlg::Text(kDialog, 2), this), 2);
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &CSousRubriqueDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CSousRubriqueDlg::reject);
-
     auto* parentRow = new QHBoxLayout;
     parentRow->addWidget(parentCaption);
     parentRow->addWidget(parentName, 1);
-    auto* amountRow = new QHBoxLayout;
-    amountRow->addWidget(m_amount);
-    amountRow->addWidget(m_credit);
-    amountRow->addWidget(m_debit);
-    amountRow->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(parentRow);
     layout->addWidget(dlg::Label(this, kDialog, 1036, m_name));
     layout->addWidget(m_name);
-    layout->addWidget(dlg::Label(this, kDialog, 1026, m_amount));
-    layout->addLayout(amountRow);
+    layout->addWidget(dlg::Label(this, kDialog, 1026, m_amount->AmountEdit()));
+    layout->addWidget(m_amount);
     layout->addWidget(m_rename);
-    layout->addLayout(buttons);
+    layout->addLayout(dlg::OkCancelRow(this, kDialog));
     setMinimumWidth(340);
 }
 
@@ -100,8 +75,7 @@ void CSousRubriqueDlg::accept() {
         dlg::FocusField(m_name);
         return;
     }
-    const Amount amount = ParseAmount(dlg::ToStd(m_amount->text()));
-    m_sousRubrique.Set(name, m_debit->isChecked() ? -amount : amount);
+    m_sousRubrique.Set(name, m_amount->Value());
     QDialog::accept();
 }
 

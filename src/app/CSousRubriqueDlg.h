@@ -6,11 +6,11 @@
 
 class QCheckBox;
 class QLineEdit;
-class QRadioButton;
 
 namespace belvane {
 
 class CBelvaneDoc;
+class InitialAmountField;
 
 // The subcategory entry dialog (dialog 183): the parent category's name above,
 // the subcategory's name and initial amount. It writes the record only when it
@@ -41,9 +41,7 @@ private:
     CSousRubrique& m_sousRubrique;
     bool m_nouveau;
     QLineEdit* m_name = nullptr;
-    QLineEdit* m_amount = nullptr;
-    QRadioButton* m_credit = nullptr;
-    QRadioButton* m_debit = nullptr;
+    InitialAmountField* m_amount = nullptr;
     QCheckBox* m_rename = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -102,6 +103,20 @@ int TakeEntryCase(QComboBox* combo) {
         }
     }
     return -1;
+}
+
+QHBoxLayout* OkCancelRow(QDialog* dialog, int dialogId) {
+    auto* ok = Named(new QPushButton(Text(dialogId, 1), dialog), 1);
+    ok->setDefault(true);
+    auto* cancel = Named(new QPushButton(Text(dialogId, 2), dialog), 2);
+    cancel->setAutoDefault(false);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 void Refuse(QWidget* parent, int stringId) {

@@ -12,6 +12,7 @@ class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -74,6 +75,10 @@ void ShowText(QComboBox* combo, const QString& text, int limit);
 // When the combo box's text equals one of its entries without regard to case,
 // takes the entry's own letter case. Returns the entry's index, or -1.
 int TakeEntryCase(QComboBox* combo);
+
+// The OK ("1", default) and Cancel ("2") buttons of an entry dialog, on a
+// right-aligned row, wired to the dialog's accept() and reject().
+QHBoxLayout* OkCancelRow(QDialog* dialog, int dialogId);
 
 // Refusals and errors: exclamation icon, OK.
 void Refuse(QWidget* parent, int stringId);
