@@ -3,6 +3,7 @@
 #include "app/CLanguageModule.h"
 #include "app/CResources.h"
 #include "app/DesktopLanguage.h"
+#include "app/DialogSupport.h"
 #include "core/SettingsStore.h"
 
 #include <QDir>
@@ -25,10 +26,6 @@ constexpr int kBannerWidth = 200;
 // The flag of a banner, which a selected item leaves as it is.
 const QRect kFlagArea(QPoint(4, 3), QPoint(22, 15));
 constexpr int kEntryRole = Qt::UserRole;
-
-QString FromUtf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Draws an item as its banner; a selected item is inverted except its flag.
 class BannerDelegate final : public QStyledItemDelegate {
@@ -68,7 +65,7 @@ QPixmap BannerPixmap(const std::string& xpm) {
 
 // Text of the selected language, or of the running one when it has none.
 QString OrActive(const std::string& text, int id) {
-    return text.empty() ? CResources::Str(id) : FromUtf8(text);
+    return text.empty() ? CResources::Str(id) : dlg::FromStd(text);
 }
 
 }  // namespace
@@ -149,7 +146,7 @@ void CLanguageDlg::FillEntries() {
 
 void CLanguageDlg::FillList() {
     for (const std::size_t i : DisplayOrder(m_entries)) {
-        auto* item = new QListWidgetItem(FromUtf8(m_entries[i].displayName), m_list);
+        auto* item = new QListWidgetItem(dlg::FromStd(m_entries[i].displayName), m_list);
         item->setData(Qt::DecorationRole, m_banners[i]);
         item->setData(kEntryRole, static_cast<int>(i));
         item->setSizeHint(QSize(kBannerWidth, kItemHeight));

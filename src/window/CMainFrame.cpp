@@ -4,6 +4,7 @@
 #include "app/CPaiementsDlg.h"
 #include "app/CResources.h"
 #include "app/CRubriquesDlg.h"
+#include "app/DialogSupport.h"
 #include "app/IMessageBox.h"
 #include "app/RecentFiles.h"
 #include "core/CBelvaneDoc.h"
@@ -52,10 +53,6 @@ constexpr int kButtonWidth = 16;
 constexpr int kButtonHeight = 15;
 constexpr int kMinPaneSize = 10;
 constexpr QStringView kModifiedMark = u" *";
-
-QString FromStd(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Field `index` of a "\n"-separated resource string such as the document type.
 QString Field(const QString& text, int index) {
@@ -145,7 +142,7 @@ void CMainFrame::BuildMenu(QMenu* menu, const std::vector<CResourceSet::MenuItem
                            bool shared) {
     using Kind = CResourceSet::MenuItem::Kind;
     for (const CResourceSet::MenuItem& item : items) {
-        const QString text = FromStd(item.text);
+        const QString text = dlg::FromStd(item.text);
         switch (item.kind) {
             case Kind::Popup:
                 BuildMenu(menu->addMenu(text), item.children, shared);
@@ -169,7 +166,7 @@ void CMainFrame::CreateMenus() {
     using Kind = CResourceSet::MenuItem::Kind;
     if (const auto* bar = CResources::Active().Menu(kFrameResource)) {
         for (const CResourceSet::MenuItem& item : *bar) {
-            const QString text = FromStd(item.text);
+            const QString text = dlg::FromStd(item.text);
             if (item.kind == Kind::Popup)
                 BuildMenu(menuBar()->addMenu(text), item.children, true);
             else if (item.kind == Kind::Command)
@@ -402,7 +399,7 @@ void CMainFrame::OnStatementMode(DayDate date) {
     m_statementText.clear();
     if (m_statementMode) {
         m_statementText = CResources::Str(ids::kStatementText);
-        m_statementText.replace(QStringLiteral("%s"), FromStd(m_doc.FormatDate(date)));
+        m_statementText.replace(QStringLiteral("%s"), dlg::FromStd(m_doc.FormatDate(date)));
     }
     UpdateCommandUi();
 }
@@ -417,12 +414,12 @@ void CMainFrame::OnResetDisplay() {
 }
 
 void CMainFrame::OnTitleChanged() {
-    setWindowTitle(FromStd(m_doc.GetTitle()) + QStringLiteral(" - ") +
+    setWindowTitle(dlg::FromStd(m_doc.GetTitle()) + QStringLiteral(" - ") +
                    CResources::Str(ids::kAppName));
 }
 
 QString CMainFrame::TitleWithoutMark() const {
-    QString title = FromStd(m_doc.GetTitle());
+    QString title = dlg::FromStd(m_doc.GetTitle());
     if (title.endsWith(kModifiedMark))
         title.chop(kModifiedMark.size());
     return title;
@@ -573,7 +570,7 @@ bool CMainFrame::OpenDocument(const QString& path) {
 bool CMainFrame::OpenRecentFile(int index) {
     if (index < 0 || index >= m_recent.Count())
         return false;
-    const QString path = FromStd(m_recent.Path(index));
+    const QString path = dlg::FromStd(m_recent.Path(index));
     const OpenResult result = Open(path);
     if (result == OpenResult::Failed) {
         // A listed file that no longer opens leaves the list.
@@ -618,12 +615,12 @@ CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
 bool CMainFrame::SaveDocument() {
     if (m_doc.GetPathName().empty())
         return SaveDocumentAs();
-    return SaveTo(FromStd(m_doc.GetPathName()));
+    return SaveTo(dlg::FromStd(m_doc.GetPathName()));
 }
 
 bool CMainFrame::SaveDocumentAs() {
     const QString extension = Field(CResources::Str(ids::kDocumentType), 4);
-    QString proposed = FromStd(m_doc.GetPathName());
+    QString proposed = dlg::FromStd(m_doc.GetPathName());
     if (proposed.isEmpty()) {
         proposed = TitleWithoutMark();
         proposed.truncate(proposed.indexOf(u'/') < 0 ? proposed.size() : proposed.indexOf(u'/'));
@@ -658,7 +655,8 @@ void CMainFrame::RebuildRecentFiles() {
     const std::string here = QDir::currentPath().toStdString();
     for (int i = 0; i < m_recent.Count(); ++i) {
         const int command = cmd::kFileMruFirst + i;
-        auto* action = new QAction(FromStd(RecentFiles::MenuText(i, m_recent.Path(i), here)), this);
+        auto* action =
+            new QAction(dlg::FromStd(RecentFiles::MenuText(i, m_recent.Path(i), here)), this);
         action->setObjectName(QString::number(command));
         action->setStatusTip(CResources::Prompt(command));
         connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
@@ -695,7 +693,7 @@ bool CMainFrame::CopyFileOver(const QString& from, const QString& to) {
 
 bool CMainFrame::BackupAtExit() {
     const auto copy = [](const std::string& from, const std::string& to) {
-        return CopyFileOver(FromStd(from), FromStd(to));
+        return CopyFileOver(dlg::FromStd(from), dlg::FromStd(to));
     };
     const auto ask = [this] {
         switch (Message(this, CResources::Str(ids::kMsgBackupAsk), IMessageBox::Icon::Question,
