@@ -5,8 +5,8 @@
 #include "SyntheticRegister.h"
 
 #include "core/CBelvaneDoc.h"
-#include "window/CBelvaneView.h"
-#include "window/CLignesWnd.h"
+#include "gui/window/CBelvaneView.h"
+#include "gui/window/CLignesWnd.h"
 
 #include <QApplication>
 #include <QImage>

@@ -9,4 +9,4 @@ if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; t
     echo "No display here: the example register as belvane-tool sees it." >&2
     exec "$build/src/cli/belvane-tool" info "$register"
 fi
-exec "$build/src/belvane" "$register"
+exec "$build/src/app/belvane" "$register"

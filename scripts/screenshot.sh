@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BELVANE_BUILD_DIR:-$root/build}
 out=${1:-$root/docs/screenshot.png}
-program=$build/src/belvane
+program=$build/src/app/belvane
 
 if [ ! -x "$program" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -1,13 +1,13 @@
 #include "app/CBelvaneApp.h"
 
-#include "app/CLanguageDlg.h"
-#include "app/CLanguageModule.h"
-#include "app/CQtSettings.h"
-#include "app/CResources.h"
-#include "app/IMessageBox.h"
+#include "gui/dialogs/CLanguageDlg.h"
+#include "gui/support/CLanguageModule.h"
+#include "gui/support/CQtSettings.h"
+#include "gui/support/CResources.h"
+#include "gui/support/IMessageBox.h"
 #include "core/CBelvaneDoc.h"
-#include "window/CMainFrame.h"
-#include "window/CommandIds.h"
+#include "gui/window/CMainFrame.h"
+#include "uilogic/CommandIds.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/RecentFiles.h"
-#include "app/StartupLogic.h"
+#include "uilogic/RecentFiles.h"
+#include "uilogic/StartupLogic.h"
 
 #include <QString>
 

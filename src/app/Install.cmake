@@ -4,7 +4,7 @@
 # The help pages are looked up next to the installed program
 # (share/belvane/help); run from the build tree, the program reads those of the
 # sources.
-target_compile_definitions(belvane_gui PRIVATE
+target_compile_definitions(belvane_gui_window PRIVATE
     BELVANE_SOURCE_HELP_DIR="${PROJECT_SOURCE_DIR}/docs/help")
 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/belvane.desktop

@@ -1,7 +1,7 @@
 #include "app/CBelvaneApp.h"
 
 #include "FrameTestSupport.h"
-#include "app/CResources.h"
+#include "gui/support/CResources.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
 #include "maintenance/BackupExit.h"
 
 #include "FrameTestSupport.h"
-#include "app/CResources.h"
-#include "window/CommandIds.h"
+#include "gui/support/CResources.h"
+#include "uilogic/CommandIds.h"
 
 #include <QDir>
 

@@ -1,13 +1,13 @@
 #include "FrameTestSupport.h"
 
-#include "app/CResources.h"
+#include "gui/support/CResources.h"
 #include "core/CRubrique.h"
 #include "core/Clock.h"
-#include "rules/CChercherDlg.h"
-#include "rules/CTotauxDlg.h"
-#include "window/CBelvaneView.h"
-#include "window/CLignesWnd.h"
-#include "window/CommandIds.h"
+#include "gui/dialogs/CChercherDlg.h"
+#include "gui/dialogs/CTotauxDlg.h"
+#include "gui/window/CBelvaneView.h"
+#include "gui/window/CLignesWnd.h"
+#include "uilogic/CommandIds.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
-#include "window/CommandState.h"
+#include "uilogic/CommandState.h"
 
 #include "FrameTestSupport.h"
-#include "window/CBelvaneView.h"
-#include "window/CommandIds.h"
+#include "gui/window/CBelvaneView.h"
+#include "uilogic/CommandIds.h"
 
 #include <QAction>
 #include <QLabel>

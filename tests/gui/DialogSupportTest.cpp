@@ -1,5 +1,5 @@
-#include "app/CDateEdit.h"
-#include "app/DialogSupport.h"
+#include "gui/support/CDateEdit.h"
+#include "gui/support/DialogSupport.h"
 
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"

@@ -1,7 +1,7 @@
-#include "app/CBeneficiaireDlg.h"
-#include "app/CResources.h"
-#include "app/CRubriqueDlg.h"
-#include "app/CSousRubriqueDlg.h"
+#include "gui/dialogs/CBeneficiaireDlg.h"
+#include "gui/support/CResources.h"
+#include "gui/dialogs/CRubriqueDlg.h"
+#include "gui/dialogs/CSousRubriqueDlg.h"
 
 #include "FrameTestSupport.h"
 

@@ -1,7 +1,7 @@
 #include "FrameTestSupport.h"
-#include "app/CResources.h"
-#include "window/CBelvaneView.h"
-#include "window/CommandIds.h"
+#include "gui/support/CResources.h"
+#include "gui/window/CBelvaneView.h"
+#include "uilogic/CommandIds.h"
 
 #include <QAction>
 #include <QDesktopServices>

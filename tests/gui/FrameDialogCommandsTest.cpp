@@ -2,13 +2,13 @@
 // what the dialog does reaches the register and the status bar.
 #include "FrameTestSupport.h"
 
-#include "app/CDateEdit.h"
-#include "app/CPaiementsDlg.h"
-#include "app/CRubriquesDlg.h"
-#include "rules/CLigneDlg.h"
-#include "rules/CReleveDlg.h"
-#include "window/CBelvaneView.h"
-#include "window/CommandIds.h"
+#include "gui/support/CDateEdit.h"
+#include "gui/dialogs/CPaiementsDlg.h"
+#include "gui/dialogs/CRubriquesDlg.h"
+#include "gui/dialogs/CLigneDlg.h"
+#include "gui/dialogs/CReleveDlg.h"
+#include "gui/window/CBelvaneView.h"
+#include "uilogic/CommandIds.h"
 
 #include <QAction>
 #include <QApplication>

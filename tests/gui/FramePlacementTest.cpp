@@ -1,4 +1,4 @@
-#include "window/FramePlacement.h"
+#include "uilogic/FramePlacement.h"
 
 #include "FrameTestSupport.h"
 

@@ -3,12 +3,12 @@
 // Helpers of the frame and application tests: message boxes answered by script,
 // registers on disk, a frame on its own settings.
 
-#include "app/IMessageBox.h"
-#include "app/RecentFiles.h"
+#include "gui/support/IMessageBox.h"
+#include "uilogic/RecentFiles.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/SettingsStore.h"
-#include "window/CMainFrame.h"
+#include "gui/window/CMainFrame.h"
 
 #include <QFile>
 #include <QString>

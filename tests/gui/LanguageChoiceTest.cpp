@@ -1,6 +1,6 @@
 // Choosing among languages: preselection, keyboard search, list order, LANGIDs.
-#include "app/DesktopLanguage.h"
-#include "app/LanguageChoice.h"
+#include "gui/support/DesktopLanguage.h"
+#include "uilogic/LanguageChoice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The language dialog: its list, preselection, texts, keyboard and OK.
-#include "app/CLanguageDlg.h"
-#include "app/CResources.h"
+#include "gui/dialogs/CLanguageDlg.h"
+#include "gui/support/CResources.h"
 #include "core/SettingsStore.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 // Loading language modules: the right key is accepted, everything else falls
 // back silently on the built-in set.
-#include "app/CLanguageModule.h"
-#include "app/CResources.h"
+#include "gui/support/CLanguageModule.h"
+#include "gui/support/CResources.h"
 #include "core/SettingsStore.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "rules/CLigneDlg.h"
+#include "gui/dialogs/CLigneDlg.h"
 
 #include "FrameTestSupport.h"
-#include "app/CDateEdit.h"
+#include "gui/support/CDateEdit.h"
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"
 #include "core/DayDate.h"

@@ -1,8 +1,8 @@
-#include "app/CBeneficiaireDlg.h"
-#include "app/CBeneficiairesDlg.h"
-#include "app/CPaiementsDlg.h"
-#include "app/CResources.h"
-#include "app/CRubriquesDlg.h"
+#include "gui/dialogs/CBeneficiaireDlg.h"
+#include "gui/dialogs/CBeneficiairesDlg.h"
+#include "gui/dialogs/CPaiementsDlg.h"
+#include "gui/support/CResources.h"
+#include "gui/dialogs/CRubriquesDlg.h"
 #include "core/DayDate.h"
 
 #include "FrameTestSupport.h"

@@ -1,4 +1,4 @@
-#include "app/IMessageBox.h"
+#include "gui/support/IMessageBox.h"
 
 #include <gtest/gtest.h>
 

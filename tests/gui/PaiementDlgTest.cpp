@@ -1,6 +1,6 @@
-#include "app/CPaiementDlg.h"
-#include "app/CResources.h"
-#include "app/PaiementForm.h"
+#include "gui/dialogs/CPaiementDlg.h"
+#include "gui/support/CResources.h"
+#include "uilogic/PaiementForm.h"
 
 #include "FrameTestSupport.h"
 

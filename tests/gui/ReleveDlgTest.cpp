@@ -1,12 +1,12 @@
-#include "rules/CReleveDlg.h"
+#include "gui/dialogs/CReleveDlg.h"
 
 #include "FrameTestSupport.h"
-#include "app/CDateEdit.h"
+#include "gui/support/CDateEdit.h"
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"
 #include "core/DayDate.h"
-#include "window/CBelvaneView.h"
-#include "window/CLignesWnd.h"
+#include "gui/window/CBelvaneView.h"
+#include "gui/window/CLignesWnd.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // The built-in French resource set: every numbered resource the program looks up.
-#include "app/CResourceSet.h"
-#include "app/CResources.h"
+#include "core/CResourceSet.h"
+#include "gui/support/CResources.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
 // The text form of a resource set, and its Qt forms in CResources.
-#include "app/CResourceSet.h"
-#include "app/CResources.h"
+#include "core/CResourceSet.h"
+#include "gui/support/CResources.h"
 
 #include <QImage>
 

@@ -1,14 +1,14 @@
-#include "window/CBelvaneView.h"
+#include "gui/window/CBelvaneView.h"
 
-#include "app/CResources.h"
-#include "app/IMessageBox.h"
+#include "gui/support/CResources.h"
+#include "gui/support/IMessageBox.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
-#include "window/CEnteteWnd.h"
-#include "window/CLignesWnd.h"
-#include "window/CommandIds.h"
-#include "window/ViewGeometry.h"
+#include "gui/window/CEnteteWnd.h"
+#include "gui/window/CLignesWnd.h"
+#include "uilogic/CommandIds.h"
+#include "uilogic/ViewGeometry.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,0 +1,248 @@
+#include "gui/dialogs/CChercherDlg.h"
+
+#include "gui/support/CDateEdit.h"
+#include "gui/support/CResources.h"
+#include "gui/support/DialogSupport.h"
+#include "core/CBelvaneDoc.h"
+#include "core/ValueFormat.h"
+#include "gui/window/CBelvaneView.h"
+#include "gui/window/CMainFrame.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kDialog = 195;
+constexpr int kNotFound = 10080;
+
+// Check box and value field of each criterion.
+constexpr int kIssueBox = 1143, kIssueField = 1023;
+constexpr int kStatementBox = 1144, kStatementField = 1024;
+constexpr int kValidityBox = 1149, kValidityField = 1033;
+constexpr int kAmountBox = 1146, kAmountField = 1026;
+constexpr int kCreditBox = 1158, kDebitBox = 1159;
+constexpr int kPaymentBox = 1145, kPaymentField = 1031;
+constexpr int kReferenceBox = 1150, kReferenceField = 1032;
+constexpr int kCategoryBox = 1151, kCategoryField = 1035;
+constexpr int kSubcategoryBox = 1152, kSubcategoryField = 1036;
+constexpr int kPayeeBox = 1153, kPayeeField = 1034;
+constexpr int kObservationBox = 1154, kObservationField = 1037;
+
+constexpr int kAnd = 1141, kOr = 1142;
+constexpr int kNext = 1121, kPrevious = 1156, kReset = 1157, kClose = 2;
+
+}  // namespace
+
+CChercherDlg::CChercherDlg(CBelvaneDoc& doc, CMainFrame& frame)
+    : QDialog(&frame), m_doc(doc), m_frame(frame) {
+    dlg::SetTitle(this, kDialog);
+    setModal(false);
+    connect(this, &QDialog::finished, this, &QObject::deleteLater);
+
+    m_issue = new CDateEdit(doc, true, kIssueField, this);
+    m_statement = new CDateEdit(doc, true, kStatementField, this);
+    m_validity = new CDateEdit(doc, true, kValidityField, this);
+    m_amount = dlg::Edit(this, kAmountField, dlg::kAmountChars);
+    m_payment = dlg::Combo(this, kPaymentField, dlg::kNameChars);
+    m_reference = dlg::Edit(this, kReferenceField, dlg::kReferenceChars);
+    m_category = dlg::Combo(this, kCategoryField, dlg::kNameChars);
+    m_subcategory = dlg::Combo(this, kSubcategoryField, dlg::kNameChars);
+    m_payee = dlg::Combo(this, kPayeeField, dlg::kNameChars);
+    m_observation = dlg::Edit(this, kObservationField, dlg::kObservationChars);
+    m_credit = dlg::CheckBox(this, kDialog, kCreditBox);
+    m_debit = dlg::CheckBox(this, kDialog, kDebitBox);
+
+    for (int i = 0; i < doc.GetPaiementCount(); ++i)
+        m_payment->addItem(dlg::FromStd(doc.GetPaiement(i).m_nom));
+    for (int i = 0; i < doc.GetRubriqueCount(); ++i)
+        m_category->addItem(dlg::FromStd(doc.GetRubrique(i).m_nom));
+    for (int i = 0; i < doc.GetBeneficiaireCount(); ++i)
+        m_payee->addItem(dlg::FromStd(doc.GetBeneficiaire(i).m_nom));
+    for (QComboBox* combo : {m_payment, m_category, m_subcategory, m_payee})
+        combo->setEditText(QString());
+
+    auto* grid = new QGridLayout;
+    const auto addRow = [&](int box, QWidget* field) {
+        QCheckBox* check = dlg::CheckBox(this, kDialog, box);
+        const int row = grid->rowCount();
+        grid->addWidget(check, row, 0);
+        grid->addWidget(field, row, 1);
+        m_criteria.push_back({check, field});
+        return check;
+    };
+    QCheckBox* issueBox = addRow(kIssueBox, m_issue);
+    QCheckBox* statementBox = addRow(kStatementBox, m_statement);
+    QCheckBox* validityBox = addRow(kValidityBox, m_validity);
+    QCheckBox* amountBox = addRow(kAmountBox, m_amount);
+    auto* signs = new QHBoxLayout;
+    signs->addWidget(m_credit);
+    signs->addWidget(m_debit);
+    signs->addStretch();
+    grid->addLayout(signs, grid->rowCount(), 1);
+    m_criteria.push_back({m_credit, nullptr});
+    m_criteria.push_back({m_debit, nullptr});
+    QCheckBox* paymentBox = addRow(kPaymentBox, m_payment);
+    QCheckBox* referenceBox = addRow(kReferenceBox, m_reference);
+    QCheckBox* categoryBox = addRow(kCategoryBox, m_category);
+    QCheckBox* subcategoryBox = addRow(kSubcategoryBox, m_subcategory);
+    QCheckBox* payeeBox = addRow(kPayeeBox, m_payee);
+    QCheckBox* observationBox = addRow(kObservationBox, m_observation);
+    grid->setColumnStretch(1, 1);
+
+    m_and = dlg::Radio(this, kDialog, kAnd);
+    m_or = dlg::Radio(this, kDialog, kOr);
+    m_and->setChecked(true);
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(m_and);
+    modes->addWidget(m_or);
+    modes->addStretch();
+
+    QPushButton* next = dlg::Button(this, kDialog, kNext);
+    next->setDefault(true);
+    QPushButton* previous = dlg::Button(this, kDialog, kPrevious);
+    QPushButton* reset = dlg::Button(this, kDialog, kReset);
+    QPushButton* close = dlg::Button(this, kDialog, kClose);
+    QPushButton* help = dlg::Button(this, kDialog, dlg::kHelpButton);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {next, previous, reset, close, help})
+        buttons->addWidget(b);
+    buttons->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(grid);
+    left->addLayout(modes);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+
+    // Typing in a value field ticks its box.
+    for (auto [edit, box] : {std::pair<QLineEdit*, QCheckBox*>{m_issue, issueBox},
+                             {m_statement, statementBox},
+                             {m_validity, validityBox},
+                             {m_amount, amountBox},
+                             {m_reference, referenceBox},
+                             {m_observation, observationBox}}) {
+        connect(edit, &QLineEdit::textChanged, this, [this, box = box] { Tick(box); });
+    }
+    for (auto [combo, box] : {std::pair<QComboBox*, QCheckBox*>{m_payment, paymentBox},
+                              {m_category, categoryBox},
+                              {m_subcategory, subcategoryBox},
+                              {m_payee, payeeBox}}) {
+        connect(combo, &QComboBox::editTextChanged, this, [this, box = box] { Tick(box); });
+        connect(combo, &QComboBox::activated, this, [this, box = box] { Tick(box); });
+        combo->installEventFilter(this);
+    }
+
+    connect(next, &QPushButton::clicked, this, [this] { Search(1); });
+    connect(previous, &QPushButton::clicked, this, [this] { Search(-1); });
+    connect(reset, &QPushButton::clicked, this, &CChercherDlg::Reset);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [] { dlg::ShowHelp(QStringLiteral("dialog-195")); });
+}
+
+void CChercherDlg::Tick(QCheckBox* box) {
+    if (!m_quiet)
+        box->setChecked(true);
+}
+
+bool CChercherDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        if (auto* combo = qobject_cast<QComboBox*>(watched)) {
+            const bool wasQuiet = m_quiet;
+            m_quiet = true;  // taking the list's letter case is not typing
+            dlg::TakeEntryCase(combo);
+            if (combo == m_category)
+                FillSubcategories();
+            m_quiet = wasQuiet;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CChercherDlg::FillSubcategories() {
+    const QString kept = m_subcategory->currentText();
+    const std::string category = dlg::ToStd(m_category->currentText());
+    m_subcategory->clear();
+    const int count = m_doc.GetSousRubriqueCount(category);
+    for (int j = 0; j < count; ++j)
+        m_subcategory->addItem(dlg::FromStd(m_doc.GetSousRubriqueName(category, j)));
+    m_subcategory->setEditText(kept);
+}
+
+QString CChercherDlg::FieldText(const QWidget* field) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(field))
+        return edit->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(field))
+        return combo->currentText();
+    return {};
+}
+
+SearchCriteria CChercherDlg::Criteria() const {
+    SearchCriteria c;
+    c.mode = m_or->isChecked() ? SearchCriteria::Mode::Or : SearchCriteria::Mode::And;
+    const auto ticked = [this](const QWidget* field) {
+        for (const Criterion& criterion : m_criteria)
+            if (criterion.field == field)
+                return criterion.box->isChecked();
+        return false;
+    };
+    if (ticked(m_issue))
+        c.issueDate = m_issue->Value();
+    if (ticked(m_statement))
+        c.statementDate = m_statement->Value();
+    if (ticked(m_validity))
+        c.validityDate = m_validity->Value();
+    if (ticked(m_amount))
+        c.amount = ParseAmount(dlg::ToStd(m_amount->text()));
+    c.credit = m_credit->isChecked();
+    c.debit = m_debit->isChecked();
+    const auto text = [&](const QWidget* field, std::optional<std::string>& out) {
+        if (ticked(field))
+            out = dlg::ToStd(FieldText(field));
+    };
+    text(m_payment, c.payment);
+    text(m_reference, c.reference);
+    text(m_category, c.category);
+    text(m_subcategory, c.subcategory);
+    text(m_payee, c.payee);
+    text(m_observation, c.observation);
+    return c;
+}
+
+int CChercherDlg::Search(int step) {
+    CBelvaneView* pane = m_frame.CommandView();
+    const int selected = pane ? pane->SelectedLine() : -1;
+    const int found = FindLine(m_doc, Criteria(), selected, step);
+    if (found < 0 || !pane) {
+        dlg::Beep();
+        m_frame.ShowStatusText(CResources::Str(kNotFound));
+        return -1;
+    }
+    pane->SelectAndShow(found);
+    return found;
+}
+
+void CChercherDlg::Reset() {
+    m_quiet = true;
+    for (const Criterion& criterion : m_criteria) {
+        if (auto* edit = qobject_cast<QLineEdit*>(criterion.field))
+            edit->clear();
+        else if (auto* combo = qobject_cast<QComboBox*>(criterion.field))
+            combo->setEditText(QString());
+    }
+    m_quiet = false;
+    for (const Criterion& criterion : m_criteria)
+        criterion.box->setChecked(false);
+}
+
+}  // namespace belvane

@@ -1,0 +1,101 @@
+#include "gui/dialogs/CReleveDlg.h"
+
+#include "gui/support/CDateEdit.h"
+#include "gui/support/CResources.h"
+#include "gui/support/DialogSupport.h"
+#include "core/CBelvaneDoc.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kDialog = 168;
+constexpr int kLabel = 1127;
+constexpr int kDate = 1024;
+
+constexpr int kMsgStatementDate = 10005;   // "Cette date de relevé n'est pas valide."
+constexpr int kTitleAnticipation = 10064;  // "Anticipation de mouvements"
+constexpr int kLabelAnticipation = 10065;  // "Anticiper jusqu'au:"
+constexpr int kMsgDate = 10026;            // "La date entrée n'est pas valide."
+
+std::function<int(CReleveDlg&)>& Runner() {
+    static std::function<int(CReleveDlg&)> runner;
+    return runner;
+}
+
+}  // namespace
+
+CReleveDlg::CReleveDlg(const CBelvaneDoc& doc, Mode mode, DayDate date, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_mode(mode) {
+    const bool statement = mode == kStatement;
+    m_field = new CDateEdit(doc, statement, kDate, this);
+    QLabel* label = dlg::Label(this, kDialog, kLabel, m_field);
+    label->setObjectName(QString::number(kLabel));
+    auto* ok = new QPushButton(dlg::Text(kDialog, 1), this);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    QPushButton* cancel = dlg::Button(this, kDialog, 2);
+    QPushButton* help = dlg::Button(this, kDialog, dlg::kHelpButton);
+
+    if (statement) {
+        dlg::SetTitle(this, kDialog);
+    } else {
+        setWindowTitle(CResources::Str(kTitleAnticipation));
+        label->setText(CResources::Str(kLabelAnticipation));
+    }
+    m_field->SetValue(date);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_field);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &CReleveDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CReleveDlg::reject);
+    connect(help, &QPushButton::clicked, this, [] { dlg::ShowHelp(QStringLiteral("dialog-168")); });
+    m_field->setFocus(Qt::OtherFocusReason);
+    m_field->selectAll();
+}
+
+void CReleveDlg::accept() {
+    const DayDate date = m_field->Rewrite();
+    if (date == 0) {
+        dlg::Refuse(this, m_mode == kStatement ? kMsgStatementDate : kMsgDate);
+        dlg::FocusField(m_field);
+        return;
+    }
+    m_date = date;
+    QDialog::accept();
+}
+
+int CReleveDlg::Run() {
+    return Runner() ? Runner()(*this) : exec();
+}
+
+void CReleveDlg::SetRunner(std::function<int(CReleveDlg&)> runner) {
+    Runner() = std::move(runner);
+}
+
+void CReleveDlg::ToggleStatementMode(CBelvaneDoc& doc, QWidget* parent) {
+    if (doc.IsStatementMode()) {
+        doc.SetStatementMode(false, 0);
+        return;
+    }
+    CReleveDlg dialog(doc, kStatement, doc.GetStatementDate(), parent);
+    if (dialog.Run() == QDialog::Accepted)
+        doc.SetStatementMode(true, dialog.Date());
+}
+
+}  // namespace belvane

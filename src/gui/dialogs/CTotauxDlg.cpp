@@ -1,0 +1,92 @@
+#include "gui/dialogs/CTotauxDlg.h"
+
+#include "gui/support/CDateEdit.h"
+#include "gui/support/DialogSupport.h"
+#include "core/CBelvaneDoc.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kDialog = 188;
+constexpr int kFrom = 505;
+constexpr int kTo = 506;
+constexpr int kCompute = 1130;
+constexpr int kAvailable = 604;
+constexpr int kReal = 217;
+constexpr int kLastStatement = 104;
+constexpr int kClose = 2;
+constexpr int kByCategory = 501;
+
+}  // namespace
+
+CTotauxDlg::CTotauxDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
+    dlg::SetTitle(this, kDialog);
+
+    m_from = new CDateEdit(doc, true, kFrom, this);
+    m_to = new CDateEdit(doc, true, kTo, this);
+    QPushButton* compute = dlg::Button(this, kDialog, kCompute);
+    compute->setDefault(true);
+    auto* range = new QHBoxLayout;
+    range->addWidget(dlg::Label(this, kDialog, kFrom, m_from));
+    range->addWidget(m_from);
+    range->addWidget(dlg::Label(this, kDialog, kTo, m_to));
+    range->addWidget(m_to);
+    range->addWidget(compute);
+
+    auto* results = new QGridLayout;
+    int row = 0;
+    for (auto [field, control] : {std::pair{&m_available, kAvailable}, std::pair{&m_real, kReal},
+                                  std::pair{&m_lastStatement, kLastStatement}}) {
+        QLineEdit* edit = dlg::Named(new QLineEdit(this), control);
+        edit->setReadOnly(true);
+        edit->setAlignment(Qt::AlignRight);
+        *field = edit;
+        results->addWidget(dlg::Label(this, kDialog, control, edit), row, 0);
+        results->addWidget(edit, row, 1);
+        ++row;
+    }
+
+    QPushButton* close = dlg::Button(this, kDialog, kClose);
+    m_byCategory = dlg::Button(this, kDialog, kByCategory);
+    QPushButton* help = dlg::Button(this, kDialog, dlg::kHelpButton);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_byCategory);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addWidget(help);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(range);
+    layout->addLayout(results);
+    layout->addLayout(buttons);
+
+    connect(compute, &QPushButton::clicked, this, &CTotauxDlg::Compute);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [] { dlg::ShowHelp(QStringLiteral("dialog-188")); });
+    // The totals by category need categories to total.
+    m_byCategory->setEnabled(doc.GetRubriqueCount() > 0);
+
+    Compute();
+}
+
+void CTotauxDlg::Compute() {
+    const DayDate from = m_from->Value();
+    const DayDate to = m_to->Value();
+    m_shown = ComputeBalances(m_doc, from, to, ToDayDate(m_doc.Today()));
+    const auto show = [this](QLineEdit* edit, Amount amount) {
+        edit->setText(dlg::FromStd(m_doc.FormatAmount(amount, true, 0)));
+    };
+    show(m_available, m_shown.available);
+    show(m_real, m_shown.real);
+    show(m_lastStatement, m_shown.lastStatement);
+}
+
+}  // namespace belvane

@@ -1,0 +1,46 @@
+#include "gui/support/CDateEdit.h"
+
+#include "gui/support/DialogSupport.h"
+#include "core/CBelvaneDoc.h"
+
+#include <QFocusEvent>
+
+namespace belvane {
+
+CDateEdit::CDateEdit(const CBelvaneDoc& doc, bool past, int control, QWidget* parent)
+    : QLineEdit(parent), m_doc(doc), m_past(past) {
+    setMaxLength(dlg::kDateChars);
+    setObjectName(QString::number(control));
+}
+
+DayDate CDateEdit::Value() const {
+    const QString t = text().trimmed();
+    return t.isEmpty() ? 0 : m_doc.ParseDate(dlg::ToStd(t), m_past);
+}
+
+void CDateEdit::SetValue(DayDate date) {
+    setText(date == 0 ? QString() : dlg::FromStd(m_doc.FormatDate(date)));
+}
+
+DayDate CDateEdit::Rewrite() {
+    const DayDate date = Value();
+    if (date != 0) {
+        const QString formatted = dlg::FromStd(m_doc.FormatDate(date));
+        if (formatted != text())
+            setText(formatted);
+    }
+    return date;
+}
+
+void CDateEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // Another window coming to the front, or this dialog closing and being
+    // destroyed, is not the user leaving the field: the dialog's slots may
+    // already be gone, and its checks read the field again anyway.
+    if (event->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    Rewrite();
+    emit left();
+}
+
+}  // namespace belvane

@@ -1,0 +1,50 @@
+#include "gui/support/CQtSettings.h"
+
+namespace belvane {
+
+CQtSettings::CQtSettings() : m_settings(QStringLiteral("Orlenko"), QStringLiteral("Belvane")) {}
+
+CQtSettings::CQtSettings(const QString& iniFile) : m_settings(iniFile, QSettings::IniFormat) {}
+
+QString CQtSettings::Key(std::string_view section, std::string_view name) {
+    const QString n = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    if (section.empty())
+        return n;
+    return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + u'/' + n;
+}
+
+std::optional<std::string> CQtSettings::ReadString(std::string_view section,
+                                                   std::string_view name) const {
+    const QVariant v = m_settings.value(Key(section, name));
+    if (!v.isValid())
+        return std::nullopt;
+    return v.toString().toStdString();
+}
+
+std::optional<int> CQtSettings::ReadInt(std::string_view section, std::string_view name) const {
+    const QVariant v = m_settings.value(Key(section, name));
+    if (!v.isValid())
+        return std::nullopt;
+    // Numbers come back as text from an INI file: convert, and treat junk as absent.
+    bool ok = false;
+    const int i = v.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return i;
+}
+
+void CQtSettings::WriteString(std::string_view section, std::string_view name,
+                              std::string_view value) {
+    m_settings.setValue(Key(section, name),
+                        QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+}
+
+void CQtSettings::WriteInt(std::string_view section, std::string_view name, int value) {
+    m_settings.setValue(Key(section, name), value);
+}
+
+void CQtSettings::Remove(std::string_view section, std::string_view name) {
+    m_settings.remove(Key(section, name));
+}
+
+}  // namespace belvane

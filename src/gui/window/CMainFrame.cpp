@@ -1,0 +1,779 @@
+#include "gui/window/CMainFrame.h"
+
+#include "gui/dialogs/CBeneficiairesDlg.h"
+#include "gui/dialogs/CPaiementsDlg.h"
+#include "gui/support/CResources.h"
+#include "gui/dialogs/CRubriquesDlg.h"
+#include "gui/support/DialogSupport.h"
+#include "gui/support/IMessageBox.h"
+#include "uilogic/RecentFiles.h"
+#include "core/CBelvaneDoc.h"
+#include "core/SettingsStore.h"
+#include "core/StringIds.h"
+#include "maintenance/BackupExit.h"
+#include "gui/dialogs/CChercherDlg.h"
+#include "gui/dialogs/CLigneDlg.h"
+#include "gui/dialogs/CReleveDlg.h"
+#include "gui/dialogs/CTotauxDlg.h"
+#include "gui/window/CBelvaneView.h"
+#include "uilogic/CommandIds.h"
+#include "uilogic/CommandState.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <filesystem>
+
+namespace belvane {
+
+namespace {
+
+// Resource numbers of the frame: menu bar, accelerators, toolbar and its images
+// share 128; the register's context menu is 209.
+constexpr int kFrameResource = 128;
+constexpr int kContextMenuResource = 209;
+constexpr int kSaveFileTitle = 61440;
+constexpr int kOpenFileTitle = 61441;
+
+constexpr int kButtonWidth = 16;
+constexpr int kButtonHeight = 15;
+constexpr int kMinPaneSize = 10;
+constexpr QStringView kModifiedMark = u" *";
+
+// Field `index` of a "\n"-separated resource string such as the document type.
+QString Field(const QString& text, int index) {
+    return text.section(u'\n', index, index);
+}
+
+bool IsCheckable(int command) {
+    return command == cmd::kStatementMode || command == cmd::kBackupToggle ||
+           command == cmd::kViewToolbar || command == cmd::kViewStatusBar;
+}
+
+QString DefaultChooser(QWidget* parent, bool save, const QString& proposed) {
+    const QString filter = CMainFrame::FileFilter();
+    if (save)
+        return QFileDialog::getSaveFileName(parent, CResources::Str(kSaveFileTitle), proposed,
+                                            filter);
+    return QFileDialog::getOpenFileName(parent, CResources::Str(kOpenFileTitle), proposed, filter);
+}
+
+IMessageBox::Answer Message(QWidget* parent, const QString& text, IMessageBox::Icon icon,
+                            IMessageBox::Buttons buttons = IMessageBox::Buttons::Ok) {
+    return IMessageBox::Current().Show(parent, text, icon, buttons);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& recent,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      m_doc(doc),
+      m_settings(settings),
+      m_recent(recent),
+      m_chooseFile(DefaultChooser) {
+    if (const std::optional<WindowRect> saved = FramePlacement::Saved(settings)) {
+        setGeometry(saved->x, saved->y, saved->width, saved->height);
+        m_placement.SetNormal(*saved);
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // No saved place: the window manager places the window, but its size would
+        // be the bare minimum of the widgets. Take three quarters of the screen.
+        const QSize available = screen->availableGeometry().size();
+        resize(available.width() * 3 / 4, available.height() * 3 / 4);
+    }
+    CreateMenus();
+    CreateAccelerators();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateSplitter();
+    m_doc.AddObserver(this);
+    OnStatementMode(m_doc.IsStatementMode() ? m_doc.GetStatementDate() : 0);
+    OnTitleChanged();
+    UpdateCommandUi();
+}
+
+CMainFrame::~CMainFrame() {
+    m_doc.RemoveObserver(this);
+    for (CBelvaneView* view : Views())
+        m_doc.RemoveObserver(view);
+}
+
+// --- construction -----------------------------------------------------------
+
+QAction* CMainFrame::NewAction(int command, const QString& text) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::number(command));
+    action->setStatusTip(CResources::Prompt(command));
+    // The toolbar images are for the toolbar only.
+    action->setIconVisibleInMenu(false);
+    action->setCheckable(IsCheckable(command));
+    connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    m_actions[command].append(action);
+    return action;
+}
+
+QAction* CMainFrame::SharedAction(int command, const QString& text) {
+    if (QAction* existing = Action(command)) {
+        if (existing->text().isEmpty())
+            existing->setText(text);
+        return existing;
+    }
+    QAction* action = NewAction(command, text);
+    // Added to the window so that its shortcuts work wherever it shows.
+    addAction(action);
+    return action;
+}
+
+void CMainFrame::BuildMenu(QMenu* menu, const std::vector<CResourceSet::MenuItem>& items,
+                           bool shared) {
+    using Kind = CResourceSet::MenuItem::Kind;
+    for (const CResourceSet::MenuItem& item : items) {
+        const QString text = dlg::FromStd(item.text);
+        switch (item.kind) {
+            case Kind::Popup:
+                BuildMenu(menu->addMenu(text), item.children, shared);
+                break;
+            case Kind::Separator:
+                menu->addSeparator();
+                break;
+            case Kind::Command:
+                menu->addAction(shared ? SharedAction(item.id, text) : NewAction(item.id, text));
+                break;
+            case Kind::RecentFiles:
+                m_recentMenu = menu;
+                m_recentAnchor = menu->addAction(text);
+                m_recentAnchor->setEnabled(false);
+                break;
+        }
+    }
+}
+
+void CMainFrame::CreateMenus() {
+    using Kind = CResourceSet::MenuItem::Kind;
+    if (const auto* bar = CResources::Active().Menu(kFrameResource)) {
+        for (const CResourceSet::MenuItem& item : *bar) {
+            const QString text = dlg::FromStd(item.text);
+            if (item.kind == Kind::Popup)
+                BuildMenu(menuBar()->addMenu(text), item.children, true);
+            else if (item.kind == Kind::Command)
+                menuBar()->addAction(SharedAction(item.id, text));
+        }
+    }
+    m_contextMenu = new QMenu(this);
+    if (const auto* context = CResources::Active().Menu(kContextMenuResource)) {
+        // A context menu resource is one popup holding the items.
+        if (context->size() == 1 && context->front().kind == Kind::Popup)
+            BuildMenu(m_contextMenu, context->front().children, false);
+        else
+            BuildMenu(m_contextMenu, *context, false);
+    }
+    RebuildRecentFiles();
+}
+
+void CMainFrame::CreateAccelerators() {
+    QHash<int, QList<QKeySequence>> keys;
+    if (const auto* table = CResources::Active().Accelerators(kFrameResource)) {
+        for (const CResourceSet::Accelerator& a : *table) {
+            const QKeySequence sequence = CResources::Keys(a.keys);
+            if (!sequence.isEmpty())
+                keys[a.command].append(sequence);
+        }
+    }
+    // The pane keys belong to the splitter: they work whatever the table says.
+    if (!keys.contains(cmd::kNextPane))
+        keys[cmd::kNextPane].append(QKeySequence(Qt::Key_F6));
+    if (!keys.contains(cmd::kPrevPane))
+        keys[cmd::kPrevPane].append(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it)
+        SharedAction(it.key(), CResources::Tooltip(it.key()))->setShortcuts(it.value());
+}
+
+void CMainFrame::CreateToolBar() {
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QString::number(cmd::kViewToolbar));
+    m_toolBar->setIconSize(QSize(kButtonWidth, kButtonHeight));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    const std::vector<int>* buttons = CResources::Active().Toolbar(kFrameResource);
+    if (!buttons)
+        return;
+    // One strip of images, in the order of the buttons, separators left out.
+    const QPixmap strip = CResources::Image(kFrameResource);
+    int image = 0;
+    for (int command : *buttons) {
+        if (command == 0) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = SharedAction(command, CResources::Tooltip(command));
+        const int x = kButtonWidth * image++;
+        if (!strip.isNull() && x + kButtonWidth <= strip.width())
+            action->setIcon(QIcon(strip.copy(x, 0, kButtonWidth, kButtonHeight)));
+        action->setToolTip(CResources::Tooltip(command));
+        action->setIconText(CResources::Tooltip(command));
+        m_toolBar->addAction(action);
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QString::number(cmd::kViewStatusBar));
+    // Command prompts are shown as temporary messages over this pane.
+    m_messagePane = new QLabel(CResources::Str(ids::kIdlePrompt), bar);
+    m_messagePane->setObjectName(QStringLiteral("messagePane"));
+    bar->addWidget(m_messagePane, 1);
+    // Each indicator is as wide as its own longest text. The keyboard lock panes
+    // stay blank: Qt offers no portable way to read the lock states.
+    for (int id :
+         {ids::kPaneStatement, ids::kPaneBackup, ids::kPaneCaps, ids::kPaneNum, ids::kPaneScroll}) {
+        auto* pane = new QLabel(bar);
+        pane->setObjectName(QString::number(id));
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(CResources::Str(id)) + 8);
+        bar->addPermanentWidget(pane);
+        m_panes.insert(id, pane);
+    }
+}
+
+void CMainFrame::CreateSplitter() {
+    m_rows = new QSplitter(Qt::Vertical, this);
+    m_rows->setChildrenCollapsible(false);
+    for (QSplitter*& row : m_columns) {
+        row = new QSplitter(Qt::Horizontal, m_rows);
+        row->setChildrenCollapsible(false);
+        m_rows->addWidget(row);
+    }
+    // Both rows share their column widths, as one grid.
+    connect(m_columns[0], &QSplitter::splitterMoved, this,
+            [this] { m_columns[1]->setSizes(m_columns[0]->sizes()); });
+    connect(m_columns[1], &QSplitter::splitterMoved, this,
+            [this] { m_columns[0]->setSizes(m_columns[1]->sizes()); });
+    m_columns[1]->hide();
+    m_views[0][0] = MakeView(m_columns[0]);
+    setCentralWidget(m_rows);
+    SetActiveView(m_views[0][0]);
+}
+
+CBelvaneView* CMainFrame::MakeView(QSplitter* parent) {
+    auto* view = new CBelvaneView(m_doc, parent);
+    view->setMinimumSize(kMinPaneSize, kMinPaneSize);
+    parent->addWidget(view);
+    m_doc.AddObserver(view);
+    connect(view, &CBelvaneView::activated, this, &CMainFrame::SetActiveView);
+    connect(view, &CBelvaneView::lineSelectedChanged, this, [this] { UpdateCommandUi(); });
+    connect(view, &CBelvaneView::statusTextChanged, this, [this, view](const QString& text) {
+        if (view == m_active)
+            ShowStatusText(text);
+    });
+    connect(view, &CBelvaneView::commandRequested, this, &CMainFrame::RunCommand);
+    connect(view, &CBelvaneView::contextMenuRequested, this, [this, view](const QPoint& at) {
+        SetActiveView(view);
+        m_contextMenu->popup(at);
+    });
+    return view;
+}
+
+// --- panes ------------------------------------------------------------------
+
+std::vector<CBelvaneView*> CMainFrame::Views() const {
+    std::vector<CBelvaneView*> views;
+    for (const auto& row : m_views)
+        for (CBelvaneView* view : row)
+            if (view)
+                views.push_back(view);
+    return views;
+}
+
+CBelvaneView* CMainFrame::CommandView() const {
+    if (m_active)
+        return m_active;
+    const std::vector<CBelvaneView*> views = Views();
+    return views.empty() ? nullptr : views.back();
+}
+
+void CMainFrame::SetActiveView(CBelvaneView* view) {
+    if (!view)
+        return;
+    m_active = view;
+    for (CBelvaneView* v : Views())
+        v->SetActiveView(v == view);
+    UpdateCommandUi();
+}
+
+void CMainFrame::ToggleSplit() {
+    if (IsSplit()) {
+        for (CBelvaneView** slot : {&m_views[0][1], &m_views[1][0], &m_views[1][1]}) {
+            if (*slot == m_active)
+                m_active = nullptr;
+            m_doc.RemoveObserver(*slot);
+            delete *slot;
+            *slot = nullptr;
+        }
+        m_columns[1]->hide();
+        // The first pane is the one left.
+        SetActiveView(m_views[0][0]);
+        m_views[0][0]->setFocus();
+        return;
+    }
+    m_views[0][1] = MakeView(m_columns[0]);
+    m_views[1][0] = MakeView(m_columns[1]);
+    m_views[1][1] = MakeView(m_columns[1]);
+    m_columns[1]->show();
+    const int width = m_rows->width();
+    const int height = m_rows->height();
+    m_rows->setSizes({height / 2, height - height / 2});
+    for (QSplitter* row : m_columns)
+        row->setSizes({width / 2, width - width / 2});
+    SetActiveView(m_active);
+}
+
+void CMainFrame::MoveActivePane(int step) {
+    const std::vector<CBelvaneView*> views = Views();
+    if (views.empty())
+        return;
+    const auto found = std::find(views.begin(), views.end(), m_active);
+    const int n = static_cast<int>(views.size());
+    const int current = found == views.end() ? 0 : static_cast<int>(found - views.begin());
+    CBelvaneView* next = views[((current + step) % n + n) % n];
+    SetActiveView(next);
+    next->setFocus();
+}
+
+// --- command states ---------------------------------------------------------
+
+QAction* CMainFrame::Action(int command) const {
+    if (command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast) {
+        const int i = command - cmd::kFileMruFirst;
+        return i < m_recentActions.size() ? m_recentActions[i] : nullptr;
+    }
+    const auto it = m_actions.constFind(command);
+    return it == m_actions.cend() || it->isEmpty() ? nullptr : it->front();
+}
+
+QLabel* CMainFrame::Pane(int id) const {
+    return m_panes.value(id, nullptr);
+}
+
+void CMainFrame::UpdateCommandUi() {
+    CommandState state;
+    state.lineSelected = m_active && m_active->SelectedLine() >= 0;
+    state.statementMode = m_statementMode;
+    state.backup = m_doc.GetBackup();
+    state.toolbarVisible = m_toolBar && !m_toolBar->isHidden();
+    state.statusBarVisible = !statusBar()->isHidden();
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const CommandUi ui = EvaluateCommand(it.key(), state);
+        for (QAction* action : it.value()) {
+            action->setEnabled(ui.enabled);
+            if (action->isCheckable())
+                action->setChecked(ui.checked);
+        }
+    }
+    if (QLabel* pane = Pane(ids::kPaneStatement))
+        pane->setText(m_statementMode ? m_statementText : QString());
+    if (QLabel* pane = Pane(ids::kPaneBackup))
+        pane->setText(state.backup ? CResources::Str(ids::kPaneBackup) : QString());
+}
+
+void CMainFrame::ShowStatusText(const QString& text) {
+    m_messagePane->setText(text.isEmpty() ? CResources::Str(ids::kIdlePrompt) : text);
+}
+
+// --- document notifications -------------------------------------------------
+
+void CMainFrame::OnStatementMode(DayDate date) {
+    m_statementMode = date != 0;
+    m_statementText.clear();
+    if (m_statementMode) {
+        m_statementText = CResources::Str(ids::kStatementText);
+        m_statementText.replace(QStringLiteral("%s"), dlg::FromStd(m_doc.FormatDate(date)));
+    }
+    UpdateCommandUi();
+}
+
+void CMainFrame::OnBackupFlag(bool) {
+    UpdateCommandUi();
+}
+
+void CMainFrame::OnResetDisplay() {
+    ShowStatusText({});
+    UpdateCommandUi();
+}
+
+void CMainFrame::OnTitleChanged() {
+    setWindowTitle(dlg::FromStd(m_doc.GetTitle()) + QStringLiteral(" - ") +
+                   CResources::Str(ids::kAppName));
+}
+
+QString CMainFrame::TitleWithoutMark() const {
+    QString title = dlg::FromStd(m_doc.GetTitle());
+    if (title.endsWith(kModifiedMark))
+        title.chop(kModifiedMark.size());
+    return title;
+}
+
+// --- commands ---------------------------------------------------------------
+
+void CMainFrame::RunCommand(int command) {
+    UpdateCommandUi();
+    const QAction* action = Action(command);
+    if (!action || !action->isEnabled())
+        return;
+    switch (command) {
+        case cmd::kFileNew:
+            NewDocument();
+            break;
+        case cmd::kFileOpen: {
+            const QString path = m_chooseFile(this, false, QString());
+            if (!path.isEmpty())
+                OpenDocument(path);
+            break;
+        }
+        case cmd::kFileSave:
+            SaveDocument();
+            break;
+        case cmd::kFileSaveAs:
+            SaveDocumentAs();
+            break;
+        case cmd::kAppExit:
+            close();
+            break;
+        case cmd::kEditUndo:
+            Undo();
+            break;
+        case cmd::kDeleteLine:
+            DeleteSelectedLine();
+            break;
+        case cmd::kBackupToggle:
+            m_doc.ToggleBackup();
+            break;
+        case cmd::kNewLine:
+            CLigneDlg::RunNewLineSequence(m_doc, this);
+            break;
+        case cmd::kCorrectLine:
+            if (CBelvaneView* view = CommandView())
+                CLigneDlg::CorrectLine(m_doc, view->SelectedLine(), this);
+            break;
+        case cmd::kStatementMode:
+            CReleveDlg::ToggleStatementMode(m_doc, this);
+            break;
+        case cmd::kSearch:
+            // Modeless, one new window each time; it deletes itself when closed.
+            (new CChercherDlg(m_doc, *this))->show();
+            break;
+        case cmd::kPaymentMethods: {
+            CPaiementsDlg list(m_doc, this);
+            list.exec();
+            break;
+        }
+        case cmd::kCategories: {
+            CRubriquesDlg list(m_doc, this);
+            list.exec();
+            break;
+        }
+        case cmd::kPayees: {
+            CBeneficiairesDlg list(m_doc, this);
+            list.exec();
+            break;
+        }
+        case cmd::kTotals: {
+            CTotauxDlg totals(m_doc, this);
+            totals.exec();
+            break;
+        }
+        case cmd::kViewToolbar:
+            m_toolBar->setVisible(m_toolBar->isHidden());
+            break;
+        case cmd::kViewStatusBar:
+            statusBar()->setVisible(statusBar()->isHidden());
+            break;
+        case cmd::kWindowSplit:
+            ToggleSplit();
+            break;
+        case cmd::kNextPane:
+            MoveActivePane(1);
+            break;
+        case cmd::kPrevPane:
+            MoveActivePane(-1);
+            break;
+        case cmd::kHelp:
+            ShowHelp();
+            break;
+        default:
+            if (command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast)
+                OpenRecentFile(command - cmd::kFileMruFirst);
+            break;
+    }
+    UpdateCommandUi();
+}
+
+void CMainFrame::Undo() {
+    if (!m_doc.Undo())
+        Message(this, CResources::Str(ids::kMsgUndoNothing), IMessageBox::Icon::Information);
+}
+
+void CMainFrame::DeleteSelectedLine() {
+    const int line = m_active ? m_active->SelectedLine() : -1;
+    if (line >= 0 && line < m_doc.GetLineCount())
+        m_doc.DeleteLine(line);
+}
+
+// --- files ------------------------------------------------------------------
+
+QString CMainFrame::FileFilter() {
+    QString all = CResources::Str(ids::kAllFilesFilter);
+#ifndef Q_OS_WIN
+    // "*.*" would leave out the files without an extension here.
+    all.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+#endif
+    return Field(CResources::Str(ids::kDocumentType), 3) + QStringLiteral(";;") + all;
+}
+
+bool CMainFrame::SaveModified() {
+    if (!m_doc.IsModified())
+        return true;
+    switch (Message(this, CResources::Str(ids::kMsgAskToSave).arg(TitleWithoutMark()),
+                    IMessageBox::Icon::Question, IMessageBox::Buttons::YesNoCancel)) {
+        case IMessageBox::Answer::Yes:
+            return SaveDocument();
+        case IMessageBox::Answer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CMainFrame::NewDocument() {
+    if (!SaveModified())
+        return false;
+    m_doc.OnNewDocument();
+    return true;
+}
+
+bool CMainFrame::OpenDocument(const QString& path) {
+    return Open(path) == OpenResult::Opened;
+}
+
+bool CMainFrame::OpenRecentFile(int index) {
+    if (index < 0 || index >= m_recent.Count())
+        return false;
+    const QString path = dlg::FromStd(m_recent.Path(index));
+    const OpenResult result = Open(path);
+    if (result == OpenResult::Failed) {
+        // A listed file that no longer opens leaves the list.
+        m_recent.Remove(index);
+        RebuildRecentFiles();
+    }
+    return result == OpenResult::Opened;
+}
+
+CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
+    const QString full = QFileInfo(path).absoluteFilePath();
+    if (!m_doc.GetPathName().empty() &&
+        RecentFiles::SamePath(QDir::cleanPath(full).toStdString(), m_doc.GetPathName())) {
+        // That register is open already: it is not read again.
+        m_recent.Add(m_doc.GetPathName());
+        RebuildRecentFiles();
+        return OpenResult::Opened;
+    }
+    if (!SaveModified())
+        return OpenResult::Cancelled;
+    const LoadResult result = m_doc.OnOpenDocument(path.toStdString());
+    switch (result.status) {
+        case LoadStatus::Ok:
+            m_recent.Add(m_doc.GetPathName());
+            RebuildRecentFiles();
+            return OpenResult::Opened;
+        case LoadStatus::Unreadable:
+            Message(this, CResources::Str(ids::kMsgUnreadable), IMessageBox::Icon::Warning);
+            break;
+        case LoadStatus::Damaged:
+            Message(this, CResources::Str(ids::kMsgDamaged).arg(full), IMessageBox::Icon::Warning);
+            break;
+        case LoadStatus::CannotOpen:
+            // Nothing was read: the register in memory is kept.
+            Message(this, CResources::Str(ids::kMsgOpenFailed).arg(full),
+                    IMessageBox::Icon::Warning);
+            break;
+    }
+    return OpenResult::Failed;
+}
+
+bool CMainFrame::SaveDocument() {
+    if (m_doc.GetPathName().empty())
+        return SaveDocumentAs();
+    return SaveTo(dlg::FromStd(m_doc.GetPathName()));
+}
+
+bool CMainFrame::SaveDocumentAs() {
+    const QString extension = Field(CResources::Str(ids::kDocumentType), 4);
+    QString proposed = dlg::FromStd(m_doc.GetPathName());
+    if (proposed.isEmpty()) {
+        proposed = TitleWithoutMark();
+        proposed.truncate(proposed.indexOf(u'/') < 0 ? proposed.size() : proposed.indexOf(u'/'));
+        proposed += extension;
+    }
+    QString path = m_chooseFile(this, true, proposed);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty() && !extension.isEmpty())
+        path += extension;
+    return SaveTo(path);
+}
+
+bool CMainFrame::SaveTo(const QString& path) {
+    std::string error;
+    if (!m_doc.OnSaveDocument(path.toStdString(), &m_settings, error)) {
+        Message(this, CResources::Str(ids::kMsgSaveFailed).arg(QFileInfo(path).absoluteFilePath()),
+                IMessageBox::Icon::Warning);
+        return false;
+    }
+    m_recent.Add(m_doc.GetPathName());
+    RebuildRecentFiles();
+    return true;
+}
+
+void CMainFrame::RebuildRecentFiles() {
+    for (QAction* action : std::as_const(m_recentActions))
+        delete action;
+    m_recentActions.clear();
+    if (!m_recentMenu || !m_recentAnchor)
+        return;
+    const std::string here = QDir::currentPath().toStdString();
+    for (int i = 0; i < m_recent.Count(); ++i) {
+        const int command = cmd::kFileMruFirst + i;
+        auto* action =
+            new QAction(dlg::FromStd(RecentFiles::MenuText(i, m_recent.Path(i), here)), this);
+        action->setObjectName(QString::number(command));
+        action->setStatusTip(CResources::Prompt(command));
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+        m_recentMenu->insertAction(m_recentAnchor, action);
+        m_recentActions.append(action);
+    }
+    // The greyed placeholder stands in for an empty list only.
+    m_recentAnchor->setVisible(m_recentActions.isEmpty() && !m_recentAnchor->text().isEmpty());
+}
+
+// --- closing ----------------------------------------------------------------
+
+bool CMainFrame::CopyFileOver(const QString& from, const QString& to) {
+    const QFileInfo source(from);
+    const QFileInfo target(to);
+    if (!source.isFile())
+        return false;
+    if (target.exists() && source.canonicalFilePath() == target.canonicalFilePath())
+        return true;  // removing the "copy" would remove the file itself
+    // The new copy is made beside the old one and then takes its place, so that
+    // a copy failing half-way never costs the previous backup.
+    const QString partial = to + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QFile::copy(from, partial))
+        return false;
+    std::error_code ec;
+    std::filesystem::rename(partial.toStdString(), to.toStdString(), ec);
+    if (ec) {
+        QFile::remove(partial);
+        return false;
+    }
+    return true;
+}
+
+bool CMainFrame::BackupAtExit() {
+    const auto copy = [](const std::string& from, const std::string& to) {
+        return CopyFileOver(dlg::FromStd(from), dlg::FromStd(to));
+    };
+    const auto ask = [this] {
+        switch (Message(this, CResources::Str(ids::kMsgBackupAsk), IMessageBox::Icon::Question,
+                        IMessageBox::Buttons::YesNoCancel)) {
+            case IMessageBox::Answer::Yes:
+                return BackupAnswer::Yes;
+            case IMessageBox::Answer::No:
+                return BackupAnswer::No;
+            default:
+                return BackupAnswer::Cancel;
+        }
+    };
+    const auto failed = [this] {
+        Message(this, CResources::Str(ids::kMsgBackupFailed), IMessageBox::Icon::Warning);
+    };
+    return RunBackupAtExit(m_settings, copy, ask, failed);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!SaveModified() || !BackupAtExit()) {
+        event->ignore();
+        return;
+    }
+    WindowShow show = WindowShow::Normal;
+    if (isMinimized())
+        show = WindowShow::Minimized;
+    else if (isMaximized() || isFullScreen())
+        show = WindowShow::Maximized;
+    else
+        TrackPlacement();
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    m_placement.Store(m_settings, show, {normal.x(), normal.y(), normal.width(), normal.height()});
+    event->accept();
+}
+
+void CMainFrame::TrackPlacement() {
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QRect r = geometry();
+    m_placement.Track(WindowShow::Normal, {r.x(), r.y(), r.width(), r.height()});
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (isVisible())
+        TrackPlacement();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isVisible())
+        TrackPlacement();
+}
+
+// --- help -------------------------------------------------------------------
+
+QUrl CMainFrame::HelpUrl(const QString& topic) {
+    QStringList candidates;
+    candidates << QCoreApplication::applicationDirPath() +
+                      QStringLiteral("/../share/belvane/help/index.html");
+#ifdef BELVANE_SOURCE_HELP_DIR
+    // Run from the build tree: the pages of the sources.
+    candidates << QStringLiteral(BELVANE_SOURCE_HELP_DIR "/index.html");
+#endif
+    for (const QString& candidate : std::as_const(candidates)) {
+        const QFileInfo page(candidate);
+        if (!page.isFile())
+            continue;
+        QUrl url = QUrl::fromLocalFile(page.canonicalFilePath());
+        if (!topic.isEmpty())
+            url.setFragment(topic);
+        return url;
+    }
+    return {};
+}
+
+void CMainFrame::ShowHelp(const QString& topic) {
+    const QUrl url = HelpUrl(topic);
+    if (url.isValid())
+        QDesktopServices::openUrl(url);
+}
+
+}  // namespace belvane

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "core/CResourceSet.h"
+#include "core/IDocObserver.h"
+#include "uilogic/FramePlacement.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QUrl>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QToolBar;
+
+namespace belvane {
+
+class CBelvaneDoc;
+class CBelvaneView;
+class ISettingsStore;
+class RecentFiles;
+
+// The program's one top-level window: menu bar, toolbar, status bar and a
+// splitter of up to 2 x 2 register panes on the one document. It runs the file
+// commands (new, open, save, recent files, quit), the line commands that need
+// no dialog, the backup at exit, and keeps its own position in the settings.
+class CMainFrame : public QMainWindow, public IDocObserver {
+    Q_OBJECT
+
+public:
+    // Asks for a register file to open (`save` false) or to save to, offering
+    // `proposed`; an empty result means the user cancelled.
+    using FileChooser = std::function<QString(QWidget* parent, bool save, const QString& proposed)>;
+
+    // `doc`, `settings` and `recent` must outlive the frame.
+    CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& recent,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CBelvaneDoc& Document() const { return m_doc; }
+    // The action of a command (the one the menu bar, toolbar and shortcuts share),
+    // or nullptr.
+    QAction* Action(int command) const;
+    QMenu* ContextMenu() const { return m_contextMenu; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+    // A pane of the status bar by its string number (59142, 59144, 59137 to 59139).
+    QLabel* Pane(int id) const;
+    QLabel* MessagePane() const { return m_messagePane; }
+
+    // The pane the commands act on.
+    CBelvaneView* ActiveView() const { return m_active; }
+    void SetActiveView(CBelvaneView* view);
+    // The pane a command works in: the active one, else the last pane.
+    CBelvaneView* CommandView() const;
+    // Shows `text` in the message pane of the status bar (the idle prompt when empty).
+    void ShowStatusText(const QString& text);
+    // The panes shown, row by row.
+    std::vector<CBelvaneView*> Views() const;
+    bool IsSplit() const { return m_views[1][1] != nullptr; }
+
+    void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+
+    // The file commands, with their questions and messages. Each returns whether
+    // it was carried out.
+    bool NewDocument();
+    bool OpenDocument(const QString& path);
+    bool OpenRecentFile(int index);
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    // Offers to save a modified register: false when the user cancelled (or the
+    // save failed), so that what was asked must not go on.
+    bool SaveModified();
+
+    // Runs a command as its menu item would; disabled commands do nothing.
+    void RunCommand(int command);
+    // Brings the enabled and checked states and the indicator panes up to date.
+    void UpdateCommandUi();
+
+    // The help page for `topic` (an anchor of index.html; empty for the top):
+    // the installed pages, else those of the source tree. Empty when none is found.
+    static QUrl HelpUrl(const QString& topic = {});
+    // Opens the help in the desktop's browser; a failure is not reported.
+    static void ShowHelp(const QString& topic = {});
+    // Copies a file over another (the backup at exit); false when it failed.
+    static bool CopyFileOver(const QString& from, const QString& to);
+    // The file dialogs' filters: the document type's (string 128), then all files.
+    static QString FileFilter();
+
+    // IDocObserver
+    void OnStatementMode(DayDate date) override;
+    void OnBackupFlag(bool on) override;
+    void OnResetDisplay() override;
+    void OnTitleChanged() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    enum class OpenResult { Opened, Cancelled, Failed };
+
+    void CreateMenus();
+    void CreateAccelerators();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateSplitter();
+    void BuildMenu(QMenu* menu, const std::vector<CResourceSet::MenuItem>& items, bool shared);
+    QAction* SharedAction(int command, const QString& text);
+    QAction* NewAction(int command, const QString& text);
+    void RebuildRecentFiles();
+    CBelvaneView* MakeView(QSplitter* parent);
+    void ToggleSplit();
+    void MoveActivePane(int step);
+    OpenResult Open(const QString& path);
+    bool SaveTo(const QString& path);
+    void Undo();
+    void DeleteSelectedLine();
+    bool BackupAtExit();
+    void TrackPlacement();
+    QString TitleWithoutMark() const;
+
+    CBelvaneDoc& m_doc;
+    ISettingsStore& m_settings;
+    RecentFiles& m_recent;
+    FileChooser m_chooseFile;
+    FramePlacement m_placement;
+
+    // Every action of a command: the shared one first, then those of the context menu.
+    QHash<int, QList<QAction*>> m_actions;
+    QMenu* m_contextMenu = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QAction* m_recentAnchor = nullptr;  // stands for the list; shown greyed when it is empty
+    QList<QAction*> m_recentActions;
+    QToolBar* m_toolBar = nullptr;
+
+    QLabel* m_messagePane = nullptr;
+    QHash<int, QLabel*> m_panes;
+    bool m_statementMode = false;
+    QString m_statementText;
+
+    QSplitter* m_rows = nullptr;
+    QSplitter* m_columns[2] = {};
+    CBelvaneView* m_views[2][2] = {};
+    CBelvaneView* m_active = nullptr;
+};
+
+}  // namespace belvane

@@ -1,0 +1,60 @@
+#include "uilogic/CommandState.h"
+
+#include "uilogic/CommandIds.h"
+
+#include <algorithm>
+#include <array>
+
+namespace belvane {
+
+namespace {
+
+// Commands whose feature is built. Add a command here when its dialog or action
+// lands; until then its menu item and button stay greyed.
+constexpr std::array kAvailable = {
+    cmd::kFileNew,        cmd::kFileOpen,      cmd::kFileSave,    cmd::kFileSaveAs,
+    cmd::kAppExit,        cmd::kEditUndo,      cmd::kDeleteLine,  cmd::kBackupToggle,
+    cmd::kViewToolbar,    cmd::kViewStatusBar, cmd::kWindowSplit, cmd::kNextPane,
+    cmd::kPrevPane,       cmd::kHelp,          cmd::kSearch,      cmd::kTotals,
+    cmd::kPaymentMethods, cmd::kCategories,    cmd::kPayees,      cmd::kNewLine,
+    cmd::kCorrectLine,    cmd::kStatementMode,
+};
+
+bool IsRecentFile(int command) {
+    return command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast;
+}
+
+}  // namespace
+
+bool IsCommandAvailable(int command) {
+    return IsRecentFile(command) ||
+           std::find(kAvailable.begin(), kAvailable.end(), command) != kAvailable.end();
+}
+
+CommandUi EvaluateCommand(int command, const CommandState& state) {
+    CommandUi ui;
+    ui.enabled = IsCommandAvailable(command);
+    switch (command) {
+        case cmd::kCorrectLine:
+        case cmd::kDeleteLine:
+            ui.enabled = ui.enabled && state.lineSelected;
+            break;
+        case cmd::kStatementMode:
+            ui.checked = state.statementMode;
+            break;
+        case cmd::kBackupToggle:
+            ui.checked = state.backup;
+            break;
+        case cmd::kViewToolbar:
+            ui.checked = state.toolbarVisible;
+            break;
+        case cmd::kViewStatusBar:
+            ui.checked = state.statusBarVisible;
+            break;
+        default:
+            break;
+    }
+    return ui;
+}
+
+}  // namespace belvane
