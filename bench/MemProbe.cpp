@@ -130,7 +130,7 @@ int Run(int argc, char** argv) {
     }
     std::string error;
     start = Clock::now();
-    const bool saved = doc.OnSaveDocument(dir + "/registre.blv", nullptr, error);
+    const bool saved = doc.OnSaveDocument(dir + "/registre.blv", error);
     const double saveMs = MsSince(start);
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);

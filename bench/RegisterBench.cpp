@@ -167,7 +167,7 @@ void BM_SaveDocument(benchmark::State& state) {
     const std::string target = (data.dir / "enregistre.blv").string();
     std::string error;
     for (auto _ : state) {
-        if (!doc.OnSaveDocument(target, nullptr, error))
+        if (!doc.OnSaveDocument(target, error))
             state.SkipWithError(error.c_str());
     }
     SetFileCounters(state, data);

@@ -14,6 +14,7 @@
 #include "core/Clock.h"
 #include "core/DayDate.h"
 #include "core/Text.h"
+#include "rules/ValidityDate.h"
 
 #include <unicode/locid.h>
 
@@ -679,7 +680,7 @@ int Run(const char* path) {
             std::fprintf(stderr, "text too long in a line: %s\n", d.observation.c_str());
             return 1;
         }
-        const DayDate validite = doc.GetValidityDate(d.issue, d.paiement, d.amount >= 0);
+        const DayDate validite = ValidityDateFor(doc, d.issue, d.paiement, d.amount >= 0);
         const DayDate releve = StatementDate(validite);
         CLigne line;
         line.Set(d.issue, releve, validite, d.amount, d.reference, d.paiement, d.rubrique,
@@ -693,7 +694,7 @@ int Run(const char* path) {
     }
 
     std::string error;
-    if (!doc.OnSaveDocument(path, nullptr, error)) {
+    if (!doc.OnSaveDocument(path, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }

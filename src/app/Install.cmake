@@ -1,11 +1,5 @@
 # Desktop integration of the program: a menu entry, the .blv file type and the
-# help pages. Included from src/CMakeLists.txt.
-
-# The help pages are looked up next to the installed program
-# (share/belvane/help); run from the build tree, the program reads those of the
-# sources.
-target_compile_definitions(belvane_gui_window PRIVATE
-    BELVANE_SOURCE_HELP_DIR="${PROJECT_SOURCE_DIR}/docs/help")
+# help pages (looked up next to the installed program, share/belvane/help).
 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/belvane.desktop
         DESTINATION share/applications)

@@ -226,7 +226,7 @@ DayDate ParseIsoDate(std::string_view text) {
 
 bool Save(CBelvaneDoc& doc, const std::string& path, std::ostream& err) {
     std::string error;
-    if (doc.OnSaveDocument(path, nullptr, error))
+    if (doc.OnSaveDocument(path, error))
         return true;
     Fail(err, ids::kMsgSaveFailed, path);
     return false;

@@ -7,8 +7,6 @@
 #include "core/StringTable.h"
 #include "core/Text.h"
 #include "core/ValueFormat.h"
-#include "maintenance/BackupRegistration.h"
-#include "rules/ValidityDate.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -155,13 +153,10 @@ LoadResult CBelvaneDoc::LoadFromBytes(std::span<const std::uint8_t> bytes) {
     return result;
 }
 
-bool CBelvaneDoc::OnSaveDocument(const std::string& path, ISettingsStore* backupSettings,
-                                 std::string& error) {
+bool CBelvaneDoc::OnSaveDocument(const std::string& path, std::string& error) {
     if (!WriteFileAtomically(path, SaveToBytes(), error))
         return false;
     const std::string full = std::filesystem::absolute(path).lexically_normal().string();
-    if (m_bBackup && backupSettings)
-        RegisterForBackup(*backupSettings, full);
     m_pathName = full;
     m_title = std::filesystem::path(path).filename().string();
     m_bModified = false;
@@ -423,14 +418,6 @@ void CBelvaneDoc::SetResume(std::string banque, std::string agence, std::string 
     m_cartes = std::move(cartes);
     m_titulaires = std::move(titulaires);
     m_annotations = std::move(annotations);
-}
-
-DayDate CBelvaneDoc::GetValidityDate(DayDate dateEmission, std::string_view paiement,
-                                     bool credit) const {
-    if (dateEmission == 0)
-        return 0;
-    const int i = FindPaiement(paiement);
-    return i < 0 ? dateEmission : ComputeValidityDate(m_paiements[i], dateEmission, credit);
 }
 
 // --- statement mode, backup, display ----------------------------------------

@@ -53,12 +53,10 @@ public:
     // Loads a register; on any failure the document is a new register again.
     LoadResult OnOpenDocument(const std::string& path);
     LoadResult LoadFromBytes(std::span<const std::uint8_t> bytes);
-    // Writes the register in the current format, atomically. On success the file
-    // is entered in the backup list of `backupSettings` when the backup flag is set
-    // (and a store is given), the path is remembered and the modified flag cleared.
-    // On failure nothing changes and `error` says why.
-    bool OnSaveDocument(const std::string& path, ISettingsStore* backupSettings,
-                        std::string& error);
+    // Writes the register in the current format, atomically. On success the
+    // normalised path is remembered and the modified flag cleared. On failure
+    // nothing changes and `error` says why.
+    bool OnSaveDocument(const std::string& path, std::string& error);
     std::string SaveToBytes() const { return WriteRegister(*this); }
     const CRegistre& Registre() const { return *this; }
 
@@ -149,10 +147,6 @@ public:
                    std::string& cartes, std::string& titulaires, std::string& annotations) const;
     void SetResume(std::string banque, std::string agence, std::string numeroCompte,
                    std::string cartes, std::string titulaires, std::string annotations);
-
-    // --- validity date: the rule of the payment method named, or the issue date
-    // itself when no method has that name (or there is no issue date) ---
-    DayDate GetValidityDate(DayDate dateEmission, std::string_view paiement, bool credit) const;
 
     // --- statement mode and backup flag ---
     bool IsStatementMode() const { return m_bModeReleve; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -37,5 +38,12 @@ bool NextResourceLine(std::string_view text, std::size_t& pos, std::string_view&
 
 // The resource text compiled into the program.
 std::string_view BuiltinResourceText();
+
+// Fills the printf conversions of a resource text (%d, %ld, %i, %u, %s) in order
+// with texts already formatted; "%%" gives '%'. A translated text is never used as
+// a real format, so anything else after a '%' is copied as it is, and a missing
+// argument is empty.
+std::string FillPlaceholders(std::string_view pattern,
+                             std::initializer_list<std::string_view> args);
 
 }  // namespace belvane

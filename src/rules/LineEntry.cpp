@@ -1,6 +1,7 @@
 #include "rules/LineEntry.h"
 
 #include "core/CBelvaneDoc.h"
+#include "rules/ValidityDate.h"
 #include "core/Text.h"
 #include "core/ValueFormat.h"
 
@@ -60,7 +61,7 @@ bool StartsWithNoCase(std::string_view observation, std::string_view typed, std:
 DayDate ComputedValidity(const CBelvaneDoc& doc, std::string_view issueText,
                          std::string_view paiementText, bool credit) {
     const DayDate issue = doc.ParseDate(issueText, true);
-    return issue == 0 ? 0 : doc.GetValidityDate(issue, paiementText, credit);
+    return issue == 0 ? 0 : ValidityDateFor(doc, issue, paiementText, credit);
 }
 
 bool ValidityIsForced(const CBelvaneDoc& doc, std::string_view issueText,
@@ -70,7 +71,7 @@ bool ValidityIsForced(const CBelvaneDoc& doc, std::string_view issueText,
 }
 
 bool LineHasForcedValidity(const CBelvaneDoc& doc, const CLigne& line) {
-    return doc.GetValidityDate(line.m_dateEmission, line.m_paiement, line.IsCredit()) !=
+    return ValidityDateFor(doc, line.m_dateEmission, line.m_paiement, line.IsCredit()) !=
            line.m_dateValidite;
 }
 
@@ -169,7 +170,7 @@ CLigne BuildLine(const CBelvaneDoc& doc, const LineEntryTexts& t) {
         amount = -amount;
     DayDate validity = doc.ParseDate(t.validity, true);
     if (validity == 0)
-        validity = doc.GetValidityDate(issue, t.paiement, amount >= 0);
+        validity = ValidityDateFor(doc, issue, t.paiement, amount >= 0);
     const DayDate statement = doc.ParseDate(t.statement, true);
     CLigne line;
     line.Set(issue, statement, validity, amount, t.reference, t.paiement, t.rubrique,

@@ -1,5 +1,6 @@
 #include "rules/ValidityDate.h"
 
+#include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 
 #include <algorithm>
@@ -61,6 +62,14 @@ DayDate ComputeValidityDate(const CPaiement& paiement, DayDate dateEmission, boo
     // A day of 0 (a parameter stored as 0) rolls back into the month before, as the
     // calendar does for "day 0"; it stays a valid day.
     return static_cast<DayDate>(days * 86400 - kDayDateZoneOffset);
+}
+
+DayDate ValidityDateFor(const CBelvaneDoc& doc, DayDate dateEmission, std::string_view paiement,
+                        bool credit) {
+    if (dateEmission == 0)
+        return 0;
+    const int i = doc.FindPaiement(paiement);
+    return i < 0 ? dateEmission : ComputeValidityDate(doc.GetPaiement(i), dateEmission, credit);
 }
 
 }  // namespace belvane

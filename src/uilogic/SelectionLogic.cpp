@@ -170,45 +170,4 @@ WheelOutcome DecideWheel(int delta, int step) {
     return {delta < 1 ? ScrollRequest::LineForward : ScrollRequest::LineBack, n};
 }
 
-StatementToggle DecideStatementToggle(DayDate lineStatement, DayDate currentStatement) {
-    if (lineStatement == 0)
-        return StatementToggle::Stamp;
-    if (lineStatement == currentStatement)
-        return StatementToggle::Unstamp;
-    return StatementToggle::Refuse;
-}
-
-std::string FillPlaceholders(std::string_view pattern,
-                             std::initializer_list<std::string_view> args) {
-    std::string out;
-    out.reserve(pattern.size() + 32);
-    auto next = args.begin();
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c != '%' || i + 1 >= pattern.size()) {
-            out.push_back(c);
-            continue;
-        }
-        const std::string_view rest = pattern.substr(i + 1);
-        std::size_t length = 0;
-        if (rest[0] == '%') {
-            out.push_back('%');
-            ++i;
-            continue;
-        }
-        if (rest[0] == 's' || rest[0] == 'd' || rest[0] == 'i' || rest[0] == 'u')
-            length = 1;
-        else if (rest.size() >= 2 && rest[0] == 'l' && (rest[1] == 'd' || rest[1] == 'u'))
-            length = 2;
-        if (length == 0) {
-            out.push_back(c);
-            continue;
-        }
-        if (next != args.end())
-            out.append(*next++);
-        i += length;
-    }
-    return out;
-}
-
 }  // namespace belvane

@@ -10,7 +10,7 @@
 
 // The decisions of the register pane's input, kept apart from the widgets: what a
 // click does to the selection, what each navigation key selects and scrolls,
-// what the wheel scrolls, how a line's statement date toggles.
+// and what the wheel scrolls.
 namespace belvane {
 
 // The selected line (-1 = none) and the one selected before the last
@@ -88,18 +88,5 @@ struct WheelOutcome {
 // The vertical moves of one wheel event (delta in eighths of a degree, 120 a notch,
 // positive away from the user).
 WheelOutcome DecideWheel(int delta, int step);
-
-enum class StatementToggle { Stamp, Unstamp, Refuse };
-
-// A line without statement date takes the current one; a line of the current
-// statement loses it; a line of another statement is left alone.
-StatementToggle DecideStatementToggle(DayDate lineStatement, DayDate currentStatement);
-
-// Fills the printf conversions of a resource text (%d, %ld, %i, %u, %s) in order
-// with texts already formatted; "%%" gives '%'. A translated text is never used as
-// a real format, so anything else after a '%' is copied as it is, and a missing
-// argument is empty.
-std::string FillPlaceholders(std::string_view pattern,
-                             std::initializer_list<std::string_view> args);
 
 }  // namespace belvane

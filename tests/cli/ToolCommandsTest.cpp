@@ -108,7 +108,7 @@ TEST_F(ToolTest, InfoShowsEveryField) {
     doc.InsertBeneficiaire(0, CBeneficiaire("Régie", "01 02", "1 rue\r\nParis"));
     const std::string path = dir.File("info.blv");
     std::string error;
-    ASSERT_TRUE(doc.OnSaveDocument(path, nullptr, error)) << error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, error)) << error;
 
     const Outcome r = RunCommand({"info", path});
     ASSERT_EQ(r.code, kExitOk) << r.err;
@@ -192,7 +192,7 @@ TEST_F(ToolTest, BalancesPrintsTheThreeSumsAndChecksItsDates) {
     doc.AddLine(line);
     const std::string path = dir.File("balances.blv");
     std::string error;
-    ASSERT_TRUE(doc.OnSaveDocument(path, nullptr, error)) << error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, error)) << error;
 
     const struct {
         std::vector<std::string> options;

@@ -172,15 +172,6 @@ TEST_F(DocumentTest, ModifiedMarkInTheTitle) {
     EXPECT_EQ(doc.GetTitle(), "a *b.blv");
 }
 
-TEST_F(DocumentTest, ValidityDateLooksUpTheMethodIgnoringCase) {
-    doc.AddPaiement(CPaiement("Carte", CPaiement::kFixedDay, 5, 1));
-    const DayDate issue = ToDayDate(2009, 3, 10);
-    EXPECT_EQ(doc.GetValidityDate(issue, "CARTE", false), ToDayDate(2009, 4, 5));
-    EXPECT_EQ(doc.GetValidityDate(issue, "Chèque", false), issue);
-    EXPECT_EQ(doc.GetValidityDate(issue, "", false), issue);
-    EXPECT_EQ(doc.GetValidityDate(0, "Carte", false), 0);
-}
-
 TEST_F(DocumentTest, CategoryLookups) {
     CRubrique r("Alimentation", 0);
     r.InsertSousRubrique(0, CSousRubrique("Marché", 0));

@@ -176,7 +176,7 @@ TEST_F(SaveTest, SaveReplacesTheFileAndLeavesNoTemporary) {
     ::chmod(path.c_str(), 0640);
     CBelvaneDoc doc;
     std::string error;
-    ASSERT_TRUE(doc.OnSaveDocument(path, nullptr, error)) << error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, error)) << error;
     ByteBuffer bytes;
     ASSERT_TRUE(ReadWholeFile(path, bytes, error));
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), doc.SaveToBytes());
@@ -201,7 +201,7 @@ TEST_F(SaveTest, FailedSaveIsReportedAndKeepsThePreviousFile) {
     CBelvaneDoc doc;
     doc.SetModifiedFlag(true);
     std::string error;
-    EXPECT_FALSE(doc.OnSaveDocument(path, nullptr, error));
+    EXPECT_FALSE(doc.OnSaveDocument(path, error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(doc.IsModified());
     std::ifstream in(path);
@@ -216,7 +216,7 @@ TEST_F(SaveTest, FailedRenameLeavesNoTemporaryFile) {
     std::filesystem::create_directories(target / "inside");
     CBelvaneDoc doc;
     std::string error;
-    EXPECT_FALSE(doc.OnSaveDocument(target.string(), nullptr, error));
+    EXPECT_FALSE(doc.OnSaveDocument(target.string(), error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
@@ -225,7 +225,7 @@ TEST_F(SaveTest, FailedRenameLeavesNoTemporaryFile) {
 TEST_F(SaveTest, SaveIntoAMissingDirectoryFails) {
     CBelvaneDoc doc;
     std::string error;
-    EXPECT_FALSE(doc.OnSaveDocument((dir / "absent" / "x.blv").string(), nullptr, error));
+    EXPECT_FALSE(doc.OnSaveDocument((dir / "absent" / "x.blv").string(), error));
     EXPECT_FALSE(error.empty());
 }
 

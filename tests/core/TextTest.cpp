@@ -1,3 +1,4 @@
+#include "core/StringTable.h"
 #include "core/Text.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,20 @@ TEST(Text, Utf16Conversions) {
 
 TEST(Text, UpperCase) {
     EXPECT_EQ(text::ToUpper("chèque"), "CHÈQUE");
+}
+
+TEST(FillPlaceholders, FillsResourceTextConversionsInOrder) {
+    EXPECT_EQ(FillPlaceholders("Ligne n°%d, valide à compter du %s. Créditeur: %s",
+                               {"3", "01.02.09", "EDF"}),
+              "Ligne n°3, valide à compter du 01.02.09. Créditeur: EDF");
+    EXPECT_EQ(FillPlaceholders("REL (%s)", {"10.03.09"}), "REL (10.03.09)");
+    EXPECT_EQ(FillPlaceholders("%ld lignes", {"7"}), "7 lignes");
+    EXPECT_EQ(FillPlaceholders("100%% %s", {"x"}), "100% x");
+    // A translated text is not trusted as a format.
+    EXPECT_EQ(FillPlaceholders("%x %s", {"a"}), "%x a");
+    EXPECT_EQ(FillPlaceholders("%s-%s", {"a"}), "a-");
+    EXPECT_EQ(FillPlaceholders("fin %", {}), "fin %");
+    EXPECT_EQ(FillPlaceholders("%s", {"%s%d"}), "%s%d");
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ protected:
         f.frame->show();
         pane = f.frame->CommandView();
         ASSERT_NE(pane, nullptr);
-        search = new CChercherDlg(f.doc, *f.frame);
+        search = new CChercherDlg(f.doc, *f.frame, f.frame.get());
         search->show();
     }
     void TearDown() override { delete search.data(); }

@@ -1,4 +1,5 @@
 #include "FrameTestSupport.h"
+#include "gui/support/HelpPages.h"
 #include "gui/support/CResources.h"
 #include "gui/window/CBelvaneView.h"
 #include "uilogic/CommandIds.h"
@@ -413,11 +414,11 @@ public:
 };
 
 TEST_F(FrameCommands, HelpOpensTheIndexPage) {
-    const QUrl url = CMainFrame::HelpUrl();
+    const QUrl url = HelpUrl();
     ASSERT_TRUE(url.isLocalFile());
     EXPECT_TRUE(QFileInfo(url.toLocalFile()).isFile());
     EXPECT_TRUE(url.toLocalFile().endsWith(QStringLiteral("help/index.html")));
-    EXPECT_EQ(CMainFrame::HelpUrl(QStringLiteral("fichier")).fragment(), QStringLiteral("fichier"));
+    EXPECT_EQ(HelpUrl(QStringLiteral("fichier")).fragment(), QStringLiteral("fichier"));
 
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");

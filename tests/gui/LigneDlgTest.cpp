@@ -7,6 +7,8 @@
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
 
+#include "gui/window/LineCommands.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -405,7 +407,7 @@ TEST_F(LigneCommandTest, CorrectionMovesTheLineAndUndoPutsItBack) {
         d.accept();
         return d.result();
     });
-    ASSERT_TRUE(CLigneDlg::CorrectLine(doc, 1, nullptr));
+    ASSERT_TRUE(CorrectLine(doc, 1, nullptr));
     EXPECT_EQ(runs, 1);
     ASSERT_EQ(doc.GetLineCount(), 3);
     EXPECT_EQ(doc.GetLine(2).m_dateEmission, ToDayDate(2009, 3, 9)) << "moved to its date";
@@ -419,7 +421,7 @@ TEST_F(LigneCommandTest, CorrectionMovesTheLineAndUndoPutsItBack) {
         d.reject();
         return d.result();
     });
-    EXPECT_FALSE(CLigneDlg::CorrectLine(doc, 1, nullptr));
+    EXPECT_FALSE(CorrectLine(doc, 1, nullptr));
     EXPECT_EQ(doc.GetLine(1), original);
 }
 
@@ -436,7 +438,7 @@ TEST_F(LigneCommandTest, NewLineSequenceReopensEmptyUntilCancelledOrFull) {
         }
         return d.result();
     });
-    CLigneDlg::RunNewLineSequence(doc, nullptr);
+    RunNewLineSequence(doc, nullptr);
     EXPECT_EQ(runs, 3);
     ASSERT_EQ(doc.GetLineCount(), 3);
     EXPECT_EQ(doc.GetLine(1).m_dateEmission, ToDayDate(2009, 3, 1));
@@ -453,12 +455,12 @@ TEST_F(LigneCommandTest, NewLineSequenceReopensEmptyUntilCancelledOrFull) {
         doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
             .Ok());
     runs = 0;
-    CLigneDlg::RunNewLineSequence(doc, nullptr);
+    RunNewLineSequence(doc, nullptr);
     EXPECT_EQ(runs, 1) << "the 300000th line ends the sequence";
     EXPECT_EQ(doc.GetLineCount(), CBelvaneDoc::kMaxLines);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_TRUE(box.shown[0].text.startsWith("Vous avez atteint"));
-    CLigneDlg::RunNewLineSequence(doc, nullptr);
+    RunNewLineSequence(doc, nullptr);
     EXPECT_EQ(runs, 1) << "refused before opening";
     EXPECT_EQ(box.shown.size(), 2u);
 }

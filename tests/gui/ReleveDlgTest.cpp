@@ -8,6 +8,8 @@
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/CLignesWnd.h"
 
+#include "gui/window/LineCommands.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,19 +94,19 @@ TEST_F(ReleveDlgTest, TheCommandTogglesAndRemembersTheDateUntilTheNextRegister) 
 
     // Cancel changes nothing.
     typed.clear();
-    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    ToggleStatementMode(doc, nullptr);
     EXPECT_FALSE(doc.IsStatementMode());
     typed = "28.2";
-    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    ToggleStatementMode(doc, nullptr);
     EXPECT_TRUE(doc.IsStatementMode());
     EXPECT_EQ(doc.GetStatementDate(), ToDayDate(2009, 2, 28));
-    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    ToggleStatementMode(doc, nullptr);
     EXPECT_FALSE(doc.IsStatementMode());
     EXPECT_EQ(proposed.size(), 2u) << "leaving the mode asks nothing";
-    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    ToggleStatementMode(doc, nullptr);
     doc.OnNewDocument();
     EXPECT_FALSE(doc.IsStatementMode());
-    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    ToggleStatementMode(doc, nullptr);
     EXPECT_EQ(proposed, (std::vector<QString>{"10.03.09", "10.03.09", "28.02.09", "10.03.09"}));
 }
 
@@ -120,7 +122,7 @@ TEST_F(ReleveDlgTest, EnterStampsAndUnstampsInTheViewWithUndo) {
         d.accept();
         return d.result();
     });
-    CReleveDlg::ToggleStatementMode(doc, nullptr);
+    ToggleStatementMode(doc, nullptr);
 
     CBelvaneView view(doc);
     view.resize(600, 300);

@@ -1,3 +1,4 @@
+#include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "rules/ValidityDate.h"
 
@@ -58,6 +59,16 @@ TEST(ValidityDate, ResultsBeyondTheDateRangeKeepTheIssueDate) {
     EXPECT_EQ(
         ComputeValidityDate(CPaiement("P", 4, static_cast<std::uint16_t>(-5), 0), early, false),
         early);
+}
+
+TEST(ValidityDate, LooksUpTheRegistersMethodIgnoringCase) {
+    CBelvaneDoc doc;
+    doc.AddPaiement(CPaiement("Carte", CPaiement::kFixedDay, 5, 1));
+    const DayDate issue = ToDayDate(2009, 3, 10);
+    EXPECT_EQ(ValidityDateFor(doc, issue, "CARTE", false), ToDayDate(2009, 4, 5));
+    EXPECT_EQ(ValidityDateFor(doc, issue, "Chèque", false), issue);
+    EXPECT_EQ(ValidityDateFor(doc, issue, "", false), issue);
+    EXPECT_EQ(ValidityDateFor(doc, 0, "Carte", false), 0);
 }
 
 }  // namespace

@@ -246,31 +246,5 @@ INSTANTIATE_TEST_SUITE_P(
                       WheelCase{"HalfNotchOfPagesDoesNothing", 60, -1, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// --- statement toggle ------------------------------------------------------------
-
-TEST(SelectionLogic, StatementToggle) {
-    constexpr DayDate current = 1236639600;
-    constexpr DayDate other = 1234220400;
-    EXPECT_EQ(DecideStatementToggle(0, current), StatementToggle::Stamp);
-    EXPECT_EQ(DecideStatementToggle(current, current), StatementToggle::Unstamp);
-    EXPECT_EQ(DecideStatementToggle(other, current), StatementToggle::Refuse);
-}
-
-// --- resource texts ----------------------------------------------------------------
-
-TEST(SelectionLogic, FillsResourceTextConversionsInOrder) {
-    EXPECT_EQ(FillPlaceholders("Ligne n°%d, valide à compter du %s. Créditeur: %s",
-                               {"3", "01.02.09", "EDF"}),
-              "Ligne n°3, valide à compter du 01.02.09. Créditeur: EDF");
-    EXPECT_EQ(FillPlaceholders("REL (%s)", {"10.03.09"}), "REL (10.03.09)");
-    EXPECT_EQ(FillPlaceholders("%ld lignes", {"7"}), "7 lignes");
-    EXPECT_EQ(FillPlaceholders("100%% %s", {"x"}), "100% x");
-    // A translated text is not trusted as a format.
-    EXPECT_EQ(FillPlaceholders("%x %s", {"a"}), "%x a");
-    EXPECT_EQ(FillPlaceholders("%s-%s", {"a"}), "a-");
-    EXPECT_EQ(FillPlaceholders("fin %", {}), "fin %");
-    EXPECT_EQ(FillPlaceholders("%s", {"%s%d"}), "%s%d");
-}
-
 }  // namespace
 }  // namespace belvane

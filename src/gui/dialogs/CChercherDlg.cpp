@@ -5,8 +5,7 @@
 #include "gui/support/DialogSupport.h"
 #include "core/CBelvaneDoc.h"
 #include "core/ValueFormat.h"
-#include "gui/window/CBelvaneView.h"
-#include "gui/window/CMainFrame.h"
+#include "gui/dialogs/ISearchHost.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,8 +42,8 @@ constexpr int kNext = 1121, kPrevious = 1156, kReset = 1157, kClose = 2;
 
 }  // namespace
 
-CChercherDlg::CChercherDlg(CBelvaneDoc& doc, CMainFrame& frame)
-    : QDialog(&frame), m_doc(doc), m_frame(frame) {
+CChercherDlg::CChercherDlg(CBelvaneDoc& doc, ISearchHost& host, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_host(host) {
     dlg::SetTitle(this, kDialog);
     setModal(false);
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
@@ -220,15 +219,12 @@ SearchCriteria CChercherDlg::Criteria() const {
 }
 
 int CChercherDlg::Search(int step) {
-    CBelvaneView* pane = m_frame.CommandView();
-    const int selected = pane ? pane->SelectedLine() : -1;
-    const int found = FindLine(m_doc, Criteria(), selected, step);
-    if (found < 0 || !pane) {
+    const int found = FindLine(m_doc, Criteria(), m_host.SearchFrom(), step);
+    if (found < 0 || !m_host.SelectFound(found)) {
         dlg::Beep();
-        m_frame.ShowStatusText(CResources::Str(kNotFound));
+        m_host.ShowStatusText(CResources::Str(kNotFound));
         return -1;
     }
-    pane->SelectAndShow(found);
     return found;
 }
 

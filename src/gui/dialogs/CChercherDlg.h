@@ -15,17 +15,17 @@ namespace belvane {
 
 class CBelvaneDoc;
 class CDateEdit;
-class CMainFrame;
+class ISearchHost;
 
 // The search window (195): modeless, beside the register. Each "&Suivant" or
-// "&Précédent" starts from the line selected at that moment in the frame's
+// "&Précédent" starts from the line selected at that moment in the host's
 // command pane and selects the next line meeting the ticked criteria; nothing
 // is cached between two searches. It deletes itself when closed.
 class CChercherDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CChercherDlg(CBelvaneDoc& doc, CMainFrame& frame);
+    CChercherDlg(CBelvaneDoc& doc, ISearchHost& host, QWidget* parent);
 
     // The criteria as the fields and boxes give them now.
     SearchCriteria Criteria() const;
@@ -49,7 +49,7 @@ private:
     static QString FieldText(const QWidget* field);
 
     CBelvaneDoc& m_doc;
-    CMainFrame& m_frame;
+    ISearchHost& m_host;
     // Set while the window itself changes a field, so that nothing gets ticked.
     bool m_quiet = false;
 

@@ -10,7 +10,7 @@
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"
 #include "core/StringIds.h"
-#include "uilogic/SelectionLogic.h"
+#include "core/StringTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -567,35 +567,6 @@ void CLigneDlg::Close(ResultCode code) {
 
 void CLigneDlg::Help() {
     dlg::ShowHelp(IsCreationMode() ? QStringLiteral("dialog-1123") : QStringLiteral("dialog-137"));
-}
-
-void CLigneDlg::RunNewLineSequence(CBelvaneDoc& doc, QWidget* parent) {
-    if (doc.GetLineCount() >= CBelvaneDoc::kMaxLines) {
-        dlg::Refuse(parent, ids::kMsgMaxLines);
-        return;
-    }
-    CLigneDlg dialog(doc, parent);
-    for (;;) {
-        CLigne line;
-        if (dialog.Run(line, kNew, 0) != QDialog::Accepted)
-            return;
-        doc.AddLine(line);
-        if (doc.GetLineCount() >= CBelvaneDoc::kMaxLines) {
-            dlg::Refuse(parent, ids::kMsgMaxLines);
-            return;
-        }
-    }
-}
-
-bool CLigneDlg::CorrectLine(CBelvaneDoc& doc, int index, QWidget* parent) {
-    if (index < 0 || index >= doc.GetLineCount())
-        return false;
-    CLigne line = doc.GetLine(index);
-    CLigneDlg dialog(doc, parent);
-    if (dialog.Run(line, kCorrection, index) != QDialog::Accepted)
-        return false;
-    doc.ReplaceLine(index, line);
-    return true;
 }
 
 }  // namespace belvane

@@ -75,13 +75,6 @@ public:
     // empty function puts back exec().
     static void SetRunner(std::function<int(CLigneDlg&)> runner);
 
-    // "Nouvelle ligne": dialogs in mode 1, each line added, until cancelled or
-    // the line limit is reached (message 10001).
-    static void RunNewLineSequence(CBelvaneDoc& doc, QWidget* parent);
-    // "Corriger la ligne": the line `index` edited in mode 2 and replaced on OK.
-    // Returns true when the line was replaced.
-    static bool CorrectLine(CBelvaneDoc& doc, int index, QWidget* parent);
-
     // The widgets, for the frame's tests and accessibility tools.
     CDateEdit* IssueField() const { return m_issue; }
     QCheckBox* ForceBox() const { return m_force; }

@@ -88,14 +88,4 @@ void CReleveDlg::SetRunner(std::function<int(CReleveDlg&)> runner) {
     Runner() = std::move(runner);
 }
 
-void CReleveDlg::ToggleStatementMode(CBelvaneDoc& doc, QWidget* parent) {
-    if (doc.IsStatementMode()) {
-        doc.SetStatementMode(false, 0);
-        return;
-    }
-    CReleveDlg dialog(doc, kStatement, doc.GetStatementDate(), parent);
-    if (dialog.Run() == QDialog::Accepted)
-        doc.SetStatementMode(true, dialog.Date());
-}
-
 }  // namespace belvane

@@ -38,10 +38,6 @@ public:
     // Replaces the modal loop of Run(); an empty function puts back exec().
     static void SetRunner(std::function<int(CReleveDlg&)> runner);
 
-    // "Mode relevé": switches statement mode off, or asks the statement date
-    // (proposing the current one) and switches it on.
-    static void ToggleStatementMode(CBelvaneDoc& doc, QWidget* parent);
-
 public slots:
     void accept() override;
 

@@ -2,7 +2,7 @@
 
 #include "gui/support/CResources.h"
 #include "core/Text.h"
-#include "gui/window/CMainFrame.h"
+#include "gui/support/HelpPages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -147,7 +147,7 @@ void Beep() {
 }
 
 void ShowHelp(const QString& topic) {
-    CMainFrame::ShowHelp(topic);
+    belvane::ShowHelp(topic);
 }
 
 void FocusField(QWidget* field) {

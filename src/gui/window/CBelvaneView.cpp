@@ -4,6 +4,7 @@
 #include "core/CBelvaneDoc.h"
 #include "gui/window/CEnteteWnd.h"
 #include "gui/window/CLignesWnd.h"
+#include "core/StringTable.h"
 #include "uilogic/CommandIds.h"
 #include "uilogic/SelectionLogic.h"
 #include "uilogic/ViewGeometry.h"

@@ -3,6 +3,8 @@
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
 #include "core/CBelvaneDoc.h"
+#include "core/StringTable.h"
+#include "rules/StatementToggle.h"
 #include "uilogic/CommandIds.h"
 
 #include <QFontMetrics>

@@ -11,11 +11,14 @@
 #include "core/SettingsStore.h"
 #include "core/StringIds.h"
 #include "maintenance/BackupExit.h"
+#include "maintenance/BackupRegistration.h"
+#include "gui/support/HelpPages.h"
 #include "gui/dialogs/CChercherDlg.h"
 #include "gui/dialogs/CLigneDlg.h"
 #include "gui/dialogs/CReleveDlg.h"
 #include "gui/dialogs/CTotauxDlg.h"
 #include "gui/window/CBelvaneView.h"
+#include "gui/window/LineCommands.h"
 #include "uilogic/CommandIds.h"
 #include "uilogic/CommandState.h"
 
@@ -304,6 +307,19 @@ CBelvaneView* CMainFrame::CommandView() const {
     return views.empty() ? nullptr : views.back();
 }
 
+int CMainFrame::SearchFrom() const {
+    const CBelvaneView* view = CommandView();
+    return view ? view->SelectedLine() : -1;
+}
+
+bool CMainFrame::SelectFound(int line) {
+    CBelvaneView* view = CommandView();
+    if (!view)
+        return false;
+    view->SelectAndShow(line);
+    return true;
+}
+
 void CMainFrame::SetActiveView(CBelvaneView* view) {
     if (!view)
         return;
@@ -461,18 +477,18 @@ void CMainFrame::RunCommand(int command) {
             m_doc.ToggleBackup();
             break;
         case cmd::kNewLine:
-            CLigneDlg::RunNewLineSequence(m_doc, this);
+            RunNewLineSequence(m_doc, this);
             break;
         case cmd::kCorrectLine:
             if (CBelvaneView* view = CommandView())
-                CLigneDlg::CorrectLine(m_doc, view->SelectedLine(), this);
+                CorrectLine(m_doc, view->SelectedLine(), this);
             break;
         case cmd::kStatementMode:
-            CReleveDlg::ToggleStatementMode(m_doc, this);
+            ToggleStatementMode(m_doc, this);
             break;
         case cmd::kSearch:
             // Modeless, one new window each time; it deletes itself when closed.
-            (new CChercherDlg(m_doc, *this))->show();
+            (new CChercherDlg(m_doc, *this, this))->show();
             break;
         case cmd::kPaymentMethods: {
             CPaiementsDlg list(m_doc, this);
@@ -636,11 +652,14 @@ bool CMainFrame::SaveDocumentAs() {
 
 bool CMainFrame::SaveTo(const QString& path) {
     std::string error;
-    if (!m_doc.OnSaveDocument(path.toStdString(), &m_settings, error)) {
+    if (!m_doc.OnSaveDocument(path.toStdString(), error)) {
         Message(this, CResources::Str(ids::kMsgSaveFailed).arg(QFileInfo(path).absoluteFilePath()),
                 IMessageBox::Icon::Warning);
         return false;
     }
+    // A register saved with its backup flag set is copied at the next exit.
+    if (m_doc.GetBackup())
+        RegisterForBackup(m_settings, m_doc.GetPathName());
     m_recent.Add(m_doc.GetPathName());
     RebuildRecentFiles();
     return true;
@@ -746,34 +765,6 @@ void CMainFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (isVisible())
         TrackPlacement();
-}
-
-// --- help -------------------------------------------------------------------
-
-QUrl CMainFrame::HelpUrl(const QString& topic) {
-    QStringList candidates;
-    candidates << QCoreApplication::applicationDirPath() +
-                      QStringLiteral("/../share/belvane/help/index.html");
-#ifdef BELVANE_SOURCE_HELP_DIR
-    // Run from the build tree: the pages of the sources.
-    candidates << QStringLiteral(BELVANE_SOURCE_HELP_DIR "/index.html");
-#endif
-    for (const QString& candidate : std::as_const(candidates)) {
-        const QFileInfo page(candidate);
-        if (!page.isFile())
-            continue;
-        QUrl url = QUrl::fromLocalFile(page.canonicalFilePath());
-        if (!topic.isEmpty())
-            url.setFragment(topic);
-        return url;
-    }
-    return {};
-}
-
-void CMainFrame::ShowHelp(const QString& topic) {
-    const QUrl url = HelpUrl(topic);
-    if (url.isValid())
-        QDesktopServices::openUrl(url);
 }
 
 }  // namespace belvane

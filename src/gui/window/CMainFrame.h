@@ -2,6 +2,7 @@
 
 #include "core/CResourceSet.h"
 #include "core/IDocObserver.h"
+#include "gui/dialogs/ISearchHost.h"
 #include "uilogic/FramePlacement.h"
 
 #include <QHash>
@@ -29,7 +30,7 @@ class RecentFiles;
 // splitter of up to 2 x 2 register panes on the one document. It runs the file
 // commands (new, open, save, recent files, quit), the line commands that need
 // no dialog, the backup at exit, and keeps its own position in the settings.
-class CMainFrame : public QMainWindow, public IDocObserver {
+class CMainFrame : public QMainWindow, public IDocObserver, public ISearchHost {
     Q_OBJECT
 
 public:
@@ -58,7 +59,10 @@ public:
     // The pane a command works in: the active one, else the last pane.
     CBelvaneView* CommandView() const;
     // Shows `text` in the message pane of the status bar (the idle prompt when empty).
-    void ShowStatusText(const QString& text);
+    void ShowStatusText(const QString& text) override;
+    // The search window searches in the command pane.
+    int SearchFrom() const override;
+    bool SelectFound(int line) override;
     // The panes shown, row by row.
     std::vector<CBelvaneView*> Views() const;
     bool IsSplit() const { return m_views[1][1] != nullptr; }
@@ -81,11 +85,6 @@ public:
     // Brings the enabled and checked states and the indicator panes up to date.
     void UpdateCommandUi();
 
-    // The help page for `topic` (an anchor of index.html; empty for the top):
-    // the installed pages, else those of the source tree. Empty when none is found.
-    static QUrl HelpUrl(const QString& topic = {});
-    // Opens the help in the desktop's browser; a failure is not reported.
-    static void ShowHelp(const QString& topic = {});
     // Copies a file over another (the backup at exit); false when it failed.
     static bool CopyFileOver(const QString& from, const QString& to);
     // The file dialogs' filters: the document type's (string 128), then all files.

@@ -47,35 +47,5 @@ TEST(BackupRegistration, PathsDifferingInCaseAreTwoFilesHere) {
     EXPECT_TRUE(SameBackupPath("/home/compte.blv", "/home/compte.blv"));
 }
 
-class SaveRegistersBackupTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        // Tests run in parallel processes: a folder of each test's own.
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir =
-            std::filesystem::path(::testing::TempDir()) /
-            ("belvane-backup-test-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    std::filesystem::path dir;
-};
-
-TEST_F(SaveRegistersBackupTest, SavingAMarkedRegisterTwiceListsItOnce) {
-    CMemorySettings s;
-    CBelvaneDoc doc;
-    const std::string path = (dir / "compte.blv").string();
-    std::string error;
-    ASSERT_TRUE(doc.OnSaveDocument(path, &s, error)) << error;
-    EXPECT_EQ(s.GetInt("BackupFiles", "NbrFiles", 0), 0);  // not marked yet
-    doc.ToggleBackup();
-    ASSERT_TRUE(doc.OnSaveDocument(path, &s, error)) << error;
-    ASSERT_TRUE(doc.OnSaveDocument(path, &s, error)) << error;
-    EXPECT_EQ(s.GetInt("BackupFiles", "NbrFiles", 0), 1);
-    EXPECT_EQ(s.GetString("BackupFiles", "SourceName0", ""), path);
-    EXPECT_FALSE(doc.IsModified());
-}
-
 }  // namespace
 }  // namespace belvane
