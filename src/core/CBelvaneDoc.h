@@ -29,7 +29,8 @@ public:
 
     // Reads DecimalSymbol and DateFormat from section "Settings" of `settings`
     // (the built-in defaults when it is null or lacks them) and starts as a new
-    // register. `clock` and `strings` must outlive the document.
+    // register. `clock` must outlive the document; the column titles come from
+    // the built-in texts until SetStrings names others.
     explicit CBelvaneDoc(const ISettingsStore* settings = nullptr,
                          const Clock& clock = Clock::System());
     // One document per run, watched by its views: never copied.
