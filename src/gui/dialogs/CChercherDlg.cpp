@@ -1,10 +1,10 @@
 #include "gui/dialogs/CChercherDlg.h"
 
+#include "core/CBelvaneDoc.h"
+#include "core/ValueFormat.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
-#include "core/CBelvaneDoc.h"
-#include "core/ValueFormat.h"
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/CMainFrame.h"
 
@@ -117,6 +117,23 @@ CChercherDlg::CChercherDlg(CBelvaneDoc& doc, CMainFrame& frame)
     for (QPushButton* b : {next, previous, reset, close, help})
         buttons->addWidget(b);
     buttons->addStretch();
+
+    // Tab follows the rows as drawn: a criterion's box, its field, the next row;
+    // then the combination and the buttons.
+    QWidget* previousInChain = nullptr;
+    const auto chain = [&previousInChain](QWidget* w) {
+        if (previousInChain)
+            QWidget::setTabOrder(previousInChain, w);
+        previousInChain = w;
+    };
+    for (const Criterion& criterion : m_criteria) {
+        chain(criterion.box);
+        if (criterion.field)
+            chain(criterion.field);
+    }
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_and, m_or, next, previous, reset, close, help})
+        chain(w);
 
     auto* left = new QVBoxLayout;
     left->addLayout(grid);
