@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config
     libicu-dev nlohmann-json3-dev
     libgtest-dev libbenchmark-dev
-    qt6-base-dev fonts-liberation2 fonts-dejavu-core
+    qt6-base-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
 )
 
 missing=()

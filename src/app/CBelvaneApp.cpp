@@ -1,13 +1,16 @@
 #include "app/CBelvaneApp.h"
 
+#include "core/CBelvaneDoc.h"
 #include "gui/dialogs/CLanguageDlg.h"
 #include "gui/support/CLanguageModule.h"
 #include "gui/support/CQtSettings.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
-#include "core/CBelvaneDoc.h"
+#include "gui/support/PressLeavesField.h"
+#include "gui/support/QtTranslation.h"
 #include "gui/window/CMainFrame.h"
 #include "uilogic/CommandIds.h"
+#include "uilogic/LanguageChoice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +21,14 @@
 namespace belvane {
 
 namespace {
+
+constexpr int kLangIdString = 95;  // the language of the active resources, a LANGID
+
+// Qt's own texts (message box buttons, file dialogs) in the language of the
+// active resources.
+void TranslateQtTexts() {
+    QtTranslation::Install(ParseLangId(CResources::Str(kLangIdString).toStdString()));
+}
 
 // Answers every message box at once when nobody is there to see it (the
 // screenshot run): the text goes to the error stream instead.
@@ -81,11 +92,17 @@ bool CBelvaneApp::Start(const std::vector<std::string>& args) {
         return false;
 
     m_settings.WriteString("", "AppDirectory", AppDirectoryValue(m_programDir.toStdString()));
+    // Before the first window: the built-in language for the first-start dialog,
+    // and a press on any dialog's button leaves the field being edited first.
+    PressLeavesField::Install();
+    TranslateQtTexts();
     if (WantsFirstStartDialog(m_settings) && m_hooks.dialog)
         m_hooks.dialog(nullptr, m_settings, true, m_programDir);
     if (m_hooks.load)
         m_hooks.load(m_settings, m_programDir);
-    QGuiApplication::setApplicationDisplayName(CResources::Str(ids::kAppName));
+    // The module's own language, where Qt has it. No application display name:
+    // Qt would append it to every dialog's title; the frame names itself.
+    TranslateQtTexts();
 
     m_recent.Load();
     // Made after the language is known: its texts name the untitled register.
@@ -116,6 +133,7 @@ void CBelvaneApp::Exit() {
     m_doc.reset();
     if (m_hooks.unload)
         m_hooks.unload();
+    QtTranslation::Remove();
     RecordNormalExit(m_settings);
 }
 

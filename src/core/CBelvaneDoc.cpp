@@ -301,6 +301,9 @@ bool CBelvaneDoc::Undo() {
         default:
             return false;
     }
+    // The lines now differ from what was last saved or loaded: without the mark
+    // an undo after a save would be lost at closing without a question.
+    SetModifiedFlag(true);
     Notify([](IDocObserver& o) { o.OnRedrawAll(); });
     return true;
 }

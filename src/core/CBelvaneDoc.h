@@ -90,7 +90,8 @@ public:
     // Returns the index the new version has (it moves when its issue date changed).
     int ReplaceLine(int index, const CLigne& line);
     void SetLineStatement(int index, DayDate date);
-    // Undoes the last line action, or returns false when there is none (message 10002).
+    // Undoes the last line action and marks the register modified, or returns
+    // false when there is none (message 10002).
     bool Undo();
     UndoAction GetUndoAction() const { return static_cast<UndoAction>(m_undoAction); }
     // Setters used when a name is corrected in every line; they do not mark the

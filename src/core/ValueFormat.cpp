@@ -1,5 +1,7 @@
 #include "core/ValueFormat.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -59,6 +61,27 @@ Amount ParseAmount(std::string_view text) {
             cents += text[i] - '0';
     }
     return static_cast<Amount>(units * 100 + cents);
+}
+
+bool AmountFits(std::string_view text) {
+    // Counting stops just past the limit: any more digits are too much anyway.
+    constexpr std::int64_t kCap = std::int64_t{kMaxAmount} + 1;
+    std::size_t i = 0;
+    std::int64_t units = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+        units = std::min(units * 10 + (text[i] - '0'), kCap);
+    std::int64_t cents = 0;
+    if (i < text.size()) {
+        if (text[i] != '.' && text[i] != ',')
+            return true;  // read as 0
+        ++i;
+        if (i < text.size() && IsDigit(text[i])) {
+            cents = (text[i] - '0') * 10;
+            if (i + 1 < text.size() && IsDigit(text[i + 1]))
+                cents += text[i + 1] - '0';
+        }
+    }
+    return units * 100 + cents <= kMaxAmount;
 }
 
 std::string FormatDate(DayDate date, std::string_view pattern) {

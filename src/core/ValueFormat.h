@@ -19,6 +19,15 @@ std::string FormatAmount(Amount amount, bool withSign, int width, std::string_vi
 // unreadable text gives 0.
 Amount ParseAmount(std::string_view text);
 
+// The largest amount a register holds, with either sign: 21 474 836,47
+// (32-bit cents).
+inline constexpr Amount kMaxAmount = 2147483647;
+
+// Whether the amount typed in `text`, read as ParseAmount reads it, stays
+// within kMaxAmount. Beyond it ParseAmount's result would be wrong, so an
+// amount field refuses such a text. Unreadable text (read as 0) fits.
+bool AmountFits(std::string_view text);
+
 // The date in the strftime-style pattern ("%d.%m.%y"); eight blanks for 0 or
 // when the pattern gives an empty text.
 std::string FormatDate(DayDate date, std::string_view pattern);

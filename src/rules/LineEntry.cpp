@@ -12,6 +12,7 @@ namespace belvane {
 namespace {
 
 constexpr int kIssueDateInvalid = 10000;
+constexpr int kAmountTooLarge = 10111;
 constexpr int kAskCreatePaiement = 10017;
 constexpr int kAskCreateRubrique = 10021;
 constexpr int kAskCreateSousRubrique = 10022;
@@ -122,10 +123,17 @@ EntryStep LineEntryChecks::Next() {
     const LineEntryTexts& t = m_texts;
     switch (m_stage) {
         case Stage::IssueDate:
-            m_stage = Stage::Paiement;
+            m_stage = Stage::Amount;
             if (m_doc.ParseDate(t.issue, true) == 0) {
                 m_stage = Stage::IssueDate;
                 return {EntryStep::Refuse, EntryField::IssueDate, kIssueDateInvalid};
+            }
+            [[fallthrough]];
+        case Stage::Amount:
+            m_stage = Stage::Paiement;
+            if (!AmountFits(t.amount)) {
+                m_stage = Stage::Amount;
+                return {EntryStep::Refuse, EntryField::Amount, kAmountTooLarge};
             }
             [[fallthrough]];
         case Stage::Paiement:

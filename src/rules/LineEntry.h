@@ -84,7 +84,7 @@ struct LineEntryTexts {
 };
 
 // The fields a check is about.
-enum class EntryField { IssueDate, Paiement, Rubrique, SousRubrique, Beneficiaire };
+enum class EntryField { IssueDate, Amount, Paiement, Rubrique, SousRubrique, Beneficiaire };
 
 // One step of the acceptance checks.
 struct EntryStep {
@@ -102,7 +102,9 @@ struct EntryStep {
     friend bool operator==(const EntryStep&, const EntryStep&) = default;
 };
 
-// The checks of "OK" and "Créer ligne", in their fixed order. Each call to
+// The checks of "OK" and "Créer ligne", in their fixed order. An amount beyond
+// kMaxAmount is refused right after the issue date, before any question could
+// create a record. Each call to
 // Next() looks at the document as it is then (so that a record created after
 // a question counts) and gives the next step; the caller stops at a refusal or
 // a cancelled question.
@@ -114,7 +116,7 @@ public:
     EntryStep Next();
 
 private:
-    enum class Stage { IssueDate, Paiement, Refresh, Rubrique, SousRubrique, Payee, Done };
+    enum class Stage { IssueDate, Amount, Paiement, Refresh, Rubrique, SousRubrique, Payee, Done };
 
     const CBelvaneDoc& m_doc;
     const LineEntryTexts& m_texts;

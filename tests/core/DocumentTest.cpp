@@ -146,15 +146,15 @@ TEST_F(DocumentTest, StatementStampUndoToggles) {
     doc.RemoveObserver(&obs);
 }
 
-TEST_F(DocumentTest, UndoNeverTouchesTheModifiedFlag) {
-    EXPECT_FALSE(doc.Undo());  // nothing to undo
-    AddNumbered(2);
-    doc.SetModifiedFlag(false);
-    doc.DeleteLine(0);
-    EXPECT_TRUE(doc.IsModified());
-    doc.SetModifiedFlag(false);
-    ASSERT_TRUE(doc.Undo());
+TEST_F(DocumentTest, UndoThatChangesTheLinesMarksTheRegisterModified) {
+    doc.SetTitle("compte.blv");
+    EXPECT_FALSE(doc.Undo());  // nothing to undo, nothing marked
     EXPECT_FALSE(doc.IsModified());
+    AddNumbered(2);
+    doc.SetModifiedFlag(false);  // as a save does
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "compte.blv *");
 }
 
 TEST_F(DocumentTest, ModifiedMarkInTheTitle) {

@@ -50,6 +50,27 @@ TEST(ParseAmount, ReadsUnitsAndUpToTwoDecimals) {
         EXPECT_EQ(ParseAmount(text), expected) << '"' << text << '"';
 }
 
+TEST(AmountFits, AtMostTwentyOneMillionAndSomeInEitherSign) {
+    const std::pair<const char*, bool> cases[] = {
+        {"21474836,47", true},
+        {"21474836.47", true},
+        {"0021474836,47", true},
+        {"21474836,479", true},  // the third decimal is not read
+        {"21474836,48", false},
+        {"21474836,5", false},
+        {"21474837", false},
+        {"25000000", false},
+        {"9999999999", false},
+        {"99999999999999999999", false},
+        {"", true},
+        {"12,5", true},
+        {"99999999999x", true},  // read as 0
+    };
+    for (const auto& [text, fits] : cases)
+        EXPECT_EQ(AmountFits(text), fits) << '"' << text << '"';
+    EXPECT_EQ(ParseAmount("21474836,47"), kMaxAmount);
+}
+
 TEST(FormatDate, PatternsAndNoDate) {
     const DayDate d = ToDayDate(2009, 12, 5);
     EXPECT_EQ(FormatDate(d, "%d.%m.%y"), "05.12.09");

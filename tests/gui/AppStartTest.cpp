@@ -3,10 +3,12 @@
 #include "FrameTestSupport.h"
 #include "gui/support/CResources.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QImage>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -176,6 +178,33 @@ TEST_F(AppStart, ScreenshotWritesAPicture) {
     ASSERT_TRUE(app.SaveScreenshot(png));
     QImage image(png);
     EXPECT_EQ(image.size(), app.Frame()->size());
+}
+
+TEST_F(AppStart, QtsOwnTextsAreFrenchAndDialogTitlesKeptAsTheyAre) {
+    CBelvaneApp app(settings, dir.path(), language.Hooks());
+    ASSERT_TRUE(app.Start({}));
+    // No display name for Qt to append to every dialog's title.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+
+    // The save question through the real message box.
+    app.Document()->AddLine(testing::TestLine({2024, 7, 14}, -4200));
+    IMessageBox::Install(nullptr);
+    QStringList buttons;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!question)
+            return;
+        answer.stop();
+        for (QAbstractButton* b : question->buttons())
+            buttons << b->text().remove(u'&');
+        question->button(QMessageBox::Cancel)->click();
+    });
+    answer.start(10);
+    EXPECT_FALSE(app.Frame()->close());
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"Annuler", "Non", "Oui"}));
+    app.Exit();
 }
 
 }  // namespace

@@ -1,15 +1,16 @@
 #include "FrameTestSupport.h"
 
-#include "gui/support/CResources.h"
 #include "core/CRubrique.h"
 #include "core/Clock.h"
 #include "gui/dialogs/CChercherDlg.h"
 #include "gui/dialogs/CTotauxDlg.h"
+#include "gui/support/CResources.h"
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/CLignesWnd.h"
 #include "uilogic/CommandIds.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -83,6 +84,26 @@ TEST_F(TotauxDlgTest, OpensOnTheFullBalancesAndRecomputesForARange) {
     dlg.Compute();
     EXPECT_EQ(Child<QLineEdit>(&dlg, 604)->text(), "+124,50");
     EXPECT_EQ(Child<QLineEdit>(&dlg, 505)->text(), "abc");
+}
+
+TEST_F(TotauxDlgTest, ComputingFromTheKeyboardRewritesTheDateFirst) {
+    CTotauxDlg dlg(doc);
+    dlg.show();
+    dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    QLineEdit* to = Child<QLineEdit>(&dlg, 506);
+    to->setFocus();
+    QTest::keyClicks(to, "30.6.25");
+    QTest::keyClick(&dlg, Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return to->text() == QStringLiteral("30.06.25"); }))
+        << to->text().toStdString();
+    // Enter presses "Calculer", the default button: the same.
+    QLineEdit* from = Child<QLineEdit>(&dlg, 505);
+    from->setFocus();
+    QTest::keyClicks(from, "1.1.25");
+    QTest::keyClick(from, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return from->text() == QStringLiteral("01.01.25"); }))
+        << from->text().toStdString();
 }
 
 TEST_F(TotauxDlgTest, TotalsByCategoryNeedACategory) {
@@ -198,6 +219,21 @@ TEST_F(ChercherDlgTest, TypingTicksAndCriteriaCombine) {
     Click(1121);
     EXPECT_EQ(Selected(), 2);
     EXPECT_EQ(Status(), CResources::Str(10080));
+}
+
+TEST_F(ChercherDlgTest, TabFollowsTheRowsAsDrawn) {
+    search->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(search));
+    Child<QCheckBox>(search, 1143)->setFocus();
+    const int expected[] = {1023, 1144, 1024, 1149, 1033, 1146, 1026, 1158, 1159, 1145, 1031,
+                            1150, 1032, 1151, 1035, 1152, 1036, 1153, 1034, 1154, 1037, 1141};
+    for (int control : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return QApplication::focusWidget()->objectName() == QString::number(control);
+        })) << "Tab to "
+            << control << " went to " << QApplication::focusWidget()->objectName().toStdString();
+    }
 }
 
 TEST_F(ChercherDlgTest, ResetEmptiesTheFieldsAndUnticksEveryBox) {

@@ -85,6 +85,20 @@ TEST_F(FrameCommands, DeleteThenUndoThroughTheActions) {
     EXPECT_TRUE(box.shown.empty());
 }
 
+TEST_F(FrameCommands, UndoAfterASaveAsksToSaveAtClosing) {
+    ASSERT_TRUE(f.frame->OpenDocument(Register("annule.blv", 2)));
+    f.doc.AddLine(testing::TestLine({2024, 7, 14}, -4200));
+    f.frame->RunCommand(cmd::kFileSave);
+    ASSERT_FALSE(f.doc.IsModified());
+    f.frame->Action(cmd::kEditUndo)->trigger();
+    EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("annule.blv * - Belvane"));
+    box.Answer(Answer::Cancel);
+    EXPECT_FALSE(f.frame->close());
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text,
+              QStringLiteral("Enregistrer les modifications apportées à annule.blv?"));
+}
+
 // --- opening --------------------------------------------------------------------
 
 struct LoadFailure {
@@ -399,6 +413,14 @@ TEST_F(FrameCommands, StatusBarPanesStartIdle) {
     const QLabel* statement = f.frame->Pane(59142);
     EXPECT_GE(statement->minimumWidth(),
               statement->fontMetrics().horizontalAdvance(QStringLiteral("REL (00.00.00)")));
+
+    // Empty panes are hidden: in a narrow window the message has their room.
+    f.frame->resize(360, 300);
+    f.frame->ShowStatusText(QString::fromUtf8("Débiteur: Hypermarché du centre"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.frame->width() == 360; }));
+    for (int id : {59142, 59144, 59137, 59138, 59139})
+        EXPECT_FALSE(f.frame->Pane(id)->isVisible()) << id;
+    EXPECT_GE(f.frame->MessagePane()->width(), f.frame->statusBar()->width() - 40);
 }
 
 // --- help ---------------------------------------------------------------------

@@ -1,5 +1,7 @@
 // Entry point of the window tests: a headless QApplication with settings kept
 // away from the user's own.
+#include "gui/support/PressLeavesField.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
@@ -14,6 +16,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", (runtime.path() + QStringLiteral("/config")).toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    belvane::PressLeavesField::Install();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,14 +1,15 @@
 #include "gui/dialogs/CLigneDlg.h"
 
 #include "FrameTestSupport.h"
-#include "gui/support/CDateEdit.h"
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
+#include "gui/support/CDateEdit.h"
 
 #include "gui/window/LineCommands.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -323,6 +324,68 @@ TEST_F(LigneDlgTest, EnterMovesOnAndTheKeyboardAloneEntersALine) {
     EXPECT_EQ(line.m_paiement, "Virement");
     EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 6));
     EXPECT_EQ(line.m_observation, "Salaire");
+}
+
+TEST_F(LigneDlgTest, KeyboardOkLeavesTheDateOrComboFirst) {
+    CLigne line;
+    Show(line, CLigneDlg::kNew);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    // The issue date corrected after the validity date followed it, then Alt+O
+    // straight from the field: the validity date follows again.
+    Edit(1023)->setFocus();
+    QTest::keyClicks(Edit(1023), "10.11.08");
+    QTest::keyClick(Edit(1023), Qt::Key_Tab);
+    EXPECT_EQ(Edit(1033)->text(), "10.11.08");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Edit(1023)->hasFocus(); }));
+    QTest::keyClicks(Edit(1023), "21.11.08");
+    QTest::keyClick(dialog.get(), Qt::Key_O, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isVisible(); }));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(line.m_dateEmission, ToDayDate(2008, 11, 21));
+    EXPECT_EQ(line.m_dateValidite, ToDayDate(2008, 11, 21));
+
+    // A category typed in another letter case, then Alt+O from the box.
+    CLigne second;
+    Show(second, CLigneDlg::kNew);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClicks(Edit(1023), "2.1.09");
+    QTest::keyClick(dialog.get(), Qt::Key_U, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Combo(1035)->hasFocus(); }));
+    QTest::keyClicks(Combo(1035), "maison");
+    QTest::keyClick(dialog.get(), Qt::Key_O, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->isVisible(); }));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(second.m_rubrique, "Maison");
+    EXPECT_EQ(second.m_dateEmission, ToDayDate(2009, 1, 2));
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST_F(LigneDlgTest, AnAmountBeyondWhatARegisterHoldsIsRefused) {
+    CLigne line;
+    line.m_observation = "untouched";
+    Show(line, CLigneDlg::kNew);
+    Type(Edit(1023), "1.3.09");
+    Type(Edit(1026), "25000000");
+    Type(Combo(1031), "Inconnu");
+    Click(Button(1038));
+    ASSERT_EQ(box.shown.size(), 1u) << "refused before any question";
+    EXPECT_EQ(box.shown[0].text,
+              QString::fromUtf8("Le montant ne peut dépasser 21 474 836,47 en valeur absolue."));
+    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(Edit(1026)->hasFocus());
+    EXPECT_EQ(Edit(1026)->selectedText(), "25000000");
+    EXPECT_EQ(line.m_observation, "untouched");
+    EXPECT_TRUE(created.empty());
+
+    Type(Edit(1026), "21474836,4");  // ten characters at most
+    box.Answer(Answer::No);          // the unknown payment method stays as typed
+    Click(Button(1038));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(line.m_montant, -2147483640);
 }
 
 TEST_F(LigneDlgTest, CreationModesShowTheirButtonsAndResultCodes) {

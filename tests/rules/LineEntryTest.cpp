@@ -134,6 +134,12 @@ TEST_F(LineEntryTest, ChecksComeInTheirFixedOrder) {
               (std::vector<EntryStep>{{EntryStep::Refuse, EntryField::IssueDate, 10000}}));
 
     t.issue = "1.3.09";
+    // Then an amount too large for the register, before any question.
+    t.amount = "25000000";
+    EXPECT_EQ(Steps(doc, t),
+              (std::vector<EntryStep>{{EntryStep::Refuse, EntryField::Amount, 10111}}));
+
+    t.amount = "21474836,47";
     // A subcategory under an unknown category is not checked.
     EXPECT_EQ(Steps(doc, t), (std::vector<EntryStep>{
                                  {EntryStep::AskCreate, EntryField::Paiement, 10017},

@@ -1,11 +1,11 @@
 #include "gui/dialogs/CChercherDlg.h"
 
-#include "gui/support/CDateEdit.h"
-#include "gui/support/CResources.h"
-#include "gui/support/DialogSupport.h"
 #include "core/CBelvaneDoc.h"
 #include "core/ValueFormat.h"
 #include "gui/dialogs/ISearchHost.h"
+#include "gui/support/CDateEdit.h"
+#include "gui/support/CResources.h"
+#include "gui/support/DialogSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -116,6 +116,23 @@ CChercherDlg::CChercherDlg(CBelvaneDoc& doc, ISearchHost& host, QWidget* parent)
     for (QPushButton* b : {next, previous, reset, close, help})
         buttons->addWidget(b);
     buttons->addStretch();
+
+    // Tab follows the rows as drawn: a criterion's box, its field, the next row;
+    // then the combination and the buttons.
+    QWidget* previousInChain = nullptr;
+    const auto chain = [&previousInChain](QWidget* w) {
+        if (previousInChain)
+            QWidget::setTabOrder(previousInChain, w);
+        previousInChain = w;
+    };
+    for (const Criterion& criterion : m_criteria) {
+        chain(criterion.box);
+        if (criterion.field)
+            chain(criterion.field);
+    }
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_and, m_or, next, previous, reset, close, help})
+        chain(w);
 
     auto* left = new QVBoxLayout;
     left->addLayout(grid);

@@ -1,16 +1,16 @@
 #include "gui/dialogs/CLigneDlg.h"
 
-#include "gui/dialogs/CBeneficiaireDlg.h"
-#include "gui/support/CDateEdit.h"
-#include "gui/dialogs/CPaiementDlg.h"
-#include "gui/support/CResources.h"
-#include "gui/dialogs/CRubriqueDlg.h"
-#include "gui/dialogs/CSousRubriqueDlg.h"
-#include "gui/support/DialogSupport.h"
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
+#include "gui/dialogs/CBeneficiaireDlg.h"
+#include "gui/dialogs/CPaiementDlg.h"
+#include "gui/dialogs/CRubriqueDlg.h"
+#include "gui/dialogs/CSousRubriqueDlg.h"
+#include "gui/support/CDateEdit.h"
+#include "gui/support/CResources.h"
+#include "gui/support/DialogSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -475,6 +475,8 @@ QWidget* CLigneDlg::FieldWidget(EntryField field) const {
     switch (field) {
         case EntryField::IssueDate:
             return m_issue;
+        case EntryField::Amount:
+            return m_amount;
         case EntryField::Paiement:
             return m_paiement;
         case EntryField::Rubrique:
@@ -507,6 +509,7 @@ bool CLigneDlg::Create(EntryField field, const LineEntryTexts& t) {
                 m_creators.beneficiaire && m_creators.beneficiaire(m_doc, t.beneficiaire, this);
             break;
         case EntryField::IssueDate:
+        case EntryField::Amount:
             break;
     }
     // The new record shows in the lists should the dialog stay open.

@@ -1,10 +1,10 @@
 #include "gui/dialogs/CRubriqueDlg.h"
 
+#include "core/CBelvaneDoc.h"
+#include "core/ReferenceLists.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/InitialAmountField.h"
-#include "core/CBelvaneDoc.h"
-#include "core/ReferenceLists.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -56,6 +56,8 @@ void CRubriqueDlg::accept() {
         dlg::FocusField(m_name);
         return;
     }
+    if (!m_amount->Check())
+        return;
     m_rubrique.m_nom = name;
     m_rubrique.m_montantInitial = m_amount->Value();
     QDialog::accept();

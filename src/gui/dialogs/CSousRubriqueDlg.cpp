@@ -1,10 +1,10 @@
 #include "gui/dialogs/CSousRubriqueDlg.h"
 
+#include "core/CBelvaneDoc.h"
+#include "core/ReferenceLists.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/InitialAmountField.h"
-#include "core/CBelvaneDoc.h"
-#include "core/ReferenceLists.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -75,6 +75,8 @@ void CSousRubriqueDlg::accept() {
         dlg::FocusField(m_name);
         return;
     }
+    if (!m_amount->Check())
+        return;
     m_sousRubrique.Set(name, m_amount->Value());
     QDialog::accept();
 }

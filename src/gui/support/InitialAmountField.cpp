@@ -1,14 +1,20 @@
 #include "gui/support/InitialAmountField.h"
 
-#include "gui/support/DialogSupport.h"
 #include "core/CBelvaneDoc.h"
 #include "core/ValueFormat.h"
+#include "gui/support/DialogSupport.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 
 namespace belvane {
+
+namespace {
+
+constexpr int kMsgAmountTooLarge = 10111;  // "Le montant ne peut dépasser ..."
+
+}  // namespace
 
 InitialAmountField::InitialAmountField(const CBelvaneDoc& doc, int dialog, Amount amount,
                                        bool nouveau, QWidget* parent)
@@ -28,6 +34,14 @@ InitialAmountField::InitialAmountField(const CBelvaneDoc& doc, int dialog, Amoun
     row->addWidget(credit);
     row->addWidget(m_debit);
     row->addStretch();
+}
+
+bool InitialAmountField::Check() {
+    if (AmountFits(dlg::ToStd(m_amount->text())))
+        return true;
+    dlg::Refuse(this, kMsgAmountTooLarge);
+    dlg::FocusField(m_amount);
+    return false;
 }
 
 Amount InitialAmountField::Value() const {

@@ -25,6 +25,9 @@ public:
     QLineEdit* AmountEdit() const { return m_amount; }
     // The amount typed (0 when it does not read), negative for a debit.
     Amount Value() const;
+    // On OK, before Value() is stored: an amount beyond what a register holds
+    // is refused with a message and the focus goes back to the field.
+    bool Check();
 
 private:
     QLineEdit* m_amount = nullptr;

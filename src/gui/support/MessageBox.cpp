@@ -1,5 +1,8 @@
 #include "gui/support/IMessageBox.h"
 
+#include "gui/support/CResources.h"
+#include "uilogic/CommandIds.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -11,7 +14,7 @@ class QtMessageBox final : public IMessageBox {
 public:
     Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override {
         QMessageBox box(parent);
-        box.setWindowTitle(QApplication::applicationDisplayName());
+        box.setWindowTitle(CResources::Str(ids::kAppName));
         box.setText(text);
         switch (icon) {
             case Icon::Information:

@@ -1,26 +1,26 @@
 #include "gui/window/CMainFrame.h"
 
-#include "gui/dialogs/CBeneficiairesDlg.h"
-#include "gui/dialogs/CPaiementsDlg.h"
-#include "gui/support/CResources.h"
-#include "gui/dialogs/CRubriquesDlg.h"
-#include "gui/support/DialogSupport.h"
-#include "gui/support/IMessageBox.h"
-#include "uilogic/RecentFiles.h"
 #include "core/CBelvaneDoc.h"
 #include "core/SettingsStore.h"
 #include "core/StringIds.h"
-#include "maintenance/BackupExit.h"
-#include "maintenance/BackupRegistration.h"
-#include "gui/support/HelpPages.h"
+#include "gui/dialogs/CBeneficiairesDlg.h"
 #include "gui/dialogs/CChercherDlg.h"
 #include "gui/dialogs/CLigneDlg.h"
+#include "gui/dialogs/CPaiementsDlg.h"
 #include "gui/dialogs/CReleveDlg.h"
+#include "gui/dialogs/CRubriquesDlg.h"
 #include "gui/dialogs/CTotauxDlg.h"
+#include "gui/support/CResources.h"
+#include "gui/support/DialogSupport.h"
+#include "gui/support/HelpPages.h"
+#include "gui/support/IMessageBox.h"
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/LineCommands.h"
+#include "maintenance/BackupExit.h"
+#include "maintenance/BackupRegistration.h"
 #include "uilogic/CommandIds.h"
 #include "uilogic/CommandState.h"
+#include "uilogic/RecentFiles.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -238,14 +238,16 @@ void CMainFrame::CreateStatusBar() {
     m_messagePane = new QLabel(CResources::Str(ids::kIdlePrompt), bar);
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(m_messagePane, 1);
-    // Each indicator is as wide as its own longest text. The keyboard lock panes
-    // stay blank: Qt offers no portable way to read the lock states.
+    // Each indicator is as wide as its own longest text, and hidden while it has
+    // nothing to show, so that its room goes to the message. The keyboard lock
+    // panes stay hidden: Qt offers no portable way to read the lock states.
     for (int id :
          {ids::kPaneStatement, ids::kPaneBackup, ids::kPaneCaps, ids::kPaneNum, ids::kPaneScroll}) {
         auto* pane = new QLabel(bar);
         pane->setObjectName(QString::number(id));
         pane->setAlignment(Qt::AlignCenter);
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(CResources::Str(id)) + 8);
+        pane->hide();
         bar->addPermanentWidget(pane);
         m_panes.insert(id, pane);
     }
@@ -398,10 +400,14 @@ void CMainFrame::UpdateCommandUi() {
                 action->setChecked(ui.checked);
         }
     }
+    const auto show = [](QLabel* pane, const QString& text) {
+        pane->setText(text);
+        pane->setVisible(!text.isEmpty());
+    };
     if (QLabel* pane = Pane(ids::kPaneStatement))
-        pane->setText(m_statementMode ? m_statementText : QString());
+        show(pane, m_statementMode ? m_statementText : QString());
     if (QLabel* pane = Pane(ids::kPaneBackup))
-        pane->setText(state.backup ? CResources::Str(ids::kPaneBackup) : QString());
+        show(pane, state.backup ? CResources::Str(ids::kPaneBackup) : QString());
 }
 
 void CMainFrame::ShowStatusText(const QString& text) {
