@@ -41,12 +41,6 @@ TEST(BackupRegistration, OnlyTheLow16BitsOfTheCountAreUsed) {
     EXPECT_EQ(s.GetString("BackupFiles", "SourceName0", ""), "/a.blv");
 }
 
-TEST(BackupRegistration, PathsDifferingInCaseAreTwoFilesHere) {
-    // Letter case tells files apart on this file system: both must be copied.
-    EXPECT_FALSE(SameBackupPath("/home/Compte.blv", "/home/compte.blv"));
-    EXPECT_TRUE(SameBackupPath("/home/compte.blv", "/home/compte.blv"));
-}
-
 class SaveRegistersBackupTest : public ::testing::Test {
 protected:
     void SetUp() override {
