@@ -5,7 +5,6 @@
 #include "gui/dialogs/CPaiementDlg.h"
 #include "gui/support/CResources.h"
 #include "gui/dialogs/CRubriqueDlg.h"
-#include "gui/dialogs/CSousRubriqueDlg.h"
 #include "gui/support/DialogSupport.h"
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"
@@ -85,7 +84,7 @@ RecordCreators DialogCreators() {
         return NewSousRubrique(doc, rubrique, [&](CSousRubrique& s) {
                    s.m_nom = name;
                    return EntryOutcome{
-                       CSousRubriqueDlg(doc, rubrique, s, true, parent).exec() == QDialog::Accepted,
+                       CRubriqueDlg(doc, rubrique, s, true, parent).exec() == QDialog::Accepted,
                        false};
                }) >= 0;
     };

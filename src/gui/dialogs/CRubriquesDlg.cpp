@@ -2,7 +2,6 @@
 
 #include "gui/support/CResources.h"
 #include "gui/dialogs/CRubriqueDlg.h"
-#include "gui/dialogs/CSousRubriqueDlg.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/dialogs/ListDialogSupport.h"
 #include "core/CBelvaneDoc.h"
@@ -103,7 +102,7 @@ EntryOutcome CRubriquesDlg::EditRubrique(CRubrique& rubrique, bool nouveau) {
 
 EntryOutcome CRubriquesDlg::EditSousRubrique(int rubrique, CSousRubrique& sousRubrique,
                                              bool nouveau) {
-    CSousRubriqueDlg entry(m_doc, rubrique, sousRubrique, nouveau, this);
+    CRubriqueDlg entry(m_doc, rubrique, sousRubrique, nouveau, this);
     const bool accepted = entry.exec() == QDialog::Accepted;
     return {accepted, accepted && entry.RenameEverywhere()};
 }
