@@ -90,6 +90,12 @@ bool HasSousRubrique(const CBelvaneDoc& doc, int rubrique, std::string_view nom)
     return false;
 }
 
+NameCheck CheckName(std::string_view nom, const NameTaken& taken) {
+    if (nom.empty())
+        return NameCheck::Empty;
+    return taken(nom) ? NameCheck::Taken : NameCheck::Ok;
+}
+
 // --- new records --------------------------------------------------------------
 
 int NewPaiement(CBelvaneDoc& doc, const PaiementEditor& edit) {

@@ -35,6 +35,12 @@ bool HasRubrique(const CBelvaneDoc& doc, std::string_view nom);
 // Within category `rubrique` only.
 bool HasSousRubrique(const CBelvaneDoc& doc, int rubrique, std::string_view nom);
 
+// --- the OK of an entry dialog on the name typed: refused when empty, or when
+// `taken` (one of the four above) finds it among the other records of the list.
+enum class NameCheck { Ok, Empty, Taken };
+using NameTaken = std::function<bool(std::string_view)>;
+NameCheck CheckName(std::string_view nom, const NameTaken& taken);
+
 // --- "Nouveau": runs `edit` on a blank record (a payment method starts with
 // code 0 and parameters 1 and 1) and, when it is accepted, adds it: payment
 // methods at their name place, the others at the end of their list. Returns the

@@ -145,6 +145,14 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     return ua.caseCompare(ub, U_FOLD_CASE_DEFAULT) == 0;
 }
 
+bool SamePath(std::string_view a, std::string_view b) {
+#ifdef _WIN32
+    return EqualsNoCase(a, b);
+#else
+    return a == b;
+#endif
+}
+
 int CompareNoCase(std::string_view a, std::string_view b) {
     const icu::StringPiece pa(a.data(), static_cast<int32_t>(a.size()));
     const icu::StringPiece pb(b.data(), static_cast<int32_t>(b.size()));

@@ -25,6 +25,11 @@ void AppendField(std::string& out, std::string_view s, std::size_t width, std::s
 // ("Chèque" equals "CHÈQUE", "Straße" equals "STRASSE").
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
+// Whether two full paths name the same file: letter case is ignored only where
+// the file system ignores it (Windows), so that two files differing only in case
+// stay two files elsewhere.
+bool SamePath(std::string_view a, std::string_view b);
+
 // Order of names in sorted lists: the collation of the user's locale with letter
 // case ignored. Returns <0, 0 or >0.
 int CompareNoCase(std::string_view a, std::string_view b);

@@ -19,22 +19,13 @@ std::string FileNamePart(std::string_view path) {
 
 }  // namespace
 
-bool SameBackupPath(std::string_view a, std::string_view b) {
-#ifdef _WIN32
-    return text::EqualsNoCase(a, b);
-#else
-    // Two files may differ only in letter case here: both must be backed up.
-    return a == b;
-#endif
-}
-
 void RegisterForBackup(ISettingsStore& settings, const std::string& path) {
     const std::string dir = settings.GetString("Settings", "BackupDir", "");
     const int count = settings.GetInt(kSection, "NbrFiles", 0) & 0xFFFF;
     for (int i = 0; i < count; ++i) {
         const std::string listed =
             settings.GetString(kSection, "SourceName" + std::to_string(i), "nul");
-        if (SameBackupPath(listed, path))
+        if (text::SamePath(listed, path))
             return;
     }
     settings.WriteString(kSection, "SourceName" + std::to_string(count), path);

@@ -1,8 +1,7 @@
 #include "uilogic/PaiementForm.h"
 
-#include "core/ReferenceLists.h"
-
 #include <algorithm>
+#include <optional>
 
 namespace belvane::paiement_form {
 
@@ -97,17 +96,13 @@ std::int32_t ReadSigned(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-std::optional<Refusal> Check(const CBelvaneDoc& doc, const Input& input) {
-    if (input.nom.empty())
-        return Refusal{10003, Field::Name};
-    if (HasPaiement(doc, input.nom))
-        return Refusal{10004, Field::Name};
+int CheckParameters(const Input& input) {
     if (input.code == CPaiement::kFixedDay || input.code == CPaiement::kFixedDayLater) {
         const std::uint32_t day = ReadUnsigned(input.first);
         if (day == 0 || day > kMaxDay)
-            return Refusal{10031, Field::First};
+            return 10031;
     }
-    return std::nullopt;
+    return 0;
 }
 
 void Store(const Input& input, CPaiement& paiement) {

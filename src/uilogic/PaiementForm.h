@@ -3,17 +3,14 @@
 #include "core/CPaiement.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace belvane {
 
-class CBelvaneDoc;
-
 // What the payment-method entry dialog decides, apart from its widgets: how the
-// parameter area looks for each validation code, which checks OK makes in which
-// order, and what the record receives.
+// parameter area looks for each validation code, what OK checks besides the
+// name, and what the record receives.
 namespace paiement_form {
 
 // One parameter: its label (a string number), its spin range and the position
@@ -54,18 +51,10 @@ struct Input {
     std::string second;
 };
 
-// The field a refused OK puts the focus on.
-enum class Field { Name, First };
-
-struct Refusal {
-    int message;  // string number
-    Field field;
-};
-
-// The OK checks in order: empty name (10003), a name already used by a method of
-// the register, letter case ignored (10004), and for codes 1 and 2 a day that is
-// not 1 to 31 (10031). Nothing when the input can be stored.
-std::optional<Refusal> Check(const CBelvaneDoc& doc, const Input& input);
+// The OK check after the name's (CheckName): for codes 1 and 2 a day that is
+// not 1 to 31 is refused (10031, the focus on the first parameter). Returns the
+// message number, or 0 when the input can be stored.
+int CheckParameters(const Input& input);
 
 // Writes an accepted input into `paiement`: the name, the code and the two
 // parameters as the code uses them (unused ones are 1).

@@ -54,7 +54,7 @@ void RecentFiles::Load() {
 void RecentFiles::Add(const std::string& path) {
     if (path.empty())
         return;
-    std::erase_if(m_paths, [&](const std::string& p) { return SamePath(p, path); });
+    std::erase_if(m_paths, [&](const std::string& p) { return text::SamePath(p, path); });
     m_paths.insert(m_paths.begin(), path);
     if (Count() > m_size)
         m_paths.resize(m_size);
@@ -75,14 +75,6 @@ void RecentFiles::Save() const {
         else
             m_settings.Remove(kSection, Key(i));
     }
-}
-
-bool RecentFiles::SamePath(std::string_view a, std::string_view b) {
-#ifdef _WIN32
-    return text::EqualsNoCase(a, b);
-#else
-    return a == b;
-#endif
 }
 
 std::string RecentFiles::Abbreviate(std::string_view path, int maxLength) {

@@ -40,8 +40,6 @@ public:
     // "/.../dir/file.blv": the root and as many trailing components as fit in
     // `maxLength` characters, and always at least the file name.
     static std::string Abbreviate(std::string_view path, int maxLength);
-    // Whether two full paths name the same file for the list.
-    static bool SamePath(std::string_view a, std::string_view b);
 
 private:
     void Save() const;

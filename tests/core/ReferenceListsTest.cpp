@@ -311,10 +311,34 @@ TEST_F(ReferenceListsTest, NewRecordsAreAddedOnlyWhenAccepted) {
                           }),
               0);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_TRUE(HasPaiement(doc, "CARTE"));
-    EXPECT_TRUE(HasRubrique(doc, "auto"));
-    EXPECT_TRUE(HasSousRubrique(doc, 0, "ESSENCE"));
-    EXPECT_FALSE(HasSousRubrique(doc, 0, "Auto"));
+}
+
+// The name check of the entry dialogs' OK, over the four lists.
+TEST_F(ReferenceListsTest, EntryNamesMustBeGivenAndFreeInTheirOwnList) {
+    doc.AddPaiement(CPaiement("Carte", 0, 1, 1));
+    AddPayees({"Dupont Jean"});
+    AddRubrique("Auto", {"Essence"});
+    AddRubrique("Jardin", {"Outils"});
+    const NameTaken paiement = [&](std::string_view n) { return HasPaiement(doc, n); };
+    const NameTaken payee = [&](std::string_view n) { return HasBeneficiaire(doc, n); };
+    const NameTaken rubrique = [&](std::string_view n) { return HasRubrique(doc, n); };
+    const NameTaken sousJardin = [&](std::string_view n) { return HasSousRubrique(doc, 1, n); };
+    const NameTaken sousNowhere = [&](std::string_view n) { return HasSousRubrique(doc, 9, n); };
+    struct Case {
+        const NameTaken* list;
+        const char* nom;
+        NameCheck expected;
+    };
+    const Case cases[] = {
+        {&paiement, "", NameCheck::Empty},       {&paiement, "CARTE", NameCheck::Taken},
+        {&paiement, "Chèque", NameCheck::Ok},    {&payee, "DUPONT jean", NameCheck::Taken},
+        {&payee, "Dupont", NameCheck::Ok},       {&rubrique, "auto", NameCheck::Taken},
+        {&rubrique, "Essence", NameCheck::Ok},   {&sousJardin, "OUTILS", NameCheck::Taken},
+        {&sousJardin, "essence", NameCheck::Ok}, {&sousJardin, "", NameCheck::Empty},
+        {&sousNowhere, "Outils", NameCheck::Ok},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckName(c.nom, *c.list), c.expected) << c.nom;
 }
 
 }  // namespace

@@ -29,6 +29,28 @@ TEST(Text, CaseBlindEqualityFoldsFully) {
     EXPECT_FALSE(text::EqualsNoCase("cb", "cbx"));
 }
 
+TEST(Text, PathsDifferingInCaseAreOneFileOnlyOnWindows) {
+    struct Case {
+        const char* a;
+        const char* b;
+        bool sameOnLinux;
+        bool sameOnWindows;
+    };
+    const Case cases[] = {
+        {"/home/compte.blv", "/home/compte.blv", true, true},
+        {"/home/Compte.blv", "/home/compte.blv", false, true},
+        {"/home/é.blv", "/home/É.blv", false, true},
+        {"/home/a.blv", "/home/b.blv", false, false},
+    };
+    for (const Case& c : cases) {
+#ifdef _WIN32
+        EXPECT_EQ(text::SamePath(c.a, c.b), c.sameOnWindows) << c.a << " " << c.b;
+#else
+        EXPECT_EQ(text::SamePath(c.a, c.b), c.sameOnLinux) << c.a << " " << c.b;
+#endif
+    }
+}
+
 TEST(Text, CaseBlindOrderKeepsAccents) {
     EXPECT_EQ(text::CompareNoCase("cb", "CB"), 0);
     EXPECT_LT(text::CompareNoCase("CB", "Chèque"), 0);

@@ -1,9 +1,8 @@
 #include "gui/dialogs/CBeneficiaireDlg.h"
 #include "gui/dialogs/CBeneficiairesDlg.h"
 #include "gui/dialogs/CPaiementsDlg.h"
-#include "gui/support/CResources.h"
 #include "gui/dialogs/CRubriquesDlg.h"
-#include "core/DayDate.h"
+#include "gui/support/CResources.h"
 
 #include "FrameTestSupport.h"
 
@@ -15,10 +14,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
 #include <gtest/gtest.h>
 
+// The list dialogs' wiring: each button of each list once. The rules behind the
+// buttons are tested with the reference-list operations.
 namespace belvane {
 namespace {
 
@@ -50,125 +49,97 @@ QString SelectedText(QWidget* dlg, const char* list) {
     return s.isEmpty() ? QString() : s.front()->text();
 }
 
-void SelectRow(QWidget* dlg, const char* list, int row) {
-    Child<QListWidget>(dlg, list)->setCurrentRow(row);
-}
-
 bool Enabled(QWidget* dlg, const char* button) {
     return Child<QPushButton>(dlg, button)->isEnabled();
 }
 
-// List dialogs whose entry dialogs are replaced by scripts.
+// Scripted entries: a new record is named "Neuf", a modified one gets a "+".
+template <class Record>
+bool Script(Record& r, bool nouveau) {
+    r.m_nom = nouveau ? "Neuf" : r.m_nom + "+";
+    return true;
+}
 struct ScriptedPaiements : CPaiementsDlg {
     using CPaiementsDlg::CPaiementsDlg;
-    std::function<bool(CPaiement&, bool)> entry;
-    bool EditPaiement(CPaiement& p, bool nouveau) override { return entry(p, nouveau); }
+    bool EditPaiement(CPaiement& p, bool nouveau) override { return Script(p, nouveau); }
 };
 struct ScriptedBeneficiaires : CBeneficiairesDlg {
     using CBeneficiairesDlg::CBeneficiairesDlg;
-    std::function<bool(CBeneficiaire&, bool)> entry;
-    bool EditBeneficiaire(CBeneficiaire& b, bool nouveau) override { return entry(b, nouveau); }
+    bool EditBeneficiaire(CBeneficiaire& b, bool nouveau) override { return Script(b, nouveau); }
 };
 struct ScriptedRubriques : CRubriquesDlg {
     using CRubriquesDlg::CRubriquesDlg;
-    std::function<EntryOutcome(CRubrique&, bool)> entry;
-    std::function<EntryOutcome(int, CSousRubrique&, bool)> sousEntry;
-    EntryOutcome EditRubrique(CRubrique& r, bool nouveau) override { return entry(r, nouveau); }
-    EntryOutcome EditSousRubrique(int i, CSousRubrique& s, bool nouveau) override {
-        return sousEntry(i, s, nouveau);
+    EntryOutcome EditRubrique(CRubrique& r, bool nouveau) override {
+        return {Script(r, nouveau), false};
+    }
+    EntryOutcome EditSousRubrique(int, CSousRubrique& s, bool nouveau) override {
+        return {Script(s, nouveau), false};
     }
 };
 
-TEST(ListDialogsTest, PaymentMethodsStayInNameOrderThroughEveryChange) {
+// One button of one list, with `row` selected first (-1: as it is), and that
+// list afterwards. `yes`: the question asked is answered Yes (else No).
+struct Step {
+    const char* list;
+    int row;
+    const char* button;
+    QStringList items;
+    QString selected;
+    bool yes = false;
+};
+
+// Runs the steps on the dialog; returns the questions asked.
+QStringList RunSteps(QDialog& dlg, const std::vector<Step>& steps) {
+    ScriptedMessageBox box;
+    dlg.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    for (const Step& s : steps) {
+        if (s.row >= 0)
+            Child<QListWidget>(&dlg, s.list)->setCurrentRow(s.row);
+        if (s.yes)
+            box.Answer(Answer::Yes);
+        Click(&dlg, s.button);
+        EXPECT_EQ(Items(&dlg, s.list), s.items) << s.button;
+        EXPECT_EQ(SelectedText(&dlg, s.list), s.selected) << s.button;
+    }
+    QStringList asked;
+    for (const auto& shown : box.shown)
+        asked << shown.text;
+    return asked;
+}
+
+TEST(ListDialogsTest, PaymentMethodButtons) {
     CBelvaneDoc doc;
     for (const char* n : {"Virement", "Carte", "Chèque"})
         doc.AddPaiement(CPaiement(n, 0, 1, 1));
-    doc.SetModifiedFlag(false);
-    ScriptedMessageBox box;
     ScriptedPaiements dlg(doc);
-    dlg.show();
     EXPECT_EQ(dlg.windowTitle(), "Moyens de paiement");
-    EXPECT_EQ(Items(&dlg, "1031"), QStringList({"Carte", "Chèque", "Virement"}));
     EXPECT_FALSE(Enabled(&dlg, "1063"));
-    EXPECT_FALSE(Enabled(&dlg, "1064"));
-
-    // Modify: the method is out of the register while its entry runs, and goes
-    // back at its new name place; a cancelled entry puts it back unchanged.
-    SelectRow(&dlg, "1031", 0);
-    EXPECT_TRUE(Enabled(&dlg, "1063"));
-    bool ownNameFree = false;
-    dlg.entry = [&](CPaiement& p, bool nouveau) {
-        EXPECT_FALSE(nouveau);
-        ownNameFree = doc.FindPaiement("carte") < 0;
-        p.m_nom = "Prélèvement";
-        return true;
-    };
-    Click(&dlg, "1063");
-    EXPECT_TRUE(ownNameFree);
-    EXPECT_EQ(Items(&dlg, "1031"), QStringList({"Chèque", "Prélèvement", "Virement"}));
-    EXPECT_TRUE(doc.IsModified());
-    dlg.entry = [](CPaiement& p, bool) {
-        p.m_nom = "Zut";
-        return false;
-    };
-    Click(&dlg, "1063");
-    EXPECT_EQ(Items(&dlg, "1031"), QStringList({"Chèque", "Prélèvement", "Virement"}));
-
-    // New: a blank method, added at its name place only when accepted.
-    dlg.entry = [](CPaiement& p, bool nouveau) {
-        EXPECT_TRUE(nouveau);
-        EXPECT_EQ(p, CPaiement("", 0, 1, 1));
-        p.m_nom = "Avoir";
-        return true;
-    };
-    Click(&dlg, "1062");
-    EXPECT_EQ(Items(&dlg, "1031"), QStringList({"Avoir", "Chèque", "Prélèvement", "Virement"}));
-
-    // Delete asks first; deleting the last item selects the new last one.
-    SelectRow(&dlg, "1031", 3);
-    box.Answer(Answer::No);
-    Click(&dlg, "1064");
-    EXPECT_EQ(doc.GetPaiementCount(), 4);
-    box.Answer(Answer::Yes);
-    Click(&dlg, "1064");
-    ASSERT_EQ(box.shown.size(), 2u);
-    EXPECT_EQ(box.shown[1].text, CResources::Str(10016));
-    EXPECT_EQ(box.shown[1].icon, IMessageBox::Icon::Question);
-    EXPECT_EQ(Items(&dlg, "1031"), QStringList({"Avoir", "Chèque", "Prélèvement"}));
-    EXPECT_EQ(SelectedText(&dlg, "1031"), "Prélèvement");
+    const QStringList asked =
+        RunSteps(dlg, {{"1031", 1, "1063", {"Carte", "Chèque+", "Virement"}, "Chèque+"},
+                       {"1031", -1, "1062", {"Carte", "Chèque+", "Neuf", "Virement"}, "Chèque+"},
+                       {"1031", 3, "1064", {"Carte", "Chèque+", "Neuf", "Virement"}, "Virement"},
+                       {"1031", -1, "1064", {"Carte", "Chèque+", "Neuf"}, "Neuf", true}});
+    EXPECT_EQ(asked, QStringList(2, CResources::Str(10016)));
 }
 
-TEST(ListDialogsTest, PayeesMoveSortAndShowTheirDetails) {
+TEST(ListDialogsTest, PayeeButtonsAndDetails) {
     CBelvaneDoc doc;
     doc.InsertBeneficiaire(0, CBeneficiaire("zebu", "03", ""));
     doc.InsertBeneficiaire(1, CBeneficiaire("Éclair", "01", "1 rue\r\nParis"));
-    doc.InsertBeneficiaire(2, CBeneficiaire("ecole", "02", ""));
-    ScriptedMessageBox box;
     ScriptedBeneficiaires dlg(doc);
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-
-    SelectRow(&dlg, "1034", 1);
+    const QStringList asked =
+        RunSteps(dlg, {{"1034", 1, "1087", {"Éclair", "zebu"}, "Éclair"},
+                       {"1034", -1, "1088", {"zebu", "Éclair"}, "Éclair"},
+                       {"1034", -1, "1215", {"Éclair", "zebu"}, "Éclair"},
+                       {"1034", -1, "1216", {"zebu", "Éclair"}, "Éclair"},
+                       {"1034", -1, "1063", {"zebu", "Éclair+"}, "Éclair+"},
+                       {"1034", -1, "1062", {"zebu", "Éclair+", "Neuf"}, "Éclair+"},
+                       {"1034", 0, "1064", {"Éclair+", "Neuf"}, "Éclair+", true},
+                       {"1034", -1, "1087", {"Éclair+", "Neuf"}, "Éclair+"}});
+    EXPECT_EQ(asked, QStringList{CResources::Str(10018)});
     EXPECT_EQ(Child<QLineEdit>(&dlg, "1089")->text(), "01");
     EXPECT_EQ(Child<QPlainTextEdit>(&dlg, "1090")->toPlainText(), "1 rue\nParis");
-
-    // Up at the top and down at the bottom change nothing.
-    Click(&dlg, "1087");
-    Click(&dlg, "1087");
-    EXPECT_EQ(Items(&dlg, "1034"), QStringList({"Éclair", "zebu", "ecole"}));
-    EXPECT_EQ(SelectedText(&dlg, "1034"), "Éclair") << "a moved payee stays selected";
-    SelectRow(&dlg, "1034", 2);
-    Click(&dlg, "1088");
-    EXPECT_EQ(Items(&dlg, "1034"), QStringList({"Éclair", "zebu", "ecole"}));
-
-    // The sorts keep the selected payee selected.
-    Click(&dlg, "1215");
-    EXPECT_EQ(Items(&dlg, "1034"), QStringList({"Éclair", "ecole", "zebu"}));
-    EXPECT_EQ(SelectedText(&dlg, "1034"), "ecole");
-    EXPECT_EQ(Child<QLineEdit>(&dlg, "1089")->text(), "02");
-    Click(&dlg, "1216");
-    EXPECT_EQ(Items(&dlg, "1034"), QStringList({"zebu", "ecole", "Éclair"}));
-    EXPECT_EQ(SelectedText(&dlg, "1034"), "ecole");
 
     // Without a selection the record buttons are off, the details are cleared and
     // a focused record button hands the focus to the list.
@@ -178,88 +149,52 @@ TEST(ListDialogsTest, PayeesMoveSortAndShowTheirDetails) {
         EXPECT_FALSE(Enabled(&dlg, b)) << b;
     EXPECT_TRUE(Child<QListWidget>(&dlg, "1034")->hasFocus());
     EXPECT_EQ(Child<QLineEdit>(&dlg, "1089")->text(), "");
-    EXPECT_TRUE(box.shown.empty());
 }
 
-TEST(ListDialogsTest, CategoriesCarryTheirSubcategoriesAndCorrectLines) {
+TEST(ListDialogsTest, CategoryAndSubcategoryButtons) {
     CBelvaneDoc doc;
     CRubrique autoR("Auto", 0);
-    autoR.InsertSousRubrique(0, CSousRubrique("Essence", 0));
-    autoR.InsertSousRubrique(1, CSousRubrique("Péage", 0));
+    autoR.InsertSousRubrique(0, CSousRubrique("Péage", 0));
+    autoR.InsertSousRubrique(1, CSousRubrique("Essence", 0));
     doc.InsertRubrique(0, autoR);
     doc.InsertRubrique(1, CRubrique("Maison", 0));
-    CLigne line;
-    line.Set(ToDayDate(2009, 3, 1), 0, 0, -100, "", "", "auto", "péage", "", "");
-    doc.AddLine(line);
-    ScriptedMessageBox box;
     ScriptedRubriques dlg(doc);
-    dlg.show();
-
     EXPECT_EQ(Items(&dlg, "1036"), QStringList()) << "no category selected";
-    for (const char* b : {"1063", "1064", "1087", "1088", "1074", "1219", "1220"})
+    for (const char* b : {"1063", "1074", "1219", "1220"})
         EXPECT_FALSE(Enabled(&dlg, b)) << b;
-    SelectRow(&dlg, "1035", 0);
-    EXPECT_EQ(Items(&dlg, "1036"), QStringList({"Essence", "Péage"}));
-    EXPECT_TRUE(Enabled(&dlg, "1074"));
-    EXPECT_FALSE(Enabled(&dlg, "1109"));
 
-    // A subcategory renamed with the box ticked corrects lines of its category.
-    SelectRow(&dlg, "1036", 1);
-    dlg.sousEntry = [](int i, CSousRubrique& s, bool nouveau) {
-        EXPECT_EQ(i, 0);
-        EXPECT_FALSE(nouveau);
-        s.m_nom = "Autoroute";
-        return EntryOutcome{true, true};
-    };
-    Click(&dlg, "1109");
-    EXPECT_EQ(Items(&dlg, "1036"), QStringList({"Essence", "Autoroute"}));
-    EXPECT_EQ(doc.GetLine(0).m_sousRubrique, "Autoroute");
-
-    // The category renamed with the box ticked; its subcategories stay.
-    dlg.entry = [](CRubrique& r, bool) {
-        r.m_nom = "Voiture";
-        return EntryOutcome{true, true};
-    };
-    Click(&dlg, "1063");
-    EXPECT_EQ(Items(&dlg, "1035"), QStringList({"Voiture", "Maison"}));
-    EXPECT_EQ(Items(&dlg, "1036"), QStringList({"Essence", "Autoroute"}));
-    EXPECT_EQ(doc.GetLine(0).m_rubrique, "Voiture");
-
-    // A new subcategory goes to the end of the selected category; the selected
-    // category moves down with its subcategories, keeping the subcategory row.
-    dlg.sousEntry = [](int, CSousRubrique& s, bool) {
-        s.m_nom = "Assurance";
-        return EntryOutcome{true, false};
-    };
-    Click(&dlg, "1074");
-    EXPECT_EQ(Items(&dlg, "1036"), QStringList({"Essence", "Autoroute", "Assurance"}));
-    Click(&dlg, "1088");
-    EXPECT_EQ(Items(&dlg, "1035"), QStringList({"Maison", "Voiture"}));
-    EXPECT_EQ(SelectedText(&dlg, "1035"), "Voiture");
-    EXPECT_EQ(SelectedText(&dlg, "1036"), "Autoroute");
-    Click(&dlg, "1219");
-    EXPECT_EQ(Items(&dlg, "1036"), QStringList({"Assurance", "Autoroute", "Essence"}));
-    EXPECT_EQ(SelectedText(&dlg, "1036"), "Autoroute");
+    // A category's buttons act on it and carry its subcategories; the lower
+    // list's buttons act within the selected category.
+    const QStringList asked =
+        RunSteps(dlg, {{"1035", 0, "1088", {"Maison", "Auto"}, "Auto"},
+                       {"1035", -1, "1087", {"Auto", "Maison"}, "Auto"},
+                       {"1035", -1, "1216", {"Maison", "Auto"}, "Auto"},
+                       {"1035", -1, "1215", {"Auto", "Maison"}, "Auto"},
+                       {"1035", -1, "1063", {"Auto+", "Maison"}, "Auto+"},
+                       {"1035", -1, "1062", {"Auto+", "Maison", "Neuf"}, "Auto+"},
+                       {"1036", 0, "1112", {"Essence", "Péage"}, "Péage"},
+                       {"1036", -1, "1111", {"Péage", "Essence"}, "Péage"},
+                       {"1036", -1, "1219", {"Essence", "Péage"}, "Péage"},
+                       {"1036", -1, "1220", {"Péage", "Essence"}, "Péage"},
+                       {"1036", -1, "1109", {"Péage+", "Essence"}, "Péage+"},
+                       {"1036", -1, "1074", {"Péage+", "Essence", "Neuf"}, "Péage+"},
+                       {"1036", 1, "1110", {"Péage+", "Neuf"}, "Neuf", true},
+                       {"1035", 0, "1064", {"Maison", "Neuf"}, "Maison", true}});
+    EXPECT_EQ(asked, QStringList({CResources::Str(10020), CResources::Str(10019)}));
 
     // Clicking another category with the mouse keeps the subcategory row.
-    doc.InsertSousRubrique(0, 0, CSousRubrique("Eau", 0));
-    doc.InsertSousRubrique(0, 1, CSousRubrique("Gaz", 0));
+    for (const char* s : {"X", "Y"})
+        doc.InsertSousRubrique(0, 0, CSousRubrique(s, 0));
+    for (const char* s : {"Gaz", "Eau"})
+        doc.InsertSousRubrique(1, 0, CSousRubrique(s, 0));
     auto* categories = Child<QListWidget>(&dlg, "1035");
-    QTest::mouseClick(categories->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      categories->visualItemRect(categories->item(0)).center());
-    EXPECT_EQ(SelectedText(&dlg, "1035"), "Maison");
-    EXPECT_EQ(SelectedText(&dlg, "1036"), "Gaz");
+    categories->setCurrentRow(1);
+    categories->setCurrentRow(0);
+    Child<QListWidget>(&dlg, "1036")->setCurrentRow(1);
     QTest::mouseClick(categories->viewport(), Qt::LeftButton, Qt::NoModifier,
                       categories->visualItemRect(categories->item(1)).center());
-
-    // Deleting the category takes its subcategories; the line keeps its names.
-    box.Answer(Answer::Yes);
-    Click(&dlg, "1064");
-    EXPECT_EQ(box.shown.back().text, CResources::Str(10019));
-    EXPECT_EQ(Items(&dlg, "1035"), QStringList({"Maison"}));
-    EXPECT_EQ(SelectedText(&dlg, "1035"), "Maison");
-    EXPECT_EQ(Items(&dlg, "1036"), QStringList({"Eau", "Gaz"}));
-    EXPECT_EQ(doc.GetLine(0).m_rubrique, "Voiture");
+    EXPECT_EQ(SelectedText(&dlg, "1035"), "Neuf");
+    EXPECT_EQ(SelectedText(&dlg, "1036"), "Gaz");
 }
 
 // The real entry dialog opens over the list, and what it accepts lands in the

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace belvane {
 namespace {
 
@@ -75,24 +77,10 @@ TEST_F(PaiementDlgTest, OkChecksNameThenDuplicateThenDayInThisOrder) {
     Edit("1031")->setText("Carte");
     Ok();
     EXPECT_EQ(Refusals(), QStringList({S(10003), S(10004), S(10031)}).join('|'));
-    for (const auto& s : box.shown)
-        EXPECT_EQ(s.icon, IMessageBox::Icon::Warning);
+    EXPECT_EQ(box.shown.back().icon, IMessageBox::Icon::Warning);
     EXPECT_TRUE(Edit("1070")->hasFocus()) << "the day refused, the focus is on the day";
-    EXPECT_TRUE(dlg->isVisible());
     EXPECT_EQ(record, CPaiement("", 0, 1, 1)) << "nothing written before OK succeeds";
 
-    for (const char* bad : {"32", "abc", "-3"}) {
-        box.shown.clear();
-        Edit("1070")->setText(bad);
-        Ok();
-        EXPECT_EQ(Refusals(), S(10031)) << bad;
-    }
-    box.shown.clear();
-    Edit("1031")->setText("");
-    Ok();
-    EXPECT_TRUE(Edit("1031")->hasFocus()) << "an empty name puts the focus on the name";
-
-    Edit("1031")->setText("Carte");
     Edit("1070")->setText("31");
     Ok();
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
@@ -101,19 +89,17 @@ TEST_F(PaiementDlgTest, OkChecksNameThenDuplicateThenDayInThisOrder) {
 }
 
 TEST_F(PaiementDlgTest, ParameterAreaFollowsTheCodeWithTheValuesAsOpened) {
-    Open();
-    EXPECT_EQ(dlg->windowTitle(), "Entrée d'un nouveau moyen de paiement");
+    record = CPaiement("Carte", 4, static_cast<std::uint16_t>(-2), 5);
+    Open(false);
+    EXPECT_EQ(dlg->windowTitle(), S(10051));
+    EXPECT_EQ(Edit("1031")->text(), "Carte");
     EXPECT_EQ(Child<QComboBox>("1033")->count(), 5);
-    EXPECT_EQ(Area(), QStringList({"", ""}));
-    Choose(2);
-    EXPECT_EQ(Area(), QStringList({S(10052) + "=1", S(10053) + "=1"}));
+    EXPECT_EQ(Area(), QStringList({S(10093) + "=-2", S(10094) + "=5"}));
     Edit("1070")->setText("12");
-    Choose(3);
-    EXPECT_EQ(Area(), QStringList({S(10053) + "=1", ""})) << "typed values are not kept";
-    Choose(4);
-    EXPECT_EQ(Area(), QStringList({S(10093) + "=1", S(10094) + "=1"}));
+    Choose(0);
+    EXPECT_EQ(Area(), QStringList({"", ""}));
     Choose(1);
-    EXPECT_EQ(Area(), QStringList({S(10052) + "=1", ""}));
+    EXPECT_EQ(Area(), QStringList({S(10052) + "=1", ""})) << "typed values are not kept";
 
     // The spin buttons step within their range and write the position.
     auto* up = dlg->findChild<QWidget*>("1080")->findChild<QToolButton*>("up");
@@ -128,54 +114,67 @@ TEST_F(PaiementDlgTest, ParameterAreaFollowsTheCodeWithTheValuesAsOpened) {
     EXPECT_EQ(Edit("1070")->text(), "1");
 }
 
-TEST_F(PaiementDlgTest, StoredParametersShowAsTheirCodeReadsThem) {
-    // A shift method keeps its signs; another method shows a stored 0 as 1.
-    record = CPaiement("Carte", 4, static_cast<std::uint16_t>(-2), 5);
-    Open(false);
-    EXPECT_EQ(dlg->windowTitle(), S(10051));
-    EXPECT_EQ(Edit("1031")->text(), "Carte");
-    EXPECT_EQ(Area(), QStringList({S(10093) + "=-2", S(10094) + "=5"}));
-    dlg.reset();
-
-    record = CPaiement("Virement", 2, 0, 0);
-    Open(false);
-    EXPECT_EQ(Area(), QStringList({S(10052) + "=1", S(10053) + "=1"}));
-    Choose(4);
-    EXPECT_EQ(Area(), QStringList({S(10093) + "=1", S(10094) + "=1"}));
-    dlg.reset();
-
-    record = CPaiement("Ancien", 7, 3, 3);
-    Open(false);
-    EXPECT_EQ(Child<QComboBox>("1033")->currentIndex(), 0)
-        << "an unknown code behaves as immediate and shows so";
+// The parameter area of each code: label, range and the value shown, for a
+// record as opened.
+TEST(PaiementFormTest, LayoutShowsTheParametersEachCodeUses) {
+    using paiement_form::Layout;
+    using paiement_form::ParamField;
+    const ParamField none;
+    const auto day = [](int v) { return ParamField{true, 10052, 1, 31, v}; };
+    const auto months = [](int v) { return ParamField{true, 10053, 1, 999, v}; };
+    const auto shift = [](int label, int v) { return ParamField{true, label, -999, 999, v}; };
+    struct Case {
+        CPaiement opened;
+        int code;
+        ParamField first, second;
+    };
+    const Case cases[] = {
+        {CPaiement("", 0, 1, 1), 0, none, none},
+        {CPaiement("", 0, 1, 1), 1, day(1), none},
+        {CPaiement("", 2, 40, 5), 2, day(31), months(5)},
+        {CPaiement("", 3, 1, 12), 3, months(12), none},
+        // A shift keeps its signs; another method shows a stored 0 as 1.
+        {CPaiement("", 4, static_cast<std::uint16_t>(-2), 5), 4, shift(10093, -2), shift(10094, 5)},
+        {CPaiement("", 2, 0, 0), 4, shift(10093, 1), shift(10094, 1)},
+    };
+    // An unknown code behaves as immediate and shows so.
+    EXPECT_EQ(paiement_form::CodeIndex(CPaiement("", 7, 3, 3)), 0);
+    EXPECT_EQ(paiement_form::CodeIndex(CPaiement("", 4, 3, 3)), 4);
+    const auto fields = [](const ParamField& f) {
+        return std::tuple(f.shown, f.label, f.minimum, f.maximum, f.value);
+    };
+    for (const Case& c : cases) {
+        const paiement_form::ParamArea area = Layout(c.code, c.opened);
+        EXPECT_EQ(fields(area.first), fields(c.first)) << c.code;
+        EXPECT_EQ(fields(area.second), fields(c.second)) << c.code;
+    }
 }
 
-TEST_F(PaiementDlgTest, EachCodeStoresTheParametersItUses) {
+// The day check of codes 1 and 2, and what each code stores.
+TEST(PaiementFormTest, EachCodeChecksAndStoresTheParametersItUses) {
     struct Case {
         int code;
         const char* first;
         const char* second;
-        std::uint16_t p1, p2;
+        int refusal;
+        std::uint16_t p1 = 0, p2 = 0;
     };
     const Case cases[] = {
-        {0, "7", "8", 1, 1},       {1, "15", "8", 15, 1},       {2, "5", "11", 5, 11},
-        {2, "5", "x", 5, 0},       {3, "12", "8", 1, 12},       {3, "mois", "8", 1, 0},
-        {4, "-3", "5", 0xFFFD, 5}, {4, "-999", "z", 0xFC19, 0},
+        {0, "7", "8", 0, 1, 1},       {1, "15", "8", 0, 15, 1},       {1, "32", "", 10031},
+        {1, "abc", "", 10031},        {2, "-3", "", 10031},           {2, "5", "11", 0, 5, 11},
+        {2, "5", "x", 0, 5, 0},       {3, "12", "8", 0, 1, 12},       {3, "mois", "8", 0, 1, 0},
+        {4, "-3", "5", 0, 0xFFFD, 5}, {4, "-999", "z", 0, 0xFC19, 0},
     };
     for (const Case& c : cases) {
-        record = CPaiement("", 0, 1, 1);
-        Open();
-        Edit("1031")->setText("Carte");
-        Choose(c.code);
-        Edit("1070")->setText(c.first);
-        Edit("1072")->setText(c.second);
-        Ok();
-        EXPECT_EQ(dlg->result(), QDialog::Accepted) << c.code;
-        EXPECT_EQ(record, CPaiement("Carte", static_cast<std::uint16_t>(c.code), c.p1, c.p2))
+        const paiement_form::Input input{"Carte", c.code, c.first, c.second};
+        EXPECT_EQ(paiement_form::CheckParameters(input), c.refusal) << c.code << " " << c.first;
+        if (c.refusal != 0)
+            continue;
+        CPaiement stored;
+        paiement_form::Store(input, stored);
+        EXPECT_EQ(stored, CPaiement("Carte", static_cast<std::uint16_t>(c.code), c.p1, c.p2))
             << c.code << " " << c.first << " " << c.second;
-        dlg.reset();
     }
-    EXPECT_TRUE(box.shown.empty());
 }
 
 TEST(PaiementFormTest, FieldsReadAsWholeNumbersOrZero) {

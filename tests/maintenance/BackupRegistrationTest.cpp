@@ -1,12 +1,7 @@
-#include "core/CBelvaneDoc.h"
 #include "core/SettingsStore.h"
 #include "maintenance/BackupRegistration.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include <unistd.h>
 
 namespace belvane {
 namespace {
@@ -39,12 +34,6 @@ TEST(BackupRegistration, OnlyTheLow16BitsOfTheCountAreUsed) {
     RegisterForBackup(s, "/a.blv");
     EXPECT_EQ(s.GetInt("BackupFiles", "NbrFiles", -1), 1);
     EXPECT_EQ(s.GetString("BackupFiles", "SourceName0", ""), "/a.blv");
-}
-
-TEST(BackupRegistration, PathsDifferingInCaseAreTwoFilesHere) {
-    // Letter case tells files apart on this file system: both must be copied.
-    EXPECT_FALSE(SameBackupPath("/home/Compte.blv", "/home/compte.blv"));
-    EXPECT_TRUE(SameBackupPath("/home/compte.blv", "/home/compte.blv"));
 }
 
 }  // namespace

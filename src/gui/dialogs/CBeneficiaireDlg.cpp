@@ -1,8 +1,8 @@
 #include "gui/dialogs/CBeneficiaireDlg.h"
 
-#include "gui/support/CResources.h"
-#include "gui/support/DialogSupport.h"
 #include "core/ReferenceLists.h"
+#include "gui/support/DialogSupport.h"
+#include "gui/support/EntryName.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,13 +28,8 @@ int StoredLength(const QString& text) {
 CBeneficiaireDlg::CBeneficiaireDlg(const CBelvaneDoc& doc, CBeneficiaire& beneficiaire,
                                    bool nouveau, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_beneficiaire(beneficiaire) {
-    if (nouveau)
-        dlg::SetTitle(this, kDialog);
-    else
-        setWindowTitle(CResources::Str(10056));
-
-    m_name = dlg::Edit(this, 1034, dlg::kNameChars);
-    dlg::ShowText(m_name, dlg::FromStd(beneficiaire.m_nom), dlg::kNameChars);
+    dlg::SetEntryTitle(this, kDialog, nouveau, 10056);
+    m_name = dlg::NameEdit(this, 1034, beneficiaire.m_nom);
     m_phone = dlg::Edit(this, 1089, dlg::kNameChars);
     dlg::ShowText(m_phone, dlg::FromStd(beneficiaire.m_telephone), dlg::kNameChars);
     m_address = dlg::Named(new QPlainTextEdit(this), 1090);
@@ -76,16 +71,14 @@ void CBeneficiaireDlg::LimitAddress() {
 }
 
 void CBeneficiaireDlg::accept() {
-    const std::string name = dlg::ToStd(m_name->text());
-    const int refusal = name.empty() ? 10006 : HasBeneficiaire(m_doc, name) ? 10007 : 0;
-    if (refusal != 0) {
-        dlg::Refuse(this, refusal);
-        dlg::FocusField(m_name);
+    const auto name = dlg::AcceptName(this, m_name, {10006, 10007}, [this](std::string_view nom) {
+        return HasBeneficiaire(m_doc, nom);
+    });
+    if (!name)
         return;
-    }
     QString address = m_address->toPlainText();
     address.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    m_beneficiaire.Set(name, dlg::ToStd(m_phone->text()), dlg::ToStd(address));
+    m_beneficiaire.Set(*name, dlg::ToStd(m_phone->text()), dlg::ToStd(address));
     QDialog::accept();
 }
 

@@ -3,9 +3,7 @@
 #include <QDialog>
 
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace belvane {
 
@@ -30,20 +28,10 @@ protected:
     virtual bool EditBeneficiaire(CBeneficiaire& beneficiaire, bool nouveau);
 
 private:
-    void Fill();
-    void ApplySelection();
-    void OnNew();
-    void OnModify();
-    void OnDelete();
-    void OnMove(int delta);
-    void OnSort(bool ascending);
+    // Shows the phone and address of payee `row` (-1: none).
+    void ShowDetails(int row);
 
     CBelvaneDoc& m_doc;
-    QListWidget* m_list = nullptr;
-    QPushButton* m_modify = nullptr;
-    QPushButton* m_delete = nullptr;
-    QPushButton* m_up = nullptr;
-    QPushButton* m_down = nullptr;
     QLineEdit* m_phone = nullptr;
     QPlainTextEdit* m_address = nullptr;
 };

@@ -7,7 +7,6 @@
 #include "gui/dialogs/CBeneficiaireDlg.h"
 #include "gui/dialogs/CPaiementDlg.h"
 #include "gui/dialogs/CRubriqueDlg.h"
-#include "gui/dialogs/CSousRubriqueDlg.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
@@ -85,7 +84,7 @@ RecordCreators DialogCreators() {
         return NewSousRubrique(doc, rubrique, [&](CSousRubrique& s) {
                    s.m_nom = name;
                    return EntryOutcome{
-                       CSousRubriqueDlg(doc, rubrique, s, true, parent).exec() == QDialog::Accepted,
+                       CRubriqueDlg(doc, rubrique, s, true, parent).exec() == QDialog::Accepted,
                        false};
                }) >= 0;
     };

@@ -1,7 +1,9 @@
 #include "gui/dialogs/CPaiementDlg.h"
 
+#include "core/ReferenceLists.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/EntryName.h"
 #include "uilogic/PaiementForm.h"
 
 #include <QComboBox>
@@ -76,13 +78,8 @@ private:
 CPaiementDlg::CPaiementDlg(const CBelvaneDoc& doc, CPaiement& paiement, bool nouveau,
                            QWidget* parent)
     : QDialog(parent), m_doc(doc), m_paiement(paiement), m_opened(paiement) {
-    if (nouveau)
-        dlg::SetTitle(this, kDialog);
-    else
-        setWindowTitle(CResources::Str(10051));
-
-    m_name = dlg::Edit(this, 1031, dlg::kNameChars);
-    dlg::ShowText(m_name, dlg::FromStd(paiement.m_nom), dlg::kNameChars);
+    dlg::SetEntryTitle(this, kDialog, nouveau, 10051);
+    m_name = dlg::NameEdit(this, 1031, paiement.m_nom);
     m_method = dlg::Named(new QComboBox(this), 1033);
     m_method->addItems(dlg::Entries(kDialog, 1033));
 
@@ -141,14 +138,19 @@ void CPaiementDlg::LayoutParameters() {
 }
 
 void CPaiementDlg::accept() {
+    const auto name = dlg::AcceptName(this, m_name, {10003, 10004}, [this](std::string_view nom) {
+        return HasPaiement(m_doc, nom);
+    });
+    if (!name)
+        return;
     paiement_form::Input input;
-    input.nom = dlg::ToStd(m_name->text());
+    input.nom = *name;
     input.code = m_method->currentIndex();
     input.first = dlg::ToStd(m_edit1->text());
     input.second = dlg::ToStd(m_edit2->text());
-    if (const auto refusal = paiement_form::Check(m_doc, input)) {
-        dlg::Refuse(this, refusal->message);
-        dlg::FocusField(refusal->field == paiement_form::Field::Name ? m_name : m_edit1);
+    if (const int refusal = paiement_form::CheckParameters(input)) {
+        dlg::Refuse(this, refusal);
+        dlg::FocusField(m_edit1);
         return;
     }
     paiement_form::Store(input, m_paiement);

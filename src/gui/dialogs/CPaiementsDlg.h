@@ -2,9 +2,6 @@
 
 #include <QDialog>
 
-class QListWidget;
-class QPushButton;
-
 namespace belvane {
 
 class CBelvaneDoc;
@@ -26,16 +23,7 @@ protected:
     virtual bool EditPaiement(CPaiement& paiement, bool nouveau);
 
 private:
-    void Fill();
-    void ApplySelection();
-    void OnNew();
-    void OnModify();
-    void OnDelete();
-
     CBelvaneDoc& m_doc;
-    QListWidget* m_list = nullptr;
-    QPushButton* m_modify = nullptr;
-    QPushButton* m_delete = nullptr;
 };
 
 }  // namespace belvane

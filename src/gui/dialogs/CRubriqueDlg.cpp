@@ -4,43 +4,65 @@
 #include "core/ReferenceLists.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/EntryName.h"
 #include "gui/support/InitialAmountField.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace belvane {
 
-namespace {
-
-constexpr int kDialog = 182;
-
-}  // namespace
-
 CRubriqueDlg::CRubriqueDlg(const CBelvaneDoc& doc, CRubrique& rubrique, bool nouveau,
                            QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_rubrique(rubrique), m_nouveau(nouveau) {
-    if (nouveau)
-        dlg::SetTitle(this, kDialog);
-    else
-        setWindowTitle(CResources::Str(10058));
+    : CRubriqueDlg(doc, kRubrique, -1, rubrique.m_nom, rubrique.m_montantInitial, nouveau, parent) {
+}
 
-    m_name = dlg::Edit(this, 1035, dlg::kNameChars);
-    dlg::ShowText(m_name, dlg::FromStd(rubrique.m_nom), dlg::kNameChars);
-    m_amount = new InitialAmountField(doc, kDialog, rubrique.m_montantInitial, nouveau, this);
-    m_rename = dlg::CheckBox(this, kDialog, 1115);
+CRubriqueDlg::CRubriqueDlg(const CBelvaneDoc& doc, int rubrique, CSousRubrique& sousRubrique,
+                           bool nouveau, QWidget* parent)
+    : CRubriqueDlg(doc, kSousRubrique, rubrique, sousRubrique.m_nom, sousRubrique.m_montantInitial,
+                   nouveau, parent) {}
+
+CRubriqueDlg::CRubriqueDlg(const CBelvaneDoc& doc, const Form& form, int rubrique, std::string& nom,
+                           Amount& montant, bool nouveau, QWidget* parent)
+    : QDialog(parent),
+      m_doc(doc),
+      m_form(form),
+      m_rubrique(rubrique),
+      m_nom(nom),
+      m_montant(montant),
+      m_nouveau(nouveau) {
+    dlg::SetEntryTitle(this, form.dialog, nouveau, form.correctionTitle);
+
+    auto* layout = new QVBoxLayout(this);
+    if (rubrique >= 0) {
+        // The parent category: its caption, then its name.
+        auto* caption = new QLabel(dlg::Text(form.dialog, 1035), this);
+        caption->setObjectName(QStringLiteral("label1035"));
+        const bool known = rubrique < doc.GetRubriqueCount();
+        auto* parentName = dlg::Named(
+            new QLabel(known ? dlg::FromStd(doc.GetRubrique(rubrique).GetNom()) : QString(), this),
+            1035);
+        parentName->setTextFormat(Qt::PlainText);
+        auto* parentRow = new QHBoxLayout;
+        parentRow->addWidget(caption);
+        parentRow->addWidget(parentName, 1);
+        layout->addLayout(parentRow);
+    }
+    m_name = dlg::NameEdit(this, form.nameControl, nom);
+    m_amount = new InitialAmountField(doc, form.dialog, montant, nouveau, this);
+    m_rename = dlg::CheckBox(this, form.dialog, 1115);
     m_rename->setChecked(!nouveau);
     m_rename->setVisible(!nouveau);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(dlg::Label(this, kDialog, 1035, m_name));
+    layout->addWidget(dlg::Label(this, form.dialog, form.nameControl, m_name));
     layout->addWidget(m_name);
-    layout->addWidget(dlg::Label(this, kDialog, 1026, m_amount->AmountEdit()));
+    layout->addWidget(dlg::Label(this, form.dialog, 1026, m_amount->AmountEdit()));
     layout->addWidget(m_amount);
     layout->addWidget(m_rename);
-    layout->addLayout(dlg::OkCancelRow(this, kDialog));
+    layout->addLayout(dlg::OkCancelRow(this, form.dialog));
     setMinimumWidth(340);
 }
 
@@ -49,17 +71,16 @@ bool CRubriqueDlg::RenameEverywhere() const {
 }
 
 void CRubriqueDlg::accept() {
-    const std::string name = dlg::ToStd(m_name->text());
-    const int refusal = name.empty() ? 10009 : HasRubrique(m_doc, name) ? 10010 : 0;
-    if (refusal != 0) {
-        dlg::Refuse(this, refusal);
-        dlg::FocusField(m_name);
+    const NameTaken taken = [this](std::string_view nom) {
+        return m_rubrique < 0 ? HasRubrique(m_doc, nom) : HasSousRubrique(m_doc, m_rubrique, nom);
+    };
+    const auto name = dlg::AcceptName(this, m_name, {m_form.emptyName, m_form.takenName}, taken);
+    if (!name)
         return;
-    }
     if (!m_amount->Check())
         return;
-    m_rubrique.m_nom = name;
-    m_rubrique.m_montantInitial = m_amount->Value();
+    m_nom = *name;
+    m_montant = m_amount->Value();
     QDialog::accept();
 }
 

@@ -4,9 +4,6 @@
 
 #include <QDialog>
 
-class QListWidget;
-class QPushButton;
-
 namespace belvane {
 
 class CBelvaneDoc;
@@ -31,36 +28,7 @@ protected:
     virtual EntryOutcome EditSousRubrique(int rubrique, CSousRubrique& sousRubrique, bool nouveau);
 
 private:
-    void Fill();
-    void FillSous();
-    void ApplySelection();
-    void ApplySousSelection();
-
-    void OnNew();
-    void OnModify();
-    void OnDelete();
-    void OnMove(int delta);
-    void OnSort(bool ascending);
-    void OnNewSous();
-    void OnModifySous();
-    void OnDeleteSous();
-    void OnMoveSous(int delta);
-    void OnSortSous(bool ascending);
-
     CBelvaneDoc& m_doc;
-    QListWidget* m_list = nullptr;
-    QListWidget* m_sousList = nullptr;
-    QPushButton* m_modify = nullptr;
-    QPushButton* m_delete = nullptr;
-    QPushButton* m_up = nullptr;
-    QPushButton* m_down = nullptr;
-    QPushButton* m_newSous = nullptr;
-    QPushButton* m_modifySous = nullptr;
-    QPushButton* m_deleteSous = nullptr;
-    QPushButton* m_upSous = nullptr;
-    QPushButton* m_downSous = nullptr;
-    QPushButton* m_sortUpSous = nullptr;
-    QPushButton* m_sortDownSous = nullptr;
 };
 
 }  // namespace belvane

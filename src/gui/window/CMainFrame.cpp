@@ -3,6 +3,7 @@
 #include "core/CBelvaneDoc.h"
 #include "core/SettingsStore.h"
 #include "core/StringIds.h"
+#include "core/Text.h"
 #include "gui/dialogs/CBeneficiairesDlg.h"
 #include "gui/dialogs/CChercherDlg.h"
 #include "gui/dialogs/CLigneDlg.h"
@@ -605,7 +606,7 @@ bool CMainFrame::OpenRecentFile(int index) {
 CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
     if (!m_doc.GetPathName().empty() &&
-        RecentFiles::SamePath(QDir::cleanPath(full).toStdString(), m_doc.GetPathName())) {
+        text::SamePath(QDir::cleanPath(full).toStdString(), m_doc.GetPathName())) {
         // That register is open already: it is not read again.
         m_recent.Add(m_doc.GetPathName());
         RebuildRecentFiles();
