@@ -6,7 +6,10 @@
 #include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "reports/TextExport.h"
+#include "core/CLigne.h"
+#include "core/CMouvementAuto.h"
 #include "rules/Balances.h"
+#include "rules/Generation.h"
 
 #include <nlohmann/json.hpp>
 
@@ -248,6 +251,10 @@ void PrintUsage(std::ostream& os) {
        << "                   print the available, real and last statement balances of\n"
        << "                   FILE as JSON, in cents; DATE is YYYY-MM-DD, --today\n"
        << "                   defaults to the machine's date\n"
+       << "  due FILE [--until DATE] [--today DATE]\n"
+       << "                   print as JSON the lines that creating every due recurring\n"
+       << "                   movement up to DATE (default: today) would offer, in the\n"
+       << "                   order they are offered; FILE is not changed\n"
        << "Exit status: 0 done, 1 a file could not be read or written, 2 usage error.\n";
 }
 
@@ -346,6 +353,44 @@ int CommandBalances(std::span<const std::string> args, std::ostream& out, std::o
     return kExitOk;
 }
 
+int CommandDue(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    static constexpr std::string_view kValued[] = {"--until", "--today"};
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "due", 1, kValued, cl, out, err); rc >= 0)
+        return rc;
+    DayDate dates[] = {0, ToDayDate(Clock::System().Today())};
+    for (int i = 0; i < 2; ++i) {
+        const auto it = cl.options.find(kValued[i]);
+        if (it == cl.options.end())
+            continue;
+        dates[i] = ParseIsoDate(it->second);
+        if (dates[i] == 0)
+            return UsageError(err, "due: " + std::string(kValued[i]) + " needs a date " +
+                                       "YYYY-MM-DD, not \"" + it->second + "\"");
+    }
+    const DayDate until = dates[0] != 0 ? dates[0] : dates[1];
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, cl.positional[0], err, loaded))
+        return kExitFailure;
+    // What generation would offer if every line were created; the register in
+    // memory takes the lines, the file is left alone.
+    Json offers = Json::array();
+    GenerateLines(doc, until, [&](int i, CLigne& line) {
+        offers.push_back({{"movement", doc.GetMouvement(i).GetTitre()},
+                          {"date", DateJson(line.m_dateEmission)},
+                          {"amount", line.m_montant},
+                          {"payment", line.m_paiement},
+                          {"category", line.m_rubrique},
+                          {"subcategory", line.m_sousRubrique},
+                          {"payee", line.m_beneficiaire},
+                          {"observation", line.m_observation}});
+        return OfferAnswer::Create;
+    });
+    out << offers.dump() << '\n';
+    return kExitOk;
+}
+
 int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     if (args.empty())
         return UsageError(err, "no command given");
@@ -357,7 +402,7 @@ int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& 
     using Command = int (*)(std::span<const std::string>, std::ostream&, std::ostream&);
     static const std::map<std::string_view, Command> kCommands = {
         {"info", CommandInfo},     {"convert", CommandConvert},   {"new", CommandNew},
-        {"export", CommandExport}, {"balances", CommandBalances},
+        {"export", CommandExport}, {"balances", CommandBalances}, {"due", CommandDue},
     };
     const auto it = kCommands.find(command);
     if (it == kCommands.end())

@@ -30,6 +30,10 @@ int CommandExport(std::span<const std::string> args, std::ostream& out, std::ost
 // as JSON in cents; DATE is YYYY-MM-DD and --today defaults to the machine's date.
 int CommandBalances(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// due FILE [--until DATE] [--today DATE]: the occurrences that generation of
+// the recurring movements up to DATE (default: today) would offer, as JSON.
+int CommandDue(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 void PrintUsage(std::ostream& os);
 
 }  // namespace belvane

@@ -2,6 +2,7 @@
 
 #include "ScratchDir.h"
 #include "core/CBelvaneDoc.h"
+#include "core/CMouvementAuto.h"
 #include "core/DayDate.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
@@ -234,6 +235,46 @@ TEST_F(ToolTest, BalancesPrintsTheThreeSumsAndChecksItsDates) {
     EXPECT_EQ(r.code, kExitFailure);
     EXPECT_EQ(r.err, Message(ids::kMsgUnreadable));
     EXPECT_EQ(r.out, "");
+}
+
+TEST_F(ToolTest, DueListsTheOffersOfGenerationWithoutChangingTheFile) {
+    CBelvaneDoc doc;
+    CMouvementAuto loyer;
+    loyer.m_titre = "Loyer";
+    loyer.m_prochaineDate = ToDayDate(2024, 5, 5);
+    loyer.m_nbMois = 1;
+    loyer.m_jour = 5;
+    loyer.m_montant = -65000;
+    loyer.m_paiement = "Virement";
+    doc.AddMouvement(loyer);
+    CMouvementAuto prime = loyer;
+    prime.m_titre = "Prime";
+    prime.m_prochaineDate = ToDayDate(2024, 12, 1);
+    prime.m_montant = 30000;
+    doc.AddMouvement(prime);
+    const std::string path = dir.File("due.blv");
+    std::string error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, error)) << error;
+    const std::string before = testutil::ReadFile(path);
+
+    const auto dates = [](const std::string& out) {
+        std::vector<std::string> d;
+        for (const auto& offer : json::parse(out))
+            d.push_back(offer["movement"].get<std::string>() + " " +
+                        offer["date"].get<std::string>());
+        return d;
+    };
+    Outcome r = RunCommand({"due", path, "--until", "2024-06-30"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(dates(r.out), (std::vector<std::string>{"Loyer 2024-05-05", "Loyer 2024-06-05"}));
+    const json first = json::parse(r.out)[0];
+    EXPECT_EQ(first["amount"], -65000);
+    EXPECT_EQ(first["payment"], "Virement");
+    r = RunCommand({"due", path, "--today", "2024-04-01"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(json::parse(r.out), json::array());
+    EXPECT_EQ(RunCommand({"due", path, "--until", "2024-13-01"}).code, kExitUsage);
+    EXPECT_EQ(testutil::ReadFile(path), before);
 }
 
 TEST_F(ToolTest, ExitCodesAndMessages) {

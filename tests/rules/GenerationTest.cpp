@@ -1,0 +1,162 @@
+#include "rules/Generation.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/CLigne.h"
+#include "core/CMouvementAuto.h"
+#include "core/DayDate.h"
+#include "core/RegisterFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace belvane {
+namespace {
+
+CMouvementAuto Movement(std::string titre, CivilDate next, int months, int day) {
+    CMouvementAuto m;
+    m.m_titre = std::move(titre);
+    m.m_prochaineDate = ToDayDate(next.year, next.month, next.day);
+    m.m_nbMois = static_cast<std::uint16_t>(months);
+    m.m_jour = static_cast<std::uint16_t>(day);
+    m.m_montant = -1000;
+    return m;
+}
+
+TEST(Generation, AlignsTheTypedDateOnTheDayOfTheMonth) {
+    struct Case {
+        CivilDate typed;
+        int day;
+        CivilDate expected;
+    };
+    const Case cases[] = {
+        {{2008, 12, 15}, 10, {2009, 1, 10}},  // past in December: January of the next year
+        {{2009, 5, 10}, 5, {2009, 6, 5}},    {{2009, 5, 10}, 31, {2009, 5, 31}},
+        {{2009, 4, 10}, 31, {2009, 4, 30}},  // clamped to a short month
+        {{2009, 1, 31}, 30, {2009, 2, 28}},  {{2009, 5, 10}, 10, {2009, 5, 10}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(
+            ToCivil(AlignNextDate(ToDayDate(c.typed.year, c.typed.month, c.typed.day), c.day)),
+            c.expected)
+            << c.typed.day << "." << c.typed.month << " day " << c.day;
+}
+
+// A register with a monthly "Loyer" three months late for the limit 15.03.09 and
+// a "Salaire" due once; the answers are given in the order the offers come.
+struct PassCase {
+    const char* name;
+    std::vector<OfferAnswer> answers;
+    std::vector<std::string> offers;  // titles in the order offered
+    GenerationOutcome::End end;
+    int lines;
+    CivilDate loyerNext;
+};
+
+class GenerationPasses : public ::testing::TestWithParam<PassCase> {};
+
+TEST_P(GenerationPasses, OfferEachDueMovementOncePerPass) {
+    const PassCase& c = GetParam();
+    CBelvaneDoc doc;
+    doc.AddMouvement(Movement("Loyer", {2009, 1, 5}, 1, 5));
+    doc.AddMouvement(Movement("Salaire", {2009, 3, 1}, 1, 1));
+    doc.SetModifiedFlag(false);
+    std::vector<std::string> offers;
+    std::size_t next = 0;
+    const GenerationOutcome outcome =
+        GenerateLines(doc, ToDayDate(2009, 3, 15), [&](int i, CLigne& line) {
+            offers.push_back(doc.GetMouvement(i).GetTitre());
+            EXPECT_EQ(line.m_dateEmission, doc.GetMouvement(i).GetProchaineDate());
+            return next < c.answers.size() ? c.answers[next++] : OfferAnswer::Cancel;
+        });
+    EXPECT_EQ(offers, c.offers);
+    EXPECT_EQ(outcome.end, c.end);
+    EXPECT_EQ(doc.GetLineCount(), c.lines);
+    EXPECT_EQ(ToCivil(doc.GetMouvement(0).GetProchaineDate()), c.loyerNext);
+    EXPECT_EQ(doc.IsModified(), outcome.created + outcome.revoked > 0);
+}
+
+using A = OfferAnswer;
+INSTANTIATE_TEST_SUITE_P(Answers, GenerationPasses,
+                         ::testing::Values(PassCase{"CreateAll",
+                                                    {A::Create, A::Create, A::Create, A::Create},
+                                                    {"Loyer", "Salaire", "Loyer", "Loyer"},
+                                                    GenerationOutcome::Done,
+                                                    4,
+                                                    {2009, 4, 5}},
+                                           PassCase{"RevokeSkipsTheLineButAdvances",
+                                                    {A::Create, A::Create, A::Revoke, A::Create},
+                                                    {"Loyer", "Salaire", "Loyer", "Loyer"},
+                                                    GenerationOutcome::Done,
+                                                    3,
+                                                    {2009, 4, 5}},
+                                           PassCase{"NextOffersAgainInTheNextPass",
+                                                    {A::Next, A::Next, A::Cancel},
+                                                    {"Loyer", "Salaire", "Loyer"},
+                                                    GenerationOutcome::Cancelled,
+                                                    0,
+                                                    {2009, 1, 5}},
+                                           PassCase{"CancelKeepsWhatWasDone",
+                                                    {A::Create, A::Cancel},
+                                                    {"Loyer", "Salaire"},
+                                                    GenerationOutcome::Cancelled,
+                                                    1,
+                                                    {2009, 2, 5}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Generation, NothingDueOffersNothing) {
+    CBelvaneDoc doc;
+    doc.AddMouvement(Movement("Loyer", {2009, 4, 5}, 1, 5));
+    int offers = 0;
+    const GenerationOutcome outcome = GenerateLines(doc, ToDayDate(2009, 4, 4), [&](int, CLigne&) {
+        ++offers;
+        return OfferAnswer::Create;
+    });
+    EXPECT_EQ(outcome.end, GenerationOutcome::NothingDue);
+    EXPECT_EQ(offers, 0);
+    EXPECT_FALSE(AnyMovementDue(doc, ToDayDate(2009, 4, 4)));
+    EXPECT_TRUE(AnyMovementDue(doc, ToDayDate(2009, 4, 5)));
+}
+
+// Months 0 (an older file) never moves the next date past the limit: created or
+// revoked once, the movement is offered no more, so the passes end.
+TEST(Generation, AMovementThatDoesNotAdvanceEndsThePasses) {
+    for (const OfferAnswer answer : {OfferAnswer::Create, OfferAnswer::Revoke}) {
+        CBelvaneDoc doc;
+        doc.AddMouvement(Movement("Bloqué", {2009, 1, 5}, 0, 5));
+        int offers = 0;
+        const GenerationOutcome outcome =
+            GenerateLines(doc, ToDayDate(2009, 3, 15), [&](int, CLigne&) {
+                ++offers;
+                return answer;
+            });
+        EXPECT_EQ(offers, 1);
+        EXPECT_EQ(outcome.end, GenerationOutcome::Done);
+    }
+}
+
+TEST(Generation, StopsAtTheLineLimitKeepingWhatWasDone) {
+    // One line short of the limit, loaded as from a file.
+    CRegistre full;
+    CLigne filler;
+    filler.Set(ToDayDate(2008, 1, 1), 0, 0, 100, "", "", "", "", "", "");
+    full.m_lignes.assign(CBelvaneDoc::kMaxLines - 1, filler);
+    full.m_mouvements.push_back(Movement("Loyer", {2009, 1, 5}, 1, 5));
+    const std::string bytes = WriteRegister(full);
+    CBelvaneDoc doc;
+    ASSERT_TRUE(
+        doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
+            .Ok());
+    int offers = 0;
+    const GenerationOutcome outcome = GenerateLines(doc, ToDayDate(2009, 3, 15), [&](int, CLigne&) {
+        ++offers;
+        return OfferAnswer::Create;
+    });
+    EXPECT_EQ(outcome.end, GenerationOutcome::LineLimit);
+    EXPECT_EQ(offers, 1);
+    EXPECT_EQ(doc.GetLineCount(), CBelvaneDoc::kMaxLines);
+}
+
+}  // namespace
+}  // namespace belvane
