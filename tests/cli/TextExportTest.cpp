@@ -71,13 +71,13 @@ TEST(TextExport, FileIsReplacedOrReportedUnopenable) {
     doc.AddLine(Line(ToDayDate(2010, 1, 2), 0, 1));
     const std::string path = dir.File("out.txt");
     testutil::WriteFile(path, std::string(4096, 'x'));
-    EXPECT_EQ(ExportTextFile(doc, path), ExportStatus::Ok);
+    EXPECT_TRUE(ExportTextFile(doc, path).ok());
     EXPECT_EQ(testutil::ReadFile(path), TextExport(doc));
 
-    EXPECT_EQ(ExportTextFile(doc, dir.File("no/dir/out.txt")), ExportStatus::CannotOpen);
+    EXPECT_EQ(ExportTextFile(doc, dir.File("no/dir/out.txt")).code(), Status::Code::CannotCreate);
     EXPECT_FALSE(std::filesystem::exists(dir.File("no")));
     if (std::filesystem::exists("/dev/full")) {
-        EXPECT_EQ(ExportTextFile(doc, "/dev/full"), ExportStatus::WriteFailed);
+        EXPECT_EQ(ExportTextFile(doc, "/dev/full").code(), Status::Code::CannotWrite);
     }
 }
 

@@ -107,8 +107,7 @@ TEST_F(ToolTest, InfoShowsEveryField) {
     doc.InsertSousRubrique(0, 0, CSousRubrique("Loyer", -5));
     doc.InsertBeneficiaire(0, CBeneficiaire("Régie", "01 02", "1 rue\r\nParis"));
     const std::string path = dir.File("info.blv");
-    std::string error;
-    ASSERT_TRUE(doc.OnSaveDocument(path, error)) << error;
+    ASSERT_TRUE(doc.OnSaveDocument(path).ok());
 
     const Outcome r = RunCommand({"info", path});
     ASSERT_EQ(r.code, kExitOk) << r.err;
@@ -191,8 +190,7 @@ TEST_F(ToolTest, BalancesPrintsTheThreeSumsAndChecksItsDates) {
     line.Set(ToDayDate(2024, 6, 16), 0, ToDayDate(2024, 6, 16), 300, "", "", "", "", "", "");
     doc.AddLine(line);
     const std::string path = dir.File("balances.blv");
-    std::string error;
-    ASSERT_TRUE(doc.OnSaveDocument(path, error)) << error;
+    ASSERT_TRUE(doc.OnSaveDocument(path).ok());
 
     const struct {
         std::vector<std::string> options;

@@ -45,11 +45,11 @@ TEST(RegisterFileDamage, EveryCutFailsAndResetsTheDocument) {
     FixedClock clock({2026, 12, 6});
     CBelvaneDoc doc(nullptr, clock);
     for (std::size_t cut = 0; cut < full.size(); ++cut) {
-        ASSERT_TRUE(doc.LoadFromBytes(full).Ok());
+        ASSERT_TRUE(doc.LoadFromBytes(full).status.ok());
         const std::vector<std::uint8_t> part(full.begin(), full.begin() + cut);
         const LoadResult r = doc.LoadFromBytes(part);
-        ASSERT_FALSE(r.Ok()) << "cut at " << cut;
-        ASSERT_EQ(r.status, cut < 16 ? LoadStatus::Unreadable : LoadStatus::Damaged)
+        ASSERT_FALSE(r.status.ok()) << "cut at " << cut;
+        ASSERT_EQ(r.status.code(), cut < 16 ? Status::Code::Unreadable : Status::Code::Damaged)
             << "cut at " << cut;
         ASSERT_EQ(doc.GetLineCount(), 0) << "cut at " << cut;
         ASSERT_EQ(doc.GetPaiementCount() + doc.GetMouvementCount() + doc.GetRubriqueCount() +
@@ -57,7 +57,7 @@ TEST(RegisterFileDamage, EveryCutFailsAndResetsTheDocument) {
                   0);
         ASSERT_FALSE(doc.TakeJustLoaded());
     }
-    EXPECT_TRUE(doc.LoadFromBytes(full).Ok());
+    EXPECT_TRUE(doc.LoadFromBytes(full).status.ok());
 }
 
 // Flipping any single byte may give another register or a refusal, never a crash
@@ -70,7 +70,7 @@ TEST(RegisterFileDamage, FlippedBytesNeverCrash) {
             bytes[i] ^= mask;
             CRegistre reg;
             const LoadResult r = ReadRegister(bytes, reg);
-            if (r.Ok()) {
+            if (r.status.ok()) {
                 EXPECT_LE(reg.m_lignes.size(), 3u);
             }
         }
@@ -90,7 +90,7 @@ TEST(RegisterFileDamage, ImpossibleDisplayValuesAreUnreadable) {
             f.U32(16);
         f.U16(13);
         CRegistre reg;
-        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
     }
     {
         FileBuilder f = Header();
@@ -98,13 +98,13 @@ TEST(RegisterFileDamage, ImpossibleDisplayValuesAreUnreadable) {
             f.U32(16);
         f.U16(2).U16(0).U16(12);
         CRegistre reg;
-        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
     }
     {
         FileBuilder f = Header();
         f.U32(16).U32(0x7FFFFFFF);
         CRegistre reg;
-        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
     }
 }
 
@@ -120,13 +120,13 @@ TEST(RegisterFileDamage, AbsurdCountsAreDamagedWithoutAllocating) {
         b[countAt + 2] = (count >> 16) & 0xFF;
         b[countAt + 3] = count >> 24;
         CRegistre reg;
-        EXPECT_EQ(ReadRegister(b, reg).status, LoadStatus::Damaged) << count;
+        EXPECT_EQ(ReadRegister(b, reg).status.code(), Status::Code::Damaged) << count;
     }
     // A huge string length is damaged too.
     FileBuilder s;
     s.Str("KVT-BELVANE-BLV").U32(0x305).U16(0).U8(0xFF).U16(0xFFFF).U32(0xFFFFFFF0u);
     CRegistre reg;
-    EXPECT_EQ(ReadRegister(s.Bytes(), reg).status, LoadStatus::Damaged);
+    EXPECT_EQ(ReadRegister(s.Bytes(), reg).status.code(), Status::Code::Damaged);
     FileBuilder u;
     u.Str("KVT-BELVANE-BLV")
         .U32(0x305)
@@ -136,18 +136,18 @@ TEST(RegisterFileDamage, AbsurdCountsAreDamagedWithoutAllocating) {
         .U8(0xFF)
         .U16(0xFFFF)
         .U32(0x7FFFFFFF);
-    EXPECT_EQ(ReadRegister(u.Bytes(), reg).status, LoadStatus::Damaged);
+    EXPECT_EQ(ReadRegister(u.Bytes(), reg).status.code(), Status::Code::Damaged);
 }
 
 TEST(RegisterFileDamage, UnknownMagicIsUnreadable) {
     FileBuilder f;
     f.Str("KVT-BELVANE-BLW").U32(0x305);
     CRegistre reg;
-    EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
-    EXPECT_EQ(ReadRegister({}, reg).status, LoadStatus::Unreadable);
+    EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
+    EXPECT_EQ(ReadRegister({}, reg).status.code(), Status::Code::Unreadable);
     FileBuilder lower;
     lower.Str("kvt-belvane-blv").U32(0x305);
-    EXPECT_EQ(ReadRegister(lower.Bytes(), reg).status, LoadStatus::Unreadable);
+    EXPECT_EQ(ReadRegister(lower.Bytes(), reg).status.code(), Status::Code::Unreadable);
 }
 
 class SaveTest : public ::testing::Test {
@@ -175,10 +175,9 @@ TEST_F(SaveTest, SaveReplacesTheFileAndLeavesNoTemporary) {
     }
     ::chmod(path.c_str(), 0640);
     CBelvaneDoc doc;
-    std::string error;
-    ASSERT_TRUE(doc.OnSaveDocument(path, error)) << error;
+    ASSERT_TRUE(doc.OnSaveDocument(path).ok());
     ByteBuffer bytes;
-    ASSERT_TRUE(ReadWholeFile(path, bytes, error));
+    ASSERT_TRUE(ReadWholeFile(path, bytes).ok());
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), doc.SaveToBytes());
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
@@ -200,9 +199,9 @@ TEST_F(SaveTest, FailedSaveIsReportedAndKeepsThePreviousFile) {
         dir, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     CBelvaneDoc doc;
     doc.SetModifiedFlag(true);
-    std::string error;
-    EXPECT_FALSE(doc.OnSaveDocument(path, error));
-    EXPECT_FALSE(error.empty());
+    const Status saved = doc.OnSaveDocument(path);
+    EXPECT_EQ(saved.code(), Status::Code::CannotWrite);
+    EXPECT_EQ(saved.file(), path);
     EXPECT_TRUE(doc.IsModified());
     std::ifstream in(path);
     std::string contents((std::istreambuf_iterator<char>(in)), {});
@@ -215,18 +214,15 @@ TEST_F(SaveTest, FailedRenameLeavesNoTemporaryFile) {
     const std::filesystem::path target = dir / "compte.blv";
     std::filesystem::create_directories(target / "inside");
     CBelvaneDoc doc;
-    std::string error;
-    EXPECT_FALSE(doc.OnSaveDocument(target.string(), error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(doc.OnSaveDocument(target.string()).code(), Status::Code::CannotWrite);
     EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
 }
 
 TEST_F(SaveTest, SaveIntoAMissingDirectoryFails) {
     CBelvaneDoc doc;
-    std::string error;
-    EXPECT_FALSE(doc.OnSaveDocument((dir / "absent" / "x.blv").string(), error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(doc.OnSaveDocument((dir / "absent" / "x.blv").string()).code(),
+              Status::Code::CannotWrite);
 }
 
 TEST_F(SaveTest, OpeningAMissingFileKeepsTheRegister) {
@@ -235,7 +231,7 @@ TEST_F(SaveTest, OpeningAMissingFileKeepsTheRegister) {
     l.Set(ToDayDate(2026, 1, 1), 0, 0, 5, "", "", "", "", "", "");
     doc.AddLine(l);
     const LoadResult r = doc.OnOpenDocument((dir / "absent.blv").string());
-    EXPECT_EQ(r.status, LoadStatus::CannotOpen);
+    EXPECT_EQ(r.status.code(), Status::Code::CannotOpen);
     EXPECT_EQ(doc.GetLineCount(), 1);
 }
 
