@@ -35,22 +35,6 @@ TEST(TextExport, RecordsRunNewestFirstWithTextsUnchanged) {
               "01.12.09\t\t\tCB\t+0,00\tMaison\tLoyer\tRégie Dupré €\t\n");
 }
 
-TEST(TextExport, AmountsAreSignedWithTheDecimalSymbol) {
-    const struct {
-        Amount amount;
-        const char* decimal;
-        const char* expected;
-    } cases[] = {{-50, ",", "-0,50"},       {0, ",", "+0,00"},   {7, ",", "+0,07"},
-                 {123456, ",", "+1234,56"}, {-50, ".", "-0.50"}, {-123456, ".", "-1234.56"}};
-    for (const auto& c : cases) {
-        CBelvaneDoc doc;
-        doc.SetFormatSettings("%Y-%m-%d", c.decimal);
-        doc.AddLine(Line(ToDayDate(2010, 1, 2), 0, c.amount));
-        EXPECT_EQ(TextExport(doc), "2010-01-02\t\t\tCB\t" + std::string(c.expected) +
-                                       "\tMaison\tLoyer\tRégie Dupré €\t\n");
-    }
-}
-
 TEST(TextExport, RecordTextComesFromTheDocumentStrings) {
     CBelvaneDoc doc;
     doc.AddLine(Line(ToDayDate(2010, 1, 2), 0, 1, "r"));

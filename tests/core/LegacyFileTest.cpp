@@ -8,7 +8,7 @@
 namespace belvane {
 namespace {
 
-using testing_support::FileBuilder;
+using testutil::FileBuilder;
 
 // A legacy register: two categories (numbers 7 and 9), the first with two
 // subcategories, two payment methods (numbers 3 and 1), one movement, three lines.
@@ -106,7 +106,8 @@ TEST(LegacyFile, EveryCutIsUnreadable) {
     for (std::size_t cut = 0; cut < full.size(); ++cut) {
         CRegistre reg;
         const std::vector<std::uint8_t> part(full.begin(), full.begin() + cut);
-        ASSERT_EQ(ReadRegister(part, reg).status.code(), Status::Code::Unreadable) << "cut at " << cut;
+        ASSERT_EQ(ReadRegister(part, reg).status.code(), Status::Code::Unreadable)
+            << "cut at " << cut;
     }
 }
 

@@ -10,7 +10,7 @@
 namespace belvane {
 namespace {
 
-using testing_support::FileBuilder;
+using testutil::FileBuilder;
 
 std::vector<std::uint8_t> ToVector(const std::string& s) {
     return {s.begin(), s.end()};
