@@ -194,7 +194,10 @@ TEST_F(SaveTest, FailedRenameLeavesNoTemporaryFile) {
     const std::filesystem::path target = dir / "compte.blv";
     std::filesystem::create_directories(target / "inside");
     CBelvaneDoc doc;
+    doc.SetModifiedFlag(true);
     EXPECT_EQ(doc.OnSaveDocument(target.string()).code(), Status::Code::CannotWrite);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.GetPathName().empty());
     EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
 }
