@@ -67,9 +67,9 @@ bool GenerateInChild(const std::string& path, int lines) {
     if (pid < 0)
         return false;
     if (pid == 0) {
-        std::string error;
-        if (!WriteSyntheticRegister(path, lines, error)) {
-            std::fprintf(stderr, "%s\n", error.c_str());
+        const Status written = WriteSyntheticRegister(path, lines);
+        if (!written.ok()) {
+            std::fprintf(stderr, "%s\n", written.ToString().c_str());
             std::_Exit(1);
         }
         std::_Exit(0);
@@ -107,8 +107,8 @@ int Run(int argc, char** argv) {
     auto start = Clock::now();
     const LoadResult result = doc.OnOpenDocument(path);
     const double openMs = MsSince(start);
-    if (!result.Ok()) {
-        std::fprintf(stderr, "%s: cannot be read (%s)\n", path.c_str(), result.detail.c_str());
+    if (!result.status.ok()) {
+        std::fprintf(stderr, "%s\n", result.status.ToString().c_str());
         return 1;
     }
     const ProcMemory loaded = ReadProcMemory();
@@ -128,14 +128,13 @@ int Run(int argc, char** argv) {
         std::perror("mkdtemp");
         return 1;
     }
-    std::string error;
     start = Clock::now();
-    const bool saved = doc.OnSaveDocument(dir + "/registre.blv", error);
+    const Status saved = doc.OnSaveDocument(dir + "/registre.blv");
     const double saveMs = MsSince(start);
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
-    if (!saved) {
-        std::fprintf(stderr, "save failed: %s\n", error.c_str());
+    if (!saved.ok()) {
+        std::fprintf(stderr, "%s\n", saved.ToString().c_str());
         return 1;
     }
     const ProcMemory end = ReadProcMemory();

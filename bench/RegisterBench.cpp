@@ -46,12 +46,11 @@ struct Fixture {
             throw std::runtime_error("cannot create a temporary directory");
         dir = tmpl;
         file = (dir / "registre-300000.blv").string();
-        std::string error;
-        if (!WriteSyntheticRegister(file, kBenchLines, error))
-            throw std::runtime_error(error);
+        if (const Status written = WriteSyntheticRegister(file, kBenchLines); !written.ok())
+            throw std::runtime_error(written.ToString());
         fileSize = fs::file_size(file);
         doc = std::make_unique<CBelvaneDoc>();
-        if (!doc->OnOpenDocument(file).Ok() || doc->GetLineCount() != kBenchLines)
+        if (!doc->OnOpenDocument(file).status.ok() || doc->GetLineCount() != kBenchLines)
             throw std::runtime_error("cannot read back " + file);
         bytes = doc->SaveToBytes();
     }
@@ -107,7 +106,7 @@ void BM_OpenDocument(benchmark::State& state) {
         const LoadResult result = doc->OnOpenDocument(data.file);
 
         state.PauseTiming();
-        if (!result.Ok() || doc->GetLineCount() != kBenchLines)
+        if (!result.status.ok() || doc->GetLineCount() != kBenchLines)
             state.SkipWithError("the register did not load");
         doc.reset();
         state.ResumeTiming();
@@ -129,7 +128,7 @@ void BM_ReopenDocument(benchmark::State& state) {
     CBelvaneDoc doc;
     doc.OnOpenDocument(data.file);
     for (auto _ : state) {
-        if (!doc.OnOpenDocument(data.file).Ok())
+        if (!doc.OnOpenDocument(data.file).status.ok())
             state.SkipWithError("the register did not load");
     }
     SetFileCounters(state, data);
@@ -165,10 +164,10 @@ void BM_SaveDocument(benchmark::State& state) {
     CBelvaneDoc doc;
     doc.OnOpenDocument(data.file);
     const std::string target = (data.dir / "enregistre.blv").string();
-    std::string error;
     for (auto _ : state) {
-        if (!doc.OnSaveDocument(target, error))
-            state.SkipWithError(error.c_str());
+        const Status saved = doc.OnSaveDocument(target);
+        if (!saved.ok())
+            state.SkipWithError(saved.ToString().c_str());
     }
     SetFileCounters(state, data);
 }

@@ -248,8 +248,8 @@ std::vector<CLigne> MakeSyntheticLines(int count, DayDate date, std::uint64_t se
     return lines;
 }
 
-bool WriteSyntheticRegister(const std::string& path, int lines, std::string& error) {
-    return WriteFileAtomically(path, WriteRegister(MakeSyntheticRegister(lines)), error);
+Status WriteSyntheticRegister(const std::string& path, int lines) {
+    return WriteFileAtomically(path, WriteRegister(MakeSyntheticRegister(lines)));
 }
 
 }  // namespace belvane::bench

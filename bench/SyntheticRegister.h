@@ -2,6 +2,7 @@
 
 #include "core/CLigne.h"
 #include "core/CRegistre.h"
+#include "core/Status.h"
 
 #include <cstdint>
 #include <string>
@@ -21,8 +22,7 @@ CRegistre MakeSyntheticRegister(int lines, std::uint64_t seed = 1);
 // `count` lines dated `date`, as the entry dialog would add them.
 std::vector<CLigne> MakeSyntheticLines(int count, DayDate date, std::uint64_t seed = 2);
 
-// Writes MakeSyntheticRegister(lines) to `path`. Returns false and says why in
-// `error` when the file cannot be written.
-bool WriteSyntheticRegister(const std::string& path, int lines, std::string& error);
+// Writes MakeSyntheticRegister(lines) to `path`.
+Status WriteSyntheticRegister(const std::string& path, int lines);
 
 }  // namespace belvane::bench

@@ -52,9 +52,8 @@ public:
         if (it != m_files.end())
             return it->second;
         const std::string path = (m_dir / ("registre-" + std::to_string(lines) + ".blv")).string();
-        std::string error;
-        if (!WriteSyntheticRegister(path, lines, error))
-            throw std::runtime_error(error);
+        if (const Status written = WriteSyntheticRegister(path, lines); !written.ok())
+            throw std::runtime_error(written.ToString());
         return m_files.emplace(lines, path).first->second;
     }
 
@@ -71,7 +70,8 @@ Files& TheFiles() {
 // A document holding a register of `lines` lines and a pane showing it.
 struct Pane {
     explicit Pane(int lines) {
-        if (!doc.OnOpenDocument(TheFiles().Register(lines)).Ok() || doc.GetLineCount() != lines)
+        if (!doc.OnOpenDocument(TheFiles().Register(lines)).status.ok() ||
+            doc.GetLineCount() != lines)
             throw std::runtime_error("cannot read the register back");
         view = std::make_unique<CBelvaneView>(doc);
         view->resize(kPaneWidth, kPaneHeight);
@@ -154,7 +154,7 @@ void BM_OpenAndFirstPaint(benchmark::State& state) {
         QImage image(view->size(), QImage::Format_RGB32);
         state.ResumeTiming();
 
-        if (!doc->OnOpenDocument(file).Ok())
+        if (!doc->OnOpenDocument(file).status.ok())
             state.SkipWithError("the register did not load");
         view->render(&image);
 

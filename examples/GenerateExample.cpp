@@ -693,16 +693,15 @@ int Run(const char* path) {
         reconciled += releve != 0 ? 1 : 0;
     }
 
-    std::string error;
-    if (!doc.OnSaveDocument(path, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    if (const Status saved = doc.OnSaveDocument(path); !saved.ok()) {
+        std::fprintf(stderr, "%s\n", saved.ToString().c_str());
         return 1;
     }
 
     // What was written must read back as the same register.
     const std::string written = doc.SaveToBytes();
     CBelvaneDoc check(nullptr, clock);
-    if (!check.OnOpenDocument(path).Ok() || check.SaveToBytes() != written) {
+    if (!check.OnOpenDocument(path).status.ok() || check.SaveToBytes() != written) {
         std::fprintf(stderr, "%s does not read back as written\n", path);
         return 1;
     }

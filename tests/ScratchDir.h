@@ -24,6 +24,7 @@ public:
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
 
+    const std::filesystem::path& Path() const { return m_path; }
     std::string File(const std::string& name) const { return (m_path / name).string(); }
 
 private:

@@ -16,7 +16,6 @@
 #include <QDir>
 
 #include <iostream>
-#include <string_view>
 
 namespace belvane {
 
@@ -85,9 +84,8 @@ CBelvaneApp::~CBelvaneApp() {
     m_doc.reset();
 }
 
-bool CBelvaneApp::Start(const std::vector<std::string>& args) {
+bool CBelvaneApp::Start(const StartupArguments& command) {
     // A refused command line ends the program before anything is shown or asked.
-    const StartupArguments command = ParseStartupArguments(args);
     if (command.action != StartupArguments::Action::Run)
         return false;
 
@@ -116,7 +114,8 @@ bool CBelvaneApp::Start(const std::vector<std::string>& args) {
     else
         m_frame->show();
     // A register that cannot be opened is reported over the window, which then
-    // holds a new register: the program goes on rather than ending.
+    // holds a new register: the program goes on rather than ending. The name
+    // goes to the document as given; it makes it absolute.
     if (!command.file.empty())
         m_frame->OpenDocument(QString::fromStdString(command.file));
 
@@ -145,26 +144,12 @@ bool CBelvaneApp::SaveScreenshot(const QString& file) const {
 }
 
 int CBelvaneApp::Main(int argc, char** argv) {
-    // Help needs no display: answered before Qt looks for one.
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--")
-            break;
-        if (arg == "--help" || arg == "-h") {
-            std::cout << StartupUsage();
-            return 0;
-        }
-    }
-    QApplication qt(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Orlenko"));
-    QCoreApplication::setApplicationName(QStringLiteral("Belvane"));
-
-    // Qt has taken its own options out of the arguments by now.
-    const QStringList qtArgs = QCoreApplication::arguments();
-    std::vector<std::string> args;
-    for (qsizetype i = 1; i < qtArgs.size(); ++i)
-        args.push_back(qtArgs[i].toStdString());
-    const StartupArguments command = ParseStartupArguments(args);
+    // The one reading of the command line, before Qt starts: help and a refused
+    // command line need no display. Qt gets the program name alone, so that
+    // every argument means what ParseStartupArguments says (Qt's own settings
+    // come from its environment variables, such as QT_QPA_PLATFORM).
+    const StartupArguments command =
+        ParseStartupArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (command.action == StartupArguments::Action::Help) {
         std::cout << StartupUsage();
         return 0;
@@ -173,6 +158,10 @@ int CBelvaneApp::Main(int argc, char** argv) {
         std::cerr << "belvane: " << command.error << '\n' << StartupUsage();
         return 2;
     }
+    int qtArgc = 1;
+    QApplication qt(qtArgc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Orlenko"));
+    QCoreApplication::setApplicationName(QStringLiteral("Belvane"));
 
     UnattendedMessageBox unattended;
     if (!command.screenshot.empty())
@@ -180,7 +169,7 @@ int CBelvaneApp::Main(int argc, char** argv) {
 
     CQtSettings settings;
     CBelvaneApp app(settings, QCoreApplication::applicationDirPath());
-    if (!app.Start(args))
+    if (!app.Start(command))
         return 2;
     if (!command.screenshot.empty()) {
         const bool saved = app.SaveScreenshot(QString::fromStdString(command.screenshot));

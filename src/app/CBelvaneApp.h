@@ -46,10 +46,10 @@ public:
                 LanguageHooks hooks = DefaultLanguageHooks());
     ~CBelvaneApp();
 
-    // Starts the program with the arguments that follow the program's name.
-    // False when the command line is refused: nothing is shown then. A register
+    // Starts the program as the command line asks. False when it asks for no
+    // run (help, or a refused command line): nothing is shown then. A register
     // that cannot be opened is reported and a new register shown instead.
-    bool Start(const std::vector<std::string>& args);
+    bool Start(const StartupArguments& command);
     // The end of a normal run, after the main window closed: frees the window,
     // the document and the language module, and records that the first start
     // is over.

@@ -40,8 +40,30 @@ std::string Message(int id, std::string_view path = {}) {
     return text;
 }
 
-int Fail(std::ostream& err, int id, std::string_view path = {}) {
-    err << Message(id, path) << '\n';
+// The exit code of `status`. The one place where a failure becomes the message
+// printed: the numbered message of its code, naming `path` as it was given on
+// the command line.
+int Report(std::ostream& err, const Status& status, std::string_view path) {
+    switch (status.code()) {
+        case Status::Code::Ok:
+            return kExitOk;
+        case Status::Code::Unreadable:
+            err << Message(ids::kMsgUnreadable);
+            break;
+        case Status::Code::Damaged:
+            err << Message(ids::kMsgDamaged, path);
+            break;
+        case Status::Code::CannotOpen:
+            err << Message(ids::kMsgOpenFailed, path);
+            break;
+        case Status::Code::CannotCreate:
+            err << Message(ids::kMsgExportOpenError);
+            break;
+        case Status::Code::CannotWrite:
+            err << Message(ids::kMsgSaveFailed, path);
+            break;
+    }
+    err << '\n';
     return kExitFailure;
 }
 
@@ -114,20 +136,7 @@ int ParseCommand(std::span<const std::string> args, std::string_view command,
 // Loads `path` into `doc`, or reports why not on `err`.
 bool Load(CBelvaneDoc& doc, const std::string& path, std::ostream& err, LoadResult& result) {
     result = doc.OnOpenDocument(path);
-    switch (result.status) {
-        case LoadStatus::Ok:
-            return true;
-        case LoadStatus::Unreadable:
-            Fail(err, ids::kMsgUnreadable);
-            break;
-        case LoadStatus::Damaged:
-            Fail(err, ids::kMsgDamaged, path);
-            break;
-        case LoadStatus::CannotOpen:
-            Fail(err, ids::kMsgOpenFailed, path);
-            break;
-    }
-    return false;
+    return Report(err, result.status, path) == kExitOk;
 }
 
 Json DateJson(DayDate date) {
@@ -227,12 +236,8 @@ DayDate ParseIsoDate(std::string_view text) {
     return ToDayDate(year, month, day);
 }
 
-bool Save(CBelvaneDoc& doc, const std::string& path, std::ostream& err) {
-    std::string error;
-    if (doc.OnSaveDocument(path, error))
-        return true;
-    Fail(err, ids::kMsgSaveFailed, path);
-    return false;
+int Save(CBelvaneDoc& doc, const std::string& path, std::ostream& err) {
+    return Report(err, doc.OnSaveDocument(path), path);
 }
 
 }  // namespace
@@ -281,7 +286,7 @@ int CommandConvert(std::span<const std::string> args, std::ostream& out, std::os
     LoadResult loaded;
     if (!Load(doc, cl.positional[0], err, loaded))
         return kExitFailure;
-    return Save(doc, cl.positional[1], err) ? kExitOk : kExitFailure;
+    return Save(doc, cl.positional[1], err);
 }
 
 int CommandNew(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -289,7 +294,7 @@ int CommandNew(std::span<const std::string> args, std::ostream& out, std::ostrea
     if (const int rc = ParseCommand(args, "new", 1, {}, cl, out, err); rc >= 0)
         return rc;
     CBelvaneDoc doc;
-    return Save(doc, cl.positional[0], err) ? kExitOk : kExitFailure;
+    return Save(doc, cl.positional[0], err);
 }
 
 int CommandExport(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -313,15 +318,7 @@ int CommandExport(std::span<const std::string> args, std::ostream& out, std::ost
                           option(kDecimal, doc.GetDecimalSymbol()));
 
     const std::string& path = cl.positional[1];
-    switch (ExportTextFile(doc, path)) {
-        case ExportStatus::Ok:
-            return kExitOk;
-        case ExportStatus::CannotOpen:
-            return Fail(err, ids::kMsgExportOpenError);
-        case ExportStatus::WriteFailed:
-            return Fail(err, ids::kMsgSaveFailed, path);
-    }
-    return kExitFailure;
+    return Report(err, ExportTextFile(doc, path), path);
 }
 
 int CommandBalances(std::span<const std::string> args, std::ostream& out, std::ostream& err) {

@@ -112,20 +112,19 @@ void CBelvaneDoc::OnNewDocument() {
 }
 
 LoadResult CBelvaneDoc::OnOpenDocument(const std::string& path) {
+    const std::string full = NormalPath(path);
     ByteBuffer bytes;
-    std::string error;
-    if (!ReadWholeFile(path, bytes, error)) {
-        // Nothing was read: the register in memory stays as it was.
-        LoadResult result;
-        result.status = LoadStatus::CannotOpen;
-        result.detail = error;
+    LoadResult result;
+    result.status = ReadWholeFile(full, bytes);
+    if (!result.status.ok())
+        return result;  // nothing was read: the register in memory stays as it was
+    result = LoadFromBytes(bytes);
+    if (!result.status.ok()) {
+        result.status = result.status.About(full);
         return result;
     }
-    LoadResult result = LoadFromBytes(bytes);
-    if (result.Ok()) {
-        m_pathName = std::filesystem::absolute(path).lexically_normal().string();
-        SetTitle(std::filesystem::path(path).filename().string());
-    }
+    m_pathName = full;
+    SetTitle(std::filesystem::path(full).filename().string());
     return result;
 }
 
@@ -137,7 +136,7 @@ LoadResult CBelvaneDoc::LoadFromBytes(std::span<const std::uint8_t> bytes) {
     loaded.m_largeurs[kWidthObservation] = m_largeurs[kWidthObservation];
     loaded.m_police = m_police;
     LoadResult result = ReadRegister(bytes, loaded);
-    if (!result.Ok()) {
+    if (!result.status.ok()) {
         OnNewDocument();
         return result;
     }
@@ -153,15 +152,20 @@ LoadResult CBelvaneDoc::LoadFromBytes(std::span<const std::uint8_t> bytes) {
     return result;
 }
 
-bool CBelvaneDoc::OnSaveDocument(const std::string& path, std::string& error) {
-    if (!WriteFileAtomically(path, SaveToBytes(), error))
-        return false;
-    const std::string full = std::filesystem::absolute(path).lexically_normal().string();
+Status CBelvaneDoc::OnSaveDocument(const std::string& path) {
+    const std::string full = NormalPath(path);
+    Status status = WriteFileAtomically(full, SaveToBytes());
+    if (!status.ok())
+        return status;
     m_pathName = full;
-    m_title = std::filesystem::path(path).filename().string();
+    m_title = std::filesystem::path(full).filename().string();
     m_bModified = false;
     Notify([](IDocObserver& o) { o.OnTitleChanged(); });
-    return true;
+    return status;
+}
+
+bool CBelvaneDoc::IsPathName(const std::string& path) const {
+    return !m_pathName.empty() && text::SamePath(NormalPath(path), m_pathName);
 }
 
 void CBelvaneDoc::SetTitle(std::string title) {

@@ -51,13 +51,19 @@ public:
     // --- life cycle ---
     // Back to a new, empty, untitled register.
     void OnNewDocument();
-    // Loads a register; on any failure the document is a new register again.
+    // Paths come as the user gave them; the document puts them in NormalPath
+    // form, remembers that form and names the file by it in every failure.
+    //
+    // Loads a register: CannotOpen leaves the document as it was (nothing was
+    // read); after Unreadable or Damaged it is a new register again.
     LoadResult OnOpenDocument(const std::string& path);
     LoadResult LoadFromBytes(std::span<const std::uint8_t> bytes);
     // Writes the register in the current format, atomically. On success the
-    // normalised path is remembered and the modified flag cleared. On failure
-    // nothing changes and `error` says why.
-    bool OnSaveDocument(const std::string& path, std::string& error);
+    // path is remembered and the modified flag cleared. On failure (CannotWrite)
+    // nothing changes.
+    Status OnSaveDocument(const std::string& path);
+    // Whether `path` names the file the register was loaded from or saved to.
+    bool IsPathName(const std::string& path) const;
     std::string SaveToBytes() const { return WriteRegister(*this); }
     const CRegistre& Registre() const { return *this; }
 

@@ -317,12 +317,10 @@ LoadResult ReadRegister(std::span<const std::uint8_t> bytes, CRegistre& reg) {
             return result;
         }
     } catch (const ArchiveEndOfFile& e) {
-        result.status = LoadStatus::Damaged;
-        result.detail = e.what();
+        result.status = Status::Damaged(e.what());
         return result;
     } catch (const ArchiveBadFormat& e) {
-        result.status = LoadStatus::Unreadable;
-        result.detail = e.what();
+        result.status = Status::Unreadable(e.what());
         return result;
     }
 
@@ -332,8 +330,7 @@ LoadResult ReadRegister(std::span<const std::uint8_t> bytes, CRegistre& reg) {
         CArchiveReader raw(bytes.data(), bytes.size());
         ReadLegacy(raw, reg);
     } catch (const LegacyUnreadable&) {
-        result.status = LoadStatus::Unreadable;
-        result.detail = "not a register file";
+        result.status = Status::Unreadable("not a register file");
     }
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CRegistre.h"
+#include "core/Status.h"
 
 #include <cstdint>
 #include <span>
@@ -12,23 +13,14 @@ namespace belvane {
 
 enum class FileFormat { Blv, V31, V30, Legacy };
 
-enum class LoadStatus {
-    Ok,
-    Unreadable,  // unknown magic, bad legacy file, impossible values (message 10008)
-    Damaged,     // the file ends before the data it announces
-    CannotOpen,  // the file could not be read at all
-};
-
 struct LoadResult {
-    LoadStatus status = LoadStatus::Ok;
+    Status status;
     FileFormat format = FileFormat::Blv;
     std::uint32_t version = 0;  // the version word used; 0 for a legacy register
-    std::string detail;         // what went wrong, for diagnostics; never shown as is
-
-    bool Ok() const { return status == LoadStatus::Ok; }
 };
 
-// Reads a whole register file held in memory into `reg`.
+// Reads a whole register file held in memory into `reg`: Ok, Unreadable or
+// Damaged (about no file: the caller knows which).
 // On entry `reg` must hold the display settings in force: a legacy register has
 // no column list, Observation width or font, and keeps those. On failure `reg` is
 // left in an unspecified state and must be discarded.

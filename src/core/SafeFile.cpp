@@ -12,8 +12,10 @@ namespace belvane {
 
 namespace {
 
+// The detail of a failed system call on `what` (a file other than the one
+// named by the status, or empty).
 std::string Describe(const std::string& what, int err) {
-    return what + ": " + std::strerror(err);
+    return what.empty() ? std::strerror(err) : what + ": " + std::strerror(err);
 }
 
 // write() until everything is written or an error other than an interruption.
@@ -33,17 +35,22 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, ByteBuffer& bytes, std::string& error) {
+std::string NormalPath(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    return (ec ? std::filesystem::path(path) : full).lexically_normal().string();
+}
+
+Status ReadWholeFile(const std::string& path, ByteBuffer& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = Describe(path, errno);
-        return false;
-    }
+    if (fd < 0)
+        return Status::CannotOpen(path, Describe({}, errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        error = S_ISDIR(st.st_mode) ? path + ": is a directory" : Describe(path, errno);
+        Status failed =
+            Status::CannotOpen(path, S_ISDIR(st.st_mode) ? "is a directory" : Describe({}, errno));
         ::close(fd);
-        return false;
+        return failed;
     }
     // One byte more than the file's size: end of file is then seen without
     // growing the buffer, unless the file grew meanwhile.
@@ -56,9 +63,9 @@ bool ReadWholeFile(const std::string& path, ByteBuffer& bytes, std::string& erro
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            error = Describe(path, errno);
+            Status failed = Status::CannotOpen(path, Describe({}, errno));
             ::close(fd);
-            return false;
+            return failed;
         }
         if (n == 0)
             break;
@@ -66,10 +73,10 @@ bool ReadWholeFile(const std::string& path, ByteBuffer& bytes, std::string& erro
     }
     bytes.resize(done);
     ::close(fd);
-    return true;
+    return Status::Ok();
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
+Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::path target(path);
@@ -84,16 +91,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     hidden.append(target.filename().string()).append(".XXXXXX");
     std::string tmpl = (dir / hidden).string();
     const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) {
-        error = Describe(dir.string(), errno);
-        return false;
-    }
+    if (fd < 0)
+        return Status::CannotWrite(path, Describe(dir.string(), errno));
     const std::string tmp = tmpl;
     auto fail = [&](const std::string& what, int err) {
         ::close(fd);
         ::unlink(tmp.c_str());
-        error = Describe(what, err);
-        return false;
+        return Status::CannotWrite(path, Describe(what, err));
     };
 
     // Keep the permissions of the file being replaced; a new file gets the usual
@@ -116,14 +120,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
-        error = Describe(tmp, err);
-        return false;
+        return Status::CannotWrite(path, Describe(tmp, err));
     }
     if (::rename(tmp.c_str(), target.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
-        error = Describe(target.string(), err);
-        return false;
+        return Status::CannotWrite(path, Describe(target.string(), err));
     }
     // Make the rename itself durable.
     const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -131,7 +133,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         ::fsync(dfd);
         ::close(dfd);
     }
-    return true;
+    return Status::Ok();
 }
 
 }  // namespace belvane

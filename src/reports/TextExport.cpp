@@ -69,13 +69,13 @@ std::string TextExport(const CBelvaneDoc& doc) {
     return std::move(out).str();
 }
 
-ExportStatus ExportTextFile(const CBelvaneDoc& doc, const std::string& path) {
+Status ExportTextFile(const CBelvaneDoc& doc, const std::string& path) {
     std::ofstream file(path, std::ios::out | std::ios::trunc);
     if (!file.is_open())
-        return ExportStatus::CannotOpen;
+        return Status::CannotCreate(path, "cannot be opened for writing");
     WriteTextExport(doc, file);
     file.close();
-    return file.fail() ? ExportStatus::WriteFailed : ExportStatus::Ok;
+    return file.fail() ? Status::CannotWrite(path, "not every record was written") : Status::Ok();
 }
 
 }  // namespace belvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Status.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -13,18 +15,13 @@ namespace belvane {
 
 class CBelvaneDoc;
 
-enum class ExportStatus {
-    Ok,
-    CannotOpen,   // the file could not be created or emptied (message 10069)
-    WriteFailed,  // it was opened, but not every record reached it
-};
-
 void WriteTextExport(const CBelvaneDoc& doc, std::ostream& out);
 std::string TextExport(const CBelvaneDoc& doc);
 
 // Creates or empties `path` and writes the export to it in text mode, so that
-// records end with the platform's line end. Nothing is written when the file
-// cannot be opened.
-ExportStatus ExportTextFile(const CBelvaneDoc& doc, const std::string& path);
+// records end with the platform's line end. CannotCreate when the file cannot
+// be opened (nothing is written then), CannotWrite when not every record
+// reached it; both name `path` as given.
+Status ExportTextFile(const CBelvaneDoc& doc, const std::string& path);
 
 }  // namespace belvane

@@ -229,7 +229,7 @@ TEST_F(DocumentTest, DisplaySettingsStayWithinWhatAFileHolds) {
     CBelvaneDoc other(nullptr, clock);
     EXPECT_TRUE(
         other.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
-            .Ok());
+            .status.ok());
 }
 
 TEST_F(DocumentTest, FormatLineWithOverriddenWidths) {

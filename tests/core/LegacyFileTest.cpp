@@ -8,7 +8,7 @@
 namespace belvane {
 namespace {
 
-using testing_support::FileBuilder;
+using testutil::FileBuilder;
 
 // A legacy register: two categories (numbers 7 and 9), the first with two
 // subcategories, two payment methods (numbers 3 and 1), one movement, three lines.
@@ -56,7 +56,7 @@ TEST(LegacyFile, ReadsNumbersAsNames) {
     reg.m_largeurs[kWidthObservation] = 77;
     reg.m_bBackup = true;
     const LoadResult r = ReadRegister(LegacyRegister().Bytes(), reg);
-    ASSERT_TRUE(r.Ok()) << r.detail;
+    ASSERT_TRUE(r.status.ok()) << r.status.ToString();
     EXPECT_EQ(r.format, FileFormat::Legacy);
     EXPECT_EQ(r.version, 0u);
 
@@ -106,7 +106,8 @@ TEST(LegacyFile, EveryCutIsUnreadable) {
     for (std::size_t cut = 0; cut < full.size(); ++cut) {
         CRegistre reg;
         const std::vector<std::uint8_t> part(full.begin(), full.begin() + cut);
-        ASSERT_EQ(ReadRegister(part, reg).status, LoadStatus::Unreadable) << "cut at " << cut;
+        ASSERT_EQ(ReadRegister(part, reg).status.code(), Status::Code::Unreadable)
+            << "cut at " << cut;
     }
 }
 
@@ -117,7 +118,7 @@ TEST(LegacyFile, HugeWidthFactorsAreCapped) {
     for (const std::size_t at : {header, header + 2, header + 16, header + 18})
         bytes[at] = bytes[at + 1] = 0xFF;
     CRegistre reg;
-    ASSERT_TRUE(ReadRegister(bytes, reg).Ok());
+    ASSERT_TRUE(ReadRegister(bytes, reg).status.ok());
     EXPECT_EQ(reg.m_largeurs[kWidthRubrique], CRegistre::kMaxWidth);
     EXPECT_EQ(reg.m_largeurs[kWidthSousRubrique], CRegistre::kMaxWidth);
 }
@@ -126,7 +127,7 @@ TEST(LegacyFile, WrongMagicIsUnreadable) {
     std::vector<std::uint8_t> bytes = LegacyRegister().Bytes();
     bytes[0] ^= 1;
     CRegistre reg;
-    EXPECT_EQ(ReadRegister(bytes, reg).status, LoadStatus::Unreadable);
+    EXPECT_EQ(ReadRegister(bytes, reg).status.code(), Status::Code::Unreadable);
 }
 
 TEST(LegacyFile, AbsurdSubcategoryCountsAreRefusedBeforeAllocating) {
@@ -137,7 +138,7 @@ TEST(LegacyFile, AbsurdSubcategoryCountsAreRefusedBeforeAllocating) {
     for (int i = 0; i < 3; ++i)
         f.Slot("R", 16).U32(0).Zeros(4).U16(static_cast<std::uint16_t>(i)).U16(0xFFFF).Zeros(36);
     CRegistre reg;
-    EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+    EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
 }
 
 }  // namespace

@@ -356,7 +356,7 @@ TEST(ReferenceListsFileTest, CancelThatReordersAnUnsortedListMarksTheRegister) {
     CBelvaneDoc doc;
     ASSERT_TRUE(
         doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
-            .Ok());
+            .status.ok());
     ASSERT_FALSE(doc.IsModified());
     EXPECT_EQ(ModifyPaiement(doc, 0, [](CPaiement&) { return false; }), 1);
     EXPECT_EQ(doc.GetPaiement(0).GetNom(), "Carte");

@@ -1,4 +1,5 @@
 #include "FileBuilder.h"
+#include "ScratchDir.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
@@ -7,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,7 +15,7 @@
 namespace belvane {
 namespace {
 
-using testing_support::FileBuilder;
+using testutil::FileBuilder;
 
 std::vector<std::uint8_t> SampleRegisterBytes() {
     FixedClock clock({2026, 12, 6});
@@ -45,11 +45,11 @@ TEST(RegisterFileDamage, EveryCutFailsAndResetsTheDocument) {
     FixedClock clock({2026, 12, 6});
     CBelvaneDoc doc(nullptr, clock);
     for (std::size_t cut = 0; cut < full.size(); ++cut) {
-        ASSERT_TRUE(doc.LoadFromBytes(full).Ok());
+        ASSERT_TRUE(doc.LoadFromBytes(full).status.ok());
         const std::vector<std::uint8_t> part(full.begin(), full.begin() + cut);
         const LoadResult r = doc.LoadFromBytes(part);
-        ASSERT_FALSE(r.Ok()) << "cut at " << cut;
-        ASSERT_EQ(r.status, cut < 16 ? LoadStatus::Unreadable : LoadStatus::Damaged)
+        ASSERT_FALSE(r.status.ok()) << "cut at " << cut;
+        ASSERT_EQ(r.status.code(), cut < 16 ? Status::Code::Unreadable : Status::Code::Damaged)
             << "cut at " << cut;
         ASSERT_EQ(doc.GetLineCount(), 0) << "cut at " << cut;
         ASSERT_EQ(doc.GetPaiementCount() + doc.GetMouvementCount() + doc.GetRubriqueCount() +
@@ -57,7 +57,7 @@ TEST(RegisterFileDamage, EveryCutFailsAndResetsTheDocument) {
                   0);
         ASSERT_FALSE(doc.TakeJustLoaded());
     }
-    EXPECT_TRUE(doc.LoadFromBytes(full).Ok());
+    EXPECT_TRUE(doc.LoadFromBytes(full).status.ok());
 }
 
 // Flipping any single byte may give another register or a refusal, never a crash
@@ -70,7 +70,7 @@ TEST(RegisterFileDamage, FlippedBytesNeverCrash) {
             bytes[i] ^= mask;
             CRegistre reg;
             const LoadResult r = ReadRegister(bytes, reg);
-            if (r.Ok()) {
+            if (r.status.ok()) {
                 EXPECT_LE(reg.m_lignes.size(), 3u);
             }
         }
@@ -90,7 +90,7 @@ TEST(RegisterFileDamage, ImpossibleDisplayValuesAreUnreadable) {
             f.U32(16);
         f.U16(13);
         CRegistre reg;
-        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
     }
     {
         FileBuilder f = Header();
@@ -98,13 +98,13 @@ TEST(RegisterFileDamage, ImpossibleDisplayValuesAreUnreadable) {
             f.U32(16);
         f.U16(2).U16(0).U16(12);
         CRegistre reg;
-        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
     }
     {
         FileBuilder f = Header();
         f.U32(16).U32(0x7FFFFFFF);
         CRegistre reg;
-        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
     }
 }
 
@@ -120,13 +120,13 @@ TEST(RegisterFileDamage, AbsurdCountsAreDamagedWithoutAllocating) {
         b[countAt + 2] = (count >> 16) & 0xFF;
         b[countAt + 3] = count >> 24;
         CRegistre reg;
-        EXPECT_EQ(ReadRegister(b, reg).status, LoadStatus::Damaged) << count;
+        EXPECT_EQ(ReadRegister(b, reg).status.code(), Status::Code::Damaged) << count;
     }
     // A huge string length is damaged too.
     FileBuilder s;
     s.Str("KVT-BELVANE-BLV").U32(0x305).U16(0).U8(0xFF).U16(0xFFFF).U32(0xFFFFFFF0u);
     CRegistre reg;
-    EXPECT_EQ(ReadRegister(s.Bytes(), reg).status, LoadStatus::Damaged);
+    EXPECT_EQ(ReadRegister(s.Bytes(), reg).status.code(), Status::Code::Damaged);
     FileBuilder u;
     u.Str("KVT-BELVANE-BLV")
         .U32(0x305)
@@ -136,50 +136,33 @@ TEST(RegisterFileDamage, AbsurdCountsAreDamagedWithoutAllocating) {
         .U8(0xFF)
         .U16(0xFFFF)
         .U32(0x7FFFFFFF);
-    EXPECT_EQ(ReadRegister(u.Bytes(), reg).status, LoadStatus::Damaged);
+    EXPECT_EQ(ReadRegister(u.Bytes(), reg).status.code(), Status::Code::Damaged);
 }
 
 TEST(RegisterFileDamage, UnknownMagicIsUnreadable) {
     FileBuilder f;
     f.Str("KVT-BELVANE-BLW").U32(0x305);
     CRegistre reg;
-    EXPECT_EQ(ReadRegister(f.Bytes(), reg).status, LoadStatus::Unreadable);
-    EXPECT_EQ(ReadRegister({}, reg).status, LoadStatus::Unreadable);
+    EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
+    EXPECT_EQ(ReadRegister({}, reg).status.code(), Status::Code::Unreadable);
     FileBuilder lower;
     lower.Str("kvt-belvane-blv").U32(0x305);
-    EXPECT_EQ(ReadRegister(lower.Bytes(), reg).status, LoadStatus::Unreadable);
+    EXPECT_EQ(ReadRegister(lower.Bytes(), reg).status.code(), Status::Code::Unreadable);
 }
 
 class SaveTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // Tests run in parallel processes: a folder of each test's own.
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = std::filesystem::path(::testing::TempDir()) /
-              ("belvane-save-test-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override {
-        std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
-        std::filesystem::remove_all(dir);
-    }
-    std::filesystem::path dir;
+    testutil::ScratchDir scratch;
+    const std::filesystem::path dir = scratch.Path();
 };
 
 TEST_F(SaveTest, SaveReplacesTheFileAndLeavesNoTemporary) {
     const std::string path = (dir / "compte.blv").string();
-    {
-        std::ofstream old(path);
-        old << "old contents";
-    }
+    testutil::WriteFile(path, "old contents");
     ::chmod(path.c_str(), 0640);
     CBelvaneDoc doc;
-    std::string error;
-    ASSERT_TRUE(doc.OnSaveDocument(path, error)) << error;
-    ByteBuffer bytes;
-    ASSERT_TRUE(ReadWholeFile(path, bytes, error));
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), doc.SaveToBytes());
+    ASSERT_TRUE(doc.OnSaveDocument(path).ok());
+    EXPECT_EQ(testutil::ReadFile(path), doc.SaveToBytes());
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -192,21 +175,17 @@ TEST_F(SaveTest, FailedSaveIsReportedAndKeepsThePreviousFile) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only directories";
     const std::string path = (dir / "compte.blv").string();
-    {
-        std::ofstream old(path);
-        old << "old contents";
-    }
-    std::filesystem::permissions(
-        dir, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    testutil::WriteFile(path, "old contents");
+    namespace fs = std::filesystem;
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
     CBelvaneDoc doc;
     doc.SetModifiedFlag(true);
-    std::string error;
-    EXPECT_FALSE(doc.OnSaveDocument(path, error));
-    EXPECT_FALSE(error.empty());
+    const Status saved = doc.OnSaveDocument(path);
+    fs::permissions(dir, fs::perms::owner_all);
+    EXPECT_EQ(saved.code(), Status::Code::CannotWrite);
+    EXPECT_EQ(saved.file(), path);
     EXPECT_TRUE(doc.IsModified());
-    std::ifstream in(path);
-    std::string contents((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(contents, "old contents");
+    EXPECT_EQ(testutil::ReadFile(path), "old contents");
 }
 
 // The rename is the last step: when it fails, the temporary file goes and the
@@ -215,18 +194,12 @@ TEST_F(SaveTest, FailedRenameLeavesNoTemporaryFile) {
     const std::filesystem::path target = dir / "compte.blv";
     std::filesystem::create_directories(target / "inside");
     CBelvaneDoc doc;
-    std::string error;
-    EXPECT_FALSE(doc.OnSaveDocument(target.string(), error));
-    EXPECT_FALSE(error.empty());
+    doc.SetModifiedFlag(true);
+    EXPECT_EQ(doc.OnSaveDocument(target.string()).code(), Status::Code::CannotWrite);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.GetPathName().empty());
     EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
-}
-
-TEST_F(SaveTest, SaveIntoAMissingDirectoryFails) {
-    CBelvaneDoc doc;
-    std::string error;
-    EXPECT_FALSE(doc.OnSaveDocument((dir / "absent" / "x.blv").string(), error));
-    EXPECT_FALSE(error.empty());
 }
 
 TEST_F(SaveTest, OpeningAMissingFileKeepsTheRegister) {
@@ -235,8 +208,37 @@ TEST_F(SaveTest, OpeningAMissingFileKeepsTheRegister) {
     l.Set(ToDayDate(2026, 1, 1), 0, 0, 5, "", "", "", "", "", "");
     doc.AddLine(l);
     const LoadResult r = doc.OnOpenDocument((dir / "absent.blv").string());
-    EXPECT_EQ(r.status, LoadStatus::CannotOpen);
+    EXPECT_EQ(r.status.code(), Status::Code::CannotOpen);
+    EXPECT_EQ(r.status.file(), (dir / "absent.blv").string());
+    // The line for logs: what, which file, why.
+    EXPECT_EQ(r.status.ToString(),
+              "cannot open: " + (dir / "absent.blv").string() + ": No such file or directory");
     EXPECT_EQ(doc.GetLineCount(), 1);
+}
+
+// The document takes paths as given and keeps one form of them: absolute,
+// without "." or ".."; failures name the file in that form too.
+TEST_F(SaveTest, PathsAreMadeAbsoluteAndNormalByTheDocument) {
+    std::filesystem::create_directories(dir / "sub");
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    CBelvaneDoc doc;
+    const Status saved = doc.OnSaveDocument("./sub/../compte.blv");
+    const LoadResult opened = doc.OnOpenDocument("sub/./../compte.blv");
+    testutil::WriteFile((dir / "cut.blv").string(), doc.SaveToBytes().substr(0, 30));
+    CBelvaneDoc other;
+    const LoadResult damaged = other.OnOpenDocument("sub/../cut.blv");
+    std::filesystem::current_path(here);
+
+    const std::string full = (dir / "compte.blv").string();
+    EXPECT_TRUE(saved.ok());
+    EXPECT_TRUE(opened.status.ok());
+    EXPECT_EQ(doc.GetPathName(), full);
+    EXPECT_EQ(doc.GetTitle(), "compte.blv");
+    EXPECT_TRUE(doc.IsPathName(full));
+    EXPECT_FALSE(doc.IsPathName((dir / "sub" / "compte.blv").string()));
+    EXPECT_EQ(damaged.status.code(), Status::Code::Damaged);
+    EXPECT_EQ(damaged.status.file(), (dir / "cut.blv").string());
 }
 
 }  // namespace

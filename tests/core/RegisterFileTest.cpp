@@ -10,7 +10,7 @@
 namespace belvane {
 namespace {
 
-using testing_support::FileBuilder;
+using testutil::FileBuilder;
 
 std::vector<std::uint8_t> ToVector(const std::string& s) {
     return {s.begin(), s.end()};
@@ -122,7 +122,7 @@ TEST(RegisterFile, CurrentFormatRoundTripsEveryField) {
     const std::string bytes = WriteRegister(original);
     CRegistre loaded;
     const LoadResult r = ReadRegister(ToVector(bytes), loaded);
-    ASSERT_TRUE(r.Ok()) << r.detail;
+    ASSERT_TRUE(r.status.ok()) << r.status.ToString();
     EXPECT_EQ(r.format, FileFormat::Blv);
     EXPECT_EQ(r.version, kVersionCurrent);
     ExpectSameRegister(loaded, original);
@@ -209,7 +209,7 @@ TEST(RegisterFile, Version31RebuildsColumnsFromWidths) {
 
     CRegistre reg;
     const LoadResult r = ReadRegister(f.Bytes(), reg);
-    ASSERT_TRUE(r.Ok()) << r.detail;
+    ASSERT_TRUE(r.status.ok()) << r.status.ToString();
     EXPECT_EQ(r.format, FileFormat::V31);
     EXPECT_EQ(r.version, 0x301u);
     EXPECT_TRUE(reg.m_bBackup);
@@ -226,7 +226,7 @@ TEST(RegisterFile, Version31RebuildsColumnsFromWidths) {
     // Saving writes the full column list and the font, and reads back the same.
     const std::string saved = WriteRegister(reg);
     CRegistre again;
-    ASSERT_TRUE(ReadRegister(ToVector(saved), again).Ok());
+    ASSERT_TRUE(ReadRegister(ToVector(saved), again).status.ok());
     ExpectSameRegister(again, reg);
 }
 
@@ -240,7 +240,7 @@ TEST(RegisterFile, Version30HasPackedDatesAndMovementDay) {
 
     CRegistre reg;
     const LoadResult r = ReadRegister(f.Bytes(), reg);
-    ASSERT_TRUE(r.Ok()) << r.detail;
+    ASSERT_TRUE(r.status.ok()) << r.status.ToString();
     EXPECT_EQ(r.format, FileFormat::V30);
     EXPECT_EQ(reg.m_lignes[0].m_dateEmission, ToDayDate(2016, 12, 5));
     EXPECT_EQ(reg.m_lignes[0].m_dateReleve, 0);
@@ -256,7 +256,7 @@ TEST(RegisterFile, VersionWordDecidesTheLayout) {
     older.U32(0).U32(0).U32(0).U32(0).U32(0);
     CRegistre reg;
     LoadResult r = ReadRegister(older.Bytes(), reg);
-    ASSERT_TRUE(r.Ok()) << r.detail;
+    ASSERT_TRUE(r.status.ok()) << r.status.ToString();
     EXPECT_EQ(r.version, 0x302u);
     EXPECT_EQ(reg.m_colonnes, (std::vector<std::uint8_t>{0, 1, 3, 5, 8, 9, 10, 11}));
 
@@ -266,14 +266,14 @@ TEST(RegisterFile, VersionWordDecidesTheLayout) {
     bytes[17] = 0x10;  // 0x1000
     CRegistre newer;
     r = ReadRegister(ToVector(bytes), newer);
-    ASSERT_TRUE(r.Ok()) << r.detail;
+    ASSERT_TRUE(r.status.ok()) << r.status.ToString();
     EXPECT_EQ(r.version, 0x1000u);
     ExpectSameRegister(newer, FullRegister());
 
     // A version word of 0 is no register at all.
     bytes[16] = bytes[17] = 0;
     CRegistre none;
-    EXPECT_EQ(ReadRegister(ToVector(bytes), none).status, LoadStatus::Unreadable);
+    EXPECT_EQ(ReadRegister(ToVector(bytes), none).status.code(), Status::Code::Unreadable);
 }
 
 TEST(RegisterFile, Utf16StringIsRead) {
@@ -290,7 +290,7 @@ TEST(RegisterFile, Utf16StringIsRead) {
         f.U32(0);
     CRegistre reg;
     const LoadResult r = ReadRegister(f.Bytes(), reg);
-    ASSERT_TRUE(r.Ok()) << r.detail;
+    ASSERT_TRUE(r.status.ok()) << r.status.ToString();
     EXPECT_EQ(reg.m_banque, "aΩé");
     EXPECT_TRUE(reg.m_colonnes.empty());
 }
@@ -306,7 +306,7 @@ TEST(RegisterFile, DocumentLoadsWhatItSaved) {
 
     CBelvaneDoc other(nullptr, clock);
     const LoadResult r = other.LoadFromBytes(ToVector(bytes));
-    ASSERT_TRUE(r.Ok());
+    ASSERT_TRUE(r.status.ok());
     EXPECT_TRUE(other.TakeJustLoaded());
     EXPECT_FALSE(other.TakeJustLoaded());
     EXPECT_FALSE(other.IsModified());

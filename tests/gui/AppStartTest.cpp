@@ -108,7 +108,7 @@ TEST_F(AppStart, LaterRunsSkipTheLanguageDialog) {
 TEST_F(AppStart, TheNamedRegisterIsOpened) {
     const QString path = testing::WriteRegister(dir.filePath("exemple.blv"), 4);
     CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start({path.toStdString()}));
+    ASSERT_TRUE(app.Start(ParseStartupArguments({path.toStdString()})));
     EXPECT_EQ(app.Document()->GetLineCount(), 4);
     EXPECT_EQ(app.Frame()->windowTitle(), QStringLiteral("exemple.blv - Belvane"));
     ASSERT_EQ(app.Recent().Count(), 1);
@@ -122,7 +122,7 @@ TEST_F(AppStart, ARelativeNameIsTakenBeforeTheInitialDirectory) {
     settings.WriteString("Settings", "InitialDir", (other + "/").toStdString());
     QDir::setCurrent(dir.path());
     CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start({"relatif.blv"}));
+    ASSERT_TRUE(app.Start(ParseStartupArguments({"relatif.blv"})));
     EXPECT_EQ(app.Document()->GetLineCount(), 2);
     EXPECT_EQ(QDir::currentPath(), QDir(other).canonicalPath());
 }
@@ -138,7 +138,7 @@ TEST_F(AppStart, AnInitialDirectoryThatCannotBeEnteredLeavesTheCurrentOne) {
 TEST_F(AppStart, AnUnreadableRegisterIsReportedAndANewOneShown) {
     const QString path = testing::WriteBytes(dir.filePath("abime.blv"), "n'importe quoi");
     CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start({path.toStdString()}));
+    ASSERT_TRUE(app.Start(ParseStartupArguments({path.toStdString()})));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, CResources::Str(10008));
     // The program goes on with a new register.
@@ -150,7 +150,7 @@ TEST_F(AppStart, AnUnreadableRegisterIsReportedAndANewOneShown) {
 
 TEST_F(AppStart, ARefusedCommandLineShowsNothing) {
     CBelvaneApp app(settings, dir.path(), language.Hooks());
-    EXPECT_FALSE(app.Start({"--imprimer", "a.blv"}));
+    EXPECT_FALSE(app.Start(ParseStartupArguments({"--imprimer", "a.blv"})));
     EXPECT_EQ(app.Frame(), nullptr);
     EXPECT_TRUE(language.calls.empty());
 }

@@ -206,7 +206,7 @@ TEST_P(FrameCloseModified, AsksToSaveFirst) {
     EXPECT_EQ(f.frame->isVisible(), !c.closes);
 
     CBelvaneDoc onDisk;
-    ASSERT_TRUE(onDisk.OnOpenDocument(path.toStdString()).Ok());
+    ASSERT_TRUE(onDisk.OnOpenDocument(path.toStdString()).status.ok());
     EXPECT_EQ(onDisk.GetLineCount(), c.fileHasTheNewLine ? 3 : 2);
     EXPECT_EQ(f.doc.IsModified(), c.answer != Answer::Yes);
 }

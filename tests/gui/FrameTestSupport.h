@@ -73,8 +73,7 @@ inline QString WriteRegister(const QString& path, int lines) {
     CBelvaneDoc doc;
     for (int i = 0; i < lines; ++i)
         doc.AddLine(TestLine({2024, 1, 1 + i % 28}, -100 * (i + 1), "ligne " + std::to_string(i)));
-    std::string error;
-    EXPECT_TRUE(doc.OnSaveDocument(path.toStdString(), error)) << error;
+    EXPECT_TRUE(doc.OnSaveDocument(path.toStdString()).ok());
     return path;
 }
 

@@ -516,7 +516,7 @@ TEST_F(LigneCommandTest, NewLineSequenceReopensEmptyUntilCancelledOrFull) {
     const std::string bytes = WriteRegister(full);
     ASSERT_TRUE(
         doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
-            .Ok());
+            .status.ok());
     runs = 0;
     RunNewLineSequence(doc, nullptr);
     EXPECT_EQ(runs, 1) << "the 300000th line ends the sequence";

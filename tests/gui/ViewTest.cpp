@@ -61,7 +61,7 @@ void Load(CBelvaneDoc& doc, int count) {
     const std::string bytes = WriteRegister(reg);
     ASSERT_TRUE(
         doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
-            .Ok());
+            .status.ok());
     ASSERT_EQ(doc.GetLineCount(), count);
 }
 

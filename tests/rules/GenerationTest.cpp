@@ -147,7 +147,7 @@ TEST(Generation, StopsAtTheLineLimitKeepingWhatWasDone) {
     CBelvaneDoc doc;
     ASSERT_TRUE(
         doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
-            .Ok());
+            .status.ok());
     int offers = 0;
     const GenerationOutcome outcome = GenerateLines(doc, ToDayDate(2009, 3, 15), [&](int, CLigne&) {
         ++offers;

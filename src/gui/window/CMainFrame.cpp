@@ -1,9 +1,9 @@
 #include "gui/window/CMainFrame.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/Status.h"
 #include "core/SettingsStore.h"
 #include "core/StringIds.h"
-#include "core/Text.h"
 #include "gui/dialogs/CBeneficiairesDlg.h"
 #include "gui/dialogs/CChercherDlg.h"
 #include "gui/dialogs/CLigneDlg.h"
@@ -79,6 +79,35 @@ QString DefaultChooser(QWidget* parent, bool save, const QString& proposed) {
 IMessageBox::Answer Message(QWidget* parent, const QString& text, IMessageBox::Icon icon,
                             IMessageBox::Buttons buttons = IMessageBox::Buttons::Ok) {
     return IMessageBox::Current().Show(parent, text, icon, buttons);
+}
+
+// The one place where a failure of the core becomes the message shown: the
+// numbered message of its code, naming the file as the core names it.
+void ShowFailure(QWidget* parent, const Status& status) {
+    int id = ids::kMsgOpenFailed;
+    switch (status.code()) {
+        case Status::Code::Ok:
+            return;
+        case Status::Code::Unreadable:
+            id = ids::kMsgUnreadable;
+            break;
+        case Status::Code::Damaged:
+            id = ids::kMsgDamaged;
+            break;
+        case Status::Code::CannotOpen:
+            id = ids::kMsgOpenFailed;
+            break;
+        case Status::Code::CannotCreate:
+            id = ids::kMsgExportOpenError;
+            break;
+        case Status::Code::CannotWrite:
+            id = ids::kMsgSaveFailed;
+            break;
+    }
+    QString text = CResources::Str(id);
+    if (text.contains(u"%1"))
+        text = text.arg(QString::fromStdString(status.file()));
+    Message(parent, text, IMessageBox::Icon::Warning);
 }
 
 }  // namespace
@@ -604,9 +633,7 @@ bool CMainFrame::OpenRecentFile(int index) {
 }
 
 CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
-    const QString full = QFileInfo(path).absoluteFilePath();
-    if (!m_doc.GetPathName().empty() &&
-        text::SamePath(QDir::cleanPath(full).toStdString(), m_doc.GetPathName())) {
+    if (m_doc.IsPathName(path.toStdString())) {
         // That register is open already: it is not read again.
         m_recent.Add(m_doc.GetPathName());
         RebuildRecentFiles();
@@ -614,25 +641,15 @@ CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
     }
     if (!SaveModified())
         return OpenResult::Cancelled;
+    // A file that cannot be read at all leaves the register in memory as it was.
     const LoadResult result = m_doc.OnOpenDocument(path.toStdString());
-    switch (result.status) {
-        case LoadStatus::Ok:
-            m_recent.Add(m_doc.GetPathName());
-            RebuildRecentFiles();
-            return OpenResult::Opened;
-        case LoadStatus::Unreadable:
-            Message(this, CResources::Str(ids::kMsgUnreadable), IMessageBox::Icon::Warning);
-            break;
-        case LoadStatus::Damaged:
-            Message(this, CResources::Str(ids::kMsgDamaged).arg(full), IMessageBox::Icon::Warning);
-            break;
-        case LoadStatus::CannotOpen:
-            // Nothing was read: the register in memory is kept.
-            Message(this, CResources::Str(ids::kMsgOpenFailed).arg(full),
-                    IMessageBox::Icon::Warning);
-            break;
+    if (!result.status.ok()) {
+        ShowFailure(this, result.status);
+        return OpenResult::Failed;
     }
-    return OpenResult::Failed;
+    m_recent.Add(m_doc.GetPathName());
+    RebuildRecentFiles();
+    return OpenResult::Opened;
 }
 
 bool CMainFrame::SaveDocument() {
@@ -658,10 +675,9 @@ bool CMainFrame::SaveDocumentAs() {
 }
 
 bool CMainFrame::SaveTo(const QString& path) {
-    std::string error;
-    if (!m_doc.OnSaveDocument(path.toStdString(), error)) {
-        Message(this, CResources::Str(ids::kMsgSaveFailed).arg(QFileInfo(path).absoluteFilePath()),
-                IMessageBox::Icon::Warning);
+    const Status saved = m_doc.OnSaveDocument(path.toStdString());
+    if (!saved.ok()) {
+        ShowFailure(this, saved);
         return false;
     }
     // A register saved with its backup flag set is copied at the next exit.

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace belvane::testing_support {
+namespace belvane::testutil {
 
 // Builds register files byte by byte, the way an older program wrote them.
 class FileBuilder {
@@ -42,4 +43,4 @@ private:
     std::vector<std::uint8_t> m_bytes;
 };
 
-}  // namespace belvane::testing_support
+}  // namespace belvane::testutil
