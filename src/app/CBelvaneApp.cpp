@@ -1,4 +1,5 @@
 #include "app/CBelvaneApp.h"
+#include "gui/support/QtText.h"
 
 #include "core/CBelvaneDoc.h"
 #include "gui/dialogs/CLanguageDlg.h"
@@ -26,7 +27,7 @@ constexpr int kLangIdString = 95;  // the language of the active resources, a LA
 // Qt's own texts (message box buttons, file dialogs) in the language of the
 // active resources.
 void TranslateQtTexts() {
-    QtTranslation::Install(ParseLangId(CResources::Str(kLangIdString).toStdString()));
+    QtTranslation::Install(ParseLangId(ToStd(CResources::Str(kLangIdString))));
 }
 
 // Answers every message box at once when nobody is there to see it (the
@@ -34,7 +35,7 @@ void TranslateQtTexts() {
 class UnattendedMessageBox final : public IMessageBox {
 public:
     Answer Show(QWidget*, const QString& text, Icon, Buttons buttons) override {
-        std::cerr << "belvane: " << text.toStdString() << '\n';
+        std::cerr << "belvane: " << ToStd(text) << '\n';
         switch (buttons) {
             case Buttons::Ok:
                 return Answer::Ok;
@@ -89,7 +90,7 @@ bool CBelvaneApp::Start(const StartupArguments& command) {
     if (command.action != StartupArguments::Action::Run)
         return false;
 
-    m_settings.WriteString("", "AppDirectory", AppDirectoryValue(m_programDir.toStdString()));
+    m_settings.WriteString("", "AppDirectory", AppDirectoryValue(ToStd(m_programDir)));
     // Before the first window: the built-in language for the first-start dialog,
     // and a press on any dialog's button leaves the field being edited first.
     PressLeavesField::Install();
@@ -117,12 +118,12 @@ bool CBelvaneApp::Start(const StartupArguments& command) {
     // holds a new register: the program goes on rather than ending. The name
     // goes to the document as given; it makes it absolute.
     if (!command.file.empty())
-        m_frame->OpenDocument(QString::fromStdString(command.file));
+        m_frame->OpenDocument(FromStd(command.file));
 
     // Entered after the command line, whose relative names are the shell's.
     const std::string initialDir = InitialDirectory(m_settings);
     if (!initialDir.empty())
-        QDir::setCurrent(QString::fromStdString(initialDir));
+        QDir::setCurrent(FromStd(initialDir));
     return true;
 }
 
@@ -172,7 +173,7 @@ int CBelvaneApp::Main(int argc, char** argv) {
     if (!app.Start(command))
         return 2;
     if (!command.screenshot.empty()) {
-        const bool saved = app.SaveScreenshot(QString::fromStdString(command.screenshot));
+        const bool saved = app.SaveScreenshot(FromStd(command.screenshot));
         IMessageBox::Install(nullptr);
         if (!saved) {
             std::cerr << "belvane: cannot write " << command.screenshot << '\n';

@@ -1,4 +1,5 @@
 #include "app/CBelvaneApp.h"
+#include "gui/support/QtText.h"
 
 #include "FrameTestSupport.h"
 #include "gui/support/CResources.h"
@@ -108,11 +109,11 @@ TEST_F(AppStart, LaterRunsSkipTheLanguageDialog) {
 TEST_F(AppStart, TheNamedRegisterIsOpened) {
     const QString path = testing::WriteRegister(dir.filePath("exemple.blv"), 4);
     CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start(ParseStartupArguments({path.toStdString()})));
+    ASSERT_TRUE(app.Start(ParseStartupArguments({ToStd(path)})));
     EXPECT_EQ(app.Document()->GetLineCount(), 4);
     EXPECT_EQ(app.Frame()->windowTitle(), QStringLiteral("exemple.blv - Belvane"));
     ASSERT_EQ(app.Recent().Count(), 1);
-    EXPECT_EQ(app.Recent().Path(0), path.toStdString());
+    EXPECT_EQ(app.Recent().Path(0), ToStd(path));
 }
 
 TEST_F(AppStart, ARelativeNameIsTakenBeforeTheInitialDirectory) {
@@ -129,7 +130,7 @@ TEST_F(AppStart, ARelativeNameIsTakenBeforeTheInitialDirectory) {
 
 TEST_F(AppStart, AnInitialDirectoryThatCannotBeEnteredLeavesTheCurrentOne) {
     QDir::setCurrent(dir.path());
-    settings.WriteString("Settings", "InitialDir", dir.filePath("absent/").toStdString());
+    settings.WriteString("Settings", "InitialDir", ToStd(dir.filePath("absent/")));
     CBelvaneApp app(settings, dir.path(), language.Hooks());
     ASSERT_TRUE(app.Start({}));
     EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
@@ -138,7 +139,7 @@ TEST_F(AppStart, AnInitialDirectoryThatCannotBeEnteredLeavesTheCurrentOne) {
 TEST_F(AppStart, AnUnreadableRegisterIsReportedAndANewOneShown) {
     const QString path = testing::WriteBytes(dir.filePath("abime.blv"), "n'importe quoi");
     CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start(ParseStartupArguments({path.toStdString()})));
+    ASSERT_TRUE(app.Start(ParseStartupArguments({ToStd(path)})));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, CResources::Str(10008));
     // The program goes on with a new register.

@@ -1,4 +1,5 @@
 #include "FrameTestSupport.h"
+#include "gui/support/QtText.h"
 
 #include "core/CRubrique.h"
 #include "core/Clock.h"
@@ -96,14 +97,14 @@ TEST_F(TotauxDlgTest, ComputingFromTheKeyboardRewritesTheDateFirst) {
     QTest::keyClicks(to, "30.6.25");
     QTest::keyClick(&dlg, Qt::Key_C, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return to->text() == QStringLiteral("30.06.25"); }))
-        << to->text().toStdString();
+        << ToStd(to->text());
     // Enter presses "Calculer", the default button: the same.
     QLineEdit* from = Child<QLineEdit>(&dlg, 505);
     from->setFocus();
     QTest::keyClicks(from, "1.1.25");
     QTest::keyClick(from, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return from->text() == QStringLiteral("01.01.25"); }))
-        << from->text().toStdString();
+        << ToStd(from->text());
 }
 
 TEST_F(TotauxDlgTest, TotalsByCategoryNeedACategory) {
@@ -232,7 +233,7 @@ TEST_F(ChercherDlgTest, TabFollowsTheRowsAsDrawn) {
         ASSERT_TRUE(QTest::qWaitFor([&] {
             return QApplication::focusWidget()->objectName() == QString::number(control);
         })) << "Tab to "
-            << control << " went to " << QApplication::focusWidget()->objectName().toStdString();
+            << control << " went to " << ToStd(QApplication::focusWidget()->objectName());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "FrameTestSupport.h"
-#include "gui/support/HelpPages.h"
 #include "gui/support/CResources.h"
+#include "gui/support/HelpPages.h"
+#include "gui/support/QtText.h"
 #include "gui/window/CBelvaneView.h"
 #include "uilogic/CommandIds.h"
 
@@ -140,7 +141,7 @@ TEST_P(FrameOpenFailure, ShowsItsMessage) {
     }
     // Only what opened is remembered.
     ASSERT_EQ(f.recent.Count(), 1);
-    EXPECT_EQ(f.recent.Path(0), dir.filePath("bon.blv").toStdString());
+    EXPECT_EQ(f.recent.Path(0), ToStd(dir.filePath("bon.blv")));
 }
 
 QByteArray CutRegister() {
@@ -206,7 +207,7 @@ TEST_P(FrameCloseModified, AsksToSaveFirst) {
     EXPECT_EQ(f.frame->isVisible(), !c.closes);
 
     CBelvaneDoc onDisk;
-    ASSERT_TRUE(onDisk.OnOpenDocument(path.toStdString()).status.ok());
+    ASSERT_TRUE(onDisk.OnOpenDocument(ToStd(path)).status.ok());
     EXPECT_EQ(onDisk.GetLineCount(), c.fileHasTheNewLine ? 3 : 2);
     EXPECT_EQ(f.doc.IsModified(), c.answer != Answer::Yes);
 }
@@ -289,12 +290,12 @@ TEST_F(FrameCommands, RecentFilesPutTheLastOpenedFirst) {
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst)->text(), QStringLiteral("&1 b.blv"));
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst + 1)->text(), QStringLiteral("&2 a.blv"));
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst + 2), nullptr);
-    EXPECT_EQ(f.settings.GetString("Recent File List", "File1", ""), b.toStdString());
+    EXPECT_EQ(f.settings.GetString("Recent File List", "File1", ""), ToStd(b));
 
     f.frame->Action(cmd::kFileMruFirst + 1)->trigger();
     EXPECT_EQ(f.doc.GetLineCount(), 1);
-    EXPECT_EQ(f.settings.GetString("Recent File List", "File1", ""), a.toStdString());
-    EXPECT_EQ(f.settings.GetString("Recent File List", "File2", ""), b.toStdString());
+    EXPECT_EQ(f.settings.GetString("Recent File List", "File1", ""), ToStd(a));
+    EXPECT_EQ(f.settings.GetString("Recent File List", "File2", ""), ToStd(b));
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst)->text(), QStringLiteral("&1 a.blv"));
 }
 
@@ -307,7 +308,7 @@ TEST_F(FrameCommands, ARecentFileThatNoLongerOpensLeavesTheList) {
     f.frame->Action(cmd::kFileMruFirst + 1)->trigger();
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(f.recent.Count(), 1);
-    EXPECT_EQ(f.recent.Path(0), b.toStdString());
+    EXPECT_EQ(f.recent.Path(0), ToStd(b));
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst + 1), nullptr);
 }
 

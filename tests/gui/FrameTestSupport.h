@@ -1,14 +1,16 @@
 #pragma once
 
+#include "gui/support/QtText.h"
+
 // Helpers of the frame and application tests: message boxes answered by script,
 // registers on disk, a frame on its own settings.
 
-#include "gui/support/IMessageBox.h"
-#include "uilogic/RecentFiles.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/SettingsStore.h"
+#include "gui/support/IMessageBox.h"
 #include "gui/window/CMainFrame.h"
+#include "uilogic/RecentFiles.h"
 
 #include <QFile>
 #include <QString>
@@ -73,7 +75,7 @@ inline QString WriteRegister(const QString& path, int lines) {
     CBelvaneDoc doc;
     for (int i = 0; i < lines; ++i)
         doc.AddLine(TestLine({2024, 1, 1 + i % 28}, -100 * (i + 1), "ligne " + std::to_string(i)));
-    EXPECT_TRUE(doc.OnSaveDocument(path.toStdString()).ok());
+    EXPECT_TRUE(doc.OnSaveDocument(ToStd(path)).ok());
     return path;
 }
 

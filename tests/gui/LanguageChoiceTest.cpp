@@ -1,5 +1,6 @@
 // Choosing among languages: preselection, keyboard search, list order, LANGIDs.
 #include "gui/support/DesktopLanguage.h"
+#include "gui/support/QtText.h"
 #include "uilogic/LanguageChoice.h"
 
 #include <gtest/gtest.h>
@@ -112,7 +113,7 @@ TEST(DesktopLanguage, LocalesMapToWindowsLanguageIds) {
         {QLocale::c(), 1033},
     };
     for (const auto& [locale, id] : cases)
-        EXPECT_EQ(LangIdForLocale(locale), id) << locale.name().toStdString();
+        EXPECT_EQ(LangIdForLocale(locale), id) << ToStd(locale.name());
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
+#include "gui/support/QtText.h"
 #include "gui/window/CBelvaneView.h"
 
-#include "gui/support/CResources.h"
-#include "gui/support/IMessageBox.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
+#include "gui/support/CResources.h"
+#include "gui/support/IMessageBox.h"
 #include "gui/window/CEnteteWnd.h"
 #include "gui/window/CLignesWnd.h"
 #include "uilogic/CommandIds.h"
@@ -116,9 +117,9 @@ protected:
         const CLigne& line = doc.GetLine(index);
         return QString::fromUtf8("Ligne n°%1, valide à compter du %2. %3: %4")
             .arg(index + 1)
-            .arg(QString::fromStdString(doc.FormatDate(line.m_dateValidite)))
+            .arg(FromStd(doc.FormatDate(line.m_dateValidite)))
             .arg(line.IsCredit() ? QString::fromUtf8("Créditeur") : QString::fromUtf8("Débiteur"))
-            .arg(QString::fromStdString(line.m_beneficiaire));
+            .arg(FromStd(line.m_beneficiaire));
     }
 
     FixedClock clock{{2009, 3, 10}};

@@ -31,12 +31,12 @@ CBeneficiaireDlg::CBeneficiaireDlg(const CBelvaneDoc& doc, CBeneficiaire& benefi
     dlg::SetEntryTitle(this, kDialog, nouveau, 10056);
     m_name = dlg::NameEdit(this, 1034, beneficiaire.m_nom);
     m_phone = dlg::Edit(this, 1089, dlg::kNameChars);
-    dlg::ShowText(m_phone, dlg::FromStd(beneficiaire.m_telephone), dlg::kNameChars);
+    dlg::ShowText(m_phone, FromStd(beneficiaire.m_telephone), dlg::kNameChars);
     m_address = dlg::Named(new QPlainTextEdit(this), 1090);
     m_address->setTabChangesFocus(true);
     // Stored with CR LF line breaks, edited with plain ones.
     m_address->setPlainText(
-        dlg::FromStd(beneficiaire.m_adresse).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        FromStd(beneficiaire.m_adresse).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_lastAddress = m_address->toPlainText();
     m_addressLimit = std::max<int>(kAddressChars, StoredLength(m_lastAddress));
     connect(m_address, &QPlainTextEdit::textChanged, this, &CBeneficiaireDlg::LimitAddress);
@@ -78,7 +78,7 @@ void CBeneficiaireDlg::accept() {
         return;
     QString address = m_address->toPlainText();
     address.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    m_beneficiaire.Set(*name, dlg::ToStd(m_phone->text()), dlg::ToStd(address));
+    m_beneficiaire.Set(*name, ToStd(m_phone->text()), ToStd(address));
     QDialog::accept();
 }
 

@@ -72,9 +72,8 @@ void CBeneficiairesDlg::ShowDetails(int row) {
     std::string address;
     if (row >= 0 && row < m_doc.GetBeneficiaireCount())
         m_doc.GetBeneficiaire(row).GetTelephoneAdresse(phone, address);
-    m_phone->setText(dlg::FromStd(phone));
-    m_address->setPlainText(
-        dlg::FromStd(address).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_phone->setText(FromStd(phone));
+    m_address->setPlainText(FromStd(address).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 }  // namespace belvane

@@ -62,11 +62,11 @@ CChercherDlg::CChercherDlg(CBelvaneDoc& doc, ISearchHost& host, QWidget* parent)
     m_debit = dlg::CheckBox(this, kDialog, kDebitBox);
 
     for (int i = 0; i < doc.GetPaiementCount(); ++i)
-        m_payment->addItem(dlg::FromStd(doc.GetPaiement(i).m_nom));
+        m_payment->addItem(FromStd(doc.GetPaiement(i).m_nom));
     for (int i = 0; i < doc.GetRubriqueCount(); ++i)
-        m_category->addItem(dlg::FromStd(doc.GetRubrique(i).m_nom));
+        m_category->addItem(FromStd(doc.GetRubrique(i).m_nom));
     for (int i = 0; i < doc.GetBeneficiaireCount(); ++i)
-        m_payee->addItem(dlg::FromStd(doc.GetBeneficiaire(i).m_nom));
+        m_payee->addItem(FromStd(doc.GetBeneficiaire(i).m_nom));
     for (QComboBox* combo : {m_payment, m_category, m_subcategory, m_payee})
         combo->setEditText(QString());
 
@@ -187,11 +187,11 @@ bool CChercherDlg::eventFilter(QObject* watched, QEvent* event) {
 
 void CChercherDlg::FillSubcategories() {
     const QString kept = m_subcategory->currentText();
-    const std::string category = dlg::ToStd(m_category->currentText());
+    const std::string category = ToStd(m_category->currentText());
     m_subcategory->clear();
     const int count = m_doc.GetSousRubriqueCount(category);
     for (int j = 0; j < count; ++j)
-        m_subcategory->addItem(dlg::FromStd(m_doc.GetSousRubriqueName(category, j)));
+        m_subcategory->addItem(FromStd(m_doc.GetSousRubriqueName(category, j)));
     m_subcategory->setEditText(kept);
 }
 
@@ -219,12 +219,12 @@ SearchCriteria CChercherDlg::Criteria() const {
     if (ticked(m_validity))
         c.validityDate = m_validity->Value();
     if (ticked(m_amount))
-        c.amount = ParseAmount(dlg::ToStd(m_amount->text()));
+        c.amount = ParseAmount(ToStd(m_amount->text()));
     c.credit = m_credit->isChecked();
     c.debit = m_debit->isChecked();
     const auto text = [&](const QWidget* field, std::optional<std::string>& out) {
         if (ticked(field))
-            out = dlg::ToStd(FieldText(field));
+            out = ToStd(FieldText(field));
     };
     text(m_payment, c.payment);
     text(m_reference, c.reference);

@@ -1,10 +1,10 @@
 #include "gui/dialogs/CLanguageDlg.h"
 
+#include "core/SettingsStore.h"
 #include "gui/support/CLanguageModule.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DesktopLanguage.h"
 #include "gui/support/DialogSupport.h"
-#include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -65,7 +65,7 @@ QPixmap BannerPixmap(const std::string& xpm) {
 
 // Text of the selected language, or of the running one when it has none.
 QString OrActive(const std::string& text, int id) {
-    return text.empty() ? CResources::Str(id) : dlg::FromStd(text);
+    return text.empty() ? CResources::Str(id) : FromStd(text);
 }
 
 }  // namespace
@@ -135,8 +135,8 @@ void CLanguageDlg::FillEntries() {
             std::optional<CLanguageModule::Probe> probe =
                 CLanguageModule::Inspect(dir.filePath(file));
             if (probe) {
-                m_entries.push_back(MakeLanguageEntry(std::move(probe->language),
-                                                      file.toStdString(), probe->resources));
+                m_entries.push_back(
+                    MakeLanguageEntry(std::move(probe->language), ToStd(file), probe->resources));
             }
         }
     }
@@ -146,7 +146,7 @@ void CLanguageDlg::FillEntries() {
 
 void CLanguageDlg::FillList() {
     for (const std::size_t i : DisplayOrder(m_entries)) {
-        auto* item = new QListWidgetItem(dlg::FromStd(m_entries[i].displayName), m_list);
+        auto* item = new QListWidgetItem(FromStd(m_entries[i].displayName), m_list);
         item->setData(Qt::DecorationRole, m_banners[i]);
         item->setData(kEntryRole, static_cast<int>(i));
         item->setSizeHint(QSize(kBannerWidth, kItemHeight));
@@ -216,7 +216,7 @@ bool CLanguageDlg::eventFilter(QObject* watched, QEvent* event) {
         if (plain && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
             std::vector<std::string> names;
             for (int row = 0; row < m_list->count(); ++row)
-                names.push_back(m_list->item(row)->text().toStdString());
+                names.push_back(ToStd(m_list->item(row)->text()));
             const std::optional<std::size_t> row = FindByLetter(
                 names, m_list->currentRow(), static_cast<char>('A' + (key->key() - Qt::Key_A)));
             if (row) {

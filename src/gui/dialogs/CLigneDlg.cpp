@@ -108,7 +108,7 @@ std::function<int(CLigneDlg&)>& Runner() {
 }
 
 QString Filled(int stringId, std::string_view arg) {
-    return dlg::FromStd(FillPlaceholders(dlg::ToStd(CResources::Str(stringId)), {arg}));
+    return FromStd(FillPlaceholders(ToStd(CResources::Str(stringId)), {arg}));
 }
 
 // Replaces the entries of `combo`, keeping the text that stands in it.
@@ -122,7 +122,7 @@ void SetEntries(QComboBox* combo, const QStringList& entries) {
 }
 
 void SetText(QComboBox* combo, const std::string& text) {
-    dlg::ShowText(combo, dlg::FromStd(text), dlg::kNameChars);
+    dlg::ShowText(combo, FromStd(text), dlg::kNameChars);
 }
 
 }  // namespace
@@ -281,7 +281,7 @@ void CLigneDlg::Open(CLigne& line, int mode, int index, std::uint16_t* resultCod
         m_force->setChecked(LineHasForcedValidity(m_doc, line));
         m_validity->SetValue(line.m_dateValidite);
         ShowAmount(line.m_montant);
-        dlg::ShowText(m_reference, dlg::FromStd(line.m_reference), dlg::kReferenceChars);
+        dlg::ShowText(m_reference, FromStd(line.m_reference), dlg::kReferenceChars);
     } else if (IsCreationMode()) {
         const int titleId = mode == kManualCreation      ? kTitleManual
                             : mode == kAutomaticCreation ? kTitleAutomatic
@@ -300,7 +300,7 @@ void CLigneDlg::Open(CLigne& line, int mode, int index, std::uint16_t* resultCod
         SetText(m_sousRubrique, line.m_sousRubrique);
         SetText(m_payee, line.m_beneficiaire);
         m_createPayee->setEnabled(false);
-        dlg::ShowText(m_observation, dlg::FromStd(line.m_observation), dlg::kObservationChars);
+        dlg::ShowText(m_observation, FromStd(line.m_observation), dlg::kObservationChars);
     }
     if (IsCreationMode())
         RefreshValidity();
@@ -337,25 +337,25 @@ void CLigneDlg::ShowButtons() {
 void CLigneDlg::FillLists() {
     QStringList paiements;
     for (int i = 0; i < m_doc.GetPaiementCount(); ++i)
-        paiements << dlg::FromStd(m_doc.GetPaiement(i).GetNom());
+        paiements << FromStd(m_doc.GetPaiement(i).GetNom());
     SetEntries(m_paiement, paiements);
     QStringList payees;
     for (int i = 0; i < m_doc.GetBeneficiaireCount(); ++i)
-        payees << dlg::FromStd(m_doc.GetBeneficiaire(i).GetNom());
+        payees << FromStd(m_doc.GetBeneficiaire(i).GetNom());
     SetEntries(m_payee, payees);
     QStringList rubriques;
     for (int i = 0; i < m_doc.GetRubriqueCount(); ++i)
-        rubriques << dlg::FromStd(m_doc.GetRubrique(i).GetNom());
+        rubriques << FromStd(m_doc.GetRubrique(i).GetNom());
     SetEntries(m_rubrique, rubriques);
     FillSousRubriques();
 }
 
 void CLigneDlg::FillSousRubriques() {
-    const std::string rubrique = dlg::ToStd(m_rubrique->currentText());
+    const std::string rubrique = ToStd(m_rubrique->currentText());
     QStringList names;
     const int n = m_doc.GetSousRubriqueCount(rubrique);
     for (int j = 0; j < n; ++j)
-        names << dlg::FromStd(m_doc.GetSousRubriqueName(rubrique, j));
+        names << FromStd(m_doc.GetSousRubriqueName(rubrique, j));
     SetEntries(m_sousRubrique, names);
 }
 
@@ -363,8 +363,7 @@ void CLigneDlg::ShowAmount(Amount amount) {
     if (amount > 0)
         SetCredit(true);
     if (amount != 0)
-        dlg::ShowText(m_amount, dlg::FromStd(m_doc.FormatAmount(amount, false, 0)),
-                      dlg::kAmountChars);
+        dlg::ShowText(m_amount, FromStd(m_doc.FormatAmount(amount, false, 0)), dlg::kAmountChars);
 }
 
 void CLigneDlg::SetCredit(bool credit) {
@@ -375,9 +374,8 @@ void CLigneDlg::SetCredit(bool credit) {
 void CLigneDlg::RefreshValidity() {
     if (m_force->isChecked())
         return;
-    const DayDate date =
-        ComputedValidity(m_doc, dlg::ToStd(m_issue->text()), dlg::ToStd(m_paiement->currentText()),
-                         m_credit->isChecked());
+    const DayDate date = ComputedValidity(m_doc, ToStd(m_issue->text()),
+                                          ToStd(m_paiement->currentText()), m_credit->isChecked());
     if (date != 0)
         m_validity->SetValue(date);
 }
@@ -385,8 +383,8 @@ void CLigneDlg::RefreshValidity() {
 void CLigneDlg::OnValidityEdited() {
     if (!m_opened || m_force->isChecked())
         return;
-    if (ValidityIsForced(m_doc, dlg::ToStd(m_issue->text()), dlg::ToStd(m_paiement->currentText()),
-                         m_credit->isChecked(), dlg::ToStd(m_validity->text())))
+    if (ValidityIsForced(m_doc, ToStd(m_issue->text()), ToStd(m_paiement->currentText()),
+                         m_credit->isChecked(), ToStd(m_validity->text())))
         m_force->setChecked(true);
 }
 
@@ -411,7 +409,7 @@ void CLigneDlg::OnComboLeft(QComboBox* combo) {
 void CLigneDlg::OnPayeeEdited() {
     if (!m_opened)
         return;
-    const bool unknown = PayeeCanBeCreated(m_doc, dlg::ToStd(m_payee->currentText()));
+    const bool unknown = PayeeCanBeCreated(m_doc, ToStd(m_payee->currentText()));
     m_createPayee->setEnabled(unknown);
 }
 
@@ -419,10 +417,10 @@ void CLigneDlg::OnObservationChanged() {
     if (!m_opened || m_completing)
         return;
     const QString typed = m_observation->text();
-    const std::optional<std::string> rest = m_completer.OnChange(m_doc, dlg::ToStd(typed));
+    const std::optional<std::string> rest = m_completer.OnChange(m_doc, ToStd(typed));
     if (!rest || rest->empty())
         return;
-    const QString added = dlg::FromStd(*rest);
+    const QString added = FromStd(*rest);
     m_completing = true;
     // An earlier observation may be longer than the field allows: show it whole.
     dlg::ShowText(m_observation, typed + added, dlg::kObservationChars);
@@ -454,19 +452,19 @@ bool CLigneDlg::eventFilter(QObject* watched, QEvent* event) {
 
 LineEntryTexts CLigneDlg::ReadTexts() const {
     LineEntryTexts t;
-    t.issue = dlg::ToStd(m_issue->text());
-    t.statement = dlg::ToStd(m_statement->text());
-    t.amount = dlg::ToStd(m_amount->text());
+    t.issue = ToStd(m_issue->text());
+    t.statement = ToStd(m_statement->text());
+    t.amount = ToStd(m_amount->text());
     t.credit = m_credit->isChecked();
-    t.paiement = dlg::ToStd(m_paiement->currentText());
-    t.reference = dlg::ToStd(m_reference->text());
-    t.validity = dlg::ToStd(m_validity->text());
-    t.rubrique = dlg::ToStd(m_rubrique->currentText());
-    t.sousRubrique = dlg::ToStd(m_sousRubrique->currentText());
-    t.beneficiaire = dlg::ToStd(m_payee->currentText());
+    t.paiement = ToStd(m_paiement->currentText());
+    t.reference = ToStd(m_reference->text());
+    t.validity = ToStd(m_validity->text());
+    t.rubrique = ToStd(m_rubrique->currentText());
+    t.sousRubrique = ToStd(m_sousRubrique->currentText());
+    t.beneficiaire = ToStd(m_payee->currentText());
     // A box disabled because the payee now exists creates nothing.
     t.createBeneficiaire = m_createPayee->isEnabled() && m_createPayee->isChecked();
-    t.observation = dlg::ToStd(m_observation->text());
+    t.observation = ToStd(m_observation->text());
     return t;
 }
 
@@ -542,7 +540,7 @@ void CLigneDlg::accept() {
             }
             case EntryStep::RefreshValidity:
                 RefreshValidity();
-                texts.validity = dlg::ToStd(m_validity->text());
+                texts.validity = ToStd(m_validity->text());
                 break;
             case EntryStep::CreateOnExit:
                 Create(step.field, texts);

@@ -146,8 +146,8 @@ void CPaiementDlg::accept() {
     paiement_form::Input input;
     input.nom = *name;
     input.code = m_method->currentIndex();
-    input.first = dlg::ToStd(m_edit1->text());
-    input.second = dlg::ToStd(m_edit2->text());
+    input.first = ToStd(m_edit1->text());
+    input.second = ToStd(m_edit2->text());
     if (const int refusal = paiement_form::CheckParameters(input)) {
         dlg::Refuse(this, refusal);
         dlg::FocusField(m_edit1);

@@ -43,7 +43,7 @@ CRubriqueDlg::CRubriqueDlg(const CBelvaneDoc& doc, const Form& form, int rubriqu
         caption->setObjectName(QStringLiteral("label1035"));
         const bool known = rubrique < doc.GetRubriqueCount();
         auto* parentName = dlg::Named(
-            new QLabel(known ? dlg::FromStd(doc.GetRubrique(rubrique).GetNom()) : QString(), this),
+            new QLabel(known ? FromStd(doc.GetRubrique(rubrique).GetNom()) : QString(), this),
             1035);
         parentName->setTextFormat(Qt::PlainText);
         auto* parentRow = new QHBoxLayout;

@@ -1,8 +1,8 @@
 #include "gui/dialogs/CTotauxDlg.h"
 
+#include "core/CBelvaneDoc.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/DialogSupport.h"
-#include "core/CBelvaneDoc.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -82,7 +82,7 @@ void CTotauxDlg::Compute() {
     const DayDate to = m_to->Value();
     m_shown = ComputeBalances(m_doc, from, to, ToDayDate(m_doc.Today()));
     const auto show = [this](QLineEdit* edit, Amount amount) {
-        edit->setText(dlg::FromStd(m_doc.FormatAmount(amount, true, 0)));
+        edit->setText(FromStd(m_doc.FormatAmount(amount, true, 0)));
     };
     show(m_available, m_shown.available);
     show(m_real, m_shown.real);

@@ -91,7 +91,7 @@ void ReferenceListPanel::Fill() {
         const QSignalBlocker block(m_list);
         m_list->clear();
         for (int i = 0; i < m_records.count(); ++i)
-            m_list->addItem(dlg::FromStd(m_records.name(i)));
+            m_list->addItem(FromStd(m_records.name(i)));
     }
     Select(row < 0 ? -1 : std::min(row, static_cast<int>(m_list->count()) - 1));
     ApplySelection();

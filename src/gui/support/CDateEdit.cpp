@@ -1,7 +1,7 @@
 #include "gui/support/CDateEdit.h"
 
-#include "gui/support/DialogSupport.h"
 #include "core/CBelvaneDoc.h"
+#include "gui/support/DialogSupport.h"
 
 #include <QFocusEvent>
 
@@ -15,17 +15,17 @@ CDateEdit::CDateEdit(const CBelvaneDoc& doc, bool past, int control, QWidget* pa
 
 DayDate CDateEdit::Value() const {
     const QString t = text().trimmed();
-    return t.isEmpty() ? 0 : m_doc.ParseDate(dlg::ToStd(t), m_past);
+    return t.isEmpty() ? 0 : m_doc.ParseDate(ToStd(t), m_past);
 }
 
 void CDateEdit::SetValue(DayDate date) {
-    setText(date == 0 ? QString() : dlg::FromStd(m_doc.FormatDate(date)));
+    setText(date == 0 ? QString() : FromStd(m_doc.FormatDate(date)));
 }
 
 DayDate CDateEdit::Rewrite() {
     const DayDate date = Value();
     if (date != 0) {
-        const QString formatted = dlg::FromStd(m_doc.FormatDate(date));
+        const QString formatted = FromStd(m_doc.FormatDate(date));
         if (formatted != text())
             setText(formatted);
     }

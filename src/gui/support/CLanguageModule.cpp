@@ -1,8 +1,9 @@
 #include "gui/support/CLanguageModule.h"
+#include "gui/support/QtText.h"
 
+#include "core/SettingsStore.h"
 #include "gui/support/CResources.h"
 #include "uilogic/LanguageChoice.h"
-#include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -64,7 +65,7 @@ bool CLanguageModule::LoadConfigured(const ISettingsStore& settings, const QStri
         settings.GetString("Settings", "LanguageDLLName", kBuiltinLanguageFile);
     if (name == kBuiltinLanguageFile)
         return false;
-    if (!Load(programDir, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))))
+    if (!Load(programDir, FromStd(name)))
         return false;
     CResources::SetActive(&m_resources);
     return true;

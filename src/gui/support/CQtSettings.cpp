@@ -1,4 +1,5 @@
 #include "gui/support/CQtSettings.h"
+#include "gui/support/QtText.h"
 
 namespace belvane {
 
@@ -7,10 +8,10 @@ CQtSettings::CQtSettings() : m_settings(QStringLiteral("Orlenko"), QStringLitera
 CQtSettings::CQtSettings(const QString& iniFile) : m_settings(iniFile, QSettings::IniFormat) {}
 
 QString CQtSettings::Key(std::string_view section, std::string_view name) {
-    const QString n = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const QString n = FromStd(name);
     if (section.empty())
         return n;
-    return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + u'/' + n;
+    return FromStd(section) + u'/' + n;
 }
 
 std::optional<std::string> CQtSettings::ReadString(std::string_view section,
@@ -18,7 +19,7 @@ std::optional<std::string> CQtSettings::ReadString(std::string_view section,
     const QVariant v = m_settings.value(Key(section, name));
     if (!v.isValid())
         return std::nullopt;
-    return v.toString().toStdString();
+    return ToStd(v.toString());
 }
 
 std::optional<int> CQtSettings::ReadInt(std::string_view section, std::string_view name) const {
@@ -35,8 +36,7 @@ std::optional<int> CQtSettings::ReadInt(std::string_view section, std::string_vi
 
 void CQtSettings::WriteString(std::string_view section, std::string_view name,
                               std::string_view value) {
-    m_settings.setValue(Key(section, name),
-                        QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    m_settings.setValue(Key(section, name), FromStd(value));
 }
 
 void CQtSettings::WriteInt(std::string_view section, std::string_view name, int value) {

@@ -1,4 +1,5 @@
 #include "gui/support/CResources.h"
+#include "gui/support/QtText.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -8,10 +9,6 @@ namespace belvane {
 namespace {
 
 const CResourceSet* g_active = nullptr;
-
-QString FromUtf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QPixmap FromXpm(const std::string& xpm) {
     QPixmap pixmap;
@@ -45,11 +42,11 @@ void CResources::SetActive(const CResourceSet* set) {
 }
 
 QString CResources::Str(int id) {
-    return FromUtf8(Active().String(id));
+    return FromStd(Active().String(id));
 }
 
 QString CResources::DialogText(int dialog, int control) {
-    return FromUtf8(Active().DialogText(dialog, control));
+    return FromStd(Active().DialogText(dialog, control));
 }
 
 QPixmap CResources::Image(int id) {
@@ -69,7 +66,7 @@ QCursor CResources::Cursor(int id) {
 
 QKeySequence CResources::Keys(const std::string& text) {
     // Modifiers and key are joined by '+'; a trailing "++" names the plus key itself.
-    QString source = FromUtf8(text).trimmed();
+    QString source = FromStd(text).trimmed();
     if (source.isEmpty())
         return {};
     QString lastKey;

@@ -1,7 +1,7 @@
 #include "gui/support/DialogSupport.h"
 
-#include "gui/support/CResources.h"
 #include "core/Text.h"
+#include "gui/support/CResources.h"
 #include "gui/support/HelpPages.h"
 
 #include <QCheckBox>
@@ -17,14 +17,6 @@
 #include <algorithm>
 
 namespace belvane::dlg {
-
-QString FromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToStd(const QString& text) {
-    return text.toStdString();
-}
 
 QString Text(int dialog, int control) {
     return CResources::DialogText(dialog, control);

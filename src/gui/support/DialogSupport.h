@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/support/QtText.h"
+
 #include "gui/support/IMessageBox.h"
 
 #include <QString>
@@ -34,9 +36,6 @@ inline constexpr int kObservationChars = 128;
 
 // The "&Aide" button of most dialogs.
 inline constexpr int kHelpButton = 57670;
-
-QString FromStd(std::string_view text);
-std::string ToStd(const QString& text);
 
 // The text of control `control` of dialog `dialog` in the active resource set.
 QString Text(int dialog, int control);

@@ -22,8 +22,7 @@ InitialAmountField::InitialAmountField(const CBelvaneDoc& doc, int dialog, Amoun
     m_amount = dlg::Edit(this, 1026, dlg::kAmountChars);
     // The sign is the radio buttons' business.
     if (!nouveau || amount != 0)
-        dlg::ShowText(m_amount, dlg::FromStd(doc.FormatAmount(amount, false, 0)),
-                      dlg::kAmountChars);
+        dlg::ShowText(m_amount, FromStd(doc.FormatAmount(amount, false, 0)), dlg::kAmountChars);
     QRadioButton* credit = dlg::Radio(this, dialog, 1029);
     m_debit = dlg::Radio(this, dialog, 1030);
     (amount < 0 ? m_debit : credit)->setChecked(true);
@@ -37,7 +36,7 @@ InitialAmountField::InitialAmountField(const CBelvaneDoc& doc, int dialog, Amoun
 }
 
 bool InitialAmountField::Check() {
-    if (AmountFits(dlg::ToStd(m_amount->text())))
+    if (AmountFits(ToStd(m_amount->text())))
         return true;
     dlg::Refuse(this, kMsgAmountTooLarge);
     dlg::FocusField(m_amount);
@@ -45,7 +44,7 @@ bool InitialAmountField::Check() {
 }
 
 Amount InitialAmountField::Value() const {
-    const Amount amount = ParseAmount(dlg::ToStd(m_amount->text()));
+    const Amount amount = ParseAmount(ToStd(m_amount->text()));
     return m_debit->isChecked() ? -amount : amount;
 }
 

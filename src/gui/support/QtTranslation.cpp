@@ -1,4 +1,5 @@
 #include "gui/support/QtTranslation.h"
+#include "gui/support/QtText.h"
 
 #include "uilogic/QtCatalogue.h"
 
@@ -24,7 +25,7 @@ QString QtTranslation::Install(int langId, const QString& directory) {
         directory.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : directory;
     for (const std::string& name : QtCatalogueNames(langId)) {
         auto translator = std::make_unique<QTranslator>();
-        const QString catalogue = QString::fromStdString(name);
+        const QString catalogue = FromStd(name);
         if (!translator->load(catalogue, dir))
             continue;
         Remove();

@@ -1,10 +1,11 @@
 #include "gui/window/CBelvaneView.h"
+#include "gui/support/QtText.h"
 
-#include "gui/support/CResources.h"
 #include "core/CBelvaneDoc.h"
+#include "core/StringTable.h"
+#include "gui/support/CResources.h"
 #include "gui/window/CEnteteWnd.h"
 #include "gui/window/CLignesWnd.h"
-#include "core/StringTable.h"
 #include "uilogic/CommandIds.h"
 #include "uilogic/SelectionLogic.h"
 #include "uilogic/ViewGeometry.h"
@@ -32,7 +33,7 @@ constexpr std::uint8_t kFamilyModern = 0x30;
 
 // The register's font as Qt knows it. Heights are stored in tenths of a point.
 QFont RegisterFont(const CPolice& police) {
-    QFont font(QString::fromStdString(police.Face()));
+    QFont font(FromStd(police.Face()));
     int tenths = police.HeightTenths();
     if (tenths <= 0 || tenths > kLargestHeightTenths)
         tenths = kDefaultHeightTenths;
@@ -344,8 +345,8 @@ void CBelvaneView::OnStatementMode(DayDate date) {
     d->lines->ShowStatementMode(on);
     QString text;
     if (on) {
-        text = QString::fromStdString(FillPlaceholders(
-            CResources::Str(ids::kStatementText).toStdString(), {m_doc.FormatDate(date)}));
+        text = FromStd(FillPlaceholders(ToStd(CResources::Str(ids::kStatementText)),
+                                        {m_doc.FormatDate(date)}));
     }
     emit statementModeChanged(on, text);
 }

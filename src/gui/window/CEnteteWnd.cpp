@@ -1,4 +1,5 @@
 #include "gui/window/CEnteteWnd.h"
+#include "gui/support/QtText.h"
 
 #include "core/CBelvaneDoc.h"
 
@@ -41,7 +42,7 @@ void CEnteteWnd::paintEvent(QPaintEvent* event) {
     painter.setFont(m_font);
     painter.setPen(Qt::white);
     painter.drawText(-(m_hpos * m_charWidth), kTextTop + m_ascent,
-                     QString::fromStdString(m_doc.FormatHeader(false)));
+                     FromStd(m_doc.FormatHeader(false)));
 }
 
 }  // namespace belvane

@@ -1,9 +1,10 @@
 #include "gui/window/CLignesWnd.h"
+#include "gui/support/QtText.h"
 
-#include "gui/support/CResources.h"
-#include "gui/support/IMessageBox.h"
 #include "core/CBelvaneDoc.h"
 #include "core/StringTable.h"
+#include "gui/support/CResources.h"
+#include "gui/support/IMessageBox.h"
 #include "rules/StatementToggle.h"
 #include "uilogic/CommandIds.h"
 
@@ -92,9 +93,9 @@ void CLignesWnd::ShowSelectedStatus() {
     const CLigne& line = m_doc.GetLine(m_selection.selected);
     const QString pattern = CResources::Str(line.IsCredit() ? ids::kLineCredit : ids::kLineDebit);
     const std::string text = FillPlaceholders(
-        pattern.toStdString(), {std::to_string(m_selection.selected + 1),
-                                m_doc.FormatDate(line.m_dateValidite), line.m_beneficiaire});
-    emit statusTextChanged(QString::fromStdString(text));
+        ToStd(pattern), {std::to_string(m_selection.selected + 1),
+                         m_doc.FormatDate(line.m_dateValidite), line.m_beneficiaire});
+    emit statusTextChanged(FromStd(text));
 }
 
 void CLignesWnd::ClickAt(int y) {
@@ -181,7 +182,7 @@ void CLignesWnd::paintEvent(QPaintEvent* event) {
         m_doc.FormatLine(m_rowText, i, kDocumentWidths);
         ++m_formattedRows;
         painter.setPen(text[style]);
-        painter.drawText(x, y + m_ascent, QString::fromStdString(m_rowText));
+        painter.drawText(x, y + m_ascent, FromStd(m_rowText));
     }
 }
 

@@ -1,8 +1,8 @@
 #include "gui/window/CMainFrame.h"
 
 #include "core/CBelvaneDoc.h"
-#include "core/Status.h"
 #include "core/SettingsStore.h"
+#include "core/Status.h"
 #include "core/StringIds.h"
 #include "gui/dialogs/CBeneficiairesDlg.h"
 #include "gui/dialogs/CChercherDlg.h"
@@ -106,7 +106,7 @@ void ShowFailure(QWidget* parent, const Status& status) {
     }
     QString text = CResources::Str(id);
     if (text.contains(u"%1"))
-        text = text.arg(QString::fromStdString(status.file()));
+        text = text.arg(FromStd(status.file()));
     Message(parent, text, IMessageBox::Icon::Warning);
 }
 
@@ -175,7 +175,7 @@ void CMainFrame::BuildMenu(QMenu* menu, const std::vector<CResourceSet::MenuItem
                            bool shared) {
     using Kind = CResourceSet::MenuItem::Kind;
     for (const CResourceSet::MenuItem& item : items) {
-        const QString text = dlg::FromStd(item.text);
+        const QString text = FromStd(item.text);
         switch (item.kind) {
             case Kind::Popup:
                 BuildMenu(menu->addMenu(text), item.children, shared);
@@ -199,7 +199,7 @@ void CMainFrame::CreateMenus() {
     using Kind = CResourceSet::MenuItem::Kind;
     if (const auto* bar = CResources::Active().Menu(kFrameResource)) {
         for (const CResourceSet::MenuItem& item : *bar) {
-            const QString text = dlg::FromStd(item.text);
+            const QString text = FromStd(item.text);
             if (item.kind == Kind::Popup)
                 BuildMenu(menuBar()->addMenu(text), item.children, true);
             else if (item.kind == Kind::Command)
@@ -451,7 +451,7 @@ void CMainFrame::OnStatementMode(DayDate date) {
     m_statementText.clear();
     if (m_statementMode) {
         m_statementText = CResources::Str(ids::kStatementText);
-        m_statementText.replace(QStringLiteral("%s"), dlg::FromStd(m_doc.FormatDate(date)));
+        m_statementText.replace(QStringLiteral("%s"), FromStd(m_doc.FormatDate(date)));
     }
     UpdateCommandUi();
 }
@@ -466,12 +466,12 @@ void CMainFrame::OnResetDisplay() {
 }
 
 void CMainFrame::OnTitleChanged() {
-    setWindowTitle(dlg::FromStd(m_doc.GetTitle()) + QStringLiteral(" - ") +
+    setWindowTitle(FromStd(m_doc.GetTitle()) + QStringLiteral(" - ") +
                    CResources::Str(ids::kAppName));
 }
 
 QString CMainFrame::TitleWithoutMark() const {
-    QString title = dlg::FromStd(m_doc.GetTitle());
+    QString title = FromStd(m_doc.GetTitle());
     if (title.endsWith(kModifiedMark))
         title.chop(kModifiedMark.size());
     return title;
@@ -622,7 +622,7 @@ bool CMainFrame::OpenDocument(const QString& path) {
 bool CMainFrame::OpenRecentFile(int index) {
     if (index < 0 || index >= m_recent.Count())
         return false;
-    const QString path = dlg::FromStd(m_recent.Path(index));
+    const QString path = FromStd(m_recent.Path(index));
     const OpenResult result = Open(path);
     if (result == OpenResult::Failed) {
         // A listed file that no longer opens leaves the list.
@@ -633,7 +633,7 @@ bool CMainFrame::OpenRecentFile(int index) {
 }
 
 CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
-    if (m_doc.IsPathName(path.toStdString())) {
+    if (m_doc.IsPathName(ToStd(path))) {
         // That register is open already: it is not read again.
         m_recent.Add(m_doc.GetPathName());
         RebuildRecentFiles();
@@ -642,7 +642,7 @@ CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
     if (!SaveModified())
         return OpenResult::Cancelled;
     // A file that cannot be read at all leaves the register in memory as it was.
-    const LoadResult result = m_doc.OnOpenDocument(path.toStdString());
+    const LoadResult result = m_doc.OnOpenDocument(ToStd(path));
     if (!result.status.ok()) {
         ShowFailure(this, result.status);
         return OpenResult::Failed;
@@ -655,12 +655,12 @@ CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
 bool CMainFrame::SaveDocument() {
     if (m_doc.GetPathName().empty())
         return SaveDocumentAs();
-    return SaveTo(dlg::FromStd(m_doc.GetPathName()));
+    return SaveTo(FromStd(m_doc.GetPathName()));
 }
 
 bool CMainFrame::SaveDocumentAs() {
     const QString extension = Field(CResources::Str(ids::kDocumentType), 4);
-    QString proposed = dlg::FromStd(m_doc.GetPathName());
+    QString proposed = FromStd(m_doc.GetPathName());
     if (proposed.isEmpty()) {
         proposed = TitleWithoutMark();
         proposed.truncate(proposed.indexOf(u'/') < 0 ? proposed.size() : proposed.indexOf(u'/'));
@@ -675,7 +675,7 @@ bool CMainFrame::SaveDocumentAs() {
 }
 
 bool CMainFrame::SaveTo(const QString& path) {
-    const Status saved = m_doc.OnSaveDocument(path.toStdString());
+    const Status saved = m_doc.OnSaveDocument(ToStd(path));
     if (!saved.ok()) {
         ShowFailure(this, saved);
         return false;
@@ -694,11 +694,10 @@ void CMainFrame::RebuildRecentFiles() {
     m_recentActions.clear();
     if (!m_recentMenu || !m_recentAnchor)
         return;
-    const std::string here = QDir::currentPath().toStdString();
+    const std::string here = ToStd(QDir::currentPath());
     for (int i = 0; i < m_recent.Count(); ++i) {
         const int command = cmd::kFileMruFirst + i;
-        auto* action =
-            new QAction(dlg::FromStd(RecentFiles::MenuText(i, m_recent.Path(i), here)), this);
+        auto* action = new QAction(FromStd(RecentFiles::MenuText(i, m_recent.Path(i), here)), this);
         action->setObjectName(QString::number(command));
         action->setStatusTip(CResources::Prompt(command));
         connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
@@ -725,7 +724,7 @@ bool CMainFrame::CopyFileOver(const QString& from, const QString& to) {
     if (!QFile::copy(from, partial))
         return false;
     std::error_code ec;
-    std::filesystem::rename(partial.toStdString(), to.toStdString(), ec);
+    std::filesystem::rename(ToStd(partial), ToStd(to), ec);
     if (ec) {
         QFile::remove(partial);
         return false;
@@ -735,7 +734,7 @@ bool CMainFrame::CopyFileOver(const QString& from, const QString& to) {
 
 bool CMainFrame::BackupAtExit() {
     const auto copy = [](const std::string& from, const std::string& to) {
-        return CopyFileOver(dlg::FromStd(from), dlg::FromStd(to));
+        return CopyFileOver(FromStd(from), FromStd(to));
     };
     const auto ask = [this] {
         switch (Message(this, CResources::Str(ids::kMsgBackupAsk), IMessageBox::Icon::Question,

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace belvane {
+
+// The register and the resources hold UTF-8; these two are the one place
+// where text crosses between them and Qt.
+QString FromStd(std::string_view text);
+std::string ToStd(const QString& text);
+
+}  // namespace belvane
