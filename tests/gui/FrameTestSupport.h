@@ -3,12 +3,12 @@
 // Helpers of the frame and application tests: message boxes answered by script,
 // registers on disk, a frame on its own settings.
 
-#include "gui/support/IMessageBox.h"
-#include "uilogic/RecentFiles.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/SettingsStore.h"
+#include "gui/support/IMessageBox.h"
 #include "gui/window/CMainFrame.h"
+#include "uilogic/RecentFiles.h"
 
 #include <QFile>
 #include <QString>
@@ -47,9 +47,10 @@ public:
         m_answers.pop_front();
         return a;
     }
-    void Beep() override {}
+    void Beep() override { ++beeps; }
 
     std::vector<Shown> shown;
+    int beeps = 0;
 
 private:
     std::deque<IMessageBox::Answer> m_answers;
