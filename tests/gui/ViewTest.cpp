@@ -304,32 +304,14 @@ TEST_F(ViewTest, DeletingTheSelectedLineSelectsTheNewNewest) {
     EXPECT_FALSE(selected.takeLast().at(0).toBool());
 }
 
-TEST_F(ViewTest, ActivationRepaintsTheSelectionAndTellsTheFrame) {
-    Click(1);  // line 48, style 0 when not shown as selected
-    EXPECT_EQ(PixelOfRow(1), Rgb(doc.GetColor(true, kStyleSelected)));
-    QSignalSpy selected(view.get(), &CBelvaneView::lineSelectedChanged);
+TEST_F(ViewTest, AnInactivePaneAsksToBeActiveAndIgnoresUnknownLines) {
     view->SetActiveView(false);
-    ASSERT_EQ(selected.count(), 1);
-    EXPECT_FALSE(selected.takeFirst().at(0).toBool());
-    EXPECT_EQ(PixelOfRow(1), Rgb(doc.GetColor(true, kStyleOdd)));
-    Click(2);  // an inactive pane does not speak for the selection
-    EXPECT_TRUE(selected.isEmpty());
-    view->SetActiveView(true);
-    ASSERT_EQ(selected.count(), 1);
-    EXPECT_TRUE(selected.takeFirst().at(0).toBool());
-}
-
-TEST_F(ViewTest, SelectAndShowScrollsOnlyWhenNeeded) {
-    view->SelectAndShow(10);  // row 39: becomes the bottom full row
-    EXPECT_EQ(view->VerticalPosition(), 20);
-    view->SelectAndShow(45);  // above: becomes the top row
-    EXPECT_EQ(view->VerticalPosition(), 4);
-    view->SelectAndShow(40);  // in sight
-    view->SelectAndShow(40);  // already selected: stays selected
-    EXPECT_EQ(view->VerticalPosition(), 4);
-    EXPECT_EQ(view->SelectedLine(), 40);
-    view->SelectAndShow(50);  // no such line
-    EXPECT_EQ(view->SelectedLine(), 40);
+    QSignalSpy activated(view.get(), &CBelvaneView::activated);
+    Click(1);
+    EXPECT_GE(activated.count(), 1);
+    EXPECT_EQ(activated.at(0).at(0).value<CBelvaneView*>(), view.get());
+    view->SelectAndShow(kLines);  // no such line
+    EXPECT_EQ(view->SelectedLine(), 48);
 }
 
 // --- painting -----------------------------------------------------------------------
