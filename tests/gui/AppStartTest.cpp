@@ -2,7 +2,6 @@
 #include "gui/support/QtText.h"
 
 #include "FrameTestSupport.h"
-#include "gui/support/CResources.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,22 +58,17 @@ protected:
     ScriptedMessageBox box;
 };
 
-TEST_F(AppStart, FirstRunWithNoSettings) {
+TEST_F(AppStart, FirstRunAsksTheLanguageThenRecordsTheFirstStartIsOver) {
     CBelvaneApp app(settings, QStringLiteral("/opt/belvane/bin"), language.Hooks());
     ASSERT_TRUE(app.Start({}));
     EXPECT_EQ(settings.GetString("", "AppDirectory", ""), "/opt/belvane/bin/");
     EXPECT_EQ(language.calls, (std::vector<std::string>{"dialog", "load:Default"}));
     EXPECT_TRUE(language.dialogFirstStart);
     EXPECT_EQ(language.dialogDir, QStringLiteral("/opt/belvane/bin"));
-
     // A new register in a normal window.
-    ASSERT_NE(app.Frame(), nullptr);
     EXPECT_TRUE(app.Frame()->isVisible());
     EXPECT_FALSE(app.Frame()->isMaximized());
     EXPECT_EQ(app.Frame()->windowTitle(), QStringLiteral("Sans-Nom - Belvane"));
-    EXPECT_EQ(app.Document()->GetLineCount(), 0);
-    EXPECT_TRUE(box.shown.empty());
-
     EXPECT_FALSE(settings.Contains("Settings", "FirstTimeUse"));
     ASSERT_TRUE(app.Frame()->close());
     app.Exit();
@@ -95,28 +89,12 @@ TEST_F(AppStart, TheFirstStartTakesTheBuiltInLanguageWhenItIsAlone) {
     CBelvaneApp app(settings, dir.path());
     ASSERT_TRUE(app.Start({}));
     EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "Default");
-    EXPECT_EQ(app.Frame()->windowTitle(), QStringLiteral("Sans-Nom - Belvane"));
     EXPECT_TRUE(guard.isActive());
 }
 
-TEST_F(AppStart, LaterRunsSkipTheLanguageDialog) {
+// A relative name is the shell's: it is opened before the initial directory is entered.
+TEST_F(AppStart, LaterRunsOpenTheNamedRegisterThenEnterTheInitialDirectory) {
     settings.WriteInt("Settings", "FirstTimeUse", 0);
-    CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start({}));
-    EXPECT_EQ(language.calls, (std::vector<std::string>{"load:?"}));
-}
-
-TEST_F(AppStart, TheNamedRegisterIsOpened) {
-    const QString path = testing::WriteRegister(dir.filePath("exemple.blv"), 4);
-    CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start(ParseStartupArguments({ToStd(path)})));
-    EXPECT_EQ(app.Document()->GetLineCount(), 4);
-    EXPECT_EQ(app.Frame()->windowTitle(), QStringLiteral("exemple.blv - Belvane"));
-    ASSERT_EQ(app.Recent().Count(), 1);
-    EXPECT_EQ(app.Recent().Path(0), ToStd(path));
-}
-
-TEST_F(AppStart, ARelativeNameIsTakenBeforeTheInitialDirectory) {
     testing::WriteRegister(dir.filePath("relatif.blv"), 2);
     const QString other = dir.filePath("ailleurs");
     ASSERT_TRUE(QDir().mkpath(other));
@@ -124,29 +102,12 @@ TEST_F(AppStart, ARelativeNameIsTakenBeforeTheInitialDirectory) {
     QDir::setCurrent(dir.path());
     CBelvaneApp app(settings, dir.path(), language.Hooks());
     ASSERT_TRUE(app.Start(ParseStartupArguments({"relatif.blv"})));
+    EXPECT_EQ(language.calls, (std::vector<std::string>{"load:?"}));
     EXPECT_EQ(app.Document()->GetLineCount(), 2);
+    EXPECT_EQ(app.Frame()->windowTitle(), QStringLiteral("relatif.blv - Belvane"));
+    ASSERT_EQ(app.Recent().Count(), 1);
+    EXPECT_EQ(app.Recent().Path(0), dir.filePath("relatif.blv").toStdString());
     EXPECT_EQ(QDir::currentPath(), QDir(other).canonicalPath());
-}
-
-TEST_F(AppStart, AnInitialDirectoryThatCannotBeEnteredLeavesTheCurrentOne) {
-    QDir::setCurrent(dir.path());
-    settings.WriteString("Settings", "InitialDir", ToStd(dir.filePath("absent/")));
-    CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start({}));
-    EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
-}
-
-TEST_F(AppStart, AnUnreadableRegisterIsReportedAndANewOneShown) {
-    const QString path = testing::WriteBytes(dir.filePath("abime.blv"), "n'importe quoi");
-    CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start(ParseStartupArguments({ToStd(path)})));
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, CResources::Str(10008));
-    // The program goes on with a new register.
-    EXPECT_TRUE(app.Frame()->isVisible());
-    EXPECT_EQ(app.Document()->GetLineCount(), 0);
-    EXPECT_TRUE(app.Document()->GetPathName().empty());
-    EXPECT_EQ(app.Recent().Count(), 0);
 }
 
 TEST_F(AppStart, ARefusedCommandLineShowsNothing) {
@@ -154,31 +115,17 @@ TEST_F(AppStart, ARefusedCommandLineShowsNothing) {
     EXPECT_FALSE(app.Start(ParseStartupArguments({"--imprimer", "a.blv"})));
     EXPECT_EQ(app.Frame(), nullptr);
     EXPECT_TRUE(language.calls.empty());
+    EXPECT_FALSE(app.SaveScreenshot(dir.filePath("rien.png")));
 }
 
-TEST_F(AppStart, CmdShowThreeOpensMaximizedAtTheSavedRectangle) {
+TEST_F(AppStart, CmdShowThreeOpensMaximizedAndTheScreenshotShowsTheWindow) {
     settings.WriteInt("Settings", "CmdShow", 3);
-    settings.WriteInt("Settings", "PositionX", 40);
-    settings.WriteInt("Settings", "PositionY", 50);
-    settings.WriteInt("Settings", "PositionWidth", 600);
-    settings.WriteInt("Settings", "PositionHeight", 380);
     CBelvaneApp app(settings, dir.path(), language.Hooks());
     ASSERT_TRUE(app.Start({}));
     QTRY_VERIFY(app.Frame()->isMaximized());
-    // Closed at once, it keeps both.
-    ASSERT_TRUE(app.Frame()->close());
-    EXPECT_EQ(settings.GetInt("Settings", "CmdShow", 0), 3);
-    EXPECT_EQ(settings.GetInt("Settings", "PositionWidth", 0), 600);
-    EXPECT_EQ(settings.GetInt("Settings", "PositionX", 0), 40);
-}
-
-TEST_F(AppStart, ScreenshotWritesAPicture) {
-    CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start({}));
     const QString png = dir.filePath("fenetre.png");
     ASSERT_TRUE(app.SaveScreenshot(png));
-    QImage image(png);
-    EXPECT_EQ(image.size(), app.Frame()->size());
+    EXPECT_EQ(QImage(png).size(), app.Frame()->size());
 }
 
 TEST_F(AppStart, QtsOwnTextsAreFrenchAndDialogTitlesKeptAsTheyAre) {

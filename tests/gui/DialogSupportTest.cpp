@@ -96,12 +96,5 @@ TEST(DialogSupportTest, ComboTakesTheLetterCaseOfItsEntry) {
     delete combo;
 }
 
-TEST(DialogSupportTest, TextsAndEntriesComeFromTheResourceSet) {
-    EXPECT_EQ(dlg::Text(188, 1130), "&Calculer");
-    const QStringList methods = dlg::Entries(164, 1033);
-    ASSERT_EQ(methods.size(), 5);
-    EXPECT_EQ(methods[0], "Validation immédiate");
-}
-
 }  // namespace
 }  // namespace belvane

@@ -45,18 +45,6 @@ protected:
     ScriptedMessageBox box;
 };
 
-// --- title --------------------------------------------------------------------
-
-TEST_F(FrameCommands, TitleFollowsTheDocumentAndItsModifiedMark) {
-    EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom - Belvane"));
-    f.doc.AddLine(testing::TestLine({2024, 5, 1}, 100));
-    EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom * - Belvane"));
-    f.chosenFiles << dir.filePath("mai.blv");
-    f.frame->RunCommand(cmd::kFileSave);
-    EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("mai.blv - Belvane"));
-    EXPECT_TRUE(box.shown.empty());
-}
-
 // --- undo and delete ------------------------------------------------------------
 
 TEST_F(FrameCommands, UndoWithNothingToUndoSaysSo) {
@@ -347,13 +335,6 @@ TEST_F(FrameCommands, SplitGivesFourPanesWithTheirOwnSelection) {
     EXPECT_FALSE(f.frame->IsSplit());
     ASSERT_EQ(f.frame->Views().size(), 1u);
     EXPECT_EQ(f.frame->ActiveView(), first);
-}
-
-TEST_F(FrameCommands, PaneKeysAreF6AndShiftF6) {
-    EXPECT_TRUE(f.frame->Action(cmd::kNextPane)->shortcuts().contains(QKeySequence(Qt::Key_F6)));
-    EXPECT_TRUE(f.frame->Action(cmd::kPrevPane)
-                    ->shortcuts()
-                    .contains(QKeySequence(Qt::SHIFT | Qt::Key_F6)));
 }
 
 // --- menus, toolbar, status bar -------------------------------------------------

@@ -49,9 +49,10 @@ public:
         m_answers.pop_front();
         return a;
     }
-    void Beep() override {}
+    void Beep() override { ++beeps; }
 
     std::vector<Shown> shown;
+    int beeps = 0;
 
 private:
     std::deque<IMessageBox::Answer> m_answers;

@@ -1,8 +1,8 @@
 // Loading language modules: the right key is accepted, everything else falls
 // back silently on the built-in set.
+#include "core/SettingsStore.h"
 #include "gui/support/CLanguageModule.h"
 #include "gui/support/CResources.h"
-#include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,46 +20,48 @@ protected:
     void TearDown() override { CResources::SetActive(nullptr); }
 };
 
-TEST_F(LanguageModuleTest, AModuleWithTheRightKeyIsLoadedAndParsed) {
-    CLanguageModule module;
-    ASSERT_TRUE(module.Load(kModuleDir, QStringLiteral("belvane_test_en.so")));
-    EXPECT_TRUE(module.IsLoaded());
-    ASSERT_NE(module.Resources(), nullptr);
-    EXPECT_EQ(module.Language(), "English");
-    EXPECT_EQ(module.Resources()->String(95), "1033");
-    EXPECT_EQ(module.Resources()->DialogText(168, 1127), "&Statement date:");
-    ASSERT_NE(module.Resources()->Menu(209), nullptr);
-    // Loading alone changes nothing in the resources in force.
-    EXPECT_EQ(&CResources::Active(), &CResourceSet::Builtin());
-
-    module.Unload();
-    EXPECT_FALSE(module.IsLoaded());
-    EXPECT_EQ(module.Resources(), nullptr);
-}
-
-TEST_F(LanguageModuleTest, TheConfiguredModuleReplacesEveryResource) {
+TEST_F(LanguageModuleTest, TheConfiguredModuleReplacesEveryResourceUntilFreed) {
     CMemorySettings settings;
     settings.WriteString("Settings", "LanguageDLLName", "belvane_test_en.so");
     {
         CLanguageModule module;
         ASSERT_TRUE(module.LoadConfigured(settings, kModuleDir));
+        EXPECT_EQ(module.Language(), "English");
         EXPECT_EQ(&CResources::Active(), module.Resources());
         EXPECT_EQ(CResources::Str(10002), QStringLiteral("There is nothing to undo."));
         EXPECT_EQ(CResources::Tooltip(32776), QStringLiteral("New line"));
-        EXPECT_EQ(CResources::DialogText(168, 0), QStringLiteral("Statement mode"));
+        EXPECT_EQ(CResources::DialogText(168, 1127), QStringLiteral("&Statement date:"));
         // Only the module answers while it is active.
         EXPECT_EQ(CResources::Str(10001), QString());
-        EXPECT_EQ(CResources::Keys(CResources::Active().Accelerators(128)->front().keys),
-                  QKeySequence(Qt::Key_Insert));
+        // Inspecting the module in use must not free it under the program's feet.
+        const auto probe =
+            CLanguageModule::Inspect(QDir(kModuleDir).filePath("belvane_test_en.so"));
+        ASSERT_TRUE(probe);
+        EXPECT_EQ(probe->language, "English");
+        EXPECT_EQ(probe->resources.String(90), "Language");
+        EXPECT_TRUE(module.IsLoaded());
+        EXPECT_EQ(CResources::Str(90), QStringLiteral("Language"));
     }
     // Freeing the module puts the built-in set back.
     EXPECT_EQ(&CResources::Active(), &CResourceSet::Builtin());
     EXPECT_EQ(CResources::Str(10002), QStringLiteral("Il n'y a aucune action à annuler."));
+
+    CLanguageModule module;  // loading alone changes nothing in force
+    ASSERT_TRUE(module.Load(kModuleDir, QStringLiteral("belvane_test_en.so")));
+    EXPECT_EQ(&CResources::Active(), &CResourceSet::Builtin());
+    module.Unload();
+    EXPECT_FALSE(module.IsLoaded());
+    EXPECT_EQ(module.Resources(), nullptr);
 }
 
 TEST_F(LanguageModuleTest, AnythingButTheRightKeyFallsBackOnTheBuiltinSet) {
+    QTemporaryDir dir;
+    QFile fake(dir.filePath(QStringLiteral("fake.so")));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write("this is not a shared library");
+    fake.close();
     for (const char* file : {"belvane_test_badkey.so", "belvane_test_plain.so",
-                             "belvane_test_missing.so", "", "../modules"}) {
+                             "belvane_test_missing.so", "", "../modules", "Default"}) {
         CMemorySettings settings;
         settings.WriteString("Settings", "LanguageDLLName", file);
         CLanguageModule module;
@@ -68,54 +70,17 @@ TEST_F(LanguageModuleTest, AnythingButTheRightKeyFallsBackOnTheBuiltinSet) {
         EXPECT_EQ(&CResources::Active(), &CResourceSet::Builtin()) << file;
         // The setting is left as it was.
         EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", "?"), file);
+        EXPECT_FALSE(CLanguageModule::Inspect(QDir(kModuleDir).filePath(file))) << file;
     }
-}
-
-TEST_F(LanguageModuleTest, DefaultAndNoSettingMeanTheBuiltinSet) {
-    CMemorySettings settings;
-    CLanguageModule module;
-    EXPECT_FALSE(module.LoadConfigured(settings, kModuleDir));
-    settings.WriteString("Settings", "LanguageDLLName", "Default");
-    EXPECT_FALSE(module.LoadConfigured(settings, kModuleDir));
-    EXPECT_FALSE(module.IsLoaded());
-    EXPECT_EQ(&CResources::Active(), &CResourceSet::Builtin());
-}
-
-TEST_F(LanguageModuleTest, AFileThatIsNoLibraryIsIgnored) {
-    QTemporaryDir dir;
-    QFile fake(dir.filePath(QStringLiteral("fake.so")));
-    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-    fake.write("this is not a shared library");
-    fake.close();
     CLanguageModule module;
     EXPECT_FALSE(module.Load(dir.path(), QStringLiteral("fake.so")));
     EXPECT_FALSE(CLanguageModule::Inspect(dir.filePath(QStringLiteral("fake.so"))));
-}
-
-TEST_F(LanguageModuleTest, GetLanguageIsNeededToBeListedButNotToBeLoaded) {
-    CLanguageModule module;
+    CMemorySettings none;
+    EXPECT_FALSE(module.LoadConfigured(none, kModuleDir));  // no setting at all
+    // GetLanguage is needed to be listed, not to be loaded.
     EXPECT_TRUE(module.Load(kModuleDir, QStringLiteral("belvane_test_nolang.so")));
     EXPECT_EQ(module.Language(), "");
     EXPECT_FALSE(CLanguageModule::Inspect(QDir(kModuleDir).filePath("belvane_test_nolang.so")));
-}
-
-TEST_F(LanguageModuleTest, InspectReadsAModuleAndLeavesTheActiveOneAlone) {
-    const std::optional<CLanguageModule::Probe> probe =
-        CLanguageModule::Inspect(QDir(kModuleDir).filePath("belvane_test_en.so"));
-    ASSERT_TRUE(probe);
-    EXPECT_EQ(probe->language, "English");
-    EXPECT_EQ(probe->resources.String(90), "Language");
-    EXPECT_FALSE(CLanguageModule::Inspect(QDir(kModuleDir).filePath("belvane_test_badkey.so")));
-    EXPECT_FALSE(CLanguageModule::Inspect(QDir(kModuleDir).filePath("belvane_test_plain.so")));
-
-    // Inspecting the module in use must not free it under the program's feet.
-    CMemorySettings settings;
-    settings.WriteString("Settings", "LanguageDLLName", "belvane_test_en.so");
-    CLanguageModule module;
-    ASSERT_TRUE(module.LoadConfigured(settings, kModuleDir));
-    ASSERT_TRUE(CLanguageModule::Inspect(QDir(kModuleDir).filePath("belvane_test_en.so")));
-    EXPECT_TRUE(module.IsLoaded());
-    EXPECT_EQ(CResources::Str(90), QStringLiteral("Language"));
 }
 
 }  // namespace

@@ -148,41 +148,6 @@ TEST_F(LigneDlgTest, OnlyADotAsIssueDateMakesALine) {
     EXPECT_EQ(line.m_observation, "");
 }
 
-TEST_F(LigneDlgTest, ValidityFollowsUntilForcedAndComesBackWhenUnforced) {
-    CLigne line;
-    Show(line, CLigneDlg::kNew);
-    auto* force = Field<QCheckBox>(1039);
-    Type(Edit(1023), "3.3");
-    Type(Combo(1031), "virement");
-    EXPECT_EQ(Combo(1031)->currentText(), "Virement") << "the list's letter case";
-    EXPECT_EQ(Edit(1033)->text(), "01.03.09") << "a debit, two days earlier";
-    Click(Field<QRadioButton>(1029));
-    EXPECT_EQ(Field<QLabel>(1040)->text(), QString::fromUtf8("C&réditeur:"));
-    EXPECT_EQ(Edit(1033)->text(), "08.03.09") << "a credit, five days later";
-    EXPECT_FALSE(force->isChecked());
-
-    // The first keystroke that gives another date ticks "Forcer".
-    Edit(1033)->setFocus();
-    Edit(1033)->end(false);
-    QTest::keyClick(Edit(1033), Qt::Key_Backspace);
-    EXPECT_TRUE(force->isChecked());
-    Type(Edit(1033), "20");
-    EXPECT_EQ(Edit(1033)->text(), "20.02.09") << "rewritten, past completion";
-    Type(Edit(1023), "4.3.09");
-    EXPECT_EQ(Edit(1033)->text(), "20.02.09") << "a forced date stays";
-
-    Click(force);
-    EXPECT_FALSE(force->isChecked());
-    EXPECT_EQ(Edit(1033)->text(), "09.03.09") << "unticking restores the computed date";
-    Click(Field<QRadioButton>(1030));
-    EXPECT_EQ(Edit(1033)->text(), "02.03.09");
-    Type(Edit(1026), "12,5");
-    Click(Button(1038));
-    EXPECT_EQ(line.m_montant, -1250);
-    EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 2));
-    EXPECT_EQ(line.m_paiement, "Virement");
-}
-
 TEST_F(LigneDlgTest, ObservationCompletesAndBackspaceDoesNotCompleteAgain) {
     CLigne line;
     Show(line, CLigneDlg::kNew);

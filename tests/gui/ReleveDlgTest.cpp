@@ -1,12 +1,10 @@
 #include "gui/dialogs/CReleveDlg.h"
 
 #include "FrameTestSupport.h"
-#include "gui/support/CDateEdit.h"
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"
 #include "core/DayDate.h"
-#include "gui/window/CBelvaneView.h"
-#include "gui/window/CLignesWnd.h"
+#include "gui/support/CDateEdit.h"
 
 #include "gui/window/LineCommands.h"
 
@@ -78,72 +76,27 @@ TEST_F(ReleveDlgTest, AnticipationLooksAheadWithItsOwnTexts) {
     EXPECT_TRUE(d.isVisible());
 }
 
-TEST_F(ReleveDlgTest, TheCommandTogglesAndRemembersTheDateUntilTheNextRegister) {
+TEST_F(ReleveDlgTest, TheCommandProposesTheLastDateUntilTheNextRegister) {
     std::vector<QString> proposed;
-    QString typed = "28.2";
+    QString typed;
     CReleveDlg::SetRunner([&](CReleveDlg& d) {
         proposed.push_back(d.DateField()->text());
-        if (typed.isEmpty()) {
-            d.reject();
-        } else {
-            d.DateField()->setText(typed);
-            d.accept();
-        }
+        d.DateField()->setText(typed);
+        typed.isEmpty() ? d.reject() : d.accept();
         return d.result();
     });
-
-    // Cancel changes nothing.
-    typed.clear();
-    ToggleStatementMode(doc, nullptr);
+    ToggleStatementMode(doc, nullptr);  // cancelled: nothing changes
     EXPECT_FALSE(doc.IsStatementMode());
     typed = "28.2";
     ToggleStatementMode(doc, nullptr);
-    EXPECT_TRUE(doc.IsStatementMode());
     EXPECT_EQ(doc.GetStatementDate(), ToDayDate(2009, 2, 28));
-    ToggleStatementMode(doc, nullptr);
+    ToggleStatementMode(doc, nullptr);  // leaving the mode asks nothing
     EXPECT_FALSE(doc.IsStatementMode());
-    EXPECT_EQ(proposed.size(), 2u) << "leaving the mode asks nothing";
     ToggleStatementMode(doc, nullptr);
     doc.OnNewDocument();
     EXPECT_FALSE(doc.IsStatementMode());
     ToggleStatementMode(doc, nullptr);
     EXPECT_EQ(proposed, (std::vector<QString>{"10.03.09", "10.03.09", "28.02.09", "10.03.09"}));
-}
-
-TEST_F(ReleveDlgTest, EnterStampsAndUnstampsInTheViewWithUndo) {
-    CLigne l;
-    l.Set(ToDayDate(2009, 2, 1), 0, 0, -100, "", "", "", "", "", "a");
-    doc.AddLine(l);
-    l.m_dateReleve = ToDayDate(2009, 1, 31);
-    doc.AddLine(l);
-    doc.SetModifiedFlag(false);
-    CReleveDlg::SetRunner([](CReleveDlg& d) {
-        d.DateField()->setText("28.2");
-        d.accept();
-        return d.result();
-    });
-    ToggleStatementMode(doc, nullptr);
-
-    CBelvaneView view(doc);
-    view.resize(600, 300);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    view.SetActiveView(true);
-    const int rowHeight = view.RowHeight();
-    // Newest first: row 1 is line 0, the unstamped one.
-    QTest::mouseClick(view.LinesArea(), Qt::LeftButton, Qt::NoModifier,
-                      {40, rowHeight + 2 + rowHeight / 2});
-    ASSERT_EQ(view.SelectedLine(), 0);
-    QTest::keyClick(&view, Qt::Key_Return);
-    EXPECT_EQ(doc.GetLine(0).m_dateReleve, ToDayDate(2009, 2, 28));
-    EXPECT_TRUE(doc.IsModified());
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLine(0).m_dateReleve, 0);
-    QTest::keyClick(&view, Qt::Key_Return);
-    QTest::keyClick(&view, Qt::Key_Return);
-    EXPECT_EQ(doc.GetLine(0).m_dateReleve, 0) << "stamped, then unstamped";
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLine(0).m_dateReleve, ToDayDate(2009, 2, 28));
 }
 
 }  // namespace

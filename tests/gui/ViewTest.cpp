@@ -1,9 +1,9 @@
 #include "gui/support/QtText.h"
 #include "gui/window/CBelvaneView.h"
 
+#include "FrameTestSupport.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
-#include "core/RegisterFile.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
 #include "gui/window/CEnteteWnd.h"
@@ -31,39 +31,15 @@ constexpr int kRows = 20;  // full rows of the pane the tests use
 const DayDate kStatement = ToDayDate(2009, 3, 10);
 const DayDate kOtherStatement = ToDayDate(2009, 2, 10);
 
-class ScriptedBox final : public IMessageBox {
-public:
-    Answer Show(QWidget*, const QString&, Icon, Buttons) override { return Answer::Ok; }
-    void Beep() override { ++beeps; }
-    int beeps = 0;
-};
-
-// Line i is dated 1 January 2009 + i (a thousand lines a day beyond 3000, so that
-// the dates keep rising), a credit when i is even, a debit when odd.
-CLigne MakeLine(int i) {
-    CLigne line;
-    const DayDate date = ToDayDate(2009, 1, 1 + (i < 3000 ? i : 3000 + (i - 3000) / 1000));
-    line.Set(date, 0, date + 86400, i % 2 == 0 ? 1000 + i : -1000 - i, "REF", "Chèque", "Maison",
-             "", "Tiers " + std::to_string(i), "");
-    return line;
-}
-
+// Line i is dated 1 January 2009 + i, a credit when i is even, a debit when odd.
 void Fill(CBelvaneDoc& doc, int count) {
-    for (int i = 0; i < count; ++i)
-        doc.AddLine(MakeLine(i));
-}
-
-// A large register is loaded, as from a file, rather than added line by line.
-void Load(CBelvaneDoc& doc, int count) {
-    CRegistre reg;
-    reg.m_lignes.reserve(count);
-    for (int i = 0; i < count; ++i)
-        reg.m_lignes.push_back(MakeLine(i));
-    const std::string bytes = WriteRegister(reg);
-    ASSERT_TRUE(
-        doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
-            .status.ok());
-    ASSERT_EQ(doc.GetLineCount(), count);
+    for (int i = 0; i < count; ++i) {
+        CLigne line;
+        const DayDate date = ToDayDate(2009, 1, 1 + i);
+        line.Set(date, 0, date + 86400, i % 2 == 0 ? 1000 + i : -1000 - i, "REF", "Chèque",
+                 "Maison", "", "Tiers " + std::to_string(i), "");
+        doc.AddLine(line);
+    }
 }
 
 QColor Rgb(ColorRef c) {
@@ -75,13 +51,9 @@ class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Fill(doc, kLines);
-        MakeView();
-    }
-
-    void MakeView(int rows = kRows) {
         view = std::make_unique<CBelvaneView>(doc);
         view->SetWheelStep(3);
-        SizeForRows(rows);
+        SizeForRows(kRows);
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
         view->SetActiveView(true);
@@ -127,295 +99,201 @@ protected:
     std::unique_ptr<CBelvaneView> view;
 };
 
-// --- layout and ranges ------------------------------------------------------------
-
 TEST_F(ViewTest, LaysOutTheBandOverTheLinesWithItsOwnScrollBars) {
     auto* band = view->findChild<CEnteteWnd*>("CEnteteWnd");
-    auto* lines = view->findChild<CLignesWnd*>("CLignesWnd");
     ASSERT_NE(band, nullptr);
-    ASSERT_NE(lines, nullptr);
-    EXPECT_EQ(band->geometry().topLeft(), QPoint(0, 0));
-    EXPECT_EQ(band->height(), Rh() + 5);
-    EXPECT_EQ(lines->y(), Rh() + 5);
-    EXPECT_EQ(lines->height(), kRows * Rh());
-    EXPECT_EQ(lines->width(), band->width());
+    EXPECT_EQ(band->geometry(), QRect(0, 0, Lines().width(), Rh() + 5));
+    EXPECT_EQ(Lines().geometry(), QRect(0, Rh() + 5, band->width(), kRows * Rh()));
     EXPECT_EQ(Bar("vscroll").x(), band->width());
-    EXPECT_EQ(Bar("hscroll").y(), band->height() + lines->height());
+    EXPECT_EQ(Bar("hscroll").y(), band->height() + Lines().height());
     EXPECT_GT(Rh(), 8);  // measured, not the start value
-    EXPECT_GT(view->CharWidth(), 1);
-}
-
-TEST_F(ViewTest, ScrollRangesFollowTheRegister) {
-    // Rows: 0..49 with a page of 20, so the last page starts at 30.
+    // Rows 0..49 with a page of 20: the last page starts at 30.
     EXPECT_EQ(Bar("vscroll").maximum(), kLines - kRows);
     EXPECT_EQ(Bar("vscroll").pageStep(), kRows);
     const int hpage = Lines().width() / view->CharWidth();
     EXPECT_EQ(Bar("hscroll").pageStep(), hpage);
     EXPECT_EQ(Bar("hscroll").maximum(), doc.LineWidth() - hpage + 1);
-}
 
-TEST_F(ViewTest, GrowingThePaneCapsThePosition) {
     Press(Qt::Key_End, Qt::ControlModifier);
-    ASSERT_EQ(view->VerticalPosition(), 30);
     SizeForRows(30);  // page 30: the position is capped at 49 - 30
     EXPECT_EQ(view->VerticalPosition(), 19);
     EXPECT_EQ(Bar("vscroll").value(), 19);
-}
-
-TEST_F(ViewTest, FewerLinesCapThePosition) {
-    Press(Qt::Key_End, Qt::ControlModifier);
     for (int i = 0; i < 25; ++i)
         doc.DeleteLine(0);
-    EXPECT_EQ(view->VerticalPosition(), 4);  // 25 lines left: capped at 24 - 20
+    EXPECT_EQ(view->VerticalPosition(), 0);  // 25 lines left in a page of 30
 }
 
-// --- mouse ---------------------------------------------------------------------
-
-TEST_F(ViewTest, ClickSelectsAndClickAgainDeselects) {
+TEST_F(ViewTest, MouseSelectsDeselectsAndAsksForMenuAndCorrection) {
     QSignalSpy status(view.get(), &CBelvaneView::statusTextChanged);
     QSignalSpy selected(view.get(), &CBelvaneView::lineSelectedChanged);
+    QSignalSpy menu(view.get(), &CBelvaneView::contextMenuRequested);
+    QSignalSpy commands(view.get(), &CBelvaneView::commandRequested);
 
     Click(2);  // line 47, a debit
     EXPECT_EQ(view->SelectedLine(), 47);
-    ASSERT_EQ(status.count(), 1);
-    EXPECT_EQ(status.takeFirst().at(0).toString(), Status(47));
-    EXPECT_TRUE(status.isEmpty());
-    ASSERT_EQ(selected.count(), 1);
-    EXPECT_TRUE(selected.takeFirst().at(0).toBool());
-
+    EXPECT_EQ(status.takeLast().at(0).toString(), Status(47));
+    EXPECT_TRUE(selected.takeLast().at(0).toBool());
     Click(1);  // line 48, a credit: the selection moves
-    EXPECT_EQ(view->SelectedLine(), 48);
-    EXPECT_EQ(status.takeFirst().at(0).toString(), Status(48));
+    EXPECT_EQ(status.takeLast().at(0).toString(), Status(48));
     EXPECT_TRUE(Status(48).contains(QString::fromUtf8("Créditeur: Tiers 48")));
-
     Click(1);  // the selected line: deselects, the idle prompt comes back
     EXPECT_EQ(view->SelectedLine(), -1);
-    EXPECT_EQ(status.takeFirst().at(0).toString(), QStringLiteral("Pour l'aide, appuyez sur F1"));
+    EXPECT_EQ(status.takeLast().at(0).toString(), QStringLiteral("Pour l'aide, appuyez sur F1"));
     EXPECT_FALSE(selected.takeLast().at(0).toBool());
-}
 
-TEST_F(ViewTest, ClickBelowTheOldestRowChangesNothing) {
-    doc.OnNewDocument();
-    Fill(doc, 3);
-    Click(1);
-    ASSERT_EQ(view->SelectedLine(), 1);
-    QSignalSpy status(view.get(), &CBelvaneView::statusTextChanged);
-    Click(5);
-    EXPECT_EQ(view->SelectedLine(), 1);
-    EXPECT_TRUE(status.isEmpty());
-}
-
-TEST_F(ViewTest, RightClickSelectsThenAsksForTheMenu) {
-    QSignalSpy menu(view.get(), &CBelvaneView::contextMenuRequested);
-    Click(3, Qt::RightButton);
+    Click(3, Qt::RightButton);  // selects, then asks for the menu
     EXPECT_EQ(view->SelectedLine(), 46);
     ASSERT_EQ(menu.count(), 1);
     EXPECT_EQ(menu.takeFirst().at(0).toPoint(), Lines().mapToGlobal(RowPoint(3)));
-
-    // On the selected line it stays selected.
-    Click(3, Qt::RightButton);
+    Click(3, Qt::RightButton);  // on the selected line it stays selected
     EXPECT_EQ(view->SelectedLine(), 46);
-    EXPECT_EQ(menu.count(), 1);
-}
 
-TEST_F(ViewTest, RightClickBelowTheLastRowKeepsTheSelection) {
-    doc.OnNewDocument();
-    Fill(doc, 3);
-    Click(0);
-    QSignalSpy menu(view.get(), &CBelvaneView::contextMenuRequested);
-    Click(10, Qt::RightButton);
-    EXPECT_EQ(view->SelectedLine(), 2);
-    EXPECT_EQ(menu.count(), 1);
-}
-
-TEST_F(ViewTest, DoubleClickAsksToCorrectTheLine) {
-    QSignalSpy commands(view.get(), &CBelvaneView::commandRequested);
+    Click(3);  // deselected: a double click selects its line first
     QTest::mouseDClick(view->LinesArea(), Qt::LeftButton, Qt::NoModifier, RowPoint(4));
     EXPECT_EQ(view->SelectedLine(), 45);
     ASSERT_EQ(commands.count(), 1);
     EXPECT_EQ(commands.takeFirst().at(0).toInt(), cmd::kCorrectLine);
 
-    // Already selected before the double click: still corrected, still selected.
-    QTest::mouseDClick(view->LinesArea(), Qt::LeftButton, Qt::NoModifier, RowPoint(4));
-    EXPECT_EQ(view->SelectedLine(), 45);
-    EXPECT_EQ(commands.count(), 1);
-
-    // Below the lines: nothing.
+    // Below the oldest row: clicks keep the selection, a double click does nothing.
     doc.OnNewDocument();
-    Fill(doc, 2);
+    Fill(doc, 3);
+    Click(1);
+    status.clear();
+    Click(5);
+    Click(10, Qt::RightButton);
     QTest::mouseDClick(view->LinesArea(), Qt::LeftButton, Qt::NoModifier, RowPoint(5));
-    EXPECT_EQ(commands.count(), 1);
+    EXPECT_EQ(view->SelectedLine(), 1);
+    EXPECT_TRUE(status.isEmpty());
+    EXPECT_EQ(menu.count(), 2);
+    EXPECT_TRUE(commands.isEmpty());
 }
 
-// --- keyboard -------------------------------------------------------------------
-
-TEST_F(ViewTest, KeyboardTableOnFiftyLines) {
-    struct Step {
+// The keys reach the pane's keyboard table (see SelectionLogicTest), and its
+// answers move the selection and the scroll bars.
+TEST_F(ViewTest, KeysMoveTheSelectionAndThePositions) {
+    const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        int selected;
-        int vpos;
-    };
-    // 20 full rows: a page move is 15 lines, the last page starts at 30.
-    const Step steps[] = {
+        int selected, vpos;
+    } steps[] = {
         {Qt::Key_Space, Qt::NoModifier, 49, 0},  // no selection yet: the newest
-        {Qt::Key_Down, Qt::NoModifier, 48, 0},
-        {Qt::Key_PageDown, Qt::NoModifier, 33, 0},   // row 16: still in sight
+        {Qt::Key_Down, Qt::NoModifier, 48, 0},      {Qt::Key_PageDown, Qt::NoModifier, 33, 0},
         {Qt::Key_PageDown, Qt::NoModifier, 18, 15},  // row 31: a page down
-        {Qt::Key_Down, Qt::NoModifier, 17, 15},
-        {Qt::Key_End, Qt::ControlModifier, 0, 30},
-        {Qt::Key_Down, Qt::NoModifier, 0, 30},      // the oldest: nothing
-        {Qt::Key_PageDown, Qt::NoModifier, 0, 30},  // nothing either
-        {Qt::Key_Up, Qt::NoModifier, 1, 30},
-        {Qt::Key_PageUp, Qt::NoModifier, 16, 30},  // row 3
-        {Qt::Key_PageUp, Qt::NoModifier, 31, 15},  // above the top row: a page up
-        {Qt::Key_Home, Qt::ControlModifier, 49, 0},
-        {Qt::Key_Up, Qt::NoModifier, 49, 0},  // the newest: nothing
-        {Qt::Key_PageUp, Qt::NoModifier, 49, 0},
+        {Qt::Key_End, Qt::ControlModifier, 0, 30},  {Qt::Key_Up, Qt::NoModifier, 1, 30},
+        {Qt::Key_PageUp, Qt::NoModifier, 16, 30},   {Qt::Key_Home, Qt::ControlModifier, 49, 0},
+        {Qt::Key_Enter, Qt::NoModifier, 49, 0},  // outside statement mode: nothing
+        {Qt::Key_Down, Qt::AltModifier, 49, 0},  // not the pane's
         {Qt::Key_Space, Qt::NoModifier, -1, 0},  // deselects
         {Qt::Key_Down, Qt::NoModifier, -1, 1},   // without selection: scrolls only
-        {Qt::Key_Up, Qt::NoModifier, -1, 0},
-        {Qt::Key_Up, Qt::NoModifier, -1, 0},
-        {Qt::Key_PageDown, Qt::NoModifier, -1, 15},
-        {Qt::Key_PageDown, Qt::NoModifier, -1, 30},
-        {Qt::Key_PageDown, Qt::NoModifier, -1, 30},
-        {Qt::Key_Home, Qt::ControlModifier, -1, 0},
-        {Qt::Key_End, Qt::ControlModifier, -1, 30},
-        {Qt::Key_Space, Qt::NoModifier, 19, 30},  // the newest is out of sight: the top row
+        {Qt::Key_A, Qt::NoModifier, -1, 1},         {Qt::Key_Up, Qt::NoModifier, -1, 0},
+        {Qt::Key_Space, Qt::NoModifier, 49, 0},  // the line deselected last comes back
     };
     int n = 0;
-    for (const Step& s : steps) {
+    for (const auto& s : steps) {
         Press(s.key, s.modifiers);
         EXPECT_EQ(view->SelectedLine(), s.selected) << "step " << n;
         EXPECT_EQ(view->VerticalPosition(), s.vpos) << "step " << n;
-        EXPECT_EQ(Bar("vscroll").value(), s.vpos) << "step " << n;
-        ++n;
+        EXPECT_EQ(Bar("vscroll").value(), s.vpos) << "step " << n++;
+    }
+
+    const int hpage = Lines().width() / view->CharWidth();
+    const int last = doc.LineWidth() - hpage + 1;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int hpos;
+    } horizontal[] = {{Qt::Key_Right, Qt::NoModifier, 1},
+                      {Qt::Key_Right, Qt::ControlModifier, 1 + hpage * 3 / 4},
+                      {Qt::Key_End, Qt::NoModifier, last},
+                      {Qt::Key_Left, Qt::ControlModifier, last - hpage * 3 / 4},
+                      {Qt::Key_Left, Qt::NoModifier, last - hpage * 3 / 4 - 1},
+                      {Qt::Key_Home, Qt::NoModifier, 0}};
+    for (const auto& s : horizontal) {
+        Press(s.key, s.modifiers);
+        EXPECT_EQ(view->HorizontalPosition(), s.hpos) << s.key;
+        EXPECT_EQ(view->TitleBand()->HorizontalPosition(), s.hpos) << s.key;
+        EXPECT_EQ(Lines().HorizontalPosition(), s.hpos) << s.key;
+        EXPECT_EQ(Bar("hscroll").value(), s.hpos) << s.key;
     }
 }
 
-TEST_F(ViewTest, HorizontalKeys) {
+TEST_F(ViewTest, WheelAndScrollBarsFollowThePaneRules) {
+    Wheel(view->LinesArea(), -240);  // two notches of three lines
+    EXPECT_EQ(view->VerticalPosition(), 6);
+    Wheel(&Bar("vscroll"), 120);  // the scroll bar follows the same rule
+    EXPECT_EQ(view->VerticalPosition(), 3);
+    Wheel(view.get(), -120);
+    EXPECT_EQ(view->VerticalPosition(), 6);
+    view->SetWheelStep(-1);  // the desktop setting for a page a notch
+    Wheel(view->LinesArea(), -120);
+    EXPECT_EQ(view->VerticalPosition(), 21);
+
+    QScrollBar& v = Bar("vscroll");
+    const struct {
+        QAbstractSlider::SliderAction action;
+        int vpos;
+    } actions[] = {{QAbstractSlider::SliderToMinimum, 0},
+                   {QAbstractSlider::SliderPageStepAdd, 15},  // three quarters of a page
+                   {QAbstractSlider::SliderSingleStepAdd, 16},
+                   {QAbstractSlider::SliderPageStepSub, 1},
+                   {QAbstractSlider::SliderToMaximum, 30},
+                   {QAbstractSlider::SliderSingleStepSub, 29},
+                   {QAbstractSlider::SliderMove, 29}};
+    for (const auto& a : actions) {
+        v.triggerAction(a.action);
+        EXPECT_EQ(view->VerticalPosition(), a.vpos) << a.action;
+    }
+    v.setValue(7);  // thumb tracking
+    EXPECT_EQ(Lines().VerticalPosition(), 7);
+    QScrollBar& h = Bar("hscroll");
     const int hpage = Lines().width() / view->CharWidth();
-    const int last = doc.LineWidth() - hpage + 1;
-    Press(Qt::Key_Left);
-    EXPECT_EQ(view->HorizontalPosition(), 0);
-    Press(Qt::Key_Right);
-    EXPECT_EQ(view->HorizontalPosition(), 1);
-    Press(Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(view->HorizontalPosition(), 1 + hpage * 3 / 4);
-    Press(Qt::Key_End);
-    EXPECT_EQ(view->HorizontalPosition(), last);
-    EXPECT_EQ(view->TitleBand()->HorizontalPosition(), last);
-    EXPECT_EQ(Lines().HorizontalPosition(), last);
-    Press(Qt::Key_Right);
-    EXPECT_EQ(view->HorizontalPosition(), last);
-    Press(Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_EQ(view->HorizontalPosition(), last - hpage * 3 / 4);
-    Press(Qt::Key_Home);
-    EXPECT_EQ(view->HorizontalPosition(), 0);
-    EXPECT_EQ(view->TitleBand()->HorizontalPosition(), 0);
-    EXPECT_EQ(view->SelectedLine(), -1);
-}
-
-TEST_F(ViewTest, SpaceBringsBackTheLineDeselectedLast) {
-    Click(5);  // line 44
-    Press(Qt::Key_Space);
-    ASSERT_EQ(view->SelectedLine(), -1);
-    Press(Qt::Key_Space);
-    EXPECT_EQ(view->SelectedLine(), 44);
-
-    // Out of sight: the top row is taken instead.
-    Press(Qt::Key_Space);
-    Press(Qt::Key_Down);
-    Press(Qt::Key_PageDown);
-    Press(Qt::Key_PageDown);
-    ASSERT_EQ(view->VerticalPosition(), 30);
-    Press(Qt::Key_Space);
-    EXPECT_EQ(view->SelectedLine(), 19);
-
-    // The oldest line is a valid line to bring back.
-    Press(Qt::Key_End, Qt::ControlModifier);
-    ASSERT_EQ(view->SelectedLine(), 0);
-    Press(Qt::Key_Space);
-    Press(Qt::Key_Space);
-    EXPECT_EQ(view->SelectedLine(), 0);
-}
-
-TEST_F(ViewTest, SpaceOnAnEmptyRegisterSelectsNothing) {
-    doc.OnNewDocument();
-    Press(Qt::Key_Space);
-    EXPECT_EQ(view->SelectedLine(), -1);
-    Press(Qt::Key_Down);
-    EXPECT_EQ(view->VerticalPosition(), 0);
+    h.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(view->TitleBand()->HorizontalPosition(), hpage * 3 / 4);
+    h.setValue(2);
+    EXPECT_EQ(view->HorizontalPosition(), 2);
 }
 
 // --- statement mode --------------------------------------------------------------
 
-class StatementTest : public ViewTest {
-protected:
-    void SetUp() override {
-        ViewTest::SetUp();
-        IMessageBox::Install(&box);
-    }
-    void TearDown() override { IMessageBox::Install(nullptr); }
-    ScriptedBox box;
-};
-
-TEST_F(StatementTest, AnotherStatementsLineBeeps) {
+TEST_F(ViewTest, StatementModeStampsWithEnterAndDoubleClick) {
+    testing::ScriptedMessageBox box;
+    QSignalSpy mode(view.get(), &CBelvaneView::statementModeChanged);
+    QSignalSpy commands(view.get(), &CBelvaneView::commandRequested);
     doc.SetLineStatement(48, kOtherStatement);
     doc.SetStatementMode(true, kStatement);
-    Click(1);
-    Press(Qt::Key_Return);
-    EXPECT_EQ(doc.GetLine(48).m_dateReleve, kOtherStatement);
-    EXPECT_EQ(box.beeps, 1);
-}
-
-TEST_F(StatementTest, EnterDoesNothingOutsideTheModeOrWithoutSelection) {
-    Click(0);
-    Press(Qt::Key_Return);
-    EXPECT_EQ(doc.GetLine(49).m_dateReleve, 0);
-    doc.SetStatementMode(true, kStatement);
-    Click(0);  // deselects
-    Press(Qt::Key_Return);
-    EXPECT_EQ(doc.GetLine(49).m_dateReleve, 0);
-}
-
-TEST_F(StatementTest, DoubleClickTogglesInsteadOfCorrecting) {
-    doc.SetStatementMode(true, kStatement);
-    QSignalSpy commands(view.get(), &CBelvaneView::commandRequested);
-    QTest::mouseDClick(view->LinesArea(), Qt::LeftButton, Qt::NoModifier, RowPoint(2));
-    EXPECT_EQ(doc.GetLine(47).m_dateReleve, kStatement);
-    EXPECT_EQ(view->SelectedLine(), 47);
-    EXPECT_TRUE(commands.isEmpty());
-}
-
-TEST_F(StatementTest, ModeShownWithItsDateAndCursor) {
-    QSignalSpy mode(view.get(), &CBelvaneView::statementModeChanged);
-    doc.SetStatementMode(true, kStatement);
     ASSERT_EQ(mode.count(), 1);
-    QList<QVariant> args = mode.takeFirst();
-    EXPECT_TRUE(args.at(0).toBool());
-    EXPECT_EQ(args.at(1).toString(), QStringLiteral("REL (10.03.09)"));
-    EXPECT_EQ(Lines().cursor().shape(), CResources::Cursor(172).shape());
+    EXPECT_TRUE(mode.at(0).at(0).toBool());
+    EXPECT_EQ(mode.at(0).at(1).toString(), QStringLiteral("REL (10.03.09)"));
     EXPECT_EQ(Lines().cursor().shape(), Qt::BitmapCursor);
 
+    Click(1);
+    Press(Qt::Key_Return);  // another statement's line: a beep
+    EXPECT_EQ(doc.GetLine(48).m_dateReleve, kOtherStatement);
+    EXPECT_EQ(box.beeps, 1);
+    Click(1);
+    QTest::mouseDClick(view->LinesArea(), Qt::LeftButton, Qt::NoModifier, RowPoint(2));
+    EXPECT_EQ(doc.GetLine(47).m_dateReleve, kStatement);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(doc.GetLine(47).m_dateReleve, 0);
+    EXPECT_TRUE(commands.isEmpty());
+    Press(Qt::Key_Space);  // without a selection Enter does nothing
+    Press(Qt::Key_Return);
+    EXPECT_EQ(doc.GetLine(47).m_dateReleve, 0);
+
     doc.SetStatementMode(false, 0);
-    args = mode.takeFirst();
-    EXPECT_FALSE(args.at(0).toBool());
-    EXPECT_TRUE(args.at(1).toString().isEmpty());
+    EXPECT_FALSE(mode.at(1).at(0).toBool());
+    EXPECT_TRUE(mode.at(1).at(1).toString().isEmpty());
     EXPECT_EQ(Lines().cursor().shape(), Qt::ArrowCursor);
 }
 
 // --- selection kept by the pane -----------------------------------------------------
 
-TEST_F(ViewTest, DeletingTheSelectedNewestLineSelectsTheNewNewest) {
+TEST_F(ViewTest, DeletingTheSelectedLineSelectsTheNewNewest) {
     Click(0);
-    ASSERT_EQ(view->SelectedLine(), 49);
     doc.DeleteLine(49);
     EXPECT_EQ(view->SelectedLine(), 48);
     EXPECT_EQ(PixelOfRow(0), Rgb(doc.GetColor(true, kStyleSelected)));
-}
 
-TEST_F(ViewTest, DeletingTheLastLineTellsTheFrameNothingIsSelected) {
     doc.OnNewDocument();
     Fill(doc, 1);
     Click(0);
@@ -423,171 +301,68 @@ TEST_F(ViewTest, DeletingTheLastLineTellsTheFrameNothingIsSelected) {
     doc.DeleteLine(0);
     EXPECT_EQ(view->SelectedLine(), -1);
     QImage image(view->size(), QImage::Format_RGB32);
-    view->render(&image);
+    view->render(&image);  // the paint tells the frame
     ASSERT_FALSE(selected.isEmpty());
     EXPECT_FALSE(selected.takeLast().at(0).toBool());
 }
 
-TEST_F(ViewTest, ActivationRepaintsTheSelectionAndTellsTheFrame) {
-    Click(1);  // line 48, style 0 when not shown as selected
-    EXPECT_EQ(PixelOfRow(1), Rgb(doc.GetColor(true, kStyleSelected)));
-
-    QSignalSpy selected(view.get(), &CBelvaneView::lineSelectedChanged);
+TEST_F(ViewTest, AnInactivePaneAsksToBeActiveAndIgnoresUnknownLines) {
     view->SetActiveView(false);
-    ASSERT_EQ(selected.count(), 1);
-    EXPECT_FALSE(selected.takeFirst().at(0).toBool());
-    EXPECT_EQ(PixelOfRow(1), Rgb(doc.GetColor(true, kStyleOdd)));
+    QSignalSpy activated(view.get(), &CBelvaneView::activated);
+    Click(1);
+    EXPECT_GE(activated.count(), 1);
+    EXPECT_EQ(activated.at(0).at(0).value<CBelvaneView*>(), view.get());
+    view->SelectAndShow(kLines);  // no such line
     EXPECT_EQ(view->SelectedLine(), 48);
-
-    // An inactive pane does not speak for the selection.
-    Click(2);
-    EXPECT_TRUE(selected.isEmpty());
-
-    view->SetActiveView(true);
-    ASSERT_EQ(selected.count(), 1);
-    EXPECT_TRUE(selected.takeFirst().at(0).toBool());
-    EXPECT_TRUE(view->IsActiveView());
-}
-
-TEST_F(ViewTest, SelectAndShowScrollsOnlyWhenNeeded) {
-    view->SelectAndShow(10);  // row 39: becomes the bottom full row
-    EXPECT_EQ(view->SelectedLine(), 10);
-    EXPECT_EQ(view->VerticalPosition(), 20);
-    view->SelectAndShow(45);  // above: becomes the top row
-    EXPECT_EQ(view->SelectedLine(), 45);
-    EXPECT_EQ(view->VerticalPosition(), 4);
-    view->SelectAndShow(40);  // in sight
-    EXPECT_EQ(view->VerticalPosition(), 4);
-    view->SelectAndShow(40);  // already selected: stays selected
-    EXPECT_EQ(view->SelectedLine(), 40);
-    view->SelectAndShow(50);  // no such line
-    EXPECT_EQ(view->SelectedLine(), 40);
-}
-
-// --- wheel and scroll bars ------------------------------------------------------------
-
-TEST_F(ViewTest, WheelMovesLinesPerNotch) {
-    Wheel(view->LinesArea(), -120);
-    EXPECT_EQ(view->VerticalPosition(), 3);
-    Wheel(view->LinesArea(), -240);
-    EXPECT_EQ(view->VerticalPosition(), 9);
-    Wheel(view->LinesArea(), 120);
-    EXPECT_EQ(view->VerticalPosition(), 6);
-    Wheel(view->LinesArea(), 20);  // a sixth of a notch: nothing
-    EXPECT_EQ(view->VerticalPosition(), 6);
-    Wheel(&Bar("vscroll"), -120);  // the scroll bar follows the same rule
-    EXPECT_EQ(view->VerticalPosition(), 9);
-}
-
-TEST_F(ViewTest, WheelSettingMinusOneMovesPages) {
-    view->SetWheelStep(-1);
-    Wheel(view->LinesArea(), -120);
-    EXPECT_EQ(view->VerticalPosition(), 15);
-    Wheel(view->LinesArea(), -120);
-    EXPECT_EQ(view->VerticalPosition(), 30);
-    Wheel(view->LinesArea(), 120);
-    EXPECT_EQ(view->VerticalPosition(), 15);
-}
-
-TEST_F(ViewTest, ScrollBarRequestsFollowThePaneRules) {
-    QScrollBar& v = Bar("vscroll");
-    v.triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(view->VerticalPosition(), 15);  // three quarters of a page
-    v.triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(view->VerticalPosition(), 30);
-    v.triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(view->VerticalPosition(), 29);
-    v.setValue(7);  // thumb tracking
-    EXPECT_EQ(view->VerticalPosition(), 7);
-    EXPECT_EQ(Lines().VerticalPosition(), 7);
-
-    QScrollBar& h = Bar("hscroll");
-    const int hpage = Lines().width() / view->CharWidth();
-    h.triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(view->HorizontalPosition(), hpage * 3 / 4);
-    EXPECT_EQ(view->TitleBand()->HorizontalPosition(), hpage * 3 / 4);
 }
 
 // --- painting -----------------------------------------------------------------------
 
-TEST_F(ViewTest, RowsAlternateStylesNewestFirst) {
+TEST_F(ViewTest, PaintAlternatesStylesAndFormatsOnlyWhatItMust) {
     EXPECT_EQ(PixelOfRow(0), Rgb(doc.GetColor(true, kStyleEven)));  // line 49
     EXPECT_EQ(PixelOfRow(1), Rgb(doc.GetColor(true, kStyleOdd)));   // line 48
     const QImage band = view->TitleBand()->grab().toImage();
     EXPECT_EQ(band.pixelColor(2, band.height() / 2), QColor(0, 0, 128));
 
-    doc.OnNewDocument();
-    Fill(doc, 2);
-    EXPECT_EQ(PixelOfRow(0), Rgb(doc.GetColor(true, kStyleEven)));
-    EXPECT_EQ(PixelOfRow(1), Rgb(doc.GetColor(true, kStyleOdd)));
-    EXPECT_EQ(PixelOfRow(2), QColor(192, 192, 192));  // below the oldest line
-}
-
-TEST_F(ViewTest, PaintFormatsOnlyTheVisibleRows) {
-    auto formattedByFullPaint = [this] {
-        Lines().ResetFormattedRows();
-        QImage image(view->size(), QImage::Format_RGB32);
-        view->render(&image);
-        return Lines().FormattedRows();
-    };
-    const long small = formattedByFullPaint();
-    EXPECT_EQ(small, kRows);
-
-    view.reset();
-    Load(doc, 300000);
-    MakeView();
-    EXPECT_EQ(formattedByFullPaint(), small);
-    Press(Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(formattedByFullPaint(), small);
-}
-
-TEST_F(ViewTest, ScrollStepRepaintsOnlyTheUncoveredStrip) {
+    Lines().ResetFormattedRows();
+    QImage image(view->size(), QImage::Format_RGB32);
+    view->render(&image);
+    EXPECT_EQ(Lines().FormattedRows(), kRows);  // the visible rows only
     QCoreApplication::processEvents();
     Lines().ResetFormattedRows();
-    Press(Qt::Key_Down);  // no selection: one row down
+    Press(Qt::Key_Down);  // no selection: one row down, one strip repainted
     QCoreApplication::processEvents();
     EXPECT_GE(Lines().FormattedRows(), 1);
     EXPECT_LE(Lines().FormattedRows(), 2);
-
     Lines().ResetFormattedRows();
-    Press(Qt::Key_Up);
-    QCoreApplication::processEvents();
-    EXPECT_GE(Lines().FormattedRows(), 1);
-    EXPECT_LE(Lines().FormattedRows(), 2);
-}
-
-TEST_F(ViewTest, ChangedLineRepaintsOneRow) {
-    QCoreApplication::processEvents();
-    Lines().ResetFormattedRows();
-    doc.SetLineStatement(40, kStatement);  // row 9
+    doc.SetLineStatement(40, kStatement);  // a changed line repaints its row
     QCoreApplication::processEvents();
     EXPECT_EQ(Lines().FormattedRows(), 1);
+
+    doc.OnNewDocument();
+    Fill(doc, 2);
+    EXPECT_EQ(PixelOfRow(2), QColor(192, 192, 192));  // below the oldest line
 }
 
 // --- what the document tells the pane --------------------------------------------------
 
-TEST_F(ViewTest, NewRegisterForgetsPositionsAndSelection) {
+TEST_F(ViewTest, DocumentNotificationsReachThePane) {
     Click(3);
     Press(Qt::Key_Space);
     Press(Qt::Key_End, Qt::ControlModifier);
     Press(Qt::Key_End);
-    doc.OnNewDocument();
+    doc.OnNewDocument();  // a new register forgets positions and selection
     Fill(doc, kLines);
     EXPECT_EQ(view->VerticalPosition(), 0);
     EXPECT_EQ(view->HorizontalPosition(), 0);
-    EXPECT_EQ(view->SelectedLine(), -1);
     Press(Qt::Key_Space);  // no earlier selection any more: the newest
     EXPECT_EQ(view->SelectedLine(), 49);
-}
 
-TEST_F(ViewTest, BackupFlagIsPassedOn) {
     QSignalSpy backup(view.get(), &CBelvaneView::backupFlagChanged);
     doc.ToggleBackup();
     ASSERT_EQ(backup.count(), 1);
     EXPECT_TRUE(backup.takeFirst().at(0).toBool());
-}
 
-TEST_F(ViewTest, NewFontIsMeasuredAgain) {
     const int before = Rh();
     doc.SetDisplay(doc.GetColumns(), doc.GetWidths(),
                    CPolice::Make("Courier New", 200, 700, false, false, false, 0, 0x31),

@@ -17,71 +17,44 @@ std::vector<std::string> Stored(const CMemorySettings& settings) {
     return paths;
 }
 
-struct AddCase {
-    const char* name;
-    std::vector<std::string> before;  // File1, File2, ...
-    std::vector<std::string> added;   // in order
-    std::vector<std::string> after;
-};
-
-void PrintTo(const AddCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class RecentFilesAdd : public ::testing::TestWithParam<AddCase> {};
-
-TEST_P(RecentFilesAdd, KeepsTheMostRecentFirstWithoutDuplicates) {
-    const AddCase& c = GetParam();
-    CMemorySettings settings;
-    for (std::size_t i = 0; i < c.before.size(); ++i)
-        settings.WriteString(kSection, "File" + std::to_string(i + 1), c.before[i]);
-    RecentFiles recent(settings);
-    recent.Load();
-    for (const std::string& path : c.added)
-        recent.Add(path);
-    EXPECT_EQ(recent.Paths(), c.after);
-    EXPECT_EQ(Stored(settings), c.after);
-    // Another list reads back the same.
-    RecentFiles again(settings);
-    again.Load();
-    EXPECT_EQ(again.Paths(), c.after);
-}
-
 std::vector<std::string> Numbered(int from, int to) {
     std::vector<std::string> v;
     for (int i = from; i <= to; ++i)
-        v.push_back("/r/" + std::to_string(i) + ".blv");
+        v.push_back("/r/" + std::to_string(i));
     return v;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Order, RecentFilesAdd,
-    ::testing::Values(
-        AddCase{"FirstEntry", {}, {"/r/a.blv"}, {"/r/a.blv"}},
-        AddCase{"NewestFirst", {}, {"/r/a.blv", "/r/b.blv"}, {"/r/b.blv", "/r/a.blv"}},
-        AddCase{"ReopenedMovesToTheTop",
-                {"/r/a.blv", "/r/b.blv", "/r/c.blv"},
-                {"/r/c.blv"},
-                {"/r/c.blv", "/r/a.blv", "/r/b.blv"}},
-        AddCase{"TopAgainChangesNothing",
-                {"/r/a.blv", "/r/b.blv"},
-                {"/r/a.blv"},
-                {"/r/a.blv", "/r/b.blv"}},
-        // Two files may differ only in letter case here.
-        AddCase{"LetterCaseMakesAnotherFile", {"/r/a.blv"}, {"/r/A.blv"}, {"/r/A.blv", "/r/a.blv"}},
-        AddCase{"NineAtMostTheOldestGoes",
-                Numbered(1, 9),
-                {"/r/new.blv"},
-                [] {
-                    std::vector<std::string> v{"/r/new.blv"};
-                    for (const auto& p : Numbered(1, 8))
-                        v.push_back(p);
-                    return v;
-                }()},
-        AddCase{"EmptyPathIgnored", {"/r/a.blv"}, {""}, {"/r/a.blv"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(RecentFiles, KeepTheMostRecentFirstWithoutDuplicates) {
+    std::vector<std::string> newFirst = Numbered(1, 8);
+    newFirst.insert(newFirst.begin(), "/r/new");
+    const struct {
+        std::vector<std::string> before, added, after;  // File1, File2, ...
+    } cases[] = {
+        {{}, {"/r/a"}, {"/r/a"}},
+        {{}, {"/r/a", "/r/b"}, {"/r/b", "/r/a"}},
+        {{"/r/a", "/r/b", "/r/c"}, {"/r/c"}, {"/r/c", "/r/a", "/r/b"}},  // reopened: to the top
+        {{"/r/a", "/r/b"}, {"/r/a"}, {"/r/a", "/r/b"}},
+        {{"/r/a"}, {"/r/A"}, {"/r/A", "/r/a"}},  // two files may differ in letter case only
+        {Numbered(1, 9), {"/r/new"}, newFirst},  // nine at most: the oldest goes
+        {{"/r/a"}, {""}, {"/r/a"}},              // an empty path is ignored
+    };
+    for (const auto& c : cases) {
+        CMemorySettings settings;
+        for (std::size_t i = 0; i < c.before.size(); ++i)
+            settings.WriteString(kSection, "File" + std::to_string(i + 1), c.before[i]);
+        RecentFiles recent(settings);
+        recent.Load();
+        for (const std::string& path : c.added)
+            recent.Add(path);
+        EXPECT_EQ(recent.Paths(), c.after);
+        EXPECT_EQ(Stored(settings), c.after);
+        RecentFiles again(settings);  // another list reads back the same
+        again.Load();
+        EXPECT_EQ(again.Paths(), c.after);
+    }
+}
 
-TEST(RecentFilesLoad, SkipsGapsAndKeepsFilesThatNoLongerExist) {
+TEST(RecentFiles, LoadSkipsGapsAndKeepsFilesThatNoLongerExist) {
     CMemorySettings settings;
     settings.WriteString(kSection, "File1", "/nowhere/missing.blv");
     settings.WriteString(kSection, "File2", "");
@@ -90,92 +63,48 @@ TEST(RecentFilesLoad, SkipsGapsAndKeepsFilesThatNoLongerExist) {
     RecentFiles recent(settings);
     recent.Load();
     EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"/nowhere/missing.blv", "/r/b.blv"}));
-    // Written back without the gaps.
-    recent.Add("/r/c.blv");
+    recent.Add("/r/c.blv");  // written back without the gaps
     EXPECT_EQ(Stored(settings),
               (std::vector<std::string>{"/r/c.blv", "/nowhere/missing.blv", "/r/b.blv"}));
     EXPECT_FALSE(settings.Contains(kSection, "File4"));
-}
-
-TEST(RecentFilesRemove, DropsOneEntryAndRenumbers) {
-    CMemorySettings settings;
-    RecentFiles recent(settings);
-    for (const char* p : {"/r/c.blv", "/r/b.blv", "/r/a.blv"})
-        recent.Add(p);
     recent.Remove(1);
-    EXPECT_EQ(Stored(settings), (std::vector<std::string>{"/r/a.blv", "/r/c.blv"}));
     recent.Remove(5);  // out of range: nothing
     recent.Remove(-1);
-    EXPECT_EQ(recent.Count(), 2);
+    EXPECT_EQ(Stored(settings), (std::vector<std::string>{"/r/c.blv", "/r/b.blv"}));
 }
 
-struct TextCase {
-    const char* name;
-    int index;
-    std::string path;
-    std::string currentDir;
-    std::string expected;
-};
-
-void PrintTo(const TextCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(RecentFiles, MenuTextNumbersAndShortensThePath) {
+    const struct {
+        int index;
+        std::string path, currentDir, expected;
+    } cases[] = {
+        {0, "/home/j/comptes.blv", "/home/j", "&1 comptes.blv"},  // in the current directory
+        {1, "/home/j/a.blv", "/home/j/", "&2 a.blv"},
+        {2, "/data/a.blv", "/home/j", "&3 /data/a.blv"},
+        {0, "/home/j/x/a.blv", "/home/j", "&1 /home/j/x/a.blv"},  // a subdirectory is not it
+        {3, "/home/julien/Documents/banque/comptes/2025/exemple.blv", "/tmp",
+         "&4 /.../comptes/2025/exemple.blv"},
+        {8, "/r/Dupont & fils.blv", "/tmp", "&9 /r/Dupont && fils.blv"},
+        {0, "/a.blv", "/", "&1 a.blv"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RecentFiles::MenuText(c.index, c.path, c.currentDir), c.expected);
+    const struct {
+        std::string path;
+        int max;
+        std::string expected;
+    } abbreviated[] = {
+        {"/a/b/c.blv", 30, "/a/b/c.blv"},
+        {"/abcdefgh/c.blv", 15, "/abcdefgh/c.blv"},
+        {"/aaaa/bbbb/cccc/file.blv", 20, "/.../cccc/file.blv"},
+        {"/aaaa/bbbbbbbbbb/file.blv", 14, "/.../file.blv"},
+        {"/a/bbbbbbbbbbbbbbbbbbbb.blv", 10, "bbbbbbbbbbbbbbbbbbbb.blv"},  // the name stays whole
+        {"aaaa/bbbb/cccc/file.blv", 18, ".../cccc/file.blv"},
+        {"/é/ééééé/àà.blv", 15, "/é/ééééé/àà.blv"},  // counted in characters, not bytes
+    };
+    for (const auto& c : abbreviated)
+        EXPECT_EQ(RecentFiles::Abbreviate(c.path, c.max), c.expected);
 }
-
-class RecentFilesText : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(RecentFilesText, NumbersAndShortensThePath) {
-    const TextCase& c = GetParam();
-    EXPECT_EQ(RecentFiles::MenuText(c.index, c.path, c.currentDir), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Menu, RecentFilesText,
-    ::testing::Values(
-        TextCase{"InTheCurrentDirectory", 0, "/home/j/comptes.blv", "/home/j", "&1 comptes.blv"},
-        TextCase{"CurrentDirectoryWithSlash", 1, "/home/j/a.blv", "/home/j/", "&2 a.blv"},
-        TextCase{"ShortPathShownWhole", 2, "/data/a.blv", "/home/j", "&3 /data/a.blv"},
-        TextCase{"SubdirectoryIsNotTheCurrentOne", 0, "/home/j/x/a.blv", "/home/j",
-                 "&1 /home/j/x/a.blv"},
-        TextCase{"LongPathKeepsTheTail", 3,
-                 "/home/julien/Documents/banque/comptes/2025/exemple.blv", "/tmp",
-                 "&4 /.../comptes/2025/exemple.blv"},
-        TextCase{"AmpersandDoubled", 8, "/r/Dupont & fils.blv", "/tmp", "&9 /r/Dupont && fils.blv"},
-        TextCase{"AtTheRoot", 0, "/a.blv", "/", "&1 a.blv"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct AbbrevCase {
-    const char* name;
-    std::string path;
-    int max;
-    std::string expected;
-};
-
-void PrintTo(const AbbrevCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class RecentFilesAbbreviate : public ::testing::TestWithParam<AbbrevCase> {};
-
-TEST_P(RecentFilesAbbreviate, FitsTheLimit) {
-    const AbbrevCase& c = GetParam();
-    const std::string shown = RecentFiles::Abbreviate(c.path, c.max);
-    EXPECT_EQ(shown, c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, RecentFilesAbbreviate,
-    ::testing::Values(
-        AbbrevCase{"ShortEnough", "/a/b/c.blv", 30, "/a/b/c.blv"},
-        AbbrevCase{"ExactlyTheLimit", "/abcdefgh/c.blv", 15, "/abcdefgh/c.blv"},
-        AbbrevCase{"OneComponentKept", "/aaaa/bbbb/cccc/file.blv", 20, "/.../cccc/file.blv"},
-        AbbrevCase{"OnlyTheNameFitsWithThePrefix", "/aaaa/bbbbbbbbbb/file.blv", 14,
-                   "/.../file.blv"},
-        AbbrevCase{"NameTooLongStaysWhole", "/a/bbbbbbbbbbbbbbbbbbbb.blv", 10,
-                   "bbbbbbbbbbbbbbbbbbbb.blv"},
-        AbbrevCase{"RelativePath", "aaaa/bbbb/cccc/file.blv", 18, ".../cccc/file.blv"},
-        // Counted in characters, not bytes.
-        AbbrevCase{"AccentedNamesCountCharacters", "/é/ééééé/àà.blv", 15, "/é/ééééé/àà.blv"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace belvane

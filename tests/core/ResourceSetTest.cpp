@@ -1,8 +1,8 @@
-// The text form of a resource set, and its Qt forms in CResources.
+// The text form of a resource set: strings, menus, accelerators, toolbars,
+// dialog texts, images and cursors.
 #include "core/CResourceSet.h"
-#include "gui/support/CResources.h"
 
-#include <QImage>
+#include "core/StringTable.h"
 
 #include <gtest/gtest.h>
 
@@ -175,96 +175,6 @@ TEST(ResourceSetParse, TheStringTableReadsTheSameStringsFromAFullSet) {
     EXPECT_EQ(table.Size(), set.Strings().Size());
     for (const int id : {51, 128, 10079, 32776, 57345, 61699})
         EXPECT_EQ(table.Get(id), set.String(id)) << id;
-}
-
-class ResourcesTest : public ::testing::Test {
-protected:
-    void TearDown() override { CResources::SetActive(nullptr); }
-};
-
-TEST_F(ResourcesTest, TheActiveSetAnswersAlone) {
-    EXPECT_EQ(&CResources::Active(), &CResourceSet::Builtin());
-    EXPECT_EQ(CResources::Str(57345), QStringLiteral("Pour l'aide, appuyez sur F1"));
-
-    static const CResourceSet other =
-        CResourceSet::Parse("[strings]\n57345\tFor help, press F1\n[dialog 168]\n0\tStatement\n");
-    CResources::SetActive(&other);
-    EXPECT_EQ(&CResources::Active(), &other);
-    EXPECT_EQ(CResources::Str(57345), QStringLiteral("For help, press F1"));
-    EXPECT_EQ(CResources::DialogText(168, 0), QStringLiteral("Statement"));
-    // No falling back on the built-in set for what the active set lacks.
-    EXPECT_EQ(CResources::Str(10002), QString());
-    EXPECT_TRUE(CResources::Image(128).isNull());
-
-    CResources::SetActive(nullptr);
-    EXPECT_EQ(CResources::DialogText(168, 0), QStringLiteral("Passage en Mode Relevé"));
-}
-
-TEST_F(ResourcesTest, KeysAcceptFrenchAndPortableNames) {
-    EXPECT_EQ(CResources::Keys("Inser"), QKeySequence(Qt::Key_Insert));
-    EXPECT_EQ(CResources::Keys("Ins"), QKeySequence(Qt::Key_Insert));
-    EXPECT_EQ(CResources::Keys("Suppr"), QKeySequence(Qt::Key_Delete));
-    EXPECT_EQ(CResources::Keys("Del"), QKeySequence(Qt::Key_Delete));
-    EXPECT_EQ(CResources::Keys("RetArr"), QKeySequence(Qt::Key_Backspace));
-    EXPECT_EQ(CResources::Keys("Backspace"), QKeySequence(Qt::Key_Backspace));
-    EXPECT_EQ(CResources::Keys("Alt+RetArr"), QKeySequence(Qt::ALT | Qt::Key_Backspace));
-    EXPECT_EQ(CResources::Keys("Ctrl+N"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(CResources::Keys("Shift+F6"), QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    EXPECT_EQ(CResources::Keys("Maj+F6"), QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    EXPECT_EQ(CResources::Keys("F6"), QKeySequence(Qt::Key_F6));
-    EXPECT_EQ(CResources::Keys(" Ctrl+M "), QKeySequence(Qt::CTRL | Qt::Key_M));
-    EXPECT_EQ(CResources::Keys("Ctrl++"), QKeySequence(Qt::CTRL | Qt::Key_Plus));
-    EXPECT_TRUE(CResources::Keys("").isEmpty());
-    EXPECT_TRUE(CResources::Keys("Nimporte").isEmpty());
-    EXPECT_TRUE(CResources::Keys("Ctrl+").isEmpty());
-    EXPECT_TRUE(CResources::Keys("Ctrl+N, Ctrl+O").isEmpty());
-}
-
-TEST_F(ResourcesTest, PromptAndTooltipAreTheTwoPartsOfACommandString) {
-    static const CResourceSet set =
-        CResourceSet::Parse("[strings]\n1\tDoes it\\nShort\\nmore\n2\tPrompt only\n");
-    CResources::SetActive(&set);
-    EXPECT_EQ(CResources::Prompt(1), QStringLiteral("Does it"));
-    EXPECT_EQ(CResources::Tooltip(1), QStringLiteral("Short\nmore"));
-    EXPECT_EQ(CResources::Prompt(2), QStringLiteral("Prompt only"));
-    EXPECT_EQ(CResources::Tooltip(2), QString());
-    EXPECT_EQ(CResources::Prompt(3), QString());
-}
-
-TEST_F(ResourcesTest, ImagesAndCursorsBecomePixmaps) {
-    static const CResourceSet set = CResourceSet::Parse(
-        "[image 1]\n"
-        "/* XPM */\n"
-        "static const char* const x[] = {\n"
-        "\"3 2 2 1\",\n"
-        "\". c None\",\n"
-        "\"r c #FF0000\",\n"
-        "\"r.r\",\n"
-        "\".r.\"};\n"
-        "[image 2]\n"
-        "not an image at all\n"
-        "[cursor 3]\n"
-        "hotspot\t2\t1\n"
-        "/* XPM */\n"
-        "static const char* const c[] = {\n"
-        "\"3 2 2 1\",\n"
-        "\". c None\",\n"
-        "\"k c #000000\",\n"
-        "\"kkk\",\n"
-        "\"k.k\"};\n");
-    CResources::SetActive(&set);
-    const QImage image = CResources::Image(1).toImage();
-    ASSERT_EQ(image.size(), QSize(3, 2));
-    EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0));
-    EXPECT_EQ(image.pixelColor(1, 0).alpha(), 0);
-    EXPECT_TRUE(CResources::Image(2).isNull());
-    EXPECT_TRUE(CResources::Image(4).isNull());
-
-    const QCursor cursor = CResources::Cursor(3);
-    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
-    EXPECT_EQ(cursor.hotSpot(), QPoint(2, 1));
-    EXPECT_EQ(cursor.pixmap().size(), QSize(3, 2));
-    EXPECT_EQ(CResources::Cursor(5).shape(), Qt::ArrowCursor);
 }
 
 }  // namespace

@@ -1,0 +1,124 @@
+// Closing the main window: the backup of the listed files, then the window's
+// place for the next start. The rules themselves are tested without Qt
+// (BackupExitTest, FramePlacementTest).
+#include "FrameTestSupport.h"
+#include "gui/support/CResources.h"
+#include "uilogic/CommandIds.h"
+#include "uilogic/FramePlacement.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::FrameFixture;
+using testing::ScriptedMessageBox;
+
+// A backup copy replaces the previous one only once complete.
+TEST(BackupCopy, OverwritesAnEarlierCopyAndRefusesAMissingSource) {
+    QTemporaryDir dir;
+    const QString source = testing::WriteBytes(dir.filePath("a.blv"), "new contents");
+    const QString target = testing::WriteBytes(dir.filePath("b.blv"), "old");
+    EXPECT_TRUE(CMainFrame::CopyFileOver(source, target));
+    EXPECT_EQ(testing::ReadBytes(target), QByteArray("new contents"));
+    EXPECT_FALSE(CMainFrame::CopyFileOver(dir.filePath("missing.blv"), target));
+    EXPECT_EQ(testing::ReadBytes(target), QByteArray("new contents"));
+    EXPECT_FALSE(CMainFrame::CopyFileOver(source, dir.filePath("no/such/dir/c.blv")));
+    // A copy onto the file itself leaves it whole.
+    EXPECT_TRUE(CMainFrame::CopyFileOver(source, source));
+    EXPECT_EQ(testing::ReadBytes(source), QByteArray("new contents"));
+}
+
+class BackupAtClose : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        backupDir = dir.filePath("copies");
+        ASSERT_TRUE(QDir().mkpath(backupDir));
+        f.settings.WriteString("Settings", "BackupDir", (backupDir + "/").toStdString());
+        path = testing::WriteRegister(dir.filePath("compte.blv"), 3);
+        f.Make();
+        f.frame->show();
+        ASSERT_TRUE(f.frame->OpenDocument(path));
+        // Marked for backup and saved: the file enters the list.
+        f.frame->RunCommand(cmd::kBackupToggle);
+        f.frame->RunCommand(cmd::kFileSave);
+        ASSERT_EQ(f.settings.GetInt("BackupFiles", "NbrFiles", 0), 1);
+    }
+
+    QString Copy() const { return backupDir + "/compte.blv"; }
+
+    QTemporaryDir dir;
+    QString backupDir;
+    QString path;
+    FrameFixture f;
+    ScriptedMessageBox box;
+};
+
+TEST_F(BackupAtClose, YesCopiesTheFileOverTheOldCopyAndCloses) {
+    testing::WriteBytes(Copy(), "an older copy");
+    box.Answer(IMessageBox::Answer::Yes);
+    EXPECT_TRUE(f.frame->close());
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, CResources::Str(10027));
+    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Question);
+    EXPECT_EQ(box.shown[0].buttons, IMessageBox::Buttons::YesNoCancel);
+    EXPECT_EQ(testing::ReadBytes(Copy()), testing::ReadBytes(path));
+    EXPECT_EQ(f.settings.GetInt("BackupFiles", "NbrFiles", -1), 0);
+}
+
+TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndTheListNoEmptiesIt) {
+    ASSERT_TRUE(QDir(backupDir).removeRecursively());
+    box.Answer(IMessageBox::Answer::Yes);
+    EXPECT_FALSE(f.frame->close());
+    ASSERT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(box.shown[1].text, CResources::Str(10028));
+    EXPECT_EQ(box.shown[1].icon, IMessageBox::Icon::Warning);
+    box.Answer(IMessageBox::Answer::Cancel);
+    EXPECT_FALSE(f.frame->close());
+    EXPECT_EQ(box.shown.size(), 3u);
+    EXPECT_TRUE(f.frame->isVisible());
+    EXPECT_EQ(f.settings.GetInt("BackupFiles", "NbrFiles", -1), 1);
+    // The position is stored only by a close that happens.
+    EXPECT_FALSE(f.settings.Contains("Settings", "CmdShow"));
+    box.Answer(IMessageBox::Answer::No);
+    EXPECT_TRUE(f.frame->close());
+    EXPECT_EQ(f.settings.GetInt("BackupFiles", "NbrFiles", -1), 0);
+    EXPECT_FALSE(QFile::exists(Copy()));
+}
+
+TEST(FramePosition, ClosingStoresThePlaceTheNextFrameOpensAt) {
+    FrameFixture f;
+    f.Make();
+    f.frame->setGeometry(120, 80, 640, 400);
+    f.frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.frame.get()));
+    f.frame->setGeometry(130, 90, 700, 450);
+    ASSERT_TRUE(f.frame->close());
+    EXPECT_EQ(f.settings.GetInt("Settings", "CmdShow", 0), 1);
+    EXPECT_EQ(FramePlacement::Saved(f.settings), (WindowRect{130, 90, 700, 450}));
+
+    f.Make();  // the next frame opens there, and closed maximized keeps it
+    EXPECT_EQ(f.frame->geometry(), QRect(130, 90, 700, 450));
+    f.frame->show();
+    f.frame->showMaximized();
+    QTRY_VERIFY(f.frame->isMaximized());
+    ASSERT_TRUE(f.frame->close());
+    EXPECT_EQ(f.settings.GetInt("Settings", "CmdShow", 0), 3);
+    EXPECT_EQ(FramePlacement::Saved(f.settings), (WindowRect{130, 90, 700, 450}));
+
+    f.Make();  // closed minimized it writes nothing
+    f.frame->show();
+    f.frame->resize(800, 600);
+    f.frame->showMinimized();
+    QTRY_VERIFY(f.frame->isMinimized());
+    ASSERT_TRUE(f.frame->close());
+    EXPECT_EQ(f.settings.GetInt("Settings", "CmdShow", 0), 3);
+    EXPECT_EQ(FramePlacement::Saved(f.settings), (WindowRect{130, 90, 700, 450}));
+}
+
+}  // namespace
+}  // namespace belvane

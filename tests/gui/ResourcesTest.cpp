@@ -1,0 +1,113 @@
+// The resources in force as Qt takes them: texts, keys, images and cursors, and
+// the desktop's language. Reading the text form is tested in tests/core.
+#include "core/CResourceSet.h"
+#include "gui/support/CResources.h"
+#include "gui/support/DesktopLanguage.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+class ResourcesTest : public ::testing::Test {
+protected:
+    void TearDown() override { CResources::SetActive(nullptr); }
+};
+
+TEST_F(ResourcesTest, TheActiveSetAnswersAlone) {
+    EXPECT_EQ(&CResources::Active(), &CResourceSet::Builtin());
+    EXPECT_EQ(CResources::Str(57345), QStringLiteral("Pour l'aide, appuyez sur F1"));
+    static const CResourceSet other = CResourceSet::Parse(
+        "[strings]\n57345\tFor help, press F1\n1\tDoes it\\nShort\\nmore\n2\tPrompt only\n"
+        "[dialog 168]\n0\tStatement\n");
+    CResources::SetActive(&other);
+    EXPECT_EQ(&CResources::Active(), &other);
+    EXPECT_EQ(CResources::Str(57345), QStringLiteral("For help, press F1"));
+    EXPECT_EQ(CResources::DialogText(168, 0), QStringLiteral("Statement"));
+    // No falling back on the built-in set for what the active set lacks.
+    EXPECT_EQ(CResources::Str(10002), QString());
+    EXPECT_TRUE(CResources::Image(128).isNull());
+    // A command's string is its prompt, then its tooltip.
+    EXPECT_EQ(CResources::Prompt(1), QStringLiteral("Does it"));
+    EXPECT_EQ(CResources::Tooltip(1), QStringLiteral("Short\nmore"));
+    EXPECT_EQ(CResources::Prompt(2), QStringLiteral("Prompt only"));
+    EXPECT_EQ(CResources::Tooltip(2), QString());
+    EXPECT_EQ(CResources::Prompt(3), QString());
+
+    CResources::SetActive(nullptr);
+    EXPECT_EQ(CResources::DialogText(168, 0), QStringLiteral("Passage en Mode Relevé"));
+}
+
+TEST_F(ResourcesTest, KeysAcceptFrenchAndPortableNames) {
+    const std::vector<std::pair<const char*, QKeySequence>> cases = {
+        {"Inser", QKeySequence(Qt::Key_Insert)},
+        {"Ins", QKeySequence(Qt::Key_Insert)},
+        {"Suppr", QKeySequence(Qt::Key_Delete)},
+        {"Del", QKeySequence(Qt::Key_Delete)},
+        {"RetArr", QKeySequence(Qt::Key_Backspace)},
+        {"Backspace", QKeySequence(Qt::Key_Backspace)},
+        {"Alt+RetArr", QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+        {"Ctrl+N", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"Shift+F6", QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+        {"Maj+F6", QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+        {"F6", QKeySequence(Qt::Key_F6)},
+        {" Ctrl+M ", QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {"Ctrl++", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+        {"", QKeySequence()},
+        {"Nimporte", QKeySequence()},
+        {"Ctrl+", QKeySequence()},
+        {"Ctrl+N, Ctrl+O", QKeySequence()},
+    };
+    for (const auto& [text, keys] : cases)
+        EXPECT_EQ(CResources::Keys(text), keys) << text;
+}
+
+TEST_F(ResourcesTest, ImagesAndCursorsBecomePixmaps) {
+    static const CResourceSet set = CResourceSet::Parse(
+        "[image 1]\n/* XPM */\nstatic const char* const x[] = {\n\"3 2 2 1\",\n\". c None\",\n"
+        "\"r c #FF0000\",\n\"r.r\",\n\".r.\"};\n"
+        "[image 2]\nnot an image at all\n"
+        "[cursor 3]\nhotspot\t2\t1\n/* XPM */\nstatic const char* const c[] = {\n\"3 2 2 1\",\n"
+        "\". c None\",\n\"k c #000000\",\n\"kkk\",\n\"k.k\"};\n");
+    CResources::SetActive(&set);
+    const QImage image = CResources::Image(1).toImage();
+    ASSERT_EQ(image.size(), QSize(3, 2));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(1, 0).alpha(), 0);
+    EXPECT_TRUE(CResources::Image(2).isNull());
+    EXPECT_TRUE(CResources::Image(4).isNull());
+    const QCursor cursor = CResources::Cursor(3);
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(2, 1));
+    EXPECT_EQ(cursor.pixmap().size(), QSize(3, 2));
+    EXPECT_EQ(CResources::Cursor(5).shape(), Qt::ArrowCursor);
+}
+
+TEST(DesktopLanguage, LocalesMapToWindowsLanguageIds) {
+    const std::vector<std::pair<QLocale, int>> cases = {
+        {QLocale(QLocale::French, QLocale::France), 1036},
+        {QLocale(QLocale::French, QLocale::Belgium), 2060},
+        {QLocale(QLocale::French, QLocale::Canada), 3084},
+        {QLocale(QLocale::French, QLocale::Switzerland), 4108},
+        {QLocale(QLocale::French, QLocale::Senegal), 1036},
+        {QLocale(QLocale::English, QLocale::UnitedStates), 1033},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), 2057},
+        {QLocale(QLocale::German, QLocale::Germany), 1031},
+        {QLocale(QLocale::German, QLocale::Austria), 3079},
+        {QLocale(QLocale::Spanish, QLocale::Spain), 3082},
+        {QLocale(QLocale::Italian, QLocale::Italy), 1040},
+        {QLocale(QLocale::Dutch, QLocale::Netherlands), 1043},
+        {QLocale(QLocale::Portuguese, QLocale::Portugal), 2070},
+        {QLocale(QLocale::Portuguese, QLocale::Brazil), 1046},
+        {QLocale(QLocale::Chinese, QLocale::China), 2052},
+        {QLocale(QLocale::Zulu, QLocale::SouthAfrica), 1033},
+        {QLocale::c(), 1033},
+    };
+    for (const auto& [locale, id] : cases)
+        EXPECT_EQ(LangIdForLocale(locale), id) << locale.name().toStdString();
+}
+
+}  // namespace
+}  // namespace belvane

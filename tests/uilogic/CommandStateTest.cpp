@@ -1,0 +1,40 @@
+#include "uilogic/CommandState.h"
+
+#include "uilogic/CommandIds.h"
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+TEST(CommandState, GivesTheEnabledAndCheckedState) {
+    const auto state = [](bool selected, bool statement, bool backup, bool bars) {
+        return CommandState{selected, statement, backup, bars, bars};
+    };
+    const struct {
+        int command;
+        CommandState state;
+        CommandUi expected;  // enabled, checked
+    } cases[] = {
+        {cmd::kDeleteLine, state(false, false, false, true), {false, false}},
+        {cmd::kDeleteLine, state(true, false, false, true), {true, false}},
+        {cmd::kCorrectLine, state(false, false, false, true), {false, false}},
+        {cmd::kCorrectLine, state(true, false, false, true), {true, false}},
+        {cmd::kNewLine, state(false, false, false, true), {true, false}},
+        {cmd::kStatementMode, state(false, true, false, true), {true, true}},
+        {cmd::kStatementMode, state(true, false, true, true), {true, false}},
+        {cmd::kBackupToggle, state(false, false, true, true), {true, true}},
+        {cmd::kBackupToggle, state(false, true, false, true), {true, false}},
+        {cmd::kViewToolbar, state(false, false, false, false), {true, false}},
+        {cmd::kViewStatusBar, state(false, false, false, true), {true, true}},
+        {cmd::kFileSave, state(true, true, true, true), {true, false}},
+        {cmd::kFileMruLast, state(false, false, false, true), {true, false}},
+        {cmd::kFileMruLast + 1, state(false, false, false, true), {false, false}},
+        {cmd::kFilePrint, state(true, false, false, true), {false, false}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(EvaluateCommand(c.command, c.state), c.expected) << c.command;
+}
+
+}  // namespace
+}  // namespace belvane
