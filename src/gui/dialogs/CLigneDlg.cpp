@@ -484,6 +484,11 @@ QWidget* CLigneDlg::FieldWidget(EntryField field) const {
             return m_sousRubrique;
         case EntryField::Beneficiaire:
             return m_payee;
+        case EntryField::Title:
+        case EntryField::NextDate:
+        case EntryField::Months:
+        case EntryField::Day:
+            break;
     }
     return m_issue;
 }
@@ -507,8 +512,7 @@ bool CLigneDlg::Create(EntryField field, const LineEntryTexts& t) {
             created =
                 m_creators.beneficiaire && m_creators.beneficiaire(m_doc, t.beneficiaire, this);
             break;
-        case EntryField::IssueDate:
-        case EntryField::Amount:
+        default:
             break;
     }
     // The new record shows in the lists should the dialog stay open.
