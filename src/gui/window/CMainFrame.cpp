@@ -543,6 +543,12 @@ void CMainFrame::RunCommand(int command) {
         case cmd::kStatementMode:
             ToggleStatementMode(m_doc, this);
             break;
+        case cmd::kMovements:
+            ManageMovements(m_doc, this);
+            break;
+        case cmd::kCreateManual:
+            CreateManually(m_doc, this);
+            break;
         case cmd::kCreateAutomatic:
             CreateAutomatically(m_doc, this);
             break;

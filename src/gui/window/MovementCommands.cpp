@@ -3,7 +3,9 @@
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/StringIds.h"
+#include "gui/dialogs/CCreationManuelleDlg.h"
 #include "gui/dialogs/CLigneDlg.h"
+#include "gui/dialogs/CMouvementsDlg.h"
 #include "gui/dialogs/CReleveDlg.h"
 #include "gui/support/DialogSupport.h"
 #include "rules/Generation.h"
@@ -31,6 +33,17 @@ OfferAnswer AnswerOf(int dialogResult, std::uint16_t code) {
 }
 
 }  // namespace
+
+void ManageMovements(CBelvaneDoc& doc, QWidget* parent) {
+    CMouvementsDlg list(doc, parent);
+    list.exec();
+}
+
+void CreateManually(CBelvaneDoc& doc, QWidget* parent) {
+    CCreationManuelleDlg dialog(
+        doc, [&doc](const CLigne& line) { doc.AddLine(line); }, parent);
+    dialog.exec();
+}
 
 void GenerateDueLines(CBelvaneDoc& doc, DayDate limit, int mode, QWidget* parent) {
     // One dialog for the whole generation, opened once per offer.

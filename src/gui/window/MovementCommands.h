@@ -11,6 +11,13 @@ class CBelvaneDoc;
 // The frame's movement commands: each runs its dialogs and applies what they
 // return to the register.
 
+// "Gestion des mouvements automatiques": the movements list dialog.
+void ManageMovements(CBelvaneDoc& doc, QWidget* parent);
+
+// "Création manuelle": the manual creation dialog; each line it returns is
+// added to the register.
+void CreateManually(CBelvaneDoc& doc, QWidget* parent);
+
 // Generation of the lines due up to `limit`, each offered in the line entry
 // dialog in `mode` (automatic or anticipated creation). Message 10025 when
 // nothing is due, 10001 when the register reaches the line limit.
