@@ -7,6 +7,7 @@
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
 #include "rules/Balances.h"
+#include "rules/Generation.h"
 #include "rules/LineEntry.h"
 #include "rules/LineSearch.h"
 
@@ -342,6 +343,32 @@ void BM_ObservationKeystroke(benchmark::State& state) {
     state.counters["lines"] = kCompletionLines;
 }
 BENCHMARK(BM_ObservationKeystroke)->ArgName("text")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// --- due check at opening ---------------------------------------------------------
+
+// The check made when a register is first shown after it was opened, on a
+// register of 1 000 movements none of which is due: every one is looked at.
+void BM_DueCheckAtOpening(benchmark::State& state) {
+    CBelvaneDoc doc;
+    const DayDate today = ToDayDate(2026, 3, 15);
+    for (int i = 0; i < 1000; ++i) {
+        CMouvementAuto m;
+        m.m_titre = "Mouvement " + std::to_string(i);
+        m.m_prochaineDate = ToDayDate(2026, 4, 1 + i % 28);  // after today
+        m.m_nbMois = 1;
+        m.m_jour = static_cast<std::uint16_t>(1 + i % 28);
+        m.m_montant = -100 * i;
+        doc.AddMouvement(m);
+    }
+    for (auto _ : state) {
+        const bool due = AnyMovementDue(doc, today);
+        if (due)
+            state.SkipWithError("a movement is due");
+        benchmark::DoNotOptimize(due);
+    }
+    state.counters["movements"] = doc.GetMouvementCount();
+}
+BENCHMARK(BM_DueCheckAtOpening)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,9 +1,9 @@
 #include "rules/LineEntry.h"
 
 #include "core/CBelvaneDoc.h"
-#include "rules/ValidityDate.h"
 #include "core/Text.h"
 #include "core/ValueFormat.h"
+#include "rules/ValidityDate.h"
 
 #include <algorithm>
 
@@ -13,9 +13,6 @@ namespace {
 
 constexpr int kIssueDateInvalid = 10000;
 constexpr int kAmountTooLarge = 10111;
-constexpr int kAskCreatePaiement = 10017;
-constexpr int kAskCreateRubrique = 10021;
-constexpr int kAskCreateSousRubrique = 10022;
 
 bool IsAscii(std::string_view s) {
     return std::all_of(s.begin(), s.end(),
@@ -130,45 +127,16 @@ EntryStep LineEntryChecks::Next() {
             }
             [[fallthrough]];
         case Stage::Amount:
-            m_stage = Stage::Paiement;
+            m_stage = Stage::Names;
             if (!AmountFits(t.amount)) {
                 m_stage = Stage::Amount;
                 return {EntryStep::Refuse, EntryField::Amount, kAmountTooLarge};
             }
             [[fallthrough]];
-        case Stage::Paiement:
-            m_stage = Stage::Refresh;
-            if (!t.paiement.empty() && m_doc.FindPaiement(t.paiement) < 0)
-                return {EntryStep::AskCreate, EntryField::Paiement, kAskCreatePaiement};
-            [[fallthrough]];
-        case Stage::Refresh:
-            m_stage = Stage::Rubrique;
-            if (!t.paiement.empty())
-                return {EntryStep::RefreshValidity, EntryField::Paiement, 0};
-            [[fallthrough]];
-        case Stage::Rubrique:
-            m_stage = Stage::SousRubrique;
-            if (!t.rubrique.empty() && m_doc.FindRubrique(t.rubrique) >= m_doc.GetRubriqueCount())
-                return {EntryStep::AskCreate, EntryField::Rubrique, kAskCreateRubrique};
-            [[fallthrough]];
-        case Stage::SousRubrique: {
-            m_stage = Stage::Payee;
-            const int r = m_doc.FindRubrique(t.rubrique);
-            if (!t.sousRubrique.empty() && r < m_doc.GetRubriqueCount() &&
-                m_doc.GetRubrique(r).FindSousRubrique(t.sousRubrique) >=
-                    m_doc.GetRubrique(r).GetNbSousRubriques())
-                return {EntryStep::AskCreate, EntryField::SousRubrique, kAskCreateSousRubrique};
-        }
-            [[fallthrough]];
-        case Stage::Payee:
-            m_stage = Stage::Done;
-            if (t.createBeneficiaire)
-                return {EntryStep::CreateOnExit, EntryField::Beneficiaire, 0};
-            [[fallthrough]];
-        case Stage::Done:
+        case Stage::Names:
             break;
     }
-    return {EntryStep::Accept, EntryField::IssueDate, 0};
+    return m_names.Next();
 }
 
 CLigne BuildLine(const CBelvaneDoc& doc, const LineEntryTexts& t) {

@@ -2,6 +2,7 @@
 
 #include "core/CLigne.h"
 #include "core/Types.h"
+#include "rules/NameChecks.h"
 
 #include <cstddef>
 #include <optional>
@@ -83,43 +84,27 @@ struct LineEntryTexts {
     std::string observation;
 };
 
-// The fields a check is about.
-enum class EntryField { IssueDate, Amount, Paiement, Rubrique, SousRubrique, Beneficiaire };
-
-// One step of the acceptance checks.
-struct EntryStep {
-    enum Action {
-        Refuse,           // show message `stringId`, focus `field`, stay open
-        AskCreate,        // ask `stringId` with Yes/No/Cancel about creating `field`
-        RefreshValidity,  // refresh the validity field, then read it again
-        CreateOnExit,     // create `field` without asking ("Créer en sortie")
-        Accept,           // build the line and close
-    };
-    Action action;
-    EntryField field;
-    int stringId;
-
-    friend bool operator==(const EntryStep&, const EntryStep&) = default;
-};
-
-// The checks of "OK" and "Créer ligne", in their fixed order. An amount beyond
-// kMaxAmount is refused right after the issue date, before any question could
-// create a record. Each call to
-// Next() looks at the document as it is then (so that a record created after
-// a question counts) and gives the next step; the caller stops at a refusal or
-// a cancelled question.
+// The checks of "OK" and "Créer ligne", in their fixed order: the issue date,
+// an amount beyond kMaxAmount (refused before any question could create a
+// record), then the creation of unknown names (NameChecks, with the validity
+// refresh). Each call to Next() looks at the document as it is then and gives
+// the next step; the caller stops at a refusal or a cancelled question.
 class LineEntryChecks {
 public:
     LineEntryChecks(const CBelvaneDoc& doc, const LineEntryTexts& texts)
-        : m_doc(doc), m_texts(texts) {}
+        : m_doc(doc),
+          m_texts(texts),
+          m_names(doc, texts.paiement, texts.rubrique, texts.sousRubrique, texts.createBeneficiaire,
+                  true) {}
 
     EntryStep Next();
 
 private:
-    enum class Stage { IssueDate, Amount, Paiement, Refresh, Rubrique, SousRubrique, Payee, Done };
+    enum class Stage { IssueDate, Amount, Names };
 
     const CBelvaneDoc& m_doc;
     const LineEntryTexts& m_texts;
+    NameChecks m_names;
     Stage m_stage = Stage::IssueDate;
 };
 

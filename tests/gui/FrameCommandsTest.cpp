@@ -362,8 +362,9 @@ TEST_F(FrameCommands, MenuItemsCarryTheirNumbersAndUnbuiltOnesAreGreyed) {
                    cmd::kWindowSplit, cmd::kHelp, cmd::kNewLine, cmd::kStatementMode, cmd::kSearch,
                    cmd::kTotals, cmd::kPaymentMethods, cmd::kCategories, cmd::kPayees})
         EXPECT_TRUE(f.frame->Action(id)->isEnabled()) << id;
-    for (int id : {cmd::kCorrectLine, cmd::kPurge, cmd::kAbout, cmd::kFilePrint, cmd::kLanguage,
-                   cmd::kCreateAnticipated})
+    for (int id : {cmd::kCreateAutomatic, cmd::kCreateAnticipated})
+        EXPECT_TRUE(f.frame->Action(id)->isEnabled()) << id;
+    for (int id : {cmd::kCorrectLine, cmd::kPurge, cmd::kAbout, cmd::kFilePrint, cmd::kLanguage})
         EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
     EXPECT_EQ(f.frame->Action(cmd::kFileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
 }

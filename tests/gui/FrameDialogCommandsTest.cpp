@@ -108,7 +108,8 @@ TEST_F(FrameDialogCommands, NewLineThroughTheModalDialog) {
 }
 
 TEST_F(FrameDialogCommands, ListCommandsOpenTheirDialogs) {
-    for (int command : {cmd::kPaymentMethods, cmd::kCategories, cmd::kPayees}) {
+    for (int command : {cmd::kPaymentMethods, cmd::kCategories, cmd::kPayees, cmd::kMovements,
+                        cmd::kCreateManual}) {
         QString opened;
         QTimer::singleShot(0, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {

@@ -97,7 +97,7 @@ RecordCreators DialogCreators() {
     return c;
 }
 
-RecordCreators& DefaultCreators() {
+RecordCreators& Creators() {
     static RecordCreators creators = DialogCreators();
     return creators;
 }
@@ -127,8 +127,7 @@ void SetText(QComboBox* combo, const std::string& text) {
 
 }  // namespace
 
-CLigneDlg::CLigneDlg(CBelvaneDoc& doc, QWidget* parent)
-    : CLigneDlg(doc, DefaultCreators(), parent) {}
+CLigneDlg::CLigneDlg(CBelvaneDoc& doc, QWidget* parent) : CLigneDlg(doc, Creators(), parent) {}
 
 CLigneDlg::CLigneDlg(CBelvaneDoc& doc, RecordCreators creators, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_creators(std::move(creators)) {
@@ -136,7 +135,11 @@ CLigneDlg::CLigneDlg(CBelvaneDoc& doc, RecordCreators creators, QWidget* parent)
 }
 
 void CLigneDlg::SetDefaultCreators(RecordCreators creators) {
-    DefaultCreators() = std::move(creators);
+    Creators() = std::move(creators);
+}
+
+const RecordCreators& CLigneDlg::DefaultCreators() {
+    return Creators();
 }
 
 void CLigneDlg::SetRunner(std::function<int(CLigneDlg&)> runner) {
@@ -482,33 +485,39 @@ QWidget* CLigneDlg::FieldWidget(EntryField field) const {
             return m_sousRubrique;
         case EntryField::Beneficiaire:
             return m_payee;
+        case EntryField::Title:
+        case EntryField::NextDate:
+        case EntryField::Months:
+        case EntryField::Day:
+            break;
     }
     return m_issue;
 }
 
-bool CLigneDlg::Create(EntryField field, const LineEntryTexts& t) {
-    bool created = false;
+bool CreateNamedRecord(const RecordCreators& creators, CBelvaneDoc& doc, EntryField field,
+                       const std::string& paiement, const std::string& rubrique,
+                       const std::string& sousRubrique, const std::string& beneficiaire,
+                       QWidget* parent) {
     switch (field) {
         case EntryField::Paiement:
-            created = m_creators.paiement && m_creators.paiement(m_doc, t.paiement, this);
-            break;
+            return creators.paiement && creators.paiement(doc, paiement, parent);
         case EntryField::Rubrique:
-            created = m_creators.rubrique && m_creators.rubrique(m_doc, t.rubrique, this);
-            break;
+            return creators.rubrique && creators.rubrique(doc, rubrique, parent);
         case EntryField::SousRubrique: {
-            const int r = m_doc.FindRubrique(t.rubrique);
-            created = r < m_doc.GetRubriqueCount() && m_creators.sousRubrique &&
-                      m_creators.sousRubrique(m_doc, r, t.sousRubrique, this);
-            break;
+            const int r = doc.FindRubrique(rubrique);
+            return r < doc.GetRubriqueCount() && creators.sousRubrique &&
+                   creators.sousRubrique(doc, r, sousRubrique, parent);
         }
         case EntryField::Beneficiaire:
-            created =
-                m_creators.beneficiaire && m_creators.beneficiaire(m_doc, t.beneficiaire, this);
-            break;
-        case EntryField::IssueDate:
-        case EntryField::Amount:
-            break;
+            return creators.beneficiaire && creators.beneficiaire(doc, beneficiaire, parent);
+        default:
+            return false;
     }
+}
+
+bool CLigneDlg::Create(EntryField field, const LineEntryTexts& t) {
+    const bool created = CreateNamedRecord(m_creators, m_doc, field, t.paiement, t.rubrique,
+                                           t.sousRubrique, t.beneficiaire, this);
     // The new record shows in the lists should the dialog stay open.
     if (created)
         FillLists();

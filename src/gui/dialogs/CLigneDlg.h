@@ -39,6 +39,13 @@ struct RecordCreators {
     std::function<bool(CBelvaneDoc&, const std::string& name, QWidget* parent)> beneficiaire;
 };
 
+// Runs the creator of `field` on the name typed for it (the subcategory under
+// category `rubrique`). Returns true when the record was added.
+bool CreateNamedRecord(const RecordCreators& creators, CBelvaneDoc& doc, EntryField field,
+                       const std::string& paiement, const std::string& rubrique,
+                       const std::string& sousRubrique, const std::string& beneficiaire,
+                       QWidget* parent);
+
 // The line entry dialog (dialog 137): enters a new line, corrects one, or
 // creates one from a recurring movement. The validity date follows the issue
 // date, the payment method and the sign until the user forces it; the
@@ -71,6 +78,7 @@ public:
 
     // The creators used by dialogs made without their own.
     static void SetDefaultCreators(RecordCreators creators);
+    static const RecordCreators& DefaultCreators();
     // Replaces the modal loop of Run() (tests answer the dialog with it); an
     // empty function puts back exec().
     static void SetRunner(std::function<int(CLigneDlg&)> runner);

@@ -17,6 +17,7 @@
 #include "gui/support/IMessageBox.h"
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/LineCommands.h"
+#include "gui/window/MovementCommands.h"
 #include "maintenance/BackupExit.h"
 #include "maintenance/BackupRegistration.h"
 #include "uilogic/CommandIds.h"
@@ -36,8 +37,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <filesystem>
@@ -463,6 +466,24 @@ void CMainFrame::OnBackupFlag(bool) {
 void CMainFrame::OnResetDisplay() {
     ShowStatusText({});
     UpdateCommandUi();
+    ScheduleOpeningCheck();
+}
+
+void CMainFrame::ScheduleOpeningCheck() {
+    if (!isVisible()) {
+        m_openingCheckPending = true;
+        return;
+    }
+    // After the view has drawn the register; the document says whether it was
+    // loaded (a new register never is).
+    m_openingCheckPending = false;
+    QTimer::singleShot(0, this, [this] { CheckDueAtOpening(m_doc, this); });
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_openingCheckPending)
+        ScheduleOpeningCheck();
 }
 
 void CMainFrame::OnTitleChanged() {
@@ -521,6 +542,18 @@ void CMainFrame::RunCommand(int command) {
             break;
         case cmd::kStatementMode:
             ToggleStatementMode(m_doc, this);
+            break;
+        case cmd::kMovements:
+            ManageMovements(m_doc, this);
+            break;
+        case cmd::kCreateManual:
+            CreateManually(m_doc, this);
+            break;
+        case cmd::kCreateAutomatic:
+            CreateAutomatically(m_doc, this);
+            break;
+        case cmd::kCreateAnticipated:
+            CreateInAdvance(m_doc, this);
             break;
         case cmd::kSearch:
             // Modeless, one new window each time; it deletes itself when closed.

@@ -100,6 +100,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     enum class OpenResult { Opened, Cancelled, Failed };
@@ -123,6 +124,8 @@ private:
     bool BackupAtExit();
     void TrackPlacement();
     QString TitleWithoutMark() const;
+    // Schedules the due check of a register just loaded, once its view shows.
+    void ScheduleOpeningCheck();
 
     CBelvaneDoc& m_doc;
     ISettingsStore& m_settings;
@@ -142,6 +145,7 @@ private:
     QHash<int, QLabel*> m_panes;
     bool m_statementMode = false;
     QString m_statementText;
+    bool m_openingCheckPending = false;  // waits for the window to show
 
     QSplitter* m_rows = nullptr;
     QSplitter* m_columns[2] = {};

@@ -1,0 +1,77 @@
+#include "gui/window/MovementCommands.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/DayDate.h"
+#include "core/StringIds.h"
+#include "gui/dialogs/CCreationManuelleDlg.h"
+#include "gui/dialogs/CLigneDlg.h"
+#include "gui/dialogs/CMouvementsDlg.h"
+#include "gui/dialogs/CReleveDlg.h"
+#include "gui/support/DialogSupport.h"
+#include "rules/Generation.h"
+#include "uilogic/CommandIds.h"
+
+#include <cstdint>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kMsgNothingDue = 10025;
+
+OfferAnswer AnswerOf(int dialogResult, std::uint16_t code) {
+    if (dialogResult == QDialog::Accepted)
+        return OfferAnswer::Create;
+    switch (code) {
+        case CLigneDlg::kResultRevoke:
+            return OfferAnswer::Revoke;
+        case CLigneDlg::kResultNext:
+            return OfferAnswer::Next;
+        default:
+            return OfferAnswer::Cancel;
+    }
+}
+
+}  // namespace
+
+void ManageMovements(CBelvaneDoc& doc, QWidget* parent) {
+    CMouvementsDlg list(doc, parent);
+    list.exec();
+}
+
+void CreateManually(CBelvaneDoc& doc, QWidget* parent) {
+    CCreationManuelleDlg dialog(
+        doc, [&doc](const CLigne& line) { doc.AddLine(line); }, parent);
+    dialog.exec();
+}
+
+void GenerateDueLines(CBelvaneDoc& doc, DayDate limit, int mode, QWidget* parent) {
+    // One dialog for the whole generation, opened once per offer.
+    CLigneDlg dialog(doc, parent);
+    const GenerationOutcome outcome = GenerateLines(doc, limit, [&](int index, CLigne& line) {
+        std::uint16_t code = CLigneDlg::kResultCancel;
+        const int result = dialog.Run(line, mode, index, &code);
+        return AnswerOf(result, code);
+    });
+    if (outcome.end == GenerationOutcome::NothingDue)
+        dlg::Inform(parent, kMsgNothingDue);
+    else if (outcome.end == GenerationOutcome::LineLimit)
+        dlg::Refuse(parent, ids::kMsgMaxLines);
+}
+
+void CreateAutomatically(CBelvaneDoc& doc, QWidget* parent) {
+    GenerateDueLines(doc, ToDayDate(doc.Today()), CLigneDlg::kAutomaticCreation, parent);
+}
+
+void CreateInAdvance(CBelvaneDoc& doc, QWidget* parent) {
+    CReleveDlg dialog(doc, CReleveDlg::kAnticipation, 0, parent);
+    if (dialog.Run() == QDialog::Accepted)
+        GenerateDueLines(doc, dialog.Date(), CLigneDlg::kAnticipatedCreation, parent);
+}
+
+void CheckDueAtOpening(CBelvaneDoc& doc, QWidget* parent) {
+    if (doc.TakeJustLoaded() && AnyMovementDue(doc, ToDayDate(doc.Today())))
+        dlg::Inform(parent, ids::kMsgDueMovements);
+}
+
+}  // namespace belvane

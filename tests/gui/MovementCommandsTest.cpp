@@ -1,0 +1,101 @@
+// The frame's movement commands and the due check when a register is opened.
+#include "FrameTestSupport.h"
+
+#include "core/Clock.h"
+#include "gui/dialogs/CLigneDlg.h"
+#include "gui/support/CResources.h"
+#include "uilogic/CommandIds.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::FrameFixture;
+using testing::ScriptedMessageBox;
+
+// A monthly "Loyer" on the 1st, due since 1 February for today 15 March 2026.
+CMouvementAuto Loyer() {
+    CMouvementAuto m;
+    m.m_titre = "Loyer";
+    m.m_prochaineDate = ToDayDate(2026, 2, 1);
+    m.m_nbMois = 1;
+    m.m_jour = 1;
+    m.m_montant = -65000;
+    return m;
+}
+
+class MovementCommands : public ::testing::Test {
+protected:
+    void SetUp() override { f.doc.SetClock(clock); }
+    void TearDown() override { CLigneDlg::SetRunner({}); }
+
+    int Shown(int stringId) const {
+        int n = 0;
+        for (const ScriptedMessageBox::Shown& s : box.shown)
+            n += s.text == CResources::Str(stringId);
+        return n;
+    }
+
+    FixedClock clock{{2026, 3, 15}};
+    FrameFixture f;
+    ScriptedMessageBox box;
+};
+
+TEST_F(MovementCommands, AutomaticCreationOffersEachDueOccurrence) {
+    f.doc.AddMouvement(Loyer());
+    f.doc.SetModifiedFlag(false);
+    f.Make();
+    QStringList titles;
+    QStringList answers = {"1124", "1120"};  // create February's line, revoke March's
+    CLigneDlg::SetRunner([&](CLigneDlg& d) {
+        titles << d.windowTitle();
+        d.findChild<QPushButton*>(answers.takeFirst())->click();
+        return d.result();
+    });
+    f.frame->RunCommand(cmd::kCreateAutomatic);
+    EXPECT_EQ(titles, QStringList(2, "Création automatique d'une transaction à partir de 'Loyer'"));
+    ASSERT_EQ(f.doc.GetLineCount(), 1);
+    EXPECT_EQ(f.doc.GetLine(0).m_dateEmission, ToDayDate(2026, 2, 1));
+    EXPECT_EQ(f.doc.GetLine(0).m_montant, -65000);
+    EXPECT_EQ(f.doc.GetMouvement(0).GetProchaineDate(), ToDayDate(2026, 4, 1));
+    EXPECT_TRUE(f.doc.IsModified());
+
+    // Nothing is due any more: a message and no dialog.
+    f.frame->RunCommand(cmd::kCreateAutomatic);
+    EXPECT_EQ(titles.size(), 2);
+    EXPECT_EQ(Shown(10025), 1);
+}
+
+TEST_F(MovementCommands, OpeningAFileWithADueMovementTellsOnce) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("due.blv");
+    {
+        CBelvaneDoc saved;
+        saved.AddMouvement(Loyer());
+        ASSERT_TRUE(saved.OnSaveDocument(path.toStdString()).ok());
+    }
+    f.Make();
+    f.frame->show();
+    ASSERT_TRUE(f.frame->OpenDocument(path));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Shown(10024) == 1; }));
+    EXPECT_EQ(box.shown.back().icon, IMessageBox::Icon::Information);
+
+    // A new register never tells, even with a movement due; nor does the same
+    // view shown again.
+    ASSERT_TRUE(f.frame->NewDocument());
+    f.doc.AddMouvement(Loyer());
+    f.frame->hide();
+    f.frame->show();
+    QTest::qWait(50);
+    EXPECT_EQ(Shown(10024), 1);
+    EXPECT_EQ(f.doc.GetLineCount(), 0) << "nothing is generated";
+}
+
+}  // namespace
+}  // namespace belvane
