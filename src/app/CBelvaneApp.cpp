@@ -2,7 +2,7 @@
 #include "gui/support/QtText.h"
 
 #include "core/CBelvaneDoc.h"
-#include "gui/dialogs/CLanguageDlg.h"
+#include "gui/dialogs/settings/CLanguageDlg.h"
 #include "gui/support/CLanguageModule.h"
 #include "gui/support/CQtSettings.h"
 #include "gui/support/CResources.h"

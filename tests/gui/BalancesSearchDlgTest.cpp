@@ -3,8 +3,8 @@
 
 #include "core/CRubrique.h"
 #include "core/Clock.h"
-#include "gui/dialogs/CChercherDlg.h"
-#include "gui/dialogs/CTotauxDlg.h"
+#include "gui/dialogs/lines/CChercherDlg.h"
+#include "gui/dialogs/lines/CTotauxDlg.h"
 #include "gui/support/CResources.h"
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/CLignesWnd.h"

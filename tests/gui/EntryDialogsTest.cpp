@@ -1,5 +1,5 @@
-#include "gui/dialogs/CBeneficiaireDlg.h"
-#include "gui/dialogs/CRubriqueDlg.h"
+#include "gui/dialogs/lists/CBeneficiaireDlg.h"
+#include "gui/dialogs/lists/CRubriqueDlg.h"
 #include "gui/support/CResources.h"
 
 #include "FrameTestSupport.h"

@@ -5,8 +5,8 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/window/CBelvaneView.h"
 
-#include "gui/dialogs/CLigneDlg.h"
-#include "gui/dialogs/CReleveDlg.h"
+#include "gui/dialogs/lines/CLigneDlg.h"
+#include "gui/dialogs/lines/CReleveDlg.h"
 #include "uilogic/CommandIds.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // The language dialog: its list, preselection, texts, keyboard and OK.
 #include "core/SettingsStore.h"
-#include "gui/dialogs/CLanguageDlg.h"
+#include "gui/dialogs/settings/CLanguageDlg.h"
 #include "gui/support/CResources.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "gui/dialogs/CLigneDlg.h"
+#include "gui/dialogs/lines/CLigneDlg.h"
 
 #include "FrameTestSupport.h"
 #include "core/CBelvaneDoc.h"

@@ -1,7 +1,7 @@
-#include "gui/dialogs/CBeneficiaireDlg.h"
-#include "gui/dialogs/CBeneficiairesDlg.h"
-#include "gui/dialogs/CPaiementsDlg.h"
-#include "gui/dialogs/CRubriquesDlg.h"
+#include "gui/dialogs/lists/CBeneficiaireDlg.h"
+#include "gui/dialogs/lists/CBeneficiairesDlg.h"
+#include "gui/dialogs/lists/CPaiementsDlg.h"
+#include "gui/dialogs/lists/CRubriquesDlg.h"
 #include "gui/support/CResources.h"
 
 #include "FrameTestSupport.h"

@@ -2,7 +2,7 @@
 #include "FrameTestSupport.h"
 
 #include "core/Clock.h"
-#include "gui/dialogs/CLigneDlg.h"
+#include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/support/CResources.h"
 #include "uilogic/CommandIds.h"
 

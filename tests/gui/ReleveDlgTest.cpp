@@ -1,4 +1,4 @@
-#include "gui/dialogs/CReleveDlg.h"
+#include "gui/dialogs/lines/CReleveDlg.h"
 
 #include "FrameTestSupport.h"
 #include "core/CBelvaneDoc.h"

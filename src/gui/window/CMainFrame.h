@@ -2,7 +2,7 @@
 
 #include "core/CResourceSet.h"
 #include "core/IDocObserver.h"
-#include "gui/dialogs/ISearchHost.h"
+#include "gui/dialogs/lines/ISearchHost.h"
 #include "uilogic/FramePlacement.h"
 
 #include <QHash>

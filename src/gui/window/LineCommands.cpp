@@ -2,8 +2,8 @@
 
 #include "core/CBelvaneDoc.h"
 #include "core/StringIds.h"
-#include "gui/dialogs/CLigneDlg.h"
-#include "gui/dialogs/CReleveDlg.h"
+#include "gui/dialogs/lines/CLigneDlg.h"
+#include "gui/dialogs/lines/CReleveDlg.h"
 #include "gui/support/DialogSupport.h"
 
 namespace belvane {

@@ -1,4 +1,4 @@
-#include "gui/dialogs/CTotauxDlg.h"
+#include "gui/dialogs/lines/CTotauxDlg.h"
 
 #include "core/CBelvaneDoc.h"
 #include "gui/support/CDateEdit.h"

@@ -1,9 +1,9 @@
-#include "gui/dialogs/CCreationManuelleDlg.h"
+#include "gui/dialogs/movements/CCreationManuelleDlg.h"
 
 #include "core/CBelvaneDoc.h"
 #include "core/CLigne.h"
 #include "core/StringIds.h"
-#include "gui/dialogs/CLigneDlg.h"
+#include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/support/DialogSupport.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/CMouvementAuto.h"
-#include "gui/dialogs/CLigneDlg.h"
+#include "gui/dialogs/lines/CLigneDlg.h"
 #include "rules/MovementEntry.h"
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "gui/dialogs/CRubriqueDlg.h"
+#include "gui/dialogs/lists/CRubriqueDlg.h"
 
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"

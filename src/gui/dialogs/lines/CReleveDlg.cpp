@@ -1,4 +1,4 @@
-#include "gui/dialogs/CReleveDlg.h"
+#include "gui/dialogs/lines/CReleveDlg.h"
 
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"

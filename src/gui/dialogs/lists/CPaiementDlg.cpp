@@ -1,4 +1,4 @@
-#include "gui/dialogs/CPaiementDlg.h"
+#include "gui/dialogs/lists/CPaiementDlg.h"
 
 #include "core/ReferenceLists.h"
 #include "gui/support/CResources.h"

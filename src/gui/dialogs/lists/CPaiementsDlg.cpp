@@ -1,10 +1,10 @@
-#include "gui/dialogs/CPaiementsDlg.h"
+#include "gui/dialogs/lists/CPaiementsDlg.h"
 
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"
-#include "gui/dialogs/CPaiementDlg.h"
-#include "gui/dialogs/ReferenceListPanel.h"
-#include "gui/dialogs/ReferenceListRecords.h"
+#include "gui/dialogs/lists/CPaiementDlg.h"
+#include "gui/dialogs/lists/ReferenceListPanel.h"
+#include "gui/dialogs/lists/ReferenceListRecords.h"
 #include "gui/support/DialogSupport.h"
 
 #include <QHBoxLayout>

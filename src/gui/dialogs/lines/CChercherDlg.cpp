@@ -1,8 +1,8 @@
-#include "gui/dialogs/CChercherDlg.h"
+#include "gui/dialogs/lines/CChercherDlg.h"
 
 #include "core/CBelvaneDoc.h"
 #include "core/ValueFormat.h"
-#include "gui/dialogs/ISearchHost.h"
+#include "gui/dialogs/lines/ISearchHost.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"

@@ -1,4 +1,4 @@
-#include "gui/dialogs/CBeneficiaireDlg.h"
+#include "gui/dialogs/lists/CBeneficiaireDlg.h"
 
 #include "core/ReferenceLists.h"
 #include "gui/support/DialogSupport.h"

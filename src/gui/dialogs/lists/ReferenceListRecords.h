@@ -2,7 +2,7 @@
 
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"
-#include "gui/dialogs/ReferenceListPanel.h"
+#include "gui/dialogs/lists/ReferenceListPanel.h"
 
 #include <functional>
 

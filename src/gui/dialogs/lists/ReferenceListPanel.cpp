@@ -1,4 +1,4 @@
-#include "gui/dialogs/ReferenceListPanel.h"
+#include "gui/dialogs/lists/ReferenceListPanel.h"
 
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"

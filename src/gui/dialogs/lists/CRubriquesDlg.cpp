@@ -1,9 +1,9 @@
-#include "gui/dialogs/CRubriquesDlg.h"
+#include "gui/dialogs/lists/CRubriquesDlg.h"
 
 #include "core/CBelvaneDoc.h"
-#include "gui/dialogs/CRubriqueDlg.h"
-#include "gui/dialogs/ReferenceListPanel.h"
-#include "gui/dialogs/ReferenceListRecords.h"
+#include "gui/dialogs/lists/CRubriqueDlg.h"
+#include "gui/dialogs/lists/ReferenceListPanel.h"
+#include "gui/dialogs/lists/ReferenceListRecords.h"
 #include "gui/support/DialogSupport.h"
 
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "gui/dialogs/CMouvementDlg.h"
+#include "gui/dialogs/movements/CMouvementDlg.h"
 
 #include "core/CBelvaneDoc.h"
 #include "gui/support/CDateEdit.h"

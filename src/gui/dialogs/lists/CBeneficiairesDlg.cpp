@@ -1,10 +1,10 @@
-#include "gui/dialogs/CBeneficiairesDlg.h"
+#include "gui/dialogs/lists/CBeneficiairesDlg.h"
 
 #include "core/CBelvaneDoc.h"
 #include "core/ReferenceLists.h"
-#include "gui/dialogs/CBeneficiaireDlg.h"
-#include "gui/dialogs/ReferenceListPanel.h"
-#include "gui/dialogs/ReferenceListRecords.h"
+#include "gui/dialogs/lists/CBeneficiaireDlg.h"
+#include "gui/dialogs/lists/ReferenceListPanel.h"
+#include "gui/dialogs/lists/ReferenceListRecords.h"
 #include "gui/support/DialogSupport.h"
 
 #include <QGridLayout>

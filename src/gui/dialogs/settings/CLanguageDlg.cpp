@@ -1,4 +1,4 @@
-#include "gui/dialogs/CLanguageDlg.h"
+#include "gui/dialogs/settings/CLanguageDlg.h"
 
 #include "core/SettingsStore.h"
 #include "gui/support/CLanguageModule.h"
