@@ -99,7 +99,7 @@ TEST(LanguageDlg, FirstStartOffersNoCancelAndShowsTheWelcomeText) {
     CLanguageDlg alone(nullptr, settings, true, empty.path(), 1040);
     ASSERT_TRUE(alone.ClosesItself());
     alone.show();
-    QTRY_VERIFY(!alone.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alone.isVisible(); }));
     EXPECT_EQ(alone.result(), QDialog::Accepted);
     EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "Default");
 }

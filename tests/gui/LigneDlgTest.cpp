@@ -270,20 +270,20 @@ TEST_F(LigneDlgTest, EnterMovesOnAndTheKeyboardAloneEntersALine) {
     EXPECT_EQ(Edit(1023)->text(), "01.03.09");
 
     QTest::keyClick(dialog.get(), Qt::Key_M, Qt::AltModifier);
-    QTRY_VERIFY(Edit(1026)->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Edit(1026)->hasFocus(); }));
     QTest::keyClicks(Edit(1026), "40");
     QTest::keyClick(dialog.get(), Qt::Key_C, Qt::AltModifier);
-    QTRY_VERIFY(Field<QRadioButton>(1029)->isChecked());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Field<QRadioButton>(1029)->isChecked(); }));
     QTest::keyClick(dialog.get(), Qt::Key_P, Qt::AltModifier);
-    QTRY_VERIFY(Combo(1031)->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Combo(1031)->hasFocus(); }));
     QTest::keyClicks(Combo(1031), "virement");
     QTest::keyClick(Combo(1031), Qt::Key_Enter);
-    QTRY_VERIFY(Edit(1032)->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Edit(1032)->hasFocus(); }));
     QTest::keyClick(dialog.get(), Qt::Key_B, Qt::AltModifier);
-    QTRY_VERIFY(Edit(1037)->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Edit(1037)->hasFocus(); }));
     QTest::keyClicks(Edit(1037), "Salaire");
     QTest::keyClick(dialog.get(), Qt::Key_O, Qt::AltModifier);
-    QTRY_COMPARE(dialog->result(), int(QDialog::Accepted));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->result() == int(QDialog::Accepted); }));
     EXPECT_EQ(line.m_dateEmission, ToDayDate(2009, 3, 1));
     EXPECT_EQ(line.m_montant, 4000);
     EXPECT_EQ(line.m_paiement, "Virement");
