@@ -139,6 +139,12 @@ TEST_F(LigneDlgTest, OnlyADotAsIssueDateMakesALine) {
     Type(Edit(1023), ".");
     EXPECT_EQ(Edit(1023)->text(), "10.03.09");
     EXPECT_EQ(Edit(1033)->text(), "10.03.09");
+    Type(Edit(1026), "25000000");  // beyond what a register holds: refused next
+    Click(Button(1038));
+    ASSERT_EQ(box.shown.size(), 2u);
+    EXPECT_TRUE(Edit(1026)->hasFocus());
+    EXPECT_EQ(Edit(1026)->selectedText(), "25000000");
+    Edit(1026)->clear();
     Click(Button(1038));
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(line.m_dateEmission, kToday);

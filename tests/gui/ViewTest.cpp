@@ -177,9 +177,12 @@ TEST_F(ViewTest, KeysMoveTheSelectionAndThePositions) {
         int selected, vpos;
     } steps[] = {
         {Qt::Key_Space, Qt::NoModifier, 49, 0},  // no selection yet: the newest
-        {Qt::Key_Down, Qt::NoModifier, 48, 0},      {Qt::Key_PageDown, Qt::NoModifier, 33, 0},
+        {Qt::Key_Down, Qt::NoModifier, 48, 0},
+        {Qt::Key_PageDown, Qt::NoModifier, 33, 0},
         {Qt::Key_PageDown, Qt::NoModifier, 18, 15},  // row 31: a page down
-        {Qt::Key_End, Qt::ControlModifier, 0, 30},  {Qt::Key_PageUp, Qt::NoModifier, 15, 30},
+        {Qt::Key_End, Qt::ControlModifier, 0, 30},
+        {Qt::Key_Enter, Qt::NoModifier, 0, 30},  // outside statement mode: nothing
+        {Qt::Key_PageUp, Qt::NoModifier, 15, 30},
         {Qt::Key_Down, Qt::AltModifier, 15, 30},  // not the pane's
         {Qt::Key_Space, Qt::NoModifier, -1, 30},  // deselects
         {Qt::Key_Up, Qt::NoModifier, -1, 29},     // without selection: scrolls only
@@ -229,7 +232,10 @@ TEST_F(ViewTest, WheelAndScrollBarsFollowThePaneRules) {
     } actions[] = {{QAbstractSlider::SliderToMinimum, 0},
                    {QAbstractSlider::SliderPageStepAdd, 15},  // three quarters of a page
                    {QAbstractSlider::SliderSingleStepAdd, 16},
-                   {QAbstractSlider::SliderToMaximum, 30}};
+                   {QAbstractSlider::SliderPageStepSub, 1},
+                   {QAbstractSlider::SliderToMaximum, 30},
+                   {QAbstractSlider::SliderSingleStepSub, 29},
+                   {QAbstractSlider::SliderMove, 29}};
     for (const auto& a : actions) {
         v.triggerAction(a.action);
         EXPECT_EQ(view->VerticalPosition(), a.vpos) << a.action;
