@@ -1,6 +1,7 @@
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/IDocObserver.h"
+#include "core/RegisterFile.h"
 #include "core/SettingsStore.h"
 #include "core/Text.h"
 
@@ -49,16 +50,9 @@ protected:
 };
 
 TEST_F(DocumentTest, NewRegisterDefaults) {
-    EXPECT_EQ(doc.GetLineCount(), 0);
-    EXPECT_EQ(doc.GetWidths(), (std::array<int, 6>{16, 32, 32, 32, 32, 128}));
-    EXPECT_EQ(doc.GetColumns(), (std::vector<std::uint8_t>{0, 1, 3, 4, 5, 8, 9, 10, 11}));
-    EXPECT_EQ(doc.GetColor(false, 0), 0x000000u);
-    EXPECT_EQ(doc.GetColor(true, 0), 0xFFFF80u);
-    EXPECT_EQ(doc.GetColor(true, 1), 0xFFFFFFu);
-    EXPECT_EQ(doc.GetColor(false, 2), 0xFFFFFFu);
-    EXPECT_EQ(doc.GetColor(true, 2), 0xFF0000u);
-    EXPECT_EQ(doc.GetFont().Face(), "Courier New");
-    EXPECT_EQ(doc.GetFont().HeightTenths(), 100);
+    // Its display settings are those of a new register file (its golden bytes).
+    EXPECT_EQ(doc.SaveToBytes(), WriteRegister(CRegistre()));
+    EXPECT_EQ(doc.GetColor(true, 2), 0xFF0000u);  // what the text style numbers pick
     EXPECT_EQ(doc.GetStatementDate(), ToDayDate(2009, 3, 10));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "Sans-Nom");
