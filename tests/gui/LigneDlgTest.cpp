@@ -147,11 +147,9 @@ TEST_F(LigneDlgTest, OnlyADotAsIssueDateMakesALine) {
     Edit(1026)->clear();
     Click(Button(1038));
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(line.m_dateEmission, kToday);
-    EXPECT_EQ(line.m_dateValidite, kToday);
-    EXPECT_EQ(line.m_dateReleve, 0);
-    EXPECT_EQ(line.m_montant, 0);
-    EXPECT_EQ(line.m_observation, "");
+    CLigne expected;  // the observation left over is replaced too
+    expected.Set(kToday, 0, kToday, 0, "", "", "", "", "", "");
+    EXPECT_EQ(line, expected);
 }
 
 TEST_F(LigneDlgTest, ObservationCompletesAndBackspaceDoesNotCompleteAgain) {
