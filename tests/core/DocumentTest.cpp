@@ -1,10 +1,13 @@
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/IDocObserver.h"
+#include "core/RegisterFile.h"
 #include "core/SettingsStore.h"
 #include "core/Text.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace belvane {
 namespace {
@@ -47,16 +50,9 @@ protected:
 };
 
 TEST_F(DocumentTest, NewRegisterDefaults) {
-    EXPECT_EQ(doc.GetLineCount(), 0);
-    EXPECT_EQ(doc.GetWidths(), (std::array<int, 6>{16, 32, 32, 32, 32, 128}));
-    EXPECT_EQ(doc.GetColumns(), (std::vector<std::uint8_t>{0, 1, 3, 4, 5, 8, 9, 10, 11}));
-    EXPECT_EQ(doc.GetColor(false, 0), 0x000000u);
-    EXPECT_EQ(doc.GetColor(true, 0), 0xFFFF80u);
-    EXPECT_EQ(doc.GetColor(true, 1), 0xFFFFFFu);
-    EXPECT_EQ(doc.GetColor(false, 2), 0xFFFFFFu);
-    EXPECT_EQ(doc.GetColor(true, 2), 0xFF0000u);
-    EXPECT_EQ(doc.GetFont().Face(), "Courier New");
-    EXPECT_EQ(doc.GetFont().HeightTenths(), 100);
+    // Its display settings are those of a new register file (its golden bytes).
+    EXPECT_EQ(doc.SaveToBytes(), WriteRegister(CRegistre()));
+    EXPECT_EQ(doc.GetColor(true, 2), 0xFF0000u);  // what the text style numbers pick
     EXPECT_EQ(doc.GetStatementDate(), ToDayDate(2009, 3, 10));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "Sans-Nom");
@@ -81,69 +77,55 @@ TEST_F(DocumentTest, EqualDatesKeepTheOrderOfEntry) {
     EXPECT_EQ(Observations(), (std::vector<std::string>{"third of march", "first", "second"}));
 }
 
-TEST_F(DocumentTest, UndoOfDeleteToggles) {
-    AddNumbered(8);
-    doc.DeleteLine(4);
-    EXPECT_EQ(doc.GetLineCount(), 7);
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLine(4).m_observation, "L4");
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLineCount(), 7);
-    EXPECT_EQ(doc.GetLine(4).m_observation, "L5");
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLine(4).m_observation, "L4");
-    EXPECT_EQ(doc.GetLineCount(), 8);
-}
-
-TEST_F(DocumentTest, UndoOfACorrectionThatMovedTheLine) {
-    AddNumbered(10);
-    CLigne moved = doc.GetLine(2);
-    moved.m_dateEmission = ToDayDate(2009, 1, 8);  // goes after L7, the other line of 8 January
-    moved.m_observation = "L2 corrected";
-    EXPECT_EQ(doc.ReplaceLine(2, moved), 7);
-    EXPECT_EQ(doc.GetLine(7).m_observation, "L2 corrected");
-
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLine(2).m_observation, "L2");
-    EXPECT_EQ(doc.GetLineCount(), 10);
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLine(7).m_observation, "L2 corrected");
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLine(2).m_observation, "L2");
-}
-
-TEST_F(DocumentTest, CorrectionInPlaceWhenTheDateStays) {
-    AddNumbered(3);
-    CLigne l = doc.GetLine(1);
-    l.m_montant = -999;
-    EXPECT_EQ(doc.ReplaceLine(1, l), 1);
-    EXPECT_EQ(doc.GetLine(1).m_montant, -999);
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLine(1).m_montant, 100);
-}
-
-TEST_F(DocumentTest, UndoOfAnAddRemovesItThenBringsItBack) {
-    AddNumbered(3);
-    doc.AddLine(Line({2009, 1, 2}, 5, "inserted"));
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(Observations(), (std::vector<std::string>{"L0", "L1", "L2"}));
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(Observations(), (std::vector<std::string>{"L0", "L1", "inserted", "L2"}));
-}
-
-TEST_F(DocumentTest, StatementStampUndoToggles) {
-    AddNumbered(5);
-    RecordingObserver obs;
-    doc.AddObserver(&obs);
-    const DayDate stmt = ToDayDate(2009, 2, 28);
-    doc.SetLineStatement(3, stmt);
-    EXPECT_EQ(obs.changed, (std::vector<int>{3}));
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLine(3).m_dateReleve, 0);
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetLine(3).m_dateReleve, stmt);
-    EXPECT_EQ(obs.redraws, 2);
-    doc.RemoveObserver(&obs);
+// Each change is undone by Undo, and the next Undo makes it again.
+TEST_F(DocumentTest, UndoTogglesEachKindOfChange) {
+    const auto moved = [](CBelvaneDoc& d) {
+        CLigne l = d.GetLine(1);
+        l.m_dateEmission = ToDayDate(2009, 1, 3);  // after L2, the other line of 3 January
+        l.m_observation = "moved";
+        EXPECT_EQ(d.ReplaceLine(1, l), 2);
+    };
+    const auto inPlace = [](CBelvaneDoc& d) {
+        CLigne l = d.GetLine(1);
+        l.m_observation = "in place";
+        EXPECT_EQ(d.ReplaceLine(1, l), 1);
+    };
+    const struct {
+        const char* what;
+        std::function<void(CBelvaneDoc&)> change;
+        std::vector<std::string> after;
+    } cases[] = {
+        {"delete", [](CBelvaneDoc& d) { d.DeleteLine(2); }, {"L0", "L1", "L3"}},
+        {"correction that moves the line", moved, {"L0", "L2", "moved", "L3"}},
+        {"correction in place", inPlace, {"L0", "in place", "L2", "L3"}},
+        {"add",
+         [](CBelvaneDoc& d) {
+             d.AddLine(Line({2009, 1, 2}, 5, "new"));
+         },
+         {"L0", "L1", "new", "L2", "L3"}},
+        {"statement stamp",
+         [](CBelvaneDoc& d) { d.SetLineStatement(3, ToDayDate(2009, 2, 28)); },
+         {"L0", "L1", "L2", "L3 28.02.09"}},
+    };
+    const auto lines = [this] {
+        std::vector<std::string> out = Observations();
+        for (int i = 0; i < doc.GetLineCount(); ++i)
+            if (doc.GetLine(i).m_dateReleve != 0)
+                out[i] += " " + doc.FormatDate(doc.GetLine(i).m_dateReleve);
+        return out;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        doc.OnNewDocument();
+        AddNumbered(4);
+        const std::vector<std::string> before = lines();
+        c.change(doc);
+        EXPECT_EQ(lines(), c.after);
+        ASSERT_TRUE(doc.Undo());
+        EXPECT_EQ(lines(), before);
+        ASSERT_TRUE(doc.Undo());
+        EXPECT_EQ(lines(), c.after);
+    }
 }
 
 TEST_F(DocumentTest, UndoThatChangesTheLinesMarksTheRegisterModified) {

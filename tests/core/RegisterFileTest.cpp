@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace belvane {
 namespace {
 
@@ -65,24 +67,15 @@ CRegistre FullRegister() {
     return reg;
 }
 
+// Every field compared (not printed: some texts are 70 000 characters long).
 void ExpectSameRegister(const CRegistre& a, const CRegistre& b) {
-    EXPECT_EQ(a.m_bBackup, b.m_bBackup);
-    EXPECT_EQ(a.m_largeurs, b.m_largeurs);
-    EXPECT_EQ(a.m_colonnes, b.m_colonnes);
-    EXPECT_EQ(a.m_police, b.m_police);
-    EXPECT_EQ(a.m_couleurs, b.m_couleurs);
-    EXPECT_EQ(a.m_banque, b.m_banque);
-    EXPECT_EQ(a.m_agence, b.m_agence);
-    EXPECT_EQ(a.m_numeroCompte, b.m_numeroCompte);
-    EXPECT_EQ(a.m_cartes, b.m_cartes);
-    EXPECT_EQ(a.m_titulaires, b.m_titulaires);
-    EXPECT_EQ(a.m_annotations, b.m_annotations);
-    EXPECT_EQ(a.m_montantInitial, b.m_montantInitial);
-    EXPECT_EQ(a.m_lignes, b.m_lignes);
-    EXPECT_EQ(a.m_paiements, b.m_paiements);
-    EXPECT_EQ(a.m_mouvements, b.m_mouvements);
-    EXPECT_EQ(a.m_rubriques, b.m_rubriques);
-    EXPECT_EQ(a.m_beneficiaires, b.m_beneficiaires);
+    const auto fields = [](const CRegistre& r) {
+        return std::tie(r.m_bBackup, r.m_largeurs, r.m_colonnes, r.m_police, r.m_couleurs,
+                        r.m_banque, r.m_agence, r.m_numeroCompte, r.m_cartes, r.m_titulaires,
+                        r.m_annotations, r.m_montantInitial, r.m_lignes, r.m_paiements,
+                        r.m_mouvements, r.m_rubriques, r.m_beneficiaires);
+    };
+    EXPECT_TRUE(fields(a) == fields(b));
 }
 
 TEST(RegisterFile, NewRegisterGoldenBytes) {

@@ -91,80 +91,73 @@ TEST(FormatDate, OfferedPatternsGiveEightCharacters) {
             EXPECT_EQ(FormatDate(d, p).size(), 8u) << p;
 }
 
-class ParseDateTest : public ::testing::Test {
-protected:
-    static DayDate Parse(const char* text, bool past, CivilDate today,
-                         const char* pattern = "%d.%m.%y") {
-        return ParseDate(text, past, pattern, today);
-    }
-};
-
-TEST_F(ParseDateTest, MissingMonthAndYearComeFromToday) {
-    const CivilDate march10{2009, 3, 10};
-    EXPECT_EQ(Parse("15", true, march10), ToDayDate(2009, 2, 15));
-    EXPECT_EQ(Parse("15", false, march10), ToDayDate(2009, 3, 15));
-    EXPECT_EQ(Parse("5", true, march10), ToDayDate(2009, 3, 5));
-    EXPECT_EQ(Parse("5", false, march10), ToDayDate(2009, 3, 5));
-    EXPECT_EQ(Parse("10", true, march10), ToDayDate(2009, 3, 10));  // today itself is not "later"
-
-    const CivilDate january10{2009, 1, 10};
-    EXPECT_EQ(Parse("15.12", true, january10), ToDayDate(2008, 12, 15));
-    EXPECT_EQ(Parse("15.12", false, january10), ToDayDate(2009, 12, 15));
-    EXPECT_EQ(Parse("15", true, january10), ToDayDate(2008, 12, 15));  // month then year go back
-}
-
-TEST_F(ParseDateTest, TodayShortcuts) {
-    const CivilDate today{2026, 12, 6};
-    for (const char* t : {".", "/", "-"})
-        EXPECT_EQ(Parse(t, true, today), ToDayDate(2026, 12, 6)) << t;
-    EXPECT_EQ(Parse("..", true, today), 0);  // not a shortcut: no day given
-}
-
-TEST_F(ParseDateTest, YearWindow) {
-    const CivilDate today{2009, 6, 1};
-    EXPECT_EQ(Parse("1.2.36", true, today), 0);
-    EXPECT_EQ(Parse("1.2.35", true, today), ToDayDate(2035, 2, 1));
-    EXPECT_EQ(Parse("1.2.0", true, today), ToDayDate(2000, 2, 1));
-    EXPECT_EQ(Parse("1.2.89", true, today), 0);
-    EXPECT_EQ(Parse("1.2.90", true, today), ToDayDate(1990, 2, 1));
-    EXPECT_EQ(Parse("1.2.99", true, today), ToDayDate(1999, 2, 1));
-    EXPECT_EQ(Parse("1.2.100", true, today), 0);
-    EXPECT_EQ(Parse("1.2.1989", true, today), 0);
-    EXPECT_EQ(Parse("1.2.1999", true, today), ToDayDate(1999, 2, 1));
-    EXPECT_EQ(Parse("1.2.2035", true, today), ToDayDate(2035, 2, 1));
-    EXPECT_EQ(Parse("1.2.2036", true, today), 0);
-}
-
-TEST_F(ParseDateTest, InvalidDaysAndMonths) {
-    const CivilDate today{2009, 6, 1};
-    for (const char* t :
-         {"", "0", "32", "0.5.09", "1.0.09", "1.13.09", "x", "99999999999999999999"})
-        EXPECT_EQ(Parse(t, true, today), 0) << '"' << t << '"';
-}
-
-TEST_F(ParseDateTest, DaysPastMonthEndRollOver) {
-    const CivilDate today{2009, 6, 1};
-    EXPECT_EQ(Parse("31.04.09", true, today), ToDayDate(2009, 5, 1));
-    EXPECT_EQ(Parse("30.02.09", true, today), ToDayDate(2009, 3, 2));
-}
-
-TEST_F(ParseDateTest, PatternOrderDecidesFields) {
-    const CivilDate today{2010, 6, 1};
-    EXPECT_EQ(Parse("12/31/09", true, today, "%m/%d/%y"), ToDayDate(2009, 12, 31));
-    EXPECT_EQ(Parse("31/12/09", true, today, "%m/%d/%y"), 0);
-    EXPECT_EQ(Parse("09-12-31", true, today, "%y-%m-%d"), ToDayDate(2009, 12, 31));
-    // Two numbers: month first for the "mm" and "yy" forms.
-    EXPECT_EQ(Parse("5/3", true, today, "%m/%d/%y"), ToDayDate(2010, 5, 3));
-    EXPECT_EQ(Parse("5-3", true, today, "%y-%m-%d"), ToDayDate(2010, 5, 3));
-    EXPECT_EQ(Parse("5.3", true, today, "%d.%m.%y"), ToDayDate(2010, 3, 5));
-}
-
-TEST_F(ParseDateTest, StrayCharactersAreSkipped) {
-    const CivilDate today{2010, 6, 1};
-    EXPECT_EQ(Parse("15x.0a3.09", true, today), ToDayDate(2009, 3, 15));
-    EXPECT_EQ(Parse(" 15 . 3 . 09 ", true, today), ToDayDate(2009, 3, 15));
-    EXPECT_EQ(Parse("15.3.", true, today), ToDayDate(2010, 3, 15));      // trailing separator
-    EXPECT_EQ(Parse("15.3.09.7", true, today), ToDayDate(2009, 3, 15));  // stops after three
+// What the date fields read: text, whether an incomplete date is taken in the
+// past, today, the pattern, and the date read (0: no date).
+TEST(ParseDate, Table) {
+    const CivilDate mar10{2009, 3, 10}, jan10{2009, 1, 10}, jun09{2009, 6, 1}, jun10{2010, 6, 1};
+    const char* const dmy = "%d.%m.%y";
+    const struct {
+        const char* text;
+        bool past;
+        CivilDate today;
+        const char* pattern;
+        DayDate expected;
+    } cases[] = {
+        // Missing month and year come from today; today itself is not "later".
+        {"15", true, mar10, dmy, ToDayDate(2009, 2, 15)},
+        {"15", false, mar10, dmy, ToDayDate(2009, 3, 15)},
+        {"5", true, mar10, dmy, ToDayDate(2009, 3, 5)},
+        {"5", false, mar10, dmy, ToDayDate(2009, 3, 5)},
+        {"10", true, mar10, dmy, ToDayDate(2009, 3, 10)},
+        {"15.12", true, jan10, dmy, ToDayDate(2008, 12, 15)},
+        {"15.12", false, jan10, dmy, ToDayDate(2009, 12, 15)},
+        {"15", true, jan10, dmy, ToDayDate(2008, 12, 15)},  // month then year go back
+        // Today's shortcuts; two dots give no day.
+        {".", true, {2026, 12, 6}, dmy, ToDayDate(2026, 12, 6)},
+        {"/", true, {2026, 12, 6}, dmy, ToDayDate(2026, 12, 6)},
+        {"-", true, {2026, 12, 6}, dmy, ToDayDate(2026, 12, 6)},
+        {"..", true, {2026, 12, 6}, dmy, 0},
+        // The year window.
+        {"1.2.36", true, jun09, dmy, 0},
+        {"1.2.35", true, jun09, dmy, ToDayDate(2035, 2, 1)},
+        {"1.2.0", true, jun09, dmy, ToDayDate(2000, 2, 1)},
+        {"1.2.89", true, jun09, dmy, 0},
+        {"1.2.90", true, jun09, dmy, ToDayDate(1990, 2, 1)},
+        {"1.2.99", true, jun09, dmy, ToDayDate(1999, 2, 1)},
+        {"1.2.100", true, jun09, dmy, 0},
+        {"1.2.1989", true, jun09, dmy, 0},
+        {"1.2.1999", true, jun09, dmy, ToDayDate(1999, 2, 1)},
+        {"1.2.2035", true, jun09, dmy, ToDayDate(2035, 2, 1)},
+        {"1.2.2036", true, jun09, dmy, 0},
+        // Invalid days and months; days past a month's end roll over.
+        {"", true, jun09, dmy, 0},
+        {"0", true, jun09, dmy, 0},
+        {"32", true, jun09, dmy, 0},
+        {"0.5.09", true, jun09, dmy, 0},
+        {"1.0.09", true, jun09, dmy, 0},
+        {"1.13.09", true, jun09, dmy, 0},
+        {"x", true, jun09, dmy, 0},
+        {"99999999999999999999", true, jun09, dmy, 0},
+        {"31.04.09", true, jun09, dmy, ToDayDate(2009, 5, 1)},
+        {"30.02.09", true, jun09, dmy, ToDayDate(2009, 3, 2)},
+        // The pattern's order decides the fields; two numbers: month first for
+        // the "mm" and "yy" forms.
+        {"12/31/09", true, jun10, "%m/%d/%y", ToDayDate(2009, 12, 31)},
+        {"31/12/09", true, jun10, "%m/%d/%y", 0},
+        {"09-12-31", true, jun10, "%y-%m-%d", ToDayDate(2009, 12, 31)},
+        {"5/3", true, jun10, "%m/%d/%y", ToDayDate(2010, 5, 3)},
+        {"5-3", true, jun10, "%y-%m-%d", ToDayDate(2010, 5, 3)},
+        {"5.3", true, jun10, dmy, ToDayDate(2010, 3, 5)},
+        // Stray characters are skipped; a trailing separator is allowed; three
+        // numbers at most.
+        {"15x.0a3.09", true, jun10, dmy, ToDayDate(2009, 3, 15)},
+        {" 15 . 3 . 09 ", true, jun10, dmy, ToDayDate(2009, 3, 15)},
+        {"15.3.", true, jun10, dmy, ToDayDate(2010, 3, 15)},
+        {"15.3.09.7", true, jun10, dmy, ToDayDate(2009, 3, 15)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseDate(c.text, c.past, c.pattern, c.today), c.expected)
+            << '"' << c.text << "\" " << c.pattern;
 }
 
 TEST(DayDate, ZoneIndependentValues) {

@@ -122,7 +122,7 @@ TEST_F(AppStart, CmdShowThreeOpensMaximizedAndTheScreenshotShowsTheWindow) {
     settings.WriteInt("Settings", "CmdShow", 3);
     CBelvaneApp app(settings, dir.path(), language.Hooks());
     ASSERT_TRUE(app.Start({}));
-    QTRY_VERIFY(app.Frame()->isMaximized());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.Frame()->isMaximized(); }));
     const QString png = dir.filePath("fenetre.png");
     ASSERT_TRUE(app.SaveScreenshot(png));
     EXPECT_EQ(QImage(png).size(), app.Frame()->size());

@@ -35,12 +35,6 @@ TEST(DateEditTest, LeavingRewritesADateAndKeepsOtherText) {
 
     date->setFocus();
     date->selectAll();
-    QTest::keyClicks(date, "9");
-    other->setFocus();
-    EXPECT_EQ(date->text(), "09.11.26") << "a later day completes into the previous month";
-
-    date->setFocus();
-    date->selectAll();
     QTest::keyClicks(date, "zz");
     other->setFocus();
     EXPECT_EQ(date->text(), "zz");

@@ -105,7 +105,7 @@ TEST(FramePosition, ClosingStoresThePlaceTheNextFrameOpensAt) {
     EXPECT_EQ(f.frame->geometry(), QRect(130, 90, 700, 450));
     f.frame->show();
     f.frame->showMaximized();
-    QTRY_VERIFY(f.frame->isMaximized());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.frame->isMaximized(); }));
     ASSERT_TRUE(f.frame->close());
     EXPECT_EQ(f.settings.GetInt("Settings", "CmdShow", 0), 3);
     EXPECT_EQ(FramePlacement::Saved(f.settings), (WindowRect{130, 90, 700, 450}));
@@ -114,7 +114,7 @@ TEST(FramePosition, ClosingStoresThePlaceTheNextFrameOpensAt) {
     f.frame->show();
     f.frame->resize(800, 600);
     f.frame->showMinimized();
-    QTRY_VERIFY(f.frame->isMinimized());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.frame->isMinimized(); }));
     ASSERT_TRUE(f.frame->close());
     EXPECT_EQ(f.settings.GetInt("Settings", "CmdShow", 0), 3);
     EXPECT_EQ(FramePlacement::Saved(f.settings), (WindowRect{130, 90, 700, 450}));

@@ -47,16 +47,12 @@ protected:
 
 // --- undo and delete ------------------------------------------------------------
 
-TEST_F(FrameCommands, UndoWithNothingToUndoSaysSo) {
-    f.frame->Action(cmd::kEditUndo)->trigger();
+TEST_F(FrameCommands, DeleteThenUndoThroughTheActions) {
+    f.frame->Action(cmd::kEditUndo)->trigger();  // nothing to undo yet
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, QStringLiteral("Il n'y a aucune action à annuler."));
     EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Information);
-    EXPECT_EQ(box.shown[0].buttons, IMessageBox::Buttons::Ok);
-    EXPECT_FALSE(f.doc.IsModified());
-}
-
-TEST_F(FrameCommands, DeleteThenUndoThroughTheActions) {
+    box.shown.clear();
     ASSERT_TRUE(f.frame->OpenDocument(Register("lignes.blv", 5)));
     const CLigne second = f.doc.GetLine(1);
     f.frame->ActiveView()->SelectAndShow(1);
@@ -68,9 +64,6 @@ TEST_F(FrameCommands, DeleteThenUndoThroughTheActions) {
     f.frame->Action(cmd::kEditUndo)->trigger();
     ASSERT_EQ(f.doc.GetLineCount(), 5);
     EXPECT_EQ(f.doc.GetLine(1), second);
-    // Undo again deletes it again.
-    f.frame->Action(cmd::kEditUndo)->trigger();
-    EXPECT_EQ(f.doc.GetLineCount(), 4);
     EXPECT_TRUE(box.shown.empty());
 }
 
@@ -210,19 +203,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FrameCommands, YesOnAnUntitledRegisterAsksForAFileName) {
     f.doc.AddLine(testing::TestLine({2024, 7, 14}, -4200));
     box.Answer(Answer::Yes);
+    EXPECT_FALSE(f.frame->close()) << "the file chooser answered nothing";
+    EXPECT_EQ(f.chooserCalls, 1);
+    EXPECT_TRUE(f.doc.IsModified());
+    box.Answer(Answer::Yes);
     f.chosenFiles << dir.filePath("nouveau");  // the extension is added
     EXPECT_TRUE(f.frame->close());
     EXPECT_EQ(box.shown[0].text,
               QStringLiteral("Enregistrer les modifications apportées à Sans-Nom?"));
     EXPECT_TRUE(QFile::exists(dir.filePath("nouveau.blv")));
-}
-
-TEST_F(FrameCommands, CancellingTheFileNameKeepsTheWindow) {
-    f.doc.AddLine(testing::TestLine({2024, 7, 14}, -4200));
-    box.Answer(Answer::Yes);
-    EXPECT_FALSE(f.frame->close());  // the file chooser answers nothing
-    EXPECT_EQ(f.chooserCalls, 1);
-    EXPECT_TRUE(f.doc.IsModified());
 }
 
 TEST_F(FrameCommands, NewAsksAboutAModifiedRegister) {
@@ -268,7 +257,8 @@ TEST_F(FrameCommands, SaveAsProposesTheTitleWithTheExtension) {
 
 // --- recent files --------------------------------------------------------------
 
-TEST_F(FrameCommands, RecentFilesPutTheLastOpenedFirst) {
+// The list's rules are RecentFilesTest's; here its entries reach the menu.
+TEST_F(FrameCommands, RecentFilesOpenFromTheMenuOrLeaveIt) {
     const QString a = Register("a.blv", 1);
     const QString b = Register("b.blv", 2);
     QDir::setCurrent(dir.path());  // names in the current directory show alone
@@ -282,21 +272,13 @@ TEST_F(FrameCommands, RecentFilesPutTheLastOpenedFirst) {
 
     f.frame->Action(cmd::kFileMruFirst + 1)->trigger();
     EXPECT_EQ(f.doc.GetLineCount(), 1);
-    EXPECT_EQ(f.settings.GetString("Recent File List", "File1", ""), ToStd(a));
-    EXPECT_EQ(f.settings.GetString("Recent File List", "File2", ""), ToStd(b));
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst)->text(), QStringLiteral("&1 a.blv"));
-}
 
-TEST_F(FrameCommands, ARecentFileThatNoLongerOpensLeavesTheList) {
-    const QString a = Register("a.blv", 1);
-    const QString b = Register("b.blv", 2);
-    ASSERT_TRUE(f.frame->OpenDocument(a));
-    ASSERT_TRUE(f.frame->OpenDocument(b));
-    ASSERT_TRUE(QFile::remove(a));
+    ASSERT_TRUE(QFile::remove(b));  // one that no longer opens leaves the list
     f.frame->Action(cmd::kFileMruFirst + 1)->trigger();
     ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(f.recent.Count(), 1);
-    EXPECT_EQ(f.recent.Path(0), ToStd(b));
+    ASSERT_EQ(f.recent.Count(), 1);
+    EXPECT_EQ(f.recent.Path(0), ToStd(a));
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst + 1), nullptr);
 }
 
@@ -357,13 +339,7 @@ TEST_F(FrameCommands, MenuItemsCarryTheirNumbersAndUnbuiltOnesAreGreyed) {
           cmd::kEditUndo, cmd::kNewLine, cmd::kCorrectLine, cmd::kDeleteLine, cmd::kBackupToggle,
           cmd::kWindowSplit, cmd::kHelp, cmd::kAbout, cmd::kCreateAnticipated})
         EXPECT_TRUE(names.contains(QString::number(id))) << id;
-    for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kAppExit,
-                   cmd::kEditUndo, cmd::kBackupToggle, cmd::kViewToolbar, cmd::kViewStatusBar,
-                   cmd::kWindowSplit, cmd::kHelp, cmd::kNewLine, cmd::kStatementMode, cmd::kSearch,
-                   cmd::kTotals, cmd::kPaymentMethods, cmd::kCategories, cmd::kPayees})
-        EXPECT_TRUE(f.frame->Action(id)->isEnabled()) << id;
-    for (int id : {cmd::kCreateAutomatic, cmd::kCreateAnticipated})
-        EXPECT_TRUE(f.frame->Action(id)->isEnabled()) << id;
+    EXPECT_TRUE(f.frame->Action(cmd::kCreateAutomatic)->isEnabled());
     for (int id : {cmd::kCorrectLine, cmd::kPurge, cmd::kAbout, cmd::kFilePrint, cmd::kLanguage})
         EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
     EXPECT_EQ(f.frame->Action(cmd::kFileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));

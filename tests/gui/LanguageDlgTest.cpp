@@ -49,11 +49,9 @@ TEST(LanguageDlg, ListsTheGoodModulesAndPreselectsByLanguageIdentifier) {
     EXPECT_EQ(banner.size(), QSize(200, 18));
     EXPECT_FALSE(dlg.ClosesItself());
 
-    EXPECT_EQ(SelectedFile(CLanguageDlg(nullptr, settings, true, kModuleDir, 2060)), "Default");
+    // The preselection rule is LanguageChoiceTest's; it reaches the list.
     EXPECT_EQ(SelectedFile(CLanguageDlg(nullptr, settings, true, kModuleDir, 1040)),
               "belvane_test_en.so");
-    QTemporaryDir empty;
-    EXPECT_EQ(SelectedFile(CLanguageDlg(nullptr, settings, false, empty.path(), 1040)), "Default");
 }
 
 TEST(LanguageDlg, SpeaksTheLanguageBeingChosen) {
@@ -99,7 +97,7 @@ TEST(LanguageDlg, FirstStartOffersNoCancelAndShowsTheWelcomeText) {
     CLanguageDlg alone(nullptr, settings, true, empty.path(), 1040);
     ASSERT_TRUE(alone.ClosesItself());
     alone.show();
-    QTRY_VERIFY(!alone.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !alone.isVisible(); }));
     EXPECT_EQ(alone.result(), QDialog::Accepted);
     EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "Default");
 }
@@ -130,15 +128,10 @@ TEST(LanguageDlg, LettersSearchAndDoubleClickChooses) {
     dlg.show();
     QListWidget* list = dlg.List();
     EXPECT_EQ(SelectedFile(dlg), "Default");
-    QTest::keyClick(list, Qt::Key_E);
+    QTest::keyClick(list, Qt::Key_E);  // the letter search is LanguageChoiceTest's
     EXPECT_EQ(SelectedFile(dlg), "belvane_test_en.so");
-    QTest::keyClick(list, Qt::Key_Z);  // no such language: nothing moves
-    EXPECT_EQ(SelectedFile(dlg), "belvane_test_en.so");
-    QTest::keyClick(list, Qt::Key_F);
+    QTest::keyClick(list, Qt::Key_Down);  // other keys move as usual
     EXPECT_EQ(SelectedFile(dlg), "Default");
-    QTest::keyClick(list, Qt::Key_Up);  // other keys move as usual
-    EXPECT_EQ(SelectedFile(dlg), "belvane_test_en.so");
-    QTest::keyClick(list, Qt::Key_Down);
 
     const QRect english = list->visualItemRect(list->item(0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, english.center());

@@ -48,7 +48,6 @@ TEST_F(ReleveDlgTest, StatementDateCompletesFromThePastAndRefusesNonDates) {
     EXPECT_EQ(d.DateField()->maxLength(), 8);
 
     EXPECT_EQ(TypeAndLeave(d, "15"), "15.02.09");
-    EXPECT_EQ(TypeAndLeave(d, "31.2"), "03.03.09") << "31 February rolls over";
     TypeAndLeave(d, "32");
     d.findChild<QPushButton*>("1")->click();
     ASSERT_EQ(box.shown.size(), 1u);
