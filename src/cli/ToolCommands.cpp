@@ -1,13 +1,13 @@
 #include "cli/ToolCommands.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/CLigne.h"
+#include "core/CMouvementAuto.h"
 #include "core/Clock.h"
 #include "core/DayDate.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "reports/TextExport.h"
-#include "core/CLigne.h"
-#include "core/CMouvementAuto.h"
 #include "rules/Balances.h"
 #include "rules/Generation.h"
 

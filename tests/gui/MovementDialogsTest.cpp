@@ -2,8 +2,8 @@
 // Qt-free with the movement entry checks and the generation.
 #include "FrameTestSupport.h"
 
-#include "gui/dialogs/movements/CCreationManuelleDlg.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
+#include "gui/dialogs/movements/CCreationManuelleDlg.h"
 #include "gui/dialogs/movements/CMouvementDlg.h"
 #include "gui/dialogs/movements/CMouvementsDlg.h"
 #include "gui/support/CResources.h"

@@ -1,9 +1,9 @@
 #include "gui/dialogs/lines/CReleveDlg.h"
 
+#include "core/CBelvaneDoc.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
-#include "core/CBelvaneDoc.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

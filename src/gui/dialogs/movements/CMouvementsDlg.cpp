@@ -1,8 +1,8 @@
 #include "gui/dialogs/movements/CMouvementsDlg.h"
 
 #include "core/CBelvaneDoc.h"
-#include "gui/dialogs/movements/CMouvementDlg.h"
 #include "gui/dialogs/lists/ReferenceListPanel.h"
+#include "gui/dialogs/movements/CMouvementDlg.h"
 #include "gui/support/DialogSupport.h"
 
 #include <QHBoxLayout>
