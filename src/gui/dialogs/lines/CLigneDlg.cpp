@@ -10,6 +10,7 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/ReferenceCombos.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -109,16 +110,6 @@ std::function<int(CLigneDlg&)>& Runner() {
 
 QString Filled(int stringId, std::string_view arg) {
     return FromStd(FillPlaceholders(ToStd(CResources::Str(stringId)), {arg}));
-}
-
-// Replaces the entries of `combo`, keeping the text that stands in it.
-void SetEntries(QComboBox* combo, const QStringList& entries) {
-    const QSignalBlocker block(combo);
-    const QString text = combo->currentText();
-    combo->clear();
-    combo->addItems(entries);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
 }
 
 void SetText(QComboBox* combo, const std::string& text) {
@@ -338,28 +329,11 @@ void CLigneDlg::ShowButtons() {
 }
 
 void CLigneDlg::FillLists() {
-    QStringList paiements;
-    for (int i = 0; i < m_doc.GetPaiementCount(); ++i)
-        paiements << FromStd(m_doc.GetPaiement(i).GetNom());
-    SetEntries(m_paiement, paiements);
-    QStringList payees;
-    for (int i = 0; i < m_doc.GetBeneficiaireCount(); ++i)
-        payees << FromStd(m_doc.GetBeneficiaire(i).GetNom());
-    SetEntries(m_payee, payees);
-    QStringList rubriques;
-    for (int i = 0; i < m_doc.GetRubriqueCount(); ++i)
-        rubriques << FromStd(m_doc.GetRubrique(i).GetNom());
-    SetEntries(m_rubrique, rubriques);
-    FillSousRubriques();
+    FillReferenceCombos(m_doc, m_paiement, m_payee, m_rubrique, m_sousRubrique);
 }
 
 void CLigneDlg::FillSousRubriques() {
-    const std::string rubrique = ToStd(m_rubrique->currentText());
-    QStringList names;
-    const int n = m_doc.GetSousRubriqueCount(rubrique);
-    for (int j = 0; j < n; ++j)
-        names << FromStd(m_doc.GetSousRubriqueName(rubrique, j));
-    SetEntries(m_sousRubrique, names);
+    FillSousRubriqueCombo(m_doc, m_rubrique, m_sousRubrique);
 }
 
 void CLigneDlg::ShowAmount(Amount amount) {

@@ -4,6 +4,7 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/ReferenceCombos.h"
 #include "rules/LineEntry.h"
 
 #include <QCheckBox>
@@ -48,15 +49,6 @@ constexpr int kNumberChars = 2;
 constexpr int kTitleCorrection = 10060;  // "Correction des données d'un mouvement automatique"
 constexpr int kCreditorLabel = 10054;    // "C&réditeur:"
 constexpr int kDebtorLabel = 10055;      // "Débiteu&r:"
-
-void SetEntries(QComboBox* combo, const QStringList& entries) {
-    const QSignalBlocker block(combo);
-    const QString text = combo->currentText();
-    combo->clear();
-    combo->addItems(entries);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
-}
 
 }  // namespace
 
@@ -173,28 +165,11 @@ void CMouvementDlg::Show(const CMouvementAuto& m) {
 }
 
 void CMouvementDlg::FillLists() {
-    QStringList paiements;
-    for (int i = 0; i < m_doc.GetPaiementCount(); ++i)
-        paiements << FromStd(m_doc.GetPaiement(i).GetNom());
-    SetEntries(m_paiement, paiements);
-    QStringList payees;
-    for (int i = 0; i < m_doc.GetBeneficiaireCount(); ++i)
-        payees << FromStd(m_doc.GetBeneficiaire(i).GetNom());
-    SetEntries(m_payee, payees);
-    QStringList rubriques;
-    for (int i = 0; i < m_doc.GetRubriqueCount(); ++i)
-        rubriques << FromStd(m_doc.GetRubrique(i).GetNom());
-    SetEntries(m_rubrique, rubriques);
-    FillSousRubriques();
+    FillReferenceCombos(m_doc, m_paiement, m_payee, m_rubrique, m_sousRubrique);
 }
 
 void CMouvementDlg::FillSousRubriques() {
-    const std::string rubrique = ToStd(m_rubrique->currentText());
-    QStringList names;
-    const int n = m_doc.GetSousRubriqueCount(rubrique);
-    for (int j = 0; j < n; ++j)
-        names << FromStd(m_doc.GetSousRubriqueName(rubrique, j));
-    SetEntries(m_sousRubrique, names);
+    FillSousRubriqueCombo(m_doc, m_rubrique, m_sousRubrique);
 }
 
 void CMouvementDlg::SetCredit(bool credit) {
