@@ -81,6 +81,7 @@ void CPrintJob::Begin(const PrintDevice& device) {
             break;
         }
         case PrintKind::Charts:
+            m_map.clear();
             m_barsPerPage = ChartBarsPerPage(device.pageWidth, m_metrics.unit);
             m_largest = 0;
             for (const ChartPeriod& p : m_charts->periods)
@@ -89,6 +90,7 @@ void CPrintJob::Begin(const PrintDevice& device) {
                 PrintPageCount(static_cast<std::int64_t>(m_charts->periods.size()), m_barsPerPage);
             break;
     }
+    m_mapped = m_map.size();
 }
 
 void CPrintJob::End() {

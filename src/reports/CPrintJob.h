@@ -36,6 +36,9 @@ public:
     const PrintMetrics& Metrics() const { return m_metrics; }
     const std::vector<std::int32_t>& PageMap() const { return m_map; }
     int PageCount() const { return m_pageCount; }
+    // Entries the page map had (for the lines kinds: the lines printed); kept
+    // after End.
+    std::size_t MappedCount() const { return m_mapped; }
     // Replaces `out` with page `page` (1 to PageCount()).
     void LayPage(int page, PrintPage& out) const;
     // Frees the page map.
@@ -64,6 +67,7 @@ private:
     std::int64_t m_largest = 0;
     std::vector<std::int32_t> m_map;
     int m_pageCount = 1;
+    std::size_t m_mapped = 0;
 };
 
 }  // namespace belvane

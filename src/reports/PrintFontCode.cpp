@@ -1,5 +1,7 @@
 #include "reports/PrintFontCode.h"
 
+#include "core/SettingsStore.h"
+
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -45,6 +47,20 @@ const char* PrintFontSettingDefault(PrintFontSetting setting) {
             return "Arial,80,400,0,1";
     }
     return "";
+}
+
+PrintFontCode ReadPrintFont(const ISettingsStore* settings, PrintFontSetting setting) {
+    const char* fallback = PrintFontSettingDefault(setting);
+    if (settings == nullptr)
+        return ParsePrintFontCode(fallback);
+    return ParsePrintFontCode(
+        settings->GetString("Settings", PrintFontSettingName(setting), fallback));
+}
+
+PrintFonts ReadPrintFonts(const ISettingsStore* settings) {
+    return {ReadPrintFont(settings, PrintFontSetting::Header),
+            ReadPrintFont(settings, PrintFontSetting::Lines),
+            ReadPrintFont(settings, PrintFontSetting::Graph)};
 }
 
 PrintFontCode ParsePrintFontCode(std::string_view text) {

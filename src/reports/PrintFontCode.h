@@ -17,6 +17,11 @@ struct PrintFontCode {
     bool operator==(const PrintFontCode&) const = default;
 };
 
+// The fonts of a print job.
+struct PrintFonts {
+    PrintFontCode header, lines, graph;
+};
+
 // The three print fonts: page titles and footers, column titles and rows, the
 // amounts written on chart bars.
 enum class PrintFontSetting { Header, Lines, Graph };
@@ -24,6 +29,13 @@ enum class PrintFontSetting { Header, Lines, Graph };
 // Setting name ("PrintFontHeader", …) and the text used when it is not set.
 const char* PrintFontSettingName(PrintFontSetting setting);
 const char* PrintFontSettingDefault(PrintFontSetting setting);
+
+class ISettingsStore;
+
+// The font of a setting in section "Settings" of `settings`, its default when
+// the setting is missing or `settings` is null.
+PrintFontCode ReadPrintFont(const ISettingsStore* settings, PrintFontSetting setting);
+PrintFonts ReadPrintFonts(const ISettingsStore* settings);
 
 // Reads a font code; a field that is missing, empty or not a number takes the
 // default of that field (Courier New, 100, 400, 0, 1).
