@@ -18,6 +18,7 @@
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/LineCommands.h"
 #include "gui/window/MovementCommands.h"
+#include "gui/window/PrintCommands.h"
 #include "maintenance/BackupExit.h"
 #include "maintenance/BackupRegistration.h"
 #include "uilogic/CommandIds.h"
@@ -596,6 +597,14 @@ void CMainFrame::RunCommand(int command) {
             break;
         case cmd::kHelp:
             ShowHelp();
+            break;
+        case cmd::kFilePrint:
+        case cmd::kFilePrintDirect:
+        case cmd::kFilePrintPreview:
+            if (m_active == nullptr)
+                break;
+            if (const QString text = RunPrintCommand(command, *m_active, this); !text.isEmpty())
+                ShowStatusText(text);
             break;
         default:
             if (command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast)
