@@ -16,6 +16,7 @@
 #include "gui/support/HelpPages.h"
 #include "gui/support/IMessageBox.h"
 #include "gui/window/CBelvaneView.h"
+#include "gui/window/FileCommands.h"
 #include "gui/window/LineCommands.h"
 #include "gui/window/MovementCommands.h"
 #include "maintenance/BackupExit.h"
@@ -84,9 +85,11 @@ IMessageBox::Answer Message(QWidget* parent, const QString& text, IMessageBox::I
     return IMessageBox::Current().Show(parent, text, icon, buttons);
 }
 
+}  // namespace
+
 // The one place where a failure of the core becomes the message shown: the
 // numbered message of its code, naming the file as the core names it.
-void ShowFailure(QWidget* parent, const Status& status) {
+void CMainFrame::ShowFailure(QWidget* parent, const Status& status) {
     int id = ids::kMsgOpenFailed;
     switch (status.code()) {
         case Status::Code::Ok:
@@ -112,8 +115,6 @@ void ShowFailure(QWidget* parent, const Status& status) {
         text = text.arg(FromStd(status.file()));
     Message(parent, text, IMessageBox::Icon::Warning);
 }
-
-}  // namespace
 
 CMainFrame::CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& recent,
                        QWidget* parent)
@@ -596,6 +597,15 @@ void CMainFrame::RunCommand(int command) {
             break;
         case cmd::kHelp:
             ShowHelp();
+            break;
+        case cmd::kPurge:
+            PurgeToArchive(m_doc, this);
+            break;
+        case cmd::kNewFiscalYear:
+            StartNewFiscalYear(*this);
+            break;
+        case cmd::kExportText:
+            ExportToText(m_doc, this);
             break;
         default:
             if (command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast)
