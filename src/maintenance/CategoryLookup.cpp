@@ -6,7 +6,7 @@
 namespace belvane {
 
 int CategoryLookup::FindRubrique(std::string_view nom) {
-    const auto it = m_rubriques.find(std::string(nom));
+    const auto it = m_rubriques.find(nom);
     if (it != m_rubriques.end())
         return it->second;
     const int i = m_doc.FindRubrique(nom);
@@ -24,7 +24,7 @@ CategoryLookup::Match CategoryLookup::Find(std::string_view rubrique,
     if (m_sousRubriques.size() < static_cast<std::size_t>(m_doc.GetRubriqueCount()))
         m_sousRubriques.resize(m_doc.GetRubriqueCount());
     auto& subs = m_sousRubriques[m.rubrique];
-    const auto it = subs.find(std::string(sousRubrique));
+    const auto it = subs.find(sousRubrique);
     if (it != subs.end()) {
         m.sousRubrique = it->second;
         return m;

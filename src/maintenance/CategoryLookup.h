@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -28,12 +29,21 @@ public:
     Match Find(std::string_view rubrique, std::string_view sousRubrique);
 
 private:
+    // Looked up by string_view without making a string.
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
+    using Names = std::unordered_map<std::string, int, Hash, std::equal_to<>>;
+
     int FindRubrique(std::string_view nom);
 
     const CBelvaneDoc& m_doc;
-    std::unordered_map<std::string, int> m_rubriques;
+    Names m_rubriques;
     // Per category (by index): subcategory spelling -> index or -1.
-    std::vector<std::unordered_map<std::string, int>> m_sousRubriques;
+    std::vector<Names> m_sousRubriques;
 };
 
 }  // namespace belvane
