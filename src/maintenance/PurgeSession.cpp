@@ -33,12 +33,12 @@ PurgeSession::SaveResult PurgeSession::Save() {
         Restore();
         return result;
     }
-    result.status = m_doc.OnSaveDocument(m_doc.GetPathName());
-    if (!result.status.ok()) {
-        result.failure = Failure::Register;
-        return result;
-    }
+    // The moved lines are in the archive on disk now: undoing a move would put
+    // a line in both registers.
     m_doc.ClearUndo();
+    result.status = m_doc.OnSaveDocument(m_doc.GetPathName());
+    if (!result.status.ok())
+        result.failure = Failure::Register;
     return result;
 }
 

@@ -42,8 +42,9 @@ public:
     Status LoadArchive(const std::string& path);
     void NewArchive(const std::string& path);
 
-    // Writes the archive, then the open register, in that order; on success the
-    // open register's undo is forgotten (the moves cannot be undone).
+    // Writes the archive, then the open register, in that order. Once the
+    // archive is written the open register's undo is forgotten (the moves
+    // cannot be undone).
     SaveResult Save();
 
     // Puts the open register back as it was when the session began.
