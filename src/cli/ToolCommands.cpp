@@ -9,6 +9,9 @@
 #include "core/StringTable.h"
 #include "reports/CPrintJob.h"
 #include "reports/PrintPrepare.h"
+#include "maintenance/FileIdentity.h"
+#include "maintenance/NewYear.h"
+#include "maintenance/PurgeSession.h"
 #include "reports/TextExport.h"
 #include "rules/Balances.h"
 #include "rules/Generation.h"
@@ -268,6 +271,14 @@ void PrintUsage(std::ostream& os) {
        << "                   category with --sorted, with the full field widths\n"
        << "                   instead of the screen's with --full-widths; prints the\n"
        << "                   pages and lines printed as JSON\n"
+       << "  purge FILE ARCHIVE --until DATE\n"
+       << "                   move every closed line of FILE issued up to DATE into the\n"
+       << "                   register ARCHIVE (created when missing); ARCHIVE is saved\n"
+       << "                   first, then FILE; prints {\"moved\": N}\n"
+       << "  new-year FILE OUT --method 0..5 [--date DATE] [--observation TEXT]\n"
+       << "                   write to OUT the new fiscal year made from FILE; methods\n"
+       << "                   2 to 5 need the date and the observation of the lines\n"
+       << "                   they generate; FILE is not changed\n"
        << "Exit status: 0 done, 1 a file could not be read or written, 2 usage error.\n";
 }
 
@@ -461,6 +472,89 @@ int CommandPrint(std::span<const std::string> args, std::ostream& out, std::ostr
     return kExitOk;
 }
 
+int CommandPurge(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    static constexpr std::string_view kValued[] = {"--until"};
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "purge", 2, kValued, cl, out, err); rc >= 0)
+        return rc;
+    const auto until = cl.options.find(kValued[0]);
+    if (until == cl.options.end())
+        return UsageError(err, "purge: --until DATE is required");
+    const DayDate limit = ParseIsoDate(until->second);
+    if (limit == 0)
+        return UsageError(err,
+                          "purge: --until needs a date YYYY-MM-DD, not \"" + until->second + "\"");
+    const std::string& file = cl.positional[0];
+    const std::string& archive = cl.positional[1];
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, file, err, loaded))
+        return kExitFailure;
+    const PurgeOutcome outcome = PurgeAndSave(doc, archive, limit);
+    using End = PurgeOutcome::End;
+    switch (outcome.end) {
+        case End::Done:
+            out << Json{{"moved", outcome.moved}}.dump() << '\n';
+            return kExitOk;
+        case End::SameFile:
+            err << Message(ids::kMsgPurgeSameFile) << '\n';
+            return kExitFailure;
+        case End::Overflow:
+            err << Message(ids::kMsgCarryOverflow) << '\n';
+            return kExitFailure;
+        case End::ArchiveUnreadable:
+        case End::ArchiveNotSaved:
+            return Report(err, outcome.status, archive);
+        case End::Untitled:
+        case End::RegisterNotSaved:
+            break;
+    }
+    return Report(err, outcome.status, file);
+}
+
+int CommandNewYear(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    static constexpr std::string_view kMethod = "--method";
+    static constexpr std::string_view kDate = "--date";
+    static constexpr std::string_view kObservation = "--observation";
+    static constexpr std::string_view kValued[] = {kMethod, kDate, kObservation};
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "new-year", 2, kValued, cl, out, err); rc >= 0)
+        return rc;
+    const auto option = [&](std::string_view name) {
+        const auto it = cl.options.find(name);
+        return it != cl.options.end() ? it->second : std::string();
+    };
+    const std::string methodText = option(kMethod);
+    if (methodText.size() != 1 || methodText[0] < '0' || methodText[0] >= '0' + kNewYearMethodCount)
+        return UsageError(err, "new-year: --method needs a number from 0 to 5");
+    const int method = methodText[0] - '0';
+    const std::string dateText = option(kDate);
+    const DayDate date = dateText.empty() ? 0 : ParseIsoDate(dateText);
+    if (!dateText.empty() && date == 0)
+        return UsageError(err,
+                          "new-year: --date needs a date YYYY-MM-DD, not \"" + dateText + "\"");
+    const std::string observation = option(kObservation);
+    if (NeedsDateAndObservation(method) && (date == 0 || observation.empty()))
+        return UsageError(err, "new-year: methods 2 to 5 need --date and --observation");
+    const std::string& file = cl.positional[0];
+    const std::string& target = cl.positional[1];
+    if (SameFile(file, target))
+        return UsageError(err, "new-year: OUT must be another file than FILE");
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, file, err, loaded))
+        return kExitFailure;
+    if (!StartNewYear(doc, method, date, observation)) {
+        err << Message(ids::kMsgCarryOverflow) << '\n';
+        return kExitFailure;
+    }
+    if (const int rc = Save(doc, target, err); rc != kExitOk)
+        return rc;
+    out << Json{{"lines", doc.GetLineCount()}, {"initialAmount", doc.GetMontantInitial()}}.dump()
+        << '\n';
+    return kExitOk;
+}
+
 int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err,
             PdfPrinter printer) {
     if (args.empty())
@@ -474,6 +568,7 @@ int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& 
     static const std::map<std::string_view, Command> kCommands = {
         {"info", CommandInfo},     {"convert", CommandConvert},   {"new", CommandNew},
         {"export", CommandExport}, {"balances", CommandBalances}, {"due", CommandDue},
+        {"purge", CommandPurge},   {"new-year", CommandNewYear},
     };
     if (command == "print")
         return CommandPrint(args.subspan(1), out, err, printer);

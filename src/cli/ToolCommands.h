@@ -49,6 +49,15 @@ int CommandDue(std::span<const std::string> args, std::ostream& out, std::ostrea
 // printed as JSON (pages, lines, dates).
 int CommandPrint(std::span<const std::string> args, std::ostream& out, std::ostream& err,
                  PdfPrinter printer);
+// purge FILE ARCHIVE --until DATE: every closed line of FILE issued up to DATE
+// moves into the register ARCHIVE (created when it does not exist), the archive
+// saved first; prints {"moved": N}.
+int CommandPurge(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// new-year FILE OUT --method 0..5 [--date DATE] [--observation TEXT]: the new
+// fiscal year's register made from FILE, written to OUT; FILE is not changed.
+// Methods 2 to 5 need the date and the observation of the generated lines.
+int CommandNewYear(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 void PrintUsage(std::ostream& os);
 

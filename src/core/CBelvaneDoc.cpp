@@ -175,6 +175,11 @@ void CBelvaneDoc::SetTitle(std::string title) {
     Notify([](IDocObserver& o) { o.OnTitleChanged(); });
 }
 
+void CBelvaneDoc::MakeUntitled() {
+    m_pathName.clear();
+    SetTitle(NthField(m_strings->Get(ids::kDocumentType), 1));
+}
+
 void CBelvaneDoc::SetModifiedFlag(bool modified) {
     m_bModified = modified;
     // Only a mark at the end is ours: a file name may itself hold " *".
@@ -312,6 +317,22 @@ bool CBelvaneDoc::Undo() {
     return true;
 }
 
+CLigneStore CBelvaneDoc::TakeLines() {
+    CLigneStore lines = std::move(m_lignes);
+    m_lignes = CLigneStore();
+    m_undoAction = kUndoNone;
+    SetModifiedFlag(true);
+    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    return lines;
+}
+
+void CBelvaneDoc::PutLines(CLigneStore lines) {
+    m_lignes = std::move(lines);
+    m_undoAction = kUndoNone;
+    SetModifiedFlag(true);
+    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+}
+
 void CBelvaneDoc::SetLineRubrique(int index, std::string rubrique) {
     m_lignes[index].m_rubrique = std::move(rubrique);
 }
@@ -434,6 +455,12 @@ void CBelvaneDoc::SetStatementMode(bool on, DayDate date) {
     if (on)
         m_dateModeReleve = date;
     Notify([&](IDocObserver& o) { o.OnStatementMode(on ? m_dateModeReleve : 0); });
+}
+
+void CBelvaneDoc::LeaveStatementMode() {
+    m_bModeReleve = false;
+    m_dateModeReleve = ToDayDate(m_clock->Today());
+    Notify([](IDocObserver& o) { o.OnStatementMode(0); });
 }
 
 void CBelvaneDoc::ToggleBackup() {

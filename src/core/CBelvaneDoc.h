@@ -71,6 +71,8 @@ public:
     void SetPathName(std::string path) { m_pathName = std::move(path); }
     const std::string& GetTitle() const { return m_title; }
     void SetTitle(std::string title);
+    // Forgets the file: no path, the default title of a new register.
+    void MakeUntitled();
     bool IsModified() const { return m_bModified; }
     // Adds or removes the " *" mark at the end of the title.
     void SetModifiedFlag(bool modified = true);
@@ -104,6 +106,14 @@ public:
     // register modified (their caller does).
     void SetLineRubrique(int index, std::string rubrique);
     void SetLineSousRubrique(int index, std::string sousRubrique);
+    // The whole store at once, for the file maintenance: TakeLines empties it and
+    // returns the lines; PutLines replaces it with `lines`, which must be in
+    // issue-date order. Both forget the undo state, mark the register modified
+    // and redraw every view.
+    CLigneStore TakeLines();
+    void PutLines(CLigneStore lines);
+    // Forgets the last line action: Undo then has nothing to undo.
+    void ClearUndo() { m_undoAction = kUndoNone; }
 
     // --- payment methods, movements (kept sorted by name) ---
     int GetPaiementCount() const { return static_cast<int>(m_paiements.size()); }
@@ -160,6 +170,8 @@ public:
     bool IsStatementMode() const { return m_bModeReleve; }
     DayDate GetStatementDate() const { return m_dateModeReleve; }
     void SetStatementMode(bool on, DayDate date);
+    // Statement mode off, its date back to today, as in a new register.
+    void LeaveStatementMode();
     bool GetBackup() const { return m_bBackup; }
     // Inverts the backup flag and marks the register modified.
     void ToggleBackup();

@@ -1,10 +1,12 @@
 #include "reports/TextExport.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/SafeFile.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -70,12 +72,25 @@ std::string TextExport(const CBelvaneDoc& doc) {
 }
 
 Status ExportTextFile(const CBelvaneDoc& doc, const std::string& path) {
-    std::ofstream file(path, std::ios::out | std::ios::trunc);
-    if (!file.is_open())
-        return Status::CannotCreate(path, "cannot be opened for writing");
-    WriteTextExport(doc, file);
-    file.close();
-    return file.fail() ? Status::CannotWrite(path, "not every record was written") : Status::Ok();
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status target = fs::status(path, ec);
+    if (fs::exists(target) && !fs::is_regular_file(target)) {
+        // A device or a pipe cannot be replaced by renaming: it is written to.
+        std::ofstream file(path, std::ios::out | std::ios::trunc);
+        if (!file.is_open())
+            return Status::CannotCreate(path, "cannot be opened for writing");
+        WriteTextExport(doc, file);
+        file.close();
+        return file.fail() ? Status::CannotWrite(path, "not every record was written")
+                           : Status::Ok();
+    }
+    const fs::path parent = fs::absolute(path, ec).parent_path();
+    if (ec || !fs::is_directory(parent, ec))
+        return Status::CannotCreate(path, "its folder does not exist");
+    // Through a temporary file renamed into place: a full disk leaves the
+    // previous file whole and is reported, never taken for a success.
+    return WriteFileAtomically(path, TextExport(doc));
 }
 
 }  // namespace belvane

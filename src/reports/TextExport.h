@@ -18,10 +18,11 @@ class CBelvaneDoc;
 void WriteTextExport(const CBelvaneDoc& doc, std::ostream& out);
 std::string TextExport(const CBelvaneDoc& doc);
 
-// Creates or empties `path` and writes the export to it in text mode, so that
-// records end with the platform's line end. CannotCreate when the file cannot
-// be opened (nothing is written then), CannotWrite when not every record
-// reached it; both name `path` as given.
+// Writes the export to `path` (created, or replaced whole) with the platform's
+// line ends. The text goes through a temporary file renamed into place, so that
+// a failed write leaves any previous file intact. CannotCreate when the file's
+// folder does not exist or the file cannot be opened, CannotWrite when the
+// text could not be written whole; both name `path` as given.
 Status ExportTextFile(const CBelvaneDoc& doc, const std::string& path);
 
 }  // namespace belvane

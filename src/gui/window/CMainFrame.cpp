@@ -16,6 +16,7 @@
 #include "gui/support/HelpPages.h"
 #include "gui/support/IMessageBox.h"
 #include "gui/window/CBelvaneView.h"
+#include "gui/window/FileCommands.h"
 #include "gui/window/LineCommands.h"
 #include "gui/window/MovementCommands.h"
 #include "gui/window/PrintCommands.h"
@@ -85,9 +86,11 @@ IMessageBox::Answer Message(QWidget* parent, const QString& text, IMessageBox::I
     return IMessageBox::Current().Show(parent, text, icon, buttons);
 }
 
+}  // namespace
+
 // The one place where a failure of the core becomes the message shown: the
 // numbered message of its code, naming the file as the core names it.
-void ShowFailure(QWidget* parent, const Status& status) {
+void CMainFrame::ShowFailure(QWidget* parent, const Status& status) {
     int id = ids::kMsgOpenFailed;
     switch (status.code()) {
         case Status::Code::Ok:
@@ -113,8 +116,6 @@ void ShowFailure(QWidget* parent, const Status& status) {
         text = text.arg(FromStd(status.file()));
     Message(parent, text, IMessageBox::Icon::Warning);
 }
-
-}  // namespace
 
 CMainFrame::CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& recent,
                        QWidget* parent)
@@ -605,6 +606,15 @@ void CMainFrame::RunCommand(int command) {
                 break;
             if (const QString text = RunPrintCommand(command, *m_active, this); !text.isEmpty())
                 ShowStatusText(text);
+            break;
+        case cmd::kPurge:
+            PurgeToArchive(m_doc, this);
+            break;
+        case cmd::kNewFiscalYear:
+            StartNewFiscalYear(*this);
+            break;
+        case cmd::kExportText:
+            ExportToText(m_doc, this);
             break;
         default:
             if (command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast)

@@ -24,6 +24,7 @@ namespace belvane {
 class CBelvaneDoc;
 class CBelvaneView;
 class ISettingsStore;
+class Status;
 class RecentFiles;
 
 // The program's one top-level window: menu bar, toolbar, status bar and a
@@ -89,6 +90,8 @@ public:
     static bool CopyFileOver(const QString& from, const QString& to);
     // The file dialogs' filters: the document type's (string 128), then all files.
     static QString FileFilter();
+    // Shows the numbered message of a failed read or write, naming its file.
+    static void ShowFailure(QWidget* parent, const Status& status);
 
     // IDocObserver
     void OnStatementMode(DayDate date) override;

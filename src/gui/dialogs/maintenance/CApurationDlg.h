@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace belvane {
+
+class CBelvaneDoc;
+class CDateEdit;
+
+// The purge dialog (dialog 210): shows the closed lines of the open register
+// issued up to the limit date one at a time, and moves the line shown, or all
+// of them, into the archive register. Child object names: "1192" the archive's
+// title, "1201" the line's number, "1193" the line, "506" the limit date,
+// "1194" Apurer Ligne, "1121" Suivante, "1195" Apurer tout, "2" Fermer,
+// "57670" Aide.
+class CApurationDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // `doc` is the open register, `archive` the register the lines go to, named
+    // `archiveTitle`; both must outlive the dialog.
+    CApurationDlg(CBelvaneDoc& doc, CBelvaneDoc& archive, const QString& archiveTitle,
+                  QWidget* parent = nullptr);
+
+    // The index of the line shown, -1 when there is none.
+    int Current() const { return m_current; }
+    CDateEdit* LimitField() const { return m_limit; }
+
+    // Runs the dialog modally (or through the runner tests install).
+    int Run();
+    // Replaces the modal loop of Run(); an empty function puts back exec().
+    static void SetRunner(std::function<int(CApurationDlg&)> runner);
+
+private:
+    // Shows the next candidate after the current line, or that there is none.
+    void Search();
+    void LeaveLimit();
+    void PurgeShownLine();
+    void PurgeAll();
+
+    CBelvaneDoc& m_doc;
+    CBelvaneDoc& m_archive;
+    int m_current = -1;
+    QLabel* m_number = nullptr;
+    QLineEdit* m_line = nullptr;
+    CDateEdit* m_limit = nullptr;
+    QPushButton* m_purgeLine = nullptr;
+    QPushButton* m_next = nullptr;
+    QPushButton* m_purgeAll = nullptr;
+    QPushButton* m_close = nullptr;
+};
+
+}  // namespace belvane

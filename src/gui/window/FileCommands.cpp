@@ -1,0 +1,135 @@
+#include "gui/window/FileCommands.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/SafeFile.h"
+#include "core/StringIds.h"
+#include "gui/dialogs/maintenance/CApurationDlg.h"
+#include "gui/dialogs/maintenance/CExerciceDlg.h"
+#include "gui/support/CResources.h"
+#include "gui/support/DialogSupport.h"
+#include "gui/window/CMainFrame.h"
+#include "maintenance/FileIdentity.h"
+#include "maintenance/NewYear.h"
+#include "maintenance/PurgeSession.h"
+#include "reports/TextExport.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kExportFilter = 10067;  // "Documents textes (*.txt)|*.txt|Tous les Fichiers ..."
+constexpr int kExportTitle = 10068;   // "Exporter le fichier sous..."
+constexpr int kPurgeWarning = 10070;
+constexpr int kPurgeFileTitle = 10071;  // "Choix du fichier d'apuration"
+constexpr int kAskCreateArchive = 10072;
+constexpr int kMsgPurgeUntitled = 10073;
+
+QString DefaultPrompt(QWidget* parent, const QString& title, const QString& filter, bool save) {
+    if (save)
+        return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+    // An open dialog that takes the name of a file still to be made.
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+PathPrompt& Prompt() {
+    static PathPrompt prompt;
+    return prompt;
+}
+
+QString AskPath(QWidget* parent, const QString& title, const QString& filter, bool save) {
+    return Prompt() ? Prompt()(parent, title, filter, save)
+                    : DefaultPrompt(parent, title, filter, save);
+}
+
+// "Name (*.x)|*.x|All (*.*)|*.*||", the file types of the resources, in Qt's
+// form: the names (which carry their patterns) separated by ";;".
+QString QtFilter(const QString& resource) {
+    const QStringList parts = resource.split(u'|');
+    QStringList names;
+    for (int i = 0; i < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            continue;
+        QString name = parts[i];
+#ifndef Q_OS_WIN
+        // "*.*" would leave out the files without an extension here.
+        name.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+#endif
+        names << name;
+    }
+    return names.join(QStringLiteral(";;"));
+}
+
+}  // namespace
+
+void SetPathPrompt(PathPrompt prompt) {
+    Prompt() = std::move(prompt);
+}
+
+void ExportToText(const CBelvaneDoc& doc, QWidget* parent) {
+    QString path = AskPath(parent, CResources::Str(kExportTitle),
+                           QtFilter(CResources::Str(kExportFilter)), true);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".txt");
+    if (!ExportTextFile(doc, ToStd(path)).ok())
+        dlg::Refuse(parent, ids::kMsgExportOpenError);
+}
+
+void PurgeToArchive(CBelvaneDoc& doc, QWidget* parent) {
+    if (IMessageBox::Current().Show(parent, CResources::Str(kPurgeWarning),
+                                    IMessageBox::Icon::Warning,
+                                    IMessageBox::Buttons::OkCancel) != IMessageBox::Answer::Ok)
+        return;
+    if (doc.GetPathName().empty()) {
+        dlg::Refuse(parent, kMsgPurgeUntitled);
+        return;
+    }
+    const QString path =
+        AskPath(parent, CResources::Str(kPurgeFileTitle), CMainFrame::FileFilter(), false);
+    if (path.isEmpty())
+        return;
+    PurgeSession session(doc);
+    const std::string file = ToStd(path);
+    if (QFileInfo::exists(path)) {
+        const Status loaded = session.LoadArchive(file);
+        if (!loaded.ok()) {
+            CMainFrame::ShowFailure(parent, loaded);
+            return;
+        }
+    } else {
+        if (dlg::AskYesNo(parent, CResources::Str(kAskCreateArchive)) != IMessageBox::Answer::Yes)
+            return;
+        session.NewArchive(NormalPath(file));
+    }
+    if (SameFile(file, doc.GetPathName())) {
+        dlg::Refuse(parent, ids::kMsgPurgeSameFile);
+        return;
+    }
+    CApurationDlg dialog(doc, session.Archive(), QFileInfo(path).fileName(), parent);
+    dialog.Run();
+    // Both registers are saved however the dialog ended, even when nothing moved.
+    const PurgeSession::SaveResult saved = session.Save();
+    if (saved.failure != PurgeSession::Failure::None)
+        CMainFrame::ShowFailure(parent, saved.status);
+}
+
+void StartNewFiscalYear(CMainFrame& frame) {
+    CBelvaneDoc& doc = frame.Document();
+    CExerciceDlg dialog(doc, &frame);
+    if (dialog.Run() != QDialog::Accepted || !frame.SaveModified())
+        return;
+    if (!StartNewYear(doc, dialog.Method(), dialog.Date(), ToStd(dialog.Observation())))
+        dlg::Refuse(&frame, ids::kMsgCarryOverflow);
+}
+
+}  // namespace belvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace belvane {
+
+class CBelvaneDoc;
+class CMainFrame;
+
+// The frame's file maintenance commands: each runs its questions and dialogs
+// and applies what they return to the register.
+
+// Asks for a file to write (`save`) or to read, titled `title`, with file types
+// `filter` (Qt's form). A file to read need not exist yet. An empty result means
+// the user cancelled.
+using PathPrompt =
+    std::function<QString(QWidget* parent, const QString& title, const QString& filter, bool save)>;
+// Installs the prompt the commands use; an empty function puts back the file dialogs.
+void SetPathPrompt(PathPrompt prompt);
+
+// "Exporter vers fichier texte": the lines as tab-separated text in a file the
+// user names (".txt" added to a name without extension); message 10069 when
+// the file cannot be written.
+void ExportToText(const CBelvaneDoc& doc, QWidget* parent);
+
+// "Apuration du compte": the warning, the choice of the archive register (made
+// when missing), the purge dialog, then the archive saved before the register
+// (see PurgeSession: nothing is lost when a save fails).
+void PurgeToArchive(CBelvaneDoc& doc, QWidget* parent);
+
+// "Nouvel exercice": the method chosen in the new fiscal year dialog, the
+// offer to save the old year, then the register turned into the new year's,
+// untitled and modified.
+void StartNewFiscalYear(CMainFrame& frame);
+
+}  // namespace belvane

@@ -1,0 +1,80 @@
+#include "cli/ToolCommands.h"
+
+#include "ScratchDir.h"
+#include "core/CBelvaneDoc.h"
+#include "core/DayDate.h"
+#include "core/StringIds.h"
+#include "core/StringTable.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace belvane {
+namespace {
+
+// The purge and new-year commands: arguments, the JSON they print, what they
+// write, and their refusals.
+TEST(MaintenanceCommands, PurgeAndNewYearFromTheCommandLine) {
+    const testutil::ScratchDir dir;
+    const std::string reg = dir.File("compte.blv");
+    {
+        CBelvaneDoc doc;
+        doc.InsertRubrique(0, CRubrique("Maison", 0));
+        CLigne l;
+        for (int day = 1; day <= 4; ++day) {
+            l.Set(ToDayDate(2024, 1, day), day % 2 ? ToDayDate(2024, 2, 1) : 0, 0, -100 * day, "",
+                  "", "Maison", "", "", "");
+            doc.AddLine(l);
+        }
+        ASSERT_TRUE(doc.OnSaveDocument(reg).ok());
+    }
+    const std::string original = testutil::ReadFile(reg);
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string out;  // exactly, or the start of the messages
+    };
+    const Case cases[] = {
+        {{"new-year", reg, dir.File("n.blv"), "--method", "2"}, kExitUsage, ""},
+        {{"new-year", reg, dir.File("n.blv"), "--method", "6"}, kExitUsage, ""},
+        {{"new-year", reg, dir.File("./compte.blv"), "--method", "0"}, kExitUsage, ""},
+        {{"new-year", reg, dir.File("n.blv"), "--method", "2", "--date", "2025-01-01",
+          "--observation", "Report"},
+         kExitOk,
+         "{\"lines\":1,\"initialAmount\":0}\n"},
+        {{"new-year", reg, dir.File("n1.blv"), "--method=1"},
+         kExitOk,
+         "{\"lines\":0,\"initialAmount\":-1000}\n"},
+        {{"purge", reg, dir.File("a.blv")}, kExitUsage, ""},
+        {{"purge", reg, dir.File("./compte.blv"), "--until", "2024-12-31"},
+         kExitFailure,
+         CStringTable::Builtin().Get(ids::kMsgPurgeSameFile)},
+        {{"purge", reg, dir.File("a.blv"), "--until", "2024-01-02"}, kExitOk, "{\"moved\":1}\n"},
+        {{"purge", reg, dir.File("a.blv"), "--until", "2024-12-31"}, kExitOk, "{\"moved\":1}\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[2]);
+        std::ostringstream out, err;
+        const bool failed = c.code != kExitOk;
+        EXPECT_EQ(RunTool(c.args, out, err), c.code) << err.str();
+        EXPECT_EQ((failed ? err : out).str().substr(0, c.out.size()), c.out);
+        if (c.args[0] == "new-year") {
+            EXPECT_EQ(testutil::ReadFile(reg), original) << "FILE is left alone";
+        }
+    }
+    CBelvaneDoc archive, rest, next;
+    ASSERT_TRUE(archive.OnOpenDocument(dir.File("a.blv")).status.ok());
+    ASSERT_TRUE(rest.OnOpenDocument(reg).status.ok());
+    ASSERT_TRUE(next.OnOpenDocument(dir.File("n.blv")).status.ok());
+    EXPECT_EQ(archive.GetLineCount(), 2);
+    EXPECT_EQ(rest.GetLineCount(), 2);
+    EXPECT_EQ(rest.GetMontantInitial(), -400);
+    EXPECT_EQ(next.GetLine(0).m_montant, -1000);
+    EXPECT_EQ(next.GetLine(0).m_observation, "Report");
+}
+
+}  // namespace
+}  // namespace belvane

@@ -1,0 +1,191 @@
+// The purge and new fiscal year dialogs, and the frame's export, purge and new
+// fiscal year commands.
+#include "FrameTestSupport.h"
+
+#include "core/Clock.h"
+#include "gui/dialogs/maintenance/CApurationDlg.h"
+#include "gui/dialogs/maintenance/CExerciceDlg.h"
+#include "gui/support/CDateEdit.h"
+#include "gui/support/CResources.h"
+#include "gui/window/FileCommands.h"
+#include "uilogic/CommandIds.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::FrameFixture;
+using testing::ScriptedMessageBox;
+using Answer = IMessageBox::Answer;
+
+CLigne Closed(int day, Amount amount, bool closed = true) {
+    CLigne l = testing::TestLine({2024, 1, day}, amount);
+    l.m_dateReleve = closed ? ToDayDate(2024, 2, 1) : 0;
+    return l;
+}
+
+class FileCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        f.doc.SetClock(clock);
+        SetPathPrompt([this](QWidget*, const QString& title, const QString& filter, bool save) {
+            prompts << QStringLiteral("%1|%2|%3").arg(title, filter).arg(save ? 1 : 0);
+            return paths.isEmpty() ? QString() : paths.takeFirst();
+        });
+    }
+    void TearDown() override {
+        SetPathPrompt({});
+        CApurationDlg::SetRunner({});
+        CExerciceDlg::SetRunner({});
+    }
+    QString Text(int id) const { return CResources::Str(id); }
+    QStringList Messages() const {
+        QStringList texts;
+        for (const ScriptedMessageBox::Shown& s : box.shown)
+            texts << s.text;
+        return texts;
+    }
+
+    FixedClock clock{{2024, 3, 1}};
+    FrameFixture f;
+    ScriptedMessageBox box;
+    QTemporaryDir dir;
+    QStringList paths, prompts;
+};
+
+TEST_F(FileCommands, PurgeDialogOffersEachClosedLineUpToTheLimit) {
+    for (const CLigne& l : {Closed(1, -100), Closed(2, -200, false), Closed(3, -300)})
+        f.doc.AddLine(l);
+    CBelvaneDoc archive;
+    CApurationDlg d(f.doc, archive, "archive.blv");
+    auto button = [&](const char* name) { return d.findChild<QPushButton*>(name); };
+    auto number = [&] { return d.findChild<QLabel*>("1201")->text(); };
+    EXPECT_EQ(d.findChild<QLabel*>("1192")->text(), "archive.blv");
+    EXPECT_EQ(d.LimitField()->text(), "03.01.24") << "the last line's date";
+    EXPECT_EQ(number(), QString::fromUtf8("Li&gne n°1"));
+    EXPECT_EQ(d.findChild<QLineEdit*>("1193")->text(), FromStd(f.doc.FormatLine(0)));
+    button("1121")->click();
+    EXPECT_EQ(number(), QString::fromUtf8("Li&gne n°3"));
+
+    // Leaving the limit field looks again from the line shown; a date that does
+    // not read gives the last line's date back.
+    d.LimitField()->setText("2.1.24");
+    emit d.LimitField()->left();
+    EXPECT_EQ(d.Current(), 0);
+    d.LimitField()->setText("x");
+    emit d.LimitField()->left();
+    EXPECT_EQ(d.LimitField()->text(), "03.01.24");
+
+    box.Answer(Answer::Yes);
+    button("1194")->click();
+    EXPECT_EQ(archive.GetLineCount(), 1);
+    EXPECT_EQ(number(), QString::fromUtf8("Li&gne n°2")) << "the line that was the 3rd";
+    box.Answer(Answer::No);
+    button("1195")->click();
+    EXPECT_EQ(archive.GetLineCount(), 1);
+    box.Answer(Answer::Yes);
+    button("1195")->click();
+    EXPECT_EQ(archive.GetLineCount(), 2);
+    EXPECT_EQ(Messages().mid(0, 3), QStringList({Text(10077), Text(10078), Text(10078)}));
+    EXPECT_EQ(d.findChild<QLineEdit*>("1193")->text(), Text(10075));
+    EXPECT_TRUE(number().isEmpty());
+    for (const char* name : {"1194", "1121", "1195"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    EXPECT_EQ(f.doc.GetMontantInitial(), -400);
+}
+
+TEST_F(FileCommands, NewYearDialogWantsADateAndAnObservationForTheMethodsThatGenerate) {
+    CExerciceDlg d(f.doc);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    ASSERT_EQ(d.MethodList()->count(), 6);
+    EXPECT_EQ(d.MethodList()->currentText(), "Simple effacement des lignes sans calcul");
+    d.MethodList()->setCurrentIndex(2);
+    d.DateField()->setText("1.1.25");
+    d.accept();
+    EXPECT_EQ(Messages(), QStringList{Text(10029)});
+    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
+    EXPECT_TRUE(d.isVisible());
+    d.MethodList()->setCurrentIndex(1);
+    d.DateField()->setText("x");
+    d.accept();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.Method(), 1);
+    EXPECT_EQ(d.Date(), 0);
+}
+
+TEST_F(FileCommands, PurgeCommandSavesTheArchiveAndTheRegister) {
+    f.doc.AddLine(Closed(1, -100));
+    const QString reg = dir.filePath("compte.blv");
+    ASSERT_TRUE(f.doc.OnSaveDocument(ToStd(reg)).ok());
+    f.doc.AddLine(Closed(5, 40, false));
+    f.Make();
+    // Untitled register; then the open file under another spelling; then a new archive.
+    CBelvaneDoc untitled;
+    box.Answer(Answer::Ok);
+    PurgeToArchive(untitled, nullptr);
+    paths << dir.filePath("./compte.blv") << dir.filePath("archive.blv");
+    box.Answer(Answer::Ok);
+    f.frame->RunCommand(cmd::kPurge);
+    int dialogs = 0;
+    CApurationDlg::SetRunner([&](CApurationDlg& d) {
+        ++dialogs;
+        box.Answer(Answer::Yes);
+        d.findChild<QPushButton*>("1195")->click();
+        return QDialog::Rejected;
+    });
+    box.Answer(Answer::Ok);
+    box.Answer(Answer::Yes);
+    f.frame->RunCommand(cmd::kPurge);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(Messages(), QStringList({Text(10070), Text(10073), Text(10070), Text(10076),
+                                       Text(10070), Text(10072), Text(10078)}));
+    EXPECT_TRUE(prompts[0].startsWith(Text(10071) + "|"));
+    CBelvaneDoc archive, saved;
+    ASSERT_TRUE(archive.OnOpenDocument(ToStd(dir.filePath("archive.blv"))).status.ok());
+    ASSERT_TRUE(saved.OnOpenDocument(ToStd(reg)).status.ok());
+    EXPECT_EQ(archive.GetLineCount(), 1);
+    EXPECT_EQ(saved.GetLineCount(), 1);
+    EXPECT_EQ(saved.GetMontantInitial(), -100);
+    EXPECT_FALSE(f.doc.IsModified());
+}
+
+TEST_F(FileCommands, NewYearAndExportCommands) {
+    f.doc.InsertRubrique(0, CRubrique("Maison", 0));
+    CLigne l = Closed(1, 10000);
+    l.m_rubrique = "Maison";
+    f.doc.AddLine(l);
+    f.Make();
+    CExerciceDlg::SetRunner([](CExerciceDlg& d) {
+        d.MethodList()->setCurrentIndex(2);
+        d.DateField()->setText("1.1.25");
+        d.ObservationField()->setText("Report");
+        d.accept();
+        return d.result();
+    });
+    box.Answer(Answer::No);  // the old year is not saved
+    f.frame->RunCommand(cmd::kNewFiscalYear);
+    EXPECT_EQ(Messages(), QStringList{Text(61699).arg("Sans-Nom")});
+    ASSERT_EQ(f.doc.GetLineCount(), 1);
+    EXPECT_EQ(f.doc.GetLine(0).m_observation, "Report");
+    EXPECT_TRUE(f.doc.IsModified());
+
+    paths << dir.filePath("export") << dir.filePath("none/x.txt");
+    f.frame->RunCommand(cmd::kExportText);
+    f.frame->RunCommand(cmd::kExportText);
+    EXPECT_EQ(prompts[0], Text(10068) + "|Documents textes (*.txt);;Tous les Fichiers (*)|1");
+    EXPECT_TRUE(QFile::exists(dir.filePath("export.txt")));
+    EXPECT_EQ(Messages().last(), Text(10069));
+    EXPECT_EQ(Messages().size(), 2);
+}
+
+}  // namespace
+}  // namespace belvane
