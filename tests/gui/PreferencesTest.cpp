@@ -5,10 +5,11 @@
 
 #include "gui/dialogs/preferences/CAboutDlg.h"
 #include "gui/dialogs/preferences/CAffichagePropPage.h"
+#include "gui/dialogs/preferences/CCouleursPropPage.h"
 #include "gui/dialogs/preferences/CDimensionsPropPage.h"
 #include "gui/dialogs/preferences/CPreferencesSheet.h"
 #include "gui/dialogs/preferences/CResumeDlg.h"
-#include "gui/support/CResources.h"
+#include "gui/dialogs/preferences/ColorSample.h"
 #include "uilogic/CommandIds.h"
 
 #include <QAction>
@@ -73,8 +74,8 @@ TEST_F(PreferenceCommands, RemovingEveryColumnLeavesTheDisplayAloneElsewhere) {
     EXPECT_EQ(f.doc.GetDateFormat(), "%y-%m-%d");
 }
 
-TEST_F(PreferenceCommands, WidthFieldShowsForOneColumnWithAWidth) {
-    RunSheet([](CPreferencesSheet& sheet) {
+TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
+    RunSheet([this](CPreferencesSheet& sheet) {
         sheet.show();
         QListWidget* displayed = sheet.Columns()->Displayed();
         auto* width = sheet.findChild<QSpinBox*>("1273");
@@ -85,13 +86,9 @@ TEST_F(PreferenceCommands, WidthFieldShowsForOneColumnWithAWidth) {
         EXPECT_TRUE(width->isVisible());
         EXPECT_EQ(width->maximum(), 128);
         width->setValue(40);
-        sheet.accept();
-    });
-    EXPECT_EQ(f.doc.GetWidths()[kWidthObservation], 40);
-}
-
-TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
-    RunSheet([this](CPreferencesSheet& sheet) {
+        sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kColors);
+        sheet.Colors()->SetColor(2 * kStyleSelected + 1, 0x00FF00);
+        EXPECT_EQ(sheet.Colors()->Sample(kStyleSelected)->BackgroundColor(), QColor(0, 255, 0));
         sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kDirectories);
         sheet.findChild<QLineEdit*>("1183")->setText("/copies");
         sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kDisplay);
@@ -105,10 +102,12 @@ TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
         EXPECT_EQ(sheet.result(), QDialog::Rejected) << "the sheet stays open";
         EXPECT_EQ(sheet.Tabs()->currentIndex(), CPreferencesSheet::kDisplay);
         ASSERT_EQ(box.shown.size(), 1u);
-        EXPECT_EQ(box.shown[0].text, CResources::Str(10116));
+        EXPECT_TRUE(box.shown[0].text.startsWith(QStringLiteral("Le symbole décimal")));
         symbol->setEditText(".");
         sheet.accept();
     });
+    EXPECT_EQ(f.doc.GetWidths()[kWidthObservation], 40);
+    EXPECT_EQ(f.doc.GetColor(true, kStyleSelected), 0x00FF00u);
     EXPECT_EQ(f.settings.GetString("Settings", "BackupDir", ""), "/copies/");
     EXPECT_EQ(f.settings.GetString("Settings", "DateFormat", ""), "%m/%d/%y");
     EXPECT_EQ(f.settings.GetString("Settings", "DecimalSymbol", ""), ".");
@@ -140,7 +139,7 @@ TEST_F(PreferenceCommands, CalculatorThatCannotStartIsReported) {
         f.settings.WriteString("Settings", "Calculator", command);
         f.frame->Action(cmd::kCalculator)->trigger();
         ASSERT_EQ(box.shown.size(), 1u) << command;
-        EXPECT_EQ(box.shown[0].text, CResources::Str(10030));
+        EXPECT_EQ(box.shown[0].text, QStringLiteral("Impossible de lancer la calculatrice."));
         EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
     }
 }
