@@ -19,7 +19,8 @@ constexpr std::array kAvailable = {
     cmd::kPaymentMethods,   cmd::kCategories,    cmd::kPayees,          cmd::kNewLine,
     cmd::kCorrectLine,      cmd::kStatementMode, cmd::kCreateAutomatic, cmd::kCreateAnticipated,
     cmd::kMovements,        cmd::kCreateManual,  cmd::kFilePrint,       cmd::kFilePrintDirect,
-    cmd::kFilePrintPreview, cmd::kPurge,         cmd::kNewFiscalYear,   cmd::kExportText,
+    cmd::kFilePrintPreview, cmd::kPurge,         cmd::kNewFiscalYear,   cmd::kExportText,       cmd::kPreferences,
+    cmd::kSummary,          cmd::kAbout,         cmd::kCalculator,
 };
 
 bool IsRecentFile(int command) {

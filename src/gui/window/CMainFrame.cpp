@@ -20,6 +20,7 @@
 #include "gui/window/LineCommands.h"
 #include "gui/window/MovementCommands.h"
 #include "gui/window/PrintCommands.h"
+#include "gui/window/PreferenceCommands.h"
 #include "maintenance/BackupExit.h"
 #include "maintenance/BackupRegistration.h"
 #include "uilogic/CommandIds.h"
@@ -581,6 +582,18 @@ void CMainFrame::RunCommand(int command) {
             totals.exec();
             break;
         }
+        case cmd::kPreferences:
+            EditPreferences(m_doc, m_settings, this);
+            break;
+        case cmd::kSummary:
+            EditSummary(m_doc, this);
+            break;
+        case cmd::kAbout:
+            ShowAbout(this);
+            break;
+        case cmd::kCalculator:
+            RunCalculator(m_settings, this);
+            break;
         case cmd::kViewToolbar:
             m_toolBar->setVisible(m_toolBar->isHidden());
             break;

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/Types.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class QLineEdit;
+
+namespace belvane {
+
+class CBelvaneDoc;
+class InitialAmountField;
+class LimitedTextEdit;
+
+// The account's summary (dialog 177, title string 10057 with the register's
+// title): bank "1095", branch "1096", account number "1097", card numbers
+// "1098", holders "1099", annotations "1100" (several lines) and the initial
+// amount "1026" without sign, with "&Crédit" "1029" / "&Débit" "1030".
+class CResumeDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    struct Resume {
+        std::string banque;
+        std::string agence;
+        std::string numeroCompte;
+        std::string cartes;
+        std::string titulaires;
+        std::string annotations;
+        Amount montantInitial = 0;
+
+        bool operator==(const Resume&) const = default;
+    };
+
+    explicit CResumeDlg(const CBelvaneDoc& doc, QWidget* parent = nullptr);
+
+    // The register's summary as the document holds it.
+    static Resume Of(const CBelvaneDoc& doc);
+    // What the dialog shows: the amount signed, 0 when it does not read.
+    Resume Values() const;
+
+    int Run();
+    // Replaces the modal loop of Run(); an empty function puts back exec().
+    static void SetRunner(std::function<int(CResumeDlg&)> runner);
+
+public slots:
+    // Refuses an amount beyond what a register holds.
+    void accept() override;
+
+private:
+    std::array<QLineEdit*, 5> m_edits{};
+    LimitedTextEdit* m_annotations = nullptr;
+    InitialAmountField* m_amount = nullptr;
+};
+
+}  // namespace belvane

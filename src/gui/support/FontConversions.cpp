@@ -1,0 +1,75 @@
+#include "gui/support/FontConversions.h"
+
+#include "gui/support/QtText.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QFontInfo>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kDefaultTenths = 100;
+constexpr int kLargestTenths = 10000;
+constexpr std::uint8_t kFixedPitch = 0x01;
+constexpr std::uint8_t kVariablePitch = 0x02;
+constexpr std::uint8_t kFamilyModern = 0x30;
+constexpr std::uint8_t kFamilySwiss = 0x20;
+
+int SaneTenths(int tenths) {
+    return tenths <= 0 || tenths > kLargestTenths ? kDefaultTenths : tenths;
+}
+
+QFont::Weight SaneWeight(int weight) {
+    return weight <= 0 ? QFont::Normal : static_cast<QFont::Weight>(std::min(weight, 1000));
+}
+
+int Tenths(const QFont& font) {
+    return SaneTenths(static_cast<int>(std::lround(font.pointSizeF() * 10)));
+}
+
+}  // namespace
+
+QFont ScreenFont(const CPolice& police) {
+    QFont font(FromStd(police.Face()));
+    font.setPointSizeF(SaneTenths(police.HeightTenths()) / 10.0);
+    font.setWeight(SaneWeight(police.Weight()));
+    font.setItalic(police.Italic());
+    font.setUnderline(police.Underline());
+    font.setStrikeOut(police.StrikeOut());
+    const std::uint8_t pitch = police.PitchAndFamily();
+    if ((pitch & 0x03) == kFixedPitch || (pitch & 0xF0) == kFamilyModern) {
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    }
+    return font;
+}
+
+CPolice PoliceOf(const QFont& font, const CPolice& previous) {
+    const bool fixed = font.fixedPitch() || QFontInfo(font).fixedPitch();
+    const std::uint8_t pitch =
+        fixed ? (kFixedPitch | kFamilyModern) : (kVariablePitch | kFamilySwiss);
+    return CPolice::Make(ToStd(font.family()), Tenths(font), font.weight(), font.italic(),
+                         font.underline(), font.strikeOut(), previous.CharSet(), pitch);
+}
+
+QFont FontOfCode(const PrintFontCode& code) {
+    QFont font(FromStd(code.face));
+    font.setPointSizeF(SaneTenths(code.sizeTenths) / 10.0);
+    font.setWeight(SaneWeight(code.weight));
+    font.setItalic(code.italic != 0);
+    return font;
+}
+
+PrintFontCode CodeOf(const QFont& font, const PrintFontCode& previous) {
+    PrintFontCode code = previous;
+    code.face = ToStd(font.family());
+    code.sizeTenths = Tenths(font);
+    code.weight = font.weight();
+    code.italic = font.italic() ? 1 : 0;
+    return code;
+}
+
+}  // namespace belvane

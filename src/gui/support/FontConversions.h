@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/CPolice.h"
+#include "uilogic/PrintFontCode.h"
+
+#include <QFont>
+
+namespace belvane {
+
+// The register's screen font as Qt knows it (heights are kept in tenths of a
+// point), and back: the record keeps the character set of `previous`, since Qt
+// has none to give.
+QFont ScreenFont(const CPolice& police);
+CPolice PoliceOf(const QFont& font, const CPolice& previous);
+
+// A print font's code as a font for the screen, and back (the character set
+// of `previous` is kept).
+QFont FontOfCode(const PrintFontCode& code);
+PrintFontCode CodeOf(const QFont& font, const PrintFontCode& previous);
+
+}  // namespace belvane

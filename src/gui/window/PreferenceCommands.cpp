@@ -1,0 +1,78 @@
+#include "gui/window/PreferenceCommands.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/SettingsStore.h"
+#include "core/StringIds.h"
+#include "gui/dialogs/preferences/CAboutDlg.h"
+#include "gui/dialogs/preferences/CAffichagePropPage.h"
+#include "gui/dialogs/preferences/CCouleursPropPage.h"
+#include "gui/dialogs/preferences/CDimensionsPropPage.h"
+#include "gui/dialogs/preferences/CPreferencesSheet.h"
+#include "gui/dialogs/preferences/CRepertoirePropPage.h"
+#include "gui/dialogs/preferences/CResumeDlg.h"
+#include "gui/support/CResources.h"
+#include "gui/support/Calculator.h"
+#include "gui/support/DialogSupport.h"
+
+#include <QDir>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kMsgCalculatorFailed = 10030;
+
+}  // namespace
+
+void EditPreferences(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent) {
+    CPreferencesSheet sheet(doc, settings, parent);
+    if (sheet.Run() != QDialog::Accepted)
+        return;
+    using P = CPreferencesSheet;
+    std::vector<std::uint8_t> columns = doc.GetColumns();
+    std::array<int, 6> widths = doc.GetWidths();
+    CPolice font = doc.GetFont();
+    if (sheet.Visited(P::kColumns)) {
+        columns = sheet.Columns()->Columns();
+        widths = sheet.Columns()->Widths(widths);
+    }
+    if (sheet.Visited(P::kColors))
+        font = sheet.Colors()->Font();
+    if (sheet.Visited(P::kDirectories))
+        sheet.Directories()->Values().Write(settings, QDir::separator().toLatin1());
+    if (sheet.Visited(P::kDisplay))
+        sheet.Display()->Values().Write(settings);
+
+    // Marks the register modified and has every view rebuild its layout.
+    doc.SetDisplay(std::move(columns), widths, font, sheet.Colors()->Colors());
+    const DisplayPreferences display =
+        DisplayPreferences::Read(settings, ToStd(CResources::Str(ids::kDecimalSymbolDefault)),
+                                 ToStd(CResources::Str(ids::kDateFormatDefault)));
+    doc.SetFormatSettings(display.dateFormat, display.decimalSymbol);
+    doc.SetModifiedFlag(true);
+    doc.UpdateAllViews();
+}
+
+void EditSummary(CBelvaneDoc& doc, QWidget* parent) {
+    CResumeDlg dialog(doc, parent);
+    if (dialog.Run() != QDialog::Accepted)
+        return;
+    const CResumeDlg::Resume r = dialog.Values();
+    doc.SetResume(r.banque, r.agence, r.numeroCompte, r.cartes, r.titulaires, r.annotations);
+    doc.SetMontantInitial(r.montantInitial);
+    doc.SetModifiedFlag(true);
+}
+
+void ShowAbout(QWidget* parent) {
+    CAboutDlg about(parent);
+    about.exec();
+}
+
+void RunCalculator(const ISettingsStore& settings, QWidget* parent) {
+    const QString command =
+        FromStd(settings.GetString("Settings", "Calculator", ToStd(DefaultCalculator())));
+    if (!StartCalculator(command))
+        dlg::Refuse(parent, kMsgCalculatorFailed);
+}
+
+}  // namespace belvane

@@ -1,0 +1,30 @@
+#pragma once
+
+class QWidget;
+
+namespace belvane {
+
+class CBelvaneDoc;
+class ISettingsStore;
+
+// The frame's commands of preferences, summary, about box and calculator:
+// each runs its dialog and applies what it returns.
+
+// "Préférences...": the sheet. On OK the register takes the columns, widths
+// and font of the pages shown and the colours, the user's settings take the
+// directories and display choices of the pages shown, the register re-reads
+// the decimal symbol and date format, and it is marked modified (even when
+// nothing changed) and redrawn.
+void EditPreferences(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent);
+
+// "Résumé...": the account's summary; OK stores it and marks the register modified.
+void EditSummary(CBelvaneDoc& doc, QWidget* parent);
+
+// "A propos de Belvane...": the about box.
+void ShowAbout(QWidget* parent);
+
+// "Calculatrice": starts the calculator's command line (setting "Calculator")
+// without waiting for it; message 10030 when it cannot start.
+void RunCalculator(const ISettingsStore& settings, QWidget* parent);
+
+}  // namespace belvane

@@ -1,0 +1,169 @@
+// The preferences, summary, about and calculator commands of the frame: each
+// reaches its dialog, and what the dialog returns reaches the register and the
+// settings.
+#include "FrameTestSupport.h"
+
+#include "gui/dialogs/preferences/CAboutDlg.h"
+#include "gui/dialogs/preferences/CAffichagePropPage.h"
+#include "gui/dialogs/preferences/CCouleursPropPage.h"
+#include "gui/dialogs/preferences/CDimensionsPropPage.h"
+#include "gui/dialogs/preferences/CPreferencesSheet.h"
+#include "gui/dialogs/preferences/CResumeDlg.h"
+#include "gui/dialogs/preferences/ColorSample.h"
+#include "uilogic/CommandIds.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::FrameFixture;
+using testing::ScriptedMessageBox;
+
+class PreferenceCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        f.settings.WriteString("Settings", "DateFormat", "%y-%m-%d");
+        f.doc.SetFormatSettings("%y-%m-%d", ",");
+        f.Make();
+    }
+    void TearDown() override {
+        CPreferencesSheet::SetRunner({});
+        CResumeDlg::SetRunner({});
+    }
+    // Runs the preferences command, `script` acting in the sheet.
+    void RunSheet(const std::function<void(CPreferencesSheet&)>& script) {
+        CPreferencesSheet::SetRunner([&](CPreferencesSheet& sheet) {
+            script(sheet);
+            return sheet.result();
+        });
+        f.frame->Action(cmd::kPreferences)->trigger();
+    }
+
+    FrameFixture f;
+    ScriptedMessageBox box;
+};
+
+TEST_F(PreferenceCommands, RemovingEveryColumnLeavesTheDisplayAloneElsewhere) {
+    const std::array<ColorRef, 6> colors = f.doc.GetColors();
+    RunSheet([](CPreferencesSheet& sheet) {
+        QListWidget* displayed = sheet.Columns()->Displayed();
+        displayed->selectAll();
+        sheet.findChild<QPushButton*>("1269")->click();
+        EXPECT_EQ(sheet.Columns()->Available()->count(), 12);
+        sheet.accept();
+    });
+    EXPECT_TRUE(f.doc.GetColumns().empty());
+    EXPECT_EQ(f.doc.GetColors(), colors);
+    EXPECT_TRUE(f.doc.IsModified()) << "OK marks the register modified";
+    // "Affichage" was never shown: its settings stay as they were.
+    EXPECT_EQ(f.settings.GetString("Settings", "DateFormat", ""), "%y-%m-%d");
+    EXPECT_FALSE(f.settings.Contains("Settings", "PrintFontLines"));
+    EXPECT_FALSE(f.settings.Contains("Settings", "BackupDir"));
+    EXPECT_EQ(f.doc.GetDateFormat(), "%y-%m-%d");
+}
+
+TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
+    RunSheet([this](CPreferencesSheet& sheet) {
+        sheet.show();
+        QListWidget* displayed = sheet.Columns()->Displayed();
+        auto* width = sheet.findChild<QSpinBox*>("1273");
+        displayed->item(0)->setSelected(true);  // the issue date has no width
+        EXPECT_FALSE(width->isVisible());
+        displayed->clearSelection();
+        displayed->item(displayed->count() - 1)->setSelected(true);  // the observation
+        EXPECT_TRUE(width->isVisible());
+        EXPECT_EQ(width->maximum(), 128);
+        width->setValue(40);
+        sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kColors);
+        sheet.Colors()->SetColor(2 * kStyleSelected + 1, 0x00FF00);
+        EXPECT_EQ(sheet.Colors()->Sample(kStyleSelected)->BackgroundColor(), QColor(0, 255, 0));
+        sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kDirectories);
+        sheet.findChild<QLineEdit*>("1183")->setText("/copies");
+        sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kDisplay);
+        auto* format = sheet.findChild<QComboBox*>("1263");
+        EXPECT_EQ(format->currentText(), "yy-mm-dd");
+        format->setCurrentText("mm/dd/yy");
+        auto* symbol = sheet.findChild<QComboBox*>("1261");
+        symbol->setEditText("-");
+        sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kColumns);
+        sheet.accept();
+        EXPECT_EQ(sheet.result(), QDialog::Rejected) << "the sheet stays open";
+        EXPECT_EQ(sheet.Tabs()->currentIndex(), CPreferencesSheet::kDisplay);
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_TRUE(box.shown[0].text.startsWith(QStringLiteral("Le symbole décimal")));
+        symbol->setEditText(".");
+        sheet.accept();
+    });
+    EXPECT_EQ(f.doc.GetWidths()[kWidthObservation], 40);
+    EXPECT_EQ(f.doc.GetColor(true, kStyleSelected), 0x00FF00u);
+    EXPECT_EQ(f.settings.GetString("Settings", "BackupDir", ""), "/copies/");
+    EXPECT_EQ(f.settings.GetString("Settings", "DateFormat", ""), "%m/%d/%y");
+    EXPECT_EQ(f.settings.GetString("Settings", "DecimalSymbol", ""), ".");
+    EXPECT_EQ(f.settings.GetString("Settings", "PrintFontHeader", ""), "Arial,120,700,0,1");
+    EXPECT_EQ(f.doc.GetDateFormat(), "%m/%d/%y");
+    EXPECT_EQ(f.doc.GetDecimalSymbol(), ".");
+}
+
+TEST_F(PreferenceCommands, SummaryShowsTheAmountUnsignedAndStoresItSigned) {
+    f.doc.SetMontantInitial(-12540);
+    CResumeDlg::SetRunner([](CResumeDlg& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Résumé de 'Sans-Nom'"));
+        EXPECT_EQ(d.findChild<QLineEdit*>("1026")->text(), "125,40");
+        EXPECT_TRUE(d.findChild<QRadioButton*>("1030")->isChecked());
+        EXPECT_EQ(d.findChild<QLineEdit*>("1095")->maxLength(), 64);
+        d.findChild<QLineEdit*>("1095")->setText(QStringLiteral("Caisse d'Épargne"));
+        d.accept();
+        return d.result();
+    });
+    f.frame->Action(cmd::kSummary)->trigger();
+    EXPECT_EQ(f.doc.GetMontantInitial(), -12540);
+    EXPECT_EQ(CResumeDlg::Of(f.doc).banque, "Caisse d'Épargne");
+    EXPECT_TRUE(f.doc.IsModified());
+}
+
+TEST_F(PreferenceCommands, CalculatorThatCannotStartIsReported) {
+    for (const char* command : {"/nonexistent/calculatrice --x", ""}) {
+        box.shown.clear();
+        f.settings.WriteString("Settings", "Calculator", command);
+        f.frame->Action(cmd::kCalculator)->trigger();
+        ASSERT_EQ(box.shown.size(), 1u) << command;
+        EXPECT_EQ(box.shown[0].text, QStringLiteral("Impossible de lancer la calculatrice."));
+        EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
+    }
+}
+
+TEST(AboutBox, ShowsTheVersionAndOpensItsLinks) {
+    std::vector<QUrl> opened;
+    CAboutDlg::SetUrlOpener([&](const QUrl& url) { opened.push_back(url); });
+    CAboutDlg about(QStringLiteral("3.7"), QStringLiteral("https://example.org/"),
+                    QStringLiteral("aide@example.org"));
+    about.show();
+    EXPECT_EQ(about.findChild<QLabel*>("1000")->text(), "Belvane version 3.7");
+    auto* support = about.findChild<QLabel*>("1189");
+    EXPECT_EQ(support->palette().color(QPalette::WindowText), QColor(0, 0, 238));
+    QTest::mouseClick(about.findChild<QLabel*>("1190"), Qt::LeftButton);
+    QTest::mouseClick(support, Qt::LeftButton);
+    EXPECT_EQ(opened,
+              (std::vector<QUrl>{QUrl("https://example.org/"), QUrl("mailto:aide@example.org")}));
+    CAboutDlg::SetUrlOpener({});
+
+    CAboutDlg bare(QStringLiteral("3.7"), QString(), QString());
+    bare.show();
+    EXPECT_FALSE(bare.findChild<QLabel*>("1190")->isVisible());
+    EXPECT_FALSE(bare.findChild<QLabel*>("label2002")->isVisible());
+}
+
+}  // namespace
+}  // namespace belvane

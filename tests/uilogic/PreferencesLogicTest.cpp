@@ -1,0 +1,181 @@
+// The preferences' decisions: date formats both ways, print-font codes, the
+// column lists, the directory and decimal-symbol rules and the calculator.
+#include "core/SettingsStore.h"
+#include "uilogic/CalculatorCommand.h"
+#include "uilogic/ColumnLists.h"
+#include "uilogic/DateFormatChoice.h"
+#include "uilogic/DirectoryPreferences.h"
+#include "uilogic/PreferenceChecks.h"
+#include "uilogic/PrintFontCode.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace belvane {
+namespace {
+
+TEST(DateFormatChoice, ConvertsBothWaysAndFindsTheEntry) {
+    const struct {
+        std::string stored;
+        std::string shown;
+        std::string selected;  // the list entry chosen for `stored`
+    } cases[] = {
+        {"%d.%m.%y", "dd.mm.yy", "dd.mm.yy"},
+        {"%m/%d/%y", "mm/dd/yy", "mm/dd/yy"},
+        {"%y-%m-%d", "yy-mm-dd", "yy-mm-dd"},
+        {"%d %B %Y", "dd BB YY", "dd.mm.yy"},  // not one of the nine: the default
+        {"dd.mm.yy", "dd.mm.yy", "dd.mm.yy"},  // the shown form is no stored format
+        {"", "", "dd.mm.yy"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DateFormatChoice::ToShown(c.stored), c.shown) << c.stored;
+        if (c.stored.starts_with('%')) {
+            EXPECT_EQ(DateFormatChoice::ToStored(c.shown), c.stored) << c.shown;
+        }
+        const int index = DateFormatChoice::IndexOf(c.stored, "%d.%m.%y");
+        EXPECT_EQ(DateFormatChoice::Shown()[index], c.selected) << c.stored;
+    }
+    EXPECT_TRUE(std::is_sorted(DateFormatChoice::Shown().begin(), DateFormatChoice::Shown().end()));
+}
+
+TEST(PrintFontCode, MissingPartsTakeTheirDefaults) {
+    const struct {
+        std::string code;
+        PrintFontCode font;
+    } cases[] = {
+        {"Arial,120,700,0,1", {"Arial", 120, 700, 0, 1}},
+        {"Arial,120", {"Arial", 120, 400, 0, 1}},
+        {"Times New Roman", {"Times New Roman", 100, 400, 0, 1}},
+        {"", {"Courier New", 100, 400, 0, 1}},
+        {",90,,1", {"Courier New", 90, 400, 1, 1}},
+        {"Arial,gros,700,0,0", {"Arial", 100, 700, 0, 0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PrintFontCode::Parse(c.code), c.font) << c.code;
+    EXPECT_EQ(PrintFontCode::Parse("Arial,80,400,1,0").Format(), "Arial,80,400,1,0");
+    EXPECT_EQ((PrintFontCode{"Arial", 100, 400, 0, 1}).DeviceHeight(600), -83);
+    EXPECT_EQ((PrintFontCode{"Arial", 105, 400, 0, 1}).DeviceHeight(96), -14);
+}
+
+std::vector<int> Ids(const std::vector<ColumnItem>& items) {
+    std::vector<int> ids;
+    for (const ColumnItem& c : items)
+        ids.push_back(c.id);
+    return ids;
+}
+
+TEST(ColumnLists, OpensAddsAndRemovesInIdentifierOrder) {
+    ColumnLists lists({5, 11, 0}, {16, 32, 32, 32, 32, 60});
+    EXPECT_EQ(Ids(lists.Available()), (std::vector<int>{1, 2, 3, 4, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(lists.Displayed()[1], (ColumnItem{11, 60}));
+    lists.Add({0, 7});  // 1 and 9
+    EXPECT_EQ(Ids(lists.Displayed()), (std::vector<int>{5, 11, 0, 1, 9}));
+    lists.Remove({0, 4});  // 5 and 9 go back between their neighbours
+    EXPECT_EQ(Ids(lists.Available()), (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    lists.Remove({0, 1, 2});
+    EXPECT_TRUE(lists.Columns().empty());
+    EXPECT_EQ(lists.Available().size(), 12u);
+}
+
+TEST(ColumnLists, MovesSelectedItemsUnlessAtAnEnd) {
+    const struct {
+        bool up;
+        std::vector<int> selected;
+        std::vector<int> order;  // of the displayed identifiers afterwards
+        std::vector<int> selection;
+    } cases[] = {
+        {true, {1, 3}, {1, 0, 3, 2}, {0, 2}},
+        {true, {0, 2}, {0, 1, 2, 3}, {0, 2}},  // the first is selected: nothing moves
+        {false, {0, 1}, {2, 0, 1, 3}, {1, 2}},
+        {false, {1, 3}, {0, 1, 2, 3}, {1, 3}},  // the last is selected
+    };
+    for (const auto& c : cases) {
+        ColumnLists lists({0, 1, 2, 3}, {});
+        const auto selection = c.up ? lists.MoveUp(c.selected) : lists.MoveDown(c.selected);
+        EXPECT_EQ(Ids(lists.Displayed()), c.order);
+        EXPECT_EQ(selection, c.selection);
+    }
+}
+
+TEST(ColumnLists, WidthsStayWithinTheColumnsLargest) {
+    ColumnLists lists({11, 3, 5}, {16, 32, 32, 32, 32, 128});
+    lists.SetWidth(0, 200);
+    lists.SetWidth(1, 0);
+    lists.SetWidth(2, 40);  // the amount has no width
+    EXPECT_EQ(lists.Widths({9, 9, 9, 9, 9, 9}), (std::array<int, 6>{1, 9, 9, 9, 9, 128}));
+    EXPECT_EQ(lists.Displayed()[2], (ColumnItem{5, 0}));
+
+    EXPECT_EQ(ColumnLists::AfterAvailableSelection({2}),
+              (ColumnButtons{true, false, false, false, 0}));
+    EXPECT_EQ(lists.AfterDisplayedSelection({0}), (ColumnButtons{false, true, true, true, 128}));
+    EXPECT_EQ(lists.AfterDisplayedSelection({2}), (ColumnButtons{false, true, true, true, 0}));
+    EXPECT_EQ(lists.AfterDisplayedSelection({0, 1}), (ColumnButtons{false, true, true, true, 0}));
+    EXPECT_EQ(lists.AfterDisplayedSelection({}), ColumnButtons{});
+    ColumnLists one({4}, {});
+    EXPECT_EQ(one.AfterDisplayedSelection({0}), (ColumnButtons{false, true, false, false, 32}));
+}
+
+TEST(PreferenceChecks, DirectoriesEndInTheSeparator) {
+    const struct {
+        std::string typed;
+        char separator;
+        std::string stored;
+    } cases[] = {
+        {"", '/', ""},
+        {"/home/anne/copies", '/', "/home/anne/copies/"},
+        {"/home/anne/copies/", '/', "/home/anne/copies/"},
+        {"C:\\Copies", '\\', "C:\\Copies\\"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WithTrailingSeparator(c.typed, c.separator), c.stored) << c.typed;
+
+    CMemorySettings settings;
+    DirectoryPreferences{"", "/copies", true, "kcalc --mode 'sci fi'"}.Write(settings, '/');
+    const DirectoryPreferences read = DirectoryPreferences::Read(settings, "xcalc");
+    EXPECT_EQ(read.initialDir, "");
+    EXPECT_EQ(read.backupDir, "/copies/");
+    EXPECT_TRUE(read.noConfirm);
+    EXPECT_EQ(read.calculator, "kcalc --mode 'sci fi'");
+}
+
+TEST(PreferenceChecks, DecimalSymbolMustLeaveAmountsReadable) {
+    for (const char* ok : {",", ".", "'", "x"})
+        EXPECT_TRUE(IsUsableDecimalSymbol(ok)) << ok;
+    for (const char* bad : {"", "0", "7", "-", " ", ",,"})
+        EXPECT_FALSE(IsUsableDecimalSymbol(bad)) << '"' << bad << '"';
+}
+
+TEST(CalculatorCommand, DefaultIsTheFirstCalculatorFound) {
+    const std::set<std::string_view> none, some = {"kcalc", "galculator"};
+    const auto on = [](const std::set<std::string_view>& path) {
+        return [&path](std::string_view p) { return path.contains(p); };
+    };
+    EXPECT_EQ(CalculatorCommand::Default(true, on(some)), "Calc.exe");
+    EXPECT_EQ(CalculatorCommand::Default(false, on(some)), "kcalc");
+    EXPECT_EQ(CalculatorCommand::Default(false, on(none)), "xcalc");
+}
+
+TEST(CalculatorCommand, SplitsAsAShellWould) {
+    using W = std::vector<std::string>;
+    const struct {
+        std::string line;
+        bool escapes;
+        W words;
+    } cases[] = {
+        {"gnome-calculator", true, {"gnome-calculator"}},
+        {"  kcalc   --mode  sci ", true, {"kcalc", "--mode", "sci"}},
+        {"\"/opt/my calc/calc\" -x 'a b' \"\"", true, {"/opt/my calc/calc", "-x", "a b", ""}},
+        {"my\\ calc \"say \\\"hi\\\"\"", true, {"my calc", "say \"hi\""}},
+        {"C:\\Windows\\calc.exe /x", false, {"C:\\Windows\\calc.exe", "/x"}},
+        {"\"unclosed quote", true, {"unclosed quote"}},
+        {"   ", true, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CalculatorCommand::Split(c.line, c.escapes), c.words) << c.line;
+}
+
+}  // namespace
+}  // namespace belvane
