@@ -83,6 +83,11 @@ PrintFontCode ParsePrintFontCode(std::string_view text) {
     return code;
 }
 
+std::string FormatPrintFontCode(const PrintFontCode& code) {
+    return code.face + ',' + std::to_string(code.sizeTenths) + ',' + std::to_string(code.weight) +
+           ',' + (code.italic ? '1' : '0') + ',' + std::to_string(code.charSet);
+}
+
 int PrintFontHeight(int sizeTenths, int dpiY) {
     const std::int64_t product = static_cast<std::int64_t>(sizeTenths) * dpiY;
     const std::int64_t magnitude = (std::llabs(product) + 360) / 720;

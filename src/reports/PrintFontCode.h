@@ -41,6 +41,9 @@ PrintFonts ReadPrintFonts(const ISettingsStore* settings);
 // default of that field (Courier New, 100, 400, 0, 1).
 PrintFontCode ParsePrintFontCode(std::string_view text);
 
+// The code as the settings keep it, the italic flag as 0 or 1.
+std::string FormatPrintFontCode(const PrintFontCode& code);
+
 // Height in device pixels of a font of `sizeTenths` tenths of a point on a
 // device of `dpiY` pixels per inch: negative (a character height), the
 // product divided by 720 and rounded half away from zero.

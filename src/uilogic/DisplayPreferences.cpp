@@ -1,14 +1,14 @@
 #include "uilogic/DisplayPreferences.h"
 
 #include "core/SettingsStore.h"
-#include "uilogic/PrintFontCode.h"
+#include "reports/PrintFontCode.h"
 
 namespace belvane {
 
 namespace {
 constexpr std::string_view kSection = "Settings";
-constexpr std::array<PrintFontSetting, 3> kFonts = {kPrintFontHeader, kPrintFontLines,
-                                                    kPrintFontGraph};
+constexpr std::array kFonts = {PrintFontSetting::Header, PrintFontSetting::Lines,
+                               PrintFontSetting::Graph};
 }  // namespace
 
 DisplayPreferences DisplayPreferences::Read(const ISettingsStore& settings,
@@ -18,7 +18,8 @@ DisplayPreferences DisplayPreferences::Read(const ISettingsStore& settings,
     p.decimalSymbol = settings.GetString(kSection, "DecimalSymbol", defaultSymbol);
     p.dateFormat = settings.GetString(kSection, "DateFormat", defaultFormat);
     for (std::size_t i = 0; i < kFonts.size(); ++i)
-        p.printFonts[i] = settings.GetString(kSection, kFonts[i].name, kFonts[i].fallback);
+        p.printFonts[i] = settings.GetString(kSection, PrintFontSettingName(kFonts[i]),
+                                             PrintFontSettingDefault(kFonts[i]));
     return p;
 }
 
@@ -26,7 +27,7 @@ void DisplayPreferences::Write(ISettingsStore& settings) const {
     settings.WriteString(kSection, "DecimalSymbol", decimalSymbol);
     settings.WriteString(kSection, "DateFormat", dateFormat);
     for (std::size_t i = 0; i < kFonts.size(); ++i)
-        settings.WriteString(kSection, kFonts[i].name, printFonts[i]);
+        settings.WriteString(kSection, PrintFontSettingName(kFonts[i]), printFonts[i]);
 }
 
 }  // namespace belvane

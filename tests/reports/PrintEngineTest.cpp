@@ -52,6 +52,7 @@ TEST(PrintFontCodeTest, FieldsMissingOrUnreadableTakeTheirDefaults) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParsePrintFontCode(c.text), c.code) << c.text;
+    EXPECT_EQ(FormatPrintFontCode(ParsePrintFontCode("Arial,80,400,1,0")), "Arial,80,400,1,0");
 }
 
 TEST(PrintFontCodeTest, HeightForTheDevice) {

@@ -6,7 +6,6 @@
 #include "uilogic/DateFormatChoice.h"
 #include "uilogic/DirectoryPreferences.h"
 #include "uilogic/PreferenceChecks.h"
-#include "uilogic/PrintFontCode.h"
 
 #include <gtest/gtest.h>
 
@@ -39,25 +38,6 @@ TEST(DateFormatChoice, ConvertsBothWaysAndFindsTheEntry) {
         EXPECT_EQ(DateFormatChoice::Shown()[index], c.selected) << c.stored;
     }
     EXPECT_TRUE(std::is_sorted(DateFormatChoice::Shown().begin(), DateFormatChoice::Shown().end()));
-}
-
-TEST(PrintFontCode, MissingPartsTakeTheirDefaults) {
-    const struct {
-        std::string code;
-        PrintFontCode font;
-    } cases[] = {
-        {"Arial,120,700,0,1", {"Arial", 120, 700, 0, 1}},
-        {"Arial,120", {"Arial", 120, 400, 0, 1}},
-        {"Times New Roman", {"Times New Roman", 100, 400, 0, 1}},
-        {"", {"Courier New", 100, 400, 0, 1}},
-        {",90,,1", {"Courier New", 90, 400, 1, 1}},
-        {"Arial,gros,700,0,0", {"Arial", 100, 700, 0, 0}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(PrintFontCode::Parse(c.code), c.font) << c.code;
-    EXPECT_EQ(PrintFontCode::Parse("Arial,80,400,1,0").Format(), "Arial,80,400,1,0");
-    EXPECT_EQ((PrintFontCode{"Arial", 100, 400, 0, 1}).DeviceHeight(600), -83);
-    EXPECT_EQ((PrintFontCode{"Arial", 105, 400, 0, 1}).DeviceHeight(96), -14);
 }
 
 std::vector<int> Ids(const std::vector<ColumnItem>& items) {

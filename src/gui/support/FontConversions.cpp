@@ -59,7 +59,7 @@ QFont FontOfCode(const PrintFontCode& code) {
     QFont font(FromStd(code.face));
     font.setPointSizeF(SaneTenths(code.sizeTenths) / 10.0);
     font.setWeight(SaneWeight(code.weight));
-    font.setItalic(code.italic != 0);
+    font.setItalic(code.italic);
     return font;
 }
 
@@ -68,7 +68,7 @@ PrintFontCode CodeOf(const QFont& font, const PrintFontCode& previous) {
     code.face = ToStd(font.family());
     code.sizeTenths = Tenths(font);
     code.weight = font.weight();
-    code.italic = font.italic() ? 1 : 0;
+    code.italic = font.italic();
     return code;
 }
 

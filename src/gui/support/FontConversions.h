@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/CPolice.h"
-#include "uilogic/PrintFontCode.h"
+#include "reports/PrintFontCode.h"
 
 #include <QFont>
 

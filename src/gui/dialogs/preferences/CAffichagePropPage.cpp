@@ -2,9 +2,9 @@
 
 #include "gui/support/DialogSupport.h"
 #include "gui/support/FontConversions.h"
+#include "reports/PrintFontCode.h"
 #include "uilogic/DateFormatChoice.h"
 #include "uilogic/PreferenceChecks.h"
-#include "uilogic/PrintFontCode.h"
 
 #include <QComboBox>
 #include <QFontDialog>
@@ -71,14 +71,14 @@ DisplayPreferences CAffichagePropPage::Values() const {
 }
 
 void CAffichagePropPage::ChooseFont(int index) {
-    const PrintFontCode code = PrintFontCode::Parse(m_fonts[index]);
+    const PrintFontCode code = ParsePrintFontCode(m_fonts[index]);
     bool ok = false;
     const QFontDialog::FontDialogOptions options =
         index == kLinesFont ? QFontDialog::MonospacedFonts : QFontDialog::FontDialogOptions();
     const QFont chosen = QFontDialog::getFont(&ok, FontOfCode(code), this,
                                               dlg::Text(kDialog, kFontButtons[index]), options);
     if (ok)
-        m_fonts[index] = CodeOf(chosen, code).Format();
+        m_fonts[index] = FormatPrintFontCode(CodeOf(chosen, code));
 }
 
 }  // namespace belvane
