@@ -93,6 +93,6 @@ while IFS= read -r file; do
             report "$file" "$line_no" "a test of a Qt-free folder includes $target"
         fi
     done <"$file"
-done < <(find tests/core tests/rules tests/maintenance tests/uilogic tests/cli -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
+done < <(find tests/core tests/rules tests/reports tests/maintenance tests/uilogic tests/cli -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
 
 exit $bad
