@@ -34,6 +34,15 @@ int CommandBalances(std::span<const std::string> args, std::ostream& out, std::o
 // the recurring movements up to DATE (default: today) would offer, as JSON.
 int CommandDue(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// totals FILE [--from DATE] [--to DATE]: the totals by category and
+// subcategory as JSON, in cents.
+int CommandTotals(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// chart FILE [--period day|week|month|year] [--from DATE] [--to DATE]
+// [--category NAME] [--subcategory NAME]: the periods of a chart with their
+// credits and debits as JSON, in cents.
+int CommandChart(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 void PrintUsage(std::ostream& os);
 
 }  // namespace belvane
