@@ -38,7 +38,7 @@ folder_of() {
 }
 
 qt_free() {
-    case $1 in gui | gui/* | app | app/*) return 1 ;; *) return 0 ;; esac
+    case $1 in gui | gui/* | app | app/* | cli/print) return 1 ;; *) return 0 ;; esac
 }
 
 include_re='^[[:space:]]*#[[:space:]]*include[[:space:]]*([<"])([^">]+)[">]'
@@ -53,6 +53,7 @@ report() {
 while IFS= read -r file; do
     rel=${file#src/}
     from=$(folder_of "$rel")
+    [[ $rel == cli/print/* ]] && from=cli/print
     from_floor=$(floor "$from")
     line_no=0
     while IFS= read -r line; do
@@ -67,10 +68,16 @@ while IFS= read -r file; do
             continue
         fi
         to=$(folder_of "$target")
+        [[ $target == cli/print/* ]] && to=cli/print
         [[ -n $to && $to != "$from" ]] || continue
+        if [[ $from == cli/print ]]; then
+            [[ $to == cli || $to == gui/support || ( -n $(floor "$to") && $(floor "$to") -le 2 ) ]] ||
+                report "$file" "$line_no" "cli/print includes \"$target\" (only gui/support and below)"
+            continue
+        fi
         to_floor=$(floor "$to")
         if [[ $from == cli ]]; then
-            [[ -n $to_floor && $to_floor -le 2 ]] ||
+            [[ $to == cli/print || ( -n $to_floor && $to_floor -le 2 ) ]] ||
                 report "$file" "$line_no" "cli includes \"$target\" (only core, rules, reports, maintenance)"
             continue
         fi

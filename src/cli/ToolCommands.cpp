@@ -7,8 +7,10 @@
 #include "core/DayDate.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
+#include "reports/CPrintJob.h"
 #include "reports/CategoryTotals.h"
 #include "reports/ChartPeriods.h"
+#include "reports/PrintPrepare.h"
 #include "reports/TextExport.h"
 #include "rules/Balances.h"
 #include "rules/Generation.h"
@@ -279,6 +281,12 @@ void PrintUsage(std::ostream& os) {
        << "                   print as JSON the lines that creating every due recurring\n"
        << "                   movement up to DATE (default: today) would offer, in the\n"
        << "                   order they are offered; FILE is not changed\n"
+       << "  print FILE OUT [--from DATE] [--to DATE] [--sorted] [--full-widths]\n"
+       << "                   print the register FILE to the PDF file OUT: the lines\n"
+       << "                   issued from DATE to DATE (default: all), grouped by\n"
+       << "                   category with --sorted, with the full field widths\n"
+       << "                   instead of the screen's with --full-widths; prints the\n"
+       << "                   pages and lines printed as JSON\n"
        << "  totals FILE [--from DATE] [--to DATE]\n"
        << "                   print the totals of FILE by category and subcategory as\n"
        << "                   JSON, in cents; initial amounts count without --from\n"
@@ -414,6 +422,71 @@ int CommandDue(std::span<const std::string> args, std::ostream& out, std::ostrea
     return kExitOk;
 }
 
+int CommandPrint(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+                 PdfPrinter printer) {
+    static constexpr std::string_view kFrom = "--from";
+    static constexpr std::string_view kTo = "--to";
+    static constexpr std::string_view kValued[] = {kFrom, kTo};
+    static constexpr std::string_view kSorted = "--sorted";
+    static constexpr std::string_view kFullWidths = "--full-widths";
+    // The two switches take no value: taken out before the common parsing.
+    std::vector<std::string> rest;
+    bool sorted = false, fullWidths = false;
+    for (const std::string& a : args) {
+        if (a == kSorted)
+            sorted = true;
+        else if (a == kFullWidths)
+            fullWidths = true;
+        else
+            rest.push_back(a);
+    }
+    CommandLine cl;
+    if (const int rc = ParseCommand(rest, "print", 2, kValued, cl, out, err); rc >= 0)
+        return rc;
+    if (printer == nullptr) {
+        err << kToolName << ": print: this build has no printing\n";
+        return kExitFailure;
+    }
+    DayDate dates[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        const auto it = cl.options.find(kValued[i]);
+        if (it == cl.options.end())
+            continue;
+        dates[i] = ParseIsoDate(it->second);
+        if (dates[i] == 0)
+            return UsageError(err, "print: " + std::string(kValued[i]) + " needs a date " +
+                                       "YYYY-MM-DD, not \"" + it->second + "\"");
+    }
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, cl.positional[0], err, loaded))
+        return kExitFailure;
+
+    // As the print dialog does: the first and last issue dates unless given.
+    PrintOptions options;
+    options.sorted = sorted;
+    options.screenWidths = !fullWidths;
+    PreparePrintOptions(doc, PrintKind::RegisterLines, options);
+    const bool fromTo = dates[0] != 0 || dates[1] != 0;
+    if (dates[0] != 0)
+        options.from = dates[0];
+    if (dates[1] != 0)
+        options.to = dates[1];
+    const LineRange range = SelectPrintRange(doc, fromTo, options);
+    CPrintJob job = CPrintJob::RegisterLines(doc, options, range);
+
+    const std::string& path = cl.positional[1];
+    if (const int rc = Report(err, printer(job, path), path); rc != kExitOk)
+        return rc;
+    Json j;
+    j["pages"] = job.PageCount();
+    j["lines"] = job.MappedCount();
+    j["from"] = DateJson(options.from);
+    j["to"] = DateJson(options.to);
+    out << j.dump(2) << '\n';
+    return kExitOk;
+}
+
 int CommandTotals(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     static constexpr std::string_view kValued[] = {"--from", "--to"};
     CommandLine cl;
@@ -483,7 +556,8 @@ int CommandChart(std::span<const std::string> args, std::ostream& out, std::ostr
     return kExitOk;
 }
 
-int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+            PdfPrinter printer) {
     if (args.empty())
         return UsageError(err, "no command given");
     const std::string& command = args[0];
@@ -497,6 +571,8 @@ int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& 
         {"export", CommandExport}, {"balances", CommandBalances}, {"due", CommandDue},
         {"totals", CommandTotals}, {"chart", CommandChart},
     };
+    if (command == "print")
+        return CommandPrint(args.subspan(1), out, err, printer);
     const auto it = kCommands.find(command);
     if (it == kCommands.end())
         return UsageError(err, "unknown command " + command);

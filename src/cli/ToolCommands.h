@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Status.h"
+
 #include <iosfwd>
 #include <span>
 #include <string>
@@ -13,9 +15,17 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;  // a file could not be read or written
 inline constexpr int kExitUsage = 2;    // the command line itself is wrong
 
+class CPrintJob;
+
+// Writes a print job to a PDF file. The painting needs Qt, which the commands
+// here do not use: the program hands in the function that does it.
+using PdfPrinter = Status (*)(CPrintJob& job, const std::string& path);
+
 // The whole command line after the program name: the command word, then its
-// arguments. "--help" prints the usage on `out` and succeeds.
-int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// arguments. "--help" prints the usage on `out` and succeeds. Without a
+// `printer` the print command is refused.
+int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+            PdfPrinter printer = nullptr);
 
 // info FILE: the register as JSON.
 int CommandInfo(std::span<const std::string> args, std::ostream& out, std::ostream& err);
@@ -33,6 +43,12 @@ int CommandBalances(std::span<const std::string> args, std::ostream& out, std::o
 // due FILE [--until DATE] [--today DATE]: the occurrences that generation of
 // the recurring movements up to DATE (default: today) would offer, as JSON.
 int CommandDue(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// print FILE OUT.pdf [--from DATE] [--to DATE] [--sorted] [--full-widths]: the
+// register's print job written to a PDF file through `printer`, and what was
+// printed as JSON (pages, lines, dates).
+int CommandPrint(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+                 PdfPrinter printer);
 
 // totals FILE [--from DATE] [--to DATE]: the totals by category and
 // subcategory as JSON, in cents.

@@ -53,3 +53,18 @@ expect 1 "cli including uilogic"
 make_tree
 printf '#include <QTest>\n' >>tests/core/ValueTest.cpp
 expect 1 "a Qt header in a Qt-free test"
+
+make_tree
+mkdir -p src/cli/print
+printf '#include "gui/support/Field.h"\n#include <QPdfWriter>\n' >src/cli/print/Pdf.cpp
+printf '#include "cli/print/Pdf.h"\n' >>src/cli/Tool.cpp
+expect 0 "the print command's painter using gui/support and Qt"
+
+make_tree
+printf '#include "gui/support/Field.h"\n' >>src/cli/Tool.cpp
+expect 1 "cli outside its painter including gui/support"
+
+make_tree
+mkdir -p src/cli/print
+printf '#include "gui/window/Frame.h"\n' >src/cli/print/Pdf.cpp
+expect 1 "the print command's painter including gui/window"

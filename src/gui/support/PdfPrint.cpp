@@ -1,0 +1,61 @@
+#include "gui/support/PdfPrint.h"
+
+#include "gui/support/PrintPages.h"
+#include "gui/support/QtText.h"
+#include "reports/CPrintJob.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include <filesystem>
+#include <system_error>
+
+namespace belvane {
+
+namespace {
+
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr)
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "belvane-tool";
+    static char* argv[] = {name, nullptr};
+    // Kept until the process ends: painting needs it for every later job.
+    new QGuiApplication(argc, argv);
+}
+
+}  // namespace
+
+Status PrintJobToPdf(CPrintJob& job, const PrintFonts& fonts, const std::string& path) {
+    EnsureGuiApplication();
+    const std::string temporary = path + ".part";
+    bool painted = false;
+    {
+        QPdfWriter writer(FromStd(temporary));
+        writer.setResolution(1200);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        writer.setCreator(QStringLiteral("Belvane"));
+        painted = PaintPrintJob(job, fonts, writer);
+    }
+    std::error_code ec;
+    if (!painted || std::filesystem::file_size(temporary, ec) == 0 || ec) {
+        const bool created = std::filesystem::exists(temporary, ec);
+        std::filesystem::remove(temporary, ec);
+        return created ? Status::CannotWrite(path, "the PDF file could not be completed")
+                       : Status::CannotCreate(path, "the PDF file cannot be created");
+    }
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        return Status::CannotWrite(path, "the PDF file cannot be put in place");
+    }
+    return Status::Ok();
+}
+
+}  // namespace belvane

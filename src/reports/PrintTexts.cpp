@@ -1,0 +1,86 @@
+#include "reports/PrintTexts.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/StringTable.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kHeaderRegister = 10046;
+constexpr int kFooter = 10047;
+constexpr int kTotalsTitle = 10086;
+constexpr int kTotalsFrom = 10087;
+constexpr int kTotalsFromTo = 10088;
+constexpr int kTotalsTo = 10089;
+constexpr int kChartsTitle = 10114;
+
+std::string TitleWithoutMark(const CBelvaneDoc& doc) {
+    std::string title = doc.GetTitle();
+    if (title.size() >= 2 && title.compare(title.size() - 2, 2, " *") == 0)
+        title.resize(title.size() - 2);
+    return title;
+}
+
+}  // namespace
+
+std::string RegisterPrintHeader(const CBelvaneDoc& doc, DayDate from, DayDate to) {
+    return FillPlaceholders(doc.Strings().Get(kHeaderRegister),
+                            {TitleWithoutMark(doc), doc.FormatDate(from), doc.FormatDate(to)});
+}
+
+std::string PrintHeader(const CBelvaneDoc& doc, std::string_view printTitle) {
+    std::string text = doc.GetTitle();
+    text.append(", ").append(printTitle);
+    return text;
+}
+
+std::string PrintFooter(const CBelvaneDoc& doc, int page, int count) {
+    return FillPlaceholders(doc.Strings().Get(kFooter),
+                            {std::to_string(page), std::to_string(count)});
+}
+
+std::string CategoryTotalsPrintTitle(const CBelvaneDoc& doc, DayDate start, DayDate end) {
+    const CStringTable& s = doc.Strings();
+    const bool hasEnd = end != 0 && end != kOpenEndDate;
+    std::string title = s.Get(kTotalsTitle);
+    if (start != 0 && !hasEnd)
+        title += FillPlaceholders(s.Get(kTotalsFrom), {doc.FormatDate(start)});
+    else if (start != 0)
+        title +=
+            FillPlaceholders(s.Get(kTotalsFromTo), {doc.FormatDate(start), doc.FormatDate(end)});
+    else if (hasEnd)
+        title += FillPlaceholders(s.Get(kTotalsTo), {doc.FormatDate(end)});
+    return title;
+}
+
+std::string ChartsPrintTitle(const CBelvaneDoc& doc, DayDate from, DayDate to,
+                             std::string_view rubrique, std::string_view sousRubrique) {
+    std::string title = FillPlaceholders(doc.Strings().Get(kChartsTitle),
+                                         {doc.FormatDate(from), doc.FormatDate(to)});
+    if (!rubrique.empty())
+        title.append(", [").append(rubrique).append("]");
+    if (!sousRubrique.empty())
+        title.append("[").append(sousRubrique).append("]");
+    return title;
+}
+
+std::string FormatTotal(const CBelvaneDoc& doc, std::int64_t cents, int width) {
+    const long long units = cents / 100;
+    const long long rest = std::llabs(cents % 100);
+    const std::string& sym = doc.GetDecimalSymbol();
+    char buf[64];
+    if (cents >= -99 && cents <= -1)
+        std::snprintf(buf, sizeof buf, "-0%s%02lld", sym.c_str(), rest);
+    else
+        std::snprintf(buf, sizeof buf, "%+lld%s%02lld", units, sym.c_str(), rest);
+    std::string out(buf);
+    if (width > 0 && out.size() < static_cast<std::size_t>(width))
+        out.insert(0, static_cast<std::size_t>(width) - out.size(), ' ');
+    return out;
+}
+
+}  // namespace belvane
