@@ -18,7 +18,7 @@ constexpr std::array kAvailable = {
     cmd::kPrevPane,       cmd::kHelp,          cmd::kSearch,          cmd::kTotals,
     cmd::kPaymentMethods, cmd::kCategories,    cmd::kPayees,          cmd::kNewLine,
     cmd::kCorrectLine,    cmd::kStatementMode, cmd::kCreateAutomatic, cmd::kCreateAnticipated,
-    cmd::kMovements,      cmd::kCreateManual,
+    cmd::kMovements,      cmd::kCreateManual,  cmd::kCharts,
 };
 
 bool IsRecentFile(int command) {

@@ -67,7 +67,7 @@ TEST(ReportCommands, TotalsChartAndBalancesAsJson) {
         EXPECT_EQ(json::parse(out.str()), c.expected);
     }
 
-    for (const std::vector<std::string> bad :
+    for (const std::vector<std::string>& bad :
          {std::vector<std::string>{"chart", small, "--period", "quarter"},
           std::vector<std::string>{"totals", small, "--from", "2024-13-01"}}) {
         std::ostringstream out, err;

@@ -7,7 +7,6 @@
 #include "gui/dialogs/lines/CChercherDlg.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/dialogs/lines/CReleveDlg.h"
-#include "gui/dialogs/lines/CTotauxDlg.h"
 #include "gui/dialogs/lists/CBeneficiairesDlg.h"
 #include "gui/dialogs/lists/CPaiementsDlg.h"
 #include "gui/dialogs/lists/CRubriquesDlg.h"
@@ -18,6 +17,7 @@
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/LineCommands.h"
 #include "gui/window/MovementCommands.h"
+#include "gui/window/ReportCommands.h"
 #include "maintenance/BackupExit.h"
 #include "maintenance/BackupRegistration.h"
 #include "uilogic/CommandIds.h"
@@ -574,11 +574,12 @@ void CMainFrame::RunCommand(int command) {
             list.exec();
             break;
         }
-        case cmd::kTotals: {
-            CTotauxDlg totals(m_doc, this);
-            totals.exec();
+        case cmd::kTotals:
+            ShowTotals(m_doc, m_settings, this);
             break;
-        }
+        case cmd::kCharts:
+            ShowCharts(m_doc, m_settings, this);
+            break;
         case cmd::kViewToolbar:
             m_toolBar->setVisible(m_toolBar->isHidden());
             break;
