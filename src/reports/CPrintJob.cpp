@@ -23,6 +23,21 @@ std::string FirstChars(const std::string& text, int n) {
     return text.substr(0, i);
 }
 
+// Cuts a row to the characters that can show on the page, and its trailing
+// blanks: what lies beyond the right edge is never seen, and laying it out
+// would cost the printer most of its time on wide rows.
+void CutRow(std::string& text, int maxChars) {
+    std::size_t i = 0;
+    for (int count = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c & 0xC0) != 0x80 && count++ == maxChars)
+            break;
+    }
+    text.resize(i);
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+}
+
 PrintStep Text(PrintFontId font, PrintStep::Align align, int x, int y, std::string text) {
     return PrintStep::Text(font, align, x, y, std::move(text));
 }
@@ -60,6 +75,12 @@ CPrintJob CPrintJob::Charts(const CBelvaneDoc& doc, const PrintOptions& options,
 void CPrintJob::Begin(const PrintDevice& device) {
     m_device = device;
     m_metrics = ComputePrintMetrics(m_kind, device);
+    // Characters of a row that may show: all as wide as the widest with a
+    // fixed-pitch font; with another, none narrower than half the average.
+    const PrintFontMetrics& font = device.lines;
+    const int narrowest =
+        font.averageWidth == font.maxWidth ? font.maxWidth : font.averageWidth / 2;
+    m_rowChars = device.pageWidth / std::max(narrowest, 1) + 1;
     const int rows = m_metrics.rows;
     switch (m_kind) {
         case PrintKind::RegisterLines:
@@ -131,8 +152,10 @@ void CPrintJob::LayLines(int page, PrintPage& out) const {
     std::array<int, 6> widths = {-1, -1, -1, -1, -1, -1};
     if (full)
         widths = CRegistre::kDefaultWidths;
-    out.steps.push_back(Text(PrintFontId::Lines, PrintStep::Align::TopLeft, 0, m.bodyTop,
-                             m_doc->FormatHeader(full)));
+    std::string titles = m_doc->FormatHeader(full);
+    CutRow(titles, m_rowChars);
+    out.steps.push_back(
+        Text(PrintFontId::Lines, PrintStep::Align::TopLeft, 0, m.bodyTop, std::move(titles)));
     out.steps.push_back(PrintStep::Line(PrintPen::Rule, 0, m.bodyTop + m.lineHeight,
                                         m_device.pageWidth, m.bodyTop + m.lineHeight));
     const std::size_t first = static_cast<std::size_t>(page - 1) * m.rows;
@@ -144,6 +167,7 @@ void CPrintJob::LayLines(int page, PrintPage& out) const {
             continue;
         PrintStep row = Text(PrintFontId::Lines, PrintStep::Align::TopLeft, 0, y, {});
         m_doc->FormatLine(row.text, index, widths);
+        CutRow(row.text, m_rowChars);
         out.steps.push_back(std::move(row));
     }
 }

@@ -64,6 +64,7 @@ private:
     PrintMetrics m_metrics;
     TotalsGrid m_grid;
     int m_barsPerPage = 1;
+    int m_rowChars = 0;
     std::int64_t m_largest = 0;
     std::vector<std::int32_t> m_map;
     int m_pageCount = 1;

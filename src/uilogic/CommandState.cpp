@@ -12,13 +12,14 @@ namespace {
 // Commands whose feature is built. Add a command here when its dialog or action
 // lands; until then its menu item and button stay greyed.
 constexpr std::array kAvailable = {
-    cmd::kFileNew,        cmd::kFileOpen,      cmd::kFileSave,        cmd::kFileSaveAs,
-    cmd::kAppExit,        cmd::kEditUndo,      cmd::kDeleteLine,      cmd::kBackupToggle,
-    cmd::kViewToolbar,    cmd::kViewStatusBar, cmd::kWindowSplit,     cmd::kNextPane,
-    cmd::kPrevPane,       cmd::kHelp,          cmd::kSearch,          cmd::kTotals,
-    cmd::kPaymentMethods, cmd::kCategories,    cmd::kPayees,          cmd::kNewLine,
-    cmd::kCorrectLine,    cmd::kStatementMode, cmd::kCreateAutomatic, cmd::kCreateAnticipated,
-    cmd::kMovements,      cmd::kCreateManual,  cmd::kCharts,
+    cmd::kFileNew,          cmd::kFileOpen,      cmd::kFileSave,        cmd::kFileSaveAs,
+    cmd::kAppExit,          cmd::kEditUndo,      cmd::kDeleteLine,      cmd::kBackupToggle,
+    cmd::kViewToolbar,      cmd::kViewStatusBar, cmd::kWindowSplit,     cmd::kNextPane,
+    cmd::kPrevPane,         cmd::kHelp,          cmd::kSearch,          cmd::kTotals,
+    cmd::kPaymentMethods,   cmd::kCategories,    cmd::kPayees,          cmd::kNewLine,
+    cmd::kCorrectLine,      cmd::kStatementMode, cmd::kCreateAutomatic, cmd::kCreateAnticipated,
+    cmd::kMovements,        cmd::kCreateManual,  cmd::kFilePrint,       cmd::kFilePrintDirect,
+    cmd::kFilePrintPreview, cmd::kCharts,
 };
 
 bool IsRecentFile(int command) {

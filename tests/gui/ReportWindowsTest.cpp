@@ -7,10 +7,11 @@
 #include "gui/dialogs/reports/CLignesCorrespondantesDlg.h"
 #include "gui/dialogs/reports/CLignesCorrespondantesWnd.h"
 #include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
+#include "gui/dialogs/reports/IReportPrinter.h"
 #include "gui/support/CResources.h"
 #include "gui/support/PdfPrint.h"
-#include "gui/window/ReportPrinter.h"
 #include "reports/CPrintJob.h"
+#include "reports/PrintPrepare.h"
 #include "reports/SumFormat.h"
 #include "uilogic/CommandIds.h"
 
@@ -30,26 +31,42 @@ namespace {
 using testing::ScriptedMessageBox;
 using testutil::D;
 
-// Prints every job of the report windows to a PDF file of its own.
-struct PdfPrinting {
-    explicit PdfPrinting(const CBelvaneDoc& doc)
-        : printer(doc, nullptr, [this](QWidget*, CPrintJob& job, const PrintFonts& fonts) {
-              const std::string path =
-                  ToStd(dir.filePath(QStringLiteral("job%1.pdf").arg(files.size())));
-              EXPECT_TRUE(PrintJobToPdf(job, fonts, path).ok());
-              pages.push_back(job.PageCount());
-              files.push_back(path);
-          }) {}
+// Prints every job of the report windows to a PDF file of its own, through
+// the print engine.
+class PdfPrinting : public IReportPrinter {
+public:
+    explicit PdfPrinting(const CBelvaneDoc& doc) : m_doc(doc) {}
+
+    void PrintCategoryTotals(QWidget*, const CategoryTotalsPrint& data) override {
+        Print(CPrintJob::CategoryTotals(m_doc, Options(PrintKind::CategoryTotals), data));
+    }
+    void PrintMatchingLines(QWidget*, const MatchingLinesPrint& data) override {
+        Print(CPrintJob::MatchingLines(m_doc, Options(PrintKind::MatchingLines), data));
+    }
+    void PrintCharts(QWidget*, const ChartsPrint& data) override {
+        Print(CPrintJob::Charts(m_doc, Options(PrintKind::Charts), data));
+    }
 
     // Whether job `i` went to a PDF file.
     bool Printed(std::size_t i) const {
-        return i < files.size() && testing::ReadBytes(FromStd(files[i])).startsWith("%PDF");
+        return i < m_files.size() && testing::ReadBytes(m_files[i]).startsWith("%PDF");
     }
 
-    QTemporaryDir dir;
-    std::vector<std::string> files;
-    std::vector<int> pages;
-    ReportPrinter printer;
+private:
+    PrintOptions Options(PrintKind kind) const {
+        PrintOptions options;
+        PreparePrintOptions(m_doc, kind, options);
+        return options;
+    }
+    void Print(CPrintJob job) {
+        const QString path = m_dir.filePath(QStringLiteral("job%1.pdf").arg(m_files.size()));
+        EXPECT_TRUE(PrintJobToPdf(job, PrintFonts{}, ToStd(path)).ok());
+        m_files.push_back(path);
+    }
+
+    const CBelvaneDoc& m_doc;
+    QTemporaryDir m_dir;
+    std::vector<QString> m_files;
 };
 
 class ReportWindowsTest : public ::testing::Test {
@@ -74,7 +91,7 @@ TEST_F(ReportWindowsTest, TotalsByCategoryGridChosenTotalAndPrint) {
     EXPECT_EQ(asked[0][0].toInt(), D(2024, 2, 1));
     EXPECT_EQ(asked[0][1].toInt(), kOpenEndDate);
 
-    CTotauxRubriquesDlg dlg(doc, 0, kOpenEndDate, &pdf.printer);
+    CTotauxRubriquesDlg dlg(doc, 0, kOpenEndDate, &pdf);
     const QFontMetrics metrics(dlg.font());
     const QSize cell(18 * metrics.averageCharWidth(), 3 * (metrics.height() + metrics.leading()));
     EXPECT_EQ(dlg.CellSize(), cell);
@@ -107,7 +124,7 @@ TEST_F(ReportWindowsTest, MatchingLinesScrollByKeysAndPrint) {
     std::vector<std::uint32_t> all(7);
     for (std::uint32_t i = 0; i < all.size(); ++i)
         all[i] = i;
-    CLignesCorrespondantesDlg dlg(doc, all, "Lignes", "lignes", &pdf.printer);
+    CLignesCorrespondantesDlg dlg(doc, all, "Lignes", "lignes", &pdf);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Lignes"));
     CLignesCorrespondantesWnd* rows = dlg.Rows();
     rows->resize(400, rows->RowHeight() * 4 + 3);
@@ -129,7 +146,7 @@ TEST_F(ReportWindowsTest, MatchingLinesScrollByKeysAndPrint) {
 }
 
 TEST_F(ReportWindowsTest, ChartBarFoundByItsColourAndPrinted) {
-    CGraphiquesDlg dlg(doc, &pdf.printer);
+    CGraphiquesDlg dlg(doc, &pdf);
     // Opens on the first and last lines' dates, by month.
     EXPECT_EQ(dlg.Chart().periods.size(), 5u);
     dlg.findChild<QComboBox*>(QStringLiteral("1131"))->setCurrentIndex(3);  // "Année"

@@ -12,4 +12,8 @@ class CPrintJob;
 // print fonts, without a window (see PrintJobToPdf).
 Status PrintToolPdf(CPrintJob& job, const std::string& path);
 
+// Tunes the allocator of a process that prints thousands of pages so that the
+// memory freed after a page serves the next one.
+void KeepFreedMemoryForPages();
+
 }  // namespace belvane

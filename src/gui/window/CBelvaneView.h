@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/IDocObserver.h"
+#include "reports/PrintOptions.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -48,6 +49,9 @@ public:
     int GetWheelStep() const;
     void SetWheelStep(int step);
 
+    // The print options kept from one print job to the next.
+    PrintOptions& GetPrintOptions() { return m_printOptions; }
+
     // IDocObserver
     void OnRedrawAll() override;
     void OnLineChanged(int index) override;
@@ -80,6 +84,7 @@ private:
     class Private;
     CBelvaneDoc& m_doc;
     Private* d;
+    PrintOptions m_printOptions;
 };
 
 }  // namespace belvane

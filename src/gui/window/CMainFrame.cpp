@@ -17,6 +17,7 @@
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/LineCommands.h"
 #include "gui/window/MovementCommands.h"
+#include "gui/window/PrintCommands.h"
 #include "gui/window/ReportCommands.h"
 #include "maintenance/BackupExit.h"
 #include "maintenance/BackupRegistration.h"
@@ -575,10 +576,12 @@ void CMainFrame::RunCommand(int command) {
             break;
         }
         case cmd::kTotals:
-            ShowTotals(m_doc, m_settings, this);
+            if (CBelvaneView* view = CommandView())
+                ShowTotals(m_doc, view->GetPrintOptions(), this);
             break;
         case cmd::kCharts:
-            ShowCharts(m_doc, m_settings, this);
+            if (CBelvaneView* view = CommandView())
+                ShowCharts(m_doc, view->GetPrintOptions(), this);
             break;
         case cmd::kViewToolbar:
             m_toolBar->setVisible(m_toolBar->isHidden());
@@ -597,6 +600,14 @@ void CMainFrame::RunCommand(int command) {
             break;
         case cmd::kHelp:
             ShowHelp();
+            break;
+        case cmd::kFilePrint:
+        case cmd::kFilePrintDirect:
+        case cmd::kFilePrintPreview:
+            if (m_active == nullptr)
+                break;
+            if (const QString text = RunPrintCommand(command, *m_active, this); !text.isEmpty())
+                ShowStatusText(text);
             break;
         default:
             if (command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast)

@@ -36,13 +36,13 @@ void ShowCharts(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent
     charts.exec();
 }
 
-void ShowTotals(const CBelvaneDoc& doc, const ISettingsStore& settings, QWidget* parent) {
-    ReportPrinter printer(doc, &settings);
+void ShowTotals(const CBelvaneDoc& doc, PrintOptions& options, QWidget* parent) {
+    ReportPrinter printer(doc, options);
     ShowTotals(doc, &printer, parent);
 }
 
-void ShowCharts(const CBelvaneDoc& doc, const ISettingsStore& settings, QWidget* parent) {
-    ReportPrinter printer(doc, &settings);
+void ShowCharts(const CBelvaneDoc& doc, PrintOptions& options, QWidget* parent) {
+    ReportPrinter printer(doc, options);
     ShowCharts(doc, &printer, parent);
 }
 

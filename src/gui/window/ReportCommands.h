@@ -6,7 +6,7 @@ namespace belvane {
 
 class CBelvaneDoc;
 class IReportPrinter;
-class ISettingsStore;
+struct PrintOptions;
 
 // The frame's report commands: each opens its window on the register; the
 // windows print through `printer` (nothing is printed when it is null).
@@ -19,8 +19,9 @@ void ShowTotals(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent
 // no line.
 void ShowCharts(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent);
 
-// The same, printing through the print dialog with the print fonts of `settings`.
-void ShowTotals(const CBelvaneDoc& doc, const ISettingsStore& settings, QWidget* parent);
-void ShowCharts(const CBelvaneDoc& doc, const ISettingsStore& settings, QWidget* parent);
+// The same, printing through the print dialog with the print options
+// `options` of the register's view.
+void ShowTotals(const CBelvaneDoc& doc, PrintOptions& options, QWidget* parent);
+void ShowCharts(const CBelvaneDoc& doc, PrintOptions& options, QWidget* parent);
 
 }  // namespace belvane

@@ -1,0 +1,27 @@
+#include "gui/window/PrintCommands.h"
+
+#include "gui/dialogs/print/PrintJobs.h"
+#include "gui/support/CResources.h"
+#include "gui/window/CBelvaneView.h"
+#include "uilogic/CommandIds.h"
+
+namespace belvane {
+
+namespace {
+
+constexpr int kMsgPrintedToFile = 10116;  // "Imprimé dans le fichier %s"
+
+}  // namespace
+
+QString RunPrintCommand(int command, CBelvaneView& view, QWidget* parent) {
+    const PrintMode mode = command == cmd::kFilePrintDirect    ? PrintMode::Direct
+                           : command == cmd::kFilePrintPreview ? PrintMode::Preview
+                                                               : PrintMode::Dialog;
+    QString written;
+    PrintRegister(view.Document(), view.GetPrintOptions(), mode, parent, &written);
+    if (written.isEmpty())
+        return {};
+    return CResources::Str(kMsgPrintedToFile).replace(QStringLiteral("%s"), written);
+}
+
+}  // namespace belvane
