@@ -185,6 +185,36 @@ TEST_F(PrintEngineTest, PrintTitles) {
               "Graphiques du 02.01.24 au 09.01.24, [Maison][Loyer]");
 }
 
+// A totals page: the category's double box with its name and total, then one
+// box per subcategory, at the positions of the box grid.
+TEST_F(PrintEngineTest, TotalsPageBoxesAndTexts) {
+    CategoryTotalsPrint totals{{{"Maison", -123456, {{"Loyer", -100000}}}, {"Auto", 5, {}}}, "t"};
+    PrintOptions options;
+    CPrintJob job = CPrintJob::CategoryTotals(doc, options, totals);
+    job.Begin(Device(40, 20));  // boxes 360 x 120 from y = 300
+    PrintPage page;
+    job.LayPage(1, page);
+    std::vector<std::tuple<int, int, int, std::string>> steps;
+    for (const PrintStep& s : page.steps)
+        if (s.font != PrintFontId::HeaderUnderlined && s.font != PrintFontId::HeaderPlain)
+            steps.emplace_back(static_cast<int>(s.type), s.x1, s.y1, s.text);
+    const int text = static_cast<int>(PrintStep::Type::Text);
+    const int rect = static_cast<int>(PrintStep::Type::Rect);
+    EXPECT_EQ(steps, (std::vector<std::tuple<int, int, int, std::string>>{
+                         {rect, 0, 300, ""},
+                         {rect, 10, 306, ""},
+                         {text, 30, 320, "Maison"},
+                         {text, 30, 360, "       -1234,56"},
+                         {rect, 360, 300, ""},
+                         {text, 390, 320, "Loyer"},
+                         {text, 390, 360, "       -1000,00"},
+                         {rect, 0, 420, ""},
+                         {rect, 10, 426, ""},
+                         {text, 30, 440, "Auto"},
+                         {text, 30, 480, "          +0,05"},
+                     }));
+}
+
 // Chart pages: a largest value of 0 draws no bar; otherwise two bars a period.
 TEST_F(PrintEngineTest, ChartWithNothingToDrawHasHeaderAndFooterOnly) {
     PrintOptions options;

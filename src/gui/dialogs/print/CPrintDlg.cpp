@@ -154,7 +154,10 @@ CPrintDlg::CPrintDlg(const CBelvaneDoc& doc, const PrintOptions& options, QWidge
     connect(m_properties, &QPushButton::clicked, this, [this] {
         QPrinter printer(QPrinter::HighResolution);
         printer.setPrinterName(PrinterName());
-        QPageSetupDialog(&printer, this).exec();
+        if (m_pageLayout.isValid())
+            printer.setPageLayout(m_pageLayout);
+        if (QPageSetupDialog(&printer, this).exec() == QDialog::Accepted)
+            m_pageLayout = printer.pageLayout();
     });
 }
 

@@ -3,6 +3,7 @@
 #include "reports/PrintOptions.h"
 
 #include <QDialog>
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
@@ -46,6 +47,8 @@ public:
     // The PDF file named on OK (empty for a printer).
     const QString& PdfPath() const { return m_pdfPath; }
     int Copies() const;
+    // The page set up with "Propriétés" (invalid when it was not opened).
+    const QPageLayout& PageLayout() const { return m_pageLayout; }
     bool Collate() const;
 
     // The PDF file proposed for a register: its name with ".pdf", beside it.
@@ -85,6 +88,7 @@ private:
     QSpinBox* m_copies = nullptr;
     QCheckBox* m_collate = nullptr;
     QString m_pdfPath;
+    QPageLayout m_pageLayout;
 };
 
 }  // namespace belvane

@@ -30,6 +30,7 @@ struct Target {
     QString pdf;
     int copies = 1;
     bool collate = true;
+    QPageLayout layout;  // the printer's own when invalid
 };
 
 Status Output(CPrintJob& job, const Target& target) {
@@ -41,6 +42,8 @@ Status Output(CPrintJob& job, const Target& target) {
     printer.setPrinterName(target.printer);
     printer.setCopyCount(target.copies);
     printer.setCollateCopies(target.collate);
+    if (target.layout.isValid())
+        printer.setPageLayout(target.layout);
     if (!PaintPrintJob(job, fonts, printer) || printer.printerState() == QPrinter::Error)
         return Status::CannotWrite(ToStd(target.printer), kPrinterFailure);
     return Status::Ok();
@@ -78,6 +81,7 @@ bool AskTarget(const CBelvaneDoc& doc, PrintOptions& options, QWidget* parent, T
     target.pdf = dialog.PdfPath();
     target.copies = dialog.Copies();
     target.collate = dialog.Collate();
+    target.layout = dialog.PageLayout();
     return true;
 }
 
