@@ -7,17 +7,20 @@
 #include "core/DayDate.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
-#include "reports/CPrintJob.h"
-#include "reports/PrintPrepare.h"
 #include "maintenance/FileIdentity.h"
 #include "maintenance/NewYear.h"
 #include "maintenance/PurgeSession.h"
+#include "reports/CPrintJob.h"
+#include "reports/CategoryTotals.h"
+#include "reports/ChartPeriods.h"
+#include "reports/PrintPrepare.h"
 #include "reports/TextExport.h"
 #include "rules/Balances.h"
 #include "rules/Generation.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
@@ -241,6 +244,22 @@ DayDate ParseIsoDate(std::string_view text) {
     return ToDayDate(year, month, day);
 }
 
+// Reads the date options of `valued` found on the command line into `dates`
+// (left as they are when absent). Returns a reason when one is not a date.
+std::string ReadDates(const CommandLine& cl, std::string_view command,
+                      std::span<const std::string_view> valued, std::span<DayDate> dates) {
+    for (std::size_t i = 0; i < valued.size(); ++i) {
+        const auto it = cl.options.find(valued[i]);
+        if (it == cl.options.end())
+            continue;
+        dates[i] = ParseIsoDate(it->second);
+        if (dates[i] == 0)
+            return std::string(command) + ": " + std::string(valued[i]) + " needs a date " +
+                   "YYYY-MM-DD, not \"" + it->second + "\"";
+    }
+    return {};
+}
+
 int Save(CBelvaneDoc& doc, const std::string& path, std::ostream& err) {
     return Report(err, doc.OnSaveDocument(path), path);
 }
@@ -279,6 +298,13 @@ void PrintUsage(std::ostream& os) {
        << "                   write to OUT the new fiscal year made from FILE; methods\n"
        << "                   2 to 5 need the date and the observation of the lines\n"
        << "                   they generate; FILE is not changed\n"
+       << "  totals FILE [--from DATE] [--to DATE]\n"
+       << "                   print the totals of FILE by category and subcategory as\n"
+       << "                   JSON, in cents; initial amounts count without --from\n"
+       << "  chart FILE [--period day|week|month|year] [--from DATE] [--to DATE]\n"
+       << "        [--category NAME] [--subcategory NAME]\n"
+       << "                   print the credits and debits of each period as JSON, in\n"
+       << "                   cents (defaults: month, from the first to the last line)\n"
        << "Exit status: 0 done, 1 a file could not be read or written, 2 usage error.\n";
 }
 
@@ -555,6 +581,75 @@ int CommandNewYear(std::span<const std::string> args, std::ostream& out, std::os
     return kExitOk;
 }
 
+int CommandTotals(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    static constexpr std::string_view kValued[] = {"--from", "--to"};
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "totals", 1, kValued, cl, out, err); rc >= 0)
+        return rc;
+    DayDate dates[] = {0, kOpenEndDate};
+    if (const std::string reason = ReadDates(cl, "totals", kValued, dates); !reason.empty())
+        return UsageError(err, reason);
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, cl.positional[0], err, loaded))
+        return kExitFailure;
+    Json totals = Json::array();
+    for (const CategoryTotal& t : ComputeCategoryTotals(doc, dates[0], dates[1])) {
+        Json subs = Json::array();
+        for (std::size_t k = 0; k < t.subNames.size(); ++k)
+            subs.push_back({{"name", t.subNames[k]}, {"total", t.subTotals[k]}});
+        totals.push_back({{"name", t.name}, {"total", t.total}, {"subcategories", subs}});
+    }
+    out << totals.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    return kExitOk;
+}
+
+int CommandChart(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    static constexpr std::string_view kDates[] = {"--from", "--to"};
+    static constexpr std::string_view kValued[] = {"--from", "--to", "--period", "--category",
+                                                   "--subcategory"};
+    static constexpr std::string_view kPeriods[] = {"day", "week", "month", "year"};
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "chart", 1, kValued, cl, out, err); rc >= 0)
+        return rc;
+    DayDate dates[] = {0, 0};
+    if (const std::string reason = ReadDates(cl, "chart", kDates, dates); !reason.empty())
+        return UsageError(err, reason);
+    PeriodKind kind = PeriodKind::Month;
+    if (const auto it = cl.options.find("--period"); it != cl.options.end()) {
+        const auto* found = std::find(std::begin(kPeriods), std::end(kPeriods), it->second);
+        if (found == std::end(kPeriods))
+            return UsageError(
+                err, "chart: --period is day, week, month or year, not \"" + it->second + "\"");
+        kind = static_cast<PeriodKind>(found - std::begin(kPeriods));
+    }
+    ChartFilter filter;
+    if (const auto it = cl.options.find("--category"); it != cl.options.end())
+        filter.category = it->second;
+    if (const auto it = cl.options.find("--subcategory"); it != cl.options.end())
+        filter.subcategory = it->second;
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, cl.positional[0], err, loaded))
+        return kExitFailure;
+    // Like the charts window: the first and the last line's dates by default.
+    DayDate first = 0, last = 0;
+    DefaultChartRange(doc, first, last);
+    const DayDate from = dates[0] != 0 ? dates[0] : first;
+    const DayDate to = dates[1] != 0 ? dates[1] : last;
+    Json periods = Json::array();
+    if (from != 0 && to != 0) {
+        for (const PeriodTotal& p : ComputeChart(doc, from, to, kind, filter).periods)
+            periods.push_back({{"label", p.label},
+                               {"start", DateJson(p.start)},
+                               {"end", DateJson(p.end)},
+                               {"credits", p.credits},
+                               {"debits", p.debits}});
+    }
+    out << periods.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    return kExitOk;
+}
+
 int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err,
             PdfPrinter printer) {
     if (args.empty())
@@ -568,7 +663,8 @@ int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& 
     static const std::map<std::string_view, Command> kCommands = {
         {"info", CommandInfo},     {"convert", CommandConvert},   {"new", CommandNew},
         {"export", CommandExport}, {"balances", CommandBalances}, {"due", CommandDue},
-        {"purge", CommandPurge},   {"new-year", CommandNewYear},
+        {"purge", CommandPurge},   {"new-year", CommandNewYear},  {"totals", CommandTotals},
+        {"chart", CommandChart},
     };
     if (command == "print")
         return CommandPrint(args.subspan(1), out, err, printer);

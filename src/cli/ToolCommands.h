@@ -59,6 +59,15 @@ int CommandPurge(std::span<const std::string> args, std::ostream& out, std::ostr
 // Methods 2 to 5 need the date and the observation of the generated lines.
 int CommandNewYear(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// totals FILE [--from DATE] [--to DATE]: the totals by category and
+// subcategory as JSON, in cents.
+int CommandTotals(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// chart FILE [--period day|week|month|year] [--from DATE] [--to DATE]
+// [--category NAME] [--subcategory NAME]: the periods of a chart with their
+// credits and debits as JSON, in cents.
+int CommandChart(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 void PrintUsage(std::ostream& os);
 
 }  // namespace belvane

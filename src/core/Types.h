@@ -8,6 +8,9 @@ namespace belvane {
 // No overflow checks are made on amounts anywhere in the program.
 using Amount = std::int32_t;
 
+// A sum of amounts, in cents: wide enough never to wrap, whatever the register holds.
+using Sum = std::int64_t;
+
 // Seconds since 1970-01-01 00:00 UTC of the midnight that opens a day (see DayDate.h).
 // 0 means "no date".
 using DayDate = std::int32_t;

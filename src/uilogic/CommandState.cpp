@@ -19,8 +19,9 @@ constexpr std::array kAvailable = {
     cmd::kPaymentMethods,   cmd::kCategories,    cmd::kPayees,          cmd::kNewLine,
     cmd::kCorrectLine,      cmd::kStatementMode, cmd::kCreateAutomatic, cmd::kCreateAnticipated,
     cmd::kMovements,        cmd::kCreateManual,  cmd::kFilePrint,       cmd::kFilePrintDirect,
-    cmd::kFilePrintPreview, cmd::kPurge,         cmd::kNewFiscalYear,   cmd::kExportText,       cmd::kPreferences,
-    cmd::kSummary,          cmd::kAbout,         cmd::kCalculator,
+    cmd::kFilePrintPreview, cmd::kPurge,         cmd::kNewFiscalYear,   cmd::kExportText,
+    cmd::kPreferences,      cmd::kSummary,       cmd::kAbout,           cmd::kCalculator,
+    cmd::kCharts,
 };
 
 bool IsRecentFile(int command) {

@@ -340,7 +340,7 @@ TEST_F(FrameCommands, MenuItemsCarryTheirNumbersAndUnbuiltOnesAreGreyed) {
           cmd::kWindowSplit, cmd::kHelp, cmd::kAbout, cmd::kCreateAnticipated})
         EXPECT_TRUE(names.contains(QString::number(id))) << id;
     EXPECT_TRUE(f.frame->Action(cmd::kCreateAutomatic)->isEnabled());
-    for (int id : {cmd::kCorrectLine, cmd::kCharts, cmd::kFilePrintSetup, cmd::kLanguage})
+    for (int id : {cmd::kCorrectLine, cmd::kFilePrintSetup, cmd::kLanguage})
         EXPECT_FALSE(f.frame->Action(id)->isEnabled()) << id;
     EXPECT_EQ(f.frame->Action(cmd::kFileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
 }

@@ -98,14 +98,16 @@ TEST(Balances, EmptyRegisterGivesTheInitialAmount) {
     EXPECT_EQ(ComputeBalances(doc, D(2024, 1, 1), 0, D(2024, 6, 15)), (Balances{0, 0, 0}));
 }
 
-TEST(Balances, SumsWrapLikeThe32BitAmounts) {
+TEST(Balances, SumsPassThe32BitAmounts) {
     CBelvaneDoc doc;
-    doc.SetMontantInitial(std::numeric_limits<Amount>::max());
+    constexpr Amount kMax = std::numeric_limits<Amount>::max();
+    doc.SetMontantInitial(kMax);
     CLigne line;
-    line.Set(D(2024, 1, 1), D(2024, 1, 2), D(2024, 1, 1), 1, "", "", "", "", "", "");
+    line.Set(D(2024, 1, 1), D(2024, 1, 2), D(2024, 1, 1), kMax, "", "", "", "", "", "");
     doc.AddLine(line);
-    constexpr Amount kMin = std::numeric_limits<Amount>::min();
-    EXPECT_EQ(ComputeBalances(doc, 0, 0, D(2024, 6, 15)), (Balances{kMin, kMin, kMin}));
+    doc.AddLine(line);
+    constexpr Sum kThree = Sum{3} * kMax;
+    EXPECT_EQ(ComputeBalances(doc, 0, 0, D(2024, 6, 15)), (Balances{kThree, kThree, kThree}));
 }
 
 }  // namespace

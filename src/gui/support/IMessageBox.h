@@ -10,7 +10,7 @@ namespace belvane {
 // can answer them without a modal loop.
 class IMessageBox {
 public:
-    enum class Icon { Information, Warning, Question };
+    enum class Icon { Information, Warning, Question, None };
     enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
     enum class Answer { Ok, Cancel, Yes, No };
 

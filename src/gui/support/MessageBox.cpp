@@ -26,6 +26,9 @@ public:
             case Icon::Question:
                 box.setIcon(QMessageBox::Question);
                 break;
+            case Icon::None:
+                box.setIcon(QMessageBox::NoIcon);
+                break;
         }
         switch (buttons) {
             case Buttons::Ok:

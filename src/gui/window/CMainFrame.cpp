@@ -7,7 +7,6 @@
 #include "gui/dialogs/lines/CChercherDlg.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/dialogs/lines/CReleveDlg.h"
-#include "gui/dialogs/lines/CTotauxDlg.h"
 #include "gui/dialogs/lists/CBeneficiairesDlg.h"
 #include "gui/dialogs/lists/CPaiementsDlg.h"
 #include "gui/dialogs/lists/CRubriquesDlg.h"
@@ -19,8 +18,9 @@
 #include "gui/window/FileCommands.h"
 #include "gui/window/LineCommands.h"
 #include "gui/window/MovementCommands.h"
-#include "gui/window/PrintCommands.h"
 #include "gui/window/PreferenceCommands.h"
+#include "gui/window/PrintCommands.h"
+#include "gui/window/ReportCommands.h"
 #include "maintenance/BackupExit.h"
 #include "maintenance/BackupRegistration.h"
 #include "uilogic/CommandIds.h"
@@ -577,11 +577,14 @@ void CMainFrame::RunCommand(int command) {
             list.exec();
             break;
         }
-        case cmd::kTotals: {
-            CTotauxDlg totals(m_doc, this);
-            totals.exec();
+        case cmd::kTotals:
+            if (CBelvaneView* view = CommandView())
+                ShowTotals(m_doc, view->GetPrintOptions(), this);
             break;
-        }
+        case cmd::kCharts:
+            if (CBelvaneView* view = CommandView())
+                ShowCharts(m_doc, view->GetPrintOptions(), this);
+            break;
         case cmd::kPreferences:
             EditPreferences(m_doc, m_settings, this);
             break;

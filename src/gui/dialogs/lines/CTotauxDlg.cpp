@@ -3,6 +3,7 @@
 #include "core/CBelvaneDoc.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/DialogSupport.h"
+#include "reports/SumFormat.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -70,6 +71,10 @@ CTotauxDlg::CTotauxDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
 
     connect(compute, &QPushButton::clicked, this, &CTotauxDlg::Compute);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_byCategory, &QPushButton::clicked, this, [this] {
+        const DayDate end = m_to->Value();
+        emit byCategoryRequested(m_from->Value(), end != 0 ? end : kOpenEndDate);
+    });
     connect(help, &QPushButton::clicked, this, [] { dlg::ShowHelp(QStringLiteral("dialog-188")); });
     // The totals by category need categories to total.
     m_byCategory->setEnabled(doc.GetRubriqueCount() > 0);
@@ -81,8 +86,8 @@ void CTotauxDlg::Compute() {
     const DayDate from = m_from->Value();
     const DayDate to = m_to->Value();
     m_shown = ComputeBalances(m_doc, from, to, ToDayDate(m_doc.Today()));
-    const auto show = [this](QLineEdit* edit, Amount amount) {
-        edit->setText(FromStd(m_doc.FormatAmount(amount, true, 0)));
+    const auto show = [this](QLineEdit* edit, Sum sum) {
+        edit->setText(FromStd(FormatSum(sum, true, 0, m_doc.GetDecimalSymbol())));
     };
     show(m_available, m_shown.available);
     show(m_real, m_shown.real);

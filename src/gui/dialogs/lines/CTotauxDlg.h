@@ -25,6 +25,11 @@ public:
     void Compute();
     const Balances& Shown() const { return m_shown; }
 
+signals:
+    // "Totaux par &rubriques": the range of the two dates, `start` 0 and `end`
+    // kOpenEndDate for a field that is empty or does not read.
+    void byCategoryRequested(belvane::DayDate start, belvane::DayDate end);
+
 private:
     const CBelvaneDoc& m_doc;
     Balances m_shown;

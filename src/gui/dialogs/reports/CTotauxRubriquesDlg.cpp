@@ -1,0 +1,206 @@
+#include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
+
+#include "core/CBelvaneDoc.h"
+#include "gui/dialogs/reports/CLignesCorrespondantesDlg.h"
+#include "gui/dialogs/reports/IReportPrinter.h"
+#include "gui/dialogs/reports/ReportMenus.h"
+#include "gui/support/DialogSupport.h"
+#include "reports/PrintData.h"
+#include "reports/ReportTitles.h"
+#include "reports/SumFormat.h"
+
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kDialog = 189;
+constexpr int kMenu = 190;
+constexpr int kContextMenu = 219;
+constexpr int kShowLines = 32840;
+constexpr int kPrint = 32824;
+constexpr int kExit = 2;
+constexpr int kFirstButton = 400;
+constexpr int kNameChars = 15;
+constexpr int kNoMatch = 10083;
+
+QString ButtonText(const std::string& name, Sum total, const CBelvaneDoc& doc) {
+    return FromStd(name).left(kNameChars) + u'\n' +
+           FromStd(FormatSum(total, true, kNameChars, doc.GetDecimalSymbol()));
+}
+
+}  // namespace
+
+CTotauxRubriquesDlg::CTotauxRubriquesDlg(const CBelvaneDoc& doc, DayDate start, DayDate end,
+                                         IReportPrinter* printer, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_start(start), m_end(end), m_printer(printer) {
+    dlg::SetTitle(this, kDialog);
+    setObjectName(QString::number(kDialog));
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    QFont courier = font();
+    courier.setFamily(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::TypeWriter);
+    setFont(courier);
+
+    // One cell: 18 average characters wide, three lines high, in the window's font.
+    const QFontMetrics metrics = fontMetrics();
+    m_cellWidth = std::max(1, 18 * metrics.averageCharWidth());
+    m_cellHeight = std::max(1, 3 * (metrics.height() + metrics.leading()));
+
+    m_grid = new QWidget(this);
+    m_hbar = new QScrollBar(Qt::Horizontal, this);
+    m_vbar = new QScrollBar(Qt::Vertical, this);
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(reportmenus::MakeMenuBar(this, kMenu, [this](int c) { RunCommand(c); }));
+    layout->addWidget(m_grid, 0, 0);
+    layout->addWidget(m_vbar, 0, 1);
+    layout->addWidget(m_hbar, 1, 0);
+
+    m_totals = ComputeCategoryTotals(doc, start, end);
+    int number = kFirstButton;
+    const auto make = [&](const std::string& name, Sum total, int column, int row) {
+        auto* button = new QPushButton(ButtonText(name, total, doc), m_grid);
+        button->setObjectName(QString::number(number++));
+        button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 4px"));
+        button->setGeometry(column * m_cellWidth, row * (m_cellHeight + 1), m_cellWidth,
+                            m_cellHeight);
+        connect(button, &QPushButton::clicked, this, [this, button] {
+            button->setFocus();
+            ShowMatchingLines();
+        });
+        return button;
+    };
+    for (int c = 0; c < RowCount(); ++c) {
+        const CategoryTotal& t = m_totals[c];
+        QPushButton* own = make(t.name, t.total, 0, c);
+        own->setFocusPolicy(Qt::StrongFocus);
+        m_buttons.push_back({own, c, -1});
+        for (std::size_t k = 0; k < t.subTotals.size(); ++k) {
+            // Subcategory totals are reached by a click, not by Tab.
+            QPushButton* sub = make(t.subNames[k], t.subTotals[k], static_cast<int>(k) + 1, c);
+            sub->setFocusPolicy(Qt::ClickFocus);
+            m_buttons.push_back({sub, c, static_cast<int>(k)});
+        }
+        m_columns = std::max(m_columns, static_cast<int>(t.subTotals.size()) + 1);
+    }
+
+    connect(m_hbar, &QScrollBar::valueChanged, this, [this](int v) { ScrollTo(v, m_row); });
+    connect(m_vbar, &QScrollBar::valueChanged, this, [this](int v) { ScrollTo(m_column, v); });
+    setWindowState(Qt::WindowMaximized);
+}
+
+void CTotauxRubriquesDlg::UpdateScrollRanges() {
+    const int hpage = m_grid->width() / m_cellWidth;
+    const int vpage = m_grid->height() / (m_cellHeight + 1);
+    // A position stays within range - page once the window has its size.
+    const int hmax = std::max(0, m_columns - hpage);
+    const int vmax = std::max(0, RowCount() - vpage);
+    m_hbar->setPageStep(std::max(1, hpage - 1));
+    m_vbar->setPageStep(std::max(1, vpage - 1));
+    m_hbar->setRange(0, hmax);
+    m_vbar->setRange(0, vmax);
+}
+
+void CTotauxRubriquesDlg::ScrollTo(int column, int row) {
+    if (column == m_column && row == m_row)
+        return;
+    // The buttons move with the contents.
+    m_grid->scroll((m_column - column) * m_cellWidth, (m_row - row) * (m_cellHeight + 1));
+    m_column = column;
+    m_row = row;
+}
+
+void CTotauxRubriquesDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    UpdateScrollRanges();
+}
+
+void CTotauxRubriquesDlg::ChosenTotal(std::string& category, std::string& subcategory) const {
+    category.clear();
+    subcategory.clear();
+    // The focus child is kept while the window is not active, unlike hasFocus().
+    const QWidget* focused = focusWidget();
+    for (const Total& t : m_buttons) {
+        if (t.button != focused)
+            continue;
+        category = m_totals[t.category].name;
+        if (t.subcategory >= 0)
+            subcategory = m_totals[t.category].subNames[t.subcategory];
+        return;
+    }
+}
+
+std::vector<std::uint32_t> CTotauxRubriquesDlg::ChosenLines() const {
+    std::string category, subcategory;
+    ChosenTotal(category, subcategory);
+    return MatchCategoryLines(m_doc, category, subcategory, m_start, m_end);
+}
+
+void CTotauxRubriquesDlg::ShowMatchingLines() {
+    std::string category, subcategory;
+    ChosenTotal(category, subcategory);
+    std::vector<std::uint32_t> lines =
+        MatchCategoryLines(m_doc, category, subcategory, m_start, m_end);
+    if (lines.empty()) {
+        dlg::Refuse(this, kNoMatch);
+        return;
+    }
+    const MatchTitles titles = CategoryMatchTitles(m_doc, category, subcategory);
+    CLignesCorrespondantesDlg list(m_doc, std::move(lines), titles.window, titles.print, m_printer,
+                                   this);
+    list.exec();
+}
+
+void CTotauxRubriquesDlg::Print() {
+    if (m_printer) {
+        CategoryTotalsPrint data;
+        data.printTitle = TotalsPrintTitle(m_doc, m_start, m_end);
+        for (const CategoryTotal& t : m_totals) {
+            CategoryTotalRow row{t.name, t.total, {}};
+            for (std::size_t k = 0; k < t.subNames.size(); ++k)
+                row.subcategories.push_back({t.subNames[k], t.subTotals[k]});
+            data.rows.push_back(std::move(row));
+        }
+        m_printer->PrintCategoryTotals(this, data);
+    }
+    activateWindow();
+}
+
+void CTotauxRubriquesDlg::RunCommand(int command) {
+    switch (command) {
+        case kShowLines:
+            ShowMatchingLines();
+            break;
+        case kPrint:
+            Print();
+            break;
+        case kExit:
+            reject();
+            break;
+        default:
+            break;
+    }
+}
+
+void CTotauxRubriquesDlg::contextMenuEvent(QContextMenuEvent* event) {
+    // The total under the pointer is clicked first: it takes the focus and
+    // lists its lines, as a left click would.
+    const QPoint inGrid = m_grid->mapFrom(this, event->pos());
+    if (auto* button = qobject_cast<QPushButton*>(m_grid->childAt(inGrid)))
+        button->click();
+    QMenu menu(this);
+    reportmenus::FillContextMenu(&menu, kContextMenu, [this](int c) { RunCommand(c); });
+    menu.exec(event->globalPos());
+}
+
+}  // namespace belvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QHash>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+// The menus of the report windows, built from their menu resources: each item
+// runs its command number through one handler.
+namespace belvane::reportmenus {
+
+using Handler = std::function<void(int command)>;
+
+// A menu bar of `parent` with the popups of menu resource `resource`.
+QMenuBar* MakeMenuBar(QWidget* parent, int resource, const Handler& run);
+
+// The items of context menu resource `resource` (its one popup) in `menu`.
+// Returns the actions by command number.
+QHash<int, QAction*> FillContextMenu(QMenu* menu, int resource, const Handler& run);
+
+}  // namespace belvane::reportmenus

@@ -1,0 +1,49 @@
+#include "gui/window/ReportCommands.h"
+
+#include "core/CBelvaneDoc.h"
+#include "gui/dialogs/lines/CTotauxDlg.h"
+#include "gui/dialogs/reports/CGraphiquesDlg.h"
+#include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
+#include "gui/support/CResources.h"
+#include "gui/support/IMessageBox.h"
+#include "gui/window/ReportPrinter.h"
+
+namespace belvane {
+
+namespace {
+
+constexpr int kMsgNoLineToChart = 10096;
+
+}  // namespace
+
+void ShowTotals(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent) {
+    CTotauxDlg totals(doc, parent);
+    QObject::connect(&totals, &CTotauxDlg::byCategoryRequested, &totals,
+                     [&](DayDate start, DayDate end) {
+                         CTotauxRubriquesDlg byCategory(doc, start, end, printer, &totals);
+                         byCategory.exec();
+                     });
+    totals.exec();
+}
+
+void ShowCharts(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent) {
+    if (doc.GetLineCount() == 0) {
+        IMessageBox::Current().Show(parent, CResources::Str(kMsgNoLineToChart),
+                                    IMessageBox::Icon::None, IMessageBox::Buttons::Ok);
+        return;
+    }
+    CGraphiquesDlg charts(doc, printer, parent);
+    charts.exec();
+}
+
+void ShowTotals(const CBelvaneDoc& doc, PrintOptions& options, QWidget* parent) {
+    ReportPrinter printer(doc, options);
+    ShowTotals(doc, &printer, parent);
+}
+
+void ShowCharts(const CBelvaneDoc& doc, PrintOptions& options, QWidget* parent) {
+    ReportPrinter printer(doc, options);
+    ShowCharts(doc, &printer, parent);
+}
+
+}  // namespace belvane

@@ -1,0 +1,78 @@
+#include "reports/ReportTitles.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/StringTable.h"
+#include "reports/ChartPeriods.h"
+
+namespace belvane {
+
+namespace {
+
+constexpr int kCategoryLines = 10081;     // "Lignes de la rubrique [%s]"
+constexpr int kSubcategoryLines = 10082;  // " et de la sous-rubrique [%s]"
+constexpr int kCategoryPrint = 10084;     // "rubrique [%s]"
+constexpr int kSubcategoryPrint = 10085;  // ", sous-rubrique [%s]"
+constexpr int kTotalsPrint = 10086;       // "totaux par rubriques"
+constexpr int kFromOnly = 10087;          // " à partir du %s"
+constexpr int kFromTo = 10088;            // " du %s au %s"
+constexpr int kToOnly = 10089;            // " jusqu'au %s"
+constexpr int kDebitLines = 10112;        // "Lignes négatives du %s au %s"
+constexpr int kCreditLines = 10113;       // "Lignes positives du %s au %s"
+constexpr int kChartsPrint = 10114;       // "Graphiques du %s au %s"
+
+std::string Fill(const CBelvaneDoc& doc, int id, std::initializer_list<std::string_view> args) {
+    return FillPlaceholders(ReportText(doc, id), args);
+}
+
+std::string FilterSuffix(const ChartFilter& filter) {
+    std::string out;
+    if (!filter.category.empty())
+        out += ", [" + filter.category + "]";
+    if (!filter.subcategory.empty())
+        out += "[" + filter.subcategory + "]";
+    return out;
+}
+
+}  // namespace
+
+std::string ReportText(const CBelvaneDoc& doc, int id) {
+    const std::string& own = doc.Strings().Get(id);
+    return own.empty() ? CStringTable::Builtin().Get(id) : own;
+}
+
+MatchTitles CategoryMatchTitles(const CBelvaneDoc& doc, std::string_view category,
+                                std::string_view subcategory) {
+    MatchTitles t{Fill(doc, kCategoryLines, {category}), Fill(doc, kCategoryPrint, {category})};
+    if (!subcategory.empty()) {
+        t.window += Fill(doc, kSubcategoryLines, {subcategory});
+        t.print += Fill(doc, kSubcategoryPrint, {subcategory});
+    }
+    return t;
+}
+
+std::string BarMatchTitle(const CBelvaneDoc& doc, const PeriodTotal& period, bool credits,
+                          const ChartFilter& filter) {
+    return Fill(doc, credits ? kCreditLines : kDebitLines,
+                {doc.FormatDate(period.start), doc.FormatDate(period.end)}) +
+           FilterSuffix(filter);
+}
+
+std::string TotalsPrintTitle(const CBelvaneDoc& doc, DayDate start, DayDate end) {
+    std::string title = ReportText(doc, kTotalsPrint);
+    const bool hasEnd = end != kOpenEndDate;
+    if (start != 0 && !hasEnd)
+        title += Fill(doc, kFromOnly, {doc.FormatDate(start)});
+    else if (start != 0)
+        title += Fill(doc, kFromTo, {doc.FormatDate(start), doc.FormatDate(end)});
+    else if (hasEnd)
+        title += Fill(doc, kToOnly, {doc.FormatDate(end)});
+    return title;
+}
+
+std::string ChartPrintTitle(const CBelvaneDoc& doc, DayDate from, DayDate to,
+                            const ChartFilter& filter) {
+    return Fill(doc, kChartsPrint, {doc.FormatDate(from), doc.FormatDate(to)}) +
+           FilterSuffix(filter);
+}
+
+}  // namespace belvane

@@ -1,0 +1,80 @@
+#include "cli/ToolCommands.h"
+
+#include "ScratchDir.h"
+#include "reports/ReportRegister.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <limits>
+#include <sstream>
+#include <vector>
+
+namespace belvane {
+namespace {
+
+using nlohmann::json;
+
+TEST(ReportCommands, TotalsChartAndBalancesAsJson) {
+    const testutil::ScratchDir dir;
+    CBelvaneDoc doc;
+    testutil::FillReportRegister(doc);
+    const std::string small = dir.File("small.blv");
+    ASSERT_TRUE(doc.OnSaveDocument(small).ok());
+    // Sums beyond 32 bits: three times the largest amount.
+    constexpr Amount kMax = std::numeric_limits<Amount>::max();
+    CBelvaneDoc big;
+    big.SetMontantInitial(kMax);
+    big.InsertRubrique(0, CRubrique("Gros", kMax));
+    testutil::AddLine(big, testutil::D(2024, 1, 1), kMax, "Gros", "");
+    testutil::AddLine(big, testutil::D(2024, 1, 2), kMax, "Gros", "");
+    const std::string large = dir.File("large.blv");
+    ASSERT_TRUE(big.OnSaveDocument(large).ok());
+    constexpr Sum kThree = Sum{3} * kMax;
+
+    const struct {
+        std::vector<std::string> args;
+        json expected;
+    } cases[] = {
+        {{"totals", small}, json::parse(R"([{"name":"Maison","total":-47300,"subcategories":[
+             {"name":"Loyer","total":-49900},{"name":"Divers","total":-290}]},
+             {"name":"Auto","total":-6995,"subcategories":[{"name":"Divers","total":-6999}]}])")},
+        {{"totals", small, "--from", "2024-03-01", "--to", "2024-03-01"},
+         json::parse(R"([{"name":"Maison","total":-300,"subcategories":[
+             {"name":"Loyer","total":0},{"name":"Divers","total":-300}]},
+             {"name":"Auto","total":-7000,"subcategories":[{"name":"Divers","total":-7000}]}])")},
+        {{"totals", large},
+         {{{"name", "Gros"}, {"total", kThree}, {"subcategories", json::array()}}}},
+        {{"balances", large, "--today", "2024-06-01"},
+         {{"available", kThree}, {"real", kThree}, {"lastStatement", kMax}}},
+        {{"chart", small, "--period", "year", "--category", "Maison"},
+         json::parse(R"([{"label":"2024","start":"2024-01-01","end":"2024-12-31",
+             "credits":2000,"debits":50300}])")},
+        {{"chart", small, "--from=2024-03-01", "--category", "Maison", "--subcategory", "Divers"},
+         json::parse(R"([{"label":"Mars 24","start":"2024-03-01","end":"2024-03-31",
+             "credits":0,"debits":300},{"label":"Avr. 24","start":"2024-04-01",
+             "end":"2024-04-30","credits":0,"debits":0},{"label":"Mai 24",
+             "start":"2024-05-01","end":"2024-05-31","credits":0,"debits":0}])")},
+        {{"chart", small, "--from", "2024-05-01", "--to", "2024-04-01"}, json::array()},
+        {{"chart", large, "--period", "week"},
+         json::parse(R"([{"label":"01.01.24»\n»07.01.24","start":"2024-01-01",
+             "end":"2024-01-07","credits":4294967294,"debits":0}])")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        std::ostringstream out, err;
+        ASSERT_EQ(RunTool(c.args, out, err), kExitOk) << err.str();
+        EXPECT_EQ(json::parse(out.str()), c.expected);
+    }
+
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"chart", small, "--period", "quarter"},
+          std::vector<std::string>{"totals", small, "--from", "2024-13-01"}}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunTool(bad, out, err), kExitUsage) << bad[2];
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
+}  // namespace
+}  // namespace belvane

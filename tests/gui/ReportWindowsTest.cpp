@@ -1,0 +1,188 @@
+#include "FrameTestSupport.h"
+#include "reports/ReportRegister.h"
+
+#include "gui/dialogs/lines/CTotauxDlg.h"
+#include "gui/dialogs/reports/CGraphiqueWnd.h"
+#include "gui/dialogs/reports/CGraphiquesDlg.h"
+#include "gui/dialogs/reports/CLignesCorrespondantesDlg.h"
+#include "gui/dialogs/reports/CLignesCorrespondantesWnd.h"
+#include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
+#include "gui/dialogs/reports/IReportPrinter.h"
+#include "gui/support/CResources.h"
+#include "gui/support/PdfPrint.h"
+#include "reports/CPrintJob.h"
+#include "reports/PrintPrepare.h"
+#include "reports/SumFormat.h"
+#include "uilogic/CommandIds.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testing::ScriptedMessageBox;
+using testutil::D;
+
+// Prints every job of the report windows to a PDF file of its own, through
+// the print engine.
+class PdfPrinting : public IReportPrinter {
+public:
+    explicit PdfPrinting(const CBelvaneDoc& doc) : m_doc(doc) {}
+
+    void PrintCategoryTotals(QWidget*, const CategoryTotalsPrint& data) override {
+        Print(CPrintJob::CategoryTotals(m_doc, Options(PrintKind::CategoryTotals), data));
+    }
+    void PrintMatchingLines(QWidget*, const MatchingLinesPrint& data) override {
+        Print(CPrintJob::MatchingLines(m_doc, Options(PrintKind::MatchingLines), data));
+    }
+    void PrintCharts(QWidget*, const ChartsPrint& data) override {
+        Print(CPrintJob::Charts(m_doc, Options(PrintKind::Charts), data));
+    }
+
+    // Whether job `i` went to a PDF file.
+    bool Printed(std::size_t i) const {
+        return i < m_files.size() && testing::ReadBytes(m_files[i]).startsWith("%PDF");
+    }
+
+private:
+    PrintOptions Options(PrintKind kind) const {
+        PrintOptions options;
+        PreparePrintOptions(m_doc, kind, options);
+        return options;
+    }
+    void Print(CPrintJob job) {
+        const QString path = m_dir.filePath(QStringLiteral("job%1.pdf").arg(m_files.size()));
+        EXPECT_TRUE(PrintJobToPdf(job, PrintFonts{}, ToStd(path)).ok());
+        m_files.push_back(path);
+    }
+
+    const CBelvaneDoc& m_doc;
+    QTemporaryDir m_dir;
+    std::vector<QString> m_files;
+};
+
+class ReportWindowsTest : public ::testing::Test {
+protected:
+    ReportWindowsTest() {
+        testutil::FillReportRegister(doc);
+        // A name longer than a button shows.
+        doc.InsertRubrique(2, CRubrique("Alimentation et courses", 0));
+    }
+    CBelvaneDoc doc;
+    PdfPrinting pdf{doc};
+    ScriptedMessageBox boxes;
+};
+
+TEST_F(ReportWindowsTest, TotalsByCategoryGridChosenTotalAndPrint) {
+    // The totals dialog asks for the window with its range, the end open when empty.
+    CTotauxDlg totals(doc);
+    QSignalSpy asked(&totals, &CTotauxDlg::byCategoryRequested);
+    totals.findChild<QLineEdit*>(QStringLiteral("505"))->setText(QStringLiteral("01.02.24"));
+    totals.findChild<QPushButton*>(QStringLiteral("501"))->click();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0][0].toInt(), D(2024, 2, 1));
+    EXPECT_EQ(asked[0][1].toInt(), kOpenEndDate);
+
+    CTotauxRubriquesDlg dlg(doc, 0, kOpenEndDate, &pdf);
+    const QFontMetrics metrics(dlg.font());
+    const QSize cell(18 * metrics.averageCharWidth(), 3 * (metrics.height() + metrics.leading()));
+    EXPECT_EQ(dlg.CellSize(), cell);
+    EXPECT_EQ(dlg.RowCount(), 3);
+    EXPECT_EQ(dlg.ColumnCount(), 3);  // Maison and its two subcategories
+    // Buttons from 400 on: Maison, Loyer, Divers, Auto, Auto's Divers, Alimentation.
+    const auto button = [&](int id) {
+        return dlg.Grid()->findChild<QPushButton*>(QString::number(id));
+    };
+    ASSERT_NE(button(405), nullptr);
+    EXPECT_EQ(button(402)->geometry(), QRect(QPoint(2 * cell.width(), 0), cell));
+    EXPECT_EQ(button(404)->geometry(), QRect(QPoint(cell.width(), cell.height() + 1), cell));
+    EXPECT_EQ(button(405)->text(),
+              QStringLiteral("Alimentation et\n") + FromStd(FormatSum(0, true, 15, ",")));
+
+    // No total focused: the lines without category; then the focused total's.
+    EXPECT_EQ(dlg.ChosenLines(), (std::vector<std::uint32_t>{6}));
+    button(404)->setFocus();
+    EXPECT_EQ(dlg.ChosenLines(), (std::vector<std::uint32_t>{4}));
+    button(405)->setFocus();
+    dlg.ShowMatchingLines();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, CResources::Str(10083));
+
+    dlg.Print();
+    EXPECT_TRUE(pdf.Printed(0));
+}
+
+TEST_F(ReportWindowsTest, MatchingLinesScrollByKeysAndPrint) {
+    std::vector<std::uint32_t> all(7);
+    for (std::uint32_t i = 0; i < all.size(); ++i)
+        all[i] = i;
+    CLignesCorrespondantesDlg dlg(doc, all, "Lignes", "lignes", &pdf);
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Lignes"));
+    CLignesCorrespondantesWnd* rows = dlg.Rows();
+    rows->resize(400, rows->RowHeight() * 4 + 3);
+    rows->UpdateScrollRanges();
+    QScrollBar* v = rows->verticalScrollBar();
+    ASSERT_GT(v->maximum(), 0);
+    // 2 and 8, of the main keyboard or the keypad, go down and up like the arrows.
+    QTest::keyClick(rows, Qt::Key_2);
+    EXPECT_EQ(v->value(), 1);
+    QTest::keyClick(rows, Qt::Key_8, Qt::KeypadModifier);
+    EXPECT_EQ(v->value(), 0);
+    QTest::keyClick(rows, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(v->value(), v->maximum());
+    QTest::keyClick(rows, Qt::Key_6);
+    EXPECT_EQ(rows->horizontalScrollBar()->value(), 1);
+
+    dlg.Print();
+    EXPECT_TRUE(pdf.Printed(0));
+}
+
+TEST_F(ReportWindowsTest, ChartBarFoundByItsColourAndPrinted) {
+    CGraphiquesDlg dlg(doc, &pdf);
+    // Opens on the first and last lines' dates, by month.
+    EXPECT_EQ(dlg.Chart().periods.size(), 5u);
+    dlg.findChild<QComboBox*>(QStringLiteral("1131"))->setCurrentIndex(3);  // "Année"
+    dlg.Compute();
+    ASSERT_EQ(dlg.Chart().periods.size(), 1u);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    CGraphiqueWnd* area = dlg.Area();
+    area->Render();
+    const int u = area->Unit();
+    const int baseline = area->height() - 2 * u - 5;
+    QLineEdit* total = dlg.findChild<QLineEdit*>(QStringLiteral("1133"));
+    const QString debits = FromStd(FormatSum(-57301, true, 0, ","));
+
+    // The debit bar's face, the white beside it, then the bar's darker depth edge.
+    EXPECT_TRUE(area->HitTest({3 * u, baseline - 2}));
+    EXPECT_EQ(total->text(), debits);
+    EXPECT_EQ(dlg.HoveredLines(), (std::vector<std::uint32_t>{0, 3, 4, 5}));
+    EXPECT_FALSE(area->HitTest({4 * u + 8, baseline - 10}));
+    EXPECT_EQ(total->text(), QString());
+    EXPECT_TRUE(area->HitTest({4 * u + 2, baseline - 10}));
+    EXPECT_EQ(total->text(), debits);
+
+    dlg.Print();
+    EXPECT_TRUE(pdf.Printed(0));
+    dlg.reject();
+}
+
+TEST(ReportCommands, ChartsOfAnEmptyRegisterShowTheNotice) {
+    testing::FrameFixture f;
+    f.Make();
+    ScriptedMessageBox boxes;
+    f.frame->RunCommand(cmd::kCharts);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, CResources::Str(10096));
+}
+
+}  // namespace
+}  // namespace belvane

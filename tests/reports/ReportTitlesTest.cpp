@@ -1,0 +1,42 @@
+#include "reports/ReportTitles.h"
+
+#include "ReportRegister.h"
+#include "reports/ChartPeriods.h"
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+using testutil::D;
+
+TEST(ReportTitles, NameTheTotalTheBarOrTheRange) {
+    const CBelvaneDoc doc;
+    const MatchTitles category = CategoryMatchTitles(doc, "Maison", "");
+    const MatchTitles sub = CategoryMatchTitles(doc, "Maison", "Loyer");
+    const PeriodTotal march{D(2024, 3, 1), D(2024, 3, 31), "", 0, 0};
+    const struct {
+        std::string actual, expected;
+    } cases[] = {
+        {category.window, "Lignes de la rubrique [Maison]"},
+        {category.print, "rubrique [Maison]"},
+        {sub.window, "Lignes de la rubrique [Maison] et de la sous-rubrique [Loyer]"},
+        {sub.print, "rubrique [Maison], sous-rubrique [Loyer]"},
+        {BarMatchTitle(doc, march, true, {}), "Lignes positives du 01.03.24 au 31.03.24"},
+        {BarMatchTitle(doc, march, false, {"Maison", "Loyer"}),
+         "Lignes négatives du 01.03.24 au 31.03.24, [Maison][Loyer]"},
+        {TotalsPrintTitle(doc, 0, kOpenEndDate), "totaux par rubriques"},
+        {TotalsPrintTitle(doc, D(2024, 1, 2), kOpenEndDate),
+         "totaux par rubriques à partir du 02.01.24"},
+        {TotalsPrintTitle(doc, D(2024, 1, 2), D(2024, 2, 3)),
+         "totaux par rubriques du 02.01.24 au 03.02.24"},
+        {TotalsPrintTitle(doc, 0, D(2024, 2, 3)), "totaux par rubriques jusqu'au 03.02.24"},
+        {ChartPrintTitle(doc, D(2024, 1, 2), D(2024, 2, 3), {"", "Loyer"}),
+         "Graphiques du 02.01.24 au 03.02.24[Loyer]"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.actual, c.expected);
+}
+
+}  // namespace
+}  // namespace belvane
