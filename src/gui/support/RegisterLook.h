@@ -3,17 +3,11 @@
 #include "core/CRegistre.h"
 
 #include <QColor>
-#include <QFont>
 
 namespace belvane {
 
-class CPolice;
-
-// The register's display font as Qt knows it (heights are stored in tenths of
-// a point; a fixed-pitch or modern family asks for a typewriter face).
-QFont RegisterFont(const CPolice& police);
-
-// A stored colour (0x00BBGGRR).
+// A stored colour (0x00BBGGRR) as Qt knows it, and back.
 QColor FromColorRef(ColorRef c);
+ColorRef ToColorRef(const QColor& color);
 
 }  // namespace belvane

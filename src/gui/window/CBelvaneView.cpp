@@ -4,6 +4,7 @@
 #include "core/CBelvaneDoc.h"
 #include "core/StringTable.h"
 #include "gui/support/CResources.h"
+#include "gui/support/FontConversions.h"
 #include "gui/window/CEnteteWnd.h"
 #include "gui/window/CLignesWnd.h"
 #include "uilogic/CommandIds.h"
@@ -25,32 +26,6 @@
 namespace belvane {
 
 namespace {
-
-constexpr int kDefaultHeightTenths = 100;
-constexpr int kLargestHeightTenths = 10000;
-constexpr std::uint8_t kFixedPitch = 0x01;
-constexpr std::uint8_t kFamilyModern = 0x30;
-
-// The register's font as Qt knows it. Heights are stored in tenths of a point.
-QFont RegisterFont(const CPolice& police) {
-    QFont font(FromStd(police.Face()));
-    int tenths = police.HeightTenths();
-    if (tenths <= 0 || tenths > kLargestHeightTenths)
-        tenths = kDefaultHeightTenths;
-    font.setPointSizeF(tenths / 10.0);
-    const int weight = police.Weight();
-    font.setWeight(weight <= 0 ? QFont::Normal
-                               : static_cast<QFont::Weight>(std::min(weight, 1000)));
-    font.setItalic(police.Italic());
-    font.setUnderline(police.Underline());
-    font.setStrikeOut(police.StrikeOut());
-    const std::uint8_t pitch = police.PitchAndFamily();
-    if ((pitch & 0x03) == kFixedPitch || (pitch & 0xF0) == kFamilyModern) {
-        font.setStyleHint(QFont::TypeWriter);
-        font.setFixedPitch(true);
-    }
-    return font;
-}
 
 std::optional<NavKey> KeyOf(const QKeyEvent& event) {
     if (event.modifiers() & Qt::AltModifier)
@@ -294,7 +269,7 @@ void CBelvaneView::SelectAndShow(int index) {
 
 void CBelvaneView::RecomputeMetrics() {
     d->measuredFont = m_doc.GetFont();
-    d->font = RegisterFont(d->measuredFont);
+    d->font = ScreenFont(d->measuredFont);
     const QFontMetrics metrics(d->font, this);
     d->rowHeight = std::max(metrics.lineSpacing(), 1);
     d->charWidth = std::max(metrics.averageCharWidth(), 1);

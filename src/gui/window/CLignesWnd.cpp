@@ -5,6 +5,7 @@
 #include "core/StringTable.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
+#include "gui/support/RegisterLook.h"
 #include "rules/StatementToggle.h"
 #include "uilogic/CommandIds.h"
 
@@ -24,11 +25,6 @@ namespace {
 const QColor kLightGrey(192, 192, 192);
 constexpr int kStatementCursor = 172;
 constexpr std::array<int, 6> kDocumentWidths = {-1, -1, -1, -1, -1, -1};
-
-QColor FromColorRef(ColorRef c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include "gui/dialogs/preferences/ColorSample.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/FontConversions.h"
+#include "gui/support/RegisterLook.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
@@ -39,15 +40,6 @@ std::string CustomColorName(int i) {
 }
 
 }  // namespace
-
-QColor CCouleursPropPage::ToQColor(ColorRef color) {
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
-ColorRef CCouleursPropPage::FromQColor(const QColor& color) {
-    return static_cast<ColorRef>(color.red()) | (static_cast<ColorRef>(color.green()) << 8) |
-           (static_cast<ColorRef>(color.blue()) << 16);
-}
 
 CCouleursPropPage::CCouleursPropPage(const std::array<ColorRef, 6>& colors, const CPolice& font,
                                      ISettingsStore& settings, QWidget* parent)
@@ -89,8 +81,8 @@ void CCouleursPropPage::SetFont(const CPolice& font) {
 void CCouleursPropPage::ShowSamples() {
     const QFont font = ScreenFont(m_font);
     for (int style = 0; style < 3; ++style) {
-        m_samples[style]->SetColors(ToQColor(m_colors[2 * style]),
-                                    ToQColor(m_colors[2 * style + 1]));
+        m_samples[style]->SetColors(FromColorRef(m_colors[2 * style]),
+                                    FromColorRef(m_colors[2 * style + 1]));
         m_samples[style]->SetSampleFont(font);
     }
 }
@@ -98,15 +90,15 @@ void CCouleursPropPage::ShowSamples() {
 void CCouleursPropPage::ChooseColor(int index) {
     for (int i = 0; i < QColorDialog::customCount(); ++i) {
         const int stored = m_settings.GetInt("Settings", CustomColorName(i), kWhite);
-        QColorDialog::setCustomColor(i, ToQColor(static_cast<ColorRef>(stored)));
+        QColorDialog::setCustomColor(i, FromColorRef(static_cast<ColorRef>(stored)));
     }
-    const QColor chosen = QColorDialog::getColor(ToQColor(m_colors[index]), this);
+    const QColor chosen = QColorDialog::getColor(FromColorRef(m_colors[index]), this);
     if (!chosen.isValid())
         return;
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         m_settings.WriteInt("Settings", CustomColorName(i),
-                            static_cast<int>(FromQColor(QColorDialog::customColor(i))));
-    SetColor(index, FromQColor(chosen));
+                            static_cast<int>(ToColorRef(QColorDialog::customColor(i))));
+    SetColor(index, ToColorRef(chosen));
 }
 
 void CCouleursPropPage::ChooseFont() {

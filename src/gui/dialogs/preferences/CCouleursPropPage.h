@@ -33,9 +33,6 @@ public:
     void SetFont(const CPolice& font);
     ColorSample* Sample(int style) const { return m_samples[style]; }
 
-    static QColor ToQColor(ColorRef color);
-    static ColorRef FromQColor(const QColor& color);
-
 private:
     void ChooseColor(int index);
     void ChooseFont();

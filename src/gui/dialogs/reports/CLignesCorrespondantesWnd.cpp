@@ -1,6 +1,7 @@
 #include "gui/dialogs/reports/CLignesCorrespondantesWnd.h"
 
 #include "core/CBelvaneDoc.h"
+#include "gui/support/FontConversions.h"
 #include "gui/support/QtText.h"
 #include "gui/support/RegisterLook.h"
 
@@ -29,7 +30,7 @@ CLignesCorrespondantesWnd::CLignesCorrespondantesWnd(const CBelvaneDoc& doc,
                                                      std::vector<std::uint32_t> indices,
                                                      QWidget* parent)
     : QAbstractScrollArea(parent), m_doc(doc), m_indices(std::move(indices)) {
-    const QFont font = RegisterFont(doc.GetFont());
+    const QFont font = ScreenFont(doc.GetFont());
     viewport()->setFont(font);
     const QFontMetrics metrics(font);
     m_charWidth = std::max(1, metrics.averageCharWidth());
