@@ -8,6 +8,7 @@ packages=(
     libicu-dev nlohmann-json3-dev
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
+    clang libclang-rt-14-dev ccache
 )
 
 missing=()
