@@ -100,7 +100,8 @@ inline int RunChild(const std::function<bool()>& save, std::int64_t delayNs,
 
 }  // namespace killdetail
 
-// Kills a save with SIGKILL at `rounds` moments spread evenly over its length
+// Kills a save with SIGKILL at `rounds` moments spread evenly over twice its length
+// (a save running beside the kills takes longer than the one measured alone),
 // and checks after each kill that every file it replaces holds its old or its
 // new bytes. `make(round)` sets the round up from what the files hold then (a
 // round starts from whatever the previous kill left, stale temporary files
@@ -145,7 +146,7 @@ inline KillReport KillDuringSave(const std::function<SaveUnderTest(int round)>& 
     report.saveMs = static_cast<double>(length) / 1e6;
     for (int i = 0; i < rounds; ++i) {
         const SaveUnderTest round = make(i + 1);
-        check(round, false, killdetail::RunChild(round.save, length * i / rounds));
+        check(round, false, killdetail::RunChild(round.save, 2 * length * i / rounds));
     }
     const SaveUnderTest last = make(rounds + 1);
     check(last, true, killdetail::RunChild(last.save, -1));
