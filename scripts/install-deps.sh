@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
     poppler-utils
+    clang libclang-rt-14-dev ccache
 )
 
 missing=()

@@ -13,7 +13,9 @@ namespace belvane::testutil {
 // An empty directory of the running test's own, removed with its contents.
 class ScratchDir {
 public:
-    ScratchDir() : m_path(std::filesystem::path(testing::TempDir()) / Name()) {
+    ScratchDir() : ScratchDir(testing::TempDir()) {}
+    // The same, inside `base`.
+    explicit ScratchDir(const std::filesystem::path& base) : m_path(base / Name()) {
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string_view>
+#include <unordered_map>
 
 namespace belvane {
 
@@ -146,6 +147,13 @@ private:
 
 struct LegacyUnreadable {};
 
+template <class T, class Name>
+void SortByName(std::vector<T>& list, Name name) {
+    std::stable_sort(list.begin(), list.end(), [&](const T& a, const T& b) {
+        return text::CompareNoCase(name(a), name(b)) < 0;
+    });
+}
+
 const std::uint8_t* Take(CArchiveReader& ar, std::size_t n) {
     if (ar.Remaining() < n)
         throw LegacyUnreadable();
@@ -224,29 +232,42 @@ void ReadLegacy(CArchiveReader& ar, CRegistre& reg) {
         numerosPaiement[i] = rec.U16(20);
     }
 
-    // Records name their payment method, category and subcategory by number.
+    // Records name their payment method, category and subcategory by number; the
+    // first record of a number is the one meant. The numbers are indexed once: a
+    // search through every list for each of up to 65535 lines would take
+    // minutes on a file that uses all the numbers there are.
+    std::unordered_map<int, int> paiementOf;
+    for (int i = 0; i < nbPaiements; ++i)
+        paiementOf.emplace(numerosPaiement[i], i);
+    std::unordered_map<int, int> rubriqueOf;
+    // A subcategory number within the category of index `rubrique`.
+    auto subKey = [](int rubrique, std::int32_t number) {
+        return (std::uint64_t{static_cast<std::uint32_t>(rubrique)} << 32) |
+               static_cast<std::uint32_t>(number);
+    };
+    std::unordered_map<std::uint64_t, int> sousRubriqueOf;
+    for (int i = 0; i < nbRubriques; ++i) {
+        const CRubrique& r = reg.m_rubriques[i];
+        rubriqueOf.emplace(r.GetTravail(), i);
+        for (int k = 0; k < static_cast<int>(r.m_sousRubriques.size()); ++k)
+            sousRubriqueOf.emplace(subKey(i, r.m_sousRubriques[k].m_travail), k);
+    }
     auto paiementName = [&](int number) {
-        for (int i = 0; i < nbPaiements; ++i)
-            if (numerosPaiement[i] == number)
-                return paiements[i].m_nom;
-        return std::string();
+        const auto it = paiementOf.find(number);
+        return it == paiementOf.end() ? std::string() : paiements[it->second].m_nom;
     };
     auto categoryNames = [&](int rubrique, int sousRubrique, std::string& nomRubrique,
                              std::string& nomSousRubrique) {
         nomRubrique.clear();
         nomSousRubrique.clear();
-        for (const CRubrique& r : reg.m_rubriques) {
-            if (r.GetTravail() != rubrique)
-                continue;
-            nomRubrique = r.m_nom;
-            for (const CSousRubrique& sr : r.m_sousRubriques) {
-                if (sr.m_travail == sousRubrique) {
-                    nomSousRubrique = sr.m_nom;
-                    break;
-                }
-            }
+        const auto r = rubriqueOf.find(rubrique);
+        if (r == rubriqueOf.end())
             return;
-        }
+        const CRubrique& cat = reg.m_rubriques[r->second];
+        nomRubrique = cat.m_nom;
+        const auto sr = sousRubriqueOf.find(subKey(r->second, sousRubrique));
+        if (sr != sousRubriqueOf.end())
+            nomSousRubrique = cat.m_sousRubriques[sr->second].m_nom;
     };
 
     reg.m_mouvements.reserve(nbMouvements);
@@ -262,7 +283,7 @@ void ReadLegacy(CArchiveReader& ar, CRegistre& reg) {
         categoryNames(rec.U16(10), rec.U16(12), m.m_rubrique, m.m_sousRubrique);
         m.m_observation = rec.Text(14, 38);
         m.m_titre = rec.Text(52, 76);
-        reg.AddMouvement(std::move(m));
+        reg.m_mouvements.push_back(std::move(m));
     }
 
     if (static_cast<std::uint64_t>(nbLignes) * 128 > ar.Remaining())
@@ -280,8 +301,12 @@ void ReadLegacy(CArchiveReader& ar, CRegistre& reg) {
         line.m_observation = rec.Text(32, 96);
     }
 
-    for (CPaiement& p : paiements)
-        reg.AddPaiement(std::move(p));
+    // Both lists in name order, equal names in file order: what adding them one
+    // by one gives, without its quadratic time on long lists.
+    SortByName(reg.m_mouvements,
+               [](const CMouvementAuto& m) -> const std::string& { return m.m_titre; });
+    SortByName(paiements, [](const CPaiement& p) -> const std::string& { return p.m_nom; });
+    reg.m_paiements = std::move(paiements);
 }
 
 }  // namespace

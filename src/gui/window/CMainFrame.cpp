@@ -21,6 +21,7 @@
 #include "gui/window/PreferenceCommands.h"
 #include "gui/window/PrintCommands.h"
 #include "gui/window/ReportCommands.h"
+#include "maintenance/BackupCopy.h"
 #include "maintenance/BackupExit.h"
 #include "maintenance/BackupRegistration.h"
 #include "uilogic/CommandIds.h"
@@ -45,8 +46,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-
-#include <filesystem>
 
 namespace belvane {
 
@@ -779,25 +778,7 @@ void CMainFrame::RebuildRecentFiles() {
 // --- closing ----------------------------------------------------------------
 
 bool CMainFrame::CopyFileOver(const QString& from, const QString& to) {
-    const QFileInfo source(from);
-    const QFileInfo target(to);
-    if (!source.isFile())
-        return false;
-    if (target.exists() && source.canonicalFilePath() == target.canonicalFilePath())
-        return true;  // removing the "copy" would remove the file itself
-    // The new copy is made beside the old one and then takes its place, so that
-    // a copy failing half-way never costs the previous backup.
-    const QString partial = to + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(from, partial))
-        return false;
-    std::error_code ec;
-    std::filesystem::rename(ToStd(partial), ToStd(to), ec);
-    if (ec) {
-        QFile::remove(partial);
-        return false;
-    }
-    return true;
+    return CopyForBackup(ToStd(from), ToStd(to)).ok();
 }
 
 bool CMainFrame::BackupAtExit() {
