@@ -375,15 +375,8 @@ int CommandBalances(std::span<const std::string> args, std::ostream& out, std::o
     if (const int rc = ParseCommand(args, "balances", 1, kValued, cl, out, err); rc >= 0)
         return rc;
     DayDate dates[] = {0, 0, ToDayDate(Clock::System().Today())};
-    for (int i = 0; i < 3; ++i) {
-        const auto it = cl.options.find(kValued[i]);
-        if (it == cl.options.end())
-            continue;
-        dates[i] = ParseIsoDate(it->second);
-        if (dates[i] == 0)
-            return UsageError(err, "balances: " + std::string(kValued[i]) + " needs a date " +
-                                       "YYYY-MM-DD, not \"" + it->second + "\"");
-    }
+    if (const std::string reason = ReadDates(cl, "balances", kValued, dates); !reason.empty())
+        return UsageError(err, reason);
     CBelvaneDoc doc;
     LoadResult loaded;
     if (!Load(doc, cl.positional[0], err, loaded))
@@ -401,15 +394,8 @@ int CommandDue(std::span<const std::string> args, std::ostream& out, std::ostrea
     if (const int rc = ParseCommand(args, "due", 1, kValued, cl, out, err); rc >= 0)
         return rc;
     DayDate dates[] = {0, ToDayDate(Clock::System().Today())};
-    for (int i = 0; i < 2; ++i) {
-        const auto it = cl.options.find(kValued[i]);
-        if (it == cl.options.end())
-            continue;
-        dates[i] = ParseIsoDate(it->second);
-        if (dates[i] == 0)
-            return UsageError(err, "due: " + std::string(kValued[i]) + " needs a date " +
-                                       "YYYY-MM-DD, not \"" + it->second + "\"");
-    }
+    if (const std::string reason = ReadDates(cl, "due", kValued, dates); !reason.empty())
+        return UsageError(err, reason);
     const DayDate until = dates[0] != 0 ? dates[0] : dates[1];
     CBelvaneDoc doc;
     LoadResult loaded;
@@ -459,15 +445,8 @@ int CommandPrint(std::span<const std::string> args, std::ostream& out, std::ostr
         return kExitFailure;
     }
     DayDate dates[2] = {};
-    for (int i = 0; i < 2; ++i) {
-        const auto it = cl.options.find(kValued[i]);
-        if (it == cl.options.end())
-            continue;
-        dates[i] = ParseIsoDate(it->second);
-        if (dates[i] == 0)
-            return UsageError(err, "print: " + std::string(kValued[i]) + " needs a date " +
-                                       "YYYY-MM-DD, not \"" + it->second + "\"");
-    }
+    if (const std::string reason = ReadDates(cl, "print", kValued, dates); !reason.empty())
+        return UsageError(err, reason);
     CBelvaneDoc doc;
     LoadResult loaded;
     if (!Load(doc, cl.positional[0], err, loaded))
