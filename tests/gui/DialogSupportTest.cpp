@@ -1,11 +1,9 @@
 #include "gui/support/CDateEdit.h"
-#include "gui/support/DialogSupport.h"
 
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"
 #include "core/DayDate.h"
 
-#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
@@ -69,25 +67,6 @@ TEST(DateEditTest, ClosingTheDialogIsNotLeavingTheField) {
     QTest::keyClicks(dialog->date, "12");
     delete dialog;
     EXPECT_EQ(leftAfterDestruction, 0);
-}
-
-TEST(DialogSupportTest, ComboTakesTheLetterCaseOfItsEntry) {
-    QComboBox* combo = dlg::Combo(nullptr, 1031, 32);
-    combo->addItems({"Chèque", "Carte bleue"});
-    combo->setEditText("carte BLEUE");
-    EXPECT_EQ(dlg::TakeEntryCase(combo), 1);
-    EXPECT_EQ(combo->currentText(), "Carte bleue");
-    combo->setEditText("Virement");
-    EXPECT_EQ(dlg::TakeEntryCase(combo), -1);
-    EXPECT_EQ(combo->currentText(), "Virement");
-    EXPECT_EQ(combo->objectName(), "1031");
-    EXPECT_EQ(combo->count(), 2) << "typing never adds to the list";
-    // The register's own comparison: full case folding.
-    combo->addItem("Straße");
-    combo->setEditText("STRASSE");
-    EXPECT_EQ(dlg::TakeEntryCase(combo), 2);
-    EXPECT_EQ(combo->currentText(), "Straße");
-    delete combo;
 }
 
 }  // namespace

