@@ -159,7 +159,7 @@ void CLigneDlg::Build() {
     grid->addWidget(m_statement, 0, 3);
     grid->addWidget(dlg::Label(this, kDialog, kAmount, m_fields.amount), 1, 0);
     grid->addWidget(m_fields.amount, 1, 1);
-    grid->addLayout(m_fields.SignRow(), 1, 2, 1, 2);
+    grid->addLayout(m_fields.signRow, 1, 2, 1, 2);
     grid->addWidget(dlg::Label(this, kDialog, kPaiement, m_fields.paiement), 2, 0);
     grid->addWidget(m_fields.paiement, 2, 1);
     grid->addWidget(dlg::Label(this, kDialog, kReference, m_reference), 2, 2);
@@ -189,7 +189,6 @@ void CLigneDlg::Build() {
 
     // Enter moves to the next field (or presses the default button of the
     // creation modes); leaving a combo box takes its entry's letter case.
-    m_fields.FilterEvents(this);
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_issue, m_statement, m_reference, m_validity, m_force})
         w->installEventFilter(this);

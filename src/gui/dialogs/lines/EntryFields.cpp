@@ -40,6 +40,10 @@ void EntryFields::BuildAmount() {
     credit = dlg::Radio(m_dialog, m_dialogId, kCredit);
     debit = dlg::Radio(m_dialog, m_dialogId, kDebit);
     paiement = dlg::Combo(m_dialog, kPaiement, dlg::kNameChars);
+    signRow = new QHBoxLayout;
+    signRow->addWidget(credit);
+    signRow->addWidget(debit);
+    signRow->addStretch();
 }
 
 void EntryFields::BuildNames() {
@@ -50,21 +54,10 @@ void EntryFields::BuildNames() {
     observation = dlg::Edit(m_dialog, kObservation, dlg::kObservationChars);
     payeeLabel = dlg::Label(m_dialog, m_dialogId, kPayeeLabel, payee);
     payeeLabel->setObjectName(QString::number(kPayeeLabel));
-}
-
-QHBoxLayout* EntryFields::SignRow() const {
-    auto* row = new QHBoxLayout;
-    row->addWidget(credit);
-    row->addWidget(debit);
-    row->addStretch();
-    return row;
-}
-
-void EntryFields::FilterEvents(QObject* filter) const {
     for (QWidget* w :
          std::initializer_list<QWidget*>{amount, credit, debit, paiement, rubrique, sousRubrique,
                                          payee, createPayee, observation})
-        w->installEventFilter(filter);
+        w->installEventFilter(m_dialog);
 }
 
 void EntryFields::SetCredit(bool isCredit) {
@@ -146,32 +139,29 @@ bool EntryFields::RunChecks(const std::function<EntryStep()>& next,
                             const std::function<void()>& refresh) {
     for (;;) {
         const EntryStep step = next();
+        IMessageBox::Answer answer = IMessageBox::Answer::Yes;  // creation on exit
         switch (step.action) {
-            case EntryStep::Refuse:
-                dlg::Refuse(m_dialog, step.stringId);
-                dlg::FocusField(field(step.field));
-                return false;
-            case EntryStep::AskCreate: {
-                const IMessageBox::Answer answer =
-                    dlg::AskYesNoCancel(m_dialog, CResources::Str(step.stringId));
-                if (answer == IMessageBox::Answer::Cancel) {
-                    dlg::FocusField(field(step.field));
-                    return false;
-                }
-                if (answer == IMessageBox::Answer::Yes && create(step.field))
-                    FillLists();
-                break;
-            }
-            case EntryStep::RefreshValidity:
-                refresh();
-                break;
-            case EntryStep::CreateOnExit:
-                if (create(step.field))
-                    FillLists();
-                break;
             case EntryStep::Accept:
                 return true;
+            case EntryStep::RefreshValidity:
+                refresh();
+                continue;
+            case EntryStep::Refuse:
+                dlg::Refuse(m_dialog, step.stringId);
+                answer = IMessageBox::Answer::Cancel;
+                break;
+            case EntryStep::AskCreate:
+                answer = dlg::AskYesNoCancel(m_dialog, CResources::Str(step.stringId));
+                break;
+            case EntryStep::CreateOnExit:
+                break;
         }
+        if (answer == IMessageBox::Answer::Cancel) {
+            dlg::FocusField(field(step.field));
+            return false;
+        }
+        if (answer == IMessageBox::Answer::Yes && create(step.field))
+            FillLists();
     }
 }
 

@@ -31,17 +31,13 @@ public:
         : m_doc(doc), m_dialog(dialog), m_dialogId(dialogId) {}
 
     // Widgets are made in the order the keyboard visits them: the amount, its
-    // sign and the payment method, then, after the dialog's own fields, the
-    // names and the observation.
+    // sign (on `signRow`) and the payment method, then, after the dialog's own
+    // fields, the names and the observation. The dialog filters their events.
     void BuildAmount();
     void BuildNames();
-    // The sign's radio buttons on a row.
-    QHBoxLayout* SignRow() const;
-    void FilterEvents(QObject* filter) const;
 
     void SetCredit(bool credit);
-    // A stored amount: a positive one chooses "Crédit"; 0 leaves the field as it is.
-    void ShowAmount(Amount amount);
+    void ShowAmount(Amount amount);  // a stored one, after SetCredit(false)
     void ShowNames(const std::string& rubrique, const std::string& sousRubrique,
                    const std::string& beneficiaire, const std::string& observation);
     void FillLists();
@@ -51,17 +47,16 @@ public:
     // also refills the subcategories.
     void OnComboLeft(QComboBox* combo);
 
-    // Copies the shared fields into the line's or the movement's texts.
+    // Copies the fields into the line's or the movement's texts.
     template <class Texts>
     void Read(Texts& texts) const;
-    // The shared field a check is about, or nullptr.
-    QWidget* FieldWidget(EntryField field) const;
+    QWidget* FieldWidget(EntryField field) const;  // nullptr for the dialog's own
 
-    // Runs the checks of "OK", `next` giving each step. A refusal shows its
-    // message and, as a cancelled question does, puts the focus on `field` of
-    // its step and returns false. A question answered yes and a creation on
-    // exit call `create` (the lists then show the new record); `refresh`
-    // answers the validity step. Returns true when the checks accept.
+    // Runs the checks of "OK", `next` giving each step, until they accept
+    // (true). A refusal or a cancelled question puts the focus on `field` of
+    // its step (false); a question answered yes and a creation on exit call
+    // `create`, the lists then showing the new record; `refresh` answers the
+    // validity step.
     bool RunChecks(const std::function<EntryStep()>& next,
                    const std::function<QWidget*(EntryField)>& field,
                    const std::function<bool(EntryField)>& create,
@@ -76,6 +71,7 @@ public:
     QLineEdit* amount = nullptr;
     QRadioButton* credit = nullptr;
     QRadioButton* debit = nullptr;
+    QHBoxLayout* signRow = nullptr;
     QComboBox* paiement = nullptr;
     QComboBox* rubrique = nullptr;
     QComboBox* sousRubrique = nullptr;

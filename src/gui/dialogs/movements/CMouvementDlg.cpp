@@ -89,7 +89,7 @@ void CMouvementDlg::Build() {
     add(kDay, m_day);
     grid->addWidget(dlg::Label(this, kDialog, kAmount, f.amount), row, 0);
     grid->addWidget(f.amount, row, 1);
-    grid->addLayout(f.SignRow(), row++, 2);
+    grid->addLayout(f.signRow, row++, 2);
     add(kPaiement, f.paiement);
     add(kRubrique, f.rubrique);
     add(kSousRubrique, f.sousRubrique);
@@ -107,7 +107,6 @@ void CMouvementDlg::Build() {
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    m_fields.FilterEvents(this);
     for (QWidget* w : std::initializer_list<QWidget*>{m_titre, m_nextDate, m_months, m_day})
         w->installEventFilter(this);
 
