@@ -1,5 +1,6 @@
 #include "core/CBelvaneDoc.h"
 
+#include "core/ColumnWidths.h"
 #include "core/IDocObserver.h"
 #include "core/SafeFile.h"
 #include "core/SettingsStore.h"
@@ -28,26 +29,9 @@ std::string NthField(std::string_view s, int n) {
     return std::string(s.substr(0, s.find('\n')));
 }
 
+// The text columns are those with a width.
 bool IsTextColumn(int column) {
-    return column == kColReference || column == kColPaiement || column == kColRubrique ||
-           column == kColSousRubrique || column == kColBeneficiaire || column == kColObservation;
-}
-
-int WidthIndexOf(int column) {
-    switch (column) {
-        case kColReference:
-            return kWidthReference;
-        case kColPaiement:
-            return kWidthPaiement;
-        case kColRubrique:
-            return kWidthRubrique;
-        case kColSousRubrique:
-            return kWidthSousRubrique;
-        case kColBeneficiaire:
-            return kWidthBeneficiaire;
-        default:
-            return kWidthObservation;
-    }
+    return WidthIndexOf(column) >= 0;
 }
 
 }  // namespace

@@ -27,6 +27,70 @@ void ShellSort(int count, bool ascending, Name name, Exchange exchange) {
     }
 }
 
+// One of the document's lists: its count, a copy of record i, the removal of
+// record i and the insertion of a record at i. Moving and sorting show the
+// list again in the views.
+template <class Get, class Remove, class Insert>
+struct RecordList {
+    CBelvaneDoc& doc;
+    int count;
+    Get get;
+    Remove remove;
+    Insert insert;
+
+    // Moves record i by `delta` places; returns its new index, or -1 when
+    // either index is outside the list.
+    int Move(int i, int delta) const {
+        const int to = i + delta;
+        if (i < 0 || i >= count || to < 0 || to >= count)
+            return -1;
+        const auto moved = get(i);
+        remove(i);
+        insert(to, moved);
+        doc.UpdateAllViews();
+        return to;
+    }
+
+    // Sorts the records by `name`, exchanging records a and b (a < b) in place.
+    template <class Name>
+    void Sort(bool ascending, Name name) const {
+        if (count < 2)
+            return;
+        ShellSort(count, ascending, name, [this](int a, int b) {
+            const auto first = get(a);
+            const auto second = get(b);
+            remove(b);
+            insert(b, first);
+            remove(a);
+            insert(a, second);
+        });
+        doc.UpdateAllViews();
+    }
+};
+
+auto Beneficiaires(CBelvaneDoc& doc) {
+    return RecordList{doc, doc.GetBeneficiaireCount(),
+                      [&doc](int i) { return doc.GetBeneficiaire(i); },
+                      [&doc](int i) { doc.DeleteBeneficiaire(i); },
+                      [&doc](int i, const CBeneficiaire& b) { doc.InsertBeneficiaire(i, b); }};
+}
+
+auto Rubriques(CBelvaneDoc& doc) {
+    return RecordList{doc, doc.GetRubriqueCount(), [&doc](int i) { return doc.GetRubrique(i); },
+                      [&doc](int i) { doc.DeleteRubrique(i); },
+                      [&doc](int i, const CRubrique& r) { doc.InsertRubrique(i, r); }};
+}
+
+auto SousRubriques(CBelvaneDoc& doc, int rubrique) {
+    return RecordList{
+        doc, doc.GetRubrique(rubrique).GetNbSousRubriques(),
+        [&doc, rubrique](int j) { return doc.GetRubrique(rubrique).m_sousRubriques[j]; },
+        [&doc, rubrique](int j) { doc.DeleteSousRubrique(rubrique, j); },
+        [&doc, rubrique](int j, const CSousRubrique& s) {
+            doc.InsertSousRubrique(rubrique, j, s);
+        }};
+}
+
 bool Accepted(bool outcome) {
     return outcome;
 }
@@ -193,92 +257,33 @@ int ModifySousRubrique(CBelvaneDoc& doc, int rubrique, int j, const SousRubrique
 // --- moving ---------------------------------------------------------------------
 
 int MoveBeneficiaire(CBelvaneDoc& doc, int i, int delta) {
-    const int to = i + delta;
-    if (i < 0 || i >= doc.GetBeneficiaireCount() || to < 0 || to >= doc.GetBeneficiaireCount())
-        return -1;
-    const CBeneficiaire moved = doc.GetBeneficiaire(i);
-    doc.DeleteBeneficiaire(i);
-    doc.InsertBeneficiaire(to, moved);
-    doc.UpdateAllViews();
-    return to;
+    return Beneficiaires(doc).Move(i, delta);
 }
 
 int MoveRubrique(CBelvaneDoc& doc, int i, int delta) {
-    const int to = i + delta;
-    if (i < 0 || i >= doc.GetRubriqueCount() || to < 0 || to >= doc.GetRubriqueCount())
-        return -1;
-    const CRubrique moved = doc.GetRubrique(i);
-    doc.DeleteRubrique(i);
-    doc.InsertRubrique(to, moved);
-    doc.UpdateAllViews();
-    return to;
+    return Rubriques(doc).Move(i, delta);
 }
 
 int MoveSousRubrique(CBelvaneDoc& doc, int rubrique, int j, int delta) {
-    const int to = j + delta;
-    const int count = doc.GetRubrique(rubrique).GetNbSousRubriques();
-    if (j < 0 || j >= count || to < 0 || to >= count)
-        return -1;
-    const CSousRubrique moved = doc.GetRubrique(rubrique).m_sousRubriques[j];
-    doc.DeleteSousRubrique(rubrique, j);
-    doc.InsertSousRubrique(rubrique, to, moved);
-    doc.UpdateAllViews();
-    return to;
+    return SousRubriques(doc, rubrique).Move(j, delta);
 }
 
 // --- sorting --------------------------------------------------------------------
 
 void SortBeneficiaires(CBelvaneDoc& doc, bool ascending) {
-    if (doc.GetBeneficiaireCount() < 2)
-        return;
-    ShellSort(
-        doc.GetBeneficiaireCount(), ascending,
-        [&](int i) -> const std::string& { return doc.GetBeneficiaire(i).GetNom(); },
-        [&](int a, int b) {
-            const CBeneficiaire first = doc.GetBeneficiaire(a);
-            const CBeneficiaire second = doc.GetBeneficiaire(b);
-            doc.DeleteBeneficiaire(b);
-            doc.InsertBeneficiaire(b, first);
-            doc.DeleteBeneficiaire(a);
-            doc.InsertBeneficiaire(a, second);
-        });
-    doc.UpdateAllViews();
+    Beneficiaires(doc).Sort(
+        ascending, [&](int i) -> const std::string& { return doc.GetBeneficiaire(i).GetNom(); });
 }
 
 void SortRubriques(CBelvaneDoc& doc, bool ascending) {
-    if (doc.GetRubriqueCount() < 2)
-        return;
-    ShellSort(
-        doc.GetRubriqueCount(), ascending,
-        [&](int i) -> const std::string& { return doc.GetRubrique(i).GetNom(); },
-        [&](int a, int b) {
-            const CRubrique first = doc.GetRubrique(a);
-            const CRubrique second = doc.GetRubrique(b);
-            doc.DeleteRubrique(b);
-            doc.InsertRubrique(b, first);
-            doc.DeleteRubrique(a);
-            doc.InsertRubrique(a, second);
-        });
-    doc.UpdateAllViews();
+    Rubriques(doc).Sort(ascending,
+                        [&](int i) -> const std::string& { return doc.GetRubrique(i).GetNom(); });
 }
 
 void SortSousRubriques(CBelvaneDoc& doc, int rubrique, bool ascending) {
-    if (doc.GetRubrique(rubrique).GetNbSousRubriques() < 2)
-        return;
-    ShellSort(
-        doc.GetRubrique(rubrique).GetNbSousRubriques(), ascending,
-        [&](int j) -> const std::string& {
-            return doc.GetRubrique(rubrique).GetNomSousRubrique(j);
-        },
-        [&](int a, int b) {
-            const CSousRubrique first = doc.GetRubrique(rubrique).m_sousRubriques[a];
-            const CSousRubrique second = doc.GetRubrique(rubrique).m_sousRubriques[b];
-            doc.DeleteSousRubrique(rubrique, b);
-            doc.InsertSousRubrique(rubrique, b, first);
-            doc.DeleteSousRubrique(rubrique, a);
-            doc.InsertSousRubrique(rubrique, a, second);
-        });
-    doc.UpdateAllViews();
+    SousRubriques(doc, rubrique).Sort(ascending, [&](int j) -> const std::string& {
+        return doc.GetRubrique(rubrique).GetNomSousRubrique(j);
+    });
 }
 
 // --- correcting names in the lines ---------------------------------------------

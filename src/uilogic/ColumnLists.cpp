@@ -1,6 +1,6 @@
 #include "uilogic/ColumnLists.h"
 
-#include "core/CRegistre.h"
+#include "core/ColumnWidths.h"
 
 #include <algorithm>
 #include <utility>
@@ -28,34 +28,15 @@ std::vector<ColumnItem> Take(std::vector<ColumnItem>& items, const std::vector<i
 
 }  // namespace
 
-int ColumnLists::WidthIndex(std::uint8_t id) {
-    switch (id) {
-        case kColReference:
-            return kWidthReference;
-        case kColPaiement:
-            return kWidthPaiement;
-        case kColRubrique:
-            return kWidthRubrique;
-        case kColSousRubrique:
-            return kWidthSousRubrique;
-        case kColBeneficiaire:
-            return kWidthBeneficiaire;
-        case kColObservation:
-            return kWidthObservation;
-        default:
-            return -1;
-    }
-}
-
 int ColumnLists::MaxWidth(std::uint8_t id) {
-    const int index = WidthIndex(id);
+    const int index = WidthIndexOf(id);
     return index < 0 ? 0 : kLargestWidths[index];
 }
 
 ColumnLists::ColumnLists(const std::vector<std::uint8_t>& columns,
                          const std::array<int, 6>& widths) {
     const auto item = [&widths](std::uint8_t id) {
-        const int index = WidthIndex(id);
+        const int index = WidthIndexOf(id);
         return ColumnItem{id, index < 0 ? 0 : widths[index]};
     };
     for (std::uint8_t id = 0; id < kColumnCount; ++id)
@@ -136,7 +117,7 @@ std::vector<std::uint8_t> ColumnLists::Columns() const {
 
 std::array<int, 6> ColumnLists::Widths(std::array<int, 6> widths) const {
     for (const ColumnItem& c : m_displayed)
-        if (const int index = WidthIndex(c.id); index >= 0)
+        if (const int index = WidthIndexOf(c.id); index >= 0)
             widths[index] = c.width;
     return widths;
 }

@@ -58,10 +58,9 @@ public:
     std::vector<std::uint8_t> Columns() const;
     std::array<int, 6> Widths(std::array<int, 6> widths) const;
 
-    // The largest width offered for a column, 0 when it has no width; and the
-    // index of its width among the six, or -1.
+    // The largest width offered for a column, 0 when it has no width (its
+    // width's index among the six is WidthIndexOf()).
     static int MaxWidth(std::uint8_t id);
-    static int WidthIndex(std::uint8_t id);
 
 private:
     std::vector<ColumnItem> m_available;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CLigne.h"
+#include "gui/dialogs/lines/EntryFields.h"
 #include "rules/LineEntry.h"
 
 #include <QDialog>
@@ -12,10 +13,8 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace belvane {
 
@@ -98,10 +97,6 @@ private:
     void Build();
     bool IsCreationMode() const { return m_mode >= kManualCreation; }
     void ShowButtons();
-    void FillLists();
-    void FillSousRubriques();
-    void ShowAmount(Amount amount);
-    void SetCredit(bool credit);
 
     // Field events.
     void RefreshValidity();
@@ -114,7 +109,6 @@ private:
     void Help();
 
     LineEntryTexts ReadTexts() const;
-    bool Create(EntryField field, const LineEntryTexts& texts);
     QWidget* FieldWidget(EntryField field) const;
 
     CBelvaneDoc& m_doc;
@@ -126,23 +120,14 @@ private:
     bool m_opened = false;
     bool m_completing = false;
     ObservationCompleter m_completer;
+    EntryFields m_fields;
 
     CDateEdit* m_issue = nullptr;
     CDateEdit* m_statement = nullptr;
-    QLineEdit* m_amount = nullptr;
-    QRadioButton* m_credit = nullptr;
-    QRadioButton* m_debit = nullptr;
-    QComboBox* m_paiement = nullptr;
     QLineEdit* m_reference = nullptr;
     QGroupBox* m_validityGroup = nullptr;
     CDateEdit* m_validity = nullptr;
     QCheckBox* m_force = nullptr;
-    QComboBox* m_rubrique = nullptr;
-    QComboBox* m_sousRubrique = nullptr;
-    QLabel* m_payeeLabel = nullptr;
-    QComboBox* m_payee = nullptr;
-    QCheckBox* m_createPayee = nullptr;
-    QLineEdit* m_observation = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_help = nullptr;

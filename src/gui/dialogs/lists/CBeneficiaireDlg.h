@@ -5,11 +5,11 @@
 #include <QDialog>
 
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace belvane {
 
 class CBelvaneDoc;
+class LimitedTextEdit;
 
 // The payee entry dialog (dialog 171): name, phone and address. It writes the
 // record only when it closes with OK; adding it to the register is the caller's
@@ -33,15 +33,11 @@ public slots:
     void accept() override;
 
 private:
-    void LimitAddress();
-
     const CBelvaneDoc& m_doc;
     CBeneficiaire& m_beneficiaire;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_phone = nullptr;
-    QPlainTextEdit* m_address = nullptr;
-    QString m_lastAddress;  // the address before the last change
-    int m_addressLimit = kAddressChars;
+    LimitedTextEdit* m_address = nullptr;
 };
 
 }  // namespace belvane

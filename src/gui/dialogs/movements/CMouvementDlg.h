@@ -6,11 +6,7 @@
 
 #include <QDialog>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
 class QLineEdit;
-class QRadioButton;
 
 namespace belvane {
 
@@ -41,11 +37,6 @@ protected:
 private:
     void Build();
     void Show(const CMouvementAuto& m);
-    void FillLists();
-    void FillSousRubriques();
-    void SetCredit(bool credit);
-    void OnComboLeft(QComboBox* combo);
-    void OnPayeeEdited();
     MovementEntryTexts ReadTexts() const;
     QWidget* FieldWidget(EntryField field) const;
 
@@ -53,21 +44,12 @@ private:
     CMouvementAuto& m_mouvement;
     int m_mode;
     RecordCreators m_creators;
+    EntryFields m_fields;
 
     QLineEdit* m_titre = nullptr;
     CDateEdit* m_nextDate = nullptr;
     QLineEdit* m_months = nullptr;
     QLineEdit* m_day = nullptr;
-    QLineEdit* m_amount = nullptr;
-    QRadioButton* m_credit = nullptr;
-    QRadioButton* m_debit = nullptr;
-    QComboBox* m_paiement = nullptr;
-    QComboBox* m_rubrique = nullptr;
-    QComboBox* m_sousRubrique = nullptr;
-    QLabel* m_payeeLabel = nullptr;
-    QComboBox* m_payee = nullptr;
-    QCheckBox* m_createPayee = nullptr;
-    QLineEdit* m_observation = nullptr;
 };
 
 }  // namespace belvane

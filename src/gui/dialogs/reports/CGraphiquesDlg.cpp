@@ -41,9 +41,6 @@ constexpr int kTotal = 1133;  // the field after "Total:"
 constexpr int kArea = 1134;
 constexpr int kScroll = 1135;
 constexpr int kContextMenu = 231;
-constexpr int kShowLines = 32840;
-constexpr int kPrint = 32824;
-constexpr int kExit = 2;
 constexpr int kNoMatch = 10083;
 
 }  // namespace
@@ -232,19 +229,9 @@ void CGraphiquesDlg::Print() {
 }
 
 void CGraphiquesDlg::RunCommand(int command) {
-    switch (command) {
-        case kShowLines:
-            ShowBarLines(m_menuPeriod, m_menuCredits);
-            break;
-        case kPrint:
-            Print();
-            break;
-        case kExit:
-            reject();
-            break;
-        default:
-            break;
-    }
+    reportmenus::RunCommand(
+        command, [this] { ShowBarLines(m_menuPeriod, m_menuCredits); }, [this] { Print(); },
+        [this] { reject(); });
 }
 
 void CGraphiquesDlg::contextMenuEvent(QContextMenuEvent* event) {
@@ -257,7 +244,7 @@ void CGraphiquesDlg::contextMenuEvent(QContextMenuEvent* event) {
     // The bar pointed at when the menu opened, whatever is drawn meanwhile.
     m_menuPeriod = m_area->HoveredPeriod();
     m_menuCredits = m_area->HoveredSeries() > 0;
-    if (QAction* show = actions.value(kShowLines))
+    if (QAction* show = actions.value(reportmenus::kShowLines))
         show->setEnabled(m_menuPeriod >= 0);
     menu.exec(event->globalPos());
 }

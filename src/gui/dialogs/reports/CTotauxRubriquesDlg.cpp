@@ -25,9 +25,6 @@ namespace {
 constexpr int kDialog = 189;
 constexpr int kMenu = 190;
 constexpr int kContextMenu = 219;
-constexpr int kShowLines = 32840;
-constexpr int kPrint = 32824;
-constexpr int kExit = 2;
 constexpr int kFirstButton = 400;
 constexpr int kNameChars = 15;
 constexpr int kNoMatch = 10083;
@@ -177,19 +174,8 @@ void CTotauxRubriquesDlg::Print() {
 }
 
 void CTotauxRubriquesDlg::RunCommand(int command) {
-    switch (command) {
-        case kShowLines:
-            ShowMatchingLines();
-            break;
-        case kPrint:
-            Print();
-            break;
-        case kExit:
-            reject();
-            break;
-        default:
-            break;
-    }
+    reportmenus::RunCommand(
+        command, [this] { ShowMatchingLines(); }, [this] { Print(); }, [this] { reject(); });
 }
 
 void CTotauxRubriquesDlg::contextMenuEvent(QContextMenuEvent* event) {

@@ -64,4 +64,21 @@ QHash<int, QAction*> FillContextMenu(QMenu* menu, int resource, const Handler& r
     return actions;
 }
 
+void RunCommand(int command, const std::function<void()>& showLines,
+                const std::function<void()>& print, const std::function<void()>& exit) {
+    switch (command) {
+        case kShowLines:
+            showLines();
+            break;
+        case kPrint:
+            print();
+            break;
+        case kExit:
+            exit();
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace belvane::reportmenus

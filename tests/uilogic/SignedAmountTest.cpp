@@ -1,0 +1,33 @@
+#include "uilogic/SignedAmount.h"
+
+#include "core/CBelvaneDoc.h"
+#include "core/Clock.h"
+
+#include <gtest/gtest.h>
+
+namespace belvane {
+namespace {
+
+TEST(SignedAmount, ShowsTheAmountWithoutSignAndTheSignOnItsButtons) {
+    FixedClock clock{{2009, 3, 10}};
+    const CBelvaneDoc doc{nullptr, clock};
+    const struct {
+        Amount amount;
+        bool credit;
+        const char* text;
+        int payeeLabel;
+    } cases[] = {
+        {250000, true, "2500,00", 10054},
+        {-650, false, "6,50", 10055},
+        {0, false, "", 10055},
+    };
+    for (const auto& c : cases) {
+        const SignedAmountView view = ShowSignedAmount(doc, c.amount);
+        EXPECT_EQ(view.credit, c.credit) << c.amount;
+        EXPECT_EQ(view.text, c.text) << c.amount;
+        EXPECT_EQ(PayeeLabelId(view.credit), c.payeeLabel) << c.amount;
+    }
+}
+
+}  // namespace
+}  // namespace belvane
