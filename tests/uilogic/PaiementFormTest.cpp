@@ -1,0 +1,86 @@
+#include "uilogic/PaiementForm.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace belvane {
+namespace {
+
+// The parameter area of each code: label, range and the value shown, for a
+// record as opened.
+TEST(PaiementFormTest, LayoutShowsTheParametersEachCodeUses) {
+    using paiement_form::Layout;
+    using paiement_form::ParamField;
+    const ParamField none;
+    const auto day = [](int v) { return ParamField{true, 10052, 1, 31, v}; };
+    const auto months = [](int v) { return ParamField{true, 10053, 1, 999, v}; };
+    const auto shift = [](int label, int v) { return ParamField{true, label, -999, 999, v}; };
+    struct Case {
+        CPaiement opened;
+        int code;
+        ParamField first, second;
+    };
+    const Case cases[] = {
+        {CPaiement("", 0, 1, 1), 0, none, none},
+        {CPaiement("", 0, 1, 1), 1, day(1), none},
+        {CPaiement("", 2, 40, 5), 2, day(31), months(5)},
+        {CPaiement("", 3, 1, 12), 3, months(12), none},
+        // A shift keeps its signs; another method shows a stored 0 as 1.
+        {CPaiement("", 4, static_cast<std::uint16_t>(-2), 5), 4, shift(10093, -2), shift(10094, 5)},
+        {CPaiement("", 2, 0, 0), 4, shift(10093, 1), shift(10094, 1)},
+    };
+    // An unknown code behaves as immediate and shows so.
+    EXPECT_EQ(paiement_form::CodeIndex(CPaiement("", 7, 3, 3)), 0);
+    EXPECT_EQ(paiement_form::CodeIndex(CPaiement("", 4, 3, 3)), 4);
+    const auto fields = [](const ParamField& f) {
+        return std::tuple(f.shown, f.label, f.minimum, f.maximum, f.value);
+    };
+    for (const Case& c : cases) {
+        const paiement_form::ParamArea area = Layout(c.code, c.opened);
+        EXPECT_EQ(fields(area.first), fields(c.first)) << c.code;
+        EXPECT_EQ(fields(area.second), fields(c.second)) << c.code;
+    }
+}
+
+// The day check of codes 1 and 2, and what each code stores.
+TEST(PaiementFormTest, EachCodeChecksAndStoresTheParametersItUses) {
+    struct Case {
+        int code;
+        const char* first;
+        const char* second;
+        int refusal;
+        std::uint16_t p1 = 0, p2 = 0;
+    };
+    const Case cases[] = {
+        {0, "7", "8", 0, 1, 1},       {1, "15", "8", 0, 15, 1},       {1, "32", "", 10031},
+        {1, "abc", "", 10031},        {2, "-3", "", 10031},           {2, "5", "11", 0, 5, 11},
+        {2, "5", "x", 0, 5, 0},       {3, "12", "8", 0, 1, 12},       {3, "mois", "8", 0, 1, 0},
+        {4, "-3", "5", 0, 0xFFFD, 5}, {4, "-999", "z", 0, 0xFC19, 0},
+    };
+    for (const Case& c : cases) {
+        const paiement_form::Input input{"Carte", c.code, c.first, c.second};
+        EXPECT_EQ(paiement_form::CheckParameters(input), c.refusal) << c.code << " " << c.first;
+        if (c.refusal != 0)
+            continue;
+        CPaiement stored;
+        paiement_form::Store(input, stored);
+        EXPECT_EQ(stored, CPaiement("Carte", static_cast<std::uint16_t>(c.code), c.p1, c.p2))
+            << c.code << " " << c.first << " " << c.second;
+    }
+}
+
+TEST(PaiementFormTest, FieldsReadAsWholeNumbersOrZero) {
+    using paiement_form::ReadSigned;
+    using paiement_form::ReadUnsigned;
+    EXPECT_EQ(ReadUnsigned("  12"), 12u);
+    EXPECT_EQ(ReadUnsigned("12a"), 0u);
+    EXPECT_EQ(ReadUnsigned("-5"), 0u);
+    EXPECT_EQ(ReadUnsigned(""), 0u);
+    EXPECT_EQ(ReadSigned("-45"), -45);
+    EXPECT_EQ(ReadSigned("-"), 0);
+    EXPECT_EQ(ReadSigned("4-5"), 0);
+}
+
+}  // namespace
+}  // namespace belvane
