@@ -123,13 +123,6 @@ TEST(LegacyFile, HugeWidthFactorsAreCapped) {
     EXPECT_EQ(reg.m_largeurs[kWidthSousRubrique], CRegistre::kMaxWidth);
 }
 
-TEST(LegacyFile, WrongMagicIsUnreadable) {
-    std::vector<std::uint8_t> bytes = LegacyRegister().Bytes();
-    bytes[0] ^= 1;
-    CRegistre reg;
-    EXPECT_EQ(ReadRegister(bytes, reg).status.code(), Status::Code::Unreadable);
-}
-
 TEST(LegacyFile, AbsurdSubcategoryCountsAreRefusedBeforeAllocating) {
     FileBuilder f;
     f.U32(0xAAC010EE).Zeros(348);

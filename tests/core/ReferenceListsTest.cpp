@@ -49,35 +49,33 @@ protected:
         views.redraws = 0;
     }
 
-    std::vector<std::string> Payees() const {
+    // The names of a list, in its order.
+    template <typename Name>
+    static std::vector<std::string> Collect(int count, Name name) {
         std::vector<std::string> out;
-        for (int i = 0; i < doc.GetBeneficiaireCount(); ++i)
-            out.push_back(doc.GetBeneficiaire(i).GetNom());
+        for (int i = 0; i < count; ++i)
+            out.push_back(name(i));
         return out;
+    }
+    std::vector<std::string> Payees() const {
+        return Collect(doc.GetBeneficiaireCount(),
+                       [&](int i) { return doc.GetBeneficiaire(i).GetNom(); });
     }
     std::vector<std::string> Rubriques() const {
-        std::vector<std::string> out;
-        for (int i = 0; i < doc.GetRubriqueCount(); ++i)
-            out.push_back(doc.GetRubrique(i).GetNom());
-        return out;
+        return Collect(doc.GetRubriqueCount(), [&](int i) { return doc.GetRubrique(i).GetNom(); });
     }
-    std::vector<std::string> Sous(int i) const {
-        std::vector<std::string> out;
-        for (int j = 0; j < doc.GetRubrique(i).GetNbSousRubriques(); ++j)
-            out.push_back(doc.GetRubrique(i).GetNomSousRubrique(j));
-        return out;
+    std::vector<std::string> Sous(int r) const {
+        const CRubrique& rubrique = doc.GetRubrique(r);
+        return Collect(rubrique.GetNbSousRubriques(),
+                       [&](int j) { return rubrique.GetNomSousRubrique(j); });
     }
     std::vector<std::string> LineField(bool sous) const {
-        std::vector<std::string> out;
-        for (const CLigne& l : doc.Lines())
-            out.push_back(sous ? l.m_sousRubrique : l.m_rubrique);
-        return out;
+        return Collect(doc.GetLineCount(), [&](int i) {
+            return sous ? doc.GetLine(i).m_sousRubrique : doc.GetLine(i).m_rubrique;
+        });
     }
     std::vector<std::string> Paiements() const {
-        std::vector<std::string> out;
-        for (int i = 0; i < doc.GetPaiementCount(); ++i)
-            out.push_back(doc.GetPaiement(i).GetNom());
-        return out;
+        return Collect(doc.GetPaiementCount(), [&](int i) { return doc.GetPaiement(i).GetNom(); });
     }
 };
 

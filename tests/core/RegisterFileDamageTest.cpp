@@ -171,23 +171,6 @@ TEST_F(SaveTest, SaveReplacesTheFileAndLeavesNoTemporary) {
     EXPECT_EQ(doc.GetPathName(), path);
 }
 
-TEST_F(SaveTest, FailedSaveIsReportedAndKeepsThePreviousFile) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only directories";
-    const std::string path = (dir / "compte.blv").string();
-    testutil::WriteFile(path, "old contents");
-    namespace fs = std::filesystem;
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    CBelvaneDoc doc;
-    doc.SetModifiedFlag(true);
-    const Status saved = doc.OnSaveDocument(path);
-    fs::permissions(dir, fs::perms::owner_all);
-    EXPECT_EQ(saved.code(), Status::Code::CannotWrite);
-    EXPECT_EQ(saved.file(), path);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(testutil::ReadFile(path), "old contents");
-}
-
 // The rename is the last step: when it fails, the temporary file goes and the
 // target is untouched.
 TEST_F(SaveTest, FailedRenameLeavesNoTemporaryFile) {

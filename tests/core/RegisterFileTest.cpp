@@ -269,25 +269,6 @@ TEST(RegisterFile, VersionWordDecidesTheLayout) {
     EXPECT_EQ(ReadRegister(ToVector(bytes), none).status.code(), Status::Code::Unreadable);
 }
 
-TEST(RegisterFile, Utf16StringIsRead) {
-    FileBuilder f;
-    f.Str("KVT-BELVANE-BLV").U32(0x305).U16(0).Str("");
-    for (const std::uint32_t w : {16, 32, 32, 32, 32, 128})
-        f.U32(w);
-    f.U16(0).Zeros(60);
-    for (int i = 0; i < 6; ++i)
-        f.U32(0);
-    f.U8(0xFF).U16(0xFFFE).U8(3).U16('a').U16(0x03A9).U16(0x00E9);  // "aΩé"
-    f.Str("").Str("").Str("").Str("").Str("").U32(0);
-    for (int i = 0; i < 5; ++i)
-        f.U32(0);
-    CRegistre reg;
-    const LoadResult r = ReadRegister(f.Bytes(), reg);
-    ASSERT_TRUE(r.status.ok()) << r.status.ToString();
-    EXPECT_EQ(reg.m_banque, "aΩé");
-    EXPECT_TRUE(reg.m_colonnes.empty());
-}
-
 TEST(RegisterFile, DocumentLoadsWhatItSaved) {
     FixedClock clock({2026, 12, 6});
     CBelvaneDoc doc(nullptr, clock);

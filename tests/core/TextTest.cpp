@@ -90,10 +90,6 @@ TEST(Text, Utf16Conversions) {
               "aΩ😀");
 }
 
-TEST(Text, UpperCase) {
-    EXPECT_EQ(text::ToUpper("chèque"), "CHÈQUE");
-}
-
 TEST(FillPlaceholders, FillsResourceTextConversionsInOrder) {
     EXPECT_EQ(FillPlaceholders("Ligne n°%d, valide à compter du %s. Créditeur: %s",
                                {"3", "01.02.09", "EDF"}),

@@ -183,21 +183,18 @@ TEST_F(LineEntryTest, BuildLineReadsWhatTheUserTyped) {
     t.beneficiaire = "Boulangerie";
     t.reference = "123";
     t.observation = "Pain";
-    CLigne line = BuildLine(doc, t);
-    EXPECT_EQ(line.m_montant, -1250);
-    EXPECT_EQ(line.m_dateReleve, 0) << "an unreadable statement date is dropped";
-    EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 1)) << "computed for a debit";
-    EXPECT_EQ(line.m_paiement, "virement") << "names stay as typed";
-    EXPECT_EQ(line.m_rubrique, "maison");
-    EXPECT_EQ(line.m_sousRubrique, "Garage");
-    EXPECT_EQ(line.m_reference, "123");
-    EXPECT_EQ(line.m_observation, "Pain");
+    // An unreadable statement date is dropped, the validity computed for a debit,
+    // the names kept as typed.
+    CLigne expected;
+    expected.Set(ToDayDate(2009, 3, 3), 0, ToDayDate(2009, 3, 1), -1250, "123", "virement",
+                 "maison", "Garage", "Boulangerie", "Pain");
+    EXPECT_EQ(BuildLine(doc, t), expected);
 
     t.amount = "1 234";
     t.credit = true;
     t.validity = "20.3.09";
     t.statement = "31.3.09";
-    line = BuildLine(doc, t);
+    const CLigne line = BuildLine(doc, t);
     EXPECT_EQ(line.m_montant, 0);
     EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 20)) << "a forced date is kept";
     EXPECT_EQ(line.m_dateReleve, ToDayDate(2009, 3, 31));

@@ -71,13 +71,10 @@ TEST(LanguageChoice, EntryTakesItsTextsFromTheResourceSet) {
 }
 
 TEST(LanguageChoice, LangIdIsADecimalNumber) {
-    for (const auto& [text, id] : std::vector<std::pair<const char*, int>>{{"1036", 1036},
-                                                                           {" 2060 ", 2060},
-                                                                           {"", 0},
-                                                                           {"0x40C", 0},
-                                                                           {"10 36", 0},
-                                                                           {"-1", 0},
-                                                                           {"70000", 0}})
+    const std::pair<const char*, int> cases[] = {{"1036", 1036}, {" 2060 ", 2060}, {"", 0},
+                                                 {"0x40C", 0},   {"10 36", 0},     {"-1", 0},
+                                                 {"70000", 0}};
+    for (const auto& [text, id] : cases)
         EXPECT_EQ(ParseLangId(text), id) << text;
 }
 

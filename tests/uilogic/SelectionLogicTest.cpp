@@ -40,14 +40,9 @@ TEST(SelectionLogic, ClicksSelectDeselectOrIgnore) {
 }
 
 TEST(SelectionLogic, ClampFallsBackToTheNewestLine) {
-    for (const auto& [selected, count, clamped] :
-         std::vector<std::tuple<int, int, int>>{{5, 10, 5},
-                                                {9, 10, 9},
-                                                {10, 10, 9},
-                                                {12, 10, 9},
-                                                {0, 0, -1},
-                                                {-1, 0, -1},
-                                                {-1, 5, -1}})
+    const std::tuple<int, int, int> cases[] = {{5, 10, 5}, {9, 10, 9},  {10, 10, 9}, {12, 10, 9},
+                                               {0, 0, -1}, {-1, 0, -1}, {-1, 5, -1}};
+    for (const auto& [selected, count, clamped] : cases)
         EXPECT_EQ(ClampSelection(selected, count), clamped) << selected << " of " << count;
 }
 
