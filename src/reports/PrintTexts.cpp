@@ -12,11 +12,6 @@ namespace {
 
 constexpr int kHeaderRegister = 10046;
 constexpr int kFooter = 10047;
-constexpr int kTotalsTitle = 10086;
-constexpr int kTotalsFrom = 10087;
-constexpr int kTotalsFromTo = 10088;
-constexpr int kTotalsTo = 10089;
-constexpr int kChartsTitle = 10114;
 
 std::string TitleWithoutMark(const CBelvaneDoc& doc) {
     std::string title = doc.GetTitle();
@@ -41,31 +36,6 @@ std::string PrintHeader(const CBelvaneDoc& doc, std::string_view printTitle) {
 std::string PrintFooter(const CBelvaneDoc& doc, int page, int count) {
     return FillPlaceholders(doc.Strings().Get(kFooter),
                             {std::to_string(page), std::to_string(count)});
-}
-
-std::string CategoryTotalsPrintTitle(const CBelvaneDoc& doc, DayDate start, DayDate end) {
-    const CStringTable& s = doc.Strings();
-    const bool hasEnd = end != 0 && end != kOpenEndDate;
-    std::string title = s.Get(kTotalsTitle);
-    if (start != 0 && !hasEnd)
-        title += FillPlaceholders(s.Get(kTotalsFrom), {doc.FormatDate(start)});
-    else if (start != 0)
-        title +=
-            FillPlaceholders(s.Get(kTotalsFromTo), {doc.FormatDate(start), doc.FormatDate(end)});
-    else if (hasEnd)
-        title += FillPlaceholders(s.Get(kTotalsTo), {doc.FormatDate(end)});
-    return title;
-}
-
-std::string ChartsPrintTitle(const CBelvaneDoc& doc, DayDate from, DayDate to,
-                             std::string_view rubrique, std::string_view sousRubrique) {
-    std::string title = FillPlaceholders(doc.Strings().Get(kChartsTitle),
-                                         {doc.FormatDate(from), doc.FormatDate(to)});
-    if (!rubrique.empty())
-        title.append(", [").append(rubrique).append("]");
-    if (!sousRubrique.empty())
-        title.append("[").append(sousRubrique).append("]");
-    return title;
 }
 
 std::string FormatTotal(const CBelvaneDoc& doc, std::int64_t cents, int width) {

@@ -18,14 +18,6 @@ std::string PrintHeader(const CBelvaneDoc& doc, std::string_view printTitle);
 // "- Page n/count -".
 std::string PrintFooter(const CBelvaneDoc& doc, int page, int count);
 
-// The print title of the totals by category over a range (0: no start;
-// 0 or the open end date: no end).
-std::string CategoryTotalsPrintTitle(const CBelvaneDoc& doc, DayDate start, DayDate end);
-// The print title of the charts: the range, then ", [category]" and
-// "[subcategory]" when they are given.
-std::string ChartsPrintTitle(const CBelvaneDoc& doc, DayDate from, DayDate to,
-                             std::string_view rubrique, std::string_view sousRubrique);
-
 // A 64-bit total of cents, signed ("+12,50"), right-aligned in `width`.
 std::string FormatTotal(const CBelvaneDoc& doc, std::int64_t cents, int width);
 

@@ -170,22 +170,6 @@ TEST_F(PrintEngineTest, HeaderDropsTheModifiedMark) {
     EXPECT_EQ(PrintFooter(doc, 2, 5), "- Page 2/5 -");
 }
 
-TEST_F(PrintEngineTest, PrintTitles) {
-    const struct {
-        DayDate start, end;
-        const char* title;
-    } cases[] = {
-        {0, kOpenEndDate, "totaux par rubriques"},
-        {Day(2), kOpenEndDate, "totaux par rubriques à partir du 02.01.24"},
-        {Day(2), Day(9), "totaux par rubriques du 02.01.24 au 09.01.24"},
-        {0, Day(9), "totaux par rubriques jusqu'au 09.01.24"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CategoryTotalsPrintTitle(doc, c.start, c.end), c.title);
-    EXPECT_EQ(ChartsPrintTitle(doc, Day(2), Day(9), "Maison", "Loyer"),
-              "Graphiques du 02.01.24 au 09.01.24, [Maison][Loyer]");
-}
-
 // A totals page: the category's double box with its name and total, then one
 // box per subcategory, at the positions of the box grid.
 TEST_F(PrintEngineTest, TotalsPageBoxesAndTexts) {
