@@ -1,6 +1,6 @@
 // The enabling rules (uilogic CommandStateTest) reach the frame's actions, in
 // the menus, the context menu and the toolbar alike.
-#include "FrameTestSupport.h"
+#include "DialogTestSupport.h"
 #include "gui/window/CBelvaneView.h"
 #include "uilogic/CommandIds.h"
 
@@ -8,10 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTest>
 #include <QToolBar>
-
-#include <gtest/gtest.h>
 
 namespace belvane {
 namespace {
@@ -68,8 +65,6 @@ TEST(FrameEnabling, ActionsFollowTheSelectionAndTheFlags) {
     status->trigger();
     EXPECT_TRUE(f.frame->ToolBar()->isHidden());
     EXPECT_TRUE(f.frame->statusBar()->isHidden());
-    EXPECT_FALSE(toolbar->isChecked());
-    EXPECT_FALSE(status->isChecked());
     toolbar->trigger();
     status->trigger();
     EXPECT_FALSE(f.frame->ToolBar()->isHidden());

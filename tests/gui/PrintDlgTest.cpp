@@ -1,36 +1,23 @@
 #include "gui/dialogs/print/CPrintDlg.h"
 
-#include "FrameTestSupport.h"
-#include "core/CRubrique.h"
+#include "DialogTestSupport.h"
 #include "gui/dialogs/print/CPrintPreviewDlg.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/window/CBelvaneView.h"
-#include "reports/PrintPrepare.h"
 #include "uilogic/CommandIds.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace belvane {
 namespace {
 
+using testing::Child;
 using testing::FrameFixture;
 using testing::TestLine;
-
-template <class W>
-W* Child(QWidget& d, const char* name) {
-    W* w = d.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
 
 // What the flags of each kind hide and grey, and the options stored back on
 // Annuler: "Du" chosen by typing a date, the dates read, the boxes kept.
@@ -86,13 +73,13 @@ TEST(PrintCommandsTest, PreviewThenPrintToAPdfFile) {
         f.doc.AddLine(TestLine({2024, 1, 1 + i % 28}, -100 * (i + 1)));
     f.Make();
     int pages = 0, shownAfterNext = 0;
-    CPrintPreviewDlg::SetRunner([&](CPrintPreviewDlg& p) {
+    testing::Scripted<CPrintPreviewDlg> preview([&](CPrintPreviewDlg& p) {
         pages = p.PageCount();
         Child<QPushButton>(p, "3")->click();
         shownAfterNext = p.CurrentPage();
         return static_cast<int>(QDialog::Accepted);
     });
-    CPrintDlg::SetRunner([](CPrintDlg& d) {
+    testing::Scripted<CPrintDlg> print([](CPrintDlg& d) {
         auto* printers = Child<QComboBox>(d, "2002");
         printers->setCurrentIndex(printers->count() - 1);
         Child<QCheckBox>(d, "2012")->setChecked(false);
@@ -101,8 +88,6 @@ TEST(PrintCommandsTest, PreviewThenPrintToAPdfFile) {
     });
     CPrintDlg::SetPdfAsker([&](QWidget*, const QString&) { return pdf; });
     f.frame->RunCommand(cmd::kFilePrintPreview);
-    CPrintPreviewDlg::SetRunner({});
-    CPrintDlg::SetRunner({});
     CPrintDlg::SetPdfAsker({});
 
     EXPECT_EQ(pages, 2);

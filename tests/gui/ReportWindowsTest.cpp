@@ -1,29 +1,24 @@
-#include "FrameTestSupport.h"
+// The report windows: what each shows and hands over, and their print
+// buttons reaching the program's printer.
+#include "DialogTestSupport.h"
 #include "reports/ReportRegister.h"
 
 #include "gui/dialogs/lines/CTotauxDlg.h"
+#include "gui/dialogs/print/CPrintDlg.h"
 #include "gui/dialogs/reports/CGraphiqueWnd.h"
 #include "gui/dialogs/reports/CGraphiquesDlg.h"
 #include "gui/dialogs/reports/CLignesCorrespondantesDlg.h"
 #include "gui/dialogs/reports/CLignesCorrespondantesWnd.h"
 #include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
-#include "gui/dialogs/reports/IReportPrinter.h"
 #include "gui/support/CResources.h"
-#include "gui/support/PdfPrint.h"
-#include "reports/CPrintJob.h"
-#include "reports/PrintPrepare.h"
+#include "gui/window/ReportPrinter.h"
+#include "reports/PrintOptions.h"
 #include "reports/SumFormat.h"
 #include "uilogic/CommandIds.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace belvane {
 namespace {
@@ -31,53 +26,29 @@ namespace {
 using testing::ScriptedMessageBox;
 using testutil::D;
 
-// Prints every job of the report windows to a PDF file of its own, through
-// the print engine.
-class PdfPrinting : public IReportPrinter {
-public:
-    explicit PdfPrinting(const CBelvaneDoc& doc) : m_doc(doc) {}
-
-    void PrintCategoryTotals(QWidget*, const CategoryTotalsPrint& data) override {
-        Print(CPrintJob::CategoryTotals(m_doc, Options(PrintKind::CategoryTotals), data));
-    }
-    void PrintMatchingLines(QWidget*, const MatchingLinesPrint& data) override {
-        Print(CPrintJob::MatchingLines(m_doc, Options(PrintKind::MatchingLines), data));
-    }
-    void PrintCharts(QWidget*, const ChartsPrint& data) override {
-        Print(CPrintJob::Charts(m_doc, Options(PrintKind::Charts), data));
-    }
-
-    // Whether job `i` went to a PDF file.
-    bool Printed(std::size_t i) const {
-        return i < m_files.size() && testing::ReadBytes(m_files[i]).startsWith("%PDF");
-    }
-
-private:
-    PrintOptions Options(PrintKind kind) const {
-        PrintOptions options;
-        PreparePrintOptions(m_doc, kind, options);
-        return options;
-    }
-    void Print(CPrintJob job) {
-        const QString path = m_dir.filePath(QStringLiteral("job%1.pdf").arg(m_files.size()));
-        EXPECT_TRUE(PrintJobToPdf(job, PrintFonts{}, ToStd(path)).ok());
-        m_files.push_back(path);
-    }
-
-    const CBelvaneDoc& m_doc;
-    QTemporaryDir m_dir;
-    std::vector<QString> m_files;
-};
-
+// The print dialog sends every job to the PDF file `pdf`.
 class ReportWindowsTest : public ::testing::Test {
 protected:
     ReportWindowsTest() {
         testutil::FillReportRegister(doc);
         // A name longer than a button shows.
         doc.InsertRubrique(2, CRubrique("Alimentation et courses", 0));
+        CPrintDlg::SetPdfAsker([this](QWidget*, const QString&) { return pdf; });
     }
+    ~ReportWindowsTest() override { CPrintDlg::SetPdfAsker({}); }
+    bool Printed() const { return testing::ReadBytes(pdf).startsWith("%PDF"); }
+
     CBelvaneDoc doc;
-    PdfPrinting pdf{doc};
+    testing::Scripted<CPrintDlg> printDlg{[](CPrintDlg& d) {
+        auto* printers = testing::Child<QComboBox>(d, "2002");
+        printers->setCurrentIndex(printers->count() - 1);
+        d.accept();
+        return d.result();
+    }};
+    PrintOptions options;
+    ReportPrinter printer{doc, options};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("report.pdf");
     ScriptedMessageBox boxes;
 };
 
@@ -91,7 +62,7 @@ TEST_F(ReportWindowsTest, TotalsByCategoryGridChosenTotalAndPrint) {
     EXPECT_EQ(asked[0][0].toInt(), D(2024, 2, 1));
     EXPECT_EQ(asked[0][1].toInt(), kOpenEndDate);
 
-    CTotauxRubriquesDlg dlg(doc, 0, kOpenEndDate, &pdf);
+    CTotauxRubriquesDlg dlg(doc, 0, kOpenEndDate, &printer);
     const QFontMetrics metrics(dlg.font());
     const QSize cell(18 * metrics.averageCharWidth(), 3 * (metrics.height() + metrics.leading()));
     EXPECT_EQ(dlg.CellSize(), cell);
@@ -113,18 +84,17 @@ TEST_F(ReportWindowsTest, TotalsByCategoryGridChosenTotalAndPrint) {
     EXPECT_EQ(dlg.ChosenLines(), (std::vector<std::uint32_t>{4}));
     button(405)->setFocus();
     dlg.ShowMatchingLines();
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, CResources::Str(10083));
+    EXPECT_EQ(testing::Texts(boxes), QStringList{CResources::Str(10083)});
 
     dlg.Print();
-    EXPECT_TRUE(pdf.Printed(0));
+    EXPECT_TRUE(Printed());
 }
 
 TEST_F(ReportWindowsTest, MatchingLinesScrollByKeysAndPrint) {
     std::vector<std::uint32_t> all(7);
     for (std::uint32_t i = 0; i < all.size(); ++i)
         all[i] = i;
-    CLignesCorrespondantesDlg dlg(doc, all, "Lignes", "lignes", &pdf);
+    CLignesCorrespondantesDlg dlg(doc, all, "Lignes", "lignes", &printer);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Lignes"));
     CLignesCorrespondantesWnd* rows = dlg.Rows();
     rows->resize(400, rows->RowHeight() * 4 + 3);
@@ -142,11 +112,11 @@ TEST_F(ReportWindowsTest, MatchingLinesScrollByKeysAndPrint) {
     EXPECT_EQ(rows->horizontalScrollBar()->value(), 1);
 
     dlg.Print();
-    EXPECT_TRUE(pdf.Printed(0));
+    EXPECT_TRUE(Printed());
 }
 
 TEST_F(ReportWindowsTest, ChartBarFoundByItsColourAndPrinted) {
-    CGraphiquesDlg dlg(doc, &pdf);
+    CGraphiquesDlg dlg(doc, &printer);
     // Opens on the first and last lines' dates, by month.
     EXPECT_EQ(dlg.Chart().periods.size(), 5u);
     dlg.findChild<QComboBox*>(QStringLiteral("1131"))->setCurrentIndex(3);  // "Année"
@@ -171,7 +141,7 @@ TEST_F(ReportWindowsTest, ChartBarFoundByItsColourAndPrinted) {
     EXPECT_EQ(total->text(), debits);
 
     dlg.Print();
-    EXPECT_TRUE(pdf.Printed(0));
+    EXPECT_TRUE(Printed());
     dlg.reject();
 }
 
@@ -180,8 +150,7 @@ TEST(ReportCommands, ChartsOfAnEmptyRegisterShowTheNotice) {
     f.Make();
     ScriptedMessageBox boxes;
     f.frame->RunCommand(cmd::kCharts);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, CResources::Str(10096));
+    EXPECT_EQ(testing::Texts(boxes), QStringList{CResources::Str(10096)});
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+#pragma once
+
+// Helpers of the dialog and command tests: a control found by its number,
+// clicked or filled in, and the texts of the message boxes shown.
+
+#include "FrameTestSupport.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace belvane::testing {
+
+// The control numbered `name` in `parent`; a failure when there is none.
+template <class W>
+W* Child(const QObject& parent, const char* name) {
+    W* w = parent.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+inline QLineEdit* Edit(const QObject& parent, const char* name) {
+    return Child<QLineEdit>(parent, name);
+}
+
+inline void Click(const QObject& parent, const char* name) {
+    Child<QPushButton>(parent, name)->click();
+}
+
+inline void ShowAndWait(QWidget& w) {
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+}
+
+// Plays the user's part in each dialog of class D opened while it lives.
+template <class D>
+class Scripted {
+public:
+    explicit Scripted(std::function<int(D&)> runner) { D::SetRunner(std::move(runner)); }
+    ~Scripted() { D::SetRunner({}); }
+    Scripted(const Scripted&) = delete;
+    Scripted& operator=(const Scripted&) = delete;
+};
+
+inline QStringList Texts(const ScriptedMessageBox& box) {
+    QStringList texts;
+    for (const ScriptedMessageBox::Shown& s : box.shown)
+        texts << s.text;
+    return texts;
+}
+
+}  // namespace belvane::testing
