@@ -3,7 +3,7 @@
 #include "gui/dialogs/lists/CRubriquesDlg.h"
 #include "gui/support/CResources.h"
 
-#include "FrameTestSupport.h"
+#include "DialogTestSupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -20,23 +20,14 @@
 namespace belvane {
 namespace {
 
+using testing::Child;
+using testing::Click;
 using testing::ScriptedMessageBox;
 using Answer = IMessageBox::Answer;
 
-template <class W>
-W* Child(QWidget* dlg, const char* name) {
-    W* w = dlg->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-void Click(QWidget* dlg, const char* button) {
-    QTest::mouseClick(Child<QPushButton>(dlg, button), Qt::LeftButton);
-}
-
 QStringList Items(QWidget* dlg, const char* list) {
     QStringList out;
-    const QListWidget* w = Child<QListWidget>(dlg, list);
+    const QListWidget* w = Child<QListWidget>(*dlg, list);
     for (int i = 0; i < w->count(); ++i)
         out << w->item(i)->text();
     return out;
@@ -44,12 +35,12 @@ QStringList Items(QWidget* dlg, const char* list) {
 
 // The selected item's text, or "" without a selection.
 QString SelectedText(QWidget* dlg, const char* list) {
-    const QList<QListWidgetItem*> s = Child<QListWidget>(dlg, list)->selectedItems();
+    const QList<QListWidgetItem*> s = Child<QListWidget>(*dlg, list)->selectedItems();
     return s.isEmpty() ? QString() : s.front()->text();
 }
 
 bool Enabled(QWidget* dlg, const char* button) {
-    return Child<QPushButton>(dlg, button)->isEnabled();
+    return Child<QPushButton>(*dlg, button)->isEnabled();
 }
 
 // Scripted entries: a new record is named "Neuf", a modified one gets a "+".
@@ -90,10 +81,10 @@ QStringList RunSteps(QDialog& dlg, const std::vector<Step>& steps) {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     for (const Step& s : steps) {
         if (s.row >= 0)
-            Child<QListWidget>(&dlg, s.list)->setCurrentRow(s.row);
+            Child<QListWidget>(dlg, s.list)->setCurrentRow(s.row);
         if (s.yes)
             box.Answer(Answer::Yes);
-        Click(&dlg, s.button);
+        Click(dlg, s.button);
         EXPECT_EQ(Items(&dlg, s.list), s.items) << s.button;
         EXPECT_EQ(SelectedText(&dlg, s.list), s.selected) << s.button;
     }
@@ -116,17 +107,17 @@ TEST(ListDialogsTest, PayeeButtonsAndDetails) {
                        {"1034", 0, "1064", {"Éclair+", "Neuf"}, "Éclair+", true},
                        {"1034", -1, "1087", {"Éclair+", "Neuf"}, "Éclair+"}});
     EXPECT_EQ(asked, QStringList{CResources::Str(10018)});
-    EXPECT_EQ(Child<QLineEdit>(&dlg, "1089")->text(), "01");
-    EXPECT_EQ(Child<QPlainTextEdit>(&dlg, "1090")->toPlainText(), "1 rue\nParis");
+    EXPECT_EQ(Child<QLineEdit>(dlg, "1089")->text(), "01");
+    EXPECT_EQ(Child<QPlainTextEdit>(dlg, "1090")->toPlainText(), "1 rue\nParis");
 
     // Without a selection the record buttons are off, the details are cleared and
     // a focused record button hands the focus to the list.
-    Child<QPushButton>(&dlg, "1063")->setFocus();
-    Child<QListWidget>(&dlg, "1034")->setCurrentRow(-1, QItemSelectionModel::Clear);
+    Child<QPushButton>(dlg, "1063")->setFocus();
+    Child<QListWidget>(dlg, "1034")->setCurrentRow(-1, QItemSelectionModel::Clear);
     for (const char* b : {"1063", "1064", "1087", "1088"})
         EXPECT_FALSE(Enabled(&dlg, b)) << b;
-    EXPECT_TRUE(Child<QListWidget>(&dlg, "1034")->hasFocus());
-    EXPECT_EQ(Child<QLineEdit>(&dlg, "1089")->text(), "");
+    EXPECT_TRUE(Child<QListWidget>(dlg, "1034")->hasFocus());
+    EXPECT_EQ(Child<QLineEdit>(dlg, "1089")->text(), "");
 }
 
 TEST(ListDialogsTest, CategoryAndSubcategoryButtons) {
@@ -165,10 +156,10 @@ TEST(ListDialogsTest, CategoryAndSubcategoryButtons) {
         doc.InsertSousRubrique(0, 0, CSousRubrique(s, 0));
     for (const char* s : {"Gaz", "Eau"})
         doc.InsertSousRubrique(1, 0, CSousRubrique(s, 0));
-    auto* categories = Child<QListWidget>(&dlg, "1035");
+    auto* categories = Child<QListWidget>(dlg, "1035");
     categories->setCurrentRow(1);
     categories->setCurrentRow(0);
-    Child<QListWidget>(&dlg, "1036")->setCurrentRow(1);
+    Child<QListWidget>(dlg, "1036")->setCurrentRow(1);
     QTest::mouseClick(categories->viewport(), Qt::LeftButton, Qt::NoModifier,
                       categories->visualItemRect(categories->item(1)).center());
     EXPECT_EQ(SelectedText(&dlg, "1035"), "Neuf");
@@ -188,10 +179,10 @@ TEST(ListDialogsTest, NewRunsTheEntryDialog) {
         if (!entry)
             return;
         seen = true;
-        Child<QLineEdit>(entry, "1034")->setText("Martin");
-        Click(entry, "1");
+        Child<QLineEdit>(*entry, "1034")->setText("Martin");
+        Click(*entry, "1");
     });
-    Click(&dlg, "1062");
+    Click(dlg, "1062");
     EXPECT_TRUE(seen);
     EXPECT_EQ(Items(&dlg, "1034"), QStringList({"Martin"}));
     EXPECT_EQ(doc.GetBeneficiaireCount(), 1);

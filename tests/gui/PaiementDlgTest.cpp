@@ -1,7 +1,7 @@
 #include "gui/dialogs/lists/CPaiementDlg.h"
 #include "gui/support/CResources.h"
 
-#include "FrameTestSupport.h"
+#include "DialogTestSupport.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -34,9 +34,7 @@ protected:
     }
     template <class W>
     W* Child(const char* name) const {
-        W* w = dlg->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return testing::Child<W>(*dlg, name);
     }
     QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(name); }
     void Choose(int code) { Child<QComboBox>("1033")->setCurrentIndex(code); }
@@ -52,12 +50,7 @@ protected:
         }
         return out;
     }
-    QString Refusals() const {
-        QStringList out;
-        for (const auto& s : box.shown)
-            out << s.text;
-        return out.join('|');
-    }
+    QString Refusals() const { return testing::Texts(box).join('|'); }
 };
 
 QString S(int id) {
