@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScratchDir.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -9,7 +11,6 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -48,15 +49,6 @@ inline std::filesystem::path KillTestBase() {
     return std::filesystem::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0
                ? std::filesystem::path("/dev/shm")
                : std::filesystem::path(testing::TempDir());
-}
-
-// The bytes of a file (empty when there is none), read in one go.
-inline std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    std::string bytes(in ? static_cast<std::size_t>(in.tellg()) : 0, '\0');
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
 }
 
 namespace killdetail {
@@ -120,7 +112,7 @@ inline KillReport KillDuringSave(const std::function<SaveUnderTest(int round)>& 
             report.faults.push_back("a save did not finish");
         int before = 0, after = 0;
         for (const SavedFile& f : round.files) {
-            const std::string now = FileBytes(f.path);
+            const std::string now = ReadFile(f.path);
             if (now == f.after)
                 ++after;
             else if (now == f.before)

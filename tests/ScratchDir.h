@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace belvane::testutil {
@@ -42,9 +41,13 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// The bytes of a file (empty when there is none), read in one go.
 inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::string bytes(in ? static_cast<std::size_t>(in.tellg()) : 0, '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 }  // namespace belvane::testutil

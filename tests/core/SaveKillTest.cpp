@@ -43,7 +43,7 @@ TEST(SaveKill, RegisterFileIsOldOrNewAfterEveryKill) {
     // made beforehand, as the document's save makes them before writing.
     const auto report = testutil::KillDuringSave(
         [&](int) {
-            const int next = testutil::FileBytes(path) == bytes[0] ? 1 : 0;
+            const int next = testutil::ReadFile(path) == bytes[0] ? 1 : 0;
             return testutil::SaveUnderTest{
                 {{path, bytes[1 - next], bytes[next]}},
                 [&bytes, next, path] { return WriteFileAtomically(path, bytes[next]).ok(); }};

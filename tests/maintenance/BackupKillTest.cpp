@@ -27,7 +27,7 @@ TEST(BackupKill, BackupCopyIsOldOrNewAfterEveryKill) {
     // Each round backs up the file the copy does not hold.
     const auto report = testutil::KillDuringSave(
         [&](int) {
-            const int next = testutil::FileBytes(copy) == bytes[0] ? 1 : 0;
+            const int next = testutil::ReadFile(copy) == bytes[0] ? 1 : 0;
             auto backup = [source = sources[next], copy] {
                 CMemorySettings settings;
                 settings.WriteInt("Settings", "BackupNoConfirm", 1);

@@ -32,16 +32,16 @@ TEST(PurgeKill, ArchiveAndRegisterAreOldOrNewAndNeverLoseALine) {
         CBelvaneDoc archive;
         ASSERT_TRUE(archive.OnSaveDocument(archivePath).ok());
     }
-    const std::string oldRegister = testutil::FileBytes(registerPath);
-    const std::string oldArchive = testutil::FileBytes(archivePath);
+    const std::string oldRegister = testutil::ReadFile(registerPath);
+    const std::string oldArchive = testutil::ReadFile(archivePath);
     auto purge = [&] {
         CBelvaneDoc doc;
         return doc.OnOpenDocument(registerPath).status.ok() &&
                PurgeAndSave(doc, archivePath, limit).end == PurgeOutcome::End::Done;
     };
     ASSERT_TRUE(purge());
-    const std::string newRegister = testutil::FileBytes(registerPath);
-    const std::string newArchive = testutil::FileBytes(archivePath);
+    const std::string newRegister = testutil::ReadFile(registerPath);
+    const std::string newArchive = testutil::ReadFile(archivePath);
     ASSERT_NE(newRegister, oldRegister);
     ASSERT_NE(newArchive, oldArchive);
 
@@ -50,8 +50,8 @@ TEST(PurgeKill, ArchiveAndRegisterAreOldOrNewAndNeverLoseALine) {
     int lost = 0;
     const auto report = testutil::KillDuringSave(
         [&](int) {
-            if (testutil::FileBytes(registerPath) == newRegister &&
-                testutil::FileBytes(archivePath) == oldArchive)
+            if (testutil::ReadFile(registerPath) == newRegister &&
+                testutil::ReadFile(archivePath) == oldArchive)
                 ++lost;
             testutil::WriteFile(registerPath, oldRegister);
             testutil::WriteFile(archivePath, oldArchive);
