@@ -1,4 +1,4 @@
-#include "FrameTestSupport.h"
+#include "DialogTestSupport.h"
 #include "gui/support/QtText.h"
 
 #include "core/CRubrique.h"
@@ -25,15 +25,9 @@
 namespace belvane {
 namespace {
 
+using testing::Child;
 using testing::FrameFixture;
 using testing::ScriptedMessageBox;
-
-template <class W>
-W* Child(QWidget* parent, int control) {
-    W* w = parent->findChild<W*>(QString::number(control));
-    EXPECT_NE(w, nullptr) << "control " << control;
-    return w;
-}
 
 CLigne Line(CivilDate issue, DayDate statement, DayDate validity, Amount amount,
             std::string payee = {}) {
@@ -59,16 +53,16 @@ TEST_F(TotauxDlgTest, ShowsTheBalancesAndRecomputesForARangeTypedAtTheKeyboard) 
     doc.AddLine(Line({2026, 12, 7}, 0, ToDayDate(2026, 12, 7), 5000));
     CTotauxDlg dlg(doc);
     const auto sums = [&] {
-        return QStringList{Child<QLineEdit>(&dlg, 604)->text(), Child<QLineEdit>(&dlg, 217)->text(),
-                           Child<QLineEdit>(&dlg, 104)->text()};
+        return QStringList{Child<QLineEdit>(dlg, 604)->text(), Child<QLineEdit>(dlg, 217)->text(),
+                           Child<QLineEdit>(dlg, 104)->text()};
     };
     EXPECT_EQ(sums(), QStringList({"+124,50", "+74,50", "+74,50"}));
-    EXPECT_FALSE(Child<QPushButton>(&dlg, 501)->isEnabled()) << "no category yet";
+    EXPECT_FALSE(Child<QPushButton>(dlg, 501)->isEnabled()) << "no category yet";
 
     dlg.show();
     dlg.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-    QLineEdit* from = Child<QLineEdit>(&dlg, 505);
+    QLineEdit* from = Child<QLineEdit>(dlg, 505);
     from->setFocus();
     QTest::keyClicks(from, "1.11");
     QTest::keyClick(from, Qt::Key_Return);  // "Calculer" is the default button
@@ -105,7 +99,7 @@ protected:
 
     int Selected() const { return pane->SelectedLine(); }
     void Click(int control) {
-        QTest::mouseClick(Child<QPushButton>(search, control), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(*search, control), Qt::LeftButton);
     }
     QString Status() const { return f.frame->MessagePane()->text(); }
 
@@ -118,11 +112,11 @@ protected:
 // The criteria and start points are the search rule's (see LineSearchTest): the
 // window's part is to tick the box of a field typed into, and to walk the pane.
 TEST_F(ChercherDlgTest, TypingTicksItsBoxAndTheButtonsWalkThePane) {
-    auto* payee = Child<QComboBox>(search, 1034);
+    auto* payee = Child<QComboBox>(*search, 1034);
     EXPECT_EQ(payee->count(), 0) << "the register has no payee list";
     payee->setFocus();
     QTest::keyClicks(payee, "edf");
-    EXPECT_TRUE(Child<QCheckBox>(search, 1153)->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(*search, 1153)->isChecked());
     Click(1121);
     EXPECT_EQ(Selected(), 0);
     Click(1121);
@@ -134,13 +128,13 @@ TEST_F(ChercherDlgTest, TypingTicksItsBoxAndTheButtonsWalkThePane) {
     // Amount, debit, an empty statement date and OU mode reach the criteria;
     // backwards from no selection.
     Click(1157);  // "Effacer" unticks every box and empties the fields
-    EXPECT_FALSE(Child<QCheckBox>(search, 1153)->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(*search, 1153)->isChecked());
     EXPECT_TRUE(payee->currentText().isEmpty());
-    Child<QCheckBox>(search, 1144)->setChecked(true);
-    QTest::keyClicks(Child<QLineEdit>(search, 1026), "12,50");
-    EXPECT_TRUE(Child<QCheckBox>(search, 1146)->isChecked());
-    Child<QCheckBox>(search, 1159)->setChecked(true);
-    Child<QRadioButton>(search, 1142)->setChecked(true);
+    Child<QCheckBox>(*search, 1144)->setChecked(true);
+    QTest::keyClicks(Child<QLineEdit>(*search, 1026), "12,50");
+    EXPECT_TRUE(Child<QCheckBox>(*search, 1146)->isChecked());
+    Child<QCheckBox>(*search, 1159)->setChecked(true);
+    Child<QRadioButton>(*search, 1142)->setChecked(true);
     pane->LinesArea()->ResetSelection();
     Click(1156);
     EXPECT_EQ(Selected(), 4);
@@ -149,7 +143,7 @@ TEST_F(ChercherDlgTest, TypingTicksItsBoxAndTheButtonsWalkThePane) {
 TEST_F(ChercherDlgTest, TabFollowsTheRowsAsDrawn) {
     search->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(search));
-    Child<QCheckBox>(search, 1143)->setFocus();
+    Child<QCheckBox>(*search, 1143)->setFocus();
     const int expected[] = {1023, 1144, 1024, 1149, 1033, 1146, 1026, 1158, 1159, 1145, 1031,
                             1150, 1032, 1151, 1035, 1152, 1036, 1153, 1034, 1154, 1037, 1141};
     for (int control : expected) {

@@ -24,6 +24,11 @@ W* Child(const QObject& parent, const char* name) {
     return w;
 }
 
+template <class W>
+W* Child(const QObject& parent, int number) {
+    return Child<W>(parent, QByteArray::number(number).constData());
+}
+
 inline QLineEdit* Edit(const QObject& parent, const char* name) {
     return Child<QLineEdit>(parent, name);
 }

@@ -1,6 +1,6 @@
 #include "gui/dialogs/lines/CLigneDlg.h"
 
-#include "FrameTestSupport.h"
+#include "DialogTestSupport.h"
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"
 #include "core/DayDate.h"
@@ -86,9 +86,7 @@ protected:
 
     template <class W = QWidget>
     W* Field(int control) const {
-        W* w = dialog->findChild<W*>(QString::number(control));
-        EXPECT_NE(w, nullptr) << control;
-        return w;
+        return testing::Child<W>(*dialog, control);
     }
     QLineEdit* Edit(int control) const { return Field<QLineEdit>(control); }
     QComboBox* Combo(int control) const { return Field<QComboBox>(control); }
