@@ -68,6 +68,10 @@ struct RecordList {
     }
 };
 
+// Spelled out for compilers without deduction from an aggregate's members.
+template <class Get, class Remove, class Insert>
+RecordList(CBelvaneDoc&, int, Get, Remove, Insert) -> RecordList<Get, Remove, Insert>;
+
 auto Beneficiaires(CBelvaneDoc& doc) {
     return RecordList{doc, doc.GetBeneficiaireCount(),
                       [&doc](int i) { return doc.GetBeneficiaire(i); },
