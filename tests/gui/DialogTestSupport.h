@@ -6,6 +6,7 @@
 #include "FrameTestSupport.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -35,6 +36,15 @@ inline QLineEdit* Edit(const QObject& parent, const char* name) {
 
 inline void Click(const QObject& parent, const char* name) {
     Child<QPushButton>(parent, name)->click();
+}
+
+// The texts of the list numbered `name`, from the top.
+inline QStringList Items(const QObject& parent, const char* name) {
+    QStringList out;
+    const auto* list = Child<QListWidget>(parent, name);
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
 }
 
 inline void ShowAndWait(QWidget& w) {

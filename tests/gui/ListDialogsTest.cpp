@@ -6,14 +6,8 @@
 #include "DialogTestSupport.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 // The list dialogs' wiring: each button of each list once. The rules behind the
 // buttons are tested with the reference-list operations.
@@ -22,16 +16,9 @@ namespace {
 
 using testing::Child;
 using testing::Click;
+using testing::Items;
 using testing::ScriptedMessageBox;
 using Answer = IMessageBox::Answer;
-
-QStringList Items(QWidget* dlg, const char* list) {
-    QStringList out;
-    const QListWidget* w = Child<QListWidget>(*dlg, list);
-    for (int i = 0; i < w->count(); ++i)
-        out << w->item(i)->text();
-    return out;
-}
 
 // The selected item's text, or "" without a selection.
 QString SelectedText(QWidget* dlg, const char* list) {
@@ -77,21 +64,17 @@ struct Step {
 // Runs the steps on the dialog; returns the questions asked.
 QStringList RunSteps(QDialog& dlg, const std::vector<Step>& steps) {
     ScriptedMessageBox box;
-    dlg.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    testing::ShowAndWait(dlg);
     for (const Step& s : steps) {
         if (s.row >= 0)
             Child<QListWidget>(dlg, s.list)->setCurrentRow(s.row);
         if (s.yes)
             box.Answer(Answer::Yes);
         Click(dlg, s.button);
-        EXPECT_EQ(Items(&dlg, s.list), s.items) << s.button;
+        EXPECT_EQ(Items(dlg, s.list), s.items) << s.button;
         EXPECT_EQ(SelectedText(&dlg, s.list), s.selected) << s.button;
     }
-    QStringList asked;
-    for (const auto& shown : box.shown)
-        asked << shown.text;
-    return asked;
+    return testing::Texts(box);
 }
 
 TEST(ListDialogsTest, PayeeButtonsAndDetails) {
@@ -128,7 +111,7 @@ TEST(ListDialogsTest, CategoryAndSubcategoryButtons) {
     doc.InsertRubrique(0, autoR);
     doc.InsertRubrique(1, CRubrique("Maison", 0));
     ScriptedRubriques dlg(doc);
-    EXPECT_EQ(Items(&dlg, "1036"), QStringList()) << "no category selected";
+    EXPECT_EQ(Items(dlg, "1036"), QStringList()) << "no category selected";
     for (const char* b : {"1063", "1074", "1219", "1220"})
         EXPECT_FALSE(Enabled(&dlg, b)) << b;
 
@@ -184,7 +167,7 @@ TEST(ListDialogsTest, NewRunsTheEntryDialog) {
     });
     Click(dlg, "1062");
     EXPECT_TRUE(seen);
-    EXPECT_EQ(Items(&dlg, "1034"), QStringList({"Martin"}));
+    EXPECT_EQ(Items(dlg, "1034"), QStringList({"Martin"}));
     EXPECT_EQ(doc.GetBeneficiaireCount(), 1);
 }
 

@@ -8,22 +8,14 @@
 #include "gui/support/CResources.h"
 
 #include <QLabel>
-#include <QListWidget>
 
 namespace belvane {
 namespace {
 
 using testing::Click;
 using testing::Edit;
+using testing::Items;
 using testing::ScriptedMessageBox;
-
-QStringList Items(const QWidget& d) {
-    QStringList out;
-    const auto* list = testing::Child<QListWidget>(d, "1117");
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 CMouvementAuto Movement(std::string titre) {
     CMouvementAuto m;
@@ -92,15 +84,15 @@ TEST_F(MovementDialogs, ListKeepsTitleOrderThroughEveryButton) {
     EXPECT_FALSE(d.findChild<QPushButton*>("1064")->isEnabled());
     doc.AddMouvement(Movement("Loyer"));
     Click(d, "1062");
-    EXPECT_EQ(Items(d), (QStringList{"Loyer", "Neuf"}));
+    EXPECT_EQ(Items(d, "1117"), (QStringList{"Loyer", "Neuf"}));
 
     testing::Child<QListWidget>(d, "1117")->setCurrentRow(1);
     d.accept = false;
     Click(d, "1063");
-    EXPECT_EQ(Items(d), (QStringList{"Loyer", "Neuf"})) << "cancelled: put back unchanged";
+    EXPECT_EQ(Items(d, "1117"), (QStringList{"Loyer", "Neuf"})) << "cancelled: put back unchanged";
     d.accept = true;
     Click(d, "1063");
-    EXPECT_EQ(Items(d), (QStringList{"ANeuf", "Loyer"})) << "renamed: moved up";
+    EXPECT_EQ(Items(d, "1117"), (QStringList{"ANeuf", "Loyer"})) << "renamed: moved up";
 
     box.Answer(IMessageBox::Answer::No);
     Click(d, "1064");
@@ -108,7 +100,7 @@ TEST_F(MovementDialogs, ListKeepsTitleOrderThroughEveryButton) {
     EXPECT_EQ(doc.GetMouvementCount(), 2);
     box.Answer(IMessageBox::Answer::Yes);
     Click(d, "1064");
-    EXPECT_EQ(Items(d), QStringList{"ANeuf"});
+    EXPECT_EQ(Items(d, "1117"), QStringList{"ANeuf"});
 }
 
 TEST_F(MovementDialogs, ManualCreationHandsTheLineOverAndLeavesTheMovement) {
