@@ -12,12 +12,9 @@ namespace belvane {
 namespace {
 
 using testing::Child;
+using testing::Click;
 using testing::ScriptedMessageBox;
 using testing::ShowAndWait;
-
-void Ok(QDialog& dlg) {
-    QTest::mouseClick(Child<QPushButton>(dlg, "1"), Qt::LeftButton);
-}
 
 // Each refusal: its message with the warning icon, the focus on the name, the
 // dialog open and the record untouched.
@@ -40,14 +37,14 @@ TEST(EntryDialogsTest, PayeeRefusesATakenNameThenStoresCrLf) {
     EXPECT_EQ(dlg.windowTitle(), "Entrée d'un nouveau débiteur ou créditeur");
 
     Child<QLineEdit>(dlg, "1034")->setText("DUPONT jean");
-    Ok(dlg);
+    Click(dlg, "1");
     ExpectRefused(dlg, box, "1034", 10007);
     EXPECT_EQ(record, CBeneficiaire());
 
     Child<QLineEdit>(dlg, "1034")->setText("Martin");
     Child<QLineEdit>(dlg, "1089")->setText("01 02");
     Child<QPlainTextEdit>(dlg, "1090")->setPlainText("1 rue Haute\n75001 Paris");
-    Ok(dlg);
+    Click(dlg, "1");
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(record, CBeneficiaire("Martin", "01 02", "1 rue Haute\r\n75001 Paris"));
 
@@ -55,9 +52,9 @@ TEST(EntryDialogsTest, PayeeRefusesATakenNameThenStoresCrLf) {
     // and a name kept as it was is accepted (the list took the payee out).
     CBeneficiaireDlg again(doc, record, false);
     EXPECT_EQ(again.windowTitle(), CResources::Str(10056));
-    EXPECT_EQ(Child<QPlainTextEdit>(again, "1090")->toPlainText(), "1 rue Haute\n75001 Paris");
-    // A full address refuses what is typed or pasted, keeping its end.
     auto* address = Child<QPlainTextEdit>(again, "1090");
+    EXPECT_EQ(address->toPlainText(), "1 rue Haute\n75001 Paris");
+    // A full address refuses what is typed or pasted, keeping its end.
     const QString full = QString(1019, 'x') + "\nfin";  // 1024 characters with CR LF
     address->setPlainText(full);
     address->setPlainText(QString(1020, 'x') + "\nfin");
@@ -73,7 +70,7 @@ TEST(EntryDialogsTest, PayeeRefusesATakenNameThenStoresCrLf) {
     const std::string longName(40, 'n');
     CBeneficiaire stored(longName, "", std::string(1100, 'a'));
     CBeneficiaireDlg longOne(doc, stored, false);
-    Ok(longOne);
+    Click(longOne, "1");
     EXPECT_EQ(stored.m_nom, longName);
     EXPECT_EQ(stored.m_adresse.size(), 1100u);
 }
@@ -93,17 +90,16 @@ TEST(EntryDialogsTest, CategoryAndSubcategoryChecksAndSignedInitialAmount) {
     EXPECT_TRUE(Child<QRadioButton>(dlg, "1029")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(dlg, "1115")->isVisible());
 
-    Ok(dlg);
+    Click(dlg, "1");
     ExpectRefused(dlg, box, "1035", 10009);
     EXPECT_EQ(record, CRubrique());
 
     Child<QLineEdit>(dlg, "1035")->setText("Maison");
     Child<QLineEdit>(dlg, "1026")->setText("12,5");
     Child<QRadioButton>(dlg, "1030")->setChecked(true);
-    Ok(dlg);
+    Click(dlg, "1");
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(record.GetNom(), "Maison");
-    EXPECT_EQ(record.GetMontantInitial(), -1250);
+    EXPECT_EQ(record, CRubrique("Maison", -1250)) << "a debit stored negative";
     EXPECT_FALSE(dlg.RenameEverywhere()) << "a new category renames nothing";
 
     // Correction: title 10058, the amount without its sign, Débit, the box ticked;
@@ -117,7 +113,7 @@ TEST(EntryDialogsTest, CategoryAndSubcategoryChecksAndSignedInitialAmount) {
     EXPECT_TRUE(Child<QCheckBox>(fix, "1115")->isVisible());
     EXPECT_TRUE(Child<QCheckBox>(fix, "1115")->isChecked());
     Child<QLineEdit>(fix, "1026")->setText("abc");
-    Ok(fix);
+    Click(fix, "1");
     EXPECT_TRUE(fix.RenameEverywhere());
     EXPECT_EQ(record.GetMontantInitial(), 0);
     EXPECT_EQ(record.GetNbSousRubriques(), 1);
@@ -129,17 +125,17 @@ TEST(EntryDialogsTest, CategoryAndSubcategoryChecksAndSignedInitialAmount) {
     EXPECT_EQ(Child<QLabel>(subDlg, "1035")->text(), "Jardin");
     EXPECT_EQ(Child<QLabel>(subDlg, "label1035")->text(), "Nom de la rubrique mère:");
     Child<QLineEdit>(subDlg, "1036")->setText("OUTILS");
-    Ok(subDlg);
+    Click(subDlg, "1");
     ExpectRefused(subDlg, box, "1036", 10012);
     Child<QLineEdit>(subDlg, "1036")->setText("Graines");
     Child<QLineEdit>(subDlg, "1026")->setText("3");
-    Ok(subDlg);
+    Click(subDlg, "1");
     EXPECT_EQ(sub, CSousRubrique("Graines", 300));
 
     CRubriqueDlg subFix(doc, 0, sub, false);
     EXPECT_EQ(subFix.windowTitle(), CResources::Str(10059));
     Child<QCheckBox>(subFix, "1115")->setChecked(false);
-    Ok(subFix);
+    Click(subFix, "1");
     EXPECT_FALSE(subFix.RenameEverywhere());
 }
 

@@ -5,12 +5,7 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
 
 namespace belvane {
 namespace {
@@ -29,8 +24,7 @@ protected:
 
     void Open(bool nouveau = true) {
         dlg = std::make_unique<CPaiementDlg>(doc, record, nouveau);
-        dlg->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+        testing::ShowAndWait(*dlg);
     }
     template <class W>
     W* Child(const char* name) const {
@@ -38,7 +32,7 @@ protected:
     }
     QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(name); }
     void Choose(int code) { Child<QComboBox>("1033")->setCurrentIndex(code); }
-    void Ok() { QTest::mouseClick(Child<QPushButton>("1"), Qt::LeftButton); }
+    void Ok() { testing::Click(*dlg, "1"); }
     // The labels and values of the two parameter fields; an empty label for a hidden one.
     QStringList Area() const {
         QStringList out;
@@ -86,8 +80,6 @@ TEST_F(PaiementDlgTest, ParameterAreaFollowsTheCodeWithTheValuesAsOpened) {
     EXPECT_EQ(Child<QComboBox>("1033")->count(), 5);
     EXPECT_EQ(Area(), QStringList({S(10093) + "=-2", S(10094) + "=5"}));
     Edit("1070")->setText("12");
-    Choose(0);
-    EXPECT_EQ(Area(), QStringList({"", ""}));
     Choose(1);
     EXPECT_EQ(Area(), QStringList({S(10052) + "=1", ""})) << "typed values are not kept";
 

@@ -1,19 +1,10 @@
 #include "gui/dialogs/lines/CReleveDlg.h"
 
-#include "FrameTestSupport.h"
-#include "core/CBelvaneDoc.h"
-#include "core/Clock.h"
-#include "core/DayDate.h"
+#include "DialogTestSupport.h"
 #include "gui/support/CDateEdit.h"
-
 #include "gui/window/LineCommands.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace belvane {
 namespace {
@@ -34,8 +25,7 @@ TEST(ReleveDlgTest, EachKindCompletesOnItsSideOfTodayAndRefusesNonDates) {
     for (const auto& k : kinds) {
         testing::ScriptedMessageBox box;
         CReleveDlg d(doc, k.mode, k.opened);
-        d.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+        testing::ShowAndWait(d);
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8(k.title));
         EXPECT_EQ(d.findChild<QLabel*>("1127")->text(), QString::fromUtf8(k.label));
         EXPECT_EQ(d.DateField()->text(), QString::fromUtf8(k.opened ? "28.02.09" : ""));
@@ -47,12 +37,12 @@ TEST(ReleveDlgTest, EachKindCompletesOnItsSideOfTodayAndRefusesNonDates) {
             if (typed[0] == '1')
                 EXPECT_EQ(d.DateField()->text(), k.completed);
         }
-        d.findChild<QPushButton*>("1")->click();
+        testing::Click(d, "1");
         ASSERT_EQ(box.shown.size(), 1u);
         EXPECT_EQ(box.shown[0].text, QString::fromUtf8(k.refusal));
         EXPECT_TRUE(d.isVisible());
         d.DateField()->setText(".");
-        d.findChild<QPushButton*>("1")->click();
+        testing::Click(d, "1");
         EXPECT_EQ(d.Date(), ToDayDate(2009, 3, 10));
     }
 }
@@ -62,7 +52,7 @@ TEST(ReleveDlgTest, TheCommandProposesTheLastDateUntilTheNextRegister) {
     CBelvaneDoc doc{nullptr, clock};
     std::vector<QString> proposed;
     QString typed;
-    CReleveDlg::SetRunner([&](CReleveDlg& d) {
+    testing::Scripted<CReleveDlg> run([&](CReleveDlg& d) {
         proposed.push_back(d.DateField()->text());
         d.DateField()->setText(typed);
         typed.isEmpty() ? d.reject() : d.accept();
@@ -77,7 +67,6 @@ TEST(ReleveDlgTest, TheCommandProposesTheLastDateUntilTheNextRegister) {
     ToggleStatementMode(doc, nullptr);
     doc.OnNewDocument();
     ToggleStatementMode(doc, nullptr);
-    CReleveDlg::SetRunner({});
     EXPECT_EQ(proposed, (std::vector<QString>{"10.03.09", "10.03.09", "28.02.09", "10.03.09"}));
 }
 
