@@ -1,33 +1,15 @@
 // The language dialog: its list, preselection, texts, keyboard and OK.
-#include "core/SettingsStore.h"
+#include "DialogTestSupport.h"
 #include "gui/dialogs/settings/CLanguageDlg.h"
 #include "gui/support/CResources.h"
 
 #include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace belvane {
 namespace {
 
 const QString kModuleDir = QStringLiteral(BELVANE_TEST_MODULE_DIR);
 constexpr int kFrench = 1036;
-
-struct Parts {
-    QPushButton* ok;
-    QPushButton* cancel;
-    QLabel* text;
-};
-
-Parts PartsOf(const CLanguageDlg& dlg) {
-    return {dlg.findChild<QPushButton*>(QStringLiteral("1")),
-            dlg.findChild<QPushButton*>(QStringLiteral("2")),
-            dlg.findChild<QLabel*>(QStringLiteral("1192"))};
-}
 
 std::string SelectedFile(const CLanguageDlg& dlg) {
     const int index = dlg.SelectedEntry();
@@ -44,30 +26,32 @@ TEST(LanguageDlg, SpeaksTheLanguageBeingChosenAndOkWritesIt) {
     EXPECT_EQ(dlg.List()->item(1)->data(Qt::DecorationRole).value<QPixmap>().size(),
               QSize(200, 18));
     EXPECT_EQ(SelectedFile(dlg), "Default");
-    const Parts parts = PartsOf(dlg);
-    ASSERT_TRUE(parts.ok && parts.cancel && parts.text);
+    auto* ok = testing::Child<QPushButton>(dlg, 1);
+    auto* cancel = testing::Child<QPushButton>(dlg, 2);
+    auto* text = testing::Child<QLabel>(dlg, 1192);
+    ASSERT_TRUE(ok && cancel && text);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Langue"));
-    EXPECT_EQ(parts.text->text(), CResources::Str(93));
-    EXPECT_TRUE(parts.cancel->isVisibleTo(&dlg));
+    EXPECT_EQ(text->text(), CResources::Str(93));
+    EXPECT_TRUE(cancel->isVisibleTo(&dlg));
 
     dlg.SelectEntry(1);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Language"));
-    EXPECT_EQ(parts.cancel->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(parts.text->text(),
+    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(text->text(),
               QStringLiteral("The change takes effect the next time the program starts."));
     dlg.show();
-    QTest::mouseClick(parts.cancel, Qt::LeftButton);
+    QTest::mouseClick(cancel, Qt::LeftButton);
     EXPECT_FALSE(settings.Contains("Settings", "LanguageDLLName"));
 
     // Without a selection: the running language's texts, and OK does nothing.
     dlg.show();
     dlg.SelectEntry(-1);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Langue"));
-    EXPECT_FALSE(parts.ok->isEnabled());
+    EXPECT_FALSE(ok->isEnabled());
     dlg.accept();
     EXPECT_TRUE(dlg.isVisible());
     dlg.SelectEntry(1);
-    QTest::mouseClick(parts.ok, Qt::LeftButton);
+    QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "belvane_test_en.so");
 }
@@ -75,12 +59,13 @@ TEST(LanguageDlg, SpeaksTheLanguageBeingChosenAndOkWritesIt) {
 TEST(LanguageDlg, FirstStartOffersNoCancelAndShowsTheWelcomeText) {
     CMemorySettings settings;
     CLanguageDlg dlg(nullptr, settings, true, kModuleDir, 1033);
-    const Parts parts = PartsOf(dlg);
-    EXPECT_FALSE(parts.cancel->isVisibleTo(&dlg));
-    EXPECT_FALSE(parts.cancel->isEnabled());
-    EXPECT_EQ(parts.text->text(), QStringLiteral("Welcome! Choose the language of the program."));
+    auto* cancel = testing::Child<QPushButton>(dlg, 2);
+    auto* text = testing::Child<QLabel>(dlg, 1192);
+    EXPECT_FALSE(cancel->isVisibleTo(&dlg));
+    EXPECT_FALSE(cancel->isEnabled());
+    EXPECT_EQ(text->text(), QStringLiteral("Welcome! Choose the language of the program."));
     dlg.SelectEntry(0);
-    EXPECT_EQ(parts.text->text(), CResources::Str(94));
+    EXPECT_EQ(text->text(), CResources::Str(94));
     dlg.show();
     dlg.reject();  // Escape or the close box
     EXPECT_TRUE(dlg.isVisible());
