@@ -50,25 +50,22 @@ TEST(FrameEnabling, ActionsFollowTheSelectionAndTheFlags) {
     EXPECT_FALSE(deleteEnabled());
 
     QAction* backup = f.frame->Action(cmd::kBackupToggle);
-    backup->trigger();
-    EXPECT_TRUE(f.doc.GetBackup());
-    EXPECT_TRUE(backup->isChecked());
-    EXPECT_EQ(f.frame->Pane(59144)->text(), QStringLiteral("BACKUP"));
-    backup->trigger();
-    EXPECT_FALSE(backup->isChecked());
-    EXPECT_TRUE(f.frame->Pane(59144)->text().isEmpty());
+    for (const bool on : {true, false}) {
+        backup->trigger();
+        EXPECT_EQ(f.doc.GetBackup(), on);
+        EXPECT_EQ(backup->isChecked(), on);
+        EXPECT_EQ(f.frame->Pane(59144)->text(), on ? QStringLiteral("BACKUP") : QString());
+    }
 
     QAction* toolbar = f.frame->Action(cmd::kViewToolbar);
     QAction* status = f.frame->Action(cmd::kViewStatusBar);
     EXPECT_TRUE(toolbar->isChecked());
-    toolbar->trigger();
-    status->trigger();
-    EXPECT_TRUE(f.frame->ToolBar()->isHidden());
-    EXPECT_TRUE(f.frame->statusBar()->isHidden());
-    toolbar->trigger();
-    status->trigger();
-    EXPECT_FALSE(f.frame->ToolBar()->isHidden());
-    EXPECT_FALSE(f.frame->statusBar()->isHidden());
+    for (const bool hidden : {true, false}) {
+        toolbar->trigger();
+        status->trigger();
+        EXPECT_EQ(f.frame->ToolBar()->isHidden(), hidden);
+        EXPECT_EQ(f.frame->statusBar()->isHidden(), hidden);
+    }
 }
 
 }  // namespace
