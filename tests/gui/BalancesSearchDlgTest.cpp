@@ -1,5 +1,4 @@
 #include "DialogTestSupport.h"
-#include "gui/support/QtText.h"
 
 #include "core/CRubrique.h"
 #include "core/Clock.h"
@@ -15,12 +14,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include <QSignalSpy>
 
 namespace belvane {
 namespace {
@@ -37,17 +32,11 @@ CLigne Line(CivilDate issue, DayDate statement, DayDate validity, Amount amount,
     return l;
 }
 
-// --- totals -------------------------------------------------------------------
-
-class TotauxDlgTest : public ::testing::Test {
-protected:
-    FixedClock clock{{2026, 12, 6}};
-    CBelvaneDoc doc{nullptr, clock};
-};
-
 // The sums are the balance rule's (see BalancesTest); the dialog shows them, reads
 // its range from the keyboard and offers the totals by category once there is one.
-TEST_F(TotauxDlgTest, ShowsTheBalancesAndRecomputesForARangeTypedAtTheKeyboard) {
+TEST(TotauxDlg, ShowsTheBalancesAndRecomputesForARangeTypedAtTheKeyboard) {
+    FixedClock clock{{2026, 12, 6}};
+    CBelvaneDoc doc{nullptr, clock};
     doc.SetMontantInitial(10000);
     doc.AddLine(Line({2026, 11, 20}, ToDayDate(2026, 11, 30), ToDayDate(2026, 11, 21), -2550));
     doc.AddLine(Line({2026, 12, 7}, 0, ToDayDate(2026, 12, 7), 5000));
@@ -69,11 +58,17 @@ TEST_F(TotauxDlgTest, ShowsTheBalancesAndRecomputesForARangeTypedAtTheKeyboard) 
     ASSERT_TRUE(QTest::qWaitFor([&] { return from->text() == QStringLiteral("01.11.26"); }));
     EXPECT_EQ(sums(), QStringList({"+24,50", "-25,50", "-25,50"}));
 
+    // With a category the button asks for the totals by category over the range,
+    // the end open when empty.
     doc.InsertRubrique(0, CRubrique("Maison", 0));
-    EXPECT_TRUE(CTotauxDlg(doc).findChild<QPushButton*>("501")->isEnabled());
+    CTotauxDlg withCategory(doc);
+    QSignalSpy asked(&withCategory, &CTotauxDlg::byCategoryRequested);
+    Child<QLineEdit>(withCategory, 505)->setText(QStringLiteral("01.11.26"));
+    testing::Click(withCategory, "501");
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0][0].toInt(), ToDayDate(2026, 11, 1));
+    EXPECT_EQ(asked[0][1].toInt(), kOpenEndDate);
 }
-
-// --- search window ----------------------------------------------------------------
 
 class ChercherDlgTest : public ::testing::Test {
 protected:

@@ -3,7 +3,6 @@
 #include "DialogTestSupport.h"
 #include "reports/ReportRegister.h"
 
-#include "gui/dialogs/lines/CTotauxDlg.h"
 #include "gui/dialogs/print/CPrintDlg.h"
 #include "gui/dialogs/reports/CGraphiqueWnd.h"
 #include "gui/dialogs/reports/CGraphiquesDlg.h"
@@ -18,13 +17,11 @@
 
 #include <QComboBox>
 #include <QScrollBar>
-#include <QSignalSpy>
 
 namespace belvane {
 namespace {
 
 using testing::ScriptedMessageBox;
-using testutil::D;
 
 // The print dialog sends every job to the PDF file `pdf`.
 class ReportWindowsTest : public ::testing::Test {
@@ -53,15 +50,6 @@ protected:
 };
 
 TEST_F(ReportWindowsTest, TotalsByCategoryGridChosenTotalAndPrint) {
-    // The totals dialog asks for the window with its range, the end open when empty.
-    CTotauxDlg totals(doc);
-    QSignalSpy asked(&totals, &CTotauxDlg::byCategoryRequested);
-    totals.findChild<QLineEdit*>(QStringLiteral("505"))->setText(QStringLiteral("01.02.24"));
-    totals.findChild<QPushButton*>(QStringLiteral("501"))->click();
-    ASSERT_EQ(asked.size(), 1);
-    EXPECT_EQ(asked[0][0].toInt(), D(2024, 2, 1));
-    EXPECT_EQ(asked[0][1].toInt(), kOpenEndDate);
-
     CTotauxRubriquesDlg dlg(doc, 0, kOpenEndDate, &printer);
     const QFontMetrics metrics(dlg.font());
     const QSize cell(18 * metrics.averageCharWidth(), 3 * (metrics.height() + metrics.leading()));
@@ -91,9 +79,7 @@ TEST_F(ReportWindowsTest, TotalsByCategoryGridChosenTotalAndPrint) {
 }
 
 TEST_F(ReportWindowsTest, MatchingLinesScrollByKeysAndPrint) {
-    std::vector<std::uint32_t> all(7);
-    for (std::uint32_t i = 0; i < all.size(); ++i)
-        all[i] = i;
+    const std::vector<std::uint32_t> all = {0, 1, 2, 3, 4, 5, 6};
     CLignesCorrespondantesDlg dlg(doc, all, "Lignes", "lignes", &printer);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Lignes"));
     CLignesCorrespondantesWnd* rows = dlg.Rows();
