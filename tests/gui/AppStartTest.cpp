@@ -1,5 +1,4 @@
 #include "app/CBelvaneApp.h"
-#include "gui/support/QtText.h"
 
 #include "FrameTestSupport.h"
 
@@ -12,26 +11,21 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 namespace belvane {
 namespace {
 
 using testing::ScriptedMessageBox;
 
 // Records the language steps instead of showing the dialog or loading a module.
+// The dialog's step names whether it is the first start and the program's directory.
 struct LanguageSteps {
     std::vector<std::string> calls;
-    bool dialogFirstStart = false;
-    QString dialogDir;
 
     CBelvaneApp::LanguageHooks Hooks() {
         CBelvaneApp::LanguageHooks hooks;
         hooks.dialog = [this](QWidget*, ISettingsStore& settings, bool firstStart,
                               const QString& dir) {
-            calls.push_back("dialog");
-            dialogFirstStart = firstStart;
-            dialogDir = dir;
+            calls.push_back("dialog:" + std::to_string(firstStart) + ":" + ToStd(dir));
             settings.WriteString("Settings", "LanguageDLLName", "Default");
         };
         hooks.load = [this](ISettingsStore& settings, const QString&) {
@@ -62,9 +56,8 @@ TEST_F(AppStart, FirstRunAsksTheLanguageThenRecordsTheFirstStartIsOver) {
     CBelvaneApp app(settings, QStringLiteral("/opt/belvane/bin"), language.Hooks());
     ASSERT_TRUE(app.Start({}));
     EXPECT_EQ(settings.GetString("", "AppDirectory", ""), "/opt/belvane/bin/");
-    EXPECT_EQ(language.calls, (std::vector<std::string>{"dialog", "load:Default"}));
-    EXPECT_TRUE(language.dialogFirstStart);
-    EXPECT_EQ(language.dialogDir, QStringLiteral("/opt/belvane/bin"));
+    EXPECT_EQ(language.calls,
+              (std::vector<std::string>{"dialog:1:/opt/belvane/bin", "load:Default"}));
     // A new register in a normal window.
     EXPECT_TRUE(app.Frame()->isVisible());
     EXPECT_FALSE(app.Frame()->isMaximized());
@@ -118,7 +111,7 @@ TEST_F(AppStart, ARefusedCommandLineShowsNothing) {
     EXPECT_FALSE(app.SaveScreenshot(dir.filePath("rien.png")));
 }
 
-TEST_F(AppStart, CmdShowThreeOpensMaximizedAndTheScreenshotShowsTheWindow) {
+TEST_F(AppStart, CmdShowThreeOpensMaximizedTheScreenshotShowsItAndQtSpeaksFrench) {
     settings.WriteInt("Settings", "CmdShow", 3);
     CBelvaneApp app(settings, dir.path(), language.Hooks());
     ASSERT_TRUE(app.Start({}));
@@ -126,11 +119,7 @@ TEST_F(AppStart, CmdShowThreeOpensMaximizedAndTheScreenshotShowsTheWindow) {
     const QString png = dir.filePath("fenetre.png");
     ASSERT_TRUE(app.SaveScreenshot(png));
     EXPECT_EQ(QImage(png).size(), app.Frame()->size());
-}
 
-TEST_F(AppStart, QtsOwnTextsAreFrenchAndDialogTitlesKeptAsTheyAre) {
-    CBelvaneApp app(settings, dir.path(), language.Hooks());
-    ASSERT_TRUE(app.Start({}));
     // No display name for Qt to append to every dialog's title.
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
 

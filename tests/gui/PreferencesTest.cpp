@@ -3,7 +3,6 @@
 // settings.
 #include "DialogTestSupport.h"
 #include "gui/dialogs/preferences/CAboutDlg.h"
-#include "gui/dialogs/preferences/CAffichagePropPage.h"
 #include "gui/dialogs/preferences/CCouleursPropPage.h"
 #include "gui/dialogs/preferences/CDimensionsPropPage.h"
 #include "gui/dialogs/preferences/CPreferencesSheet.h"
@@ -51,7 +50,6 @@ TEST_F(PreferenceCommands, RemovingEveryColumnLeavesTheDisplayAloneElsewhere) {
         QListWidget* displayed = sheet.Columns()->Displayed();
         displayed->selectAll();
         testing::Click(sheet, "1269");
-        EXPECT_EQ(sheet.Columns()->Available()->count(), 12);
         sheet.accept();
     });
     EXPECT_TRUE(f.doc.GetColumns().empty());
@@ -126,9 +124,8 @@ TEST_F(PreferenceCommands, CalculatorThatCannotStartIsReported) {
         box.shown.clear();
         f.settings.WriteString("Settings", "Calculator", command);
         f.frame->Action(cmd::kCalculator)->trigger();
-        ASSERT_EQ(box.shown.size(), 1u) << command;
-        EXPECT_EQ(box.shown[0].text, QStringLiteral("Impossible de lancer la calculatrice."));
-        EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
+        EXPECT_EQ(testing::Texts(box), QStringList{"Impossible de lancer la calculatrice."})
+            << command;
     }
 }
 
