@@ -81,6 +81,15 @@ protected:
 
 using Names = std::vector<std::string>;
 
+// An entry editor that names its record `nom` and ends with `result`.
+template <typename Result>
+auto Named(std::string nom, Result result) {
+    return [=](auto& record) {
+        record.m_nom = nom;
+        return result;
+    };
+}
+
 TEST_F(ReferenceListsTest, SortsFollowTheCollationIgnoringCaseAndCarryTheRecords) {
     AddPayees({"zebu", "Éclair", "Zèbre", "éa", "ecole", "Abel", "DUPONT"});
     Saved();
@@ -151,32 +160,20 @@ TEST_F(ReferenceListsTest, CategoryRenameCorrectsLinesOnlyWhenAsked) {
     Saved();
 
     // Box cleared: the category is renamed, the lines keep the old name.
-    ModifyRubrique(doc, 0, [](CRubrique& r) {
-        r.m_nom = "Sorties";
-        return EntryOutcome{true, false};
-    });
+    ModifyRubrique(doc, 0, Named("Sorties", EntryOutcome{true, false}));
     EXPECT_EQ(Rubriques(), (Names{"Sorties", "Maison"}));
     EXPECT_EQ(Sous(0), (Names{"Cinéma"})) << "a modified category keeps its subcategories";
     EXPECT_EQ(LineField(false), (Names{"loisirs", "LOISIRS", "Maison", "Loisirsx"}));
 
     // Box ticked: every line of the old name, in any letter case, gets the new one.
-    ModifyRubrique(doc, 0, [](CRubrique& r) {
-        r.m_nom = "Loisirs";
-        return EntryOutcome{true, true};
-    });
+    ModifyRubrique(doc, 0, Named("Loisirs", EntryOutcome{true, true}));
     EXPECT_EQ(LineField(false), (Names{"loisirs", "LOISIRS", "Maison", "Loisirsx"}))
         << "the old name was Sorties: no line had it";
-    ModifyRubrique(doc, 0, [](CRubrique& r) {
-        r.m_nom = "Détente";
-        return EntryOutcome{true, true};
-    });
+    ModifyRubrique(doc, 0, Named("Détente", EntryOutcome{true, true}));
     EXPECT_EQ(LineField(false), (Names{"Détente", "Détente", "Maison", "Loisirsx"}));
 
     // Cancelled with the box ticked: nothing is corrected.
-    ModifyRubrique(doc, 1, [](CRubrique& r) {
-        r.m_nom = "Foyer";
-        return EntryOutcome{false, true};
-    });
+    ModifyRubrique(doc, 1, Named("Foyer", EntryOutcome{false, true}));
     EXPECT_EQ(Rubriques(), (Names{"Détente", "Maison"}));
     EXPECT_EQ(LineField(false)[2], "Maison");
     EXPECT_TRUE(doc.IsModified());
@@ -233,10 +230,7 @@ TEST_F(ReferenceListsTest, ModifyingPutsTheRecordBackAndHidesItsOwnName) {
     // Cancel puts back the record as it was, even when the editor touched the
     // copy, and leaves a saved register unmodified.
     doc.SetModifiedFlag(false);
-    ModifyBeneficiaire(doc, 2, [](CBeneficiaire& b) {
-        b.m_nom = "Grand";
-        return false;
-    });
+    ModifyBeneficiaire(doc, 2, Named("Grand", false));
     EXPECT_EQ(Payees(), (Names{"Martin", "Durand", "Petit"}));
     ModifyPaiement(doc, 0, [](CPaiement& p) {
         p.m_methode = 1;
@@ -246,12 +240,7 @@ TEST_F(ReferenceListsTest, ModifyingPutsTheRecordBackAndHidesItsOwnName) {
     EXPECT_FALSE(doc.IsModified());
 
     // A renamed payment method goes to its new name place.
-    EXPECT_EQ(ModifyPaiement(doc, 0,
-                             [](CPaiement& p) {
-                                 p.m_nom = "Prélèvement";
-                                 return true;
-                             }),
-              1);
+    EXPECT_EQ(ModifyPaiement(doc, 0, Named("Prélèvement", true)), 1);
     EXPECT_EQ(Paiements(), (Names{"Chèque", "Prélèvement", "Virement"}));
     EXPECT_EQ(doc.GetPaiement(1).GetDonnee1(), 0xFFFE);
 }
@@ -288,26 +277,11 @@ TEST_F(ReferenceListsTest, NewRecordsAreAddedOnlyWhenAccepted) {
     EXPECT_EQ(blank, CPaiement("", 0, 1, 1)) << "a new method starts immediate with 1 and 1";
     EXPECT_FALSE(doc.IsModified());
 
-    EXPECT_EQ(NewBeneficiaire(doc,
-                              [](CBeneficiaire& b) {
-                                  b.m_nom = "Albert";
-                                  return true;
-                              }),
-              1);
+    EXPECT_EQ(NewBeneficiaire(doc, Named("Albert", true)), 1);
     EXPECT_EQ(Payees(), (Names{"Martin", "Albert"})) << "added at the end, not sorted";
-    EXPECT_EQ(NewSousRubrique(doc, 0,
-                              [](CSousRubrique& s) {
-                                  s.m_nom = "Assurance";
-                                  return EntryOutcome{true, false};
-                              }),
-              1);
+    EXPECT_EQ(NewSousRubrique(doc, 0, Named("Assurance", EntryOutcome{true, false})), 1);
     EXPECT_EQ(Sous(0), (Names{"Essence", "Assurance"}));
-    EXPECT_EQ(NewPaiement(doc,
-                          [](CPaiement& p) {
-                              p.m_nom = "Carte";
-                              return true;
-                          }),
-              0);
+    EXPECT_EQ(NewPaiement(doc, Named("Carte", true)), 0);
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -338,12 +312,6 @@ TEST_F(ReferenceListsTest, EntryNamesMustBeGivenAndFreeInTheirOwnList) {
     for (const Case& c : cases)
         EXPECT_EQ(CheckName(c.nom, *c.list), c.expected) << c.nom;
 }
-
-}  // namespace
-}  // namespace belvane
-
-namespace belvane {
-namespace {
 
 // A list read unsorted from a file: cancelling an edit still sorts the method
 // back into place, which is a change the register must be saved for.
