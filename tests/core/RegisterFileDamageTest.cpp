@@ -83,28 +83,19 @@ FileBuilder Header() {
     return f;
 }
 
+// Thirteen columns, a column number of 12, a width of 0x7FFFFFFF.
 TEST(RegisterFileDamage, ImpossibleDisplayValuesAreUnreadable) {
-    {
-        FileBuilder f = Header();
-        for (int i = 0; i < 6; ++i)
-            f.U32(16);
-        f.U16(13);
-        CRegistre reg;
-        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
+    FileBuilder f[3] = {Header(), Header(), Header()};
+    for (int i = 0; i < 6; ++i) {
+        f[0].U32(16);
+        f[1].U32(16);
     }
-    {
-        FileBuilder f = Header();
-        for (int i = 0; i < 6; ++i)
-            f.U32(16);
-        f.U16(2).U16(0).U16(12);
+    f[0].U16(13);
+    f[1].U16(2).U16(0).U16(12);
+    f[2].U32(16).U32(0x7FFFFFFF);
+    for (int i = 0; i < 3; ++i) {
         CRegistre reg;
-        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
-    }
-    {
-        FileBuilder f = Header();
-        f.U32(16).U32(0x7FFFFFFF);
-        CRegistre reg;
-        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
+        EXPECT_EQ(ReadRegister(f[i].Bytes(), reg).status.code(), Status::Code::Unreadable) << i;
     }
 }
 
@@ -122,32 +113,26 @@ TEST(RegisterFileDamage, AbsurdCountsAreDamagedWithoutAllocating) {
         CRegistre reg;
         EXPECT_EQ(ReadRegister(b, reg).status.code(), Status::Code::Damaged) << count;
     }
-    // A huge string length is damaged too.
-    FileBuilder s;
-    s.Str("KVT-BELVANE-BLV").U32(0x305).U16(0).U8(0xFF).U16(0xFFFF).U32(0xFFFFFFF0u);
-    CRegistre reg;
-    EXPECT_EQ(ReadRegister(s.Bytes(), reg).status.code(), Status::Code::Damaged);
-    FileBuilder u;
-    u.Str("KVT-BELVANE-BLV")
-        .U32(0x305)
-        .U16(0)
-        .U8(0xFF)
-        .U16(0xFFFE)
-        .U8(0xFF)
-        .U16(0xFFFF)
-        .U32(0x7FFFFFFF);
-    EXPECT_EQ(ReadRegister(u.Bytes(), reg).status.code(), Status::Code::Damaged);
+    // A huge string length is damaged too, in the single-byte and the UTF-16 form.
+    FileBuilder s[2];
+    for (FileBuilder& f : s)
+        f.Str("KVT-BELVANE-BLV").U32(0x305).U16(0).U8(0xFF);
+    s[0].U16(0xFFFF).U32(0xFFFFFFF0u);
+    s[1].U16(0xFFFE).U8(0xFF).U16(0xFFFF).U32(0x7FFFFFFF);
+    for (const FileBuilder& f : s) {
+        CRegistre reg;
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Damaged);
+    }
 }
 
 TEST(RegisterFileDamage, UnknownMagicIsUnreadable) {
-    FileBuilder f;
-    f.Str("KVT-BELVANE-BLW").U32(0x305);
     CRegistre reg;
-    EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable);
     EXPECT_EQ(ReadRegister({}, reg).status.code(), Status::Code::Unreadable);
-    FileBuilder lower;
-    lower.Str("kvt-belvane-blv").U32(0x305);
-    EXPECT_EQ(ReadRegister(lower.Bytes(), reg).status.code(), Status::Code::Unreadable);
+    for (const char* magic : {"KVT-BELVANE-BLW", "kvt-belvane-blv"}) {
+        FileBuilder f;
+        f.Str(magic).U32(0x305);
+        EXPECT_EQ(ReadRegister(f.Bytes(), reg).status.code(), Status::Code::Unreadable) << magic;
+    }
 }
 
 class SaveTest : public ::testing::Test {
