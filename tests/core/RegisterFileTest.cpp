@@ -186,17 +186,8 @@ TEST(RegisterFile, Version31RebuildsColumnsFromWidths) {
         .U32(static_cast<std::uint32_t>(-500));
     f.Str("12").Str("Ch\xE8que").Str("R").Str("S").Str("B").Str("Obs");
     f.U32(1).Str("Ch\xE8que").U16(0).U16(1).U16(1);
-    f.U32(1)
-        .Str("Mvt")
-        .U32(ToDayDate(2026, 1, 5))
-        .U16(1)
-        .U16(5)
-        .Str("P")
-        .U32(100)
-        .Str("R")
-        .Str("S")
-        .Str("B")
-        .Str("O");
+    f.U32(1).Str("Mvt").U32(ToDayDate(2026, 1, 5)).U16(1).U16(5);  // monthly, on the 5th
+    f.Str("P").U32(100).Str("R").Str("S").Str("B").Str("O");
     f.U32(1).Str("R").U32(0).U32(1).Str("S").U32(7);
     f.U32(1).Str("B").Str("tel").Str("adr");
 
