@@ -3,14 +3,12 @@
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
-#include "core/SafeFile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace belvane {
 namespace {

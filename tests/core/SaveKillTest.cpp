@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <iostream>
 #include <string>
