@@ -68,8 +68,9 @@ TEST_F(DocumentTest, SettingsCopiesComeFromTheStore) {
     EXPECT_EQ(other.ParseDate("12/5"), ToDayDate(2008, 12, 5));
 }
 
-// Each change is undone by Undo, and the next Undo makes it again. A line added
-// or moved to the date of another goes after it.
+// Each change is undone by Undo, and the next Undo makes it again; an Undo
+// after a save marks the register modified again. A line added or moved to the
+// date of another goes after it.
 TEST_F(DocumentTest, UndoTogglesEachKindOfChange) {
     const auto moved = [](CBelvaneDoc& d) {
         CLigne l = d.GetLine(1);
@@ -106,6 +107,8 @@ TEST_F(DocumentTest, UndoTogglesEachKindOfChange) {
                 out[i] += " " + doc.FormatDate(doc.GetLine(i).m_dateReleve);
         return out;
     };
+    EXPECT_FALSE(doc.Undo());  // nothing to undo, nothing marked
+    EXPECT_FALSE(doc.IsModified());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         doc.OnNewDocument();
@@ -113,20 +116,13 @@ TEST_F(DocumentTest, UndoTogglesEachKindOfChange) {
         const std::vector<std::string> before = lines();
         c.change(doc);
         EXPECT_EQ(lines(), c.after);
+        doc.SetModifiedFlag(false);  // as a save does
         ASSERT_TRUE(doc.Undo());
+        EXPECT_TRUE(doc.IsModified());
         EXPECT_EQ(lines(), before);
         ASSERT_TRUE(doc.Undo());
         EXPECT_EQ(lines(), c.after);
     }
-}
-
-TEST_F(DocumentTest, UndoThatChangesTheLinesMarksTheRegisterModified) {
-    EXPECT_FALSE(doc.Undo());  // nothing to undo, nothing marked
-    EXPECT_FALSE(doc.IsModified());
-    AddNumbered(2);
-    doc.SetModifiedFlag(false);  // as a save does
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_TRUE(doc.IsModified());
 }
 
 // Marked once however often it is set; a " *" inside a file name is not the mark.
