@@ -26,8 +26,8 @@ FileBuilder LegacyRegister() {
     f.U16(3);  // lines
     // Categories, 64 bytes each.
     f.Slot("Alimentation", 16).U32(1000).Zeros(4).U16(7).U16(2).Zeros(36);
-    f.Slot("Loisirs\xE9t\xE9sLongNom", 16).U32(0).Zeros(4).U16(9).U16(0).Zeros(36);  // full slot,
-                                                                                     // no NUL
+    // A name that fills its slot, without a NUL.
+    f.Slot("Loisirs\xE9t\xE9sLongNom", 16).U32(0).Zeros(4).U16(9).U16(0).Zeros(36);
     // Subcategories of the first category.
     f.Slot("March\xE9", 16).U32(5).Zeros(4).U16(1).Zeros(38);
     f.Slot("Boulangerie", 16).U32(6).Zeros(4).U16(2).Zeros(38);
@@ -87,18 +87,19 @@ TEST(LegacyFile, ReadsNumbersAsNames) {
     EXPECT_EQ(m.m_rubrique, "Alimentation");
     EXPECT_EQ(m.m_sousRubrique, "Boulangerie");
 
-    ASSERT_EQ(reg.m_lignes.size(), 3u);
-    EXPECT_EQ(reg.m_lignes[0].m_paiement, "Carte");
-    EXPECT_EQ(reg.m_lignes[0].m_rubrique, "Alimentation");
-    EXPECT_EQ(reg.m_lignes[0].m_sousRubrique, "Marché");
-    EXPECT_EQ(reg.m_lignes[0].m_reference, "REF");
-    EXPECT_EQ(reg.m_lignes[0].m_dateEmission, ToDayDate(2016, 12, 5));
-    EXPECT_EQ(reg.m_lignes[1].m_rubrique, reg.m_rubriques[1].m_nom);
-    EXPECT_EQ(reg.m_lignes[1].m_sousRubrique, "");
-    EXPECT_EQ(reg.m_lignes[2].m_paiement, "");
-    EXPECT_EQ(reg.m_lignes[2].m_rubrique, "");
-    EXPECT_EQ(reg.m_lignes[2].m_sousRubrique, "");
-    EXPECT_EQ(reg.m_lignes[2].m_beneficiaire, "");
+    const auto line = [](int day, const char* paiement, Amount montant, const char* rubrique,
+                         const char* sous, const char* observation) {
+        CLigne l;
+        const DayDate date = ToDayDate(2016, 12, day);
+        l.Set(date, 0, date, montant, "REF", paiement, rubrique, sous, "", observation);
+        return l;
+    };
+    EXPECT_EQ(reg.m_lignes, (decltype(reg.m_lignes){
+                                line(5, "Carte", -1234, "Alimentation", "Marché", "Courses"),
+                                line(6, "Virement", 250000, "LoisirsétésLongN", "", "Salaire"),
+                                line(7, "", -50, "", "", "Inconnu"),
+                            }))
+        << "names for the numbers, empty for numbers without their record";
 }
 
 TEST(LegacyFile, EveryCutIsUnreadable) {
