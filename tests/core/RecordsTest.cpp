@@ -66,13 +66,10 @@ TEST(CRubrique, FindSubcategoryIgnoresCaseAndReportsAbsenceAsCount) {
 
 TEST(CRegistre, PaymentMethodsSortedWithEqualNamesInInsertionOrder) {
     CRegistre reg;
-    reg.AddPaiement(CPaiement("cb", 0, 1, 1));
-    reg.AddPaiement(CPaiement("Chèque", 0, 1, 1));
-    reg.AddPaiement(CPaiement("CB", 1, 5, 1));
-    ASSERT_EQ(reg.m_paiements.size(), 3u);
-    EXPECT_EQ(reg.m_paiements[0].m_nom, "cb");
-    EXPECT_EQ(reg.m_paiements[1].m_nom, "CB");
-    EXPECT_EQ(reg.m_paiements[2].m_nom, "Chèque");
+    const CPaiement cb("cb", 0, 1, 1), cheque("Chèque", 0, 1, 1), CB("CB", 1, 5, 1);
+    for (const CPaiement& p : {cb, cheque, CB})
+        reg.AddPaiement(p);
+    EXPECT_EQ(reg.m_paiements, (decltype(reg.m_paiements){cb, CB, cheque})) << "cb, CB, Chèque";
     EXPECT_EQ(reg.AddPaiement(CPaiement("Espèces", 0, 1, 1)), 3);
     EXPECT_EQ(reg.AddPaiement(CPaiement("Avoir", 0, 1, 1)), 0);
 }
