@@ -194,10 +194,9 @@ TEST_F(LineEntryTest, BuildLineReadsWhatTheUserTyped) {
     t.credit = true;
     t.validity = "20.3.09";
     t.statement = "31.3.09";
-    const CLigne line = BuildLine(doc, t);
-    EXPECT_EQ(line.m_montant, 0);
-    EXPECT_EQ(line.m_dateValidite, ToDayDate(2009, 3, 20)) << "a forced date is kept";
-    EXPECT_EQ(line.m_dateReleve, ToDayDate(2009, 3, 31));
+    expected.Set(ToDayDate(2009, 3, 3), ToDayDate(2009, 3, 31), ToDayDate(2009, 3, 20), 0, "123",
+                 "virement", "maison", "Garage", "Boulangerie", "Pain");
+    EXPECT_EQ(BuildLine(doc, t), expected) << "a forced date is kept; \"1 234\" reads 0";
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <unicode/locid.h>
 
 #include <limits>
-#include <string>
 #include <vector>
 
 namespace belvane {
@@ -37,12 +36,11 @@ protected:
         Add(D(2024, 1, 20), 0, D(2024, 1, 20), 999, "", "Virement", "Banque", "", "Banque", "Ibis");
     }
     void Add(DayDate issue, DayDate statement, DayDate validity, Amount amount,
-             std::string reference, std::string payment, std::string category,
-             std::string subcategory, std::string payee, std::string observation) {
+             const char* reference, const char* payment, const char* category,
+             const char* subcategory, const char* payee, const char* observation) {
         CLigne line;
-        line.Set(issue, statement, validity, amount, std::move(reference), std::move(payment),
-                 std::move(category), std::move(subcategory), std::move(payee),
-                 std::move(observation));
+        line.Set(issue, statement, validity, amount, reference, payment, category, subcategory,
+                 payee, observation);
         doc.AddLine(line);
     }
     // Every line found by repeating the search from each line found, as the
