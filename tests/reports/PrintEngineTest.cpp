@@ -31,12 +31,6 @@ protected:
             doc.AddLine(l);
         }
     }
-    void AddCategories() {
-        CRubrique maison("Maison", 0);
-        maison.InsertSousRubrique(0, CSousRubrique("Loyer", 0));
-        doc.InsertRubrique(0, maison);
-        doc.InsertRubrique(1, CRubrique("Auto", 0));
-    }
 };
 
 TEST(PrintFontCodeTest, FieldsMissingOrUnreadableTakeTheirDefaults) {
@@ -109,7 +103,10 @@ TEST_F(PrintEngineTest, RangeOfDates) {
 }
 
 TEST_F(PrintEngineTest, SortedMapFollowsTheListsAndLeavesOutUnlistedPairs) {
-    AddCategories();
+    CRubrique maison("Maison", 0);
+    maison.InsertSousRubrique(0, CSousRubrique("Loyer", 0));
+    doc.InsertRubrique(0, maison);
+    doc.InsertRubrique(1, CRubrique("Auto", 0));
     EXPECT_EQ(RegisterPageMap(doc, {0, 3}, true), (std::vector<std::int32_t>{2, 0, 1}));
     EXPECT_EQ(RegisterPageMap(doc, {1, 3}, false), (std::vector<std::int32_t>{1, 2, 3}));
     EXPECT_TRUE(RegisterPageMap(doc, {0, -1}, true).empty());
