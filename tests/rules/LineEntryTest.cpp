@@ -122,6 +122,8 @@ std::vector<EntryStep> Steps(const CBelvaneDoc& doc, const LineEntryTexts& texts
 }
 
 TEST_F(LineEntryTest, ChecksComeInTheirFixedOrder) {
+    using S = EntryStep;
+    using F = EntryField;
     LineEntryTexts t;
     t.paiement = "Chèque";
     t.rubrique = "Loisirs";
@@ -130,44 +132,38 @@ TEST_F(LineEntryTest, ChecksComeInTheirFixedOrder) {
     t.createBeneficiaire = true;
 
     // The issue date comes first, whatever else is wrong.
-    EXPECT_EQ(Steps(doc, t),
-              (std::vector<EntryStep>{{EntryStep::Refuse, EntryField::IssueDate, 10000}}));
+    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::IssueDate, 10000}}));
 
     t.issue = "1.3.09";
     // Then an amount too large for the register, before any question.
     t.amount = "25000000";
-    EXPECT_EQ(Steps(doc, t),
-              (std::vector<EntryStep>{{EntryStep::Refuse, EntryField::Amount, 10111}}));
+    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::Amount, 10111}}));
 
     t.amount = "21474836,47";
     // A subcategory under an unknown category is not checked.
-    EXPECT_EQ(Steps(doc, t), (std::vector<EntryStep>{
-                                 {EntryStep::AskCreate, EntryField::Paiement, 10017},
-                                 {EntryStep::RefreshValidity, EntryField::Paiement, 0},
-                                 {EntryStep::AskCreate, EntryField::Rubrique, 10021},
-                                 {EntryStep::CreateOnExit, EntryField::Beneficiaire, 0},
-                                 {EntryStep::Accept, EntryField::IssueDate, 0},
-                             }));
+    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::AskCreate, F::Paiement, 10017},
+                                             {S::RefreshValidity, F::Paiement, 0},
+                                             {S::AskCreate, F::Rubrique, 10021},
+                                             {S::CreateOnExit, F::Beneficiaire, 0},
+                                             {S::Accept, F::IssueDate, 0}}));
 
     // Known names ask nothing; the validity is still refreshed for a method.
     t.paiement = "CARTE";
     t.rubrique = "maison";
     t.sousRubrique = "LOYER";
     t.createBeneficiaire = false;
-    EXPECT_EQ(Steps(doc, t), (std::vector<EntryStep>{
-                                 {EntryStep::RefreshValidity, EntryField::Paiement, 0},
-                                 {EntryStep::Accept, EntryField::IssueDate, 0},
-                             }));
+    EXPECT_EQ(Steps(doc, t),
+              (std::vector<S>{{S::RefreshValidity, F::Paiement, 0}, {S::Accept, F::IssueDate, 0}}));
 
     // Records created after a question count for the checks that follow.
     t.paiement.clear();
     t.rubrique = "Loisirs";
     t.sousRubrique = "Cinéma";
     LineEntryChecks checks(doc, t);
-    EXPECT_EQ(checks.Next(), (EntryStep{EntryStep::AskCreate, EntryField::Rubrique, 10021}));
+    EXPECT_EQ(checks.Next(), (S{S::AskCreate, F::Rubrique, 10021}));
     doc.InsertRubrique(1, CRubrique("Loisirs", 0));
-    EXPECT_EQ(checks.Next(), (EntryStep{EntryStep::AskCreate, EntryField::SousRubrique, 10022}));
-    EXPECT_EQ(checks.Next(), (EntryStep{EntryStep::Accept, EntryField::IssueDate, 0}));
+    EXPECT_EQ(checks.Next(), (S{S::AskCreate, F::SousRubrique, 10022}));
+    EXPECT_EQ(checks.Next(), (S{S::Accept, F::IssueDate, 0}));
 }
 
 TEST_F(LineEntryTest, BuildLineReadsWhatTheUserTyped) {
