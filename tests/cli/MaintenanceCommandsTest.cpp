@@ -32,12 +32,11 @@ TEST(MaintenanceCommands, PurgeAndNewYearFromTheCommandLine) {
         ASSERT_TRUE(doc.OnSaveDocument(reg).ok());
     }
     const std::string original = testutil::ReadFile(reg);
-    struct Case {
+    const struct {
         std::vector<std::string> args;
         int code;
         std::string out;  // exactly, or the start of the messages
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{"new-year", reg, dir.File("n.blv"), "--method", "2"}, kExitUsage, ""},
         {{"new-year", reg, dir.File("n.blv"), "--method", "6"}, kExitUsage, ""},
         {{"new-year", reg, dir.File("./compte.blv"), "--method", "0"}, kExitUsage, ""},
@@ -55,12 +54,11 @@ TEST(MaintenanceCommands, PurgeAndNewYearFromTheCommandLine) {
         {{"purge", reg, dir.File("a.blv"), "--until", "2024-01-02"}, kExitOk, "{\"moved\":1}\n"},
         {{"purge", reg, dir.File("a.blv"), "--until", "2024-12-31"}, kExitOk, "{\"moved\":1}\n"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[2]);
         std::ostringstream out, err;
-        const bool failed = c.code != kExitOk;
         EXPECT_EQ(RunTool(c.args, out, err), c.code) << err.str();
-        EXPECT_EQ((failed ? err : out).str().substr(0, c.out.size()), c.out);
+        EXPECT_EQ((c.code != kExitOk ? err : out).str().substr(0, c.out.size()), c.out);
         if (c.args[0] == "new-year") {
             EXPECT_EQ(testutil::ReadFile(reg), original) << "FILE is left alone";
         }
