@@ -11,6 +11,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace belvane {
@@ -115,10 +116,8 @@ TEST(PreferenceChecks, DirectoriesEndInTheSeparator) {
     CMemorySettings settings;
     DirectoryPreferences{"", "/copies", true, "kcalc --mode 'sci fi'"}.Write(settings, '/');
     const DirectoryPreferences read = DirectoryPreferences::Read(settings, "xcalc");
-    EXPECT_EQ(read.initialDir, "");
-    EXPECT_EQ(read.backupDir, "/copies/");
-    EXPECT_TRUE(read.noConfirm);
-    EXPECT_EQ(read.calculator, "kcalc --mode 'sci fi'");
+    EXPECT_EQ(std::tie(read.initialDir, read.backupDir, read.noConfirm, read.calculator),
+              std::tuple("", "/copies/", true, "kcalc --mode 'sci fi'"));
 }
 
 TEST(PreferenceChecks, DecimalSymbolMustLeaveAmountsReadable) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace belvane {
 namespace {
 
@@ -29,11 +31,9 @@ TEST(StartupLogic, ArgumentsAreReadOrRefused) {
     };
     for (const auto& c : cases) {
         const StartupArguments parsed = ParseStartupArguments(c.args);
-        const std::string trace = c.args.empty() ? "" : c.args[0];
-        EXPECT_EQ(parsed.action, c.action) << trace;
-        EXPECT_EQ(parsed.file, c.file) << trace;
-        EXPECT_EQ(parsed.screenshot, c.screenshot) << trace;
-        EXPECT_EQ(parsed.error.empty(), c.action != Action::Error) << trace;
+        EXPECT_EQ(std::tuple(parsed.action, parsed.file, parsed.screenshot, parsed.error.empty()),
+                  std::tuple(c.action, c.file, c.screenshot, c.action != Action::Error))
+            << testing::PrintToString(c.args);
     }
     EXPECT_EQ(AppDirectoryValue("/usr/bin"), "/usr/bin/");
     EXPECT_EQ(AppDirectoryValue("/opt/b/"), "/opt/b/");

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <vector>
+#include <utility>
 
 namespace belvane {
 
@@ -99,10 +99,10 @@ TEST(ViewGeometry, NewestLineIsOnTopAndHitsFindTheirLine) {
                 {{50, 0, 15}, 0, 49, 737},
                 {{50, 10, 15}, 39, 0, 2},
                 {{50, 10, 15}, 49, -10, -148}};
-    for (const auto& c : rows) {
-        EXPECT_EQ(RowOf(c.layout, c.index), c.row) << c.index;
-        EXPECT_EQ(RowTop(c.layout, c.index), c.top) << c.index;
-    }
+    for (const auto& c : rows)
+        EXPECT_EQ(std::pair(RowOf(c.layout, c.index), RowTop(c.layout, c.index)),
+                  std::pair(c.row, c.top))
+            << c.index;
     const struct {
         RowLayout layout;
         int y, expected;
