@@ -7,11 +7,7 @@ namespace belvane {
 namespace {
 
 LanguageEntry Entry(std::string name, std::string file, int langId) {
-    LanguageEntry e;
-    e.displayName = std::move(name);
-    e.fileName = std::move(file);
-    e.langId = langId;
-    return e;
+    return {std::move(name), std::move(file), langId, "", "", "", "", "", ""};
 }
 
 TEST(LanguageChoice, PreselectionGoesFromExactToLanguageToEnglishToBuiltin) {

@@ -47,16 +47,10 @@ TEST(SelectionLogic, ClampFallsBackToTheNewestLine) {
 }
 
 KeyOutcome Click(int y, ScrollRequest scroll = R::None) {
-    KeyOutcome o;
-    o.clickY = y;
-    o.scroll = scroll;
-    return o;
+    return {false, y, Axis::Vertical, scroll};
 }
 KeyOutcome Scroll(ScrollRequest scroll, Axis axis = Axis::Vertical) {
-    KeyOutcome o;
-    o.axis = axis;
-    o.scroll = scroll;
-    return o;
+    return {false, std::nullopt, axis, scroll};
 }
 const KeyOutcome kNothing{};
 
@@ -64,8 +58,7 @@ const KeyOutcome kNothing{};
 // last full row is row 24), a page move of 18 lines. Line i's row top is
 // (49 - i - vpos) * 15 + 2.
 TEST(SelectionLogic, KeyboardTable) {
-    KeyOutcome toggle;
-    toggle.toggleStatement = true;
+    const KeyOutcome toggle{true, std::nullopt, Axis::Vertical, R::None};
     const Axis H = Axis::Horizontal;
     const struct {
         NavKey key;
