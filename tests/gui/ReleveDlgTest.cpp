@@ -34,8 +34,9 @@ TEST(ReleveDlgTest, EachKindCompletesOnItsSideOfTodayAndRefusesNonDates) {
             d.DateField()->selectAll();
             QTest::keyClicks(d.DateField(), typed);
             d.findChild<QPushButton*>("2")->setFocus();
-            if (typed[0] == '1')
+            if (typed[0] == '1') {
                 EXPECT_EQ(d.DateField()->text(), k.completed);
+            }
         }
         testing::Click(d, "1");
         ASSERT_EQ(box.shown.size(), 1u);
