@@ -1,9 +1,6 @@
 #include "gui/window/CBelvaneView.h"
-#include "gui/support/QtText.h"
 
 #include "core/CBelvaneDoc.h"
-#include "core/StringTable.h"
-#include "gui/support/CResources.h"
 #include "gui/support/FontConversions.h"
 #include "gui/window/CEnteteWnd.h"
 #include "gui/window/CLignesWnd.h"
@@ -316,14 +313,7 @@ void CBelvaneView::OnLineChanged(int index) {
 }
 
 void CBelvaneView::OnStatementMode(DayDate date) {
-    const bool on = date != 0;
-    d->lines->ShowStatementMode(on);
-    QString text;
-    if (on) {
-        text = FromStd(FillPlaceholders(ToStd(CResources::Str(ids::kStatementText)),
-                                        {m_doc.FormatDate(date)}));
-    }
-    emit statementModeChanged(on, text);
+    d->lines->ShowStatementMode(date != 0);
 }
 
 void CBelvaneView::OnBackupFlag(bool on) {

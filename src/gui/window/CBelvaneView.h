@@ -64,8 +64,6 @@ signals:
     void lineSelectedChanged(bool selected);
     // Text for the status bar's message pane (a line's description, or the idle prompt).
     void statusTextChanged(const QString& text);
-    // Statement mode shown: on with "REL (date)", or off with an empty text.
-    void statementModeChanged(bool on, const QString& text);
     void backupFlagChanged(bool on);
     // A command the view asks the frame to run (double click: correct the line).
     void commandRequested(int command);

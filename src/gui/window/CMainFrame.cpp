@@ -4,6 +4,7 @@
 #include "core/SettingsStore.h"
 #include "core/Status.h"
 #include "core/StringIds.h"
+#include "core/StringTable.h"
 #include "gui/dialogs/lines/CChercherDlg.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/dialogs/lines/CReleveDlg.h"
@@ -455,8 +456,8 @@ void CMainFrame::OnStatementMode(DayDate date) {
     m_statementMode = date != 0;
     m_statementText.clear();
     if (m_statementMode) {
-        m_statementText = CResources::Str(ids::kStatementText);
-        m_statementText.replace(QStringLiteral("%s"), FromStd(m_doc.FormatDate(date)));
+        m_statementText = FromStd(FillPlaceholders(ToStd(CResources::Str(ids::kStatementText)),
+                                                   {m_doc.FormatDate(date)}));
     }
     UpdateCommandUi();
 }
