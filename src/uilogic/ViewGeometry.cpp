@@ -81,10 +81,6 @@ int RowTop(const RowLayout& layout, int index) {
     return RowOf(layout, index) * Unit(layout.rowHeight) + kTopMargin;
 }
 
-int TopLine(const RowLayout& layout) {
-    return layout.count > 0 ? layout.count - 1 - layout.vpos : -1;
-}
-
 int HitLine(const RowLayout& layout, int y) {
     // Truncating division, as the rows were always hit: the 2 pixels above the
     // first row still belong to it.

@@ -49,8 +49,6 @@ struct RowLayout {
 int RowOf(const RowLayout& layout, int index);
 // Top y of a line's row in the lines area.
 int RowTop(const RowLayout& layout, int index);
-// The line shown in the top row (-1 for an empty register).
-int TopLine(const RowLayout& layout);
 // The line under client y, or -1 when the point is below the oldest line.
 int HitLine(const RowLayout& layout, int y);
 

@@ -112,9 +112,6 @@ TEST(ViewGeometry, NewestLineIsOnTopAndHitsFindTheirLine) {
     };
     for (const auto& c : hits)
         EXPECT_EQ(HitLine(c.layout, c.y), c.expected) << c.y;
-    EXPECT_EQ(TopLine({50, 0, 15}), 49);
-    EXPECT_EQ(TopLine({50, 10, 15}), 39);
-    EXPECT_EQ(TopLine({0, 0, 15}), -1);
 }
 
 // 380 pixels of rows of 15: 25 whole rows and one cut row.
