@@ -77,6 +77,7 @@ TEST(FormatDate, PatternsAndNoDate) {
     EXPECT_EQ(FormatDate(d, "%m/%d/%y"), "12/05/09");
     EXPECT_EQ(FormatDate(d, "%y-%m-%d"), "09-12-05");
     EXPECT_EQ(FormatDate(d, "%d.%m.%Y"), "05.12.2009");
+    EXPECT_EQ(FormatDate(d, "%a %%"), "Sat %") << "other directives go to strftime, weekday set";
     EXPECT_EQ(FormatDate(0, "%d.%m.%y"), "        ");
     EXPECT_EQ(FormatDate(d, ""), "        ");
     EXPECT_EQ(FormatDate(ToDayDate(2000, 1, 9), "%d.%m.%y"), "09.01.00");
