@@ -19,7 +19,7 @@ TEST(DateEditTest, LeavingKeepsOtherTextAndTheFutureSideCompletes) {
     FixedClock clock({2026, 12, 6});
     CBelvaneDoc doc(nullptr, clock);
     QWidget form;
-    auto* date = new CDateEdit(doc, true, 1023, &form);
+    auto* date = new CDateEdit(doc, false, 1023, &form);
     auto* other = new QLineEdit(&form);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -32,7 +32,6 @@ TEST(DateEditTest, LeavingKeepsOtherTextAndTheFutureSideCompletes) {
     EXPECT_EQ(date->text(), "zz");
     EXPECT_EQ(date->Value(), 0);
 
-    date->SetPast(false);
     date->setText("9");
     EXPECT_EQ(date->Rewrite(), ToDayDate(2026, 12, 9));
     EXPECT_EQ(date->text(), "09.12.26");

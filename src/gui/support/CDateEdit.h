@@ -19,7 +19,6 @@ public:
     // today (else the nearest from today on).
     CDateEdit(const CBelvaneDoc& doc, bool past, int control, QWidget* parent = nullptr);
 
-    void SetPast(bool past) { m_past = past; }
     // The date typed, or 0 when the field is empty or not a date.
     DayDate Value() const;
     // Shows `date` in the document's format (empty for 0).
@@ -37,7 +36,7 @@ protected:
 
 private:
     const CBelvaneDoc& m_doc;
-    bool m_past;
+    const bool m_past;
 };
 
 }  // namespace belvane
