@@ -72,6 +72,7 @@ TEST(MaintenanceCommands, PurgeAndNewYearFromTheCommandLine) {
     EXPECT_EQ(rest.GetMontantInitial(), -400);
     EXPECT_EQ(next.GetLine(0).m_montant, -1000);
     EXPECT_EQ(next.GetLine(0).m_observation, "Report");
+    EXPECT_EQ(next.GetLine(0).m_dateEmission, ToDayDate(2025, 1, 1)) << "--date reaches the line";
 }
 
 }  // namespace
