@@ -1,6 +1,6 @@
 // Closing the main window: the backup of the listed files, then the window's
 // place for the next start. The rules themselves are tested without Qt
-// (BackupExitTest, FramePlacementTest).
+// (BackupExitTest, BackupKillTest, FramePlacementTest).
 #include "FrameTestSupport.h"
 #include "gui/support/CResources.h"
 #include "uilogic/CommandIds.h"
@@ -16,21 +16,6 @@ namespace {
 
 using testing::FrameFixture;
 using testing::ScriptedMessageBox;
-
-// A backup copy replaces the previous one only once complete.
-TEST(BackupCopy, OverwritesAnEarlierCopyAndRefusesAMissingSource) {
-    QTemporaryDir dir;
-    const QString source = testing::WriteBytes(dir.filePath("a.blv"), "new contents");
-    const QString target = testing::WriteBytes(dir.filePath("b.blv"), "old");
-    EXPECT_TRUE(CMainFrame::CopyFileOver(source, target));
-    EXPECT_EQ(testing::ReadBytes(target), QByteArray("new contents"));
-    EXPECT_FALSE(CMainFrame::CopyFileOver(dir.filePath("missing.blv"), target));
-    EXPECT_EQ(testing::ReadBytes(target), QByteArray("new contents"));
-    EXPECT_FALSE(CMainFrame::CopyFileOver(source, dir.filePath("no/such/dir/c.blv")));
-    // A copy onto the file itself leaves it whole.
-    EXPECT_TRUE(CMainFrame::CopyFileOver(source, source));
-    EXPECT_EQ(testing::ReadBytes(source), QByteArray("new contents"));
-}
 
 class BackupAtClose : public ::testing::Test {
 protected:

@@ -1,6 +1,8 @@
 #include "maintenance/BackupExit.h"
 
+#include "ScratchDir.h"
 #include "core/SettingsStore.h"
+#include "maintenance/BackupCopy.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,29 @@
 
 namespace belvane {
 namespace {
+
+// A backup copy replaces the previous one only once complete; a failure names
+// the side that failed and leaves the earlier copy as it was.
+TEST(BackupCopy, OverwritesAnEarlierCopyAndNamesWhatFailed) {
+    testutil::ScratchDir dir;
+    const std::string source = dir.File("a.blv"), copy = dir.File("b.blv");
+    testutil::WriteFile(source, "new contents");
+    testutil::WriteFile(copy, "old");
+    EXPECT_TRUE(CopyForBackup(source, copy).ok());
+    EXPECT_EQ(testutil::ReadFile(copy), "new contents");
+
+    testutil::WriteFile(copy, "old");
+    const Status missing = CopyForBackup(dir.File("missing.blv"), copy);
+    EXPECT_EQ(missing.code(), Status::Code::CannotOpen);
+    EXPECT_EQ(missing.file(), dir.File("missing.blv"));
+    EXPECT_EQ(testutil::ReadFile(copy), "old");
+    const Status nowhere = CopyForBackup(source, dir.File("no/such/dir/c.blv"));
+    EXPECT_EQ(nowhere.code(), Status::Code::CannotWrite);
+    EXPECT_EQ(nowhere.file(), dir.File("no/such/dir/c.blv"));
+    // A copy onto the file itself leaves it whole.
+    EXPECT_TRUE(CopyForBackup(source, source).ok());
+    EXPECT_EQ(testutil::ReadFile(source), "new contents");
+}
 
 struct ExitCase {
     int nbrFiles;         // NbrFiles as stored

@@ -778,13 +778,9 @@ void CMainFrame::RebuildRecentFiles() {
 
 // --- closing ----------------------------------------------------------------
 
-bool CMainFrame::CopyFileOver(const QString& from, const QString& to) {
-    return CopyForBackup(ToStd(from), ToStd(to)).ok();
-}
-
 bool CMainFrame::BackupAtExit() {
     const auto copy = [](const std::string& from, const std::string& to) {
-        return CopyFileOver(FromStd(from), FromStd(to));
+        return CopyForBackup(from, to).ok();
     };
     const auto ask = [this] {
         switch (Message(this, CResources::Str(ids::kMsgBackupAsk), IMessageBox::Icon::Question,

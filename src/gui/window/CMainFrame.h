@@ -86,8 +86,6 @@ public:
     // Brings the enabled and checked states and the indicator panes up to date.
     void UpdateCommandUi();
 
-    // Copies a file over another (the backup at exit); false when it failed.
-    static bool CopyFileOver(const QString& from, const QString& to);
     // The file dialogs' filters: the document type's (string 128), then all files.
     static QString FileFilter();
     // Shows the numbered message of a failed read or write, naming its file.
