@@ -8,10 +8,13 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,13 +58,22 @@ namespace killdetail {
 
 // Runs `save` in a child process and kills it `delayNs` after it starts (never
 // when negative). Returns the child's wait status and, when it was not killed,
-// the save's own length in `savedNs`.
-inline int RunChild(const std::function<bool()>& save, std::int64_t delayNs,
-                    std::int64_t* savedNs = nullptr) {
+// the save's own length in `savedNs`; nothing when no child could be started (the
+// test has failed then). Only the child is ever signalled.
+inline std::optional<int> RunChild(const std::function<bool()>& save, std::int64_t delayNs,
+                                   std::int64_t* savedNs = nullptr) {
     int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        return -1;
+    if (::pipe(pipeFds) != 0) {
+        ADD_FAILURE() << "pipe() failed: " << std::strerror(errno);
+        return std::nullopt;
+    }
     const pid_t pid = ::fork();
+    if (pid < 0) {
+        ADD_FAILURE() << "fork() failed: " << std::strerror(errno);
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        return std::nullopt;
+    }
     if (pid == 0) {
         ::close(pipeFds[0]);
         const char mark = 1;
@@ -78,7 +90,7 @@ inline int RunChild(const std::function<bool()>& save, std::int64_t delayNs,
         const timespec pause{static_cast<time_t>(delayNs / 1000000000),
                              static_cast<long>(delayNs % 1000000000)};
         ::nanosleep(&pause, nullptr);
-        ::kill(pid, SIGKILL);
+        ::kill(pid, SIGKILL);  // pid > 0 here: the child, never a group or everyone
     } else if (::read(pipeFds[0], &mark, 1) == 1 && savedNs) {
         *savedNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
                        std::chrono::steady_clock::now() - start)
@@ -86,7 +98,8 @@ inline int RunChild(const std::function<bool()>& save, std::int64_t delayNs,
     }
     ::close(pipeFds[0]);
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
     return status;
 }
 
@@ -104,7 +117,12 @@ inline KillReport KillDuringSave(const std::function<SaveUnderTest(int round)>& 
     KillReport report;
     // A whole save (mustFinish) must leave every file new; a killed one, each
     // file old or new.
-    auto check = [&](const SaveUnderTest& round, bool mustFinish, int status) {
+    auto check = [&](const SaveUnderTest& round, bool mustFinish, std::optional<int> child) {
+        if (!child) {
+            report.faults.push_back("no child process could be started");
+            return;
+        }
+        const int status = *child;
         const bool finished = WIFEXITED(status);
         if (finished && WEXITSTATUS(status) != 0)
             report.faults.push_back("a save failed");
@@ -136,6 +154,8 @@ inline KillReport KillDuringSave(const std::function<SaveUnderTest(int round)>& 
     const SaveUnderTest first = make(0);
     check(first, true, killdetail::RunChild(first.save, -1, &length));
     report.saveMs = static_cast<double>(length) / 1e6;
+    if (!report.faults.empty())
+        return report;  // without one whole save the kills would prove nothing
     for (int i = 0; i < rounds; ++i) {
         const SaveUnderTest round = make(i + 1);
         check(round, false, killdetail::RunChild(round.save, 2 * length * i / rounds));
