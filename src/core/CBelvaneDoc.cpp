@@ -79,12 +79,14 @@ void CBelvaneDoc::ResetTransientState() {
     m_undoIndex = 0;
     m_undoIndex2 = 0;
     m_undoLigne = CLigne();
+    m_undoNextDate.reset();
 }
 
 void CBelvaneDoc::OnNewDocument() {
     ResetTransientState();
     CRegistre::Reset();
     m_pathName.clear();
+    m_fileStamp = {};
     m_bModified = false;
     m_title = NthField(m_strings->Get(ids::kDocumentType), 1);
     Notify([&](IDocObserver& o) {
@@ -99,7 +101,8 @@ LoadResult CBelvaneDoc::OnOpenDocument(const std::string& path) {
     const std::string full = NormalPath(path);
     ByteBuffer bytes;
     LoadResult result;
-    result.status = ReadWholeFile(full, bytes);
+    FileStamp stamp;
+    result.status = ReadWholeFile(full, bytes, &stamp);
     if (!result.status.ok())
         return result;  // nothing was read: the register in memory stays as it was
     result = LoadFromBytes(bytes);
@@ -108,6 +111,7 @@ LoadResult CBelvaneDoc::OnOpenDocument(const std::string& path) {
         return result;
     }
     m_pathName = full;
+    m_fileStamp = stamp;
     SetTitle(std::filesystem::path(full).filename().string());
     return result;
 }
@@ -138,10 +142,12 @@ LoadResult CBelvaneDoc::LoadFromBytes(std::span<const std::uint8_t> bytes) {
 
 Status CBelvaneDoc::OnSaveDocument(const std::string& path) {
     const std::string full = NormalPath(path);
-    Status status = WriteFileAtomically(full, SaveToBytes());
+    FileStamp written;
+    Status status = WriteFileAtomically(full, SaveToBytes(), &written);
     if (!status.ok())
         return status;
     m_pathName = full;
+    m_fileStamp = written;
     m_title = std::filesystem::path(full).filename().string();
     m_bModified = false;
     Notify([](IDocObserver& o) { o.OnTitleChanged(); });
@@ -150,6 +156,10 @@ Status CBelvaneDoc::OnSaveDocument(const std::string& path) {
 
 bool CBelvaneDoc::IsPathName(const std::string& path) const {
     return !m_pathName.empty() && text::SamePath(NormalPath(path), m_pathName);
+}
+
+bool CBelvaneDoc::FileChangedOnDisk() const {
+    return !m_pathName.empty() && ChangedSince(m_fileStamp, StampOf(m_pathName));
 }
 
 void CBelvaneDoc::SetTitle(std::string title) {
@@ -221,12 +231,33 @@ int CBelvaneDoc::AddLine(const CLigne& line) {
     const int p = InsertLineByDate(line);
     m_undoAction = kUndoAdded;
     m_undoIndex2 = p;
+    m_undoNextDate.reset();
     SetModifiedFlag(true);
     Notify([](IDocObserver& o) { o.OnRedrawAll(); });
     return p;
 }
 
+int CBelvaneDoc::AddGeneratedLine(const CLigne& line, int mouvement) {
+    CMouvementAuto& m = m_mouvements[mouvement];
+    MovedNextDate moved{m.GetTitre(), m.GetProchaineDate(), 0};
+    m.AdvanceNextDate();
+    moved.after = m.GetProchaineDate();
+    const int p = AddLine(line);
+    m_undoNextDate = std::move(moved);
+    return p;
+}
+
+void CBelvaneDoc::MoveNextDate(const MovedNextDate& moved, DayDate from, DayDate to) {
+    for (CMouvementAuto& m : m_mouvements) {
+        if (m.GetTitre() == moved.titre && m.GetProchaineDate() == from) {
+            m.m_prochaineDate = to;
+            return;
+        }
+    }
+}
+
 void CBelvaneDoc::DeleteLine(int index) {
+    m_undoNextDate.reset();
     m_undoAction = kUndoDeleted;
     m_undoIndex = index;
     m_undoLigne = m_lignes[index];
@@ -236,6 +267,7 @@ void CBelvaneDoc::DeleteLine(int index) {
 }
 
 int CBelvaneDoc::ReplaceLine(int index, const CLigne& line) {
+    m_undoNextDate.reset();
     m_undoAction = kUndoChanged;
     m_undoIndex = index;
     m_undoLigne = m_lignes[index];
@@ -252,6 +284,7 @@ int CBelvaneDoc::ReplaceLine(int index, const CLigne& line) {
 }
 
 void CBelvaneDoc::SetLineStatement(int index, DayDate date) {
+    m_undoNextDate.reset();
     m_undoAction = kUndoChanged;
     m_undoIndex = m_undoIndex2 = index;
     m_undoLigne = m_lignes[index];
@@ -268,7 +301,7 @@ bool CBelvaneDoc::Undo() {
                        m_undoIndex >= 0 && m_undoIndex < n) ||
                       (m_undoAction == kUndoAdded && m_undoIndex2 >= 0 && m_undoIndex2 < n);
     if (!fits) {
-        m_undoAction = kUndoNone;
+        ClearUndo();
         return false;
     }
     switch (m_undoAction) {
@@ -276,6 +309,8 @@ bool CBelvaneDoc::Undo() {
             m_lignes.insert(m_lignes.begin() + m_undoIndex, m_undoLigne);
             m_undoAction = kUndoAdded;
             m_undoIndex2 = m_undoIndex;
+            if (m_undoNextDate)  // the generated line is back: its occurrence is done again
+                MoveNextDate(*m_undoNextDate, m_undoNextDate->before, m_undoNextDate->after);
             break;
         case kUndoChanged: {
             CLigne current = m_lignes[m_undoIndex2];
@@ -290,6 +325,8 @@ bool CBelvaneDoc::Undo() {
             m_lignes.erase(m_lignes.begin() + m_undoIndex2);
             m_undoAction = kUndoDeleted;
             m_undoIndex = m_undoIndex2;
+            if (m_undoNextDate)  // the generated line is gone: its occurrence is due again
+                MoveNextDate(*m_undoNextDate, m_undoNextDate->after, m_undoNextDate->before);
             break;
         default:
             return false;
@@ -301,10 +338,15 @@ bool CBelvaneDoc::Undo() {
     return true;
 }
 
+void CBelvaneDoc::ClearUndo() {
+    m_undoAction = kUndoNone;
+    m_undoNextDate.reset();
+}
+
 CLigneStore CBelvaneDoc::TakeLines() {
     CLigneStore lines = std::move(m_lignes);
     m_lignes = CLigneStore();
-    m_undoAction = kUndoNone;
+    ClearUndo();
     SetModifiedFlag(true);
     Notify([](IDocObserver& o) { o.OnRedrawAll(); });
     return lines;
@@ -312,7 +354,7 @@ CLigneStore CBelvaneDoc::TakeLines() {
 
 void CBelvaneDoc::PutLines(CLigneStore lines) {
     m_lignes = std::move(lines);
-    m_undoAction = kUndoNone;
+    ClearUndo();
     SetModifiedFlag(true);
     Notify([](IDocObserver& o) { o.OnRedrawAll(); });
 }

@@ -2,9 +2,11 @@
 
 #include "core/CRegistre.h"
 #include "core/Clock.h"
+#include "core/FileIdentity.h"
 #include "core/RegisterFile.h"
 #include "core/Types.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -64,6 +66,9 @@ public:
     Status OnSaveDocument(const std::string& path);
     // Whether `path` names the file the register was loaded from or saved to.
     bool IsPathName(const std::string& path) const;
+    // Whether the register's file was replaced or rewritten (by another program)
+    // since this document read or last wrote it.
+    bool FileChangedOnDisk() const;
     std::string SaveToBytes() const { return WriteRegister(*this); }
     const CRegistre& Registre() const { return *this; }
 
@@ -94,6 +99,10 @@ public:
     const CLigneStore& Lines() const { return m_lignes; }
     // Inserts after every line of the same issue date; returns the new index.
     int AddLine(const CLigne& line);
+    // Adds `line`, made from movement `mouvement`, and moves the movement's next
+    // date on, as one line action: undoing it removes the line and puts the
+    // date back, so that the occurrence is due again. Returns the line's index.
+    int AddGeneratedLine(const CLigne& line, int mouvement);
     void DeleteLine(int index);
     // Returns the index the new version has (it moves when its issue date changed).
     int ReplaceLine(int index, const CLigne& line);
@@ -113,7 +122,7 @@ public:
     CLigneStore TakeLines();
     void PutLines(CLigneStore lines);
     // Forgets the last line action: Undo then has nothing to undo.
-    void ClearUndo() { m_undoAction = kUndoNone; }
+    void ClearUndo();
 
     // --- payment methods, movements (kept sorted by name) ---
     int GetPaiementCount() const { return static_cast<int>(m_paiements.size()); }
@@ -199,7 +208,18 @@ public:
     int LineWidth() const;
 
 private:
+    // The movement whose next date the last line action moved (a generated
+    // line): its title, and its next date before and after.
+    struct MovedNextDate {
+        std::string titre;
+        DayDate before = 0;
+        DayDate after = 0;
+    };
+
     int InsertLineByDate(const CLigne& line);
+    // Sets the next date of the movement `moved` names from `from` to `to`;
+    // nothing when no movement of that title has the date `from` any more.
+    void MoveNextDate(const MovedNextDate& moved, DayDate from, DayDate to);
     void ResetTransientState();
     template <class F>
     void Notify(F f);
@@ -213,8 +233,10 @@ private:
     int m_undoIndex = 0;
     int m_undoIndex2 = 0;
     CLigne m_undoLigne;
+    std::optional<MovedNextDate> m_undoNextDate;
 
     std::string m_pathName;
+    FileStamp m_fileStamp;  // of the file at m_pathName when last read or written
     std::string m_title;
     bool m_bModified = false;
 

@@ -1,5 +1,7 @@
 #include "core/SafeFile.h"
 
+#include "core/FileIdentity.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -41,7 +43,7 @@ std::string NormalPath(const std::string& path) {
     return (ec ? std::filesystem::path(path) : full).lexically_normal().string();
 }
 
-Status ReadWholeFile(const std::string& path, ByteBuffer& bytes) {
+Status ReadWholeFile(const std::string& path, ByteBuffer& bytes, FileStamp* stamp) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return Status::CannotOpen(path, Describe({}, errno));
@@ -72,11 +74,13 @@ Status ReadWholeFile(const std::string& path, ByteBuffer& bytes) {
         done += static_cast<std::size_t>(n);
     }
     bytes.resize(done);
+    if (stamp)
+        *stamp = StampOf(st);
     ::close(fd);
     return Status::Ok();
 }
 
-Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
+Status WriteFileAtomically(const std::string& path, std::string_view bytes, FileStamp* written) {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::path target(path);
@@ -117,6 +121,9 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
         return fail(tmp, errno);
     if (::fsync(fd) != 0)
         return fail(tmp, errno);
+    struct stat done {};
+    if (::fstat(fd, &done) != 0)
+        return fail(tmp, errno);
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
@@ -133,7 +140,41 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
         ::fsync(dfd);
         ::close(dfd);
     }
+    if (written)
+        *written = StampOf(done);
+    RemoveLeftoverTemporaries(target.string(), std::time(nullptr));
     return Status::Ok();
+}
+
+bool IsTemporaryOf(std::string_view target, std::string_view name) {
+    constexpr std::size_t kRandom = 6;  // mkstemp's "XXXXXX"
+    if (target.empty() || name.size() != target.size() + 2 + kRandom || name[0] != '.' ||
+        name.substr(1, target.size()) != target || name[target.size() + 1] != '.')
+        return false;
+    for (const char c : name.substr(target.size() + 2)) {
+        const bool alnum =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!alnum)
+            return false;
+    }
+    return true;
+}
+
+void RemoveLeftoverTemporaries(const std::string& target, std::time_t now) {
+    namespace fs = std::filesystem;
+    constexpr std::time_t kOldEnough = 60;
+    const fs::path file(target);
+    const std::string name = file.filename().string();
+    const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!IsTemporaryOf(name, it->path().filename().string()))
+            continue;
+        struct stat st {};
+        if (::lstat(it->path().c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            now - st.st_mtim.tv_sec > kOldEnough)
+            ::unlink(it->path().c_str());
+    }
 }
 
 }  // namespace belvane

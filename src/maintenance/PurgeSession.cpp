@@ -1,6 +1,6 @@
 #include "maintenance/PurgeSession.h"
 
-#include "maintenance/FileIdentity.h"
+#include "core/FileIdentity.h"
 #include "maintenance/Purge.h"
 
 #include <filesystem>

@@ -26,9 +26,11 @@ GenerationOutcome GenerateLines(CBelvaneDoc& doc, DayDate limit, const OfferLine
         return outcome;
     // Movements that advancing does not move forward: offered no more.
     std::vector<bool> stuck(doc.GetMouvementCount(), false);
-    const auto advance = [&](int i) {
+    // `step` moves movement i's next date on; a date that did not move forward
+    // leaves the movement stuck.
+    const auto advance = [&](int i, const auto& step) {
         const DayDate before = doc.GetMouvement(i).GetProchaineDate();
-        doc.AdvanceNextDate(i);
+        step();
         if (doc.GetMouvement(i).GetProchaineDate() <= before)
             stuck[i] = true;
     };
@@ -46,12 +48,11 @@ GenerationOutcome GenerateLines(CBelvaneDoc& doc, DayDate limit, const OfferLine
             CLigne line(doc.GetMouvement(i));
             switch (offer(i, line)) {
                 case OfferAnswer::Create:
-                    doc.AddLine(line);
-                    advance(i);
+                    advance(i, [&] { doc.AddGeneratedLine(line, i); });
                     ++outcome.created;
                     break;
                 case OfferAnswer::Revoke:
-                    advance(i);
+                    advance(i, [&] { doc.AdvanceNextDate(i); });
                     doc.SetModifiedFlag(true);
                     ++outcome.revoked;
                     break;

@@ -8,9 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace belvane {
 namespace {
@@ -49,13 +52,52 @@ TEST(SaveKill, RegisterFileIsOldOrNewAfterEveryKill) {
         },
         200);
 
-    const auto leftovers = std::distance(std::filesystem::directory_iterator(dir.Path()), {}) - 1;
+    // The kills leave temporary files; the next save removes those over a minute
+    // old, and nothing but them.
+    const std::vector<std::string> others = {"compte.blv", ".compte.blv.lock", ".compte.blv.ab1",
+                                             ".autre.blv.AbC123", "compte.blv.AbC123"};
+    for (const std::string& name : others)
+        if (name != "compte.blv")
+            testutil::WriteFile(dir.File(name), "x");
+    const auto names = [&] {
+        std::vector<std::string> all;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            all.push_back(e.path().filename().string());
+        std::sort(all.begin(), all.end());
+        return all;
+    };
+    const std::size_t leftovers = names().size() - others.size();
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2);
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+        std::filesystem::last_write_time(e.path(), old);
+    ASSERT_TRUE(WriteFileAtomically(path, bytes[0]).ok());
+    std::vector<std::string> expected = others;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names(), expected);
+
     std::cout << "save of " << bytes[0].size() << " bytes: " << report.saveMs << " ms; "
               << report.killed << " of 200 killed, " << report.allBefore << " old, "
-              << report.allAfter << " new; " << leftovers << " temporary files left\n";
+              << report.allAfter << " new; " << leftovers
+              << " temporary files left, removed by the next save\n";
     EXPECT_TRUE(report.faults.empty()) << report.faults.front();
     EXPECT_GT(report.allBefore, 0);  // kills landed before the file was replaced
     EXPECT_GT(report.allAfter, 0);   // ... and after
+}
+
+TEST(SaveKill, TemporaryFilesAreKnownByTheirRegistersName) {
+    struct Case {
+        const char* name;
+        bool temporary;
+    };
+    const Case cases[] = {
+        {".compte.blv.a1B2c3", true},   {".compte.blv.lock", false},
+        {".compte.blv.a1B2c", false},   {".compte.blv.a1B2c34", false},
+        {".compte.blv.a1-2c3", false},  {"compte.blv.a1B2c3", false},
+        {".Compte.blv.a1B2c3", false},  {".compte.blv", false},
+        {"..compte.blv.a1B2c3", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsTemporaryOf("compte.blv", c.name), c.temporary) << c.name;
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include "maintenance/FileIdentity.h"
 #include "maintenance/Purge.h"
 #include "maintenance/PurgeSession.h"
 
@@ -10,15 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
 
 namespace belvane {
 namespace {
-
-namespace fs = std::filesystem;
 
 DayDate Day(int d) {
     return ToDayDate(2024, 3, d);
@@ -170,32 +166,6 @@ TEST_F(PurgeTest, TheArchiveIsWrittenFirstAndAFailedSavePutsBackOrKeepsEveryLine
     EXPECT_EQ(a2.GetLineCount(), 6);
     EXPECT_EQ(PurgeAndSave(again, dir.File("./compte.blv"), Day(10)).end,
               PurgeOutcome::End::SameFile);
-}
-
-TEST(FileIdentity, TellsFilesApartByWhatTheFileSystemSays) {
-    const testutil::ScratchDir dir;
-    const std::string a = dir.File("a.blv");
-    testutil::WriteFile(a, "x");
-    testutil::WriteFile(dir.File("A.blv"), "x");
-    fs::create_symlink(a, dir.File("lien.blv"));
-    fs::create_hard_link(a, dir.File("dur.blv"));
-    fs::create_directory(dir.File("sub"));
-    struct Case {
-        std::string b;
-        bool same;
-    };
-    const Case cases[] = {
-        {a, true},
-        {dir.File("./sub/../a.blv"), true},
-        {dir.File("lien.blv"), true},
-        {dir.File("dur.blv"), true},
-        {dir.File("A.blv"), false},
-        {dir.File("b.blv"), false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(SameFile(a, c.b), c.same) << c.b;
-    EXPECT_TRUE(SameFile(dir.File("new.blv"), dir.File("sub/../new.blv")));
-    EXPECT_FALSE(SameFile(dir.File("new.blv"), dir.File("New.blv")));
 }
 
 }  // namespace

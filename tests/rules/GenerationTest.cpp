@@ -105,6 +105,46 @@ INSTANTIATE_TEST_SUITE_P(Answers, GenerationPasses,
                                                     {2009, 2, 5}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Undoing a line "Créer ligne" made puts the movement's next date back, so that
+// the occurrence is due again; undoing the undo creates it again. Whatever
+// happens in between decides what the undo touches.
+TEST(Generation, UndoOfAGeneratedLinePutsItsOccurrenceBack) {
+    struct Case {
+        const char* between;  // what happens after the line is created
+        int undos;
+        int lines;            // lines left
+        CivilDate loyerNext;  // the movement's next date then
+    };
+    const Case cases[] = {
+        {"", 1, 0, {2026, 10, 5}},  // due again
+        {"", 2, 1, {2026, 11, 5}},  // created again
+        {"", 3, 0, {2026, 10, 5}},
+        {"another line", 1, 1, {2026, 11, 5}},  // the undo is that line's
+        {"date moved", 1, 0, {2026, 12, 5}},    // the user's own date stays
+    };
+    for (const Case& c : cases) {
+        CBelvaneDoc doc;
+        doc.AddMouvement(Movement("Loyer", {2026, 10, 5}, 1, 5));
+        GenerateLines(doc, ToDayDate(2026, 10, 5), [&](int, CLigne&) {
+            return doc.GetLineCount() == 0 ? OfferAnswer::Create : OfferAnswer::Cancel;
+        });
+        const std::string between = c.between;
+        if (between == "another line") {
+            CLigne other;
+            other.Set(ToDayDate(2026, 10, 6), 0, 0, 100, "", "", "", "", "", "");
+            doc.AddLine(other);
+        } else if (between == "date moved") {
+            doc.DeleteMouvement(0);
+            doc.AddMouvement(Movement("Loyer", {2026, 12, 5}, 1, 5));
+        }
+        for (int i = 0; i < c.undos; ++i)
+            doc.Undo();
+        EXPECT_EQ(doc.GetLineCount(), c.lines) << c.between << " " << c.undos;
+        EXPECT_EQ(ToCivil(doc.GetMouvement(0).GetProchaineDate()), c.loyerNext)
+            << c.between << " " << c.undos;
+    }
+}
+
 TEST(Generation, NothingDueOffersNothing) {
     CBelvaneDoc doc;
     doc.AddMouvement(Movement("Loyer", {2009, 4, 5}, 1, 5));

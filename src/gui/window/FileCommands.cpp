@@ -1,6 +1,7 @@
 #include "gui/window/FileCommands.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/FileIdentity.h"
 #include "core/SafeFile.h"
 #include "core/StringIds.h"
 #include "gui/dialogs/maintenance/CApurationDlg.h"
@@ -8,7 +9,6 @@
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/window/CMainFrame.h"
-#include "maintenance/FileIdentity.h"
 #include "maintenance/NewYear.h"
 #include "maintenance/PurgeSession.h"
 #include "reports/TextExport.h"

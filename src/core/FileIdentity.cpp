@@ -1,4 +1,4 @@
-#include "maintenance/FileIdentity.h"
+#include "core/FileIdentity.h"
 
 #include <filesystem>
 
@@ -24,6 +24,25 @@ bool SameFile(const std::string& a, const std::string& b) {
     const std::filesystem::path na = std::filesystem::absolute(a, ea).lexically_normal();
     const std::filesystem::path nb = std::filesystem::absolute(b, eb).lexically_normal();
     return !ea && !eb && na == nb;
+}
+
+FileStamp StampOf(const struct stat& st) {
+    FileStamp stamp;
+    stamp.exists = true;
+    stamp.device = static_cast<std::uint64_t>(st.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(st.st_ino);
+    stamp.size = static_cast<std::int64_t>(st.st_size);
+    stamp.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return stamp;
+}
+
+FileStamp StampOf(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? StampOf(st) : FileStamp{};
+}
+
+bool ChangedSince(const FileStamp& known, const FileStamp& now) {
+    return now.exists && known != now;
 }
 
 }  // namespace belvane
