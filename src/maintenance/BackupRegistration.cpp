@@ -1,5 +1,6 @@
 #include "maintenance/BackupRegistration.h"
 
+#include "core/CBelvaneDoc.h"
 #include "core/SettingsStore.h"
 #include "core/Text.h"
 
@@ -32,6 +33,11 @@ void RegisterForBackup(ISettingsStore& settings, const std::string& path) {
     settings.WriteString(kSection, "DestinationName" + std::to_string(count),
                          dir + FileNamePart(path));
     settings.WriteInt(kSection, "NbrFiles", count + 1);
+}
+
+void RegisterIfMarked(ISettingsStore& settings, const CBelvaneDoc& doc) {
+    if (doc.GetBackup())
+        RegisterForBackup(settings, doc.GetPathName());
 }
 
 }  // namespace belvane

@@ -10,6 +10,8 @@
 #include "uilogic/CommandIds.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 
 namespace belvane {
@@ -87,14 +89,18 @@ TEST_F(FileCommands, PurgeDialogOffersEachClosedLineUpToTheLimit) {
 
 TEST_F(FileCommands, PurgeCommandSavesTheArchiveAndTheRegister) {
     f.doc.AddLine(Closed(1, -100));
+    f.doc.ToggleBackup();
     const QString reg = dir.filePath("compte.blv");
     ASSERT_TRUE(f.doc.OnSaveDocument(ToStd(reg)).ok());
+    CBelvaneDoc marked;  // the archive, marked for backup too
+    marked.ToggleBackup();
+    ASSERT_TRUE(marked.OnSaveDocument(ToStd(dir.filePath("archive.blv"))).ok());
     f.doc.AddLine(Closed(5, 40, false));
     f.Make();
     // Untitled register; then the open file under another spelling; then a new archive.
     CBelvaneDoc untitled;
     box.Answer(Answer::Ok);
-    PurgeToArchive(untitled, nullptr);
+    PurgeToArchive(untitled, f.settings, nullptr);
     paths << dir.filePath("./compte.blv") << dir.filePath("archive.blv");
     box.Answer(Answer::Ok);
     f.frame->RunCommand(cmd::kPurge);
@@ -106,11 +112,10 @@ TEST_F(FileCommands, PurgeCommandSavesTheArchiveAndTheRegister) {
         return QDialog::Rejected;
     });
     box.Answer(Answer::Ok);
-    box.Answer(Answer::Yes);
     f.frame->RunCommand(cmd::kPurge);
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(Messages(), QStringList({Text(10070), Text(10073), Text(10070), Text(10076),
-                                       Text(10070), Text(10072), Text(10078)}));
+                                       Text(10070), Text(10078)}));
     EXPECT_TRUE(prompts[0].startsWith(Text(10071) + "|"));
     CBelvaneDoc archive, saved;
     ASSERT_TRUE(archive.OnOpenDocument(ToStd(dir.filePath("archive.blv"))).status.ok());
@@ -119,6 +124,34 @@ TEST_F(FileCommands, PurgeCommandSavesTheArchiveAndTheRegister) {
     EXPECT_EQ(saved.GetLineCount(), 1);
     EXPECT_EQ(saved.GetMontantInitial(), -100);
     EXPECT_FALSE(f.doc.IsModified());
+    // Both saves entered their files for the backup at exit.
+    EXPECT_EQ(f.settings.GetInt("BackupFiles", "NbrFiles", 0), 2);
+    EXPECT_EQ(f.settings.GetString("BackupFiles", "SourceName0", ""), archive.GetPathName());
+    EXPECT_EQ(f.settings.GetString("BackupFiles", "SourceName1", ""), saved.GetPathName());
+}
+
+// The archive written, the register not: the message says the lines are in both.
+TEST_F(FileCommands, PurgeSaysWhereTheLinesAreWhenTheRegisterCannotBeSaved) {
+    f.doc.AddLine(Closed(1, -100));
+    const QString reg = dir.filePath("compte.blv");
+    ASSERT_TRUE(f.doc.OnSaveDocument(ToStd(reg)).ok());
+    f.Make();
+    // Nothing can be renamed over a folder, whoever runs the test.
+    ASSERT_TRUE(QFile::remove(reg) && QDir().mkdir(reg));
+    paths << dir.filePath("archive.blv");
+    testing::Scripted<CApurationDlg> run([&](CApurationDlg& d) {
+        box.Answer(Answer::Yes);
+        d.findChild<QPushButton*>("1195")->click();
+        return QDialog::Rejected;
+    });
+    box.Answer(Answer::Ok);
+    box.Answer(Answer::Yes);
+    f.frame->RunCommand(cmd::kPurge);
+    EXPECT_EQ(Messages().back(), Text(10147).arg(dir.filePath("archive.blv"), reg));
+    CBelvaneDoc archive;
+    ASSERT_TRUE(archive.OnOpenDocument(ToStd(dir.filePath("archive.blv"))).status.ok());
+    EXPECT_EQ(archive.GetLineCount(), 1);
+    EXPECT_TRUE(f.doc.IsModified());
 }
 
 TEST_F(FileCommands, NewYearAndExportCommands) {

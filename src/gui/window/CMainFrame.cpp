@@ -624,7 +624,7 @@ void CMainFrame::RunCommand(int command) {
                 ShowStatusText(text);
             break;
         case cmd::kPurge:
-            PurgeToArchive(m_doc, this);
+            PurgeToArchive(m_doc, m_settings, this);
             break;
         case cmd::kNewFiscalYear:
             StartNewFiscalYear(*this);
@@ -749,8 +749,7 @@ bool CMainFrame::SaveTo(const QString& path) {
         return false;
     }
     // A register saved with its backup flag set is copied at the next exit.
-    if (m_doc.GetBackup())
-        RegisterForBackup(m_settings, m_doc.GetPathName());
+    RegisterIfMarked(m_settings, m_doc);
     m_recent.Add(m_doc.GetPathName());
     RebuildRecentFiles();
     return true;

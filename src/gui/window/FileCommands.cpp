@@ -9,6 +9,7 @@
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/window/CMainFrame.h"
+#include "maintenance/BackupRegistration.h"
 #include "maintenance/NewYear.h"
 #include "maintenance/PurgeSession.h"
 #include "reports/TextExport.h"
@@ -27,6 +28,7 @@ constexpr int kPurgeWarning = 10070;
 constexpr int kPurgeFileTitle = 10071;  // "Choix du fichier d'apuration"
 constexpr int kAskCreateArchive = 10072;
 constexpr int kMsgPurgeUntitled = 10073;
+constexpr int kMsgPurgeRegisterNotSaved = 10147;  // %1: the archive, %2: the register
 
 QString DefaultPrompt(QWidget* parent, const QString& title, const QString& filter, bool save) {
     if (save)
@@ -85,7 +87,7 @@ void ExportToText(const CBelvaneDoc& doc, QWidget* parent) {
         dlg::Refuse(parent, ids::kMsgExportOpenError);
 }
 
-void PurgeToArchive(CBelvaneDoc& doc, QWidget* parent) {
+void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent) {
     if (IMessageBox::Current().Show(parent, CResources::Str(kPurgeWarning),
                                     IMessageBox::Icon::Warning,
                                     IMessageBox::Buttons::OkCancel) != IMessageBox::Answer::Ok)
@@ -119,8 +121,19 @@ void PurgeToArchive(CBelvaneDoc& doc, QWidget* parent) {
     dialog.Run();
     // Both registers are saved however the dialog ended, even when nothing moved.
     const PurgeSession::SaveResult saved = session.Save();
-    if (saved.failure != PurgeSession::Failure::None)
+    if (saved.failure == PurgeSession::Failure::Archive) {
         CMainFrame::ShowFailure(parent, saved.status);
+        return;
+    }
+    RegisterIfMarked(settings, session.Archive());
+    if (saved.failure == PurgeSession::Failure::Register) {
+        // The moved lines are in both files on disk: say so, and that saving the
+        // register ends the purge.
+        dlg::Refuse(parent, CResources::Str(kMsgPurgeRegisterNotSaved)
+                                .arg(FromStd(session.ArchivePath()), FromStd(doc.GetPathName())));
+        return;
+    }
+    RegisterIfMarked(settings, doc);
 }
 
 void StartNewFiscalYear(CMainFrame& frame) {

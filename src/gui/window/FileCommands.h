@@ -10,6 +10,7 @@ namespace belvane {
 
 class CBelvaneDoc;
 class CMainFrame;
+class ISettingsStore;
 
 // The frame's file maintenance commands: each runs its questions and dialogs
 // and applies what they return to the register.
@@ -29,8 +30,9 @@ void ExportToText(const CBelvaneDoc& doc, QWidget* parent);
 
 // "Apuration du compte": the warning, the choice of the archive register (made
 // when missing), the purge dialog, then the archive saved before the register
-// (see PurgeSession: nothing is lost when a save fails).
-void PurgeToArchive(CBelvaneDoc& doc, QWidget* parent);
+// (see PurgeSession: nothing is lost when a save fails), each file entered in
+// the backup list of `settings` when its register is marked.
+void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent);
 
 // "Nouvel exercice": the method chosen in the new fiscal year dialog, the
 // offer to save the old year, then the register turned into the new year's,
