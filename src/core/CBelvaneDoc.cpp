@@ -80,6 +80,9 @@ void CBelvaneDoc::ResetTransientState() {
     m_undoIndex2 = 0;
     m_undoLigne = CLigne();
     m_undoNextDate.reset();
+    m_undoStamps.clear();
+    m_undoAdded.clear();
+    m_undoAddedLines.clear();
 }
 
 void CBelvaneDoc::OnNewDocument() {
@@ -293,13 +296,95 @@ void CBelvaneDoc::SetLineStatement(int index, DayDate date) {
     Notify([&](IDocObserver& o) { o.OnLineChanged(index); });
 }
 
+void CBelvaneDoc::StampAndAddLines(std::span<const int> stamped, DayDate date,
+                                   std::vector<CLigne> added) {
+    m_undoNextDate.reset();
+    m_undoAction = kUndoStatement;
+    m_undoStamps.clear();
+    for (const int i : stamped) {
+        m_undoStamps.emplace_back(i, m_lignes[i].m_dateReleve);
+        m_lignes[i].m_dateReleve = date;
+    }
+    // One merge rather than an insertion each: a statement may bring thousands
+    // of lines into a store of hundreds of thousands. Each goes after every line
+    // of its issue date, the new ones in the order given.
+    std::stable_sort(added.begin(), added.end(), [](const CLigne& a, const CLigne& b) {
+        return a.m_dateEmission < b.m_dateEmission;
+    });
+    CLigneStore merged;
+    merged.reserve(m_lignes.size() + added.size());
+    m_undoAdded.clear();
+    std::size_t old = 0;
+    for (CLigne& line : added) {
+        while (old < m_lignes.size() && m_lignes[old].m_dateEmission <= line.m_dateEmission)
+            merged.push_back(std::move(m_lignes[old++]));
+        m_undoAdded.push_back(static_cast<int>(merged.size()));
+        merged.push_back(std::move(line));
+    }
+    while (old < m_lignes.size())
+        merged.push_back(std::move(m_lignes[old++]));
+    m_lignes = std::move(merged);
+    m_undoAddedLines.clear();
+    SetModifiedFlag(true);
+    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+}
+
+bool CBelvaneDoc::StatementUndoFits() const {
+    const std::size_t n = m_lignes.size();
+    const std::size_t out = m_undoAddedLines.empty() ? m_undoAdded.size() : 0;
+    if (out > n || (!m_undoAdded.empty() && m_undoAddedLines.empty() &&
+                    static_cast<std::size_t>(m_undoAdded.back()) >= n))
+        return false;
+    return std::all_of(m_undoStamps.begin(), m_undoStamps.end(), [&](const auto& s) {
+        return s.first >= 0 && static_cast<std::size_t>(s.first) < n - out;
+    });
+}
+
+// Takes a statement import back, or makes it again when it was taken back.
+void CBelvaneDoc::UndoStatement() {
+    if (m_undoAddedLines.empty()) {
+        // The added lines out (their indices ascending), then the stamps swapped.
+        CLigneStore kept;
+        kept.reserve(m_lignes.size() - m_undoAdded.size());
+        std::size_t k = 0;
+        for (std::size_t i = 0; i < m_lignes.size(); ++i) {
+            if (k < m_undoAdded.size() && static_cast<std::size_t>(m_undoAdded[k]) == i) {
+                m_undoAddedLines.push_back(std::move(m_lignes[i]));
+                ++k;
+            } else {
+                kept.push_back(std::move(m_lignes[i]));
+            }
+        }
+        m_lignes = std::move(kept);
+        for (auto& [index, date] : m_undoStamps)
+            std::swap(m_lignes[index].m_dateReleve, date);
+        return;
+    }
+    // The stamps swapped back, then the lines at the places they had.
+    for (auto& [index, date] : m_undoStamps)
+        std::swap(m_lignes[index].m_dateReleve, date);
+    const std::size_t total = m_lignes.size() + m_undoAddedLines.size();
+    CLigneStore merged;
+    merged.reserve(total);
+    std::size_t old = 0, k = 0;
+    while (merged.size() < total) {
+        if (k < m_undoAdded.size() && static_cast<std::size_t>(m_undoAdded[k]) == merged.size())
+            merged.push_back(std::move(m_undoAddedLines[k++]));
+        else
+            merged.push_back(std::move(m_lignes[old++]));
+    }
+    m_lignes = std::move(merged);
+    m_undoAddedLines.clear();
+}
+
 bool CBelvaneDoc::Undo() {
     // An undo state that no longer fits the store is forgotten, never applied.
     const int n = GetLineCount();
     const bool fits = (m_undoAction == kUndoDeleted && m_undoIndex >= 0 && m_undoIndex <= n) ||
                       (m_undoAction == kUndoChanged && m_undoIndex2 >= 0 && m_undoIndex2 < n &&
                        m_undoIndex >= 0 && m_undoIndex < n) ||
-                      (m_undoAction == kUndoAdded && m_undoIndex2 >= 0 && m_undoIndex2 < n);
+                      (m_undoAction == kUndoAdded && m_undoIndex2 >= 0 && m_undoIndex2 < n) ||
+                      (m_undoAction == kUndoStatement && StatementUndoFits());
     if (!fits) {
         ClearUndo();
         return false;
@@ -320,6 +405,9 @@ bool CBelvaneDoc::Undo() {
             std::swap(m_undoIndex, m_undoIndex2);
             break;
         }
+        case kUndoStatement:
+            UndoStatement();
+            break;
         case kUndoAdded:
             m_undoLigne = m_lignes[m_undoIndex2];
             m_lignes.erase(m_lignes.begin() + m_undoIndex2);

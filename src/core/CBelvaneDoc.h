@@ -27,7 +27,13 @@ public:
     // The entry dialog refuses new lines beyond this many; a file may hold more.
     static constexpr int kMaxLines = 300000;
 
-    enum UndoAction { kUndoNone = 0, kUndoDeleted = 1, kUndoChanged = 2, kUndoAdded = 3 };
+    enum UndoAction {
+        kUndoNone = 0,
+        kUndoDeleted = 1,
+        kUndoChanged = 2,
+        kUndoAdded = 3,
+        kUndoStatement = 4,  // stamps and new lines of a statement import
+    };
 
     // Reads DecimalSymbol and DateFormat from section "Settings" of `settings`
     // (the built-in defaults when it is null or lacks them) and starts as a new
@@ -107,6 +113,10 @@ public:
     // Returns the index the new version has (it moves when its issue date changed).
     int ReplaceLine(int index, const CLigne& line);
     void SetLineStatement(int index, DayDate date);
+    // Stamps the lines `stamped` (indices before the change) with `date` and
+    // adds `added` at their issue dates, as one change: one Undo takes all of it
+    // back, the next makes it again.
+    void StampAndAddLines(std::span<const int> stamped, DayDate date, std::vector<CLigne> added);
     // Undoes the last line action and marks the register modified, or returns
     // false when there is none (message 10002).
     bool Undo();
@@ -220,6 +230,8 @@ private:
     // Sets the next date of the movement `moved` names from `from` to `to`;
     // nothing when no movement of that title has the date `from` any more.
     void MoveNextDate(const MovedNextDate& moved, DayDate from, DayDate to);
+    bool StatementUndoFits() const;
+    void UndoStatement();
     void ResetTransientState();
     template <class F>
     void Notify(F f);
@@ -234,6 +246,12 @@ private:
     int m_undoIndex2 = 0;
     CLigne m_undoLigne;
     std::optional<MovedNextDate> m_undoNextDate;
+    // kUndoStatement: each stamped line with the statement date it does not
+    // have now; the indices of the added lines (ascending) and, while they are
+    // taken out, the lines themselves.
+    std::vector<std::pair<int, DayDate>> m_undoStamps;
+    std::vector<int> m_undoAdded;
+    std::vector<CLigne> m_undoAddedLines;
 
     std::string m_pathName;
     FileStamp m_fileStamp;  // of the file at m_pathName when last read or written

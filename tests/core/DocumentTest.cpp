@@ -99,6 +99,13 @@ TEST_F(DocumentTest, UndoTogglesEachKindOfChange) {
         {"statement stamp",
          [](CBelvaneDoc& d) { d.SetLineStatement(3, ToDayDate(2009, 2, 28)); },
          {"L0", "L1", "L2", "L3 28.02.09"}},
+        {"statement import: stamps and new lines at once",
+         [](CBelvaneDoc& d) {
+             const int stamped[] = {1, 3};
+             d.StampAndAddLines(stamped, ToDayDate(2009, 2, 28),
+                                {Line({2009, 1, 2}, 5, "new A"), Line({2009, 1, 1}, 6, "new B")});
+         },
+         {"L0", "new B", "L1 28.02.09", "new A", "L2", "L3 28.02.09"}},
     };
     const auto lines = [this] {
         std::vector<std::string> out = Observations();
