@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libicu-dev nlohmann-json3-dev
+    libofx-dev libpugixml-dev libcsv-dev
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
     poppler-utils

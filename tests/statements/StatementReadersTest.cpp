@@ -1,0 +1,289 @@
+// The statement readers on files shaped like those banks write (tests/data),
+// sound and damaged, and the small readers of bank amounts.
+#include "core/DayDate.h"
+#include "core/StringTable.h"
+#include "statements/BankText.h"
+#include "statements/StatementReader.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace belvane {
+namespace {
+
+using Kind = StatementProblem::Kind;
+
+std::string Data(const std::string& name) {
+    std::ifstream in(std::string(BELVANE_STATEMENT_DATA) + "/" + name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+DayDate D(int y, int m, int d) {
+    return ToDayDate(y, m, d);
+}
+
+struct Expected {
+    DayDate date;
+    Amount amount;
+    std::string name, memo, cheque, bankId;
+    int line;
+};
+
+TEST(StatementReaders, FilesOfEachFormat) {
+    const struct {
+        const char* file;
+        StatementFormat format;
+        DayDate from, to;
+        std::optional<Sum> closing;
+        std::size_t count;
+        std::vector<std::pair<std::size_t, Expected>> entries;  // some of them, by index
+    } cases[] = {
+        {"banque-sgml.ofx",
+         StatementFormat::Ofx,
+         D(2026, 1, 1),
+         D(2026, 1, 31),
+         123518,
+         6,
+         {{0, {D(2026, 1, 2), -2345, "CB MONOPRIX 31/12", "", "", "2026010200001", 20}},
+          {1, {D(2026, 1, 5), -12000, "CHEQUE 1234", "", "0001234", "2026010500001", 21}},
+          // Two operations with one bank identifier are two operations.
+          {2, {D(2026, 1, 5), -990, "CB CAFÉ DE LA GARE", "Carte 4974 X", "", "2026010500002", 22}},
+          {3, {D(2026, 1, 5), -990, "CB CAFÉ DE LA GARE", "Carte 4974 X", "", "2026010500002", 23}},
+          // The day written, whatever the zone; a decimal comma; an unknown tag.
+          {4, {D(2026, 1, 28), 215000, "VIR SALAIRE SOCIÉTÉ DURAND", "", "", "2026012800001", 24}},
+          {5,
+           {D(2026, 1, 30), -6120, "PRLV EDF & CO", "Echéance 01/2026", "", "2026013000001", 25}}}},
+        {"carte-xml.qfx",
+         StatementFormat::Ofx,
+         D(2026, 2, 1),
+         D(2026, 2, 28),
+         -3930,
+         2,
+         {{0, {D(2026, 2, 3), -5430, "Librairie Étienne", "", "", "F-0001", 22}},
+          {1, {D(2026, 2, 10), 1500, "Remboursement", "Avoir n° 77", "", "F-0002", 30}}}},
+        {"releve.camt053.xml",
+         StatementFormat::Camt,
+         D(2026, 1, 1),
+         D(2026, 1, 31),
+         289435,
+         3,
+         {{0, {D(2026, 1, 4), -4560, "Boulangerie Müller", "Facture 12 janvier", "", "A1", 18}},
+          {1, {D(2026, 1, 27), 200000, "Société Durand", "VIR SEPA SALAIRE", "", "A2", 27}},
+          {2, {D(2026, 1, 29), -6005, "CHEQUE 8800123", "", "8800123", "A3", 36}}}},
+        {"releve-fr.csv",
+         StatementFormat::Csv,
+         D(2026, 1, 2),
+         D(2026, 1, 30),
+         std::nullopt,
+         4,
+         {{0, {D(2026, 1, 2), -2345, "CB MONOPRIX 31/12", "", "", "", 5}},
+          {2, {D(2026, 1, 29), 215000, "VIR SALAIRE SOCIÉTÉ DURAND", "", "", "", 7}},
+          {3, {D(2026, 1, 30), -6120, "PRLV EDF; échéance", "", "", "", 8}}}},
+        {"export-en.csv",
+         StatementFormat::Csv,
+         D(2026, 2, 3),
+         D(2026, 2, 4),
+         std::nullopt,
+         2,
+         {{0, {D(2026, 2, 3), -123450, "ACME, Inc.", "", "", "TX-1", 2}},
+          {1, {D(2026, 2, 4), 1200, "Refund", "", "", "TX-2", 3}}}},
+        {"releve-fr.qif",
+         StatementFormat::Qif,
+         D(2026, 1, 2),
+         D(2026, 1, 28),
+         std::nullopt,
+         3,
+         {{1, {D(2026, 1, 5), -12000, "CHEQUE", "", "1234", "", 6}},
+          {2, {D(2026, 1, 28), 215000, "VIR SALAIRE", "SOCIÉTÉ DURAND", "", "", 11}}}},
+        {"quicken-us.qif",
+         StatementFormat::Qif,
+         D(2025, 12, 30),
+         D(2026, 1, 2),
+         std::nullopt,
+         2,
+         {{0, {D(2025, 12, 30), -123456, "Rent", "", "", "", 6}},
+          {1, {D(2026, 1, 2), 4500, "Deposit", "", "", "", 11}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string bytes = Data(c.file);
+        EXPECT_EQ(GuessFormat(bytes), c.format);
+        Statement s;
+        const StatementProblem p = ReadStatement(bytes, s);
+        ASSERT_FALSE(p) << ProblemMessage(p, c.file, CStringTable::Builtin());
+        EXPECT_EQ(s.format, c.format);
+        EXPECT_EQ(s.from, c.from);
+        EXPECT_EQ(s.to, c.to);
+        EXPECT_EQ(s.closingBalance, c.closing);
+        ASSERT_EQ(s.entries.size(), c.count);
+        for (const auto& [i, x] : c.entries) {
+            SCOPED_TRACE(i);
+            const StatementEntry& e = s.entries[i];
+            EXPECT_EQ(std::tie(e.date, e.amount, e.name, e.memo, e.cheque, e.bankId, e.line),
+                      std::tie(x.date, x.amount, x.name, x.memo, x.cheque, x.bankId, x.line));
+        }
+    }
+}
+
+// The line (from 1) where `marker` starts in `text`.
+int LineOf(const std::string& text, const std::string& marker) {
+    const std::size_t at = text.find(marker);
+    return at == std::string::npos ? -1 : bank::LineAt(text, at);
+}
+
+// A damaged file is refused whole, naming the line and the element at fault.
+TEST(StatementReaders, DamagedFilesNameTheLineAndElement) {
+    const std::string kCut = "<cut>";  // the file ends in the middle of the marker
+    const struct {
+        const char* file;
+        std::string find, replace;  // replace == kCut: the file ends there
+        Kind kind;
+        std::string element, text;
+        std::string lineMarker;  // where the problem is; "" for no line, "$" for the last written
+    } cases[] = {
+        {"banque-sgml.ofx", "<TRNAMT>-9.90", kCut, Kind::Truncated, "", "", "$"},
+        {"banque-sgml.ofx", "</OFX>", "\r\n", Kind::Truncated, "", "", "$"},
+        {"banque-sgml.ofx", "<TRNAMT>-61.20", "<TRNAMT>abc", Kind::BadAmount, "TRNAMT", "abc",
+         "<TRNAMT>abc"},
+        {"banque-sgml.ofx", "<BALAMT>1235.18", "<BALAMT>", Kind::BadAmount, "BALAMT", "",
+         "<LEDGERBAL>"},
+        {"banque-sgml.ofx", "<DTPOSTED>20260130", "<DTPOSTED>20261330", Kind::BadDate, "DTPOSTED",
+         "20261330", "20261330"},
+        {"banque-sgml.ofx", "<TRNAMT>-120.00", "", Kind::Missing, "TRNAMT", "", "<TRNTYPE>CHECK"},
+        {"banque-sgml.ofx", "</BANKMSGSRSV1>",
+         "<STMTTRNRS><STMTRS><BANKACCTFROM><ACCTID>999</BANKACCTFROM></STMTRS></STMTTRNRS>"
+         "</BANKMSGSRSV1>",
+         Kind::SeveralAccounts, "", "00012345678, 999", ""},
+        {"carte-xml.qfx", "</STMTTRN>", "", Kind::Syntax, "STMTTRN", "", "<STMTTRN>"},
+        {"releve.camt053.xml", "<Amt Ccy=\"EUR\">60.05", "<Amt Ccy=\"EUR\">60,05", Kind::BadAmount,
+         "Amt", "60,05", "60,05"},
+        {"releve.camt053.xml", "<ValDt><Dt>2026-01-04", "<ValDt><Dt>2026-01-32", Kind::BadDate,
+         "ValDt", "2026-01-32", "2026-01-32"},
+        {"releve.camt053.xml", "<AcctSvcrRef>A2", kCut, Kind::Truncated, "", "", "$"},
+        {"releve.camt053.xml", "</BookgDt><ValDt>", "</BookgDt><ValDt", Kind::Syntax, "", "",
+         "</BookgDt><ValDt"},
+        {"releve-fr.csv", "28/01/2026;29/01/2026", "28/01/2026;32/01/2026", Kind::BadDate,
+         "Date valeur", "32/01/2026", "28/01/2026"},
+        {"releve-fr.csv", "61,20", "61,2x", Kind::BadAmount, "Débit euros", "61,2x", "30/01/2026"},
+        {"releve-fr.csv", "02/01/2026;CB MONOPRIX 31/12;23,45;", "02/01/2026;CB MONOPRIX 31/12;;",
+         Kind::Missing, "Débit euros", "", "02/01/2026"},
+        {"releve-fr.csv", "\"PRLV EDF", kCut, Kind::Truncated, "", "", "$"},
+        {"releve-fr.csv", "Date op", kCut, Kind::UnknownColumns, "", "", ""},
+        {"releve-fr.qif", "DURAND\r\n^", "DURAND\r\n", Kind::Truncated, "", "", "$"},
+        {"releve-fr.qif", "T-120,00", "", Kind::Missing, "T", "", "D05/01/2026"},
+        // 13 cannot be a month, 28 cannot either: the file writes dates both ways.
+        {"releve-fr.qif", "D05/01/2026", "D01/13/2026", Kind::MixedDateOrder, "D", "28/01/2026",
+         "D28/01/2026"},
+        {"releve-fr.qif", "T2 150,00", "T2 150,00,0", Kind::BadAmount, "T", "2 150,00,0", "T2 150"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file + (" " + c.find));
+        std::string bytes = Data(c.file);
+        const std::size_t at = bytes.find(c.find);
+        ASSERT_NE(at, std::string::npos);
+        if (c.replace == kCut)
+            bytes.resize(at + c.find.size() / 2);
+        else
+            bytes.replace(at, c.find.size(), c.replace);
+        Statement s;
+        s.entries.resize(1);  // left as it was
+        const StatementProblem p = ReadStatement(bytes, s);
+        EXPECT_EQ(p.kind, c.kind);
+        EXPECT_EQ(p.element, c.element);
+        EXPECT_EQ(p.text, c.text);
+        const int line = c.lineMarker.empty()  ? 0
+                         : c.lineMarker == "$" ? bank::LastLine(bytes)
+                                               : LineOf(bytes, c.lineMarker);
+        EXPECT_EQ(p.line, line);
+        EXPECT_EQ(s.entries.size(), 1u);
+        EXPECT_FALSE(ProblemMessage(p, c.file, CStringTable::Builtin()).empty());
+    }
+}
+
+TEST(StatementReaders, UnknownFilesAndAskedDateOrders) {
+    for (const std::string& bytes :
+         {std::string("PK\x03\x04\0\0", 6), std::string("<html></html>"), std::string(" \r\n")}) {
+        Statement s;
+        EXPECT_EQ(ReadStatement(bytes, s).kind, Kind::UnknownFormat);
+    }
+    // Nothing in the file tells 5 June from 6 May: asked, then read as told.
+    const std::string qif = "!Type:Bank\nD05/06/2026\nT-1.00\n^\nD06/05/2026\nT-2.00\n^\n";
+    Statement s;
+    EXPECT_EQ(ReadStatement(qif, s).kind, Kind::AmbiguousDates);
+    ReadOptions options;
+    options.dateOrder = DateOrder::DayFirst;
+    ASSERT_FALSE(ReadStatement(qif, s, options));
+    EXPECT_EQ(s.entries[0].date, D(2026, 6, 5));
+    // The message names the file and the line.
+    StatementProblem p;
+    p.kind = Kind::BadAmount;
+    p.format = StatementFormat::Csv;
+    p.line = 12;
+    p.element = "Montant";
+    p.text = "12,3x";
+    EXPECT_EQ(ProblemMessage(p, "/tmp/releve.csv", CStringTable::Builtin()),
+              "Le relevé /tmp/releve.csv ne peut être lu, ligne 12, colonne « Montant » : "
+              "« 12,3x » n'est pas un montant.\nRien n'a été modifié.");
+}
+
+// A remembered column layout comes back as it was saved.
+TEST(StatementReaders, CsvLayoutSettingsText) {
+    CsvLayout l;
+    l.delimiter = '\t';
+    l.skip = 3;
+    l.date = 0;
+    l.debit = 4;
+    l.credit = 5;
+    l.name = 2;
+    l.dateOrder = DateOrder::MonthFirst;
+    EXPECT_EQ(LayoutFromText(LayoutToText(l)), l);
+    for (const char* bad :
+         {"", "x,1,0,2,-1,-1,-1,-1,-1,-1,0", ";,1,0,2", ";,1,-1,2,-1,-1,-1,-1,-1,-1,0"})
+        EXPECT_FALSE(LayoutFromText(bad)) << bad;
+}
+
+TEST(BankText, Amounts) {
+    const struct {
+        const char* text;
+        char decimal;
+        Kind kind;
+        Amount amount;
+    } cases[] = {
+        {"-1234.56", '.', Kind::None, -123456},
+        {"1 234,56", ',', Kind::None, 123456},
+        {"1\u00a0234,56", ',', Kind::None, 123456},
+        {"1.234,56", ',', Kind::None, 123456},
+        {"45,60-", ',', Kind::None, -4560},
+        {"+12", '.', Kind::None, 1200},
+        {".5", '.', Kind::None, 50},
+        {"-45.6000", '.', Kind::None, -4560},
+        {"21474836.47", '.', Kind::None, 2147483647},
+        {"21474836.48", '.', Kind::AmountTooLarge, 0},
+        {"99999999999999999999", '.', Kind::AmountTooLarge, 0},
+        {"12.345", '.', Kind::BadAmount, 0},
+        {"1,23,456.00", '.', Kind::BadAmount, 0},
+        {"", '.', Kind::BadAmount, 0},
+        {"-", '.', Kind::BadAmount, 0},
+        {"12 EUR", ',', Kind::BadAmount, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Amount a = 0;
+        EXPECT_EQ(bank::ReadAmount(c.text, c.decimal, a), c.kind);
+        if (c.kind == Kind::None) {
+            EXPECT_EQ(a, c.amount);
+        }
+    }
+    using V = std::vector<std::string_view>;
+    EXPECT_EQ(bank::DecideDecimal(V{"3", "12,50"}), ',');
+    EXPECT_EQ(bank::DecideDecimal(V{"1,234.5"}), '.');
+    EXPECT_EQ(bank::DecideDecimal(V{"1.234"}), ',');
+    EXPECT_EQ(bank::DecideDecimal(V{"1,234"}), '.');
+}
+
+}  // namespace
+}  // namespace belvane
