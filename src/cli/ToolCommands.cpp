@@ -6,6 +6,7 @@
 #include "core/Clock.h"
 #include "core/DayDate.h"
 #include "core/FileIdentity.h"
+#include "core/SafeFile.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "maintenance/NewYear.h"
@@ -17,6 +18,8 @@
 #include "reports/TextExport.h"
 #include "rules/Balances.h"
 #include "rules/Generation.h"
+#include "statements/StatementImport.h"
+#include "statements/StatementReader.h"
 
 #include <nlohmann/json.hpp>
 
@@ -305,6 +308,15 @@ void PrintUsage(std::ostream& os) {
        << "        [--category NAME] [--subcategory NAME]\n"
        << "                   print the credits and debits of each period as JSON, in\n"
        << "                   cents (defaults: month, from the first to the last line)\n"
+       << "  reconcile FILE STATEMENT [--format ofx|qif|csv|camt] [--date DATE] [--days N]\n"
+       << "        [--date-order dmy|mdy] [--apply OUT]\n"
+       << "                   match the bank's statement file with the register and print\n"
+       << "                   each operation's outcome as JSON: the statement date is DATE\n"
+       << "                   (default: the end of the statement), N the days between the\n"
+       << "                   bank's date and a validity date (default 7); --date-order\n"
+       << "                   reads QIF dates whose order the file does not tell; --apply\n"
+       << "                   writes to OUT the register with the matches stamped and the\n"
+       << "                   new lines added (OUT may be FILE)\n"
        << "Exit status: 0 done, 1 a file could not be read or written, 2 usage error.\n";
 }
 
@@ -629,6 +641,102 @@ int CommandChart(std::span<const std::string> args, std::ostream& out, std::ostr
     return kExitOk;
 }
 
+int CommandReconcile(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    static constexpr std::string_view kDate = "--date";
+    static constexpr std::string_view kValued[] = {"--format", kDate, "--days", "--date-order",
+                                                   "--apply"};
+    CommandLine cl;
+    if (const int rc = ParseCommand(args, "reconcile", 2, kValued, cl, out, err); rc >= 0)
+        return rc;
+    const auto option = [&](std::string_view name) -> const std::string* {
+        const auto it = cl.options.find(name);
+        return it != cl.options.end() ? &it->second : nullptr;
+    };
+    ReadOptions read;
+    if (const std::string* f = option("--format")) {
+        read.format = FormatFromKey(*f);
+        if (!read.format)
+            return UsageError(err,
+                              "reconcile: --format is ofx, qif, csv or camt, not \"" + *f + "\"");
+    }
+    if (const std::string* o = option("--date-order")) {
+        if (*o != "dmy" && *o != "mdy")
+            return UsageError(err, "reconcile: --date-order is dmy or mdy, not \"" + *o + "\"");
+        read.dateOrder = *o == "dmy" ? DateOrder::DayFirst : DateOrder::MonthFirst;
+    }
+    MatchOptions match;
+    if (const std::string* d = option("--days")) {
+        const auto [end, ec] = std::from_chars(d->data(), d->data() + d->size(), match.days);
+        if (ec != std::errc() || end != d->data() + d->size() || match.days < 0 || match.days > 366)
+            return UsageError(err, "reconcile: --days needs a number of days from 0 to 366");
+    }
+    DayDate dates[] = {0};
+    if (const std::string reason = ReadDates(cl, "reconcile", {&kDate, 1}, dates); !reason.empty())
+        return UsageError(err, reason);
+
+    CBelvaneDoc doc;
+    LoadResult loaded;
+    if (!Load(doc, cl.positional[0], err, loaded))
+        return kExitFailure;
+    const std::string& path = cl.positional[1];
+    ByteBuffer bytes;
+    if (const int rc = Report(err, ReadWholeFile(path, bytes), path); rc != kExitOk)
+        return rc;
+    Statement statement;
+    const StatementProblem problem =
+        ReadStatement({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, statement, read);
+    if (problem) {
+        err << ProblemMessage(problem, path, CStringTable::Builtin()) << '\n';
+        return kExitFailure;
+    }
+
+    const StatementImport import(doc, std::move(statement), match);
+    const Statement& s = import.GetStatement();
+    const DayDate date =
+        dates[0] != 0 ? dates[0] : import.DefaultDate(ToDayDate(Clock::System().Today()));
+    static constexpr const char* kOutcomes[] = {"matched", "already", "new"};
+    Json entries = Json::array();
+    for (int i = 0; i < import.Count(); ++i) {
+        const StatementEntry& e = import.Entry(i);
+        Json j = {{"entry", i},
+                  {"date", DateJson(e.date)},
+                  {"amount", e.amount},
+                  {"name", e.name},
+                  {"outcome", kOutcomes[static_cast<int>(import.Outcome(i))]},
+                  {"line", import.Line(i) >= 0 ? Json(import.Line(i)) : Json(nullptr)}};
+        if (import.Outcome(i) == MatchOutcome::New) {
+            const CLigne& l = import.Proposed(i);
+            j["proposed"] = {{"issue", DateJson(l.m_dateEmission)},
+                             {"validity", DateJson(l.m_dateValidite)},
+                             {"amount", l.m_montant},
+                             {"reference", l.m_reference},
+                             {"payee", l.m_beneficiaire},
+                             {"payment", l.m_paiement},
+                             {"category", l.m_rubrique},
+                             {"subcategory", l.m_sousRubrique},
+                             {"observation", l.m_observation}};
+        }
+        entries.push_back(std::move(j));
+    }
+    Json j;
+    j["format"] = FormatKey(s.format);
+    j["statement_date"] = DateJson(date);
+    j["statement"] = {
+        {"entries", s.entries.size()},
+        {"from", DateJson(s.from)},
+        {"to", DateJson(s.to)},
+        {"closing_balance", s.closingBalance ? Json(*s.closingBalance) : Json(nullptr)}};
+    j["entries"] = std::move(entries);
+    j["balance_after"] = import.BalanceAfter();
+    if (const std::string* target = option("--apply")) {
+        import.Apply(doc, date);
+        if (const int rc = Save(doc, *target, err); rc != kExitOk)
+            return rc;
+    }
+    out << j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    return kExitOk;
+}
+
 int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& err,
             PdfPrinter printer) {
     if (args.empty())
@@ -640,10 +748,10 @@ int RunTool(std::span<const std::string> args, std::ostream& out, std::ostream& 
     }
     using Command = int (*)(std::span<const std::string>, std::ostream&, std::ostream&);
     static const std::map<std::string_view, Command> kCommands = {
-        {"info", CommandInfo},     {"convert", CommandConvert},   {"new", CommandNew},
-        {"export", CommandExport}, {"balances", CommandBalances}, {"due", CommandDue},
-        {"purge", CommandPurge},   {"new-year", CommandNewYear},  {"totals", CommandTotals},
-        {"chart", CommandChart},
+        {"info", CommandInfo},     {"convert", CommandConvert},     {"new", CommandNew},
+        {"export", CommandExport}, {"balances", CommandBalances},   {"due", CommandDue},
+        {"purge", CommandPurge},   {"new-year", CommandNewYear},    {"totals", CommandTotals},
+        {"chart", CommandChart},   {"reconcile", CommandReconcile},
     };
     if (command == "print")
         return CommandPrint(args.subspan(1), out, err, printer);

@@ -68,6 +68,12 @@ int CommandTotals(std::span<const std::string> args, std::ostream& out, std::ost
 // credits and debits as JSON, in cents.
 int CommandChart(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
+// reconcile FILE STATEMENT [--format ofx|qif|csv|camt] [--date DATE] [--days N]
+// [--date-order dmy|mdy] [--apply OUT]: the bank's statement file matched with
+// the register, as JSON; with --apply the register with the matches stamped and
+// the new lines added is written to OUT (which may be FILE).
+int CommandReconcile(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 void PrintUsage(std::ostream& os);
 
 }  // namespace belvane
