@@ -27,6 +27,7 @@ inline constexpr int kNewLine = 32776;
 inline constexpr int kCorrectLine = 32777;
 inline constexpr int kDeleteLine = 32778;
 inline constexpr int kStatementMode = 32779;
+inline constexpr int kImportStatement = 32860;
 inline constexpr int kSearch = 32780;
 inline constexpr int kTotals = 32781;
 inline constexpr int kPurge = 32782;

@@ -22,6 +22,7 @@
 #include "gui/window/PreferenceCommands.h"
 #include "gui/window/PrintCommands.h"
 #include "gui/window/ReportCommands.h"
+#include "gui/window/StatementCommands.h"
 #include "maintenance/BackupCopy.h"
 #include "maintenance/BackupExit.h"
 #include "maintenance/BackupRegistration.h"
@@ -545,6 +546,9 @@ void CMainFrame::RunCommand(int command) {
             break;
         case cmd::kStatementMode:
             ToggleStatementMode(m_doc, this);
+            break;
+        case cmd::kImportStatement:
+            ImportStatement(m_doc, m_settings, this);
             break;
         case cmd::kMovements:
             ManageMovements(m_doc, this);

@@ -47,13 +47,18 @@ PathPrompt& Prompt() {
     return prompt;
 }
 
+}  // namespace
+
+void SetPathPrompt(PathPrompt prompt) {
+    Prompt() = std::move(prompt);
+}
+
 QString AskPath(QWidget* parent, const QString& title, const QString& filter, bool save) {
     return Prompt() ? Prompt()(parent, title, filter, save)
                     : DefaultPrompt(parent, title, filter, save);
 }
 
-// "Name (*.x)|*.x|All (*.*)|*.*||", the file types of the resources, in Qt's
-// form: the names (which carry their patterns) separated by ";;".
+// The names of the file types (which carry their patterns) separated by ";;".
 QString QtFilter(const QString& resource) {
     const QStringList parts = resource.split(u'|');
     QStringList names;
@@ -68,12 +73,6 @@ QString QtFilter(const QString& resource) {
         names << name;
     }
     return names.join(QStringLiteral(";;"));
-}
-
-}  // namespace
-
-void SetPathPrompt(PathPrompt prompt) {
-    Prompt() = std::move(prompt);
 }
 
 void ExportToText(const CBelvaneDoc& doc, QWidget* parent) {

@@ -22,6 +22,10 @@ using PathPrompt =
     std::function<QString(QWidget* parent, const QString& title, const QString& filter, bool save)>;
 // Installs the prompt the commands use; an empty function puts back the file dialogs.
 void SetPathPrompt(PathPrompt prompt);
+// Asks through the prompt installed (the file dialogs by default).
+QString AskPath(QWidget* parent, const QString& title, const QString& filter, bool save);
+// "Name (*.x)|*.x|All (*.*)|*.*||", the file types of the resources, in Qt's form.
+QString QtFilter(const QString& resource);
 
 // "Exporter vers fichier texte": the lines as tab-separated text in a file the
 // user names (".txt" added to a name without extension); message 10069 when
