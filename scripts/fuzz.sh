@@ -28,6 +28,7 @@ if compgen -G "$root/fuzz/regressions/*" >/dev/null; then
 fi
 
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=0
+export LSAN_OPTIONS=suppressions=$root/scripts/lsan-libs.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 status=0
 "$build/fuzz/belvane-fuzz-register" "$work" "${regressions[@]}" \

@@ -296,6 +296,11 @@ std::string HeaderOf(std::string_view text, std::size_t body) {
 
 }  // namespace
 
+StatementProblem CheckOfxText(std::string_view bytes) {
+    Scan scan;
+    return ScanText(bytes, scan);
+}
+
 StatementProblem ReadOfx(std::string_view bytes, Statement& statement,
                          const StatementProgress& progress, int batch) {
     Scan scan;

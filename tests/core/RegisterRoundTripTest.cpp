@@ -1,8 +1,9 @@
-// Every seed of the fuzzing corpus and every input that once broke the register
-// reader (fuzz/regressions, each named after its fault) keeps the round-trip
-// promise.
+// Every seed of the fuzzing corpus and every input that once broke a reader
+// (fuzz/regressions, each named after its fault) keeps the register's round-trip
+// promise and the statement readers' one.
 #include "RegisterRoundTrip.h"
 #include "ScratchDir.h"
+#include "StatementReaders.h"
 
 #include <gtest/gtest.h>
 
@@ -22,10 +23,9 @@ TEST(RegisterRoundTrip, CorpusAndRegressionInputs) {
             if (entry.path().filename() == ".keep")
                 continue;
             const std::string bytes = testutil::ReadFile(entry.path().string());
-            EXPECT_EQ(CheckRegisterRoundTrip(std::span(
-                          reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size())),
-                      "")
-                << entry.path();
+            const std::span data(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            EXPECT_EQ(CheckRegisterRoundTrip(data), "") << entry.path();
+            EXPECT_EQ(CheckStatementReaders(data), "") << entry.path();
             ++count;
         }
     }
