@@ -361,6 +361,16 @@ int LineAt(std::string_view text, std::size_t offset) {
     return 1 + static_cast<int>(std::count(text.begin(), text.begin() + offset, '\n'));
 }
 
+LineIndex::LineIndex(std::string_view text) {
+    for (std::size_t p = text.find('\n'); p != std::string_view::npos; p = text.find('\n', p + 1))
+        m_ends.push_back(p);
+}
+
+int LineIndex::LineAt(std::size_t offset) const {
+    return 1 + static_cast<int>(std::lower_bound(m_ends.begin(), m_ends.end(), offset) -
+                                m_ends.begin());
+}
+
 int LastLine(std::string_view text) {
     const std::size_t last = text.find_last_not_of(" \t\r\n");
     return LineAt(text, last == std::string_view::npos ? 0 : last);

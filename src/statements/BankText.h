@@ -75,6 +75,16 @@ std::string Tidy(std::string_view text);
 std::string Excerpt(std::string_view text);
 // The line (from 1) of the byte at `offset` of `text`.
 int LineAt(std::string_view text, std::size_t offset);
+// The lines of a text, for many questions about one text: LineAt in
+// logarithmic time.
+class LineIndex {
+public:
+    explicit LineIndex(std::string_view text);
+    int LineAt(std::size_t offset) const;
+
+private:
+    std::vector<std::size_t> m_ends;  // the offset of each '\n'
+};
 // The last line of `text` that is not blank: where a file cut short ends.
 int LastLine(std::string_view text);
 

@@ -51,7 +51,7 @@ std::string Text(const pugi::xml_node& node) {
 
 class CamtReader {
 public:
-    explicit CamtReader(std::string_view bytes) : m_bytes(bytes) {}
+    explicit CamtReader(std::string_view bytes) : m_bytes(bytes), m_lines(bytes) {}
 
     StatementProblem Read(Statement& statement) {
         pugi::xml_document doc;
@@ -104,8 +104,8 @@ private:
     }
 
     int LineOf(const pugi::xml_node& node) const {
-        return bank::LineAt(
-            m_bytes, static_cast<std::size_t>(std::max<std::ptrdiff_t>(node.offset_debug(), 0)));
+        return m_lines.LineAt(
+            static_cast<std::size_t>(std::max<std::ptrdiff_t>(node.offset_debug(), 0)));
     }
 
     // A date element holding Dt or DtTm; 0 when absent.
@@ -213,6 +213,7 @@ private:
     }
 
     std::string_view m_bytes;
+    bank::LineIndex m_lines;
 };
 
 }  // namespace

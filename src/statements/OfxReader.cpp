@@ -318,7 +318,11 @@ StatementProblem ReadOfx(std::string_view bytes, Statement& statement,
         for (std::size_t k = 0; k < count; ++k) {
             if (k >= first && k < last)
                 continue;
-            chunk.append(bytes.substr(from, scan.blocks[k].begin - from));
+            // The line ends between two operations left out go with them:
+            // libofx's time grows with the lines it reads.
+            const std::string_view gap = bytes.substr(from, scan.blocks[k].begin - from);
+            if (gap.find_first_not_of(" \t\r\n") != std::string_view::npos)
+                chunk.append(gap);
             from = scan.blocks[k].end;
         }
         chunk.append(bytes.substr(from));
