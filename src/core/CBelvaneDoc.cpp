@@ -29,11 +29,6 @@ std::string NthField(std::string_view s, int n) {
     return std::string(s.substr(0, s.find('\n')));
 }
 
-// The text columns are those with a width.
-bool IsTextColumn(int column) {
-    return WidthIndexOf(column) >= 0;
-}
-
 }  // namespace
 
 CBelvaneDoc::CBelvaneDoc(const ISettingsStore* settings, const Clock& clock)
@@ -608,94 +603,82 @@ std::string CBelvaneDoc::FormatLine(int index, const std::array<int, 6>& widths)
 }
 
 void CBelvaneDoc::FormatLine(std::string& out, int index, const std::array<int, 6>& widths) const {
-    const CLigne& line = m_lignes[index];
-    out.assign(1, ' ');
+    std::array<RowColumn, kColumnCount> columns;
+    std::size_t count = 0;
     for (const std::uint8_t column : m_colonnes) {
-        if (IsTextColumn(column)) {
-            const int wi = WidthIndexOf(column);
-            const int w = std::max(0, widths[wi] >= 0 ? widths[wi] : m_largeurs[wi]);
-            const std::string* s = nullptr;
-            switch (column) {
-                case kColReference:
-                    s = &line.m_reference;
-                    break;
-                case kColPaiement:
-                    s = &line.m_paiement;
-                    break;
-                case kColRubrique:
-                    s = &line.m_rubrique;
-                    break;
-                case kColSousRubrique:
-                    s = &line.m_sousRubrique;
-                    break;
-                case kColBeneficiaire:
-                    s = &line.m_beneficiaire;
-                    break;
-                default:
-                    s = &line.m_observation;
-                    break;
-            }
-            text::AppendField(out, *s, w, w, true);
-        } else {
-            switch (column) {
-                case kColDateEmission:
-                    text::AppendField(out, FormatDate(line.m_dateEmission), 8, 8, false);
-                    break;
-                case kColDateReleve:
-                    text::AppendField(out, FormatDate(line.m_dateReleve), 8, 8, false);
-                    break;
-                case kColDateValidite:
-                    text::AppendField(out, FormatDate(line.m_dateValidite), 8, 8, false);
-                    break;
-                case kColMontant:
-                    text::AppendField(out, FormatAmount(line.m_montant, true, 11), 11, 11, true);
-                    break;
-                case kColCredit:
-                    text::AppendField(
-                        out, line.IsCredit() ? FormatAmount(line.m_montant, true, 11) : " ", 11, 11,
-                        true);
-                    break;
-                case kColDebit:
-                    text::AppendField(
-                        out, line.IsCredit() ? " " : FormatAmount(line.m_montant, true, 11), 11, 11,
-                        true);
-                    break;
-                default:
-                    break;
-            }
-        }
+        int width = IsDateColumn(column) ? kDateColumnWidth : kAmountColumnWidth;
+        if (const int wi = WidthIndexOf(column); wi >= 0)
+            width = std::max(0, widths[wi] >= 0 ? widths[wi] : m_largeurs[wi]);
+        columns[count++] = {column, width};
+    }
+    FormatRow(out, index, std::span(columns.data(), count));
+}
+
+std::vector<RowColumn> CBelvaneDoc::RowColumns(bool fullWidths) const {
+    std::vector<RowColumn> columns;
+    columns.reserve(m_colonnes.size());
+    for (const std::uint8_t column : m_colonnes) {
+        int width = IsDateColumn(column) ? kDateColumnWidth : kAmountColumnWidth;
+        if (const int wi = WidthIndexOf(column); wi >= 0)
+            width = std::max(0, fullWidths ? CRegistre::kDefaultWidths[wi] : m_largeurs[wi]);
+        columns.push_back({column, width});
+    }
+    return columns;
+}
+
+void CBelvaneDoc::FormatRow(std::string& out, int index, std::span<const RowColumn> columns) const {
+    out.assign(1, ' ');
+    for (const RowColumn& c : columns) {
+        AppendCell(out, index, c);
         out.append("  ");
     }
 }
 
-std::string CBelvaneDoc::FormatHeader(bool defaultWidths) const {
-    std::string out(1, ' ');
-    for (const std::uint8_t column : m_colonnes) {
-        const std::string& title = m_strings->Get(ids::kColumnTitleFirst + column);
-        if (IsTextColumn(column)) {
-            const int wi = WidthIndexOf(column);
-            const int w =
-                std::max(0, defaultWidths ? CRegistre::kDefaultWidths[wi] : m_largeurs[wi]);
-            text::AppendField(out, title, w, w, true);
-        } else if (column <= kColDateValidite) {
-            text::AppendField(out, title, 8, 8, false);
-        } else {
-            text::AppendField(out, title, 11, 11, true);
+void CBelvaneDoc::AppendCell(std::string& out, int index, const RowColumn& c) const {
+    const CLigne& line = m_lignes[index];
+    const auto w = static_cast<std::size_t>(std::max(0, c.width));
+    switch (c.id) {
+        case kColDateEmission:
+            text::AppendField(out, FormatDate(line.m_dateEmission), w, w, false);
+            break;
+        case kColDateReleve:
+            text::AppendField(out, FormatDate(line.m_dateReleve), w, w, false);
+            break;
+        case kColDateValidite:
+            text::AppendField(out, FormatDate(line.m_dateValidite), w, w, false);
+            break;
+        case kColMontant:
+        case kColCredit:
+        case kColDebit: {
+            const bool shown = c.id == kColMontant || (c.id == kColCredit) == line.IsCredit();
+            const std::string amount =
+                shown ? FormatAmount(line.m_montant, true, c.width) : std::string();
+            text::AppendField(out, amount, w, w, true);
+            break;
         }
+        default:
+            text::AppendField(out, TextOf(line, c.id), w, w, true);
+            break;
+    }
+}
+
+std::string CBelvaneDoc::FormatTitles(std::span<const RowColumn> columns) const {
+    std::string out(1, ' ');
+    for (const RowColumn& c : columns) {
+        const auto w = static_cast<std::size_t>(std::max(0, c.width));
+        text::AppendField(out, m_strings->Get(ids::kColumnTitleFirst + c.id), w, w,
+                          !IsDateColumn(c.id));
         out.append("  ");
     }
     return out;
 }
 
+std::string CBelvaneDoc::FormatHeader(bool defaultWidths) const {
+    return FormatTitles(RowColumns(defaultWidths));
+}
+
 int CBelvaneDoc::LineWidth() const {
-    int width = 1;
-    for (const std::uint8_t column : m_colonnes) {
-        if (IsTextColumn(column))
-            width += std::max(0, m_largeurs[WidthIndexOf(column)]) + 2;
-        else
-            width += column <= kColDateValidite ? 10 : 13;
-    }
-    return width;
+    return RowLength(RowColumns());
 }
 
 }  // namespace belvane

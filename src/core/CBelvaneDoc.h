@@ -2,6 +2,7 @@
 
 #include "core/CRegistre.h"
 #include "core/Clock.h"
+#include "core/ColumnWidths.h"
 #include "core/FileIdentity.h"
 #include "core/RegisterFile.h"
 #include "core/Types.h"
@@ -209,13 +210,22 @@ public:
                     const CPolice& font, const std::array<ColorRef, 6>& colors);
 
     // --- fixed-width text of a line and of the column titles ---
-    // `widths` overrides the document's widths where an entry is 0 or more.
+    // The shown columns with the document's widths: `widths` overrides them
+    // where an entry is 0 or more.
     std::string FormatLine(int index,
                            const std::array<int, 6>& widths = {-1, -1, -1, -1, -1, -1}) const;
     void FormatLine(std::string& out, int index, const std::array<int, 6>& widths) const;
     std::string FormatHeader(bool defaultWidths = false) const;
     // Characters of every text FormatLine gives with the document's widths.
     int LineWidth() const;
+    // The shown columns with their widths: the document's, or the longest text
+    // each text column takes (`fullWidths`).
+    std::vector<RowColumn> RowColumns(bool fullWidths = false) const;
+    // Line `index` in `columns`, each value cut or padded to its column's width.
+    void FormatRow(std::string& out, int index, std::span<const RowColumn> columns) const;
+    // One cell of that text, appended to `out`.
+    void AppendCell(std::string& out, int index, const RowColumn& column) const;
+    std::string FormatTitles(std::span<const RowColumn> columns) const;
 
 private:
     // The movement whose next date the last line action moved (a generated

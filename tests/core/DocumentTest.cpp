@@ -163,8 +163,8 @@ TEST_F(DocumentTest, FormatLineOfTheDocumentedExample) {
     doc.SetDisplay({kColDateEmission, kColMontant, kColObservation}, {16, 32, 32, 32, 32, 10},
                    doc.GetFont(), doc.GetColors());
     doc.AddLine(Line({2009, 1, 25}, -1234, "abc"));
-    EXPECT_EQ(doc.FormatLine(0), " 25.01.09       -12,34  abc         ");
-    EXPECT_EQ(doc.LineWidth(), 36);
+    EXPECT_EQ(doc.FormatLine(0), " 25.01.09        -12,34  abc         ");
+    EXPECT_EQ(doc.LineWidth(), 37);
 }
 
 TEST_F(DocumentTest, FormatLineCountsCharactersOfAccentedTexts) {
@@ -176,11 +176,11 @@ TEST_F(DocumentTest, FormatLineCountsCharactersOfAccentedTexts) {
     const std::string la = doc.FormatLine(0);
     const std::string lb = doc.FormatLine(1);
     const std::string blank8(8, ' ');
-    const std::string blank11(11, ' ');
-    EXPECT_EQ(la, " 25.01.09  " + blank8 + "  Crédit Agricole       " + "      +0,00  " + blank11 +
+    const std::string blank12(12, ' ');
+    EXPECT_EQ(la, " 25.01.09  " + blank8 + "  Crédit Agricole       " + "       +0,00  " + blank12 +
                       "  Très trè  ");
-    EXPECT_EQ(lb, " 26.01.09  " + blank8 + "  Boulangerie Martin    " + blank11 + "  " +
-                      "      -0,50  ok        ");
+    EXPECT_EQ(lb, " 26.01.09  " + blank8 + "  Boulangerie Martin    " + blank12 + "  " +
+                      "       -0,50  ok        ");
     EXPECT_EQ(static_cast<int>(belvane::text::Length(la)), doc.LineWidth());
     EXPECT_EQ(static_cast<int>(belvane::text::Length(lb)), doc.LineWidth());
 }
@@ -210,8 +210,8 @@ TEST_F(DocumentTest, FormatLineWithOverriddenWidths) {
 TEST_F(DocumentTest, HeaderUsesTheColumnTitles) {
     doc.SetDisplay({kColDateEmission, kColCredit, kColReference}, {4, 32, 32, 32, 32, 128},
                    doc.GetFont(), doc.GetColors());
-    EXPECT_EQ(doc.FormatHeader(false), " Date em.  Crédit       Réfé  ");
-    EXPECT_EQ(doc.FormatHeader(true), " Date em.  Crédit       Référence         ");
+    EXPECT_EQ(doc.FormatHeader(false), " Date em.  Crédit        Réfé  ");
+    EXPECT_EQ(doc.FormatHeader(true), " Date em.  Crédit        Référence         ");
 }
 
 TEST_F(DocumentTest, ToggleBackupMarksModifiedAndTellsViews) {
