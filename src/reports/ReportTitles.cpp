@@ -33,6 +33,19 @@ std::string FilterSuffix(const ChartFilter& filter) {
     return out;
 }
 
+// " à partir du", " du … au", " jusqu'au" or nothing (`end` kOpenEndDate
+// stands for no end).
+std::string RangeText(const CBelvaneDoc& doc, DayDate start, DayDate end) {
+    const bool hasEnd = end != kOpenEndDate;
+    if (start != 0 && !hasEnd)
+        return Fill(doc, kFromOnly, {doc.FormatDate(start)});
+    if (start != 0)
+        return Fill(doc, kFromTo, {doc.FormatDate(start), doc.FormatDate(end)});
+    if (hasEnd)
+        return Fill(doc, kToOnly, {doc.FormatDate(end)});
+    return {};
+}
+
 }  // namespace
 
 std::string ReportText(const CBelvaneDoc& doc, int id) {
@@ -41,12 +54,19 @@ std::string ReportText(const CBelvaneDoc& doc, int id) {
 }
 
 MatchTitles CategoryMatchTitles(const CBelvaneDoc& doc, std::string_view category,
-                                std::string_view subcategory) {
+                                std::string_view subcategory, DayDate start, DayDate end) {
     MatchTitles t{Fill(doc, kCategoryLines, {category}), Fill(doc, kCategoryPrint, {category})};
     if (!subcategory.empty()) {
         t.window += Fill(doc, kSubcategoryLines, {subcategory});
         t.print += Fill(doc, kSubcategoryPrint, {subcategory});
     }
+    if (const int count = doc.GetLineCount(); count > 0) {
+        if (start == 0)
+            start = doc.GetLine(0).GetDateEmission();
+        if (end == kOpenEndDate)
+            end = doc.GetLine(count - 1).GetDateEmission();
+    }
+    t.print += RangeText(doc, start, end);
     return t;
 }
 
@@ -58,15 +78,7 @@ std::string BarMatchTitle(const CBelvaneDoc& doc, const PeriodTotal& period, boo
 }
 
 std::string TotalsPrintTitle(const CBelvaneDoc& doc, DayDate start, DayDate end) {
-    std::string title = ReportText(doc, kTotalsPrint);
-    const bool hasEnd = end != kOpenEndDate;
-    if (start != 0 && !hasEnd)
-        title += Fill(doc, kFromOnly, {doc.FormatDate(start)});
-    else if (start != 0)
-        title += Fill(doc, kFromTo, {doc.FormatDate(start), doc.FormatDate(end)});
-    else if (hasEnd)
-        title += Fill(doc, kToOnly, {doc.FormatDate(end)});
-    return title;
+    return ReportText(doc, kTotalsPrint) + RangeText(doc, start, end);
 }
 
 std::string ChartPrintTitle(const CBelvaneDoc& doc, DayDate from, DayDate to,

@@ -22,9 +22,11 @@ struct MatchTitles {
 };
 
 // "Lignes de la rubrique [c]" (and " et de la sous-rubrique [s]"); printed
-// "rubrique [c]" (and ", sous-rubrique [s]"). An empty subcategory adds nothing.
+// "rubrique [c]" (and ", sous-rubrique [s]") and the period of the totals
+// (" du d1 au d2"), a side left open taking the date of the register's first
+// or last line. An empty subcategory adds nothing.
 MatchTitles CategoryMatchTitles(const CBelvaneDoc& doc, std::string_view category,
-                                std::string_view subcategory);
+                                std::string_view subcategory, DayDate start, DayDate end);
 
 // "Lignes positives (négatives) du d1 au d2" of a bar, followed by the filter
 // (", [category]" and "[subcategory]" for the texts given): window and print title.

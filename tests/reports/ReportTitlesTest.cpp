@@ -12,8 +12,12 @@ using testutil::D;
 
 TEST(ReportTitles, NameTheTotalTheBarOrTheRange) {
     const CBelvaneDoc doc;
-    const MatchTitles category = CategoryMatchTitles(doc, "Maison", "");
-    const MatchTitles sub = CategoryMatchTitles(doc, "Maison", "Loyer");
+    const MatchTitles category = CategoryMatchTitles(doc, "Maison", "", 0, kOpenEndDate);
+    const MatchTitles sub =
+        CategoryMatchTitles(doc, "Maison", "Loyer", D(2024, 1, 2), D(2024, 2, 3));
+    // Lines from 10.01.24 to 01.05.24: an open side of the period is theirs.
+    CBelvaneDoc filled;
+    testutil::FillReportRegister(filled);
     const PeriodTotal march{D(2024, 3, 1), D(2024, 3, 31), "", 0, 0};
     const struct {
         std::string actual, expected;
@@ -21,7 +25,11 @@ TEST(ReportTitles, NameTheTotalTheBarOrTheRange) {
         {category.window, "Lignes de la rubrique [Maison]"},
         {category.print, "rubrique [Maison]"},
         {sub.window, "Lignes de la rubrique [Maison] et de la sous-rubrique [Loyer]"},
-        {sub.print, "rubrique [Maison], sous-rubrique [Loyer]"},
+        {sub.print, "rubrique [Maison], sous-rubrique [Loyer] du 02.01.24 au 03.02.24"},
+        {CategoryMatchTitles(filled, "Maison", "", 0, kOpenEndDate).print,
+         "rubrique [Maison] du 10.01.24 au 01.05.24"},
+        {CategoryMatchTitles(filled, "Auto", "", D(2024, 2, 1), kOpenEndDate).print,
+         "rubrique [Auto] du 01.02.24 au 01.05.24"},
         {BarMatchTitle(doc, march, true, {}), "Lignes positives du 01.03.24 au 31.03.24"},
         {BarMatchTitle(doc, march, false, {"Maison", "Loyer"}),
          "Lignes négatives du 01.03.24 au 31.03.24, [Maison][Loyer]"},

@@ -152,7 +152,7 @@ void CTotauxRubriquesDlg::ShowMatchingLines() {
         dlg::Refuse(this, kNoMatch);
         return;
     }
-    const MatchTitles titles = CategoryMatchTitles(m_doc, category, subcategory);
+    const MatchTitles titles = CategoryMatchTitles(m_doc, category, subcategory, m_start, m_end);
     CLignesCorrespondantesDlg list(m_doc, std::move(lines), titles.window, titles.print, m_printer,
                                    this);
     list.exec();
