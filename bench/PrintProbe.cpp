@@ -3,9 +3,10 @@
 // page of the program's preview, and what the framework's own preview widget
 // costs, which lays out every page before it shows one.
 //
-// Usage: belvane-print-probe [--lines N] [--framework-lines N] OUT.pdf
+// Usage: belvane-print-probe [--lines N] [--framework-lines N] [--fit-width]
+//                            [--full-widths] [--landscape] OUT.pdf
 // (N: 300000 by default; the framework preview runs on --framework-lines lines,
-// 0 to leave it out.)
+// 0 to leave it out. The page setup is kept in settings of the probe's own.)
 
 #include "SyntheticRegister.h"
 
@@ -14,7 +15,9 @@
 #include "core/CBelvaneDoc.h"
 #include "core/RegisterFile.h"
 #include "gui/dialogs/print/CPrintPreviewDlg.h"
+#include "gui/support/CQtSettings.h"
 #include "gui/support/PdfPrint.h"
+#include "gui/support/PrintPageSetup.h"
 #include "gui/support/PrintPages.h"
 #include "reports/CPrintJob.h"
 #include "reports/PrintPrepare.h"
@@ -22,6 +25,7 @@
 #include <QApplication>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include <chrono>
 #include <cstdio>
@@ -62,9 +66,12 @@ std::unique_ptr<CBelvaneDoc> MakeRegister(int lines) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     int lines = bench::kBenchLines;
     int frameworkLines = 30000;
+    bool fitWidth = false, fullWidths = false, landscape = false;
     std::string out;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -72,8 +79,20 @@ int main(int argc, char** argv) {
             lines = std::atoi(argv[++i]);
         else if (a == "--framework-lines" && i + 1 < argc)
             frameworkLines = std::atoi(argv[++i]);
+        else if (a == "--fit-width")
+            fitWidth = true;
+        else if (a == "--full-widths")
+            fullWidths = true;
+        else if (a == "--landscape")
+            landscape = true;
         else
             out = a;
+    }
+    PageSetup setup = CurrentPageSetup();
+    setup.landscape = landscape;
+    {
+        CQtSettings settings;
+        WritePageSetup(settings, setup);
     }
     if (out.empty()) {
         std::fprintf(stderr,
@@ -85,6 +104,8 @@ int main(int argc, char** argv) {
     std::printf("register: %d lines, peak so far %.1f MB\n", doc->GetLineCount(), PeakMb());
 
     PrintOptions options;
+    options.fitWidth = fitWidth;
+    options.screenWidths = !fullWidths;
     PreparePrintOptions(*doc, PrintKind::RegisterLines, options);
     auto start = Steady::now();
     {
@@ -99,7 +120,7 @@ int main(int argc, char** argv) {
     KeepFreedMemoryForPages();
     start = Steady::now();
     CPrintJob job = CPrintJob::RegisterLines(*doc, options, {0, doc->GetLineCount() - 1});
-    const Status written = PrintJobToPdf(job, ReadPrintFonts(nullptr), out);
+    const Status written = PrintJobToPdf(job, ReadPrintFonts(nullptr), setup, out);
     std::printf("PDF: %s, %d pages in %.1f s, peak %.1f MB\n", written.ok() ? "written" : "FAILED",
                 job.PageCount(), MsSince(start) / 1000, PeakMb());
 
@@ -112,7 +133,7 @@ int main(int argc, char** argv) {
         QPrinter printer(QPrinter::HighResolution);
         QPrintPreviewWidget widget(&printer);
         QObject::connect(&widget, &QPrintPreviewWidget::paintRequested, [&](QPrinter* p) {
-            PaintPrintJob(smallJob, ReadPrintFonts(nullptr), *p);
+            PaintPrintJob(smallJob, ReadPrintFonts(nullptr), *p, setup);
         });
         start = Steady::now();
         widget.updatePreview();

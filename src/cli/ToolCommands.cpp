@@ -288,11 +288,15 @@ void PrintUsage(std::ostream& os) {
        << "                   movement up to DATE (default: today) would offer, in the\n"
        << "                   order they are offered; FILE is not changed\n"
        << "  print FILE OUT [--from DATE] [--to DATE] [--sorted] [--full-widths]\n"
+       << "                 [--fit-width] [--landscape]\n"
        << "                   print the register FILE to the PDF file OUT: the lines\n"
        << "                   issued from DATE to DATE (default: all), grouped by\n"
        << "                   category with --sorted, with the full field widths\n"
-       << "                   instead of the screen's with --full-widths; prints the\n"
-       << "                   pages and lines printed as JSON\n"
+       << "                   instead of the screen's with --full-widths, the font made\n"
+       << "                   smaller so that every column fits with --fit-width (else\n"
+       << "                   the columns that do not fit are left out), on the page\n"
+       << "                   of the settings' page setup, turned with --landscape;\n"
+       << "                   prints the pages and lines printed as JSON\n"
        << "  purge FILE ARCHIVE --until DATE\n"
        << "                   move every closed line of FILE issued up to DATE into the\n"
        << "                   register ARCHIVE (created when missing); ARCHIVE is saved\n"
@@ -438,14 +442,20 @@ int CommandPrint(std::span<const std::string> args, std::ostream& out, std::ostr
     static constexpr std::string_view kValued[] = {kFrom, kTo};
     static constexpr std::string_view kSorted = "--sorted";
     static constexpr std::string_view kFullWidths = "--full-widths";
-    // The two switches take no value: taken out before the common parsing.
+    static constexpr std::string_view kFitWidth = "--fit-width";
+    static constexpr std::string_view kLandscape = "--landscape";
+    // The switches take no value: taken out before the common parsing.
     std::vector<std::string> rest;
-    bool sorted = false, fullWidths = false;
+    bool sorted = false, fullWidths = false, fitWidth = false, landscape = false;
     for (const std::string& a : args) {
         if (a == kSorted)
             sorted = true;
         else if (a == kFullWidths)
             fullWidths = true;
+        else if (a == kFitWidth)
+            fitWidth = true;
+        else if (a == kLandscape)
+            landscape = true;
         else
             rest.push_back(a);
     }
@@ -468,6 +478,7 @@ int CommandPrint(std::span<const std::string> args, std::ostream& out, std::ostr
     PrintOptions options;
     options.sorted = sorted;
     options.screenWidths = !fullWidths;
+    options.fitWidth = fitWidth;
     PreparePrintOptions(doc, PrintKind::RegisterLines, options);
     const bool fromTo = dates[0] != 0 || dates[1] != 0;
     if (dates[0] != 0)
@@ -478,7 +489,7 @@ int CommandPrint(std::span<const std::string> args, std::ostream& out, std::ostr
     CPrintJob job = CPrintJob::RegisterLines(doc, options, range);
 
     const std::string& path = cl.positional[1];
-    if (const int rc = Report(err, printer(job, path), path); rc != kExitOk)
+    if (const int rc = Report(err, printer(job, landscape, path), path); rc != kExitOk)
         return rc;
     Json j;
     j["pages"] = job.PageCount();

@@ -17,9 +17,10 @@ inline constexpr int kExitUsage = 2;    // the command line itself is wrong
 
 class CPrintJob;
 
-// Writes a print job to a PDF file. The painting needs Qt, which the commands
-// here do not use: the program hands in the function that does it.
-using PdfPrinter = Status (*)(CPrintJob& job, const std::string& path);
+// Writes a print job to a PDF file on the page set up in the user's settings,
+// turned to landscape when `landscape` is set. The painting needs Qt, which
+// the commands here do not use: the program hands in the function that does it.
+using PdfPrinter = Status (*)(CPrintJob& job, bool landscape, const std::string& path);
 
 // The whole command line after the program name: the command word, then its
 // arguments. "--help" prints the usage on `out` and succeeds. Without a
@@ -44,9 +45,9 @@ int CommandBalances(std::span<const std::string> args, std::ostream& out, std::o
 // the recurring movements up to DATE (default: today) would offer, as JSON.
 int CommandDue(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
-// print FILE OUT.pdf [--from DATE] [--to DATE] [--sorted] [--full-widths]: the
-// register's print job written to a PDF file through `printer`, and what was
-// printed as JSON (pages, lines, dates).
+// print FILE OUT.pdf [--from DATE] [--to DATE] [--sorted] [--full-widths]
+// [--fit-width] [--landscape]: the register's print job written to a PDF file
+// through `printer`, and what was printed as JSON (pages, lines, dates).
 int CommandPrint(std::span<const std::string> args, std::ostream& out, std::ostream& err,
                  PdfPrinter printer);
 // purge FILE ARCHIVE --until DATE: every closed line of FILE issued up to DATE

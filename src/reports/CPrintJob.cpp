@@ -2,38 +2,23 @@
 
 #include "core/CBelvaneDoc.h"
 #include "core/CRegistre.h"
+#include "core/Text.h"
+#include "reports/PrintColumns.h"
 #include "reports/PrintTexts.h"
+#include "reports/ReportTitles.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 namespace belvane {
 
 namespace {
 
-// At most `n` characters of a UTF-8 text.
-std::string FirstChars(const std::string& text, int n) {
-    std::size_t i = 0;
-    for (int count = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) != 0x80 && count++ == n)
-            break;
-    }
-    return text.substr(0, i);
-}
+constexpr int kContinued = 10200;  // "(suite)"
 
-// Cuts a row to the characters that can show on the page, and its trailing
-// blanks: what lies beyond the right edge is never seen, and laying it out
-// would cost the printer most of its time on wide rows.
-void CutRow(std::string& text, int maxChars) {
-    std::size_t i = 0;
-    for (int count = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) != 0x80 && count++ == maxChars)
-            break;
-    }
-    text.resize(i);
+// What lies after the last character of a row takes no room on paper, and
+// laying it out would cost the printer time on thousands of pages.
+void TrimRight(std::string& text) {
     while (!text.empty() && text.back() == ' ')
         text.pop_back();
 }
@@ -72,37 +57,63 @@ CPrintJob CPrintJob::Charts(const CBelvaneDoc& doc, const PrintOptions& options,
     return job;
 }
 
-void CPrintJob::Begin(const PrintDevice& device) {
-    m_device = device;
-    m_metrics = ComputePrintMetrics(m_kind, device);
-    // Characters of a row that may show: all as wide as the widest with a
-    // fixed-pitch font; with another, none narrower than half the average.
-    const PrintFontMetrics& font = device.lines;
-    const int narrowest =
-        font.averageWidth == font.maxWidth ? font.maxWidth : font.averageWidth / 2;
-    m_rowChars = device.pageWidth / std::max(narrowest, 1) + 1;
-    const int rows = m_metrics.rows;
+void CPrintJob::Plan() {
+    m_planned = true;
+    m_columns.clear();
+    m_wantedChars = 0;
     switch (m_kind) {
         case PrintKind::RegisterLines:
             m_map = RegisterPageMap(*m_doc, m_range, m_options.sorted);
-            m_pageCount = PrintPageCount(static_cast<std::int64_t>(m_map.size()), rows);
             break;
         case PrintKind::MatchingLines:
-            m_map.assign(m_matching->lines.begin(), m_matching->lines.end());
+            m_map.clear();
+            for (const int i : m_matching->lines)
+                if (i >= 0 && i < m_doc->GetLineCount())
+                    m_map.push_back(i);
+            break;
+        case PrintKind::CategoryTotals:  // its rows depend on the page width
+        case PrintKind::Charts:
+            m_map.clear();
+            return;
+    }
+    m_columns = PrintRowColumns(*m_doc, m_map, m_options.screenWidths);
+    m_printedColumns = m_columns.size();
+    m_wantedChars = PrintRowChars(m_columns);
+}
+
+void CPrintJob::Begin(const PrintDevice& device) {
+    if (!m_planned)
+        Plan();
+    m_device = device;
+    m_metrics = ComputePrintMetrics(m_kind, device);
+    const int rows = m_metrics.rows;
+    switch (m_kind) {
+        case PrintKind::RegisterLines:
+        case PrintKind::MatchingLines:
+            m_printedColumns = ColumnsThatFit(m_columns, device.pageWidth / m_metrics.unit);
             m_pageCount = PrintPageCount(static_cast<std::int64_t>(m_map.size()), rows);
             break;
         case PrintKind::CategoryTotals: {
+            // Boxes wide enough for the longest name (up to the longest a
+            // name can be) and the widest total.
             int widest = 0;
-            for (const CategoryTotalRow& row : m_totals->rows)
-                widest = std::max(widest, static_cast<int>(row.subcategories.size()));
-            m_grid = ComputeTotalsGrid(device.pageWidth, m_metrics.unit, rows,
-                                       static_cast<int>(m_totals->rows.size()), widest);
-            m_map = TotalsPageMap(m_grid, rows);
-            m_pageCount = PrintPageCount(static_cast<std::int64_t>(m_map.size() / 2), 1);
+            auto measure = [&](const std::string& name, std::int64_t total) {
+                widest = std::max({widest, std::min(static_cast<int>(text::Length(name)), 32),
+                                   static_cast<int>(FormatTotal(*m_doc, total, 15).size())});
+            };
+            for (const CategoryTotalRow& row : m_totals->rows) {
+                measure(row.name, row.total);
+                for (const SubcategoryTotal& sub : row.subcategories)
+                    measure(sub.name, sub.total);
+            }
+            const PrintFontMetrics& font = device.lines;
+            m_grid = ComputeTotalsGrid(device.pageWidth, font.maxWidth, widest);
+            m_nameChars = (m_grid.boxWidth - 3 * font.averageWidth) / std::max(font.maxWidth, 1);
+            m_map = TotalsRowMap(*m_totals, m_grid.columns);
+            m_pageCount = PrintPageCount(static_cast<std::int64_t>(m_map.size() / 2), rows);
             break;
         }
         case PrintKind::Charts:
-            m_map.clear();
             m_barsPerPage = ChartBarsPerPage(device.pageWidth, m_metrics.unit);
             m_largest = 0;
             for (const ChartPeriod& p : m_charts->periods)
@@ -111,7 +122,7 @@ void CPrintJob::Begin(const PrintDevice& device) {
                 PrintPageCount(static_cast<std::int64_t>(m_charts->periods.size()), m_barsPerPage);
             break;
     }
-    m_mapped = m_map.size();
+    m_mapped = m_kind == PrintKind::CategoryTotals ? m_totals->rows.size() : m_map.size();
 }
 
 void CPrintJob::End() {
@@ -148,66 +159,73 @@ void CPrintJob::LayPage(int page, PrintPage& out) const {
 
 void CPrintJob::LayLines(int page, PrintPage& out) const {
     const PrintMetrics& m = m_metrics;
-    const bool full = !m_options.screenWidths;
-    std::array<int, 6> widths = {-1, -1, -1, -1, -1, -1};
-    if (full)
-        widths = CRegistre::kDefaultWidths;
-    std::string titles = m_doc->FormatHeader(full);
-    CutRow(titles, m_rowChars);
-    out.steps.push_back(
-        Text(PrintFontId::Lines, PrintStep::Align::TopLeft, 0, m.bodyTop, std::move(titles)));
-    out.steps.push_back(PrintStep::Line(PrintPen::Rule, 0, m.bodyTop + m.lineHeight,
-                                        m_device.pageWidth, m.bodyTop + m.lineHeight));
+    const std::span<const RowColumn> columns = PrintedColumns();
+    // Each cell goes at its characters' place, and only what shows of it: the
+    // blanks that pad the cells are most of a row. Amounts keep to the right
+    // edge of their column, so that they line up in any font.
+    std::string cell;
+    auto lay = [&](int y, bool titles, int index) {
+        int start = 0;  // characters before the cell, less the row's leading blank
+        for (const RowColumn& c : columns) {
+            if (titles) {
+                cell = m_doc->FormatTitles(std::span(&c, 1));
+            } else {
+                cell.assign(1, ' ');
+                m_doc->AppendCell(cell, index, c);
+            }
+            const std::size_t first = cell.find_first_not_of(' ');
+            if (first != std::string::npos) {
+                TrimRight(cell);
+                const bool right = !titles && IsAmountColumn(c.id);
+                const int x = right ? start + c.width : start + static_cast<int>(first) - 1;
+                out.steps.push_back(
+                    Text(PrintFontId::Lines,
+                         right ? PrintStep::Align::TopRight : PrintStep::Align::TopLeft,
+                         (x + 1) * m.unit, y, cell.substr(first)));
+            }
+            start += c.width + 2;
+        }
+    };
+    lay(m.bodyTop, true, 0);
+    out.steps.push_back(PrintStep::Line(PrintPen::Rule, 0, m.ruleY, m_device.pageWidth, m.ruleY));
     const std::size_t first = static_cast<std::size_t>(page - 1) * m.rows;
     const std::size_t end = std::min(first + static_cast<std::size_t>(m.rows), m_map.size());
-    int y = m.bodyTop + m.lineHeight;
-    for (std::size_t i = first; i < end; ++i, y += m.lineHeight) {
-        const int index = m_map[i];
-        if (index < 0 || index >= m_doc->GetLineCount())
-            continue;
-        PrintStep row = Text(PrintFontId::Lines, PrintStep::Align::TopLeft, 0, y, {});
-        m_doc->FormatLine(row.text, index, widths);
-        CutRow(row.text, m_rowChars);
-        out.steps.push_back(std::move(row));
-    }
+    int y = m.rowsTop;
+    for (std::size_t i = first; i < end; ++i, y += m.lineHeight)
+        lay(y, false, m_map[i]);
 }
 
 void CPrintJob::LayTotals(int page, PrintPage& out) const {
     const PrintMetrics& m = m_metrics;
-    const std::size_t at = static_cast<std::size_t>(page - 1) * 2;
-    if (at + 1 >= m_map.size())
-        return;
-    const int firstRow = m_map[at];
-    const int firstColumn = m_map[at + 1];
-    const int w = m.unit;
+    const std::size_t rowCount = m_map.size() / 2;
+    const std::size_t first = static_cast<std::size_t>(page - 1) * m.rows;
+    const std::size_t end = std::min(first + static_cast<std::size_t>(m.rows), rowCount);
+    const int w = m_grid.boxWidth;
     const int l = m.lineHeight;
-    const int rows = static_cast<int>(m_totals->rows.size());
-    for (int r = firstRow; r < rows && r < firstRow + m.rows; ++r) {
-        const CategoryTotalRow& row = m_totals->rows[static_cast<std::size_t>(r)];
-        const int top = m.bodyTop + (r - firstRow) * l;
-        for (int c = 0; c < m_grid.columns; ++c) {
-            const int column = firstColumn + c;
-            if (column >= static_cast<int>(row.subcategories.size()))
-                break;
-            const int left = c * w;
-            out.steps.push_back(
-                PrintStep::Rect(PrintPen::Rule, PrintBrush::None, left, top, left + w, top + l));
-            const std::string* name = &row.name;
-            std::int64_t total = row.total;
-            if (column < 0) {
-                out.steps.push_back(PrintStep::Rect(PrintPen::Rule, PrintBrush::None, left + w / 36,
-                                                    top + l / 18, left + w - w / 36,
-                                                    top + l - l / 18));
-            } else {
-                const SubcategoryTotal& sub = row.subcategories[static_cast<std::size_t>(column)];
-                name = &sub.name;
-                total = sub.total;
-            }
-            const int x = left + ((w / 18) * 3) / 2;
-            out.steps.push_back(Text(PrintFontId::Lines, PrintStep::Align::TopLeft, x, top + l / 6,
-                                     FirstChars(*name, 15)));
-            out.steps.push_back(Text(PrintFontId::Lines, PrintStep::Align::TopLeft, x,
-                                     top + l / 6 + l / 3, FormatTotal(*m_doc, total, 15)));
+    const int inset = (3 * m_device.lines.averageWidth) / 2;
+    auto box = [&](int left, int top, const std::string& name, std::string second) {
+        out.steps.push_back(
+            PrintStep::Rect(PrintPen::Rule, PrintBrush::None, left, top, left + w, top + l));
+        out.steps.push_back(Text(PrintFontId::Lines, PrintStep::Align::TopLeft, left + inset,
+                                 top + l / 6, FitText(name, m_nameChars)));
+        out.steps.push_back(Text(PrintFontId::Lines, PrintStep::Align::TopLeft, left + inset,
+                                 top + l / 6 + l / 3, std::move(second)));
+    };
+    for (std::size_t r = first; r < end; ++r) {
+        const CategoryTotalRow& row = m_totals->rows[static_cast<std::size_t>(m_map[2 * r])];
+        const int firstSub = m_map[2 * r + 1];
+        const int top = m.bodyTop + static_cast<int>(r - first) * l;
+        // The category's own box, framed twice; on a row that goes on with
+        // its subcategories it is marked as continued instead of the total.
+        box(0, top, row.name,
+            firstSub == 0 ? FormatTotal(*m_doc, row.total, 15) : ReportText(*m_doc, kContinued));
+        out.steps.push_back(PrintStep::Rect(PrintPen::Rule, PrintBrush::None, w / 36, top + l / 18,
+                                            w - w / 36, top + l - l / 18));
+        const int count = static_cast<int>(row.subcategories.size());
+        for (int c = 1; c < m_grid.columns && firstSub + c - 1 < count; ++c) {
+            const SubcategoryTotal& sub =
+                row.subcategories[static_cast<std::size_t>(firstSub + c - 1)];
+            box(c * w, top, sub.name, FormatTotal(*m_doc, sub.total, 15));
         }
     }
 }
@@ -254,8 +272,11 @@ void CPrintJob::LayChart(int page, PrintPage& out) const {
     const std::size_t first = static_cast<std::size_t>(page - 1) * m_barsPerPage;
     const std::size_t end =
         std::min(first + static_cast<std::size_t>(m_barsPerPage), periods.size());
-    int x = 0;
-    for (std::size_t i = first; i < end; ++i, x += 15 * w) {
+    // The periods share the page width; each keeps its bars and label at the
+    // same places in its share.
+    const int step = std::max(m_device.pageWidth / m_barsPerPage, 15 * w);
+    int x = (step - 15 * w) / 2;
+    for (std::size_t i = first; i < end; ++i, x += step) {
         const ChartPeriod& period = periods[i];
         const int up = period.credits > 0 ? bar(x, period.credits, true) : 0;
         const int down = period.debits > 0 ? bar(x + 5 * w, period.debits, false) : 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ColumnWidths.h"
 #include "reports/PrintData.h"
 #include "reports/PrintOptions.h"
 #include "reports/PrintPage.h"
@@ -7,6 +8,7 @@
 #include "reports/PrintPrepare.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace belvane {
@@ -31,8 +33,20 @@ public:
     PrintKind Kind() const { return m_kind; }
     const PrintOptions& Options() const { return m_options; }
 
-    // Metrics, page map and page count for a device.
+    // The page map, and for the lines kinds the columns with their print
+    // widths: what the job needs before it is measured on a device. Begin
+    // does it when it was not done.
+    void Plan();
+    // Characters a row needs to show every column (lines kinds; 0 for the
+    // others): what a lines font fitted to the page width must hold.
+    int WantedRowChars() const { return m_wantedChars; }
+
+    // Metrics, the columns that fit, page count for a device.
     void Begin(const PrintDevice& device);
+    // The columns printed (lines kinds), left to right: those that fit whole.
+    std::span<const RowColumn> PrintedColumns() const {
+        return std::span(m_columns).first(m_printedColumns);
+    }
     const PrintMetrics& Metrics() const { return m_metrics; }
     const std::vector<std::int32_t>& PageMap() const { return m_map; }
     int PageCount() const { return m_pageCount; }
@@ -62,9 +76,13 @@ private:
 
     PrintDevice m_device;
     PrintMetrics m_metrics;
+    bool m_planned = false;
+    std::vector<RowColumn> m_columns;
+    std::size_t m_printedColumns = 0;
+    int m_wantedChars = 0;
     TotalsGrid m_grid;
+    int m_nameChars = 0;
     int m_barsPerPage = 1;
-    int m_rowChars = 0;
     std::int64_t m_largest = 0;
     std::vector<std::int32_t> m_map;
     int m_pageCount = 1;

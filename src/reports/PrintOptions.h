@@ -10,6 +10,7 @@ struct PrintOptions {
     DayDate from = 0;  // 0: no date
     DayDate to = 0;
     bool screenWidths = true;  // field widths as on screen, else the full widths
+    bool fitWidth = true;      // lines font made smaller so that every column fits
     bool sorted = false;       // register grouped by category and subcategory
     bool values = false;       // charts: amounts written on the bars
     bool colour = false;       // charts: coloured bars instead of hatched ones
@@ -19,7 +20,7 @@ struct PrintOptions {
 // What the print dialog hides or disables for a job.
 enum PrintDialogFlag {
     kHideRange = 1,          // "Tout"/"Du" choice, both dates and "au"
-    kHideScreenWidths = 2,   // "Largeur des champs comme à l'écran"
+    kHideScreenWidths = 2,   // "Largeur des champs…" and "Ajuster à la largeur de la page"
     kHideSorted = 4,         // "Trier par rubriques et sous-rubriques"
     kHideRangeGroup = 8,     // the whole "Etendue d'impression" group
     kDisableSorted = 16,     // the sort box, greyed

@@ -26,6 +26,7 @@ struct PrintStep {
     enum class Type { Text, Line, Rect };
     enum class Align {
         TopLeft,       // (x1, y1) is the top left of the text
+        TopRight,      // (x1, y1) is the top right of the text
         TopCentre,     // centred on x1, top at y1
         CentreInRect,  // centred across x1 .. x2, from y1 down; may hold '\n'
         Upwards,       // turned 90 degrees, running up from (x1, y1)

@@ -26,10 +26,15 @@ PrintMetrics ComputePrintMetrics(PrintKind kind, const PrintDevice& device) {
     }
     m.lineHeight = std::max(m.lineHeight, 1);
     m.unit = std::max(m.unit, 1);
-    int rows = (m.bodyBottom - m.bodyTop) / m.lineHeight;
-    if (kind == PrintKind::RegisterLines || kind == PrintKind::MatchingLines)
-        --rows;  // the column titles take one
-    m.rows = std::max(rows, 1);
+    m.rowsTop = m.bodyTop;
+    m.ruleY = m.bodyTop;
+    if (kind == PrintKind::RegisterLines || kind == PrintKind::MatchingLines) {
+        // The column titles, then the rule half a line below them, clear of
+        // the accents of the first row.
+        m.ruleY = m.bodyTop + m.lineHeight + m.lineHeight / 4;
+        m.rowsTop = m.bodyTop + m.lineHeight + m.lineHeight / 2;
+    }
+    m.rows = std::max((m.bodyBottom - m.rowsTop) / m.lineHeight, 1);
     return m;
 }
 
@@ -85,23 +90,25 @@ std::vector<std::int32_t> RegisterPageMap(const CBelvaneDoc& doc, LineRange rang
     return map;
 }
 
-TotalsGrid ComputeTotalsGrid(int pageWidth, int unit, int rows, int categories,
-                             int maxSubcategories) {
+TotalsGrid ComputeTotalsGrid(int pageWidth, int charWidth, int widestChars) {
     TotalsGrid grid;
-    grid.columns = std::max(pageWidth / std::max(unit, 1), 1);
-    grid.vertical = categories / std::max(rows, 1) + 1;
-    grid.horizontal = (maxSubcategories + 1) / grid.columns + 1;
+    const int narrowest = std::max(charWidth, 1) * std::max(widestChars + 3, 18);
+    grid.columns = std::max(pageWidth / narrowest, 2);
+    grid.boxWidth = std::max(pageWidth / grid.columns, 1);
     return grid;
 }
 
-std::vector<std::int32_t> TotalsPageMap(const TotalsGrid& grid, int rows) {
+std::vector<std::int32_t> TotalsRowMap(const CategoryTotalsPrint& totals, int columns) {
+    const int perRow = std::max(columns - 1, 1);
     std::vector<std::int32_t> map;
-    map.reserve(static_cast<std::size_t>(grid.vertical) * grid.horizontal * 2);
-    for (int v = 0; v < grid.vertical; ++v) {
-        for (int h = 0; h < grid.horizontal; ++h) {
-            map.push_back(rows * v);
-            map.push_back(h == 0 ? -1 : grid.columns * h - 1);
-        }
+    for (std::size_t r = 0; r < totals.rows.size(); ++r) {
+        const int subcategories = static_cast<int>(totals.rows[r].subcategories.size());
+        int first = 0;
+        do {
+            map.push_back(static_cast<std::int32_t>(r));
+            map.push_back(first);
+            first += perRow;
+        } while (first < subcategories);
     }
     return map;
 }

@@ -33,7 +33,9 @@ struct PrintMetrics {
     int footerY = 0;
     int bodyBottom = 0;
     int lineHeight = 0;  // L: a row, or a totals box
-    int unit = 0;        // W: a column character, or a totals box
+    int unit = 0;        // W: a column character, or the narrowest totals box
+    int ruleY = 0;       // lines kinds: the rule under the column titles
+    int rowsTop = 0;     // the first row (lines kinds: clear of the rule)
     int rows = 1;        // rows of the map a page holds (at least 1)
 };
 
@@ -44,24 +46,27 @@ PrintMetrics ComputePrintMetrics(PrintKind kind, const PrintDevice& device);
 // lists, leaving out lines whose pair of names is not in the lists.
 std::vector<std::int32_t> RegisterPageMap(const CBelvaneDoc& doc, LineRange range, bool sorted);
 
-// The pages of the totals by category: `columns` boxes across a page, `vertical`
-// pages down the categories and `horizontal` pages across the subcategories.
+// The boxes of the totals by category across the page: as many as fit at
+// `charWidth` x (`widestChars` + 3) pixels each (18 characters at the least),
+// two at the least, sharing the whole width.
 struct TotalsGrid {
-    int columns = 1;
-    int vertical = 1;
-    int horizontal = 1;
+    int columns = 2;
+    int boxWidth = 1;
+
+    bool operator==(const TotalsGrid&) const = default;
 };
-TotalsGrid ComputeTotalsGrid(int pageWidth, int unit, int rows, int categories,
-                             int maxSubcategories);
-// For each vertical page and then each horizontal page, the pair (first
-// category row, first column), column -1 being the category's own total.
-std::vector<std::int32_t> TotalsPageMap(const TotalsGrid& grid, int rows);
+TotalsGrid ComputeTotalsGrid(int pageWidth, int charWidth, int widestChars);
+// The rows of the totals: for each, the pair (category, first subcategory in
+// it). A category's row holds its own box and then `columns` - 1 of its
+// subcategories; those that do not fit go on to further rows of their own,
+// each opened again by the category's box.
+std::vector<std::int32_t> TotalsRowMap(const CategoryTotalsPrint& totals, int columns);
 
 // Chart periods a page holds (at least 1).
 int ChartBarsPerPage(int pageWidth, int unit);
 
-// Pages of a job, never fewer than 1: `units` rows (lines kinds), periods
-// (charts) or totals pages (V x Hp), `perPage` of them on a page.
+// Pages of a job, never fewer than 1: `units` rows or periods, `perPage` of
+// them on a page.
 int PrintPageCount(std::int64_t units, int perPage);
 
 }  // namespace belvane

@@ -18,6 +18,11 @@ std::string PrintHeader(const CBelvaneDoc& doc, std::string_view printTitle);
 // "- Page n/count -".
 std::string PrintFooter(const CBelvaneDoc& doc, int page, int count);
 
+// `text` whole when it has at most `maxChars` characters; else as much as fits
+// before an ellipsis "…", ending at the last blank when there is one, so that
+// no word is shown cut without the mark.
+std::string FitText(std::string_view text, int maxChars);
+
 // A 64-bit total of cents, signed ("+12,50"), right-aligned in `width`.
 std::string FormatTotal(const CBelvaneDoc& doc, std::int64_t cents, int width);
 

@@ -21,7 +21,7 @@ constexpr std::array kAvailable = {
     cmd::kMovements,        cmd::kCreateManual,  cmd::kFilePrint,       cmd::kFilePrintDirect,
     cmd::kFilePrintPreview, cmd::kPurge,         cmd::kNewFiscalYear,   cmd::kExportText,
     cmd::kPreferences,      cmd::kSummary,       cmd::kAbout,           cmd::kCalculator,
-    cmd::kCharts,           cmd::kImportStatement,
+    cmd::kCharts,           cmd::kImportStatement, cmd::kFilePrintSetup,
 };
 
 bool IsRecentFile(int command) {

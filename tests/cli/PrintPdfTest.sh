@@ -1,17 +1,42 @@
 #!/usr/bin/env bash
 # belvane-tool print: the example register on paper-sized PDF pages, read back
-# with poppler's pdfinfo and pdftotext; an empty register on one page; a file
-# that cannot be written is an error.
+# with poppler's pdfinfo and pdftotext; every amount whole with the full
+# widths, and with the lines fitted to a landscape page the payee and the
+# observation of every line too; an empty register on one page; a file that
+# cannot be written is an error.
 #   PrintPdfTest.sh TOOL EXAMPLE.blv
 set -euo pipefail
 tool=$1
 example=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+export XDG_CONFIG_HOME=$scratch/config  # the page setup of a new user: A4 upright
 fail() {
     echo "FAILED: $*" >&2
     exit 1
 }
+
+# Lines of the export (amount, payee and observation in fields 5, 8 and 9) that
+# no printed row shows: the amount as a word of its own and, with "all", the
+# payee and the observation whole.
+missing() { # PDF WHAT
+    pdftotext -layout "$1" - | awk -F'\t' -v what="$2" '
+        FNR == NR { rows[++n] = " " $0 " "; next }
+        {
+            for (i = 1; i <= n; i++)
+                if (index(rows[i], " " $5 " ") && (what != "all" ||
+                    (index(rows[i], $8) && index(rows[i], $9))))
+                    next
+            print $5 " | " $8 " | " $9
+        }' - "$scratch/lines.txt"
+}
+"$tool" export "$example" "$scratch/lines.txt"
+"$tool" print "$example" "$scratch/full.pdf" --full-widths >/dev/null 2>&1
+[[ -z $(missing "$scratch/full.pdf" amounts) ]] || fail "full widths: $(missing "$scratch/full.pdf" amounts | head -3)"
+json=$("$tool" print "$example" "$scratch/wide.pdf" --full-widths --fit-width --landscape 2>/dev/null)
+grep -q '"lines": 837' <<<"$json" || fail "every line printed: $json"
+[[ -z $(missing "$scratch/wide.pdf" all) ]] || fail "fitted: $(missing "$scratch/wide.pdf" all | head -3)"
+pdfinfo "$scratch/wide.pdf" | grep -q 'Page size: *842 x 595' || fail "landscape A4"
 
 json=$("$tool" print "$example" "$scratch/all.pdf" 2>/dev/null)
 grep -q '"pages": 14' <<<"$json" || fail "14 pages announced: $json"

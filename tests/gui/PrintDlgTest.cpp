@@ -1,8 +1,11 @@
 #include "gui/dialogs/print/CPrintDlg.h"
 
 #include "DialogTestSupport.h"
+#include "gui/dialogs/print/CPageSetupDlg.h"
 #include "gui/dialogs/print/CPrintPreviewDlg.h"
 #include "gui/support/CDateEdit.h"
+#include "gui/support/CQtSettings.h"
+#include "gui/support/PrintPageSetup.h"
 #include "gui/window/CBelvaneView.h"
 #include "uilogic/CommandIds.h"
 
@@ -10,7 +13,9 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QPrinter>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace belvane {
 namespace {
@@ -43,6 +48,7 @@ TEST(PrintDlgTest, FlagsOfEachKindAndOptionsStoredBackOnCancel) {
         EXPECT_EQ(Child<CDateEdit>(d, "2019")->isEnabled(), c.dates && !(c.flags & 32)) << c.flags;
         EXPECT_EQ(Child<QGroupBox>(d, "2008")->isVisibleTo(&d), c.group) << c.flags;
         EXPECT_EQ(Child<QCheckBox>(d, "2012")->isVisibleTo(&d), c.screenWidths) << c.flags;
+        EXPECT_EQ(Child<QCheckBox>(d, "2026")->isVisibleTo(&d), c.screenWidths) << c.flags;
         EXPECT_EQ(Child<QCheckBox>(d, "2013")->isEnabled(), c.sortedEnabled) << c.flags;
         EXPECT_EQ(Child<QCheckBox>(d, "2017")->isVisibleTo(&d), c.chart) << c.flags;
         EXPECT_EQ(Child<QGroupBox>(d, "2008")->title(), QString::fromUtf8(c.title)) << c.flags;
@@ -56,44 +62,78 @@ TEST(PrintDlgTest, FlagsOfEachKindAndOptionsStoredBackOnCancel) {
     QTest::keyClicks(Child<CDateEdit>(d, "2020"), "15.03.24");
     EXPECT_TRUE(Child<QRadioButton>(d, "2010")->isChecked());
     Child<QCheckBox>(d, "2013")->setChecked(true);
+    Child<QCheckBox>(d, "2026")->setChecked(false);
     Child<QPushButton>(d, "2")->click();
     d.StoreOptions(options);
-    EXPECT_EQ(std::tie(options.from, options.to, options.sorted),
-              std::make_tuple(ToDayDate(2024, 1, 2), ToDayDate(2024, 3, 15), true));
+    EXPECT_EQ(std::tie(options.from, options.to, options.sorted, options.fitWidth),
+              std::make_tuple(ToDayDate(2024, 1, 2), ToDayDate(2024, 3, 15), true, false));
 }
 
-// The preview command shows the pages one at a time; its print button goes on
-// to the dialog, whose PDF entry writes the file and keeps the boxes unticked
-// in the pane for the next print.
-TEST(PrintCommandsTest, PreviewThenPrintToAPdfFile) {
+// What a PDF file holds: its pages, and whether the first lies on its side.
+struct PdfPages {
+    int count = 0;
+    bool landscape = false;
+};
+PdfPages ReadPdfPages(const QString& path) {
+    const QByteArray bytes = testing::ReadBytes(path);
+    PdfPages pages;
+    pages.count = static_cast<int>(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"));
+    const QRegularExpressionMatch box =
+        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+            .match(QString::fromLatin1(bytes));
+    pages.landscape = box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble();
+    return pages;
+}
+
+// "Configuration de l'impression" keeps the page in the settings; the preview
+// then shows the pages the PDF file gets (the same count, on their side), and
+// its print button goes on to the dialog. "Propriétés" in the dialog opens the
+// same page setup; the dialog's boxes stay in the pane for the next print.
+TEST(PrintCommandsTest, PageSetupKeptAndThePreviewIsThePrint) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("releve.pdf");
     FrameFixture f;
-    for (int i = 0; i < 100; ++i)
-        f.doc.AddLine(TestLine({2024, 1, 1 + i % 28}, -100 * (i + 1)));
+    for (int i = 0; i < 300; ++i)
+        f.doc.AddLine(TestLine({2024, 1, 1 + i % 28}, -100 * (i + 1), "observation"));
     f.Make();
-    int pages = 0, shownAfterNext = 0;
-    testing::Scripted<CPrintPreviewDlg> preview([&](CPrintPreviewDlg& p) {
-        pages = p.PageCount();
-        Child<QPushButton>(p, "3")->click();
-        shownAfterNext = p.CurrentPage();
+    bool turn = true;
+    testing::Scripted<CPageSetupDlg> setup([&](CPageSetupDlg& d) {
+        EXPECT_EQ(d.Setup().landscape, !turn);
+        d.Printer().setPageOrientation(turn ? QPageLayout::Landscape : QPageLayout::Portrait);
         return static_cast<int>(QDialog::Accepted);
     });
-    testing::Scripted<CPrintDlg> print([](CPrintDlg& d) {
+    f.frame->RunCommand(cmd::kFilePrintSetup);
+    EXPECT_TRUE(CurrentPageSetup().landscape);
+
+    int previewPages = 0;
+    testing::Scripted<CPrintPreviewDlg> preview([&](CPrintPreviewDlg& p) {
+        previewPages = p.PageCount();
+        Child<QPushButton>(p, "3")->click();
+        EXPECT_EQ(p.CurrentPage(), 2);
+        return static_cast<int>(QDialog::Accepted);
+    });
+    testing::Scripted<CPrintDlg> print([&](CPrintDlg& d) {
         auto* printers = Child<QComboBox>(d, "2002");
         printers->setCurrentIndex(printers->count() - 1);
-        Child<QCheckBox>(d, "2012")->setChecked(false);
+        if (!turn) {
+            Child<QCheckBox>(d, "2012")->setChecked(false);
+            Child<QPushButton>(d, "2003")->click();
+        }
         d.accept();
         return d.result();
     });
     CPrintDlg::SetPdfAsker([&](QWidget*, const QString&) { return pdf; });
     f.frame->RunCommand(cmd::kFilePrintPreview);
-    CPrintDlg::SetPdfAsker({});
+    const PdfPages turned = ReadPdfPages(pdf);
+    EXPECT_EQ(turned.count, previewPages);
+    EXPECT_TRUE(turned.landscape);
 
-    EXPECT_EQ(pages, 2);
-    EXPECT_EQ(shownAfterNext, 2);
-    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    turn = false;
+    f.frame->RunCommand(cmd::kFilePrint);
+    CPrintDlg::SetPdfAsker({});
     EXPECT_FALSE(f.frame->ActiveView()->GetPrintOptions().screenWidths);
+    EXPECT_FALSE(ReadPdfPages(pdf).landscape);
+    EXPECT_FALSE(CurrentPageSetup().landscape);
 }
 
 }  // namespace

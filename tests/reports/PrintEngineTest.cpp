@@ -1,7 +1,10 @@
 #include "core/CBelvaneDoc.h"
 #include "core/CRubrique.h"
 #include "core/DayDate.h"
+#include "core/SettingsStore.h"
 #include "reports/CPrintJob.h"
+#include "reports/PageSetup.h"
+#include "reports/PrintColumns.h"
 #include "reports/PrintFontCode.h"
 #include "reports/PrintTexts.h"
 
@@ -112,11 +115,12 @@ TEST_F(PrintEngineTest, SortedMapFollowsTheListsAndLeavesOutUnlistedPairs) {
     EXPECT_TRUE(RegisterPageMap(doc, {0, -1}, true).empty());
 }
 
-// A page of 1000 x 1000 pixels with header height 100: the body runs from 300
-// to 700, so 400 / lineHeight rows.
-PrintDevice Device(int lineHeight, int width) {
+// A page 1000 pixels high with header height 100: the body runs from 300 to
+// 700; the rows of the lines kinds start 1.5 lines below its top, clear of the
+// column titles and their rule.
+PrintDevice Device(int lineHeight, int width, int pageWidth = 1000) {
     PrintDevice device;
-    device.pageWidth = 1000;
+    device.pageWidth = pageWidth;
     device.pageHeight = 1000;
     device.header.height = 100;
     device.lines = {lineHeight, 0, width, width};
@@ -136,13 +140,14 @@ TEST_F(PrintEngineTest, PageCountsOfTheFourKinds) {
         PrintDevice device;
         int rows, pages;
     } cases[] = {
-        // 400 / 100 = 4 rows, one for the titles: 4 lines on 2 pages.
-        {CPrintJob::RegisterLines(doc, options, {0, 3}), Device(100, 10), 3, 2},
-        {CPrintJob::RegisterLines(doc, options, {0, -1}), Device(100, 10), 3, 1},
-        {CPrintJob::MatchingLines(doc, options, matching), Device(50, 10), 7, 1},
-        // boxes 3 x 40 high, 18 x 20 wide: 3 rows, 2 columns; 5 rows of up to
-        // 4 subcategories: V = 5 / 3 + 1 = 2, Hp = 5 / 2 + 1 = 3.
-        {CPrintJob::CategoryTotals(doc, options, totals), Device(40, 20), 3, 6},
+        // (700 - 450) / 100 = 2 rows: 4 lines on 2 pages.
+        {CPrintJob::RegisterLines(doc, options, {0, 3}), Device(100, 10), 2, 2},
+        {CPrintJob::RegisterLines(doc, options, {0, -1}), Device(100, 10), 2, 1},
+        {CPrintJob::MatchingLines(doc, options, matching), Device(50, 10), 6, 1},
+        // Boxes 3 x 40 high: 3 rows a page. Two boxes of 500 across (18
+        // characters of 20 fit twice): the category and one subcategory a
+        // row, so 1 + 1 + 2 + 3 + 4 rows on 4 pages.
+        {CPrintJob::CategoryTotals(doc, options, totals), Device(40, 20), 3, 4},
         // 1000 / (15 x 20) = 3 bars a page: 7 periods on 3 pages.
         {CPrintJob::Charts(doc, options, charts), Device(40, 20), 10, 3},
     };
@@ -153,10 +158,172 @@ TEST_F(PrintEngineTest, PageCountsOfTheFourKinds) {
     }
 }
 
-TEST(PrintTotalsMapTest, PairsOfFirstRowAndColumn) {
-    const TotalsGrid grid = ComputeTotalsGrid(1000, 360, 3, 5, 4);
-    EXPECT_EQ(TotalsPageMap(grid, 3),
-              (std::vector<std::int32_t>{0, -1, 0, 1, 0, 3, 3, -1, 3, 1, 3, 3}));
+// The same page for the preview and every printer: lines a page and
+// characters a row from the paper, at the print resolution, with the default
+// fonts as measured there (Arial 12 bold 230 pixels high; Courier New 10 189
+// high and 100 wide).
+TEST(PageLayoutTest, LinesAPageForEachPaperAndOrientation) {
+    const PageSetup a4;
+    const PageSetup letter{2159, 2794};
+    const struct {
+        PageSetup setup;
+        bool landscape;
+        int rows, chars;
+    } cases[] = {
+        {a4, false, 60, 89},
+        {a4, true, 38, 130},
+        {letter, false, 56, 92},
+        {letter, true, 40, 122},
+    };
+    for (auto c : cases) {
+        c.setup.landscape = c.landscape;
+        const PageArea area = ComputePageArea(c.setup, kPrintDpi);
+        PrintDevice device;
+        device.pageWidth = area.width;
+        device.pageHeight = area.height;
+        device.header = {230, 0, 110, 200};
+        device.lines = {189, 0, 100, 100};
+        const PrintMetrics m = ComputePrintMetrics(PrintKind::RegisterLines, device);
+        EXPECT_EQ(m.rows, c.rows) << c.setup.paperWidth << c.landscape;
+        EXPECT_EQ(area.width / m.unit, c.chars) << c.setup.paperWidth << c.landscape;
+        EXPECT_GT(m.rowsTop, m.ruleY + 2);  // the rule clear of the first row
+    }
+    EXPECT_EQ(ComputePageArea(a4, 254), (PageArea{2100, 2970, 100, 100, 1900, 2770}));
+}
+
+// The paper of the interface language's country, the settings' choice over
+// it, and the default again for values that leave no page to print on.
+TEST(PageSetupTest, DefaultPaperAndSettings) {
+    const PageSetup a4;
+    PageSetup letter;
+    letter.paperWidth = 2159;
+    letter.paperHeight = 2794;
+    const struct {
+        int langId;
+        PageSetup paper;
+    } defaults[] = {{1036, a4}, {2057, a4}, {1031, a4}, {1033, letter}, {3084, letter}, {0, a4}};
+    for (const auto& d : defaults)
+        EXPECT_EQ(DefaultPageSetup(d.langId), d.paper) << d.langId;
+
+    PageSetup chosen{2970, 4200, true, 50, 60, 70, 80};
+    CMemorySettings settings;
+    EXPECT_EQ(ReadPageSetup(&settings, 1033), letter);
+    WritePageSetup(settings, chosen);
+    EXPECT_EQ(settings.GetString("Settings", "PrintMargins", ""), "50,60,70,80");
+    EXPECT_EQ(ReadPageSetup(&settings, 1033), chosen);
+
+    const struct {
+        const char* name;
+        const char* value;
+        PageSetup read;
+    } damaged[] = {
+        {"PrintPaperWidth", "12", letter},  // no such paper
+        {"PrintMargins", "50,60,70", {2970, 4200, true, 100, 100, 100, 100}},
+        {"PrintMargins", "50,60,2000,2500", {2970, 4200, true, 100, 100, 100, 100}},
+    };
+    for (const auto& d : damaged) {
+        CMemorySettings s;
+        WritePageSetup(s, chosen);
+        s.WriteString("Settings", d.name, d.value);
+        EXPECT_EQ(ReadPageSetup(&s, 1033), d.read) << d.name << " " << d.value;
+    }
+}
+
+// A column is printed whole or not at all: the leading columns whose row fits.
+TEST(PrintColumnsTest, ColumnsThatFitAndTheFittedFont) {
+    const std::vector<RowColumn> columns = {{0, 8}, {5, 12}, {11, 30}};
+    const struct {
+        int pageChars;
+        std::size_t fit;
+    } cases[] = {{8, 0}, {9, 1}, {22, 1}, {23, 2}, {54, 2}, {55, 3}, {500, 3}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ColumnsThatFit(columns, c.pageChars), c.fit) << c.pageChars;
+    EXPECT_EQ(PrintRowChars(columns), 55);
+
+    // A font whose characters are 6/10 of its size, rounded.
+    const auto width = [](int size) { return (6 * size + 5) / 10; };
+    const struct {
+        int size, chars, pageWidth, fitted;
+    } fonts[] = {
+        {167, 80, 8976, 167},  // fits: never made larger or kept smaller
+        {167, 90, 8976, 165},
+        {167, 300, 8976, 49},
+        {10, 1000, 100, 1},
+    };
+    for (const auto& f : fonts)
+        EXPECT_EQ(FittedFontSize(f.size, f.chars, f.pageWidth, width), f.fitted) << f.chars;
+}
+
+// Totals boxes: as many across as fit the widest text, two at the least,
+// sharing the whole width.
+TEST(PrintColumnsTest, TotalsBoxesAcrossThePage) {
+    const struct {
+        int pageWidth, charWidth, widest;
+        TotalsGrid grid;
+    } cases[] = {
+        {1000, 20, 15, {2, 500}},
+        {8976, 100, 20, {3, 2992}},
+        {8976, 100, 40, {2, 4488}},
+        {13087, 100, 15, {7, 1869}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ComputeTotalsGrid(c.pageWidth, c.charWidth, c.widest), c.grid) << c.pageWidth;
+}
+
+// The full widths hold the widest value of each column on the printed lines
+// (at least the title; a text no wider than a line may hold): no amount is
+// ever cut. The screen's widths keep the register's, the amounts whole.
+TEST(PrintColumnsTest, WidestValueWidths) {
+    FixedClock clock{{2024, 2, 1}};
+    CBelvaneDoc doc{nullptr, clock};
+    doc.SetDisplay({kColDateEmission, kColReference, kColMontant, kColCredit, kColDebit,
+                    kColBeneficiaire, kColObservation},
+                   {4, 32, 32, 32, 5, 3}, doc.GetFont(), doc.GetColors());
+    const struct {
+        Amount amount;
+        const char* payee;
+    } lines[] = {{-2147483647, "Électricité de France"}, {250, "Café"}, {-5, ""}};
+    for (const auto& l : lines) {
+        CLigne line;
+        line.Set(ToDayDate(2024, 1, 2), 0, 0, l.amount, "", "", "", "", l.payee,
+                 std::string(140, 'o'));
+        doc.AddLine(line);
+    }
+    const std::vector<std::int32_t> all = {0, 1, 2}, small = {1, 2};
+    const struct {
+        std::vector<std::int32_t> lines;
+        bool screen;
+        std::vector<int> widths;
+    } cases[] = {
+        {all, false, {8, 9, 12, 6, 12, 21, 128}},
+        {small, false, {8, 9, 7, 6, 5, 20, 128}},
+        {all, true, {8, 4, 12, 12, 12, 5, 3}},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> widths;
+        for (const RowColumn& column : PrintRowColumns(doc, c.lines, c.screen))
+            widths.push_back(column.width);
+        EXPECT_EQ(widths, c.widths) << c.screen << c.lines.size();
+    }
+    std::string row;
+    doc.FormatRow(row, 0, PrintRowColumns(doc, all, false));
+    EXPECT_NE(row.find("-21474836,47"), std::string::npos) << row;
+}
+
+TEST(PrintTextsTest, TextWholeOrEndedByAnEllipsis) {
+    const struct {
+        const char* text;
+        int chars;
+        const char* shown;
+    } cases[] = {
+        {"Télécommunications", 18, "Télécommunications"},
+        {"Télécommunications", 15, "Télécommunicat…"},              // one word: cut, marked
+        {"Électricité et gaz naturel", 22, "Électricité et gaz…"},  // at the last blank
+        {"Électricité et gaz", 15, "Électricité et…"},
+        {"abc", 0, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FitText(c.text, c.chars), c.shown) << c.text << " " << c.chars;
 }
 
 TEST_F(PrintEngineTest, HeaderDropsTheModifiedMark) {
@@ -167,13 +334,18 @@ TEST_F(PrintEngineTest, HeaderDropsTheModifiedMark) {
     EXPECT_EQ(PrintFooter(doc, 2, 5), "- Page 2/5 -");
 }
 
-// A totals page: the category's double box with its name and total, then one
-// box per subcategory, at the positions of the box grid.
+// A totals page: boxes sharing the page width; the category's double box with
+// its name and total, its subcategories after it, and on a row that goes on
+// with further subcategories the category again, marked as continued. Names
+// too long for a box end with an ellipsis.
 TEST_F(PrintEngineTest, TotalsPageBoxesAndTexts) {
-    CategoryTotalsPrint totals{{{"Maison", -123456, {{"Loyer", -100000}}}, {"Auto", 5, {}}}, "t"};
+    CategoryTotalsPrint totals{
+        {{"Maison", -123456, {{"Loyer", -100000}, {"Électricité et gaz naturel", -5}}},
+         {"Auto", 5, {}}},
+        "t"};
     PrintOptions options;
     CPrintJob job = CPrintJob::CategoryTotals(doc, options, totals);
-    job.Begin(Device(40, 20));  // boxes 360 x 120 from y = 300
+    job.Begin(Device(40, 20));  // two boxes of 500 x 120 across, from y = 300
     PrintPage page;
     job.LayPage(1, page);
     std::vector<std::tuple<int, int, int, std::string>> steps;
@@ -184,16 +356,23 @@ TEST_F(PrintEngineTest, TotalsPageBoxesAndTexts) {
     const int rect = static_cast<int>(PrintStep::Type::Rect);
     EXPECT_EQ(steps, (std::vector<std::tuple<int, int, int, std::string>>{
                          {rect, 0, 300, ""},
-                         {rect, 10, 306, ""},
                          {text, 30, 320, "Maison"},
                          {text, 30, 360, "       -1234,56"},
-                         {rect, 360, 300, ""},
-                         {text, 390, 320, "Loyer"},
-                         {text, 390, 360, "       -1000,00"},
+                         {rect, 13, 306, ""},
+                         {rect, 500, 300, ""},
+                         {text, 530, 320, "Loyer"},
+                         {text, 530, 360, "       -1000,00"},
                          {rect, 0, 420, ""},
-                         {rect, 10, 426, ""},
-                         {text, 30, 440, "Auto"},
-                         {text, 30, 480, "          +0,05"},
+                         {text, 30, 440, "Maison"},
+                         {text, 30, 480, "(suite)"},
+                         {rect, 13, 426, ""},
+                         {rect, 500, 420, ""},
+                         {text, 530, 440, "Électricité et gaz…"},
+                         {text, 530, 480, "          -0,05"},
+                         {rect, 0, 540, ""},
+                         {text, 30, 560, "Auto"},
+                         {text, 30, 600, "          +0,05"},
+                         {rect, 13, 546, ""},
                      }));
 }
 

@@ -30,7 +30,7 @@ TEST(CommandState, GivesTheEnabledAndCheckedState) {
         {cmd::kFileSave, state(true, true, true, true), {true, false}},
         {cmd::kFileMruLast, state(false, false, false, true), {true, false}},
         {cmd::kFileMruLast + 1, state(false, false, false, true), {false, false}},
-        {cmd::kFilePrintSetup, state(true, false, false, true), {false, false}},
+        {cmd::kFilePrintSetup, state(false, false, false, true), {true, false}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(EvaluateCommand(c.command, c.state), c.expected) << c.command;

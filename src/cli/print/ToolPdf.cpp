@@ -1,6 +1,7 @@
 #include "cli/print/ToolPdf.h"
 
 #include "gui/support/PdfPrint.h"
+#include "gui/support/PrintPageSetup.h"
 #include "reports/PrintFontCode.h"
 
 #include <malloc.h>
@@ -16,9 +17,11 @@ void KeepFreedMemoryForPages() {
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
 }
 
-Status PrintToolPdf(CPrintJob& job, const std::string& path) {
+Status PrintToolPdf(CPrintJob& job, bool landscape, const std::string& path) {
     KeepFreedMemoryForPages();
-    return PrintJobToPdf(job, ReadPrintFonts(nullptr), path);
+    PageSetup setup = CurrentPageSetup();
+    setup.landscape = setup.landscape || landscape;
+    return PrintJobToPdf(job, ReadPrintFonts(nullptr), setup, path);
 }
 
 }  // namespace belvane

@@ -9,8 +9,9 @@ namespace belvane {
 class CPrintJob;
 
 // The print command's painter: the job written to a PDF file with the default
-// print fonts, without a window (see PrintJobToPdf).
-Status PrintToolPdf(CPrintJob& job, const std::string& path);
+// print fonts on the page of the user's page setup (turned to landscape when
+// asked), without a window (see PrintJobToPdf).
+Status PrintToolPdf(CPrintJob& job, bool landscape, const std::string& path);
 
 // Tunes the allocator of a process that prints thousands of pages so that the
 // memory freed after a page serves the next one.

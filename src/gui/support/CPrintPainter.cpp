@@ -1,6 +1,8 @@
 #include "gui/support/CPrintPainter.h"
 
 #include "gui/support/QtText.h"
+#include "reports/PageSetup.h"
+#include "reports/PrintColumns.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>
@@ -28,14 +30,22 @@ PrintFontMetrics MetricsOf(const QFont& font, const QPaintDevice& device) {
 
 }  // namespace
 
-CPrintPainter::CPrintPainter(const PrintFonts& fonts, const QPaintDevice& device, bool colour)
-    : m_colour(colour) {
-    const int dpi = device.logicalDpiY();
+CPrintPainter::CPrintPainter(const PrintFonts& fonts, bool colour) : m_colour(colour) {
+    const int dpi = kPrintDpi;
     m_headerPlain = MakeFont(fonts.header, dpi);
     m_headerUnderlined = m_headerPlain;
     m_headerUnderlined.setUnderline(true);
     m_lines = MakeFont(fonts.lines, dpi);
     m_graph = MakeFont(fonts.graph, dpi);
+}
+
+void CPrintPainter::FitLines(int chars, int pageWidth, const QPaintDevice& device) {
+    QFont font = m_lines;
+    const int size = FittedFontSize(m_lines.pixelSize(), chars, pageWidth, [&](int pixels) {
+        font.setPixelSize(pixels);
+        return QFontMetrics(font, &device).maxWidth();
+    });
+    m_lines.setPixelSize(size);
 }
 
 PrintDevice CPrintPainter::Measure(const QPaintDevice& device, int pageWidth,
@@ -117,6 +127,11 @@ void CPrintPainter::Paint(QPainter& painter, const PrintPage& page) const {
                 switch (s.align) {
                     case PrintStep::Align::TopLeft:
                         painter.drawText(s.x1, s.y1 + up, text);
+                        break;
+                    case PrintStep::Align::TopRight:
+                        painter.drawText(
+                            s.x1 - QFontMetrics(font, painter.device()).horizontalAdvance(text),
+                            s.y1 + up, text);
                         break;
                     case PrintStep::Align::TopCentre:
                         painter.drawText(

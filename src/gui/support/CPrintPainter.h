@@ -12,12 +12,16 @@ class QPaintDevice;
 namespace belvane {
 
 // Carries out laid-out pages on a painter: the job's four fonts made for the
-// device's resolution, its pens and brushes (coloured, or black and hatched).
+// resolution pages are laid out at, its pens and brushes (coloured, or black
+// and hatched).
 class CPrintPainter {
 public:
-    CPrintPainter(const PrintFonts& fonts, const QPaintDevice& device, bool colour);
+    CPrintPainter(const PrintFonts& fonts, bool colour);
 
-    // The page size and the fonts' metrics, in the device's pixels.
+    // Makes the lines font smaller, when it must, so that `chars` of its
+    // widest characters fit in `pageWidth`.
+    void FitLines(int chars, int pageWidth, const QPaintDevice& device);
+    // The page size and the fonts' metrics, in pixels at kPrintDpi.
     PrintDevice Measure(const QPaintDevice& device, int pageWidth, int pageHeight) const;
     void Paint(QPainter& painter, const PrintPage& page) const;
 

@@ -1,13 +1,12 @@
 #include "gui/support/PdfPrint.h"
 
+#include "gui/support/PrintPageSetup.h"
 #include "gui/support/PrintPages.h"
 #include "gui/support/QtText.h"
 #include "reports/CPrintJob.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPdfWriter>
 
 #include <filesystem>
@@ -31,17 +30,17 @@ void EnsureGuiApplication() {
 
 }  // namespace
 
-Status PrintJobToPdf(CPrintJob& job, const PrintFonts& fonts, const std::string& path) {
+Status PrintJobToPdf(CPrintJob& job, const PrintFonts& fonts, const PageSetup& setup,
+                     const std::string& path) {
     EnsureGuiApplication();
     const std::string temporary = path + ".part";
     bool painted = false;
     {
         QPdfWriter writer(FromStd(temporary));
-        writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        writer.setResolution(kPrintDpi);
+        writer.setPageLayout(ToPageLayout(setup));
         writer.setCreator(QStringLiteral("Belvane"));
-        painted = PaintPrintJob(job, fonts, writer);
+        painted = PaintPrintJob(job, fonts, writer, setup);
     }
     std::error_code ec;
     if (!painted || std::filesystem::file_size(temporary, ec) == 0 || ec) {

@@ -11,6 +11,7 @@
 #include "gui/dialogs/lists/CBeneficiairesDlg.h"
 #include "gui/dialogs/lists/CPaiementsDlg.h"
 #include "gui/dialogs/lists/CRubriquesDlg.h"
+#include "gui/dialogs/print/CPageSetupDlg.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/HelpPages.h"
@@ -618,6 +619,9 @@ void CMainFrame::RunCommand(int command) {
             break;
         case cmd::kHelp:
             ShowHelp();
+            break;
+        case cmd::kFilePrintSetup:
+            EditPageSetup(this);
             break;
         case cmd::kFilePrint:
         case cmd::kFilePrintDirect:

@@ -1,6 +1,7 @@
 #include "gui/dialogs/print/CPrintDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "gui/dialogs/print/CPageSetupDlg.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
@@ -14,8 +15,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +34,7 @@ constexpr int kCopiesGroup = 2014, kCopiesLabel = 2015, kCollate = 2016;
 constexpr int kValues = 2017, kColour = 2018;
 constexpr int kFromDate = 2019, kToDate = 2020;
 constexpr int kState = 2021, kType = 2022, kWhere = 2023, kComment = 2024, kCopies = 2025;
+constexpr int kFitWidth = 2026;
 constexpr int kParametersTitle = 10115;  // "Paramètres d'impression"
 
 std::function<int(CPrintDlg&)>& Runner() {
@@ -104,6 +104,7 @@ CPrintDlg::CPrintDlg(const CBelvaneDoc& doc, const PrintOptions& options, QWidge
     m_au = dlg::Label(m_range, kDialog, kAu, m_to);
     m_au->setObjectName(QString::number(kAu));
     m_screenWidths = dlg::CheckBox(m_range, kDialog, kScreenWidths);
+    m_fitWidth = dlg::CheckBox(m_range, kDialog, kFitWidth);
     m_sorted = dlg::CheckBox(m_range, kDialog, kSorted);
     m_values = dlg::CheckBox(m_range, kDialog, kValues);
     m_colour = dlg::CheckBox(m_range, kDialog, kColour);
@@ -116,7 +117,8 @@ CPrintDlg::CPrintDlg(const CBelvaneDoc& doc, const PrintOptions& options, QWidge
     rangeGrid->addWidget(m_to, 1, 3);
     rangeGrid->addWidget(m_colour, 2, 0, 1, 4);
     rangeGrid->addWidget(m_screenWidths, 3, 0, 1, 4);
-    rangeGrid->addWidget(m_sorted, 4, 0, 1, 4);
+    rangeGrid->addWidget(m_fitWidth, 4, 0, 1, 4);
+    rangeGrid->addWidget(m_sorted, 5, 0, 1, 4);
 
     auto* copiesGroup =
         dlg::Named(new QGroupBox(dlg::Text(kDialog, kCopiesGroup), this), kCopiesGroup);
@@ -142,6 +144,7 @@ CPrintDlg::CPrintDlg(const CBelvaneDoc& doc, const PrintOptions& options, QWidge
     m_to->SetValue(options.to);
     m_all->setChecked(true);
     m_screenWidths->setChecked(options.screenWidths);
+    m_fitWidth->setChecked(options.fitWidth);
     m_sorted->setChecked(options.sorted);
     m_values->setChecked(options.values);
     m_colour->setChecked(options.colour);
@@ -151,14 +154,7 @@ CPrintDlg::CPrintDlg(const CBelvaneDoc& doc, const PrintOptions& options, QWidge
     connect(m_from, &QLineEdit::textEdited, this, &CPrintDlg::DateEdited);
     connect(m_to, &QLineEdit::textEdited, this, &CPrintDlg::DateEdited);
     connect(m_printer, &QComboBox::currentIndexChanged, this, &CPrintDlg::ShowPrinter);
-    connect(m_properties, &QPushButton::clicked, this, [this] {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPrinterName(PrinterName());
-        if (m_pageLayout.isValid())
-            printer.setPageLayout(m_pageLayout);
-        if (QPageSetupDialog(&printer, this).exec() == QDialog::Accepted)
-            m_pageLayout = printer.pageLayout();
-    });
+    connect(m_properties, &QPushButton::clicked, this, [this] { EditPageSetup(this); });
 }
 
 void CPrintDlg::ApplyFlags(int flags) {
@@ -171,8 +167,10 @@ void CPrintDlg::ApplyFlags(int flags) {
         for (QWidget* w : range)
             hide(w);
     }
-    if (flags & kHideScreenWidths)
+    if (flags & kHideScreenWidths) {
         hide(m_screenWidths);
+        hide(m_fitWidth);
+    }
     if (flags & kHideSorted)
         hide(m_sorted);
     if (flags & kHideRangeGroup)
@@ -194,7 +192,6 @@ void CPrintDlg::ApplyFlags(int flags) {
 
 void CPrintDlg::ShowPrinter() {
     const QString name = PrinterName();
-    m_properties->setEnabled(!name.isEmpty());
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     const bool known = !name.isEmpty() && !info.isNull();
     const QStringList states = dlg::Entries(kDialog, kState);
@@ -211,6 +208,7 @@ void CPrintDlg::DateEdited() {
 
 void CPrintDlg::StoreOptions(PrintOptions& options) const {
     options.screenWidths = m_screenWidths->isChecked();
+    options.fitWidth = m_fitWidth->isChecked();
     options.sorted = m_sorted->isChecked();
     options.from = m_from->Value();
     options.to = m_to->Value();

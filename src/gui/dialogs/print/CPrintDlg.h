@@ -3,7 +3,6 @@
 #include "reports/PrintOptions.h"
 
 #include <QDialog>
-#include <QPageLayout>
 #include <QString>
 
 #include <functional>
@@ -28,16 +27,17 @@ class CDateEdit;
 // PDF entry asks for the file name on OK. Object names: "2001" printer group,
 // "2002" printer list, "2003" Propriétés, "2021" to "2024" the printer's state,
 // type, place and comment, "2008" range group, "2009" Tout, "2010" Du, "2019"
-// and "2020" the dates, "2011" au, "2012" screen widths, "2013" sorted, "2014"
-// copies group, "2025" copies, "2016" collate, "2017" values, "2018" colour,
-// "1" OK, "2" Annuler.
+// and "2020" the dates, "2011" au, "2012" screen widths, "2026" fit to the page
+// width, "2013" sorted, "2014" copies group, "2025" copies, "2016" collate,
+// "2017" values, "2018" colour, "1" OK, "2" Annuler. "Propriétés" opens the page
+// setup that every print uses.
 class CPrintDlg : public QDialog {
     Q_OBJECT
 
 public:
     CPrintDlg(const CBelvaneDoc& doc, const PrintOptions& options, QWidget* parent = nullptr);
 
-    // What the dialog stores back on OK and on Annuler alike: the two layout
+    // What the dialog stores back on OK and on Annuler alike: the three layout
     // options, both dates (0 when empty or not a date) and the chart options.
     void StoreOptions(PrintOptions& options) const;
     // "Du" chosen rather than "Tout".
@@ -47,8 +47,6 @@ public:
     // The PDF file named on OK (empty for a printer).
     const QString& PdfPath() const { return m_pdfPath; }
     int Copies() const;
-    // The page set up with "Propriétés" (invalid when it was not opened).
-    const QPageLayout& PageLayout() const { return m_pageLayout; }
     bool Collate() const;
 
     // The PDF file proposed for a register: its name with ".pdf", beside it.
@@ -82,13 +80,13 @@ private:
     CDateEdit* m_to = nullptr;
     QLabel* m_au = nullptr;
     QCheckBox* m_screenWidths = nullptr;
+    QCheckBox* m_fitWidth = nullptr;
     QCheckBox* m_sorted = nullptr;
     QCheckBox* m_values = nullptr;
     QCheckBox* m_colour = nullptr;
     QSpinBox* m_copies = nullptr;
     QCheckBox* m_collate = nullptr;
     QString m_pdfPath;
-    QPageLayout m_pageLayout;
 };
 
 }  // namespace belvane

@@ -4,13 +4,17 @@
 #include "gui/support/CPrintPainter.h"
 #include "gui/support/CQtSettings.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/PrintPageSetup.h"
+#include "gui/support/PrintPages.h"
 #include "reports/PrintPrepare.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -41,9 +45,13 @@ CPrintPreviewDlg::CPrintPreviewDlg(const CBelvaneDoc& doc, const PrintOptions& o
       m_job(MakeJob(doc, options)) {
     dlg::SetTitle(this, kDialog);
     CQtSettings settings;
-    m_painter =
-        std::make_unique<CPrintPainter>(ReadPrintFonts(&settings), *m_printer, options.colour);
-    m_job.Begin(m_painter->Measure(*m_printer, m_printer->width(), m_printer->height()));
+    m_setup = CurrentPageSetup(&settings);
+    // Measured on the kind of device the pages are printed on.
+    m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setResolution(kPrintDpi);
+    m_printer->setPageLayout(ToPageLayout(m_setup));
+    m_painter = std::make_unique<CPrintPainter>(ReadPrintFonts(&settings), options.colour);
+    BeginPrintJob(m_job, *m_painter, *m_printer, m_setup);
 
     QPushButton* print = dlg::Button(this, kDialog, kPrint);
     QPushButton* close = dlg::Button(this, kDialog, kClose);
@@ -73,7 +81,15 @@ CPrintPreviewDlg::CPrintPreviewDlg(const CBelvaneDoc& doc, const PrintOptions& o
         m_pages->setText(dlg::Text(kDialog, m_two ? kOnePage : kTwoPages));
         ShowPage(m_page);
     });
-    resize(800, 1000);
+    // A page as tall as the screen allows, as wide as its paper is for that.
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect available =
+        screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 1000);
+    const PageArea page = ComputePageArea(m_setup, kPrintDpi);
+    const int height = std::min(1000, available.height() * 9 / 10);
+    const int width = static_cast<int>(height * static_cast<double>(page.paperWidth) /
+                                       std::max(page.paperHeight, 1));
+    resize(std::clamp(width, 500, available.width() * 9 / 10), height);
     ShowPage(1);
 }
 
@@ -103,18 +119,20 @@ void CPrintPreviewDlg::PaintPages() {
     painter.fillRect(m_canvas->rect(), Qt::gray);
     const int shown = m_two && m_job.PageCount() > 1 ? 2 : 1;
     const int margin = 10;
-    const double pageW = std::max(1, m_printer->width());
-    const double pageH = std::max(1, m_printer->height());
+    const PageArea area = ComputePageArea(m_setup, kPrintDpi);
+    const double paperW = std::max(1, area.paperWidth);
+    const double paperH = std::max(1, area.paperHeight);
     const double slotW = (m_canvas->width() - margin * (shown + 1)) / static_cast<double>(shown);
     const double scale =
-        std::max(0.01, std::min(slotW / pageW, (m_canvas->height() - 2.0 * margin) / pageH));
+        std::max(0.01, std::min(slotW / paperW, (m_canvas->height() - 2.0 * margin) / paperH));
     PrintPage page;
     for (int i = 0; i < shown; ++i) {
         painter.save();
         painter.translate(margin + i * (slotW + margin), margin);
         painter.scale(scale, scale);
-        painter.fillRect(QRectF(0, 0, pageW, pageH), Qt::white);
-        painter.setClipRect(QRectF(0, 0, pageW, pageH));
+        painter.fillRect(QRectF(0, 0, paperW, paperH), Qt::white);
+        painter.setClipRect(QRectF(0, 0, paperW, paperH));
+        painter.translate(area.left, area.top);
         m_job.LayPage(m_page + i, page);
         m_painter->Paint(painter, page);
         painter.restore();

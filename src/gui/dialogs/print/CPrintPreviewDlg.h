@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/CPrintJob.h"
+#include "reports/PageSetup.h"
 
 #include <QDialog>
 
@@ -16,8 +17,9 @@ class CBelvaneDoc;
 class CPrintPainter;
 
 // The print preview of the register: the pages of the job as the printer gets
-// them, one or two at a time, each laid out and drawn only when it is shown,
-// so that the first page of a register of any size shows at once. Buttons:
+// them (the same paper, margins and lines a page), one or two at a time, each
+// laid out and drawn only when it is shown, so that the first page of a
+// register of any size shows at once. Buttons:
 // "1" Imprimer... (closes the preview with Accepted: the caller prints through
 // the dialog), "2" Fermer, "3" Suivante, "4" Précédente, "5" Deux pages / Une
 // page.
@@ -44,6 +46,7 @@ private:
     void PaintPages();
 
     std::unique_ptr<QPrinter> m_printer;
+    PageSetup m_setup;
     std::unique_ptr<CPrintPainter> m_painter;
     CPrintJob m_job;
     QWidget* m_canvas = nullptr;

@@ -7,6 +7,7 @@
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
 #include "gui/support/PdfPrint.h"
+#include "gui/support/PrintPageSetup.h"
 #include "gui/support/PrintPages.h"
 #include "gui/support/QtText.h"
 #include "reports/CPrintJob.h"
@@ -30,21 +31,21 @@ struct Target {
     QString pdf;
     int copies = 1;
     bool collate = true;
-    QPageLayout layout;  // the printer's own when invalid
 };
 
 Status Output(CPrintJob& job, const Target& target) {
     CQtSettings settings;
     const PrintFonts fonts = ReadPrintFonts(&settings);
+    const PageSetup setup = CurrentPageSetup(&settings);
     if (!target.pdf.isEmpty())
-        return PrintJobToPdf(job, fonts, ToStd(target.pdf));
+        return PrintJobToPdf(job, fonts, setup, ToStd(target.pdf));
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(target.printer);
     printer.setCopyCount(target.copies);
     printer.setCollateCopies(target.collate);
-    if (target.layout.isValid())
-        printer.setPageLayout(target.layout);
-    if (!PaintPrintJob(job, fonts, printer) || printer.printerState() == QPrinter::Error)
+    printer.setResolution(kPrintDpi);
+    printer.setPageLayout(ToPageLayout(setup));
+    if (!PaintPrintJob(job, fonts, printer, setup) || printer.printerState() == QPrinter::Error)
         return Status::CannotWrite(ToStd(target.printer), kPrinterFailure);
     return Status::Ok();
 }
@@ -81,7 +82,6 @@ bool AskTarget(const CBelvaneDoc& doc, PrintOptions& options, QWidget* parent, T
     target.pdf = dialog.PdfPath();
     target.copies = dialog.Copies();
     target.collate = dialog.Collate();
-    target.layout = dialog.PageLayout();
     return true;
 }
 

@@ -1,0 +1,55 @@
+#include "gui/support/PrintPageSetup.h"
+
+#include "gui/support/CQtSettings.h"
+#include "gui/support/CResources.h"
+#include "gui/support/QtText.h"
+#include "uilogic/LanguageChoice.h"
+
+#include <QPageSize>
+
+#include <cmath>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kLangIdString = 95;  // the language of the active resources, a LANGID
+
+int Tenths(qreal mm) {
+    return static_cast<int>(std::lround(mm * 10));
+}
+
+}  // namespace
+
+QPageLayout ToPageLayout(const PageSetup& setup) {
+    const QPageSize size(QSizeF(setup.paperWidth / 10.0, setup.paperHeight / 10.0),
+                         QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+    return QPageLayout(size, setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(setup.marginLeft / 10.0, setup.marginTop / 10.0,
+                                 setup.marginRight / 10.0, setup.marginBottom / 10.0),
+                       QPageLayout::Millimeter);
+}
+
+PageSetup FromPageLayout(const QPageLayout& layout) {
+    PageSetup setup;
+    const QSizeF paper = layout.pageSize().size(QPageSize::Millimeter);
+    setup.paperWidth = Tenths(paper.width());
+    setup.paperHeight = Tenths(paper.height());
+    setup.landscape = layout.orientation() == QPageLayout::Landscape;
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+    setup.marginLeft = Tenths(margins.left());
+    setup.marginTop = Tenths(margins.top());
+    setup.marginRight = Tenths(margins.right());
+    setup.marginBottom = Tenths(margins.bottom());
+    return setup;
+}
+
+PageSetup CurrentPageSetup(const ISettingsStore* settings) {
+    const int langId = ParseLangId(ToStd(CResources::Str(kLangIdString)));
+    if (settings != nullptr)
+        return ReadPageSetup(settings, langId);
+    const CQtSettings own;
+    return ReadPageSetup(&own, langId);
+}
+
+}  // namespace belvane
