@@ -24,7 +24,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <functional>
@@ -225,26 +224,10 @@ Json InfoJson(const CRegistre& reg, const LoadResult& loaded) {
     return j;
 }
 
-// A date written YYYY-MM-DD, or 0 when the text is not one. Years are kept to
-// those a DayDate can hold.
+// A date option: written whole YYYY-MM-DD, read as the window reads a date
+// (1990 to 2035); 0 when the text is not one.
 DayDate ParseIsoDate(std::string_view text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return 0;
-    int parts[3] = {};
-    const std::size_t starts[] = {0, 5, 8}, sizes[] = {4, 2, 2};
-    for (int i = 0; i < 3; ++i) {
-        const char* first = text.data() + starts[i];
-        const char* last = first + sizes[i];
-        for (const char* c = first; c != last; ++c)
-            if (!std::isdigit(static_cast<unsigned char>(*c)))
-                return 0;
-        std::from_chars(first, last, parts[i]);
-    }
-    const auto [year, month, day] = parts;
-    if (year < 1902 || year > 2037 || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month))
-        return 0;
-    return ToDayDate(year, month, day);
+    return ParseWholeDate(text, "%Y-%m-%d");
 }
 
 // Reads the date options of `valued` found on the command line into `dates`
@@ -281,8 +264,8 @@ void PrintUsage(std::ostream& os) {
        << "\", SYMBOL \"" << s.Get(ids::kDecimalSymbolDefault) << "\")\n"
        << "  balances FILE [--from DATE] [--to DATE] [--today DATE]\n"
        << "                   print the available, real and last statement balances of\n"
-       << "                   FILE as JSON, in cents; DATE is YYYY-MM-DD, --today\n"
-       << "                   defaults to the machine's date\n"
+       << "                   FILE as JSON, in cents; DATE is YYYY-MM-DD (a day of\n"
+       << "                   1990 to 2035), --today defaults to the machine's date\n"
        << "  due FILE [--until DATE] [--today DATE]\n"
        << "                   print as JSON the lines that creating every due recurring\n"
        << "                   movement up to DATE (default: today) would offer, in the\n"

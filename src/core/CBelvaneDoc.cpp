@@ -210,6 +210,10 @@ DayDate CBelvaneDoc::ParseDate(std::string_view text, bool past) const {
     return belvane::ParseDate(text, past, m_dateFormat, m_clock->Today());
 }
 
+TypedAmount CBelvaneDoc::ParseAmount(std::string_view text) const {
+    return belvane::ParseAmount(text, m_decimalSymbol);
+}
+
 // --- lines ------------------------------------------------------------------
 
 int CBelvaneDoc::InsertLineByDate(const CLigne& line) {

@@ -6,6 +6,7 @@
 #include "core/FileIdentity.h"
 #include "core/RegisterFile.h"
 #include "core/Types.h"
+#include "core/ValueFormat.h"
 
 #include <optional>
 #include <span>
@@ -98,6 +99,7 @@ public:
     std::string FormatAmount(Amount amount, bool withSign, int width) const;
     std::string FormatDate(DayDate date) const;
     DayDate ParseDate(std::string_view text, bool past = true) const;
+    TypedAmount ParseAmount(std::string_view text) const;
     CivilDate Today() const { return m_clock->Today(); }
 
     // --- lines ---

@@ -159,7 +159,7 @@ bool HasSousRubrique(const CBelvaneDoc& doc, int rubrique, std::string_view nom)
 }
 
 NameCheck CheckName(std::string_view nom, const NameTaken& taken) {
-    if (nom.empty())
+    if (text::IsBlank(nom))
         return NameCheck::Empty;
     return taken(nom) ? NameCheck::Taken : NameCheck::Ok;
 }

@@ -135,6 +135,20 @@ void AppendField(std::string& out, std::string_view s, std::size_t width, std::s
         out.append(pad, ' ');
 }
 
+bool IsBlank(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        if (s[i] == ' ' || s[i] == '\t')
+            i += 1;
+        else if (s.substr(i, 2) == "\xC2\xA0")  // U+00A0
+            i += 2;
+        else if (s.substr(i, 3) == "\xE2\x80\xAF")  // U+202F
+            i += 3;
+        else
+            return false;
+    }
+    return true;
+}
+
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() == b.size() && a == b)
         return true;

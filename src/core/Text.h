@@ -21,6 +21,10 @@ std::string_view Left(std::string_view s, std::size_t n);
 void AppendField(std::string& out, std::string_view s, std::size_t width, std::size_t precision,
                  bool left);
 
+// Whether a text is empty or made only of blanks (spaces, tabs, no-break
+// spaces): a name of that kind names nothing.
+bool IsBlank(std::string_view s);
+
 // Equality without regard to letter case, with full Unicode case folding
 // ("Chèque" equals "CHÈQUE", "Straße" equals "STRASSE").
 bool EqualsNoCase(std::string_view a, std::string_view b);

@@ -1,10 +1,14 @@
 #include "core/ValueFormat.h"
 
+#include "core/StringIds.h"
+
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 namespace belvane {
 
@@ -37,51 +41,6 @@ std::string FormatAmount(Amount amount, bool withSign, int width, std::string_vi
     if (width > 0 && out.size() < static_cast<std::size_t>(width))
         out.insert(0, static_cast<std::size_t>(width) - out.size(), ' ');
     return out;
-}
-
-Amount ParseAmount(std::string_view text) {
-    std::size_t i = 0;
-    std::int64_t units = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        units = units * 10 + (text[i] - '0');
-        if (units > 100000000)  // far beyond any amount: stop growing, the result wraps anyway
-            units %= 100000000;
-        ++i;
-    }
-    if (i == text.size())
-        return static_cast<Amount>(units * 100);
-    if (text[i] != '.' && text[i] != ',')
-        return 0;
-    ++i;
-    std::int64_t cents = 0;
-    if (i < text.size() && IsDigit(text[i])) {
-        cents = (text[i] - '0') * 10;
-        ++i;
-        if (i < text.size() && IsDigit(text[i]))
-            cents += text[i] - '0';
-    }
-    return static_cast<Amount>(units * 100 + cents);
-}
-
-bool AmountFits(std::string_view text) {
-    // Counting stops just past the limit: any more digits are too much anyway.
-    constexpr std::int64_t kCap = std::int64_t{kMaxAmount} + 1;
-    std::size_t i = 0;
-    std::int64_t units = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i)
-        units = std::min(units * 10 + (text[i] - '0'), kCap);
-    std::int64_t cents = 0;
-    if (i < text.size()) {
-        if (text[i] != '.' && text[i] != ',')
-            return true;  // read as 0
-        ++i;
-        if (i < text.size() && IsDigit(text[i])) {
-            cents = (text[i] - '0') * 10;
-            if (i + 1 < text.size() && IsDigit(text[i + 1]))
-                cents += text[i + 1] - '0';
-        }
-    }
-    return units * 100 + cents <= kMaxAmount;
 }
 
 std::string FormatDate(DayDate date, std::string_view pattern) {
@@ -135,90 +94,248 @@ std::string FormatDate(DayDate date, std::string_view pattern) {
     return out.empty() ? kBlank : out;
 }
 
-DayDate ParseDate(std::string_view text, bool past, std::string_view pattern, CivilDate today) {
-    if (text.empty())
-        return 0;
-    if (text.size() == 1 && (text[0] == '.' || text[0] == '/' || text[0] == '-'))
-        return ToDayDate(today);
+bool IsUsableDecimalSymbol(std::string_view symbol) {
+    return symbol.size() == 1 && std::ispunct(static_cast<unsigned char>(symbol[0])) &&
+           symbol[0] != '-' && symbol[0] != '+';
+}
 
-    // Up to three numbers; separators move on, stray characters are skipped.
-    long numbers[3] = {0, 0, 0};
-    int count = 0;
-    bool inNumber = false;
-    for (const char c : text) {
-        if (c == '.' || c == '/' || c == '-') {
-            if (inNumber) {
-                ++count;
-                inNumber = false;
-                if (count == 3)
-                    break;
-            } else if (count < 3) {
-                // An empty field still moves to the next number ("1..09").
-                ++count;
-                if (count == 3)
-                    break;
-            }
-        } else if (IsDigit(c)) {
-            if (numbers[count] < 100000)  // keeps absurd digit runs invalid without overflow
-                numbers[count] = numbers[count] * 10 + (c - '0');
-            inNumber = true;
-        }
+int TypedAmount::Refusal() const {
+    switch (reading) {
+        case Reading::Read:
+            return 0;
+        case Reading::TooLarge:
+            return ids::kMsgAmountTooLarge;
+        case Reading::NotAnAmount:
+            break;
     }
-    if (inNumber)
-        ++count;
-    if (count == 0)
-        count = 1;  // only stray characters: a day of 0, refused below
+    return ids::kMsgAmountInvalid;
+}
 
-    // Positions of the three fields in the pattern decide which number is which.
+Amount TypedAmount::Signed(bool credit) const {
+    const bool negative = sign < 0 || (sign == 0 && !credit);
+    return negative ? -cents : cents;
+}
+
+TypedAmount ParseAmount(std::string_view text, std::string_view decimalSymbol) {
+    TypedAmount typed;
+    if (text.empty())
+        return typed;
+    typed.reading = TypedAmount::Reading::NotAnAmount;
+    int sign = 0;
+    if (text[0] == '-' || text[0] == '+') {
+        sign = text[0] == '-' ? -1 : 1;
+        text.remove_prefix(1);
+    }
+    const char symbol = IsUsableDecimalSymbol(decimalSymbol) ? decimalSymbol[0] : ',';
+
+    // The text as runs of digits, each followed by one separator: a blank or a
+    // possible decimal separator.
+    constexpr char kBlank = ' ';
+    std::vector<std::string_view> runs;
+    std::vector<char> separators;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size();) {
+        if (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            continue;
+        }
+        runs.push_back(text.substr(start, i - start));
+        if (i == text.size())
+            break;
+        std::size_t width = 1;
+        char separator = text[i];
+        if (text.substr(i, 2) == "\xC2\xA0")  // U+00A0
+            width = 2, separator = kBlank;
+        else if (text.substr(i, 3) == "\xE2\x80\xAF")  // U+202F
+            width = 3, separator = kBlank;
+        else if (separator != kBlank && separator != ',' && separator != '.' && separator != symbol)
+            return typed;
+        separators.push_back(separator);
+        i += width;
+        start = i;
+    }
+
+    // A last separator that is not a blank starts the decimals: one or two.
+    std::string_view decimals;
+    char decimalSeparator = 0;
+    if (!separators.empty() && separators.back() != kBlank) {
+        decimalSeparator = separators.back();
+        decimals = runs.back();
+        separators.pop_back();
+        runs.pop_back();
+        if (decimals.empty() || decimals.size() > 2)
+            return typed;
+    }
+    // The units: digits, or groups of three after a first group of one to three,
+    // all separated alike.
+    if (runs.size() > 1) {
+        const char group = separators.front();
+        if (group != kBlank && !(group == '.' && decimalSeparator == ','))
+            return typed;
+        if (runs.front().empty() || runs.front().size() > 3)
+            return typed;
+        for (std::size_t k = 1; k < runs.size(); ++k)
+            if (separators[k - 1] != group || runs[k].size() != 3)
+                return typed;
+    } else if (runs.front().empty() && decimals.empty()) {
+        return typed;
+    }
+
+    // Counting stops just past the limit: any more digits are too much anyway.
+    constexpr std::int64_t kCap = std::int64_t{kMaxAmount} + 1;
+    std::int64_t cents = 0;
+    for (const std::string_view run : runs)
+        for (const char c : run)
+            cents = std::min(cents * 10 + (c - '0') * 100, kCap);
+    if (!decimals.empty())
+        cents += (decimals[0] - '0') * 10 + (decimals.size() > 1 ? decimals[1] - '0' : 0);
+    if (cents > kMaxAmount) {
+        typed.reading = TypedAmount::Reading::TooLarge;
+        return typed;
+    }
+    typed.reading = TypedAmount::Reading::Read;
+    typed.cents = static_cast<Amount>(cents);
+    typed.sign = sign;
+    return typed;
+}
+
+namespace {
+
+// The numbers of a typed date, as written: up to three runs of digits
+// separated by ".", "/" or "-". One separator may end a day or a day and month.
+struct DateNumbers {
+    std::string_view numbers[3];
+    int count = 0;
+};
+
+std::optional<DateNumbers> SplitDate(std::string_view text) {
+    DateNumbers d;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && IsDigit(text[i]))
+            continue;
+        const bool end = i == text.size();
+        if (!end && text[i] != '.' && text[i] != '/' && text[i] != '-')
+            return std::nullopt;
+        const std::string_view number = text.substr(start, i - start);
+        if (number.empty()) {
+            // Only the end of the text may follow a separator.
+            if (!end || d.count == 0 || d.count == 3)
+                return std::nullopt;
+            break;
+        }
+        if (d.count == 3)
+            return std::nullopt;
+        d.numbers[d.count++] = number;
+        start = i + 1;
+    }
+    return d;
+}
+
+int Number(std::string_view digits) {
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+// The year a number of one, two or four digits names; -1 outside the window.
+int Year(std::string_view digits) {
+    if (digits.size() == 4) {
+        const int n = Number(digits);
+        return n >= 1990 && n <= 2035 ? n : -1;
+    }
+    if (digits.size() > 2)
+        return -1;
+    const int n = Number(digits);
+    if (n <= 35)
+        return 2000 + n;
+    return n >= 90 ? 1900 + n : -1;
+}
+
+// Where the day, the month and the year stand among three numbers, by the
+// order of "%d", "%m" and "%y" (or "%Y") in the pattern.
+struct DateOrder {
+    int day, month, year;
+    bool dayFirst;  // of day and month, for two numbers
+};
+
+DateOrder OrderOf(std::string_view pattern) {
     auto position = [&](char letter) {
-        const std::string key{'%', letter};
-        const std::size_t p = pattern.find(key);
+        std::size_t p = pattern.find(std::string{'%', letter});
+        if (p == std::string_view::npos && letter == 'y')
+            p = pattern.find("%Y");
         return p == std::string_view::npos ? pattern.size() + static_cast<std::size_t>(letter) : p;
     };
     const std::size_t pd = position('d');
     const std::size_t pm = position('m');
     const std::size_t py = position('y');
+    return {(pd > pm) + (pd > py), (pm > pd) + (pm > py), (py > pd) + (py > pm), pd < pm};
+}
 
-    long day = 0;
-    long month = -1;
-    long year = -1;
-    if (count == 1) {
-        day = numbers[0];
-    } else if (count == 2) {
-        day = pd < pm ? numbers[0] : numbers[1];
-        month = pd < pm ? numbers[1] : numbers[0];
-    } else {
-        const int rd = (pd > pm) + (pd > py);
-        const int rm = (pm > pd) + (pm > py);
-        const int ry = (py > pd) + (py > pm);
-        day = numbers[rd];
-        month = numbers[rm];
-        year = numbers[ry];
-    }
-
-    if (day < 1 || day > 31)
+DayDate Make(int year, int month, int day) {
+    if (year < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
         return 0;
-    if (month < 0) {
+    return ToDayDate(year, month, day);
+}
+
+bool DayOrMonth(std::string_view digits) {
+    return digits.size() <= 2;
+}
+
+}  // namespace
+
+DayDate ParseDate(std::string_view text, bool past, std::string_view pattern, CivilDate today) {
+    if (text.size() == 1 && (text[0] == '.' || text[0] == '/' || text[0] == '-'))
+        return ToDayDate(today);
+    const std::optional<DateNumbers> d = SplitDate(text);
+    if (!d || d->count == 0)
+        return 0;
+    const DateOrder order = OrderOf(pattern);
+    if (d->count == 3) {
+        const std::string_view day = d->numbers[order.day], month = d->numbers[order.month];
+        if (!DayOrMonth(day) || !DayOrMonth(month))
+            return 0;
+        return Make(Year(d->numbers[order.year]), Number(month), Number(day));
+    }
+    std::string_view dayText = d->numbers[0], monthText;
+    if (d->count == 2) {
+        dayText = d->numbers[order.dayFirst ? 0 : 1];
+        monthText = d->numbers[order.dayFirst ? 1 : 0];
+    }
+    if (!DayOrMonth(dayText) || !DayOrMonth(monthText))
+        return 0;
+    const int day = Number(dayText);
+    int month = Number(monthText);
+    if (monthText.empty()) {
         month = today.month;
         if (past && day > today.day)
             month = month == 1 ? 12 : month - 1;
-    } else if (month < 1 || month > 12) {
-        return 0;
     }
-    if (year < 0) {
-        year = today.year;
-        if (past && month > today.month)
-            --year;
-    } else if (year >= 1990 && year <= 2035) {
-        // taken as it is
-    } else if (year <= 35) {
-        year += 2000;
-    } else if (year >= 90 && year <= 99) {
-        year += 1900;
-    } else {
+    int year = today.year;
+    if (past && month > today.month)
+        --year;
+    return Make(year, month, day);
+}
+
+DayDate ParseWholeDate(std::string_view text, std::string_view pattern) {
+    const std::optional<DateNumbers> d = SplitDate(text);
+    if (!d || d->count != 3)
         return 0;
-    }
-    return ToDayDate(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day));
+    const DateOrder order = OrderOf(pattern);
+    if (d->numbers[order.year].size() != 4)
+        return 0;
+    return ParseDate(text, false, pattern, {});
+}
+
+std::optional<int> ParseSmallNumber(std::string_view text) {
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        text.remove_prefix(1);
+    if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), IsDigit))
+        return std::nullopt;
+    const int n = Number(text);
+    return negative ? -n : n;
 }
 
 }  // namespace belvane

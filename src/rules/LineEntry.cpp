@@ -1,8 +1,8 @@
 #include "rules/LineEntry.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "core/Text.h"
-#include "core/ValueFormat.h"
 #include "rules/ValidityDate.h"
 
 #include <algorithm>
@@ -12,7 +12,12 @@ namespace belvane {
 namespace {
 
 constexpr int kIssueDateInvalid = 10000;
-constexpr int kAmountTooLarge = 10111;
+constexpr int kStatementDateInvalid = 10005;
+
+// A date field that is not empty and does not read.
+bool Unreadable(const CBelvaneDoc& doc, std::string_view text) {
+    return !text.empty() && doc.ParseDate(text, true) == 0;
+}
 
 bool IsAscii(std::string_view s) {
     return std::all_of(s.begin(), s.end(),
@@ -120,18 +125,24 @@ EntryStep LineEntryChecks::Next() {
     const LineEntryTexts& t = m_texts;
     switch (m_stage) {
         case Stage::IssueDate:
-            m_stage = Stage::Amount;
-            if (m_doc.ParseDate(t.issue, true) == 0) {
-                m_stage = Stage::IssueDate;
+            if (m_doc.ParseDate(t.issue, true) == 0)
                 return {EntryStep::Refuse, EntryField::IssueDate, kIssueDateInvalid};
-            }
+            m_stage = Stage::StatementDate;
+            [[fallthrough]];
+        case Stage::StatementDate:
+            if (Unreadable(m_doc, t.statement))
+                return {EntryStep::Refuse, EntryField::StatementDate, kStatementDateInvalid};
+            m_stage = Stage::Amount;
             [[fallthrough]];
         case Stage::Amount:
+            if (const int refusal = m_doc.ParseAmount(t.amount).Refusal())
+                return {EntryStep::Refuse, EntryField::Amount, refusal};
+            m_stage = Stage::ValidityDate;
+            [[fallthrough]];
+        case Stage::ValidityDate:
+            if (Unreadable(m_doc, t.validity))
+                return {EntryStep::Refuse, EntryField::ValidityDate, ids::kMsgDateInvalid};
             m_stage = Stage::Names;
-            if (!AmountFits(t.amount)) {
-                m_stage = Stage::Amount;
-                return {EntryStep::Refuse, EntryField::Amount, kAmountTooLarge};
-            }
             [[fallthrough]];
         case Stage::Names:
             break;
@@ -141,9 +152,7 @@ EntryStep LineEntryChecks::Next() {
 
 CLigne BuildLine(const CBelvaneDoc& doc, const LineEntryTexts& t) {
     const DayDate issue = doc.ParseDate(t.issue, true);
-    Amount amount = ParseAmount(t.amount);
-    if (!t.credit)
-        amount = -amount;
+    const Amount amount = doc.ParseAmount(t.amount).Signed(t.credit);
     DayDate validity = doc.ParseDate(t.validity, true);
     if (validity == 0)
         validity = ValidityDateFor(doc, issue, t.paiement, amount >= 0);

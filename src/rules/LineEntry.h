@@ -85,10 +85,12 @@ struct LineEntryTexts {
 };
 
 // The checks of "OK" and "Créer ligne", in their fixed order: the issue date,
-// an amount beyond kMaxAmount (refused before any question could create a
-// record), then the creation of unknown names (NameChecks, with the validity
-// refresh). Each call to Next() looks at the document as it is then and gives
-// the next step; the caller stops at a refusal or a cancelled question.
+// a statement date typed that does not read, the amount (refused when it does
+// not read or goes beyond kMaxAmount), a validity date typed that does not
+// read, all before any question could create a record; then the creation of
+// unknown names (NameChecks, with the validity refresh). Each call to Next()
+// looks at the document as it is then and gives the next step; the caller
+// stops at a refusal or a cancelled question.
 class LineEntryChecks {
 public:
     LineEntryChecks(const CBelvaneDoc& doc, const LineEntryTexts& texts)
@@ -100,7 +102,7 @@ public:
     EntryStep Next();
 
 private:
-    enum class Stage { IssueDate, Amount, Names };
+    enum class Stage { IssueDate, StatementDate, Amount, ValidityDate, Names };
 
     const CBelvaneDoc& m_doc;
     const LineEntryTexts& m_texts;
@@ -108,10 +110,9 @@ private:
     Stage m_stage = Stage::IssueDate;
 };
 
-// The line the texts describe: an unreadable amount is 0, made negative for a
-// debit; an unreadable validity date is replaced by the computed one; an
-// unreadable statement date is none. The names are kept as typed. The issue
-// date must read (the checks refuse it otherwise).
+// The line the texts describe, once the checks passed: the amount with the sign
+// typed or chosen; an empty validity date is the computed one, an empty
+// statement date none. The names are kept as typed.
 CLigne BuildLine(const CBelvaneDoc& doc, const LineEntryTexts& texts);
 
 }  // namespace belvane

@@ -1,6 +1,7 @@
 #include "rules/MovementEntry.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/Text.h"
 #include "core/ValueFormat.h"
 #include "rules/Generation.h"
 
@@ -14,31 +15,23 @@ constexpr int kNextDateInvalid = 10013;
 constexpr int kTitleMissing = 10014;
 constexpr int kMonthsOutOfRange = 10015;
 constexpr int kDayOutOfRange = 10031;
-constexpr int kAmountTooLarge = 10111;
 
-constexpr unsigned kMaxMonths = 99;
-constexpr unsigned kMaxDay = 31;
+constexpr int kMaxMonths = 99;
+constexpr int kMaxDay = 31;
+
+// A months or day field within [1, maximum]; a text that does not read is not.
+bool InRange(std::string_view text, int maximum) {
+    const std::optional<int> n = ParseSmallNumber(text);
+    return n && *n >= 1 && *n <= maximum;
+}
 
 }  // namespace
-
-unsigned ReadUnsigned(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    unsigned value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + static_cast<unsigned>(text[i] - '0');
-        if (value > 100000)  // out of every range already; no overflow
-            break;
-    }
-    return value;
-}
 
 EntryStep MovementEntryChecks::Next() {
     const MovementEntryTexts& t = m_texts;
     switch (m_stage) {
         case Stage::Title:
-            if (t.titre.empty())
+            if (text::IsBlank(t.titre))
                 return {EntryStep::Refuse, EntryField::Title, kTitleMissing};
             m_stage = Stage::NextDate;
             [[fallthrough]];
@@ -47,23 +40,19 @@ EntryStep MovementEntryChecks::Next() {
                 return {EntryStep::Refuse, EntryField::NextDate, kNextDateInvalid};
             m_stage = Stage::Months;
             [[fallthrough]];
-        case Stage::Months: {
-            const unsigned months = ReadUnsigned(t.months);
-            if (months < 1 || months > kMaxMonths)
+        case Stage::Months:
+            if (!InRange(t.months, kMaxMonths))
                 return {EntryStep::Refuse, EntryField::Months, kMonthsOutOfRange};
             m_stage = Stage::Day;
-        }
             [[fallthrough]];
-        case Stage::Day: {
-            const unsigned day = ReadUnsigned(t.day);
-            if (day < 1 || day > kMaxDay)
+        case Stage::Day:
+            if (!InRange(t.day, kMaxDay))
                 return {EntryStep::Refuse, EntryField::Day, kDayOutOfRange};
             m_stage = Stage::Amount;
-        }
             [[fallthrough]];
         case Stage::Amount:
-            if (!AmountFits(t.amount))
-                return {EntryStep::Refuse, EntryField::Amount, kAmountTooLarge};
+            if (const int refusal = m_doc.ParseAmount(t.amount).Refusal())
+                return {EntryStep::Refuse, EntryField::Amount, refusal};
             m_stage = Stage::Names;
             [[fallthrough]];
         case Stage::Names:
@@ -78,13 +67,11 @@ EntryStep MovementEntryChecks::Next() {
 CMouvementAuto BuildMovement(const CBelvaneDoc& doc, const MovementEntryTexts& t) {
     CMouvementAuto m;
     m.m_titre = t.titre;
-    m.m_nbMois = static_cast<std::uint16_t>(ReadUnsigned(t.months));
-    m.m_jour = static_cast<std::uint16_t>(ReadUnsigned(t.day));
+    m.m_nbMois = static_cast<std::uint16_t>(ParseSmallNumber(t.months).value_or(0));
+    m.m_jour = static_cast<std::uint16_t>(ParseSmallNumber(t.day).value_or(0));
     m.m_prochaineDate = AlignNextDate(doc.ParseDate(t.nextDate, true), m.m_jour);
     m.m_paiement = t.paiement;
-    m.m_montant = ParseAmount(t.amount);
-    if (!t.credit)
-        m.m_montant = -m.m_montant;
+    m.m_montant = doc.ParseAmount(t.amount).Signed(t.credit);
     m.m_rubrique = t.rubrique;
     m.m_sousRubrique = t.sousRubrique;
     m.m_beneficiaire = t.beneficiaire;

@@ -28,12 +28,9 @@ struct MovementEntryTexts {
     std::string observation;
 };
 
-// A months or day field read as an unsigned number: its leading digits, 0 when
-// it does not start with one.
-unsigned ReadUnsigned(std::string_view text);
-
-// The checks of "OK", in their fixed order: the title, the next date, the
-// months (1 to 99), the day (1 to 31), an amount beyond kMaxAmount, then the
+// The checks of "OK", in their fixed order: the title (not blank), the next
+// date, the months (1 to 99), the day (1 to 31), the amount (refused when it
+// does not read or goes beyond kMaxAmount), then the
 // creation of unknown names as the line entry dialog offers it. Used like
 // LineEntryChecks: call Next() until Accept, stopping at a refusal or a
 // cancelled question.
@@ -56,8 +53,8 @@ private:
     Stage m_stage = Stage::Title;
 };
 
-// The movement the texts describe, once the checks passed: the amount made
-// negative for a debit, the next date moved to the movement's day (see
+// The movement the texts describe, once the checks passed: the amount with the
+// sign typed or chosen, the next date moved to the movement's day (see
 // AlignNextDate), the names as typed.
 CMouvementAuto BuildMovement(const CBelvaneDoc& doc, const MovementEntryTexts& texts);
 

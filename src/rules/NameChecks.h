@@ -11,7 +11,9 @@ class CBelvaneDoc;
 // The fields a check is about.
 enum class EntryField {
     IssueDate,
+    StatementDate,
     Amount,
+    ValidityDate,
     Paiement,
     Rubrique,
     SousRubrique,

@@ -1,6 +1,7 @@
 #include "uilogic/DisplayPreferences.h"
 
 #include "core/SettingsStore.h"
+#include "core/ValueFormat.h"
 #include "reports/PrintFontCode.h"
 
 namespace belvane {
@@ -16,6 +17,9 @@ DisplayPreferences DisplayPreferences::Read(const ISettingsStore& settings,
                                             std::string_view defaultFormat) {
     DisplayPreferences p;
     p.decimalSymbol = settings.GetString(kSection, "DecimalSymbol", defaultSymbol);
+    // A symbol kept by an older version may leave the amounts shown unreadable.
+    if (!IsUsableDecimalSymbol(p.decimalSymbol))
+        p.decimalSymbol = defaultSymbol;
     p.dateFormat = settings.GetString(kSection, "DateFormat", defaultFormat);
     for (std::size_t i = 0; i < kFonts.size(); ++i)
         p.printFonts[i] = settings.GetString(kSection, PrintFontSettingName(kFonts[i]),

@@ -1,7 +1,10 @@
 #include "uilogic/PaiementForm.h"
 
+#include "core/ValueFormat.h"
+
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace belvane::paiement_form {
 
@@ -12,35 +15,47 @@ constexpr int kMonthsLabel = 10053;
 constexpr int kDebitShiftLabel = 10093;
 constexpr int kCreditShiftLabel = 10094;
 
+constexpr int kMsgDay = 10031;     // "Le jour entré doit être compris entre 1 et 31."
+constexpr int kMsgMonths = 10123;  // months between 1 and 999
+constexpr int kMsgShift = 10124;   // days of shift between -999 and 999
+
 constexpr int kMaxDay = 31;
 constexpr int kMaxMonths = 999;
 constexpr int kMaxShift = 999;
 
-ParamField Shown(int label, int minimum, int maximum, int value) {
-    return {true, label, minimum, maximum, std::clamp(value, minimum, maximum)};
-}
-
-// Reads digits from `i` to the end of `text`; nothing when another character
-// comes or there is no digit.
-std::optional<std::int64_t> Digits(std::string_view text, std::size_t i) {
-    if (i >= text.size())
+// The parameter a field reads when it is a number of the range; nothing else.
+std::optional<int> Param(std::string_view text, int minimum, int maximum) {
+    const std::optional<int> n = ParseSmallNumber(text);
+    if (!n || *n < minimum || *n > maximum)
         return std::nullopt;
-    std::int64_t value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-        if (value > 0xFFFFFFFFLL)
-            return std::nullopt;
-    }
-    return value;
+    return n;
 }
 
-std::size_t SkipBlanks(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    return i;
+// One parameter field as a code uses it: its label, the spin range and the
+// message refusing what is not a number of that range. No label: not used.
+struct FieldRule {
+    int label = 0, minimum = 0, maximum = 0, refusal = 0;
+};
+struct CodeRules {
+    FieldRule first, second;
+};
+
+CodeRules RulesOf(int code) {
+    const FieldRule day{kDayLabel, 1, kMaxDay, kMsgDay};
+    const FieldRule months{kMonthsLabel, 1, kMaxMonths, kMsgMonths};
+    switch (code) {
+        case CPaiement::kFixedDay:
+            return {day, {}};
+        case CPaiement::kFixedDayLater:
+            return {day, months};
+        case CPaiement::kSameDayLater:
+            return {months, {}};
+        case CPaiement::kShiftDays:
+            return {{kDebitShiftLabel, -kMaxShift, kMaxShift, kMsgShift},
+                    {kCreditShiftLabel, -kMaxShift, kMaxShift, kMsgShift}};
+        default:
+            return {};
+    }
 }
 
 }  // namespace
@@ -51,85 +66,49 @@ ParamArea Layout(int code, const CPaiement& opened) {
         return shift ? static_cast<int>(static_cast<std::int16_t>(stored))
                      : std::max(1, static_cast<int>(stored));
     };
-    const int p1 = shown(opened.m_donnee1);
+    // The months of code 3 are edited in the first field.
+    const int p1 = shown(code == CPaiement::kSameDayLater ? opened.m_donnee2 : opened.m_donnee1);
     const int p2 = shown(opened.m_donnee2);
-
-    ParamArea area;
-    switch (code) {
-        case CPaiement::kFixedDay:
-            area.first = Shown(kDayLabel, 1, kMaxDay, p1);
-            break;
-        case CPaiement::kFixedDayLater:
-            area.first = Shown(kDayLabel, 1, kMaxDay, p1);
-            area.second = Shown(kMonthsLabel, 1, kMaxMonths, p2);
-            break;
-        case CPaiement::kSameDayLater:
-            // The months of this code are edited in the first field.
-            area.first = Shown(kMonthsLabel, 1, kMaxMonths, p2);
-            break;
-        case CPaiement::kShiftDays:
-            area.first = Shown(kDebitShiftLabel, -kMaxShift, kMaxShift, p1);
-            area.second = Shown(kCreditShiftLabel, -kMaxShift, kMaxShift, p2);
-            break;
-        default:
-            break;
-    }
-    return area;
+    const auto field = [](const FieldRule& rule, int value) {
+        if (rule.label == 0)
+            return ParamField{};
+        return ParamField{true, rule.label, rule.minimum, rule.maximum,
+                          std::clamp(value, rule.minimum, rule.maximum)};
+    };
+    const CodeRules rules = RulesOf(code);
+    return {field(rules.first, p1), field(rules.second, p2)};
 }
 
 int CodeIndex(const CPaiement& paiement) {
     return paiement.m_methode <= CPaiement::kShiftDays ? paiement.m_methode : 0;
 }
 
-std::uint32_t ReadUnsigned(std::string_view text) {
-    return static_cast<std::uint32_t>(Digits(text, SkipBlanks(text)).value_or(0));
-}
-
-std::int32_t ReadSigned(std::string_view text) {
-    std::size_t i = SkipBlanks(text);
-    const bool negative = i < text.size() && text[i] == '-';
-    if (negative)
-        ++i;
-    const std::int64_t value = Digits(text, i).value_or(0);
-    if (value > 0x7FFFFFFFLL)
-        return 0;
-    return static_cast<std::int32_t>(negative ? -value : value);
-}
-
-int CheckParameters(const Input& input) {
-    if (input.code == CPaiement::kFixedDay || input.code == CPaiement::kFixedDayLater) {
-        const std::uint32_t day = ReadUnsigned(input.first);
-        if (day == 0 || day > kMaxDay)
-            return 10031;
-    }
-    return 0;
+ParamRefusal CheckParameters(const Input& input) {
+    const CodeRules rules = RulesOf(input.code);
+    const auto refused = [](const FieldRule& rule, std::string_view text) {
+        return rule.label != 0 && !Param(text, rule.minimum, rule.maximum);
+    };
+    if (refused(rules.first, input.first))
+        return {rules.first.refusal, false};
+    if (refused(rules.second, input.second))
+        return {rules.second.refusal, true};
+    return {};
 }
 
 void Store(const Input& input, CPaiement& paiement) {
-    const auto u16 = [](std::uint32_t v) { return static_cast<std::uint16_t>(v); };
-    const auto s16 = [](std::int32_t v) {
-        return static_cast<std::uint16_t>(static_cast<std::int16_t>(v));
+    const CodeRules rules = RulesOf(input.code);
+    // A field the code does not use keeps 1; a shift is stored as 16 bits.
+    const auto stored = [](const FieldRule& rule, std::string_view text) {
+        if (rule.label == 0)
+            return std::uint16_t{1};
+        const int value = Param(text, rule.minimum, rule.maximum).value_or(1);
+        return static_cast<std::uint16_t>(static_cast<std::int16_t>(value));
     };
-    std::uint16_t p1 = 1;
-    std::uint16_t p2 = 1;
-    switch (input.code) {
-        case CPaiement::kFixedDay:
-            p1 = u16(std::min<std::uint32_t>(ReadUnsigned(input.first), kMaxDay));
-            break;
-        case CPaiement::kFixedDayLater:
-            p1 = u16(std::min<std::uint32_t>(ReadUnsigned(input.first), kMaxDay));
-            p2 = u16(ReadUnsigned(input.second));
-            break;
-        case CPaiement::kSameDayLater:
-            p2 = u16(ReadUnsigned(input.first));
-            break;
-        case CPaiement::kShiftDays:
-            p1 = s16(ReadSigned(input.first));
-            p2 = s16(ReadSigned(input.second));
-            break;
-        default:
-            break;
-    }
+    std::uint16_t p1 = stored(rules.first, input.first);
+    std::uint16_t p2 = stored(rules.second, input.second);
+    // The months of code 3 are edited in the first field and kept in the second.
+    if (input.code == CPaiement::kSameDayLater)
+        std::swap(p1, p2);
     const int code = input.code >= 0 && input.code <= CPaiement::kShiftDays ? input.code : 0;
     paiement.Set(input.nom, static_cast<std::uint16_t>(code), p1, p2);
 }

@@ -38,11 +38,6 @@ ParamArea Layout(int code, const CPaiement& opened);
 // for a code above 4, which behaves that way.
 int CodeIndex(const CPaiement& paiement);
 
-// A parameter field read as a number: leading blanks, then digits (with a
-// leading minus for the signed form) up to the end. Anything else reads as 0.
-std::uint32_t ReadUnsigned(std::string_view text);
-std::int32_t ReadSigned(std::string_view text);
-
 // The dialog's fields as typed.
 struct Input {
     std::string nom;
@@ -51,13 +46,22 @@ struct Input {
     std::string second;
 };
 
-// The OK check after the name's (CheckName): for codes 1 and 2 a day that is
-// not 1 to 31 is refused (10031, the focus on the first parameter). Returns the
-// message number, or 0 when the input can be stored.
-int CheckParameters(const Input& input);
+// A refusal of the OK check: the message and the field to put the focus on.
+struct ParamRefusal {
+    int stringId = 0;  // 0: the input can be stored
+    bool second = false;
 
-// Writes an accepted input into `paiement`: the name, the code and the two
-// parameters as the code uses them (unused ones are 1).
+    friend bool operator==(const ParamRefusal&, const ParamRefusal&) = default;
+};
+
+// The OK check after the name's (CheckName): each parameter the code uses must
+// read as a whole number within its spin range, the first field before the
+// second. A day not 1 to 31 is refused with 10031, months not 1 to 999 with
+// 10123, a shift not -999 to 999 with 10124.
+ParamRefusal CheckParameters(const Input& input);
+
+// Writes an input that passed the check into `paiement`: the name, the code
+// and the two parameters as the code uses them (unused ones are 1).
 void Store(const Input& input, CPaiement& paiement);
 
 }  // namespace paiement_form

@@ -4,8 +4,11 @@
 
 namespace belvane {
 
-SignedAmountView ShowSignedAmount(const CBelvaneDoc& doc, Amount amount) {
-    return {amount > 0, amount != 0 ? doc.FormatAmount(amount, false, 0) : std::string()};
+SignedAmountView ShowSignedAmount(const CBelvaneDoc& doc, Amount amount, bool zeroShown,
+                                  bool zeroCredit) {
+    if (amount == 0)
+        return {zeroCredit, zeroShown ? doc.FormatAmount(0, false, 0) : std::string()};
+    return {amount > 0, doc.FormatAmount(amount, false, 0)};
 }
 
 int PayeeLabelId(bool credit) {

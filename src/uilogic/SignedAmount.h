@@ -8,14 +8,16 @@ namespace belvane {
 
 class CBelvaneDoc;
 
-// How the line and the recurring movement entry dialogs show a stored amount:
-// the amount without its sign in the field (nothing for 0), "Crédit" chosen
-// above 0 and "Débit" otherwise.
+// How an amount field with "Crédit" / "Débit" buttons shows a stored amount:
+// the amount without its sign, "Crédit" chosen above 0 and "Débit" below. An
+// amount of 0 shows nothing unless `zeroShown`, and "Crédit" when `zeroCredit`
+// (the line and movement dialogs show neither; the initial amounts "Crédit").
 struct SignedAmountView {
     bool credit = false;
     std::string text;
 };
-SignedAmountView ShowSignedAmount(const CBelvaneDoc& doc, Amount amount);
+SignedAmountView ShowSignedAmount(const CBelvaneDoc& doc, Amount amount, bool zeroShown,
+                                  bool zeroCredit);
 
 // The string number of the payee's label, which follows the sign chosen:
 // "C&réditeur:" for a credit, "Débiteu&r:" for a debit.

@@ -179,7 +179,8 @@ TEST_F(ToolTest, BalancesPrintsTheThreeSumsAndChecksItsDates) {
         EXPECT_EQ(nlohmann::ordered_json::parse(r.out), c.expected);
     }
 
-    for (const std::string bad : {"2024-02-30", "2024-6-15", "15.06.2024", "2024-06-15x", ""}) {
+    for (const std::string bad :
+         {"2024-02-30", "2024-06-31", "15.06.2024", "2024-06-15x", "", "2036-01-01"}) {
         SCOPED_TRACE(bad);
         const Outcome r = RunCommand({"balances", path, "--today", bad});
         EXPECT_EQ(r.code, kExitUsage);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
 #include <tuple>
 
 namespace belvane {
@@ -40,35 +42,112 @@ TEST(FormatAmount, RightAlignsWithoutCutting) {
     EXPECT_EQ(FormatAmount(150, true, 0, "."), "+1.50");
 }
 
-TEST(ParseAmount, ReadsUnitsAndUpToTwoDecimals) {
-    const std::pair<const char*, Amount> cases[] = {
-        {"12", 1200},   {"12,5", 1250},   {"12,05", 1205}, {"12,", 1200},   {"12,345", 1234},
-        {"12.5", 1250}, {",5", 50},       {"", 0},         {"1 234,56", 0}, {"-5", 0},
-        {"12x", 0},     {"12,5x9", 1250}, {"0,07", 7},     {"abc", 0},
+// What an amount field reads, with the decimal symbol "," unless said: the
+// value without its sign and the sign typed.
+TEST(ParseAmount, AcceptedForms) {
+    const struct {
+        const char* text;
+        Amount cents;
+        int sign = 0;
+        const char* symbol = ",";
+    } cases[] = {
+        {"", 0},
+        {"12", 1200},
+        {"12,5", 1250},
+        {"12,05", 1205},
+        {"12.5", 1250},
+        {",5", 50},
+        {"0,07", 7},
+        {"1 234,56", 123456},
+        {"1\u00A0234,56", 123456},
+        {"1\u202F234\u202F567", 123456700},
+        {"1.234,56", 123456},
+        {"1.234.567,89", 123456789},
+        {"1234.56", 123456},
+        {"-12,50", 1250, -1},
+        {"+12,50", 1250, 1},
+        {"-,5", 50, -1},
+        {"12345678,99", 1234567899},
+        {"21474836,47", kMaxAmount},
+        {"-21 474 836,47", kMaxAmount, -1},
+        {"0021474836.47", kMaxAmount},
+        {"12;34", 1234, 0, ";"},
+        {"12,34", 1234, 0, ";"},
+        {"1 234.5", 123450, 0, "."},
+        {"1.234,5", 123450, 0, "."},
     };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(ParseAmount(text), expected) << '"' << text << '"';
+    for (const auto& c : cases) {
+        const TypedAmount typed = ParseAmount(c.text, c.symbol);
+        EXPECT_EQ(std::tuple(typed.reading, typed.cents, typed.sign),
+                  std::tuple(TypedAmount::Reading::Read, c.cents, c.sign))
+            << '"' << c.text << "\" with " << c.symbol;
+    }
 }
 
-TEST(AmountFits, AtMostTwentyOneMillionAndSomeInEitherSign) {
-    const std::pair<const char*, bool> cases[] = {
-        {"21474836,47", true},
-        {"21474836.47", true},
-        {"0021474836,47", true},
-        {"21474836,479", true},  // the third decimal is not read
-        {"21474836,48", false},
-        {"21474836,5", false},
-        {"21474837", false},
-        {"25000000", false},
-        {"9999999999", false},
-        {"99999999999999999999", false},
-        {"", true},
-        {"12,5", true},
-        {"99999999999x", true},  // read as 0
+// Letters, signs alone or elsewhere, a third decimal, a separator without
+// decimals, misplaced or mixed grouping, blanks around the amount, a grouping
+// point before a decimal point or without decimals, an unusable symbol; then
+// more than a register holds, in either sign.
+TEST(ParseAmount, RefusedForms) {
+    for (const char* text :
+         {"abc", "12abc", "12,5x9",  "-",         "+",        "--5",          "5-",     "12,345",
+          "12,", ",",     "12 34,5", "1 2345",    "1234 567", "1 234.567,89", "1  234", " 12",
+          "12 ", "- 12",  "1.234",   "1.234.567", "1,234.56", "1..5",         "12;34"})
+        EXPECT_EQ(ParseAmount(text, ",").reading, TypedAmount::Reading::NotAnAmount) << text;
+    EXPECT_EQ(ParseAmount("12a34", "a").reading, TypedAmount::Reading::NotAnAmount);
+    for (const char* text : {"21474836,48", "-21 474 836,48", "21474837", "99999999999999999999"})
+        EXPECT_EQ(ParseAmount(text, ",").reading, TypedAmount::Reading::TooLarge) << text;
+}
+
+TEST(ParseAmount, SignAndRefusal) {
+    // A typed sign wins over the Crédit/Débit choice; without one, the choice.
+    EXPECT_EQ(ParseAmount("-5", ",").Signed(true), -500);
+    EXPECT_EQ(ParseAmount("+5", ",").Signed(false), 500);
+    EXPECT_EQ(ParseAmount("5", ",").Signed(false), -500);
+    EXPECT_EQ(ParseAmount("5", ",").Signed(true), 500);
+    EXPECT_EQ(ParseAmount("12,5", ",").Refusal(), 0);
+    EXPECT_EQ(ParseAmount("1 2", ",").Refusal(), 10121);
+    EXPECT_EQ(ParseAmount("30000000", ",").Refusal(), 10111);
+    EXPECT_EQ(std::string("-21 474 836,47").size(), std::size_t(kLongestAmountChars));
+}
+
+// Every amount shown, with any usable symbol, reads back as itself.
+TEST(ParseAmount, ReadsBackWhatIsShown) {
+    for (const char* symbol : {",", ".", ";", "'"})
+        for (const Amount a : {0, 5, -5, 99, -150, 123456, kMaxAmount, -kMaxAmount}) {
+            const TypedAmount typed = ParseAmount(FormatAmount(a, true, 0, symbol), symbol);
+            EXPECT_EQ(typed.Signed(false), a) << a << ' ' << symbol;
+            EXPECT_EQ(ParseAmount(FormatAmount(a, false, 0, symbol), symbol).cents, std::abs(a));
+        }
+}
+
+TEST(IsUsableDecimalSymbol, OnePunctuationCharacterButTheSigns) {
+    for (const char* ok : {",", ".", "'", ";", "_"})
+        EXPECT_TRUE(IsUsableDecimalSymbol(ok)) << ok;
+    for (const char* bad : {"", "0", "7", "-", "+", " ", "\t", ",,", "a", "x", "\xC2\xB7"})
+        EXPECT_FALSE(IsUsableDecimalSymbol(bad)) << '"' << bad << '"';
+}
+
+TEST(ParseSmallNumber, Table) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"0", 0},
+        {"12", 12},
+        {"-999", -999},
+        {"+5", 5},
+        {"007", 7},
+        {"999999", 999999},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"abc", std::nullopt},
+        {"3x", std::nullopt},
+        {" 3", std::nullopt},
+        {"3 ", std::nullopt},
+        {"4-5", std::nullopt},
+        {"1000000", std::nullopt},
+        {"1,5", std::nullopt},
     };
-    for (const auto& [text, fits] : cases)
-        EXPECT_EQ(AmountFits(text), fits) << '"' << text << '"';
-    EXPECT_EQ(ParseAmount("21474836,47"), kMaxAmount);
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ParseSmallNumber(text), expected) << '"' << text << '"';
 }
 
 TEST(FormatDate, PatternsAndNoDate) {
@@ -130,7 +209,10 @@ TEST(ParseDate, Table) {
         {"1.2.1999", true, jun09, dmy, ToDayDate(1999, 2, 1)},
         {"1.2.2035", true, jun09, dmy, ToDayDate(2035, 2, 1)},
         {"1.2.2036", true, jun09, dmy, 0},
-        // Invalid days and months; days past a month's end roll over.
+        {"15.01.2026", true, jun09, dmy, ToDayDate(2026, 1, 15)},
+        {"1.2.026", true, jun09, dmy, 0},
+        {"1.2.00026", true, jun09, dmy, 0},
+        // Invalid days and months, days past a month's end among them.
         {"", true, jun09, dmy, 0},
         {"0", true, jun09, dmy, 0},
         {"32", true, jun09, dmy, 0},
@@ -139,8 +221,16 @@ TEST(ParseDate, Table) {
         {"1.13.09", true, jun09, dmy, 0},
         {"x", true, jun09, dmy, 0},
         {"99999999999999999999", true, jun09, dmy, 0},
-        {"31.04.09", true, jun09, dmy, ToDayDate(2009, 5, 1)},
-        {"30.02.09", true, jun09, dmy, ToDayDate(2009, 3, 2)},
+        {"31.04.09", true, jun09, dmy, 0},
+        {"30.02.09", true, jun09, dmy, 0},
+        {"31.02.26", true, jun09, dmy, 0},
+        {"29.02.25", true, jun09, dmy, 0},
+        {"29.02.24", true, jun09, dmy, ToDayDate(2024, 2, 29)},
+        {"31.12.26", true, jun09, dmy, ToDayDate(2026, 12, 31)},
+        {"31", true, mar10, dmy, 0},  // 31 February
+        {"31", false, {2026, 4, 2}, dmy, 0},
+        {"123", true, jun09, dmy, 0},
+        {"1.123", true, jun09, dmy, 0},
         // The pattern's order decides the fields; two numbers: month first for
         // the "mm" and "yy" forms.
         {"12/31/09", true, jun10, "%m/%d/%y", ToDayDate(2009, 12, 31)},
@@ -149,16 +239,29 @@ TEST(ParseDate, Table) {
         {"5/3", true, jun10, "%m/%d/%y", ToDayDate(2010, 5, 3)},
         {"5-3", true, jun10, "%y-%m-%d", ToDayDate(2010, 5, 3)},
         {"5.3", true, jun10, dmy, ToDayDate(2010, 3, 5)},
-        // Stray characters are skipped; a trailing separator is allowed; three
-        // numbers at most.
-        {"15x.0a3.09", true, jun10, dmy, ToDayDate(2009, 3, 15)},
-        {" 15 . 3 . 09 ", true, jun10, dmy, ToDayDate(2009, 3, 15)},
+        // Nothing but digits and separators; one separator may end a partial
+        // date; three numbers at most.
+        {"15x.0a3.09", true, jun10, dmy, 0},
+        {" 15.3.09", true, jun10, dmy, 0},
         {"15.3.", true, jun10, dmy, ToDayDate(2010, 3, 15)},
-        {"15.3.09.7", true, jun10, dmy, ToDayDate(2009, 3, 15)},
+        {"15/3-09", true, jun10, dmy, ToDayDate(2009, 3, 15)},
+        {"15.3.09.", true, jun10, dmy, 0},
+        {"15.3.09.7", true, jun10, dmy, 0},
+        {"1..09", true, jun10, dmy, 0},
+        {".5", true, jun10, dmy, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseDate(c.text, c.past, c.pattern, c.today), c.expected)
             << '"' << c.text << "\" " << c.pattern;
+}
+
+TEST(ParseWholeDate, ThreeNumbersAndAFourDigitYear) {
+    const char* const iso = "%Y-%m-%d";
+    EXPECT_EQ(ParseWholeDate("2026-02-28", iso), ToDayDate(2026, 2, 28));
+    EXPECT_EQ(ParseWholeDate("2024-6-5", iso), ToDayDate(2024, 6, 5));
+    for (const char* bad : {"2026-02-31", "26-02-15", "2026-02", "-", "", "2036-01-01",
+                            "1989-12-31", "2024-06-15x", "15.06.2024", "2024-02-30"})
+        EXPECT_EQ(ParseWholeDate(bad, iso), 0) << bad;
 }
 
 TEST(DayDate, ZoneIndependentValues) {

@@ -58,6 +58,24 @@ TEST(TotauxDlg, ShowsTheBalancesAndRecomputesForARangeTypedAtTheKeyboard) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return from->text() == QStringLiteral("01.11.26"); }));
     EXPECT_EQ(sums(), QStringList({"+24,50", "-25,50", "-25,50"}));
 
+    // A date that does not read, or a start after the end, is refused; the
+    // balances shown stay.
+    ScriptedMessageBox box;
+    const struct {
+        const char* from;
+        const char* to;
+        int refusal;
+    } refused[] = {
+        {"abc", "", 10026}, {"1.12.26", "31.02.26", 10026}, {"1.12.26", "30.11.26", 10122}};
+    for (const auto& r : refused) {
+        from->setText(r.from);
+        Child<QLineEdit>(dlg, 506)->setText(r.to);
+        dlg.Compute();
+        ASSERT_FALSE(box.shown.empty());
+        EXPECT_EQ(box.shown.back().text, CResources::Str(r.refusal)) << r.from << " " << r.to;
+        EXPECT_EQ(sums(), QStringList({"+24,50", "-25,50", "-25,50"}));
+    }
+
     // With a category the button asks for the totals by category over the range,
     // the end open when empty.
     doc.InsertRubrique(0, CRubrique("Maison", 0));

@@ -103,7 +103,8 @@ TEST(EntryDialogsTest, CategoryAndSubcategoryChecksAndSignedInitialAmount) {
     EXPECT_FALSE(dlg.RenameEverywhere()) << "a new category renames nothing";
 
     // Correction: title 10058, the amount without its sign, Débit, the box ticked;
-    // the subcategories are kept; an unreadable amount stores 0.
+    // the subcategories are kept; an amount that does not read is refused, a
+    // typed sign chooses Crédit.
     record.InsertSousRubrique(0, CSousRubrique("Jardin", 0));
     CRubriqueDlg fix(doc, record, false);
     ShowAndWait(fix);
@@ -114,8 +115,13 @@ TEST(EntryDialogsTest, CategoryAndSubcategoryChecksAndSignedInitialAmount) {
     EXPECT_TRUE(Child<QCheckBox>(fix, "1115")->isChecked());
     Child<QLineEdit>(fix, "1026")->setText("abc");
     Click(fix, "1");
+    ExpectRefused(fix, box, "1026", 10121);
+    EXPECT_EQ(record.GetMontantInitial(), -1250);
+    Child<QLineEdit>(fix, "1026")->setText("+7,5");
+    Click(fix, "1");
     EXPECT_TRUE(fix.RenameEverywhere());
-    EXPECT_EQ(record.GetMontantInitial(), 0);
+    EXPECT_TRUE(Child<QRadioButton>(fix, "1029")->isChecked());
+    EXPECT_EQ(record.GetMontantInitial(), 750);
     EXPECT_EQ(record.GetNbSousRubriques(), 1);
 
     CSousRubrique sub;

@@ -62,11 +62,20 @@ TEST_F(FileCommands, PurgeDialogOffersEachClosedLineUpToTheLimit) {
     EXPECT_EQ(number(), QString::fromUtf8("Li&gne n°3"));
 
     // Leaving the limit field looks again from the line shown; a date that does
-    // not read gives the last line's date back.
+    // not read stays, and the buttons refuse it; an empty one gives the last
+    // line's date back.
     d.LimitField()->setText("2.1.24");
     emit d.LimitField()->left();
     EXPECT_EQ(d.Current(), 0);
-    d.LimitField()->setText("x");
+    d.LimitField()->setText("31.02.24");
+    emit d.LimitField()->left();
+    EXPECT_EQ(d.LimitField()->text(), "31.02.24");
+    for (const char* name : {"1121", "1194", "1195"})
+        button(name)->click();
+    EXPECT_EQ(Messages(), QStringList({Text(10026), Text(10026), Text(10026)}));
+    EXPECT_EQ(archive.GetLineCount(), 0);
+    box.shown.clear();
+    d.LimitField()->clear();
     emit d.LimitField()->left();
     EXPECT_EQ(d.LimitField()->text(), "03.01.24");
 

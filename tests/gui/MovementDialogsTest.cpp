@@ -38,20 +38,31 @@ protected:
 TEST_F(MovementDialogs, EntryRefusesInOrderThenStoresTheAlignedMovement) {
     CMouvementAuto m;
     CMouvementDlg d(doc, m, CMouvementDlg::kNew);
-    const std::vector<std::pair<const char*, QString>> fill = {
-        {"1118", "Loyer"}, {"1023", "15.12.08"}, {"1119", "1"}, {"1239", "10"}};
-    const int refusals[] = {10014, 10013, 10015, 10031};
-    Edit(d, "1119")->setText("ab");  // letters read 0
-    for (std::size_t i = 0; i < fill.size(); ++i) {
+    // Every field typed wrong, then put right in the order of the checks.
+    const struct {
+        const char* field;
+        const char* wrong;
+        int refusal;
+        const char* right;
+    } fields[] = {
+        {"1118", "   ", 10014, "Loyer"},
+        {"1023", "31.02.26", 10013, "15.12.08"},
+        {"1119", "3x", 10015, "1"},
+        {"1239", "32", 10031, "10"},
+        {"1026", "1 234,5x", 10121, "1 234,56"},
+    };
+    for (const auto& f : fields)
+        Edit(d, f.field)->setText(f.wrong);
+    for (const auto& f : fields) {
         Click(d, "1038");
-        EXPECT_EQ(LastMessage(), CResources::Str(refusals[i])) << i;
+        EXPECT_EQ(LastMessage(), CResources::Str(f.refusal)) << f.field;
         EXPECT_TRUE(m.m_titre.empty()) << "nothing stored before every check passed";
-        Edit(d, fill[i].first)->setText(fill[i].second);
+        Edit(d, f.field)->setText(f.right);
     }
-    Edit(d, "1026")->setText("650");
     Click(d, "1038");
     ASSERT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(m.m_titre, "Loyer");
+    EXPECT_EQ(m.m_montant, -123456);
 
     // Correction: its own title, the fields as stored, the credit's label.
     CMouvementAuto salaire = Movement("Salaire");
@@ -60,6 +71,12 @@ TEST_F(MovementDialogs, EntryRefusesInOrderThenStoresTheAlignedMovement) {
     EXPECT_EQ(Edit(c, "1023")->text(), "01.04.26");
     EXPECT_EQ(Edit(c, "1026")->text(), "2500,00");
     EXPECT_EQ(c.findChild<QLabel*>("1040")->text(), CResources::Str(10054));
+    // A sign typed chooses "Débit" and its label.
+    Edit(c, "1026")->setText("-50.5");
+    Click(c, "1038");
+    ASSERT_EQ(c.result(), QDialog::Accepted);
+    EXPECT_EQ(salaire.m_montant, -5050);
+    EXPECT_EQ(c.findChild<QLabel*>("1040")->text(), CResources::Str(10055));
 }
 
 // The list with a scripted entry dialog: a new movement is "Neuf"; a modified

@@ -134,12 +134,22 @@ TEST_F(LineEntryTest, ChecksComeInTheirFixedOrder) {
     // The issue date comes first, whatever else is wrong.
     EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::IssueDate, 10000}}));
 
+    // Then, before any question, a statement date typed that does not read, an
+    // amount that does not read or does not fit, a validity date typed that
+    // does not read.
     t.issue = "1.3.09";
-    // Then an amount too large for the register, before any question.
+    t.statement = "31.4.09";
+    t.amount = "1 2";
+    t.validity = "x";
+    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::StatementDate, 10005}}));
+    t.statement.clear();
+    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::Amount, 10121}}));
     t.amount = "25000000";
     EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::Amount, 10111}}));
-
     t.amount = "21474836,47";
+    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::ValidityDate, 10026}}));
+    t.validity.clear();
+
     // A subcategory under an unknown category is not checked.
     EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::AskCreate, F::Paiement, 10017},
                                              {S::RefreshValidity, F::Paiement, 0},
@@ -169,30 +179,28 @@ TEST_F(LineEntryTest, ChecksComeInTheirFixedOrder) {
 TEST_F(LineEntryTest, BuildLineReadsWhatTheUserTyped) {
     LineEntryTexts t;
     t.issue = "3.3.09";
-    t.statement = "99.99";
     t.amount = "12,5";
     t.credit = false;
     t.paiement = "virement";
-    t.validity = "nope";
     t.rubrique = "maison";
     t.sousRubrique = "Garage";
     t.beneficiaire = "Boulangerie";
     t.reference = "123";
     t.observation = "Pain";
-    // An unreadable statement date is dropped, the validity computed for a debit,
-    // the names kept as typed.
+    // No statement date, the validity computed for a debit, the names kept as
+    // typed.
     CLigne expected;
     expected.Set(ToDayDate(2009, 3, 3), 0, ToDayDate(2009, 3, 1), -1250, "123", "virement",
                  "maison", "Garage", "Boulangerie", "Pain");
     EXPECT_EQ(BuildLine(doc, t), expected);
 
-    t.amount = "1 234";
+    t.amount = "-1 234";
     t.credit = true;
     t.validity = "20.3.09";
     t.statement = "31.3.09";
-    expected.Set(ToDayDate(2009, 3, 3), ToDayDate(2009, 3, 31), ToDayDate(2009, 3, 20), 0, "123",
-                 "virement", "maison", "Garage", "Boulangerie", "Pain");
-    EXPECT_EQ(BuildLine(doc, t), expected) << "a forced date is kept; \"1 234\" reads 0";
+    expected.Set(ToDayDate(2009, 3, 3), ToDayDate(2009, 3, 31), ToDayDate(2009, 3, 20), -123400,
+                 "123", "virement", "maison", "Garage", "Boulangerie", "Pain");
+    EXPECT_EQ(BuildLine(doc, t), expected) << "a forced date is kept; the typed sign wins";
 }
 
 }  // namespace

@@ -43,43 +43,46 @@ TEST(PaiementFormTest, LayoutShowsTheParametersEachCodeUses) {
     }
 }
 
-// The day check of codes 1 and 2, and what each code stores.
+// Each code checks the fields it uses against their spin ranges, first field
+// first, and stores them; an unused field stores 1.
 TEST(PaiementFormTest, EachCodeChecksAndStoresTheParametersItUses) {
     struct Case {
         int code;
         const char* first;
         const char* second;
-        int refusal;
+        paiement_form::ParamRefusal refusal;
         std::uint16_t p1 = 0, p2 = 0;
     };
+    const paiement_form::ParamRefusal none, day{10031, false}, months1{10123, false},
+        months2{10123, true}, shift1{10124, false}, shift2{10124, true};
     const Case cases[] = {
-        {0, "7", "8", 0, 1, 1},       {1, "15", "8", 0, 15, 1},       {1, "32", "", 10031},
-        {1, "abc", "", 10031},        {2, "-3", "", 10031},           {2, "5", "11", 0, 5, 11},
-        {2, "5", "x", 0, 5, 0},       {3, "12", "8", 0, 1, 12},       {3, "mois", "8", 0, 1, 0},
-        {4, "-3", "5", 0, 0xFFFD, 5}, {4, "-999", "z", 0, 0xFC19, 0},
+        {0, "7", "x", none, 1, 1},
+        {1, "15", "x", none, 15, 1},
+        {1, "32", "", day},
+        {1, "abc", "", day},
+        {1, "3x", "", day},
+        {2, "-3", "", day},
+        {2, "5", "11", none, 5, 11},
+        {2, "5", "x", months2},
+        {2, "5", "1000", months2},
+        {3, "12", "x", none, 1, 12},
+        {3, "mois", "8", months1},
+        {3, "0", "8", months1},
+        {4, "-3", "5", none, 0xFFFD, 5},
+        {4, "-999", "999", none, 0xFC19, 999},
+        {4, "abc", "5", shift1},
+        {4, "5", "-1000", shift2},
     };
     for (const Case& c : cases) {
         const paiement_form::Input input{"Carte", c.code, c.first, c.second};
         EXPECT_EQ(paiement_form::CheckParameters(input), c.refusal) << c.code << " " << c.first;
-        if (c.refusal != 0)
+        if (c.refusal.stringId != 0)
             continue;
         CPaiement stored;
         paiement_form::Store(input, stored);
         EXPECT_EQ(stored, CPaiement("Carte", static_cast<std::uint16_t>(c.code), c.p1, c.p2))
             << c.code << " " << c.first << " " << c.second;
     }
-}
-
-TEST(PaiementFormTest, FieldsReadAsWholeNumbersOrZero) {
-    using paiement_form::ReadSigned;
-    using paiement_form::ReadUnsigned;
-    EXPECT_EQ(ReadUnsigned("  12"), 12u);
-    EXPECT_EQ(ReadUnsigned("12a"), 0u);
-    EXPECT_EQ(ReadUnsigned("-5"), 0u);
-    EXPECT_EQ(ReadUnsigned(""), 0u);
-    EXPECT_EQ(ReadSigned("-45"), -45);
-    EXPECT_EQ(ReadSigned("-"), 0);
-    EXPECT_EQ(ReadSigned("4-5"), 0);
 }
 
 }  // namespace

@@ -119,13 +119,6 @@ TEST(PreferenceChecks, DirectoriesEndInTheSeparator) {
               std::tuple("", "/copies/", true, "kcalc --mode 'sci fi'"));
 }
 
-TEST(PreferenceChecks, DecimalSymbolMustLeaveAmountsReadable) {
-    for (const char* ok : {",", ".", "'", "x"})
-        EXPECT_TRUE(IsUsableDecimalSymbol(ok)) << ok;
-    for (const char* bad : {"", "0", "7", "-", " ", ",,"})
-        EXPECT_FALSE(IsUsableDecimalSymbol(bad)) << '"' << bad << '"';
-}
-
 TEST(CalculatorCommand, DefaultIsTheFirstCalculatorFound) {
     const std::set<std::string_view> none, some = {"kcalc", "galculator"};
     const auto on = [](const std::set<std::string_view>& path) {

@@ -14,8 +14,16 @@ CDateEdit::CDateEdit(const CBelvaneDoc& doc, bool past, int control, QWidget* pa
 }
 
 DayDate CDateEdit::Value() const {
-    const QString t = text().trimmed();
-    return t.isEmpty() ? 0 : m_doc.ParseDate(ToStd(t), m_past);
+    return text().isEmpty() ? 0 : m_doc.ParseDate(ToStd(text()), m_past);
+}
+
+std::optional<DayDate> CDateEdit::Check(int stringId) {
+    const DayDate date = Rewrite();
+    if (date != 0 || text().isEmpty())
+        return date;
+    dlg::Refuse(window(), stringId);
+    dlg::FocusField(this);
+    return std::nullopt;
 }
 
 void CDateEdit::SetValue(DayDate date) {

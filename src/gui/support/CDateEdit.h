@@ -1,16 +1,20 @@
 #pragma once
 
+#include "core/StringIds.h"
 #include "core/Types.h"
 
 #include <QLineEdit>
+
+#include <optional>
 
 namespace belvane {
 
 class CBelvaneDoc;
 
-// A date field of the entry dialogs: at most 8 characters; leaving it reads
-// the text with the document's date format and, when it reads, rewrites it in
-// that format ("3" becomes "03.12.26"). Text that is not a date stays as typed.
+// A date field: it takes a date written in full ("15.01.2026"); leaving it
+// reads the text with the document's date format and, when it reads, rewrites
+// it in that format ("3" becomes "03.12.26"). Text that is not a date stays as
+// typed, for the dialog's check to refuse.
 class CDateEdit : public QLineEdit {
     Q_OBJECT
 
@@ -21,6 +25,10 @@ public:
 
     // The date typed, or 0 when the field is empty or not a date.
     DayDate Value() const;
+    // On OK: the date typed, 0 for an empty field. A text that is not a date
+    // is refused with message `stringId` (10026 unless the dialog has its
+    // own), the focus back in the field, and gives nothing.
+    std::optional<DayDate> Check(int stringId = ids::kMsgDateInvalid);
     // Shows `date` in the document's format (empty for 0).
     void SetValue(DayDate date);
     // Rewrites the text in the document's format when it reads as a date, as

@@ -4,6 +4,8 @@
 
 #include "gui/support/IMessageBox.h"
 
+#include "core/ValueFormat.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,9 +29,11 @@ class QWidget;
 // strings shown through IMessageBox.
 namespace belvane::dlg {
 
-// Text limits shared by the entry dialogs, in characters.
-inline constexpr int kDateChars = 8;
-inline constexpr int kAmountChars = 10;
+// Text limits shared by the entry dialogs, in characters. A date or an amount
+// field takes one character more than the longest text its reader takes, so
+// that what it has to cut could never have been read: it is refused instead.
+inline constexpr int kDateChars = kLongestDateChars + 1;
+inline constexpr int kAmountChars = kLongestAmountChars + 1;
 inline constexpr int kReferenceChars = 16;
 inline constexpr int kNameChars = 32;
 inline constexpr int kObservationChars = 128;

@@ -1,7 +1,6 @@
 #include "gui/dialogs/lines/CChercherDlg.h"
 
 #include "core/CBelvaneDoc.h"
-#include "core/ValueFormat.h"
 #include "gui/dialogs/lines/ISearchHost.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
@@ -206,24 +205,18 @@ QString CChercherDlg::FieldText(const QWidget* field) {
 SearchCriteria CChercherDlg::Criteria() const {
     SearchCriteria c;
     c.mode = m_or->isChecked() ? SearchCriteria::Mode::Or : SearchCriteria::Mode::And;
-    const auto ticked = [this](const QWidget* field) {
-        for (const Criterion& criterion : m_criteria)
-            if (criterion.field == field)
-                return criterion.box->isChecked();
-        return false;
-    };
-    if (ticked(m_issue))
+    if (Ticked(m_issue))
         c.issueDate = m_issue->Value();
-    if (ticked(m_statement))
+    if (Ticked(m_statement))
         c.statementDate = m_statement->Value();
-    if (ticked(m_validity))
+    if (Ticked(m_validity))
         c.validityDate = m_validity->Value();
-    if (ticked(m_amount))
-        c.amount = ParseAmount(ToStd(m_amount->text()));
+    if (Ticked(m_amount))
+        c.amount = m_doc.ParseAmount(ToStd(m_amount->text())).cents;
     c.credit = m_credit->isChecked();
     c.debit = m_debit->isChecked();
     const auto text = [&](const QWidget* field, std::optional<std::string>& out) {
-        if (ticked(field))
+        if (Ticked(field))
             out = ToStd(FieldText(field));
     };
     text(m_payment, c.payment);
@@ -235,7 +228,37 @@ SearchCriteria CChercherDlg::Criteria() const {
     return c;
 }
 
+bool CChercherDlg::Ticked(const QWidget* field) const {
+    for (const Criterion& criterion : m_criteria)
+        if (criterion.field == field)
+            return criterion.box->isChecked();
+    return false;
+}
+
+bool CChercherDlg::ValuesRead() {
+    for (CDateEdit* date : {m_issue, m_statement, m_validity})
+        if (Ticked(date) && !date->Check())
+            return false;
+    if (!Ticked(m_amount))
+        return true;
+    // A sign typed in front of the amount ticks "&Crédit" or "&Débit" instead.
+    const TypedAmount typed = m_doc.ParseAmount(ToStd(m_amount->text()));
+    if (!typed.IsRead()) {
+        dlg::Refuse(this, typed.Refusal());
+        dlg::FocusField(m_amount);
+        return false;
+    }
+    if (typed.sign != 0) {
+        m_amount->setText(m_amount->text().mid(1));
+        m_credit->setChecked(typed.sign > 0);
+        m_debit->setChecked(typed.sign < 0);
+    }
+    return true;
+}
+
 int CChercherDlg::Search(int step) {
+    if (!ValuesRead())
+        return -1;
     const int found = FindLine(m_doc, Criteria(), m_host.SearchFrom(), step);
     if (found < 0 || !m_host.SelectFound(found)) {
         dlg::Beep();

@@ -30,7 +30,8 @@ public:
     // The criteria as the fields and boxes give them now.
     SearchCriteria Criteria() const;
     // Searches in direction `step` (+1 or -1); returns the line found, or -1
-    // after the beep and status text 10080.
+    // after the beep and status text 10080. A ticked date or amount that does
+    // not read is refused with a message first, and nothing is searched.
     int Search(int step);
     // "Remise à &zéro": empties every value field, then unticks every box.
     void Reset();
@@ -45,6 +46,10 @@ private:
     };
 
     void Tick(QCheckBox* box);
+    bool Ticked(const QWidget* field) const;
+    // The ticked dates and amount read (a typed sign moved to the boxes), or
+    // the first that does not is refused.
+    bool ValuesRead();
     void FillSubcategories();
     static QString FieldText(const QWidget* field);
 

@@ -10,6 +10,7 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/SignedAmountField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -201,7 +202,8 @@ void CLigneDlg::Build() {
     connect(m_validity, &CDateEdit::left, this, &CLigneDlg::RefreshValidity);
     connect(m_validity, &QLineEdit::textChanged, this, &CLigneDlg::OnValidityEdited);
     connect(m_force, &QCheckBox::clicked, this, &CLigneDlg::RefreshValidity);
-    connect(m_fields.credit, &QRadioButton::toggled, this, &CLigneDlg::OnSignChanged);
+    connect(m_fields.signedAmount, &SignedAmountField::signChanged, this,
+            &CLigneDlg::OnSignChanged);
     connect(m_fields.payee, &QComboBox::editTextChanged, this, &CLigneDlg::OnPayeeEdited);
     connect(m_fields.payee, &QComboBox::activated, this, &CLigneDlg::OnPayeeEdited);
     connect(m_fields.observation, &QLineEdit::textChanged, this, &CLigneDlg::OnObservationChanged);
@@ -225,15 +227,14 @@ void CLigneDlg::Open(CLigne& line, int mode, int index, std::uint16_t* resultCod
     m_completer.Reset();
 
     // Every opening starts from empty fields and the lists as the document has them.
-    for (QLineEdit* e :
-         {static_cast<QLineEdit*>(m_issue), static_cast<QLineEdit*>(m_statement), m_fields.amount,
-          m_reference, static_cast<QLineEdit*>(m_validity), m_fields.observation})
+    for (QLineEdit* e : {static_cast<QLineEdit*>(m_issue), static_cast<QLineEdit*>(m_statement),
+                         m_reference, static_cast<QLineEdit*>(m_validity), m_fields.observation})
         e->clear();
+    m_fields.signedAmount->Clear();
     for (QComboBox* c :
          {m_fields.paiement, m_fields.rubrique, m_fields.sousRubrique, m_fields.payee})
         dlg::ShowText(c, QString(), dlg::kNameChars);
     // A longer text shown at an earlier opening may have raised the limits.
-    m_fields.amount->setMaxLength(dlg::kAmountChars);
     m_reference->setMaxLength(dlg::kReferenceChars);
     m_fields.observation->setMaxLength(dlg::kObservationChars);
     m_force->setChecked(false);
@@ -304,7 +305,7 @@ void CLigneDlg::RefreshValidity() {
         return;
     const DayDate date =
         ComputedValidity(m_doc, ToStd(m_issue->text()), ToStd(m_fields.paiement->currentText()),
-                         m_fields.credit->isChecked());
+                         m_fields.signedAmount->IsCredit());
     if (date != 0)
         m_validity->SetValue(date);
 }
@@ -313,14 +314,14 @@ void CLigneDlg::OnValidityEdited() {
     if (!m_opened || m_force->isChecked())
         return;
     if (ValidityIsForced(m_doc, ToStd(m_issue->text()), ToStd(m_fields.paiement->currentText()),
-                         m_fields.credit->isChecked(), ToStd(m_validity->text())))
+                         m_fields.signedAmount->IsCredit(), ToStd(m_validity->text())))
         m_force->setChecked(true);
 }
 
 void CLigneDlg::OnSignChanged() {
     if (!m_opened)
         return;
-    m_fields.SetCredit(m_fields.credit->isChecked());
+    m_fields.SetCredit(m_fields.signedAmount->IsCredit());
     RefreshValidity();
 }
 
@@ -379,6 +380,10 @@ LineEntryTexts CLigneDlg::ReadTexts() const {
 }
 
 QWidget* CLigneDlg::FieldWidget(EntryField field) const {
+    if (field == EntryField::StatementDate)
+        return m_statement;
+    if (field == EntryField::ValidityDate)
+        return m_validity;
     QWidget* shared = m_fields.FieldWidget(field);
     return shared ? shared : m_issue;
 }
@@ -407,6 +412,9 @@ bool CreateNamedRecord(const RecordCreators& creators, CBelvaneDoc& doc, EntryFi
 void CLigneDlg::accept() {
     if (!m_line)
         return;
+    // A sign typed in front of the amount chooses "Crédit" or "Débit", which
+    // the validity date follows, before anything is read.
+    m_fields.signedAmount->TakeTypedSign();
     LineEntryTexts texts = ReadTexts();
     LineEntryChecks checks(m_doc, texts);
     const bool accepted = m_fields.RunChecks(

@@ -1,6 +1,7 @@
 #include "gui/dialogs/lines/CTotauxDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/DialogSupport.h"
 #include "reports/SumFormat.h"
@@ -72,8 +73,9 @@ CTotauxDlg::CTotauxDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     connect(compute, &QPushButton::clicked, this, &CTotauxDlg::Compute);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_byCategory, &QPushButton::clicked, this, [this] {
-        const DayDate end = m_to->Value();
-        emit byCategoryRequested(m_from->Value(), end != 0 ? end : kOpenEndDate);
+        if (const auto range = Range())
+            emit byCategoryRequested(range->first,
+                                     range->second != 0 ? range->second : kOpenEndDate);
     });
     connect(help, &QPushButton::clicked, this, [] { dlg::ShowHelp(QStringLiteral("dialog-188")); });
     // The totals by category need categories to total.
@@ -82,9 +84,26 @@ CTotauxDlg::CTotauxDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     Compute();
 }
 
+std::optional<std::pair<DayDate, DayDate>> CTotauxDlg::Range() {
+    const std::optional<DayDate> from = m_from->Check();
+    if (!from)
+        return std::nullopt;
+    const std::optional<DayDate> to = m_to->Check();
+    if (!to)
+        return std::nullopt;
+    if (*from != 0 && *to != 0 && *from > *to) {
+        dlg::Refuse(this, ids::kMsgRangeReversed);
+        dlg::FocusField(m_from);
+        return std::nullopt;
+    }
+    return std::pair(*from, *to);
+}
+
 void CTotauxDlg::Compute() {
-    const DayDate from = m_from->Value();
-    const DayDate to = m_to->Value();
+    const auto range = Range();
+    if (!range)
+        return;
+    const auto [from, to] = *range;
     m_shown = ComputeBalances(m_doc, from, to, ToDayDate(m_doc.Today()));
     const auto show = [this](QLineEdit* edit, Sum sum) {
         edit->setText(FromStd(FormatSum(sum, true, 0, m_doc.GetDecimalSymbol())));

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <optional>
+#include <utility>
+
 class QLineEdit;
 class QPushButton;
 
@@ -20,17 +23,21 @@ class CTotauxDlg : public QDialog {
 public:
     explicit CTotauxDlg(const CBelvaneDoc& doc, QWidget* parent = nullptr);
 
-    // "&Calculer": reads the two dates (an unreadable one counts as empty) and
-    // shows the three balances, signed.
+    // "&Calculer": reads the two dates (an empty one is no bound) and shows the
+    // three balances, signed. A date that does not read, or a start after the
+    // end, is refused with a message and the balances shown stay.
     void Compute();
     const Balances& Shown() const { return m_shown; }
 
 signals:
     // "Totaux par &rubriques": the range of the two dates, `start` 0 and `end`
-    // kOpenEndDate for a field that is empty or does not read.
+    // kOpenEndDate for an empty field; not emitted when the dates are refused.
     void byCategoryRequested(belvane::DayDate start, belvane::DayDate end);
 
 private:
+    // The two dates as Compute() checks them, or nothing after a refusal.
+    std::optional<std::pair<DayDate, DayDate>> Range();
+
     const CBelvaneDoc& m_doc;
     Balances m_shown;
     CDateEdit* m_from = nullptr;

@@ -4,6 +4,7 @@
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/ReferenceCombos.h"
+#include "gui/support/SignedAmountField.h"
 #include "rules/LineEntry.h"
 #include "rules/MovementEntry.h"
 #include "uilogic/SignedAmount.h"
@@ -22,9 +23,6 @@ namespace belvane {
 namespace {
 
 // Controls.
-constexpr int kAmount = 1026;
-constexpr int kCredit = 1029;
-constexpr int kDebit = 1030;
 constexpr int kPaiement = 1031;
 constexpr int kRubrique = 1035;
 constexpr int kSousRubrique = 1036;
@@ -36,14 +34,11 @@ constexpr int kObservation = 1037;
 }  // namespace
 
 void EntryFields::BuildAmount() {
-    amount = dlg::Edit(m_dialog, kAmount, dlg::kAmountChars);
-    credit = dlg::Radio(m_dialog, m_dialogId, kCredit);
-    debit = dlg::Radio(m_dialog, m_dialogId, kDebit);
+    signedAmount = new SignedAmountField(m_doc, m_dialog, m_dialogId);
+    amount = signedAmount->Edit();
+    credit = signedAmount->Credit();
     paiement = dlg::Combo(m_dialog, kPaiement, dlg::kNameChars);
-    signRow = new QHBoxLayout;
-    signRow->addWidget(credit);
-    signRow->addWidget(debit);
-    signRow->addStretch();
+    signRow = signedAmount->NewSignRow();
 }
 
 void EntryFields::BuildNames() {
@@ -55,22 +50,19 @@ void EntryFields::BuildNames() {
     payeeLabel = dlg::Label(m_dialog, m_dialogId, kPayeeLabel, payee);
     payeeLabel->setObjectName(QString::number(kPayeeLabel));
     for (QWidget* w :
-         std::initializer_list<QWidget*>{amount, credit, debit, paiement, rubrique, sousRubrique,
-                                         payee, createPayee, observation})
+         std::initializer_list<QWidget*>{amount, credit, signedAmount->Debit(), paiement, rubrique,
+                                         sousRubrique, payee, createPayee, observation})
         w->installEventFilter(m_dialog);
 }
 
 void EntryFields::SetCredit(bool isCredit) {
-    (isCredit ? credit : debit)->setChecked(true);
+    signedAmount->SetCredit(isCredit);
     payeeLabel->setText(CResources::Str(PayeeLabelId(isCredit)));
 }
 
 void EntryFields::ShowAmount(Amount value) {
-    const SignedAmountView view = ShowSignedAmount(m_doc, value);
-    if (view.credit)
-        SetCredit(true);
-    if (!view.text.empty())
-        dlg::ShowText(amount, FromStd(view.text), dlg::kAmountChars);
+    signedAmount->Show(value, false, false);
+    SetCredit(signedAmount->IsCredit());
 }
 
 void EntryFields::ShowNames(const std::string& rubriqueText, const std::string& sousRubriqueText,
@@ -104,7 +96,7 @@ void EntryFields::OnComboLeft(QComboBox* combo) {
 template <class Texts>
 void EntryFields::Read(Texts& t) const {
     t.amount = ToStd(amount->text());
-    t.credit = credit->isChecked();
+    t.credit = signedAmount->IsCredit();
     t.paiement = ToStd(paiement->currentText());
     t.rubrique = ToStd(rubrique->currentText());
     t.sousRubrique = ToStd(sousRubrique->currentText());

@@ -19,6 +19,7 @@ class QWidget;
 namespace belvane {
 
 class CBelvaneDoc;
+class SignedAmountField;
 
 // The fields the line and the recurring movement entry dialogs share, and
 // their handling: the amount with its sign, the payment method, the category
@@ -36,8 +37,9 @@ public:
     void BuildAmount();
     void BuildNames();
 
+    // The payee's label follows the sign.
     void SetCredit(bool credit);
-    void ShowAmount(Amount amount);  // a stored one, after SetCredit(false)
+    void ShowAmount(Amount amount);  // a stored one
     void ShowNames(const std::string& rubrique, const std::string& sousRubrique,
                    const std::string& beneficiaire, const std::string& observation);
     void FillLists();
@@ -68,9 +70,9 @@ public:
     // list opens; nullptr otherwise.
     static QComboBox* LeftCombo(QObject* watched, const QEvent* event);
 
-    QLineEdit* amount = nullptr;
+    SignedAmountField* signedAmount = nullptr;
+    QLineEdit* amount = nullptr;  // signedAmount's widgets
     QRadioButton* credit = nullptr;
-    QRadioButton* debit = nullptr;
     QHBoxLayout* signRow = nullptr;
     QComboBox* paiement = nullptr;
     QComboBox* rubrique = nullptr;

@@ -1,6 +1,7 @@
 #include "gui/dialogs/lists/CPaiementDlg.h"
 
 #include "core/ReferenceLists.h"
+#include "core/ValueFormat.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/EntryName.h"
@@ -20,7 +21,8 @@ namespace belvane {
 namespace {
 
 constexpr int kDialog = 164;
-constexpr int kParamChars = 4;
+// "-999", and one more so that a longer number is refused rather than cut.
+constexpr int kParamChars = 5;
 
 }  // namespace
 
@@ -62,10 +64,8 @@ public:
 
 private:
     void Step(int by) {
-        bool read = false;
-        const int typed = m_buddy->text().trimmed().toInt(&read);
-        if (read)
-            m_position = std::clamp(typed, m_minimum, m_maximum);
+        if (const std::optional<int> typed = ParseSmallNumber(ToStd(m_buddy->text())))
+            m_position = std::clamp(*typed, m_minimum, m_maximum);
         SetPosition(m_position + by);
     }
 
@@ -148,9 +148,10 @@ void CPaiementDlg::accept() {
     input.code = m_method->currentIndex();
     input.first = ToStd(m_edit1->text());
     input.second = ToStd(m_edit2->text());
-    if (const int refusal = paiement_form::CheckParameters(input)) {
-        dlg::Refuse(this, refusal);
-        dlg::FocusField(m_edit1);
+    if (const paiement_form::ParamRefusal refusal = paiement_form::CheckParameters(input);
+        refusal.stringId != 0) {
+        dlg::Refuse(this, refusal.stringId);
+        dlg::FocusField(refusal.second ? m_edit2 : m_edit1);
         return;
     }
     paiement_form::Store(input, m_paiement);

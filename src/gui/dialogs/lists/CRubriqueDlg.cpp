@@ -5,7 +5,7 @@
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/EntryName.h"
-#include "gui/support/InitialAmountField.h"
+#include "gui/support/SignedAmountField.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -52,15 +52,17 @@ CRubriqueDlg::CRubriqueDlg(const CBelvaneDoc& doc, const Form& form, int rubriqu
         layout->addLayout(parentRow);
     }
     m_name = dlg::NameEdit(this, form.nameControl, nom);
-    m_amount = new InitialAmountField(doc, form.dialog, montant, nouveau, this);
+    m_amount = new SignedAmountField(doc, this, form.dialog);
+    // A new record at 0 shows an empty field.
+    m_amount->Show(montant, !nouveau, true);
     m_rename = dlg::CheckBox(this, form.dialog, 1115);
     m_rename->setChecked(!nouveau);
     m_rename->setVisible(!nouveau);
 
     layout->addWidget(dlg::Label(this, form.dialog, form.nameControl, m_name));
     layout->addWidget(m_name);
-    layout->addWidget(dlg::Label(this, form.dialog, 1026, m_amount->AmountEdit()));
-    layout->addWidget(m_amount);
+    layout->addWidget(dlg::Label(this, form.dialog, 1026, m_amount->Edit()));
+    layout->addLayout(m_amount->NewRow());
     layout->addWidget(m_rename);
     layout->addLayout(dlg::OkCancelRow(this, form.dialog));
     setMinimumWidth(340);

@@ -13,7 +13,7 @@ class QLineEdit;
 namespace belvane {
 
 class CBelvaneDoc;
-class InitialAmountField;
+class SignedAmountField;
 
 // The entry dialog of a category (dialog 182) or of a subcategory (dialog 183):
 // the name and the initial amount, and for a subcategory the parent category's
@@ -67,7 +67,7 @@ private:
     Amount& m_montant;
     const bool m_nouveau;
     QLineEdit* m_name = nullptr;
-    InitialAmountField* m_amount = nullptr;
+    SignedAmountField* m_amount = nullptr;
     QCheckBox* m_rename = nullptr;
 };
 

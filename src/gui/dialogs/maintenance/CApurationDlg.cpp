@@ -77,7 +77,10 @@ CApurationDlg::CApurationDlg(CBelvaneDoc& doc, CBelvaneDoc& archive, const QStri
 
     connect(m_limit, &CDateEdit::left, this, &CApurationDlg::LeaveLimit);
     connect(m_purgeLine, &QPushButton::clicked, this, &CApurationDlg::PurgeShownLine);
-    connect(m_next, &QPushButton::clicked, this, &CApurationDlg::Search);
+    connect(m_next, &QPushButton::clicked, this, [this] {
+        if (LimitRead())
+            Search();
+    });
     connect(m_purgeAll, &QPushButton::clicked, this, &CApurationDlg::PurgeAll);
     connect(m_close, &QPushButton::clicked, this, &CApurationDlg::reject);
     connect(help, &QPushButton::clicked, this, [] { dlg::ShowHelp(QStringLiteral("dialog-210")); });
@@ -87,8 +90,14 @@ CApurationDlg::CApurationDlg(CBelvaneDoc& doc, CBelvaneDoc& archive, const QStri
     Search();
 }
 
+bool CApurationDlg::LimitRead() {
+    if (m_limit->text().isEmpty())
+        m_limit->SetValue(DefaultPurgeLimit(m_doc));
+    return m_limit->Check().has_value();
+}
+
 void CApurationDlg::Search() {
-    const DayDate limit = m_doc.ParseDate(ToStd(m_limit->text()));
+    const DayDate limit = m_limit->Value();
     m_current = NextPurgeCandidate(m_doc, m_current, limit);
     const bool found = m_current >= 0;
     if (found) {
@@ -107,17 +116,18 @@ void CApurationDlg::Search() {
 }
 
 void CApurationDlg::LeaveLimit() {
-    DayDate limit = m_limit->Value();
-    if (limit == 0)
-        limit = DefaultPurgeLimit(m_doc);
-    m_limit->SetValue(limit);
+    if (m_limit->text().isEmpty())
+        m_limit->SetValue(DefaultPurgeLimit(m_doc));
+    // A limit that does not read is refused by the buttons; the line shown stays.
+    if (m_limit->Value() == 0)
+        return;
     // The line shown is looked at again under the new limit.
     --m_current;
     Search();
 }
 
 void CApurationDlg::PurgeShownLine() {
-    if (m_current < 0 ||
+    if (m_current < 0 || !LimitRead() ||
         dlg::AskYesNo(this, CResources::Str(kAskPurgeLine)) != IMessageBox::Answer::Yes)
         return;
     if (!PurgeLine(m_doc, m_current, m_archive)) {
@@ -129,9 +139,10 @@ void CApurationDlg::PurgeShownLine() {
 }
 
 void CApurationDlg::PurgeAll() {
-    if (dlg::AskYesNo(this, CResources::Str(kAskPurgeAll)) != IMessageBox::Answer::Yes)
+    if (!LimitRead() ||
+        dlg::AskYesNo(this, CResources::Str(kAskPurgeAll)) != IMessageBox::Answer::Yes)
         return;
-    const DayDate limit = m_doc.ParseDate(ToStd(m_limit->text()));
+    const DayDate limit = m_limit->Value();
     if (!PurgeUpTo(m_doc, limit, m_archive))
         dlg::Refuse(this, ids::kMsgCarryOverflow);
     m_doc.UpdateAllViews();

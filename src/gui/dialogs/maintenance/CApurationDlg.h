@@ -40,7 +40,12 @@ public:
 private:
     // Shows the next candidate after the current line, or that there is none.
     void Search();
+    // Leaving the limit: an empty one becomes the default limit; one that reads
+    // shows the candidates under it again.
     void LeaveLimit();
+    // Before a button acts: the limit reads (an empty one taken as the default
+    // limit), or is refused with 10026, the focus back in the field.
+    bool LimitRead();
     void PurgeShownLine();
     void PurgeAll();
 

@@ -55,7 +55,10 @@ CExerciceDlg::CExerciceDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(pa
 
 void CExerciceDlg::accept() {
     const int method = m_methods->currentIndex();
-    const DayDate date = m_dateField->Rewrite();
+    const std::optional<DayDate> typed = m_dateField->Check();
+    if (!typed)
+        return;
+    const DayDate date = *typed;
     const QString observation = m_observationField->text();
     if (NeedsDateAndObservation(method) && (date == 0 || observation.isEmpty())) {
         dlg::Refuse(this, kMsgDateAndObservation);

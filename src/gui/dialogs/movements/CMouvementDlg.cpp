@@ -4,6 +4,7 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/SignedAmountField.h"
 #include "rules/LineEntry.h"
 
 #include <QCheckBox>
@@ -35,7 +36,8 @@ constexpr int kObservation = 1037;
 constexpr int kOk = 1038;
 constexpr int kCancel = 2;
 
-constexpr int kNumberChars = 2;
+// Two digits, and one more so that a longer number is refused rather than cut.
+constexpr int kNumberChars = 3;
 
 // Strings.
 constexpr int kTitleCorrection = 10060;  // "Correction des données d'un mouvement automatique"
@@ -110,8 +112,8 @@ void CMouvementDlg::Build() {
     for (QWidget* w : std::initializer_list<QWidget*>{m_titre, m_nextDate, m_months, m_day})
         w->installEventFilter(this);
 
-    connect(f.credit, &QRadioButton::toggled, this,
-            [this] { m_fields.SetCredit(m_fields.credit->isChecked()); });
+    connect(f.signedAmount, &SignedAmountField::signChanged, this,
+            [this](bool credit) { m_fields.SetCredit(credit); });
     const auto payeeEdited = [this] { m_fields.OnPayeeEdited(); };
     connect(f.payee, &QComboBox::editTextChanged, this, payeeEdited);
     connect(f.payee, &QComboBox::activated, this, payeeEdited);
@@ -171,6 +173,7 @@ QWidget* CMouvementDlg::FieldWidget(EntryField field) const {
 }
 
 void CMouvementDlg::accept() {
+    m_fields.signedAmount->TakeTypedSign();
     const MovementEntryTexts texts = ReadTexts();
     MovementEntryChecks checks(m_doc, texts);
     const auto create = [&](EntryField f) {

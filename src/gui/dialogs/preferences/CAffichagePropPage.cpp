@@ -1,10 +1,10 @@
 #include "gui/dialogs/preferences/CAffichagePropPage.h"
 
+#include "core/ValueFormat.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/FontConversions.h"
 #include "reports/PrintFontCode.h"
 #include "uilogic/DateFormatChoice.h"
-#include "uilogic/PreferenceChecks.h"
 
 #include <QComboBox>
 #include <QFontDialog>
@@ -28,7 +28,9 @@ constexpr int kLinesFont = 1;  // the transaction lines: fixed pitch only
 CAffichagePropPage::CAffichagePropPage(const DisplayPreferences& values,
                                        const std::string& defaultFormat, QWidget* parent)
     : CPropPage(kDialog, parent), m_fonts(values.printFonts) {
-    m_symbol = dlg::Combo(this, 1261, 1);
+    // One character more than a symbol has, so that a second one typed is
+    // refused on OK rather than dropped.
+    m_symbol = dlg::Combo(this, 1261, 2);
     m_symbol->addItems(dlg::Entries(kDialog, 1261));
     m_symbol->setEditText(FromStd(values.decimalSymbol));
     m_format = dlg::Named(new QComboBox(this), 1263);

@@ -3,8 +3,8 @@
 #include "core/CBelvaneDoc.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
-#include "gui/support/InitialAmountField.h"
 #include "gui/support/LimitedTextEdit.h"
+#include "gui/support/SignedAmountField.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -67,9 +67,10 @@ CResumeDlg::CResumeDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     grid->addWidget(dlg::Label(this, kDialog, 1100, m_annotations), 5, 0, Qt::AlignTop);
     grid->addWidget(m_annotations, 5, 1);
     // The amount is shown even when it is 0.
-    m_amount = new InitialAmountField(doc, kDialog, r.montantInitial, false, this);
-    grid->addWidget(dlg::Label(this, kDialog, 1026, m_amount->AmountEdit()), 6, 0);
-    grid->addWidget(m_amount, 6, 1);
+    m_amount = new SignedAmountField(doc, this, kDialog);
+    m_amount->Show(r.montantInitial, true, true);
+    grid->addWidget(dlg::Label(this, kDialog, 1026, m_amount->Edit()), 6, 0);
+    grid->addLayout(m_amount->NewRow(), 6, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid, 1);

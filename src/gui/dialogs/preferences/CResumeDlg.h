@@ -13,7 +13,7 @@ class QLineEdit;
 namespace belvane {
 
 class CBelvaneDoc;
-class InitialAmountField;
+class SignedAmountField;
 class LimitedTextEdit;
 
 // The account's summary (dialog 177, title string 10057 with the register's
@@ -54,7 +54,7 @@ public slots:
 private:
     std::array<QLineEdit*, 5> m_edits{};
     LimitedTextEdit* m_annotations = nullptr;
-    InitialAmountField* m_amount = nullptr;
+    SignedAmountField* m_amount = nullptr;
 };
 
 }  // namespace belvane

@@ -233,9 +233,15 @@ bool CPrintDlg::Collate() const {
 }
 
 void CPrintDlg::accept() {
-    // A button clicked by its mnemonic leaves no field: the dates are read here too.
-    m_from->Rewrite();
-    m_to->Rewrite();
+    // A button clicked by its mnemonic leaves no field: the dates are read here
+    // too. Printing "&Du" a range, a date typed that does not read is refused.
+    if (m_fromTo->isChecked()) {
+        if (!m_from->Check() || !m_to->Check())
+            return;
+    } else {
+        m_from->Rewrite();
+        m_to->Rewrite();
+    }
     m_pdfPath.clear();
     if (PrinterName().isEmpty()) {
         const QString proposed = ProposedPdf(m_doc);

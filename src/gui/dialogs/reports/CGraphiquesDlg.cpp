@@ -1,6 +1,7 @@
 #include "gui/dialogs/reports/CGraphiquesDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/dialogs/reports/CGraphiqueWnd.h"
 #include "gui/dialogs/reports/CLignesCorrespondantesDlg.h"
 #include "gui/dialogs/reports/IReportPrinter.h"
@@ -137,14 +138,22 @@ void CGraphiquesDlg::CategoryLeft() {
     m_subcategory->setEditText(previous);
 }
 
+bool CGraphiquesDlg::DatesRead() {
+    return m_from->Check() && m_to->Check();
+}
+
 void CGraphiquesDlg::Compute() {
-    m_from->Rewrite();
-    m_to->Rewrite();
+    // A refusal leaves the previous chart.
+    if (!DatesRead())
+        return;
     CategoryLeft();
     DayDate from = 0, to = 0;
     Range(from, to);
-    if (to < from)
-        return;  // the previous chart stays
+    if (to < from) {
+        dlg::Refuse(this, ids::kMsgRangeReversed);
+        dlg::FocusField(m_from);
+        return;
+    }
     m_filter = {ToStd(m_category->currentText()), ToStd(m_subcategory->currentText())};
     if (m_filter.category.empty())
         m_filter.subcategory.clear();
@@ -214,7 +223,7 @@ void CGraphiquesDlg::ShowBarLines(int period, bool credits) {
 }
 
 void CGraphiquesDlg::Print() {
-    if (m_printer) {
+    if (m_printer && DatesRead()) {
         DayDate from = 0, to = 0;
         Range(from, to);
         const ChartFilter typed{ToStd(m_category->currentText()),

@@ -30,8 +30,9 @@ public:
     // The register must hold at least one line. `printer` may be null.
     CGraphiquesDlg(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent = nullptr);
 
-    // "&Calculer": reads the fields and computes the chart; a reversed range
-    // keeps the previous one.
+    // "&Calculer": reads the fields and computes the chart. A date that does
+    // not read, or a range ending before it starts, is refused with a message
+    // and the previous chart stays.
     void Compute();
     const ChartData& Chart() const { return m_chart; }
     CGraphiqueWnd* Area() const { return m_area; }
@@ -53,7 +54,9 @@ private:
     void CategoryLeft();
     void UpdateScrollRange();
     void ShowHovered();
-    // The range typed, the first and last lines' dates for a field that does not read.
+    // Both date fields read or are empty; else refuses (10026), focus there.
+    bool DatesRead();
+    // The range typed, the first and last lines' dates for an empty field.
     void Range(DayDate& from, DayDate& to) const;
 
     const CBelvaneDoc& m_doc;
