@@ -8,10 +8,12 @@
 #include "gui/dialogs/preferences/CPreferencesSheet.h"
 #include "gui/dialogs/preferences/CResumeDlg.h"
 #include "gui/dialogs/preferences/ColorSample.h"
+#include "gui/support/FontConversions.h"
 #include "uilogic/CommandIds.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -83,7 +85,7 @@ TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
         EXPECT_EQ(format->currentText(), "yy-mm-dd");
         format->setCurrentText("mm/dd/yy");
         auto* symbol = sheet.findChild<QComboBox*>("1261");
-        symbol->setEditText("-");
+        symbol->setEditText("a");
         sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kColumns);
         sheet.accept();
         EXPECT_EQ(sheet.result(), QDialog::Rejected) << "the sheet stays open";
@@ -117,6 +119,19 @@ TEST_F(PreferenceCommands, SummaryShowsTheAmountUnsignedAndStoresItSigned) {
     EXPECT_EQ(f.doc.GetMontantInitial(), -12540);
     EXPECT_EQ(CResumeDlg::Of(f.doc).banque, "Caisse d'Épargne");
     EXPECT_TRUE(f.doc.IsModified());
+}
+
+// OK without touching the font dialog keeps the register's font: it opens on
+// the font's own style, not on its family's first (an oblique one for DejaVu).
+TEST(FontDialog, OpensOnTheFontsOwnStyle) {
+    for (const char* face : {"DejaVu Sans Mono", "Courier New"})
+        for (const bool italic : {false, true}) {
+            const CPolice police = CPolice::Make(face, 100, 400, italic, false, false, 0, 0x31);
+            const QFont opened =
+                QFontDialog(ForFontDialog(ScreenFont(police)), nullptr).currentFont();
+            EXPECT_EQ(opened.italic(), italic) << face;
+            EXPECT_EQ(opened.weight(), QFont::Normal) << face;
+        }
 }
 
 TEST_F(PreferenceCommands, CalculatorThatCannotStartIsReported) {

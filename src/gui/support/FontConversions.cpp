@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QStringList>
 
 namespace belvane {
 
@@ -53,6 +56,27 @@ CPolice PoliceOf(const QFont& font, const CPolice& previous) {
         fixed ? (kFixedPitch | kFamilyModern) : (kVariablePitch | kFamilySwiss);
     return CPolice::Make(ToStd(font.family()), Tenths(font), font.weight(), font.italic(),
                          font.underline(), font.strikeOut(), previous.CharSet(), pitch);
+}
+
+QFont ForFontDialog(QFont font) {
+    const QString family = QFontInfo(font).family();
+    QString style;
+    int nearest = 0;
+    for (const QString& candidate : QFontDatabase::styles(family)) {
+        const QFont styled = QFontDatabase::font(family, candidate, 10);
+        if ((styled.style() != QFont::StyleNormal) != font.italic())
+            continue;
+        const int distance = std::abs(styled.weight() - font.weight());
+        if (style.isEmpty() || distance < nearest) {
+            style = candidate;
+            nearest = distance;
+        }
+    }
+    if (!style.isEmpty()) {
+        font.setFamily(family);
+        font.setStyleName(style);
+    }
+    return font;
 }
 
 QFont FontOfCode(const PrintFontCode& code) {

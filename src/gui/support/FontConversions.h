@@ -13,6 +13,11 @@ namespace belvane {
 QFont ScreenFont(const CPolice& police);
 CPolice PoliceOf(const QFont& font, const CPolice& previous);
 
+// The font a font dialog is to open on: the family actually drawn, with that
+// family's style of the same slant and the nearest weight. Without a style
+// name the dialog selects its family's first style, an oblique one for some.
+QFont ForFontDialog(QFont font);
+
 // A print font's code as a font for the screen, and back (the character set
 // of `previous` is kept).
 QFont FontOfCode(const PrintFontCode& code);

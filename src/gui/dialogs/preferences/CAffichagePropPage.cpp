@@ -77,7 +77,7 @@ void CAffichagePropPage::ChooseFont(int index) {
     bool ok = false;
     const QFontDialog::FontDialogOptions options =
         index == kLinesFont ? QFontDialog::MonospacedFonts : QFontDialog::FontDialogOptions();
-    const QFont chosen = QFontDialog::getFont(&ok, FontOfCode(code), this,
+    const QFont chosen = QFontDialog::getFont(&ok, ForFontDialog(FontOfCode(code)), this,
                                               dlg::Text(kDialog, kFontButtons[index]), options);
     if (ok)
         m_fonts[index] = FormatPrintFontCode(CodeOf(chosen, code));

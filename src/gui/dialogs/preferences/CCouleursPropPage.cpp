@@ -103,8 +103,8 @@ void CCouleursPropPage::ChooseColor(int index) {
 
 void CCouleursPropPage::ChooseFont() {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, ScreenFont(m_font), this, QString(),
-                                              QFontDialog::MonospacedFonts);
+    const QFont chosen = QFontDialog::getFont(&ok, ForFontDialog(ScreenFont(m_font)), this,
+                                              QString(), QFontDialog::MonospacedFonts);
     if (ok)
         SetFont(PoliceOf(chosen, m_font));
 }
