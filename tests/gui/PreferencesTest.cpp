@@ -122,7 +122,8 @@ TEST_F(PreferenceCommands, SummaryShowsTheAmountUnsignedAndStoresItSigned) {
 }
 
 // OK without touching the font dialog keeps the register's font: it opens on
-// the font's own style, not on its family's first (an oblique one for DejaVu).
+// the font's own style, not on its family's first (an oblique one for DejaVu),
+// and a face the machine draws with another family is kept.
 TEST(FontDialog, OpensOnTheFontsOwnStyle) {
     for (const char* face : {"DejaVu Sans Mono", "Courier New"})
         for (const bool italic : {false, true}) {
@@ -131,6 +132,7 @@ TEST(FontDialog, OpensOnTheFontsOwnStyle) {
                 QFontDialog(ForFontDialog(ScreenFont(police)), nullptr).currentFont();
             EXPECT_EQ(opened.italic(), italic) << face;
             EXPECT_EQ(opened.weight(), QFont::Normal) << face;
+            EXPECT_EQ(PoliceOf(opened, police), police) << face << " kept as stored";
         }
 }
 

@@ -33,6 +33,15 @@ int Tenths(const QFont& font) {
     return SaneTenths(static_cast<int>(std::lround(font.pointSizeF() * 10)));
 }
 
+// The face to keep for a font chosen: the previous face when this machine draws
+// it with the family chosen (a name it substitutes, "Courier New" drawn as
+// "Liberation Mono"), so that confirming a font dialog changes nothing.
+std::string FaceOf(const QFont& chosen, const std::string& previous) {
+    if (!previous.empty() && QFontInfo(QFont(FromStd(previous))).family() == chosen.family())
+        return previous;
+    return ToStd(chosen.family());
+}
+
 }  // namespace
 
 QFont ScreenFont(const CPolice& police) {
@@ -54,7 +63,7 @@ CPolice PoliceOf(const QFont& font, const CPolice& previous) {
     const bool fixed = font.fixedPitch() || QFontInfo(font).fixedPitch();
     const std::uint8_t pitch =
         fixed ? (kFixedPitch | kFamilyModern) : (kVariablePitch | kFamilySwiss);
-    return CPolice::Make(ToStd(font.family()), Tenths(font), font.weight(), font.italic(),
+    return CPolice::Make(FaceOf(font, previous.Face()), Tenths(font), font.weight(), font.italic(),
                          font.underline(), font.strikeOut(), previous.CharSet(), pitch);
 }
 
@@ -89,7 +98,7 @@ QFont FontOfCode(const PrintFontCode& code) {
 
 PrintFontCode CodeOf(const QFont& font, const PrintFontCode& previous) {
     PrintFontCode code = previous;
-    code.face = ToStd(font.family());
+    code.face = FaceOf(font, previous.face);
     code.sizeTenths = Tenths(font);
     code.weight = font.weight();
     code.italic = font.italic();

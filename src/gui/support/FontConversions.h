@@ -9,7 +9,8 @@ namespace belvane {
 
 // The register's screen font as Qt knows it (heights are kept in tenths of a
 // point), and back: the record keeps the character set of `previous`, since Qt
-// has none to give.
+// has none to give, and its face when that face is drawn with the family
+// chosen.
 QFont ScreenFont(const CPolice& police);
 CPolice PoliceOf(const QFont& font, const CPolice& previous);
 
@@ -19,7 +20,7 @@ CPolice PoliceOf(const QFont& font, const CPolice& previous);
 QFont ForFontDialog(QFont font);
 
 // A print font's code as a font for the screen, and back (the character set
-// of `previous` is kept).
+// of `previous` is kept, and its face as above).
 QFont FontOfCode(const PrintFontCode& code);
 PrintFontCode CodeOf(const QFont& font, const PrintFontCode& previous);
 
