@@ -61,7 +61,8 @@ TEST(ReconcileCommand, JsonExitCodesAndApply) {
 
     // The register written is the import applied: read again, nothing is left to do.
     ASSERT_EQ(Tool({"reconcile", out, csv}, o, e), 0) << e;
-    for (const json& entry : json::parse(o)["entries"])
+    const json again = json::parse(o);
+    for (const json& entry : again["entries"])
         EXPECT_EQ(entry["outcome"], "already");
 
     const struct {
