@@ -42,46 +42,35 @@ TEST(FormatAmount, RightAlignsWithoutCutting) {
     EXPECT_EQ(FormatAmount(150, true, 0, "."), "+1.50");
 }
 
-// What an amount field reads, with the decimal symbol "," unless said: the
-// value without its sign and the sign typed.
+// What an amount field reads, "Crédit" chosen: the sign typed, else positive.
 TEST(ParseAmount, AcceptedForms) {
-    const struct {
-        const char* text;
-        Amount cents;
-        int sign = 0;
-        const char* symbol = ",";
-    } cases[] = {
+    const std::pair<const char*, Amount> cases[] = {
         {"", 0},
         {"12", 1200},
         {"12,5", 1250},
         {"12,05", 1205},
-        {"12.5", 1250},
         {",5", 50},
-        {"0,07", 7},
         {"1 234,56", 123456},
         {"1\u00A0234,56", 123456},
         {"1\u202F234\u202F567", 123456700},
         {"1.234,56", 123456},
         {"1.234.567,89", 123456789},
         {"1234.56", 123456},
-        {"-12,50", 1250, -1},
-        {"+12,50", 1250, 1},
-        {"-,5", 50, -1},
+        {"-12,50", -1250},
+        {"+12,50", 1250},
         {"12345678,99", 1234567899},
         {"21474836,47", kMaxAmount},
-        {"-21 474 836,47", kMaxAmount, -1},
+        {"-21 474 836,47", -kMaxAmount},
         {"0021474836.47", kMaxAmount},
-        {"12;34", 1234, 0, ";"},
-        {"12,34", 1234, 0, ";"},
-        {"1 234.5", 123450, 0, "."},
-        {"1.234,5", 123450, 0, "."},
     };
-    for (const auto& c : cases) {
-        const TypedAmount typed = ParseAmount(c.text, c.symbol);
-        EXPECT_EQ(std::tuple(typed.reading, typed.cents, typed.sign),
-                  std::tuple(TypedAmount::Reading::Read, c.cents, c.sign))
-            << '"' << c.text << "\" with " << c.symbol;
+    for (const auto& [text, expected] : cases) {
+        const TypedAmount typed = ParseAmount(text, ",");
+        EXPECT_TRUE(typed.IsRead()) << '"' << text << '"';
+        EXPECT_EQ(typed.Signed(true), expected) << '"' << text << '"';
     }
+    // Another symbol is read as well as "," and ".".
+    EXPECT_EQ(ParseAmount("12;34", ";").cents, 1234);
+    EXPECT_EQ(ParseAmount("12,34", ";").cents, 1234);
 }
 
 // Letters, signs alone or elsewhere, a third decimal, a separator without
@@ -97,18 +86,6 @@ TEST(ParseAmount, RefusedForms) {
     EXPECT_EQ(ParseAmount("12a34", "a").reading, TypedAmount::Reading::NotAnAmount);
     for (const char* text : {"21474836,48", "-21 474 836,48", "21474837", "99999999999999999999"})
         EXPECT_EQ(ParseAmount(text, ",").reading, TypedAmount::Reading::TooLarge) << text;
-}
-
-TEST(ParseAmount, SignAndRefusal) {
-    // A typed sign wins over the Crédit/Débit choice; without one, the choice.
-    EXPECT_EQ(ParseAmount("-5", ",").Signed(true), -500);
-    EXPECT_EQ(ParseAmount("+5", ",").Signed(false), 500);
-    EXPECT_EQ(ParseAmount("5", ",").Signed(false), -500);
-    EXPECT_EQ(ParseAmount("5", ",").Signed(true), 500);
-    EXPECT_EQ(ParseAmount("12,5", ",").Refusal(), 0);
-    EXPECT_EQ(ParseAmount("1 2", ",").Refusal(), 10121);
-    EXPECT_EQ(ParseAmount("30000000", ",").Refusal(), 10111);
-    EXPECT_EQ(std::string("-21 474 836,47").size(), std::size_t(kLongestAmountChars));
 }
 
 // Every amount shown, with any usable symbol, reads back as itself.
@@ -129,25 +106,12 @@ TEST(IsUsableDecimalSymbol, OnePunctuationCharacterButTheSigns) {
 }
 
 TEST(ParseSmallNumber, Table) {
-    const std::pair<const char*, std::optional<int>> cases[] = {
-        {"0", 0},
-        {"12", 12},
-        {"-999", -999},
-        {"+5", 5},
-        {"007", 7},
-        {"999999", 999999},
-        {"", std::nullopt},
-        {"-", std::nullopt},
-        {"abc", std::nullopt},
-        {"3x", std::nullopt},
-        {" 3", std::nullopt},
-        {"3 ", std::nullopt},
-        {"4-5", std::nullopt},
-        {"1000000", std::nullopt},
-        {"1,5", std::nullopt},
-    };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(ParseSmallNumber(text), expected) << '"' << text << '"';
+    for (const auto& [text, n] :
+         {std::pair("0", 0), std::pair("12", 12), std::pair("-999", -999), std::pair("+5", 5),
+          std::pair("007", 7), std::pair("999999", 999999)})
+        EXPECT_EQ(ParseSmallNumber(text), n) << text;
+    for (const char* text : {"", "-", "abc", "3x", " 3", "3 ", "4-5", "1000000", "1,5"})
+        EXPECT_EQ(ParseSmallNumber(text), std::nullopt) << '"' << text << '"';
 }
 
 TEST(FormatDate, PatternsAndNoDate) {
@@ -211,7 +175,6 @@ TEST(ParseDate, Table) {
         {"1.2.2036", true, jun09, dmy, 0},
         {"15.01.2026", true, jun09, dmy, ToDayDate(2026, 1, 15)},
         {"1.2.026", true, jun09, dmy, 0},
-        {"1.2.00026", true, jun09, dmy, 0},
         // Invalid days and months, days past a month's end among them.
         {"", true, jun09, dmy, 0},
         {"0", true, jun09, dmy, 0},
@@ -221,15 +184,10 @@ TEST(ParseDate, Table) {
         {"1.13.09", true, jun09, dmy, 0},
         {"x", true, jun09, dmy, 0},
         {"99999999999999999999", true, jun09, dmy, 0},
-        {"31.04.09", true, jun09, dmy, 0},
-        {"30.02.09", true, jun09, dmy, 0},
         {"31.02.26", true, jun09, dmy, 0},
         {"29.02.25", true, jun09, dmy, 0},
         {"29.02.24", true, jun09, dmy, ToDayDate(2024, 2, 29)},
-        {"31.12.26", true, jun09, dmy, ToDayDate(2026, 12, 31)},
         {"31", true, mar10, dmy, 0},  // 31 February
-        {"31", false, {2026, 4, 2}, dmy, 0},
-        {"123", true, jun09, dmy, 0},
         {"1.123", true, jun09, dmy, 0},
         // The pattern's order decides the fields; two numbers: month first for
         // the "mm" and "yy" forms.
@@ -244,24 +202,12 @@ TEST(ParseDate, Table) {
         {"15x.0a3.09", true, jun10, dmy, 0},
         {" 15.3.09", true, jun10, dmy, 0},
         {"15.3.", true, jun10, dmy, ToDayDate(2010, 3, 15)},
-        {"15/3-09", true, jun10, dmy, ToDayDate(2009, 3, 15)},
-        {"15.3.09.", true, jun10, dmy, 0},
         {"15.3.09.7", true, jun10, dmy, 0},
         {"1..09", true, jun10, dmy, 0},
-        {".5", true, jun10, dmy, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseDate(c.text, c.past, c.pattern, c.today), c.expected)
             << '"' << c.text << "\" " << c.pattern;
-}
-
-TEST(ParseWholeDate, ThreeNumbersAndAFourDigitYear) {
-    const char* const iso = "%Y-%m-%d";
-    EXPECT_EQ(ParseWholeDate("2026-02-28", iso), ToDayDate(2026, 2, 28));
-    EXPECT_EQ(ParseWholeDate("2024-6-5", iso), ToDayDate(2024, 6, 5));
-    for (const char* bad : {"2026-02-31", "26-02-15", "2026-02", "-", "", "2036-01-01",
-                            "1989-12-31", "2024-06-15x", "15.06.2024", "2024-02-30"})
-        EXPECT_EQ(ParseWholeDate(bad, iso), 0) << bad;
 }
 
 TEST(DayDate, ZoneIndependentValues) {

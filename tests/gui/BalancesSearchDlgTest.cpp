@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include <tuple>
+
 namespace belvane {
 namespace {
 
@@ -61,18 +63,13 @@ TEST(TotauxDlg, ShowsTheBalancesAndRecomputesForARangeTypedAtTheKeyboard) {
     // A date that does not read, or a start after the end, is refused; the
     // balances shown stay.
     ScriptedMessageBox box;
-    const struct {
-        const char* from;
-        const char* to;
-        int refusal;
-    } refused[] = {
-        {"abc", "", 10026}, {"1.12.26", "31.02.26", 10026}, {"1.12.26", "30.11.26", 10122}};
-    for (const auto& r : refused) {
-        from->setText(r.from);
-        Child<QLineEdit>(dlg, 506)->setText(r.to);
+    for (const auto [start, end, refusal] :
+         {std::tuple("abc", "", 10026), std::tuple("1.12.26", "31.02.26", 10026),
+          std::tuple("1.12.26", "30.11.26", 10122)}) {
+        from->setText(start);
+        Child<QLineEdit>(dlg, 506)->setText(end);
         dlg.Compute();
-        ASSERT_FALSE(box.shown.empty());
-        EXPECT_EQ(box.shown.back().text, CResources::Str(r.refusal)) << r.from << " " << r.to;
+        EXPECT_EQ(testing::Texts(box).back(), CResources::Str(refusal)) << start << " " << end;
         EXPECT_EQ(sums(), QStringList({"+24,50", "-25,50", "-25,50"}));
     }
 

@@ -9,6 +9,8 @@
 
 #include <QLabel>
 
+#include <tuple>
+
 namespace belvane {
 namespace {
 
@@ -39,25 +41,19 @@ TEST_F(MovementDialogs, EntryRefusesInOrderThenStoresTheAlignedMovement) {
     CMouvementAuto m;
     CMouvementDlg d(doc, m, CMouvementDlg::kNew);
     // Every field typed wrong, then put right in the order of the checks.
-    const struct {
-        const char* field;
-        const char* wrong;
-        int refusal;
-        const char* right;
-    } fields[] = {
+    const std::tuple<const char*, const char*, int, const char*> fields[] = {
         {"1118", "   ", 10014, "Loyer"},
         {"1023", "31.02.26", 10013, "15.12.08"},
         {"1119", "3x", 10015, "1"},
         {"1239", "32", 10031, "10"},
-        {"1026", "1 234,5x", 10121, "1 234,56"},
-    };
-    for (const auto& f : fields)
-        Edit(d, f.field)->setText(f.wrong);
-    for (const auto& f : fields) {
+        {"1026", "1 234,5x", 10121, "1 234,56"}};
+    for (const auto& [field, wrong, refusal, right] : fields)
+        Edit(d, field)->setText(wrong);
+    for (const auto& [field, wrong, refusal, right] : fields) {
         Click(d, "1038");
-        EXPECT_EQ(LastMessage(), CResources::Str(f.refusal)) << f.field;
+        EXPECT_EQ(LastMessage(), CResources::Str(refusal)) << field;
         EXPECT_TRUE(m.m_titre.empty()) << "nothing stored before every check passed";
-        Edit(d, f.field)->setText(f.right);
+        Edit(d, field)->setText(right);
     }
     Click(d, "1038");
     ASSERT_EQ(d.result(), QDialog::Accepted);

@@ -130,9 +130,7 @@ TEST(FontDialog, OpensOnTheFontsOwnStyle) {
             const CPolice police = CPolice::Make(face, 100, 400, italic, false, false, 0, 0x31);
             const QFont opened =
                 QFontDialog(ForFontDialog(ScreenFont(police)), nullptr).currentFont();
-            EXPECT_EQ(opened.italic(), italic) << face;
-            EXPECT_EQ(opened.weight(), QFont::Normal) << face;
-            EXPECT_EQ(PoliceOf(opened, police), police) << face << " kept as stored";
+            EXPECT_EQ(PoliceOf(opened, police), police) << face << " " << italic;
         }
 }
 
