@@ -169,24 +169,30 @@ TEST_F(FileCommands, NewYearAndExportCommands) {
     l.m_rubrique = "Maison";
     f.doc.AddLine(l);
     f.Make();
-    // A method that generates a line wants a date and an observation.
+    // A method that generates a line wants a date that reads and an observation
+    // that is not blank.
     testing::Scripted<CExerciceDlg> run([](CExerciceDlg& d) {
         EXPECT_EQ(d.MethodList()->count(), 6);
         EXPECT_EQ(d.MethodList()->currentText(), "Simple effacement des lignes sans calcul");
         d.MethodList()->setCurrentIndex(2);
-        d.DateField()->setText("1.1.25");
-        d.accept();
-        EXPECT_NE(d.result(), QDialog::Accepted);
+        d.ObservationField()->setText("  ");
+        for (const char* date : {"29.02.25", "1.1.2025"}) {
+            d.DateField()->setText(date);
+            d.accept();
+            EXPECT_NE(d.result(), QDialog::Accepted);
+        }
         d.ObservationField()->setText("Report");
         d.accept();
         return d.result();
     });
     box.Answer(Answer::Ok);
+    box.Answer(Answer::Ok);
     box.Answer(Answer::No);  // the old year is not saved
     f.frame->RunCommand(cmd::kNewFiscalYear);
-    EXPECT_EQ(Messages(), QStringList({Text(10029), Text(61699).arg("Sans-Nom")}));
+    EXPECT_EQ(Messages(), QStringList({Text(10026), Text(10029), Text(61699).arg("Sans-Nom")}));
     ASSERT_EQ(f.doc.GetLineCount(), 1);
     EXPECT_EQ(f.doc.GetLine(0).m_observation, "Report");
+    EXPECT_EQ(f.doc.GetLine(0).m_dateEmission, ToDayDate(2025, 1, 1));
     EXPECT_TRUE(f.doc.IsModified());
 
     paths << dir.filePath("export") << dir.filePath("none/x.txt");
@@ -194,7 +200,7 @@ TEST_F(FileCommands, NewYearAndExportCommands) {
     f.frame->RunCommand(cmd::kExportText);
     EXPECT_EQ(prompts[0], Text(10068) + "|Documents textes (*.txt);;Tous les Fichiers (*)|1");
     EXPECT_TRUE(QFile::exists(dir.filePath("export.txt")));
-    EXPECT_EQ(Messages().mid(2), QStringList{Text(10069)});
+    EXPECT_EQ(Messages().mid(3), QStringList{Text(10069)});
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "gui/dialogs/maintenance/CExerciceDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/Text.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/DialogSupport.h"
 #include "maintenance/NewYear.h"
@@ -60,7 +61,7 @@ void CExerciceDlg::accept() {
         return;
     const DayDate date = *typed;
     const QString observation = m_observationField->text();
-    if (NeedsDateAndObservation(method) && (date == 0 || observation.isEmpty())) {
+    if (NeedsDateAndObservation(method) && (date == 0 || text::IsBlank(ToStd(observation)))) {
         dlg::Refuse(this, kMsgDateAndObservation);
         dlg::FocusField(date == 0 ? static_cast<QWidget*>(m_dateField) : m_observationField);
         return;
