@@ -7,6 +7,7 @@
 #include "gui/support/CQtSettings.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
+#include "gui/support/IModal.h"
 #include "gui/support/PressLeavesField.h"
 #include "gui/support/QtTranslation.h"
 #include "gui/window/CMainFrame.h"
@@ -62,7 +63,7 @@ CBelvaneApp::LanguageHooks CBelvaneApp::DefaultLanguageHooks() {
         if (dialog.ClosesItself())
             dialog.accept();
         else
-            dialog.exec();
+            RunModal(dialog);
     };
     // The module stays loaded, and its resources active, for the whole run.
     auto module = std::make_shared<CLanguageModule>();

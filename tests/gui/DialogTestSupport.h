@@ -11,8 +11,6 @@
 #include <QStringList>
 #include <QTest>
 
-#include <functional>
-
 #include <gtest/gtest.h>
 
 namespace belvane::testing {
@@ -51,16 +49,6 @@ inline void ShowAndWait(QWidget& w) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
 }
-
-// Plays the user's part in each dialog of class D opened while it lives.
-template <class D>
-class Scripted {
-public:
-    explicit Scripted(std::function<int(D&)> runner) { D::SetRunner(std::move(runner)); }
-    ~Scripted() { D::SetRunner({}); }
-    Scripted(const Scripted&) = delete;
-    Scripted& operator=(const Scripted&) = delete;
-};
 
 inline QStringList Texts(const ScriptedMessageBox& box) {
     QStringList texts;

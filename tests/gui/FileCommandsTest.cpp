@@ -29,14 +29,7 @@ CLigne Closed(int day, Amount amount, bool closed = true) {
 
 class FileCommands : public ::testing::Test {
 protected:
-    void SetUp() override {
-        f.doc.SetClock(clock);
-        SetPathPrompt([this](QWidget*, const QString& title, const QString& filter, bool save) {
-            prompts << QStringLiteral("%1|%2|%3").arg(title, filter).arg(save ? 1 : 0);
-            return paths.isEmpty() ? QString() : paths.takeFirst();
-        });
-    }
-    void TearDown() override { SetPathPrompt({}); }
+    void SetUp() override { f.doc.SetClock(clock); }
     QString Text(int id) const { return CResources::Str(id); }
     QStringList Messages() const { return testing::Texts(box); }
 
@@ -44,7 +37,6 @@ protected:
     FrameFixture f;
     ScriptedMessageBox box;
     QTemporaryDir dir;
-    QStringList paths, prompts;
 };
 
 TEST_F(FileCommands, PurgeDialogOffersEachClosedLineUpToTheLimit) {
@@ -110,11 +102,11 @@ TEST_F(FileCommands, PurgeCommandSavesTheArchiveAndTheRegister) {
     CBelvaneDoc untitled;
     box.Answer(Answer::Ok);
     PurgeToArchive(untitled, f.settings, nullptr);
-    paths << dir.filePath("./compte.blv") << dir.filePath("archive.blv");
+    f.modal.paths << dir.filePath("./compte.blv") << dir.filePath("archive.blv");
     box.Answer(Answer::Ok);
     f.frame->RunCommand(cmd::kPurge);
     int dialogs = 0;
-    testing::Scripted<CApurationDlg> run([&](CApurationDlg& d) {
+    f.modal.On<CApurationDlg>([&](CApurationDlg& d) {
         ++dialogs;
         box.Answer(Answer::Yes);
         d.findChild<QPushButton*>("1195")->click();
@@ -125,7 +117,7 @@ TEST_F(FileCommands, PurgeCommandSavesTheArchiveAndTheRegister) {
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(Messages(), QStringList({Text(10070), Text(10073), Text(10070), Text(10076),
                                        Text(10070), Text(10078)}));
-    EXPECT_TRUE(prompts[0].startsWith(Text(10071) + "|"));
+    EXPECT_EQ(f.modal.asked[0].title, Text(10071));
     CBelvaneDoc archive, saved;
     ASSERT_TRUE(archive.OnOpenDocument(ToStd(dir.filePath("archive.blv"))).status.ok());
     ASSERT_TRUE(saved.OnOpenDocument(ToStd(reg)).status.ok());
@@ -147,8 +139,8 @@ TEST_F(FileCommands, PurgeSaysWhereTheLinesAreWhenTheRegisterCannotBeSaved) {
     f.Make();
     // Nothing can be renamed over a folder, whoever runs the test.
     ASSERT_TRUE(QFile::remove(reg) && QDir().mkdir(reg));
-    paths << dir.filePath("archive.blv");
-    testing::Scripted<CApurationDlg> run([&](CApurationDlg& d) {
+    f.modal.paths << dir.filePath("archive.blv");
+    f.modal.On<CApurationDlg>([&](CApurationDlg& d) {
         box.Answer(Answer::Yes);
         d.findChild<QPushButton*>("1195")->click();
         return QDialog::Rejected;
@@ -171,7 +163,7 @@ TEST_F(FileCommands, NewYearAndExportCommands) {
     f.Make();
     // A method that generates a line wants a date that reads and an observation
     // that is not blank.
-    testing::Scripted<CExerciceDlg> run([](CExerciceDlg& d) {
+    f.modal.On<CExerciceDlg>([](CExerciceDlg& d) {
         EXPECT_EQ(d.MethodList()->count(), 6);
         EXPECT_EQ(d.MethodList()->currentText(), "Simple effacement des lignes sans calcul");
         d.MethodList()->setCurrentIndex(2);
@@ -195,10 +187,12 @@ TEST_F(FileCommands, NewYearAndExportCommands) {
     EXPECT_EQ(f.doc.GetLine(0).m_dateEmission, ToDayDate(2025, 1, 1));
     EXPECT_TRUE(f.doc.IsModified());
 
-    paths << dir.filePath("export") << dir.filePath("none/x.txt");
+    f.modal.paths << dir.filePath("export") << dir.filePath("none/x.txt");
     f.frame->RunCommand(cmd::kExportText);
     f.frame->RunCommand(cmd::kExportText);
-    EXPECT_EQ(prompts[0], Text(10068) + "|Documents textes (*.txt);;Tous les Fichiers (*)|1");
+    EXPECT_EQ(f.modal.asked[0].title, Text(10068));
+    EXPECT_EQ(f.modal.asked[0].kind, PathRequest::Kind::Save);
+    EXPECT_EQ(f.modal.asked[0].filter, "Documents textes (*.txt);;Tous les Fichiers (*)");
     EXPECT_TRUE(QFile::exists(dir.filePath("export.txt")));
     EXPECT_EQ(Messages().mid(3), QStringList{Text(10069)});
 }

@@ -84,7 +84,7 @@ TEST_P(FrameOpenFailure, ShowsItsMessage) {
     QString bad = dir.filePath("mauvais.blv");
     if (!c.bytes.isEmpty())
         testing::WriteBytes(bad, c.bytes);
-    f.chosenFiles << bad;
+    f.modal.paths << bad;
     f.frame->Action(cmd::kFileOpen)->trigger();
 
     ASSERT_EQ(box.shown.size(), 1u);
@@ -127,7 +127,7 @@ TEST_F(FrameCommands, OpeningTheOpenRegisterOrNoFileChangesNothing) {
     f.doc.AddLine(testing::TestLine({2024, 6, 1}, 10));
     EXPECT_TRUE(f.frame->OpenDocument(path));
     f.frame->Action(cmd::kFileOpen)->trigger();
-    EXPECT_EQ(f.chooserCalls, 1);
+    EXPECT_EQ(f.modal.asked.size(), 1u);
     EXPECT_TRUE(box.shown.empty());
     EXPECT_EQ(f.doc.GetLineCount(), 3);
 }
@@ -138,10 +138,10 @@ TEST_F(FrameCommands, YesOnAnUntitledRegisterAsksForAFileName) {
     f.doc.AddLine(testing::TestLine({2024, 7, 14}, -4200));
     box.Answer(Answer::Yes);
     EXPECT_FALSE(f.frame->close()) << "the file chooser answered nothing";
-    EXPECT_EQ(f.chooserCalls, 1);
+    EXPECT_EQ(f.modal.asked.size(), 1u);
     EXPECT_TRUE(f.doc.IsModified());
     box.Answer(Answer::Yes);
-    f.chosenFiles << dir.filePath("nouveau");  // the extension is added
+    f.modal.paths << dir.filePath("nouveau");  // the extension is added
     EXPECT_TRUE(f.frame->close());
     EXPECT_EQ(box.shown[0].text,
               QStringLiteral("Enregistrer les modifications apportées à Sans-Nom?"));
@@ -169,14 +169,11 @@ TEST_F(FrameCommands, NewAsksAboutAModifiedRegister) {
 TEST_F(FrameCommands, SaveAsProposesTheTitleAndAFailedSaveSaysSoAndKeepsTheMark) {
     f.doc.AddLine(testing::TestLine({2024, 8, 1}, 1));
     const QString path = dir.filePath("absent/dossier/x.blv");
-    QString proposed;
-    f.frame->SetFileChooser([&](QWidget*, bool save, const QString& name) {
-        EXPECT_TRUE(save);
-        proposed = name;
-        return path;
-    });
+    f.modal.paths << path;
     f.frame->Action(cmd::kFileSaveAs)->trigger();
-    EXPECT_EQ(proposed, QStringLiteral("Sans-Nom.blv"));
+    ASSERT_EQ(f.modal.asked.size(), 1u);
+    EXPECT_EQ(f.modal.asked[0].kind, PathRequest::Kind::Save);
+    EXPECT_EQ(f.modal.asked[0].proposed, QStringLiteral("Sans-Nom.blv"));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text,
               QStringLiteral("Impossible d'enregistrer le fichier %1.").arg(path));

@@ -36,7 +36,7 @@ protected:
 };
 
 TEST_F(FrameDialogCommands, StatementModeAsksADateOnlyToEnterIt) {
-    testing::Scripted<CReleveDlg> run([](CReleveDlg& d) {
+    f.modal.On<CReleveDlg>([](CReleveDlg& d) {
         d.DateField()->setText("28.2.26");
         d.accept();
         return d.result();
@@ -55,7 +55,7 @@ TEST_F(FrameDialogCommands, CorrectionWorksOnTheSelectedLine) {
     QAction* correct = f.frame->Action(cmd::kCorrectLine);
     f.frame->CommandView()->SelectAndShow(0);
     ASSERT_TRUE(correct->isEnabled());
-    testing::Scripted<CLigneDlg> run([](CLigneDlg& d) {
+    f.modal.On<CLigneDlg>([](CLigneDlg& d) {
         testing::Edit(d, "1026")->setText("12,34");
         d.accept();
         return d.result();

@@ -9,15 +9,19 @@
 #include "core/DayDate.h"
 #include "core/SettingsStore.h"
 #include "gui/support/IMessageBox.h"
+#include "gui/support/IModal.h"
 #include "gui/window/CMainFrame.h"
 #include "uilogic/RecentFiles.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +62,46 @@ private:
     std::deque<IMessageBox::Answer> m_answers;
 };
 
+// Plays the user's part in what the program runs modally, while it lives: a
+// dialog of a class given to On() gets that function's answer (the latest given
+// first; other dialogs run modally as in the program), and each path asked is
+// recorded in `asked` and answered with the next of `paths` (none left: the
+// user cancelled).
+class ScriptedModal final : public IModal {
+public:
+    ScriptedModal() : m_outer(IModal::Install(this)) {}
+    ~ScriptedModal() override { IModal::Install(m_outer); }
+    ScriptedModal(const ScriptedModal&) = delete;
+    ScriptedModal& operator=(const ScriptedModal&) = delete;
+
+    template <class D>
+    void On(std::function<int(D&)> play) {
+        m_plays.push_back([play = std::move(play)](QDialog& d) -> std::optional<int> {
+            if (auto* dialog = dynamic_cast<D*>(&d))
+                return play(*dialog);
+            return std::nullopt;
+        });
+    }
+
+    int Exec(QDialog& dialog) override {
+        for (auto play = m_plays.rbegin(); play != m_plays.rend(); ++play)
+            if (const std::optional<int> result = (*play)(dialog))
+                return *result;
+        return m_outer ? m_outer->Exec(dialog) : dialog.exec();
+    }
+    QString ChoosePath(QWidget*, const PathRequest& request) override {
+        asked.push_back(request);
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+
+    QStringList paths;
+    std::vector<PathRequest> asked;
+
+private:
+    IModal* m_outer;
+    std::vector<std::function<std::optional<int>(QDialog&)>> m_plays;
+};
+
 inline CLigne TestLine(CivilDate issue, Amount amount, std::string observation = {}) {
     CLigne l;
     l.Set(ToDayDate(issue), 0, 0, amount, "", "", "", "", "", std::move(observation));
@@ -85,23 +129,16 @@ inline QByteArray ReadBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A frame on a document, settings and recent-file list of its own, choosing
-// files by script.
+// A frame on a document, settings and recent-file list of its own, its dialogs
+// and files chosen by script.
 struct FrameFixture {
     CMemorySettings settings;
     CBelvaneDoc doc{&settings};
     RecentFiles recent{settings};
+    ScriptedModal modal;
     std::unique_ptr<CMainFrame> frame;
-    QStringList chosenFiles;  // answers of the file chooser, in order
-    int chooserCalls = 0;
 
-    void Make() {
-        frame = std::make_unique<CMainFrame>(doc, settings, recent);
-        frame->SetFileChooser([this](QWidget*, bool, const QString&) {
-            ++chooserCalls;
-            return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
-        });
-    }
+    void Make() { frame = std::make_unique<CMainFrame>(doc, settings, recent); }
 };
 
 }  // namespace belvane::testing

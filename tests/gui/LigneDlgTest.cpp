@@ -384,7 +384,8 @@ TEST_F(LigneDlgTest, CreationModesShowTheirButtonsAndResultCodes) {
 TEST_F(LigneDlgTest, CorrectionOpensOnTheLineAndReplacesIt) {
     doc.AddLine(Line(ToDayDate(2009, 3, 1), 0, ToDayDate(2009, 3, 8), 1000, "", "Virement", "", "",
                      "", "A"));
-    testing::Scripted<CLigneDlg> run([&](CLigneDlg& d) {
+    testing::ScriptedModal modal;
+    modal.On<CLigneDlg>([&](CLigneDlg& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Edition de la ligne n°2"));
         EXPECT_TRUE(d.ForceBox()->isChecked()) << "8 March is not the rule's 6 March";
         EXPECT_EQ(d.findChild<QLineEdit*>("1033")->text(), "08.03.09");
@@ -399,7 +400,7 @@ TEST_F(LigneDlgTest, CorrectionOpensOnTheLineAndReplacesIt) {
     EXPECT_EQ(doc.GetLine(1).m_dateValidite, ToDayDate(2009, 3, 8)) << "still forced";
 
     const CLigne corrected = doc.GetLine(1);
-    testing::Scripted<CLigneDlg> cancel([](CLigneDlg& d) {
+    modal.On<CLigneDlg>([](CLigneDlg& d) {
         d.reject();
         return d.result();
     });
@@ -409,7 +410,8 @@ TEST_F(LigneDlgTest, CorrectionOpensOnTheLineAndReplacesIt) {
 
 TEST_F(LigneDlgTest, NewLineSequenceReopensEmptyUntilCancelledOrFull) {
     int runs = 0;
-    testing::Scripted<CLigneDlg> run([&](CLigneDlg& d) {
+    testing::ScriptedModal modal;
+    modal.On<CLigneDlg>([&](CLigneDlg& d) {
         ++runs;
         EXPECT_TRUE(d.IssueField()->text().isEmpty());
         if (runs == 3) {

@@ -38,7 +38,7 @@ TEST_F(MovementCommands, AutomaticCreationOffersEachDueOccurrence) {
     f.Make();
     QStringList titles;
     QStringList answers = {"1124", "1120"};  // create February's line, revoke March's
-    testing::Scripted<CLigneDlg> run([&](CLigneDlg& d) {
+    f.modal.On<CLigneDlg>([&](CLigneDlg& d) {
         titles << d.windowTitle();
         testing::Click(d, qPrintable(answers.takeFirst()));
         return d.result();

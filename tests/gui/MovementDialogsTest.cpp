@@ -121,7 +121,8 @@ TEST_F(MovementDialogs, ManualCreationHandsTheLineOverAndLeavesTheMovement) {
     std::vector<CLigne> added;
     CCreationManuelleDlg d(doc, [&](const CLigne& l) { added.push_back(l); });
     int opened = 0;
-    testing::Scripted<CLigneDlg> run([&](CLigneDlg& l) {
+    testing::ScriptedModal modal;
+    modal.On<CLigneDlg>([&](CLigneDlg& l) {
         ++opened;
         EXPECT_FALSE(l.findChild<QPushButton*>("1120")->isEnabled()) << "no revoking by hand";
         Click(l, "1124");

@@ -35,7 +35,7 @@ protected:
     }
     // Runs the preferences command, `script` acting in the sheet.
     void RunSheet(const std::function<void(CPreferencesSheet&)>& script) {
-        testing::Scripted<CPreferencesSheet> run([&](CPreferencesSheet& sheet) {
+        f.modal.On<CPreferencesSheet>([script](CPreferencesSheet& sheet) {
             script(sheet);
             return sheet.result();
         });
@@ -107,7 +107,7 @@ TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
 
 TEST_F(PreferenceCommands, SummaryShowsTheAmountUnsignedAndStoresItSigned) {
     f.doc.SetMontantInitial(-12540);
-    testing::Scripted<CResumeDlg> run([](CResumeDlg& d) {
+    f.modal.On<CResumeDlg>([](CResumeDlg& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Résumé de 'Sans-Nom'"));
         EXPECT_EQ(d.findChild<QLineEdit*>("1026")->text(), "125,40");
         EXPECT_TRUE(d.findChild<QRadioButton*>("1030")->isChecked());

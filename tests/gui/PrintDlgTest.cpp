@@ -1,7 +1,6 @@
 #include "gui/dialogs/print/CPrintDlg.h"
 
 #include "DialogTestSupport.h"
-#include "gui/dialogs/print/CPageSetupDlg.h"
 #include "gui/dialogs/print/CPrintPreviewDlg.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CQtSettings.h"
@@ -13,6 +12,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -97,32 +97,32 @@ TEST(PrintCommandsTest, PageSetupKeptAndThePreviewIsThePrint) {
         f.doc.AddLine(TestLine({2024, 1, 1 + i % 28}, -100 * (i + 1), "observation"));
     f.Make();
     bool turn = true;
-    testing::Scripted<CPageSetupDlg> setup([&](CPageSetupDlg& d) {
-        EXPECT_EQ(d.Setup().landscape, !turn);
-        d.Printer().setPageOrientation(turn ? QPageLayout::Landscape : QPageLayout::Portrait);
-        return static_cast<int>(QDialog::Accepted);
+    f.modal.On<QPageSetupDialog>([&](QPageSetupDialog& d) {
+        EXPECT_EQ(d.printer()->pageLayout().orientation() == QPageLayout::Landscape, !turn);
+        d.printer()->setPageOrientation(turn ? QPageLayout::Landscape : QPageLayout::Portrait);
+        return QDialog::Accepted;
     });
     f.frame->RunCommand(cmd::kFilePrintSetup);
     EXPECT_TRUE(CurrentPageSetup().landscape);
 
     int previewPages = 0;
-    testing::Scripted<CPrintPreviewDlg> preview([&](CPrintPreviewDlg& p) {
+    f.modal.On<CPrintPreviewDlg>([&](CPrintPreviewDlg& p) {
         previewPages = p.PageCount();
         Child<QPushButton>(p, "3")->click();
         EXPECT_EQ(p.CurrentPage(), 2);
-        return static_cast<int>(QDialog::Accepted);
+        return QDialog::Accepted;
     });
-    testing::Scripted<CPrintDlg> print([&](CPrintDlg& d) {
+    f.modal.On<CPrintDlg>([&](CPrintDlg& d) {
         auto* printers = Child<QComboBox>(d, "2002");
         printers->setCurrentIndex(printers->count() - 1);
         if (!turn) {
             Child<QCheckBox>(d, "2012")->setChecked(false);
             Child<QPushButton>(d, "2003")->click();
         }
+        f.modal.paths << pdf;  // the file asked on OK
         d.accept();
         return d.result();
     });
-    CPrintDlg::SetPdfAsker([&](QWidget*, const QString&) { return pdf; });
     f.frame->RunCommand(cmd::kFilePrintPreview);
     const PdfPages turned = ReadPdfPages(pdf);
     EXPECT_EQ(turned.count, previewPages);
@@ -130,7 +130,6 @@ TEST(PrintCommandsTest, PageSetupKeptAndThePreviewIsThePrint) {
 
     turn = false;
     f.frame->RunCommand(cmd::kFilePrint);
-    CPrintDlg::SetPdfAsker({});
     EXPECT_FALSE(f.frame->ActiveView()->GetPrintOptions().screenWidths);
     EXPECT_FALSE(ReadPdfPages(pdf).landscape);
     EXPECT_FALSE(CurrentPageSetup().landscape);

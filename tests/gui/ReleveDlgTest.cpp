@@ -53,7 +53,8 @@ TEST(ReleveDlgTest, TheCommandProposesTheLastDateUntilTheNextRegister) {
     CBelvaneDoc doc{nullptr, clock};
     std::vector<QString> proposed;
     QString typed;
-    testing::Scripted<CReleveDlg> run([&](CReleveDlg& d) {
+    testing::ScriptedModal modal;
+    modal.On<CReleveDlg>([&](CReleveDlg& d) {
         proposed.push_back(d.DateField()->text());
         d.DateField()->setText(typed);
         typed.isEmpty() ? d.reject() : d.accept();

@@ -30,18 +30,18 @@ protected:
         testutil::FillReportRegister(doc);
         // A name longer than a button shows.
         doc.InsertRubrique(2, CRubrique("Alimentation et courses", 0));
-        CPrintDlg::SetPdfAsker([this](QWidget*, const QString&) { return pdf; });
+        modal.On<CPrintDlg>([this](CPrintDlg& d) {
+            auto* printers = testing::Child<QComboBox>(d, "2002");
+            printers->setCurrentIndex(printers->count() - 1);
+            modal.paths << pdf;
+            d.accept();
+            return d.result();
+        });
     }
-    ~ReportWindowsTest() override { CPrintDlg::SetPdfAsker({}); }
     bool Printed() const { return testing::ReadBytes(pdf).startsWith("%PDF"); }
 
     CBelvaneDoc doc;
-    testing::Scripted<CPrintDlg> printDlg{[](CPrintDlg& d) {
-        auto* printers = testing::Child<QComboBox>(d, "2002");
-        printers->setCurrentIndex(printers->count() - 1);
-        d.accept();
-        return d.result();
-    }};
+    testing::ScriptedModal modal;
     PrintOptions options;
     ReportPrinter printer{doc, options};
     QTemporaryDir dir;

@@ -30,11 +30,11 @@ TEST(StatementImportWindow, OkAppliesAnnulerChangesNothingUndoTakesItBack) {
         dir.filePath("releve.csv"),
         "Date;Libellé;Montant\n02/01/2026;MONOPRIX;-23,45\n05/01/2026;CAFE;-9,90\n"
         "28/01/2026;SALAIRE;2150,00\n");
-    SetPathPrompt([&](QWidget*, const QString&, const QString&, bool) { return csv; });
+    f.modal.paths << csv << csv;
 
     QStringList shown;
     int answer = QDialog::Rejected;
-    testing::Scripted<CReleveImportDlg> run([&](CReleveImportDlg& d) {
+    f.modal.On<CReleveImportDlg>([&](CReleveImportDlg& d) {
         QTableWidget* table = d.Table();
         for (int r = 0; r < table->rowCount(); ++r)
             shown << table->item(r, 3)->text() + " " + table->item(r, 4)->text();
@@ -67,7 +67,6 @@ TEST(StatementImportWindow, OkAppliesAnnulerChangesNothingUndoTakesItBack) {
 
     f.frame->RunCommand(cmd::kEditUndo);
     EXPECT_EQ(f.doc.SaveToBytes(), before);
-    SetPathPrompt({});
 }
 
 // A CSV file of unknown columns: the columns are asked (a choice without an
@@ -79,9 +78,9 @@ TEST(StatementImportWindow, UnknownCsvColumnsAreAskedOnceForTheBank) {
     QTemporaryDir dir;
     const QString csv = testing::WriteBytes(dir.filePath("inconnu.csv"),
                                             "Jour;Texte;Somme\n02/12/2025;ACHAT;-12,50\n");
-    SetPathPrompt([&](QWidget*, const QString&, const QString&, bool) { return csv; });
+    f.modal.paths << csv << csv;
     int asked = 0;
-    testing::Scripted<CColonnesCsvDlg> columns([&](CColonnesCsvDlg& d) {
+    f.modal.On<CColonnesCsvDlg>([&](CColonnesCsvDlg& d) {
         ++asked;
         testing::Click(d, "1");  // the date alone: refused
         testing::Child<QComboBox>(d, 1325)->setCurrentIndex(3);
@@ -90,7 +89,7 @@ TEST(StatementImportWindow, UnknownCsvColumnsAreAskedOnceForTheBank) {
         return d.result();
     });
     QStringList names;
-    testing::Scripted<CReleveImportDlg> run([&](CReleveImportDlg& d) {
+    f.modal.On<CReleveImportDlg>([&](CReleveImportDlg& d) {
         names << d.Table()->item(0, 2)->text();
         return int(QDialog::Rejected);
     });
@@ -100,7 +99,6 @@ TEST(StatementImportWindow, UnknownCsvColumnsAreAskedOnceForTheBank) {
     EXPECT_EQ(names, QStringList({"ACHAT", "ACHAT"}));
     EXPECT_EQ(testing::Texts(box), QStringList({CResources::Str(10195)}));
     EXPECT_EQ(f.doc.GetLineCount(), 0);
-    SetPathPrompt({});
 }
 
 }  // namespace

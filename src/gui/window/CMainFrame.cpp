@@ -16,6 +16,7 @@
 #include "gui/support/DialogSupport.h"
 #include "gui/support/HelpPages.h"
 #include "gui/support/IMessageBox.h"
+#include "gui/support/IModal.h"
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/FileCommands.h"
 #include "gui/window/LineCommands.h"
@@ -37,7 +38,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -74,14 +74,6 @@ QString Field(const QString& text, int index) {
 bool IsCheckable(int command) {
     return command == cmd::kStatementMode || command == cmd::kBackupToggle ||
            command == cmd::kViewToolbar || command == cmd::kViewStatusBar;
-}
-
-QString DefaultChooser(QWidget* parent, bool save, const QString& proposed) {
-    const QString filter = CMainFrame::FileFilter();
-    if (save)
-        return QFileDialog::getSaveFileName(parent, CResources::Str(kSaveFileTitle), proposed,
-                                            filter);
-    return QFileDialog::getOpenFileName(parent, CResources::Str(kOpenFileTitle), proposed, filter);
 }
 
 IMessageBox::Answer Message(QWidget* parent, const QString& text, IMessageBox::Icon icon,
@@ -122,11 +114,7 @@ void CMainFrame::ShowFailure(QWidget* parent, const Status& status) {
 
 CMainFrame::CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& recent,
                        QWidget* parent)
-    : QMainWindow(parent),
-      m_doc(doc),
-      m_settings(settings),
-      m_recent(recent),
-      m_chooseFile(DefaultChooser) {
+    : QMainWindow(parent), m_doc(doc), m_settings(settings), m_recent(recent) {
     if (const std::optional<WindowRect> saved = FramePlacement::Saved(settings)) {
         setGeometry(saved->x, saved->y, saved->width, saved->height);
         m_placement.SetNormal(*saved);
@@ -515,7 +503,9 @@ void CMainFrame::RunCommand(int command) {
             NewDocument();
             break;
         case cmd::kFileOpen: {
-            const QString path = m_chooseFile(this, false, QString());
+            const QString path = ChoosePath(this, {.kind = PathRequest::Kind::Open,
+                                                   .title = CResources::Str(kOpenFileTitle),
+                                                   .filter = FileFilter()});
             if (!path.isEmpty())
                 OpenDocument(path);
             break;
@@ -569,17 +559,17 @@ void CMainFrame::RunCommand(int command) {
             break;
         case cmd::kPaymentMethods: {
             CPaiementsDlg list(m_doc, this);
-            list.exec();
+            RunModal(list);
             break;
         }
         case cmd::kCategories: {
             CRubriquesDlg list(m_doc, this);
-            list.exec();
+            RunModal(list);
             break;
         }
         case cmd::kPayees: {
             CBeneficiairesDlg list(m_doc, this);
-            list.exec();
+            RunModal(list);
             break;
         }
         case cmd::kTotals:
@@ -742,7 +732,10 @@ bool CMainFrame::SaveDocumentAs() {
         proposed.truncate(proposed.indexOf(u'/') < 0 ? proposed.size() : proposed.indexOf(u'/'));
         proposed += extension;
     }
-    QString path = m_chooseFile(this, true, proposed);
+    QString path = ChoosePath(this, {.kind = PathRequest::Kind::Save,
+                                     .title = CResources::Str(kSaveFileTitle),
+                                     .filter = FileFilter(),
+                                     .proposed = proposed});
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty() && !extension.isEmpty())

@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QUrl>
 
-#include <functional>
 #include <vector>
 
 class QAction;
@@ -35,10 +34,6 @@ class CMainFrame : public QMainWindow, public IDocObserver, public ISearchHost {
     Q_OBJECT
 
 public:
-    // Asks for a register file to open (`save` false) or to save to, offering
-    // `proposed`; an empty result means the user cancelled.
-    using FileChooser = std::function<QString(QWidget* parent, bool save, const QString& proposed)>;
-
     // `doc`, `settings` and `recent` must outlive the frame.
     CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& recent,
                QWidget* parent = nullptr);
@@ -67,8 +62,6 @@ public:
     // The panes shown, row by row.
     std::vector<CBelvaneView*> Views() const;
     bool IsSplit() const { return m_views[1][1] != nullptr; }
-
-    void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
     // The file commands, with their questions and messages. Each returns whether
     // it was carried out.
@@ -131,7 +124,6 @@ private:
     CBelvaneDoc& m_doc;
     ISettingsStore& m_settings;
     RecentFiles& m_recent;
-    FileChooser m_chooseFile;
     FramePlacement m_placement;
 
     // Every action of a command: the shared one first, then those of the context menu.

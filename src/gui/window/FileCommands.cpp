@@ -8,13 +8,13 @@
 #include "gui/dialogs/maintenance/CExerciceDlg.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 #include "gui/window/CMainFrame.h"
 #include "maintenance/BackupRegistration.h"
 #include "maintenance/NewYear.h"
 #include "maintenance/PurgeSession.h"
 #include "reports/TextExport.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -30,33 +30,7 @@ constexpr int kAskCreateArchive = 10072;
 constexpr int kMsgPurgeUntitled = 10073;
 constexpr int kMsgPurgeRegisterNotSaved = 10147;  // %1: the archive, %2: the register
 
-QString DefaultPrompt(QWidget* parent, const QString& title, const QString& filter, bool save) {
-    if (save)
-        return QFileDialog::getSaveFileName(parent, title, QString(), filter);
-    // An open dialog that takes the name of a file still to be made.
-    QFileDialog dialog(parent, title, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front();
-}
-
-PathPrompt& Prompt() {
-    static PathPrompt prompt;
-    return prompt;
-}
-
 }  // namespace
-
-void SetPathPrompt(PathPrompt prompt) {
-    Prompt() = std::move(prompt);
-}
-
-QString AskPath(QWidget* parent, const QString& title, const QString& filter, bool save) {
-    return Prompt() ? Prompt()(parent, title, filter, save)
-                    : DefaultPrompt(parent, title, filter, save);
-}
 
 // The names of the file types (which carry their patterns) separated by ";;".
 QString QtFilter(const QString& resource) {
@@ -76,8 +50,9 @@ QString QtFilter(const QString& resource) {
 }
 
 void ExportToText(const CBelvaneDoc& doc, QWidget* parent) {
-    QString path = AskPath(parent, CResources::Str(kExportTitle),
-                           QtFilter(CResources::Str(kExportFilter)), true);
+    QString path = ChoosePath(parent, {.kind = PathRequest::Kind::Save,
+                                       .title = CResources::Str(kExportTitle),
+                                       .filter = QtFilter(CResources::Str(kExportFilter))});
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -95,8 +70,9 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
         dlg::Refuse(parent, kMsgPurgeUntitled);
         return;
     }
-    const QString path =
-        AskPath(parent, CResources::Str(kPurgeFileTitle), CMainFrame::FileFilter(), false);
+    const QString path = ChoosePath(parent, {.kind = PathRequest::Kind::OpenOrNew,
+                                             .title = CResources::Str(kPurgeFileTitle),
+                                             .filter = CMainFrame::FileFilter()});
     if (path.isEmpty())
         return;
     PurgeSession session(doc);
@@ -117,7 +93,7 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
         return;
     }
     CApurationDlg dialog(doc, session.Archive(), QFileInfo(path).fileName(), parent);
-    dialog.Run();
+    RunModal(dialog);
     // Both registers are saved however the dialog ended, even when nothing moved.
     const PurgeSession::SaveResult saved = session.Save();
     if (saved.failure == PurgeSession::Failure::Archive) {
@@ -138,7 +114,7 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
 void StartNewFiscalYear(CMainFrame& frame) {
     CBelvaneDoc& doc = frame.Document();
     CExerciceDlg dialog(doc, &frame);
-    if (dialog.Run() != QDialog::Accepted || !frame.SaveModified())
+    if (RunModal(dialog) != QDialog::Accepted || !frame.SaveModified())
         return;
     if (!StartNewYear(doc, dialog.Method(), dialog.Date(), ToStd(dialog.Observation())))
         dlg::Refuse(&frame, ids::kMsgCarryOverflow);

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class QWidget;
 
 namespace belvane {
@@ -15,15 +13,6 @@ class ISettingsStore;
 // The frame's file maintenance commands: each runs its questions and dialogs
 // and applies what they return to the register.
 
-// Asks for a file to write (`save`) or to read, titled `title`, with file types
-// `filter` (Qt's form). A file to read need not exist yet. An empty result means
-// the user cancelled.
-using PathPrompt =
-    std::function<QString(QWidget* parent, const QString& title, const QString& filter, bool save)>;
-// Installs the prompt the commands use; an empty function puts back the file dialogs.
-void SetPathPrompt(PathPrompt prompt);
-// Asks through the prompt installed (the file dialogs by default).
-QString AskPath(QWidget* parent, const QString& title, const QString& filter, bool save);
 // "Name (*.x)|*.x|All (*.*)|*.*||", the file types of the resources, in Qt's form.
 QString QtFilter(const QString& resource);
 

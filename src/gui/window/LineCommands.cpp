@@ -5,6 +5,7 @@
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/dialogs/lines/CReleveDlg.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 
 namespace belvane {
 
@@ -43,7 +44,7 @@ void ToggleStatementMode(CBelvaneDoc& doc, QWidget* parent) {
         return;
     }
     CReleveDlg dialog(doc, CReleveDlg::kStatement, doc.GetStatementDate(), parent);
-    if (dialog.Run() == QDialog::Accepted)
+    if (RunModal(dialog) == QDialog::Accepted)
         doc.SetStatementMode(true, dialog.Date());
 }
 

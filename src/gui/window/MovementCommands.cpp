@@ -8,6 +8,7 @@
 #include "gui/dialogs/movements/CCreationManuelleDlg.h"
 #include "gui/dialogs/movements/CMouvementsDlg.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 #include "rules/Generation.h"
 #include "uilogic/CommandIds.h"
 
@@ -36,13 +37,13 @@ OfferAnswer AnswerOf(int dialogResult, std::uint16_t code) {
 
 void ManageMovements(CBelvaneDoc& doc, QWidget* parent) {
     CMouvementsDlg list(doc, parent);
-    list.exec();
+    RunModal(list);
 }
 
 void CreateManually(CBelvaneDoc& doc, QWidget* parent) {
     CCreationManuelleDlg dialog(
         doc, [&doc](const CLigne& line) { doc.AddLine(line); }, parent);
-    dialog.exec();
+    RunModal(dialog);
 }
 
 void GenerateDueLines(CBelvaneDoc& doc, DayDate limit, int mode, QWidget* parent) {
@@ -65,7 +66,7 @@ void CreateAutomatically(CBelvaneDoc& doc, QWidget* parent) {
 
 void CreateInAdvance(CBelvaneDoc& doc, QWidget* parent) {
     CReleveDlg dialog(doc, CReleveDlg::kAnticipation, 0, parent);
-    if (dialog.Run() == QDialog::Accepted)
+    if (RunModal(dialog) == QDialog::Accepted)
         GenerateDueLines(doc, dialog.Date(), CLigneDlg::kAnticipatedCreation, parent);
 }
 

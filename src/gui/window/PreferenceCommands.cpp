@@ -13,6 +13,7 @@
 #include "gui/support/CResources.h"
 #include "gui/support/Calculator.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 
 #include <QDir>
 
@@ -55,7 +56,7 @@ void EditPreferences(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent
 
 void EditSummary(CBelvaneDoc& doc, QWidget* parent) {
     CResumeDlg dialog(doc, parent);
-    if (dialog.Run() != QDialog::Accepted)
+    if (RunModal(dialog) != QDialog::Accepted)
         return;
     const CResumeDlg::Resume r = dialog.Values();
     doc.SetResume(r.banque, r.agence, r.numeroCompte, r.cartes, r.titulaires, r.annotations);
@@ -65,7 +66,7 @@ void EditSummary(CBelvaneDoc& doc, QWidget* parent) {
 
 void ShowAbout(QWidget* parent) {
     CAboutDlg about(parent);
-    about.exec();
+    RunModal(about);
 }
 
 void RunCalculator(const ISettingsStore& settings, QWidget* parent) {

@@ -6,6 +6,7 @@
 #include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
+#include "gui/support/IModal.h"
 #include "gui/window/ReportPrinter.h"
 
 namespace belvane {
@@ -21,9 +22,9 @@ void ShowTotals(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent
     QObject::connect(&totals, &CTotauxDlg::byCategoryRequested, &totals,
                      [&](DayDate start, DayDate end) {
                          CTotauxRubriquesDlg byCategory(doc, start, end, printer, &totals);
-                         byCategory.exec();
+                         RunModal(byCategory);
                      });
-    totals.exec();
+    RunModal(totals);
 }
 
 void ShowCharts(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent) {
@@ -33,7 +34,7 @@ void ShowCharts(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent
         return;
     }
     CGraphiquesDlg charts(doc, printer, parent);
-    charts.exec();
+    RunModal(charts);
 }
 
 void ShowTotals(const CBelvaneDoc& doc, PrintOptions& options, QWidget* parent) {

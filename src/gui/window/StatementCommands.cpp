@@ -7,6 +7,7 @@
 #include "gui/dialogs/lines/CReleveImportDlg.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 #include "gui/window/CMainFrame.h"
 #include "gui/window/FileCommands.h"
 #include "statements/BankText.h"
@@ -65,7 +66,7 @@ std::optional<Statement> Read(const CBelvaneDoc& doc, ISettingsStore& settings,
         CColonnesCsvDlg dialog(
             bank::DecodeText({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}),
             QFileInfo(path).fileName(), proposed, parent);
-        if (dialog.Run() != QDialog::Accepted)
+        if (RunModal(dialog) != QDialog::Accepted)
             return false;
         layout = dialog.Layout();
         columns = Columns::Chosen;
@@ -120,8 +121,9 @@ std::optional<Statement> Read(const CBelvaneDoc& doc, ISettingsStore& settings,
 }  // namespace
 
 void ImportStatement(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent) {
-    const QString path =
-        AskPath(parent, CResources::Str(kTitle), QtFilter(CResources::Str(kFilter)), false);
+    const QString path = ChoosePath(parent, {.kind = PathRequest::Kind::OpenOrNew,
+                                             .title = CResources::Str(kTitle),
+                                             .filter = QtFilter(CResources::Str(kFilter))});
     if (path.isEmpty())
         return;
     ByteBuffer buffer;
@@ -138,7 +140,7 @@ void ImportStatement(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent
     const DayDate date =
         doc.IsStatementMode() ? doc.GetStatementDate() : import.DefaultDate(ToDayDate(doc.Today()));
     CReleveImportDlg dialog(doc, import, QFileInfo(path).fileName(), date, parent);
-    if (dialog.Run() == QDialog::Accepted)
+    if (RunModal(dialog) == QDialog::Accepted)
         import.Apply(doc, dialog.Date());
 }
 

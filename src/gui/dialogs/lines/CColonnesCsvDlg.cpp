@@ -34,11 +34,6 @@ constexpr int kMsgNeedColumns = 10195;
 constexpr char kDelimiters[] = {';', '\t', ','};
 constexpr int kPreviewRows = 12;
 
-std::function<int(CColonnesCsvDlg&)>& Runner() {
-    static std::function<int(CColonnesCsvDlg&)> runner;
-    return runner;
-}
-
 }  // namespace
 
 CColonnesCsvDlg::CColonnesCsvDlg(std::string text, const QString& file, const CsvLayout& layout,
@@ -142,14 +137,6 @@ void CColonnesCsvDlg::accept() {
     }
     m_layout = l;
     QDialog::accept();
-}
-
-int CColonnesCsvDlg::Run() {
-    return Runner() ? Runner()(*this) : exec();
-}
-
-void CColonnesCsvDlg::SetRunner(std::function<int(CColonnesCsvDlg&)> runner) {
-    Runner() = std::move(runner);
 }
 
 }  // namespace belvane

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <string>
 
 class QComboBox;
@@ -29,9 +28,6 @@ public:
 
     // The layout chosen, once the dialog closed with OK.
     const CsvLayout& Layout() const { return m_layout; }
-
-    int Run();
-    static void SetRunner(std::function<int(CColonnesCsvDlg&)> runner);
 
 public slots:
     void accept() override;

@@ -10,6 +10,7 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 #include "gui/support/SignedAmountField.h"
 
 #include <QCheckBox>
@@ -62,28 +63,29 @@ RecordCreators DialogCreators() {
     c.paiement = [](CBelvaneDoc& doc, const std::string& name, QWidget* parent) {
         return NewPaiement(doc, [&](CPaiement& p) {
                    p.m_nom = name;
-                   return CPaiementDlg(doc, p, true, parent).exec() == QDialog::Accepted;
+                   CPaiementDlg entry(doc, p, true, parent);
+                   return RunModal(entry) == QDialog::Accepted;
                }) >= 0;
     };
     c.rubrique = [](CBelvaneDoc& doc, const std::string& name, QWidget* parent) {
         return NewRubrique(doc, [&](CRubrique& r) {
                    r.m_nom = name;
-                   return EntryOutcome{
-                       CRubriqueDlg(doc, r, true, parent).exec() == QDialog::Accepted, false};
+                   CRubriqueDlg entry(doc, r, true, parent);
+                   return EntryOutcome{RunModal(entry) == QDialog::Accepted, false};
                }) >= 0;
     };
     c.sousRubrique = [](CBelvaneDoc& doc, int rubrique, const std::string& name, QWidget* parent) {
         return NewSousRubrique(doc, rubrique, [&](CSousRubrique& s) {
                    s.m_nom = name;
-                   return EntryOutcome{
-                       CRubriqueDlg(doc, rubrique, s, true, parent).exec() == QDialog::Accepted,
-                       false};
+                   CRubriqueDlg entry(doc, rubrique, s, true, parent);
+                   return EntryOutcome{RunModal(entry) == QDialog::Accepted, false};
                }) >= 0;
     };
     c.beneficiaire = [](CBelvaneDoc& doc, const std::string& name, QWidget* parent) {
         return NewBeneficiaire(doc, [&](CBeneficiaire& b) {
                    b.m_nom = name;
-                   return CBeneficiaireDlg(doc, b, true, parent).exec() == QDialog::Accepted;
+                   CBeneficiaireDlg entry(doc, b, true, parent);
+                   return RunModal(entry) == QDialog::Accepted;
                }) >= 0;
     };
     return c;
@@ -92,11 +94,6 @@ RecordCreators DialogCreators() {
 RecordCreators& Creators() {
     static RecordCreators creators = DialogCreators();
     return creators;
-}
-
-std::function<int(CLigneDlg&)>& Runner() {
-    static std::function<int(CLigneDlg&)> runner;
-    return runner;
 }
 
 QString Filled(int stringId, std::string_view arg) {
@@ -122,10 +119,6 @@ void CLigneDlg::SetDefaultCreators(RecordCreators creators) {
 
 const RecordCreators& CLigneDlg::DefaultCreators() {
     return Creators();
-}
-
-void CLigneDlg::SetRunner(std::function<int(CLigneDlg&)> runner) {
-    Runner() = std::move(runner);
 }
 
 void CLigneDlg::Build() {
@@ -280,7 +273,7 @@ void CLigneDlg::Open(CLigne& line, int mode, int index, std::uint16_t* resultCod
 
 int CLigneDlg::Run(CLigne& line, int mode, int index, std::uint16_t* resultCode) {
     Open(line, mode, index, resultCode);
-    return Runner() ? Runner()(*this) : exec();
+    return RunModal(*this);
 }
 
 void CLigneDlg::ShowButtons() {

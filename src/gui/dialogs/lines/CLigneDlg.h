@@ -78,9 +78,6 @@ public:
     // The creators used by dialogs made without their own.
     static void SetDefaultCreators(RecordCreators creators);
     static const RecordCreators& DefaultCreators();
-    // Replaces the modal loop of Run() (tests answer the dialog with it); an
-    // empty function puts back exec().
-    static void SetRunner(std::function<int(CLigneDlg&)> runner);
 
     // The widgets, for the frame's tests and accessibility tools.
     CDateEdit* IssueField() const { return m_issue; }

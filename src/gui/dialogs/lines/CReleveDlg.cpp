@@ -23,11 +23,6 @@ constexpr int kTitleAnticipation = 10064;  // "Anticipation de mouvements"
 constexpr int kLabelAnticipation = 10065;  // "Anticiper jusqu'au:"
 constexpr int kMsgDate = 10026;            // "La date entrée n'est pas valide."
 
-std::function<int(CReleveDlg&)>& Runner() {
-    static std::function<int(CReleveDlg&)> runner;
-    return runner;
-}
-
 }  // namespace
 
 CReleveDlg::CReleveDlg(const CBelvaneDoc& doc, Mode mode, DayDate date, QWidget* parent)
@@ -78,14 +73,6 @@ void CReleveDlg::accept() {
     }
     m_date = date;
     QDialog::accept();
-}
-
-int CReleveDlg::Run() {
-    return Runner() ? Runner()(*this) : exec();
-}
-
-void CReleveDlg::SetRunner(std::function<int(CReleveDlg&)> runner) {
-    Runner() = std::move(runner);
 }
 
 }  // namespace belvane

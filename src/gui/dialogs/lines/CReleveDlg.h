@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QLabel;
 
 namespace belvane {
@@ -31,12 +29,6 @@ public:
     // The date entered, once the dialog closed with OK.
     DayDate Date() const { return m_date; }
     CDateEdit* DateField() const { return m_field; }
-
-    // Runs the dialog modally (or through the runner tests install). Returns
-    // QDialog::Accepted with the date in Date().
-    int Run();
-    // Replaces the modal loop of Run(); an empty function puts back exec().
-    static void SetRunner(std::function<int(CReleveDlg&)> runner);
 
 public slots:
     void accept() override;

@@ -52,11 +52,6 @@ QString Filled(int id, std::initializer_list<std::string_view> args) {
     return FromStd(FillPlaceholders(ToStd(CResources::Str(id)), args));
 }
 
-std::function<int(CReleveImportDlg&)>& Runner() {
-    static std::function<int(CReleveImportDlg&)> runner;
-    return runner;
-}
-
 }  // namespace
 
 CReleveImportDlg::CReleveImportDlg(CBelvaneDoc& doc, StatementImport& import, const QString& file,
@@ -269,14 +264,6 @@ void CReleveImportDlg::accept() {
     }
     m_date = date;
     QDialog::accept();
-}
-
-int CReleveImportDlg::Run() {
-    return Runner() ? Runner()(*this) : exec();
-}
-
-void CReleveImportDlg::SetRunner(std::function<int(CReleveImportDlg&)> runner) {
-    Runner() = std::move(runner);
 }
 
 }  // namespace belvane

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -38,11 +37,6 @@ public:
     // The statement date entered, once the dialog closed with OK.
     DayDate Date() const { return m_date; }
     QTableWidget* Table() const { return m_table; }
-
-    // Runs the dialog modally (or through the runner tests install).
-    int Run();
-    // Replaces the modal loop of Run(); an empty function puts back exec().
-    static void SetRunner(std::function<int(CReleveImportDlg&)> runner);
 
 public slots:
     void accept() override;

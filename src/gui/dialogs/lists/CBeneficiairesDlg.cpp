@@ -6,6 +6,7 @@
 #include "gui/dialogs/lists/ReferenceListPanel.h"
 #include "gui/dialogs/lists/ReferenceListRecords.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -64,7 +65,7 @@ CBeneficiairesDlg::CBeneficiairesDlg(CBelvaneDoc& doc, QWidget* parent)
 
 bool CBeneficiairesDlg::EditBeneficiaire(CBeneficiaire& beneficiaire, bool nouveau) {
     CBeneficiaireDlg entry(m_doc, beneficiaire, nouveau, this);
-    return entry.exec() == QDialog::Accepted;
+    return RunModal(entry) == QDialog::Accepted;
 }
 
 void CBeneficiairesDlg::ShowDetails(int row) {

@@ -6,6 +6,7 @@
 #include "gui/dialogs/lists/ReferenceListPanel.h"
 #include "gui/dialogs/lists/ReferenceListRecords.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -37,7 +38,7 @@ CPaiementsDlg::CPaiementsDlg(CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
 
 bool CPaiementsDlg::EditPaiement(CPaiement& paiement, bool nouveau) {
     CPaiementDlg entry(m_doc, paiement, nouveau, this);
-    return entry.exec() == QDialog::Accepted;
+    return RunModal(entry) == QDialog::Accepted;
 }
 
 }  // namespace belvane

@@ -5,6 +5,7 @@
 #include "gui/dialogs/lists/ReferenceListPanel.h"
 #include "gui/dialogs/lists/ReferenceListRecords.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -99,14 +100,14 @@ CRubriquesDlg::CRubriquesDlg(CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
 
 EntryOutcome CRubriquesDlg::EditRubrique(CRubrique& rubrique, bool nouveau) {
     CRubriqueDlg entry(m_doc, rubrique, nouveau, this);
-    const bool accepted = entry.exec() == QDialog::Accepted;
+    const bool accepted = RunModal(entry) == QDialog::Accepted;
     return {accepted, accepted && entry.RenameEverywhere()};
 }
 
 EntryOutcome CRubriquesDlg::EditSousRubrique(int rubrique, CSousRubrique& sousRubrique,
                                              bool nouveau) {
     CRubriqueDlg entry(m_doc, rubrique, sousRubrique, nouveau, this);
-    const bool accepted = entry.exec() == QDialog::Accepted;
+    const bool accepted = RunModal(entry) == QDialog::Accepted;
     return {accepted, accepted && entry.RenameEverywhere()};
 }
 

@@ -34,11 +34,6 @@ constexpr int kNothing = 10075;     // "Il n'y a aucune ligne à apurer"
 constexpr int kAskPurgeLine = 10077;
 constexpr int kAskPurgeAll = 10078;
 
-std::function<int(CApurationDlg&)>& Runner() {
-    static std::function<int(CApurationDlg&)> runner;
-    return runner;
-}
-
 }  // namespace
 
 CApurationDlg::CApurationDlg(CBelvaneDoc& doc, CBelvaneDoc& archive, const QString& archiveTitle,
@@ -148,14 +143,6 @@ void CApurationDlg::PurgeAll() {
     m_doc.UpdateAllViews();
     m_current = -1;
     Search();
-}
-
-int CApurationDlg::Run() {
-    return Runner() ? Runner()(*this) : exec();
-}
-
-void CApurationDlg::SetRunner(std::function<int(CApurationDlg&)> runner) {
-    Runner() = std::move(runner);
 }
 
 }  // namespace belvane

@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,11 +29,6 @@ public:
     // The index of the line shown, -1 when there is none.
     int Current() const { return m_current; }
     CDateEdit* LimitField() const { return m_limit; }
-
-    // Runs the dialog modally (or through the runner tests install).
-    int Run();
-    // Replaces the modal loop of Run(); an empty function puts back exec().
-    static void SetRunner(std::function<int(CApurationDlg&)> runner);
 
 private:
     // Shows the next candidate after the current line, or that there is none.

@@ -26,11 +26,6 @@ constexpr int kObservation = 1037;
 // "Vous devez impérativement donner une date et un texte d'observation..."
 constexpr int kMsgDateAndObservation = 10029;
 
-std::function<int(CExerciceDlg&)>& Runner() {
-    static std::function<int(CExerciceDlg&)> runner;
-    return runner;
-}
-
 }  // namespace
 
 CExerciceDlg::CExerciceDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent) {
@@ -70,14 +65,6 @@ void CExerciceDlg::accept() {
     m_date = date;
     m_observation = observation;
     QDialog::accept();
-}
-
-int CExerciceDlg::Run() {
-    return Runner() ? Runner()(*this) : exec();
-}
-
-void CExerciceDlg::SetRunner(std::function<int(CExerciceDlg&)> runner) {
-    Runner() = std::move(runner);
 }
 
 }  // namespace belvane

@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QComboBox;
 class QLineEdit;
 
@@ -33,11 +31,6 @@ public:
     QComboBox* MethodList() const { return m_methods; }
     CDateEdit* DateField() const { return m_dateField; }
     QLineEdit* ObservationField() const { return m_observationField; }
-
-    // Runs the dialog modally (or through the runner tests install).
-    int Run();
-    // Replaces the modal loop of Run(); an empty function puts back exec().
-    static void SetRunner(std::function<int(CExerciceDlg&)> runner);
 
 public slots:
     void accept() override;

@@ -4,6 +4,7 @@
 #include "gui/dialogs/lists/ReferenceListPanel.h"
 #include "gui/dialogs/movements/CMouvementDlg.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -51,7 +52,7 @@ CMouvementsDlg::CMouvementsDlg(CBelvaneDoc& doc, QWidget* parent) : QDialog(pare
 bool CMouvementsDlg::EditMouvement(CMouvementAuto& mouvement, bool nouveau) {
     CMouvementDlg entry(m_doc, mouvement,
                         nouveau ? CMouvementDlg::kNew : CMouvementDlg::kCorrection, this);
-    return entry.exec() == QDialog::Accepted;
+    return RunModal(entry) == QDialog::Accepted;
 }
 
 }  // namespace belvane

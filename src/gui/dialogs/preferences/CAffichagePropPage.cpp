@@ -3,11 +3,11 @@
 #include "core/ValueFormat.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/FontConversions.h"
+#include "gui/support/IModal.h"
 #include "reports/PrintFontCode.h"
 #include "uilogic/DateFormatChoice.h"
 
 #include <QComboBox>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -74,13 +74,10 @@ DisplayPreferences CAffichagePropPage::Values() const {
 
 void CAffichagePropPage::ChooseFont(int index) {
     const PrintFontCode code = ParsePrintFontCode(m_fonts[index]);
-    bool ok = false;
-    const QFontDialog::FontDialogOptions options =
-        index == kLinesFont ? QFontDialog::MonospacedFonts : QFontDialog::FontDialogOptions();
-    const QFont chosen = QFontDialog::getFont(&ok, ForFontDialog(FontOfCode(code)), this,
-                                              dlg::Text(kDialog, kFontButtons[index]), options);
-    if (ok)
-        m_fonts[index] = FormatPrintFontCode(CodeOf(chosen, code));
+    if (const std::optional<QFont> chosen =
+            belvane::ChooseFont(this, ForFontDialog(FontOfCode(code)),
+                                dlg::Text(kDialog, kFontButtons[index]), index == kLinesFont))
+        m_fonts[index] = FormatPrintFontCode(CodeOf(*chosen, code));
 }
 
 }  // namespace belvane

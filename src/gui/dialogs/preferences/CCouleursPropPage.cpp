@@ -4,10 +4,10 @@
 #include "gui/dialogs/preferences/ColorSample.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/FontConversions.h"
+#include "gui/support/IModal.h"
 #include "gui/support/RegisterLook.h"
 
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QPushButton>
 
@@ -92,9 +92,10 @@ void CCouleursPropPage::ChooseColor(int index) {
         const int stored = m_settings.GetInt("Settings", CustomColorName(i), kWhite);
         QColorDialog::setCustomColor(i, FromColorRef(static_cast<ColorRef>(stored)));
     }
-    const QColor chosen = QColorDialog::getColor(FromColorRef(m_colors[index]), this);
-    if (!chosen.isValid())
+    QColorDialog dialog(FromColorRef(m_colors[index]), this);
+    if (RunModal(dialog) != QDialog::Accepted)
         return;
+    const QColor chosen = dialog.selectedColor();
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         m_settings.WriteInt("Settings", CustomColorName(i),
                             static_cast<int>(ToColorRef(QColorDialog::customColor(i))));
@@ -102,11 +103,9 @@ void CCouleursPropPage::ChooseColor(int index) {
 }
 
 void CCouleursPropPage::ChooseFont() {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, ForFontDialog(ScreenFont(m_font)), this,
-                                              QString(), QFontDialog::MonospacedFonts);
-    if (ok)
-        SetFont(PoliceOf(chosen, m_font));
+    if (const std::optional<QFont> chosen =
+            belvane::ChooseFont(this, ForFontDialog(ScreenFont(m_font)), QString(), true))
+        SetFont(PoliceOf(*chosen, m_font));
 }
 
 }  // namespace belvane

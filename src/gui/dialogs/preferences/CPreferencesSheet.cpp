@@ -9,6 +9,7 @@
 #include "gui/support/CResources.h"
 #include "gui/support/Calculator.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -20,11 +21,6 @@ namespace belvane {
 namespace {
 
 constexpr int kTitle = 10066;
-
-std::function<int(CPreferencesSheet&)>& Runner() {
-    static std::function<int(CPreferencesSheet&)> runner;
-    return runner;
-}
 
 }  // namespace
 
@@ -70,11 +66,7 @@ CPropPage* CPreferencesSheet::PageAt(int index) const {
 
 int CPreferencesSheet::Run() {
     m_visited[m_tabs->currentIndex()] = true;
-    return Runner() ? Runner()(*this) : exec();
-}
-
-void CPreferencesSheet::SetRunner(std::function<int(CPreferencesSheet&)> runner) {
-    Runner() = std::move(runner);
+    return RunModal(*this);
 }
 
 void CPreferencesSheet::accept() {

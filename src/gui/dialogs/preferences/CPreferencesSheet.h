@@ -3,7 +3,6 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
 class QTabWidget;
 
@@ -31,8 +30,6 @@ public:
 
     // Runs the sheet modally, the first page shown.
     int Run();
-    // Replaces the modal loop of Run(); an empty function puts back exec().
-    static void SetRunner(std::function<int(CPreferencesSheet&)> runner);
 
     QTabWidget* Tabs() const { return m_tabs; }
     // Whether a page was shown during the sheet's life: only then is what it

@@ -2,11 +2,11 @@
 
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 #include "uilogic/CommandIds.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,14 +80,15 @@ void CRepertoirePropPage::BrowseFolder(QLineEdit* edit) {
     // A folder that no longer exists opens the browser where Qt chooses.
     const QString typed = edit->text();
     const QString start = !typed.isEmpty() && QDir(typed).exists() ? typed : QString();
-    const QString chosen = QFileDialog::getExistingDirectory(this, QString(), start);
+    const QString chosen = ChoosePath(this, {.kind = PathRequest::Kind::Folder, .proposed = start});
     if (!chosen.isEmpty())
         edit->setText(QDir::toNativeSeparators(chosen));
 }
 
 void CRepertoirePropPage::BrowseCalculator() {
-    const QString chosen = QFileDialog::getOpenFileName(this, CResources::Str(kCalculatorTitle),
-                                                        QString(), CalculatorFilter());
+    const QString chosen = ChoosePath(this, {.kind = PathRequest::Kind::Open,
+                                             .title = CResources::Str(kCalculatorTitle),
+                                             .filter = CalculatorFilter()});
     if (chosen.isEmpty())
         return;
     // The text is a command line: a path with blanks is quoted to stay one word.

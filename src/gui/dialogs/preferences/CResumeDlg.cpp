@@ -31,11 +31,6 @@ constexpr std::array<std::pair<int, int>, 5> kFields = {{
     {1099, 256},
 }};
 
-std::function<int(CResumeDlg&)>& Runner() {
-    static std::function<int(CResumeDlg&)> runner;
-    return runner;
-}
-
 }  // namespace
 
 CResumeDlg::Resume CResumeDlg::Of(const CBelvaneDoc& doc) {
@@ -92,14 +87,6 @@ CResumeDlg::Resume CResumeDlg::Values() const {
     r.annotations = ToStd(m_annotations->StoredText());
     r.montantInitial = m_amount->Value();
     return r;
-}
-
-int CResumeDlg::Run() {
-    return Runner() ? Runner()(*this) : exec();
-}
-
-void CResumeDlg::SetRunner(std::function<int(CResumeDlg&)> runner) {
-    Runner() = std::move(runner);
 }
 
 void CResumeDlg::accept() {

@@ -5,7 +5,6 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 #include <string>
 
 class QLineEdit;
@@ -42,10 +41,6 @@ public:
     static Resume Of(const CBelvaneDoc& doc);
     // What the dialog shows: the amount signed, 0 when it does not read.
     Resume Values() const;
-
-    int Run();
-    // Replaces the modal loop of Run(); an empty function puts back exec().
-    static void SetRunner(std::function<int(CResumeDlg&)> runner);
 
 public slots:
     // Refuses an amount beyond what a register holds.

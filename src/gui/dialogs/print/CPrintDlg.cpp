@@ -5,11 +5,11 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,16 +36,6 @@ constexpr int kFromDate = 2019, kToDate = 2020;
 constexpr int kState = 2021, kType = 2022, kWhere = 2023, kComment = 2024, kCopies = 2025;
 constexpr int kFitWidth = 2026;
 constexpr int kParametersTitle = 10115;  // "Paramètres d'impression"
-
-std::function<int(CPrintDlg&)>& Runner() {
-    static std::function<int(CPrintDlg&)> runner;
-    return runner;
-}
-
-std::function<QString(QWidget*, const QString&)>& PdfAsker() {
-    static std::function<QString(QWidget*, const QString&)> asker;
-    return asker;
-}
 
 QLabel* Value(QWidget* parent, int control) {
     return dlg::Named(new QLabel(parent), control);
@@ -244,26 +234,14 @@ void CPrintDlg::accept() {
     }
     m_pdfPath.clear();
     if (PrinterName().isEmpty()) {
-        const QString proposed = ProposedPdf(m_doc);
-        m_pdfPath = PdfAsker() ? PdfAsker()(this, proposed)
-                               : QFileDialog::getSaveFileName(this, windowTitle(), proposed,
-                                                              QStringLiteral("PDF (*.pdf)"));
+        m_pdfPath = ChoosePath(this, {.kind = PathRequest::Kind::Save,
+                                      .title = windowTitle(),
+                                      .filter = QStringLiteral("PDF (*.pdf)"),
+                                      .proposed = ProposedPdf(m_doc)});
         if (m_pdfPath.isEmpty())
             return;
     }
     QDialog::accept();
-}
-
-int CPrintDlg::Run() {
-    return Runner() ? Runner()(*this) : exec();
-}
-
-void CPrintDlg::SetRunner(std::function<int(CPrintDlg&)> runner) {
-    Runner() = std::move(runner);
-}
-
-void CPrintDlg::SetPdfAsker(std::function<QString(QWidget*, const QString&)> asker) {
-    PdfAsker() = std::move(asker);
 }
 
 }  // namespace belvane

@@ -5,8 +5,6 @@
 #include <QDialog>
 #include <QString>
 
-#include <functional>
-
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -51,12 +49,6 @@ public:
 
     // The PDF file proposed for a register: its name with ".pdf", beside it.
     static QString ProposedPdf(const CBelvaneDoc& doc);
-
-    // Runs the dialog modally (or through the runner tests install).
-    int Run();
-    static void SetRunner(std::function<int(CPrintDlg&)> runner);
-    // Asks the PDF file's name (default: `proposed`); tests install their own.
-    static void SetPdfAsker(std::function<QString(QWidget*, const QString& proposed)> asker);
 
 public slots:
     void accept() override;

@@ -26,11 +26,6 @@ namespace {
 constexpr int kDialog = 251;
 constexpr int kPrint = 1, kClose = 2, kNext = 3, kPrevious = 4, kTwoPages = 5, kOnePage = 6;
 
-std::function<int(CPrintPreviewDlg&)>& Runner() {
-    static std::function<int(CPrintPreviewDlg&)> runner;
-    return runner;
-}
-
 CPrintJob MakeJob(const CBelvaneDoc& doc, const PrintOptions& options) {
     PrintOptions all = options;
     return CPrintJob::RegisterLines(doc, all, SelectPrintRange(doc, false, all));
@@ -137,14 +132,6 @@ void CPrintPreviewDlg::PaintPages() {
         m_painter->Paint(painter, page);
         painter.restore();
     }
-}
-
-int CPrintPreviewDlg::Run() {
-    return Runner() ? Runner()(*this) : exec();
-}
-
-void CPrintPreviewDlg::SetRunner(std::function<int(CPrintPreviewDlg&)> runner) {
-    Runner() = std::move(runner);
 }
 
 }  // namespace belvane

@@ -5,7 +5,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -34,9 +33,6 @@ public:
     int PageCount() const { return m_job.PageCount(); }
     int CurrentPage() const { return m_page; }
     bool TwoPages() const { return m_two; }
-
-    int Run();
-    static void SetRunner(std::function<int(CPrintPreviewDlg&)> runner);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,7 @@
 #include "gui/support/CQtSettings.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
+#include "gui/support/IModal.h"
 #include "gui/support/PdfPrint.h"
 #include "gui/support/PrintPageSetup.h"
 #include "gui/support/PrintPages.h"
@@ -73,7 +74,7 @@ Status Finish(QWidget* parent, const Status& status) {
 bool AskTarget(const CBelvaneDoc& doc, PrintOptions& options, QWidget* parent, Target& target,
                bool& fromTo) {
     CPrintDlg dialog(doc, options, parent);
-    const int result = dialog.Run();
+    const int result = RunModal(dialog);
     dialog.StoreOptions(options);
     if (result != QDialog::Accepted)
         return false;
@@ -105,7 +106,7 @@ Status PrintRegister(const CBelvaneDoc& doc, PrintOptions& options, PrintMode mo
     PreparePrintOptions(doc, PrintKind::RegisterLines, options);
     if (mode == PrintMode::Preview) {
         CPrintPreviewDlg preview(doc, options, parent);
-        if (preview.Run() != QDialog::Accepted)
+        if (RunModal(preview) != QDialog::Accepted)
             return Status::Ok();
         mode = PrintMode::Dialog;
     }

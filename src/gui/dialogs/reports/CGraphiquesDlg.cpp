@@ -8,6 +8,7 @@
 #include "gui/dialogs/reports/ReportMenus.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 #include "reports/PrintData.h"
 #include "reports/ReportTitles.h"
 #include "reports/SumFormat.h"
@@ -219,7 +220,7 @@ void CGraphiquesDlg::ShowBarLines(int period, bool credits) {
     }
     const std::string title = BarMatchTitle(m_doc, m_chart.periods[period], credits, m_filter);
     CLignesCorrespondantesDlg list(m_doc, std::move(lines), title, title, m_printer, this);
-    list.exec();
+    RunModal(list);
 }
 
 void CGraphiquesDlg::Print() {

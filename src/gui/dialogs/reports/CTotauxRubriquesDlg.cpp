@@ -5,6 +5,7 @@
 #include "gui/dialogs/reports/IReportPrinter.h"
 #include "gui/dialogs/reports/ReportMenus.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IModal.h"
 #include "reports/PrintData.h"
 #include "reports/ReportTitles.h"
 #include "reports/SumFormat.h"
@@ -155,7 +156,7 @@ void CTotauxRubriquesDlg::ShowMatchingLines() {
     const MatchTitles titles = CategoryMatchTitles(m_doc, category, subcategory, m_start, m_end);
     CLignesCorrespondantesDlg list(m_doc, std::move(lines), titles.window, titles.print, m_printer,
                                    this);
-    list.exec();
+    RunModal(list);
 }
 
 void CTotauxRubriquesDlg::Print() {
