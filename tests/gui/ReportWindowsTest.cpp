@@ -9,6 +9,7 @@
 #include "gui/dialogs/reports/CLignesCorrespondantesDlg.h"
 #include "gui/dialogs/reports/CLignesCorrespondantesWnd.h"
 #include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
+#include "gui/support/CQtSettings.h"
 #include "gui/support/CResources.h"
 #include "gui/window/ReportPrinter.h"
 #include "reports/PrintOptions.h"
@@ -16,6 +17,8 @@
 #include "uilogic/CommandIds.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 
 namespace belvane {
@@ -78,6 +81,44 @@ TEST_F(ReportWindowsTest, TotalsByCategoryGridChosenTotalAndPrint) {
     EXPECT_TRUE(Printed());
 }
 
+// Opens over the whole screen, keeps at least 3 x 5 totals when made smaller,
+// reopens at the size it was left at; the arrows move along the grid.
+TEST_F(ReportWindowsTest, TotalsWindowSizeKeptAndArrowsMove) {
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    QSize chosen;
+    {
+        CTotauxRubriquesDlg dlg(doc, 0, kOpenEndDate, &printer);
+        EXPECT_EQ(dlg.size(), screen);
+        EXPECT_TRUE(dlg.windowState() & Qt::WindowMaximized);
+        testing::ShowAndWait(dlg);
+        dlg.setWindowState(Qt::WindowNoState);
+        dlg.resize(1, 1);
+        QTest::qWait(10);
+        EXPECT_GE(dlg.Grid()->width(), 3 * dlg.CellSize().width());
+        EXPECT_GE(dlg.Grid()->height(), 5 * (dlg.CellSize().height() + 1));
+        chosen = dlg.size() + QSize(40, 30);
+        dlg.resize(chosen);
+
+        const auto press = [&](Qt::Key key) {
+            QTest::keyClick(dlg.focusWidget(), key);
+            return dlg.focusWidget()->objectName().toInt();
+        };
+        dlg.Grid()->findChild<QPushButton*>(QStringLiteral("400"))->setFocus();
+        // Rows: Maison 400 401 402; Auto 403 404; Alimentation 405.
+        const std::pair<Qt::Key, int> moves[] = {
+            {Qt::Key_Right, 401}, {Qt::Key_Right, 402}, {Qt::Key_Right, 402}, {Qt::Key_Down, 404},
+            {Qt::Key_Down, 405},  {Qt::Key_Down, 405},  {Qt::Key_Up, 403},    {Qt::Key_Left, 403},
+        };
+        for (const auto& [key, total] : moves)
+            EXPECT_EQ(press(key), total) << key;
+        dlg.reject();
+    }
+    CTotauxRubriquesDlg again(doc, 0, kOpenEndDate, &printer);
+    EXPECT_EQ(again.size(), chosen);
+    EXPECT_FALSE(again.windowState() & Qt::WindowMaximized);
+    CQtSettings().Qt().remove(QStringLiteral("Windows"));
+}
+
 TEST_F(ReportWindowsTest, MatchingLinesScrollByKeysAndPrint) {
     const std::vector<std::uint32_t> all = {0, 1, 2, 3, 4, 5, 6};
     CLignesCorrespondantesDlg dlg(doc, all, "Lignes", "lignes", &printer);
@@ -125,6 +166,15 @@ TEST_F(ReportWindowsTest, ChartBarFoundByItsColourAndPrinted) {
     EXPECT_EQ(total->text(), QString());
     EXPECT_TRUE(area->HitTest({4 * u + 2, baseline - 10}));
     EXPECT_EQ(total->text(), debits);
+    EXPECT_GE(area->height(), QGuiApplication::primaryScreen()->availableGeometry().height() / 2);
+    // A new chart: the amount shown was the old one's.
+    dlg.Compute();
+    EXPECT_EQ(total->text(), QString());
+    // A category the register does not hold is refused; the chart stays.
+    dlg.findChild<QComboBox*>(QStringLiteral("1035"))->setEditText(QStringLiteral("Voyages"));
+    dlg.Compute();
+    EXPECT_EQ(testing::Texts(boxes), QStringList{CResources::Str(10240)});
+    EXPECT_EQ(dlg.Chart().periods.size(), 1u);
 
     dlg.Print();
     EXPECT_TRUE(Printed());

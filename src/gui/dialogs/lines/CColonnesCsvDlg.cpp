@@ -3,6 +3,7 @@
 #include "core/StringTable.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/WindowSizing.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -83,7 +84,7 @@ CColonnesCsvDlg::CColonnesCsvDlg(std::string text, const QString& file, const Cs
         m_columns[i]->setCurrentIndex(std::clamp(chosen[i] + 1, 0, m_columns[i]->count() - 1));
     connect(m_delimiter, &QComboBox::currentIndexChanged, this, &CColonnesCsvDlg::ShowRows);
     connect(m_skip, &QSpinBox::valueChanged, this, &CColonnesCsvDlg::ShowRows);
-    resize(std::max(sizeHint().width(), 560), sizeHint().height());
+    dlg::SizeWindow(this, kDialog, QSize(std::max(sizeHint().width(), 560), sizeHint().height()));
 }
 
 // The first rows split by the delimiter chosen, and the columns offered.

@@ -6,6 +6,7 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/WindowSizing.h"
 #include "reports/SumFormat.h"
 #include "statements/StatementImport.h"
 
@@ -132,8 +133,9 @@ CReleveImportDlg::CReleveImportDlg(CBelvaneDoc& doc, StatementImport& import, co
     const int height = sizeHint().height() - m_table->sizeHint().height() +
                        m_table->verticalHeader()->length() + m_table->horizontalHeader()->height() +
                        8;
-    resize(std::clamp(width, 640, screen.width() * 9 / 10),
-           std::clamp(height, 400, screen.height() * 8 / 10));
+    dlg::SizeWindow(this, kDialog,
+                    QSize(std::clamp(width, 640, screen.width() * 9 / 10),
+                          std::clamp(height, 400, screen.height() * 8 / 10)));
     m_table->setFocus(Qt::OtherFocusReason);
 }
 

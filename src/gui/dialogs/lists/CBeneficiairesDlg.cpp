@@ -7,6 +7,7 @@
 #include "gui/dialogs/lists/ReferenceListRecords.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
+#include "gui/support/WindowSizing.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -57,7 +58,7 @@ CBeneficiairesDlg::CBeneficiairesDlg(CBelvaneDoc& doc, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(panel->ButtonColumn(helpAndClose));
-    resize(440, 420);
+    dlg::SizeWindow(this, kDialog, QSize(440, 420));
 
     connect(panel, &ReferenceListPanel::selectionApplied, this, &CBeneficiairesDlg::ShowDetails);
     panel->Fill();

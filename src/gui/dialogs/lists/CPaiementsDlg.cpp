@@ -7,6 +7,7 @@
 #include "gui/dialogs/lists/ReferenceListRecords.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
+#include "gui/support/WindowSizing.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -32,7 +33,7 @@ CPaiementsDlg::CPaiementsDlg(CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(panel->List(), 1);
     layout->addLayout(panel->ButtonColumn(ReferenceListPanel::HelpAndClose(this, kDialog)));
-    resize(380, 260);
+    dlg::SizeWindow(this, kDialog, QSize(380, 260));
     panel->Fill();
 }
 

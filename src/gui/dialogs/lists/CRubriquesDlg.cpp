@@ -6,6 +6,7 @@
 #include "gui/dialogs/lists/ReferenceListRecords.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
+#include "gui/support/WindowSizing.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -94,7 +95,7 @@ CRubriquesDlg::CRubriquesDlg(CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     layout->addWidget(sous->List(), 1);
     layout->addLayout(sous->ButtonRows());
     layout->addLayout(bottom);
-    resize(460, 520);
+    dlg::SizeWindow(this, kDialog, QSize(460, 520));
     rubriques->Fill();
 }
 

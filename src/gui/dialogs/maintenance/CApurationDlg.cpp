@@ -5,6 +5,7 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/WindowSizing.h"
 #include "maintenance/Purge.h"
 
 #include <QFontDatabase>
@@ -45,13 +46,16 @@ CApurationDlg::CApurationDlg(CBelvaneDoc& doc, CBelvaneDoc& archive, const QStri
     m_line = dlg::Named(new QLineEdit(this), kLine);
     m_line->setReadOnly(true);
     m_line->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_line->setMinimumWidth(m_line->fontMetrics().averageCharWidth() * 80);
+    // The whole line when the screen allows (see the size below), its start at least.
+    const int charWidth = m_line->fontMetrics().averageCharWidth();
+    m_line->setMinimumWidth(charWidth * 40);
     m_number = dlg::Named(new QLabel(this), kNumber);
     m_number->setBuddy(m_line);
     m_limit = new CDateEdit(doc, true, kLimit, this);
     QLabel* limitLabel = dlg::Label(this, kDialog, kLimit, m_limit);
     m_purgeLine = dlg::Button(this, kDialog, kPurgeLine);
     m_next = dlg::Button(this, kDialog, kNext);
+    m_next->setDefault(true);
     m_purgeAll = dlg::Button(this, kDialog, kPurgeAll);
     m_close = dlg::Button(this, kDialog, kClose);
     QPushButton* help = dlg::Button(this, kDialog, dlg::kHelpButton);
@@ -83,6 +87,12 @@ CApurationDlg::CApurationDlg(CBelvaneDoc& doc, CBelvaneDoc& archive, const QStri
     m_limit->SetValue(DefaultPurgeLimit(doc));
     m_current = -1;
     Search();
+    const int lineWidth = charWidth * (doc.LineWidth() + 2);
+    dlg::SizeWindow(
+        this, kDialog,
+        QSize(sizeHint().width() - m_line->minimumWidth() + lineWidth, sizeHint().height()));
+    if (m_current >= 0)
+        m_limit->setFocus(Qt::OtherFocusReason);
 }
 
 bool CApurationDlg::LimitRead() {

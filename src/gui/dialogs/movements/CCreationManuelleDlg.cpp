@@ -5,6 +5,7 @@
 #include "core/StringIds.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/WindowSizing.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -42,7 +43,7 @@ CCreationManuelleDlg::CCreationManuelleDlg(CBelvaneDoc& doc, std::function<void(
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
-    resize(380, 260);
+    dlg::SizeWindow(this, kDialog, QSize(380, 260));
 
     connect(create, &QPushButton::clicked, this, &CCreationManuelleDlg::Create);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CCreationManuelleDlg::Create);

@@ -5,6 +5,7 @@
 #include "gui/dialogs/movements/CMouvementDlg.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
+#include "gui/support/WindowSizing.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -45,7 +46,7 @@ CMouvementsDlg::CMouvementsDlg(CBelvaneDoc& doc, QWidget* parent) : QDialog(pare
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(panel->List(), 1);
     layout->addLayout(panel->ButtonColumn(ReferenceListPanel::HelpAndClose(this, kDialog)));
-    resize(380, 260);
+    dlg::SizeWindow(this, kDialog, QSize(380, 260));
     panel->Fill();
 }
 

@@ -6,6 +6,7 @@
 #include "gui/support/DialogSupport.h"
 #include "gui/support/PrintPageSetup.h"
 #include "gui/support/PrintPages.h"
+#include "gui/support/WindowSizing.h"
 #include "reports/PrintPrepare.h"
 
 #include <QEvent>
@@ -51,6 +52,7 @@ CPrintPreviewDlg::CPrintPreviewDlg(const CBelvaneDoc& doc, const PrintOptions& o
     QPushButton* print = dlg::Button(this, kDialog, kPrint);
     QPushButton* close = dlg::Button(this, kDialog, kClose);
     m_next = dlg::Button(this, kDialog, kNext);
+    m_next->setDefault(true);  // Enter turns the pages
     m_previous = dlg::Button(this, kDialog, kPrevious);
     m_pages = dlg::Button(this, kDialog, kTwoPages);
     m_canvas = new QWidget(this);
@@ -84,7 +86,8 @@ CPrintPreviewDlg::CPrintPreviewDlg(const CBelvaneDoc& doc, const PrintOptions& o
     const int height = std::min(1000, available.height() * 9 / 10);
     const int width = static_cast<int>(height * static_cast<double>(page.paperWidth) /
                                        std::max(page.paperHeight, 1));
-    resize(std::clamp(width, 500, available.width() * 9 / 10), height);
+    dlg::SizeWindow(this, kDialog,
+                    QSize(std::clamp(width, 500, available.width() * 9 / 10), height));
     ShowPage(1);
 }
 

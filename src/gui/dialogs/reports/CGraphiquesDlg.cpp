@@ -9,6 +9,7 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
+#include "gui/support/WindowSizing.h"
 #include "reports/PrintData.h"
 #include "reports/ReportTitles.h"
 #include "reports/SumFormat.h"
@@ -44,6 +45,10 @@ constexpr int kArea = 1134;
 constexpr int kScroll = 1135;
 constexpr int kContextMenu = 231;
 constexpr int kNoMatch = 10083;
+constexpr int kUnknownCategory = 10240;     // "Cette rubrique n'existe pas dans le fichier."
+constexpr int kUnknownSubcategory = 10241;  // "Cette sous-rubrique n'existe pas ..."
+// Characters a name box shows at its narrowest: the controls fit a small screen.
+constexpr int kNameBoxChars = 10;
 
 }  // namespace
 
@@ -61,6 +66,10 @@ CGraphiquesDlg::CGraphiquesDlg(const CBelvaneDoc& doc, IReportPrinter* printer, 
     m_period->addItems(dlg::Entries(kDialog, kPeriod));
     m_category = dlg::Combo(controls, kCategory, dlg::kNameChars);
     m_subcategory = dlg::Combo(controls, kSubcategory, dlg::kNameChars);
+    for (QComboBox* names : {m_category, m_subcategory}) {
+        names->setMinimumContentsLength(kNameBoxChars);
+        names->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
     QPushButton* compute = dlg::Button(controls, kDialog, kCompute);
     compute->setDefault(true);
     m_total = dlg::Named(new QLineEdit(controls), kTotal);
@@ -70,13 +79,19 @@ CGraphiquesDlg::CGraphiquesDlg(const CBelvaneDoc& doc, IReportPrinter* printer, 
     for (QLineEdit* date : {static_cast<QLineEdit*>(m_from), static_cast<QLineEdit*>(m_to)})
         date->setMinimumWidth(digit * (dlg::kDateChars + 2));
     m_total->setMinimumWidth(digit * 16);
-    auto* row = new QHBoxLayout(controls);
+    // Two rows, so that the controls fit a small screen: the range and its
+    // periods, then the filter, "Calculer" and the amount pointed at.
+    auto* rows = new QVBoxLayout(controls);
+    auto* row = new QHBoxLayout;
     row->addWidget(dlg::Label(controls, kDialog, kFrom, m_from));
     row->addWidget(m_from);
     row->addWidget(dlg::Label(controls, kDialog, kTo, m_to));
     row->addWidget(m_to);
     row->addWidget(dlg::Label(controls, kDialog, kPeriod, m_period));
     row->addWidget(m_period);
+    row->addStretch();
+    rows->addLayout(row);
+    row = new QHBoxLayout;
     row->addWidget(dlg::Label(controls, kDialog, kCategory, m_category));
     row->addWidget(m_category, 1);
     row->addWidget(dlg::Label(controls, kDialog, kSubcategory, m_subcategory));
@@ -84,6 +99,7 @@ CGraphiquesDlg::CGraphiquesDlg(const CBelvaneDoc& doc, IReportPrinter* printer, 
     row->addWidget(compute);
     row->addWidget(dlg::Label(controls, kDialog, kTotalLabel, m_total));
     row->addWidget(m_total);
+    rows->addLayout(row);
 
     m_area = dlg::Named(new CGraphiqueWnd(this), kArea);
     m_scroll = dlg::Named(new QScrollBar(Qt::Horizontal, this), kScroll);
@@ -114,7 +130,7 @@ CGraphiquesDlg::CGraphiquesDlg(const CBelvaneDoc& doc, IReportPrinter* printer, 
             ShowMatchingLines();
     });
     m_area->SetChart(&m_chart);
-    setWindowState(Qt::WindowMaximized);
+    dlg::SizeWindow(this, kDialog);
     Compute();
 }
 
@@ -148,6 +164,19 @@ void CGraphiquesDlg::Compute() {
     if (!DatesRead())
         return;
     CategoryLeft();
+    // A name the register does not hold would only draw an empty chart.
+    const bool category = !m_category->currentText().isEmpty();
+    if (category && dlg::TakeEntryCase(m_category) < 0) {
+        dlg::Refuse(this, kUnknownCategory);
+        dlg::FocusField(m_category);
+        return;
+    }
+    if (category && !m_subcategory->currentText().isEmpty() &&
+        dlg::TakeEntryCase(m_subcategory) < 0) {
+        dlg::Refuse(this, kUnknownSubcategory);
+        dlg::FocusField(m_subcategory);
+        return;
+    }
     DayDate from = 0, to = 0;
     Range(from, to);
     if (to < from) {
@@ -160,6 +189,8 @@ void CGraphiquesDlg::Compute() {
         m_filter.subcategory.clear();
     m_chart =
         ComputeChart(m_doc, from, to, static_cast<PeriodKind>(m_period->currentIndex()), m_filter);
+    // The amount shown was a bar of the chart drawn before.
+    m_total->clear();
     UpdateScrollRange();
     m_area->update();
 }

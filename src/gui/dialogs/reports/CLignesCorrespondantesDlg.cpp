@@ -4,6 +4,7 @@
 #include "gui/dialogs/reports/IReportPrinter.h"
 #include "gui/dialogs/reports/ReportMenus.h"
 #include "gui/support/QtText.h"
+#include "gui/support/WindowSizing.h"
 #include "reports/PrintData.h"
 
 #include <QMenuBar>
@@ -13,6 +14,7 @@ namespace belvane {
 
 namespace {
 
+constexpr int kDialog = 220;
 constexpr int kMenu = 221;
 constexpr int kPrint = 32844;
 constexpr int kExit = 2;
@@ -25,7 +27,7 @@ CLignesCorrespondantesDlg::CLignesCorrespondantesDlg(const CBelvaneDoc& doc,
                                                      std::string printTitle,
                                                      IReportPrinter* printer, QWidget* parent)
     : QDialog(parent), m_printTitle(std::move(printTitle)), m_printer(printer) {
-    setObjectName(QStringLiteral("220"));
+    setObjectName(QString::number(kDialog));
     setWindowTitle(FromStd(title));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     m_rows = new CLignesCorrespondantesWnd(doc, std::move(indices), this);
@@ -33,7 +35,7 @@ CLignesCorrespondantesDlg::CLignesCorrespondantesDlg(const CBelvaneDoc& doc,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(reportmenus::MakeMenuBar(this, kMenu, [this](int c) { RunCommand(c); }));
     layout->addWidget(m_rows);
-    setWindowState(Qt::WindowMaximized);
+    dlg::SizeWindow(this, kDialog);
     m_rows->setFocus();
 }
 

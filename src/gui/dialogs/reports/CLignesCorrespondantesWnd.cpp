@@ -40,6 +40,8 @@ CLignesCorrespondantesWnd::CLignesCorrespondantesWnd(const CBelvaneDoc& doc,
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setAutoFillBackground(false);
+    // Room for the start of a line and a few rows under the title band.
+    setMinimumSize(40 * m_charWidth, 8 * m_rowHeight);
     UpdateScrollRanges();
 }
 

@@ -6,12 +6,14 @@
 #include "gui/dialogs/reports/ReportMenus.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
+#include "gui/support/WindowSizing.h"
 #include "reports/PrintData.h"
 #include "reports/ReportTitles.h"
 #include "reports/SumFormat.h"
 
 #include <QContextMenuEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -29,9 +31,13 @@ constexpr int kContextMenu = 219;
 constexpr int kFirstButton = 400;
 constexpr int kNameChars = 15;
 constexpr int kNoMatch = 10083;
+// The fewest cells a usable window shows.
+constexpr int kMinColumns = 3;
+constexpr int kMinRows = 5;
 
 QString ButtonText(const std::string& name, Sum total, const CBelvaneDoc& doc) {
-    return FromStd(name).left(kNameChars) + u'\n' +
+    // A "&" in a name is shown, not taken as a mnemonic.
+    return FromStd(name).left(kNameChars).replace(u'&', QStringLiteral("&&")) + u'\n' +
            FromStd(FormatSum(total, true, kNameChars, doc.GetDecimalSymbol()));
 }
 
@@ -54,6 +60,7 @@ CTotauxRubriquesDlg::CTotauxRubriquesDlg(const CBelvaneDoc& doc, DayDate start, 
     m_cellHeight = std::max(1, 3 * (metrics.height() + metrics.leading()));
 
     m_grid = new QWidget(this);
+    m_grid->setMinimumSize(kMinColumns * m_cellWidth, kMinRows * (m_cellHeight + 1));
     m_hbar = new QScrollBar(Qt::Horizontal, this);
     m_vbar = new QScrollBar(Qt::Vertical, this);
     auto* layout = new QGridLayout(this);
@@ -72,6 +79,7 @@ CTotauxRubriquesDlg::CTotauxRubriquesDlg(const CBelvaneDoc& doc, DayDate start, 
         button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 4px"));
         button->setGeometry(column * m_cellWidth, row * (m_cellHeight + 1), m_cellWidth,
                             m_cellHeight);
+        button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, button] {
             button->setFocus();
             ShowMatchingLines();
@@ -80,6 +88,7 @@ CTotauxRubriquesDlg::CTotauxRubriquesDlg(const CBelvaneDoc& doc, DayDate start, 
     };
     for (int c = 0; c < RowCount(); ++c) {
         const CategoryTotal& t = m_totals[c];
+        m_rowFirst.push_back(static_cast<int>(m_buttons.size()));
         QPushButton* own = make(t.name, t.total, 0, c);
         own->setFocusPolicy(Qt::StrongFocus);
         m_buttons.push_back({own, c, -1});
@@ -94,7 +103,7 @@ CTotauxRubriquesDlg::CTotauxRubriquesDlg(const CBelvaneDoc& doc, DayDate start, 
 
     connect(m_hbar, &QScrollBar::valueChanged, this, [this](int v) { ScrollTo(v, m_row); });
     connect(m_vbar, &QScrollBar::valueChanged, this, [this](int v) { ScrollTo(m_column, v); });
-    setWindowState(Qt::WindowMaximized);
+    dlg::SizeWindow(this, kDialog);
 }
 
 void CTotauxRubriquesDlg::UpdateScrollRanges() {
@@ -116,6 +125,48 @@ void CTotauxRubriquesDlg::ScrollTo(int column, int row) {
     m_grid->scroll((m_column - column) * m_cellWidth, (m_row - row) * (m_cellHeight + 1));
     m_column = column;
     m_row = row;
+}
+
+void CTotauxRubriquesDlg::FocusCell(int column, int row) {
+    m_buttons[m_rowFirst[row] + column].button->setFocus(Qt::OtherFocusReason);
+    const int hpage = std::max(1, m_grid->width() / m_cellWidth);
+    const int vpage = std::max(1, m_grid->height() / (m_cellHeight + 1));
+    if (column < m_column || column >= m_column + hpage)
+        m_hbar->setValue(column < m_column ? column : column - hpage + 1);
+    if (row < m_row || row >= m_row + vpage)
+        m_vbar->setValue(row < m_row ? row : row - vpage + 1);
+}
+
+bool CTotauxRubriquesDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->modifiers() & ~Qt::KeypadModifier)
+        return QDialog::eventFilter(watched, event);
+    const auto at = std::find_if(m_buttons.begin(), m_buttons.end(),
+                                 [watched](const Total& t) { return t.button == watched; });
+    if (at == m_buttons.end())
+        return QDialog::eventFilter(watched, event);
+    const int row = at->category;
+    const int column = at->subcategory + 1;
+    // The last column of a row: rows are as long as their category has subcategories.
+    const auto last = [this](int r) { return static_cast<int>(m_totals[r].subTotals.size()); };
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left:
+            FocusCell(std::max(0, column - 1), row);
+            return true;
+        case Qt::Key_Right:
+            FocusCell(std::min(last(row), column + 1), row);
+            return true;
+        case Qt::Key_Up:
+            if (row > 0)
+                FocusCell(std::min(last(row - 1), column), row - 1);
+            return true;
+        case Qt::Key_Down:
+            if (row + 1 < RowCount())
+                FocusCell(std::min(last(row + 1), column), row + 1);
+            return true;
+        default:
+            return QDialog::eventFilter(watched, event);
+    }
 }
 
 void CTotauxRubriquesDlg::resizeEvent(QResizeEvent* event) {

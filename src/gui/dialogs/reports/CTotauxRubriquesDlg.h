@@ -20,7 +20,7 @@ class IReportPrinter;
 // category (first column) and per subcategory (on the category's row), each
 // with the name and the total, opened maximized. A click on a total, or
 // "&Afficher les lignes correspondantes...", lists the lines behind the total
-// that has the keyboard focus.
+// that has the keyboard focus; the arrow keys move that focus along the grid.
 class CTotauxRubriquesDlg : public QDialog {
     Q_OBJECT
 
@@ -47,6 +47,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Total {
@@ -58,6 +59,8 @@ private:
     void RunCommand(int command);
     void UpdateScrollRanges();
     void ScrollTo(int column, int row);
+    // Focuses the total at that cell and scrolls it into sight.
+    void FocusCell(int column, int row);
 
     const CBelvaneDoc& m_doc;
     DayDate m_start;
@@ -65,6 +68,7 @@ private:
     IReportPrinter* m_printer;
     std::vector<CategoryTotal> m_totals;
     std::vector<Total> m_buttons;  // in creation order
+    std::vector<int> m_rowFirst;   // index in m_buttons of each row's category total
     int m_columns = 1;
     int m_cellWidth = 1;
     int m_cellHeight = 1;
