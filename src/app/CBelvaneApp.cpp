@@ -7,6 +7,7 @@
 #include "gui/support/CQtSettings.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
+#include "gui/support/EnterPressesButton.h"
 #include "gui/support/IModal.h"
 #include "gui/support/PressLeavesField.h"
 #include "gui/support/QtTranslation.h"
@@ -93,8 +94,10 @@ bool CBelvaneApp::Start(const StartupArguments& command) {
 
     m_settings.WriteString("", "AppDirectory", AppDirectoryValue(ToStd(m_programDir)));
     // Before the first window: the built-in language for the first-start dialog,
-    // and a press on any dialog's button leaves the field being edited first.
+    // a press on any dialog's button leaves the field being edited first, and
+    // Enter on a dialog's focused button presses it.
     PressLeavesField::Install();
+    EnterPressesButton::Install();
     TranslateQtTexts();
     if (WantsFirstStartDialog(m_settings) && m_hooks.dialog)
         m_hooks.dialog(nullptr, m_settings, true, m_programDir);

@@ -1,5 +1,6 @@
 // Entry point of the window tests: a headless QApplication with settings kept
 // away from the user's own.
+#include "gui/support/EnterPressesButton.h"
 #include "gui/support/PressLeavesField.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     belvane::PressLeavesField::Install();
+    belvane::EnterPressesButton::Install();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

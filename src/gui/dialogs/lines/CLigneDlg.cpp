@@ -186,10 +186,6 @@ void CLigneDlg::Build() {
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_issue, m_statement, m_reference, m_validity, m_force})
         w->installEventFilter(this);
-    // Enter on a button presses that button, not the default one.
-    for (QPushButton* b :
-         {m_ok, m_cancel, m_help, m_createLine, m_revoke, m_next, m_cancel3, m_help3})
-        b->installEventFilter(this);
 
     connect(m_issue, &CDateEdit::left, this, &CLigneDlg::RefreshValidity);
     connect(m_validity, &CDateEdit::left, this, &CLigneDlg::RefreshValidity);
@@ -349,9 +345,7 @@ void CLigneDlg::OnObservationChanged() {
 
 bool CLigneDlg::eventFilter(QObject* watched, QEvent* event) {
     if (EntryFields::IsEnter(event)) {
-        if (auto* button = qobject_cast<QPushButton*>(watched))
-            button->click();
-        else if (IsCreationMode())
+        if (IsCreationMode())
             m_createLine->click();
         else
             focusNextChild();

@@ -52,6 +52,7 @@ QPushButton* ReferenceListPanel::Button(int control) const {
 std::array<QPushButton*, 2> ReferenceListPanel::HelpAndClose(QDialog* dialog, int dialogId) {
     auto* help = dlg::Button(dialog, dialogId, dlg::kHelpButton);
     auto* close = dlg::Button(dialog, dialogId, 2);
+    close->setDefault(true);
     connect(help, &QPushButton::clicked, dialog,
             [dialogId] { dlg::ShowHelp(QStringLiteral("dialog-%1").arg(dialogId)); });
     connect(close, &QPushButton::clicked, dialog, &QDialog::reject);

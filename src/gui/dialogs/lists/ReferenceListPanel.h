@@ -57,7 +57,7 @@ public:
     ReferenceListPanel(QWidget* dialog, int dialogId, const Controls& controls, Records records);
 
     // The "Aide" and "Fermer" buttons of a list dialog, made in that order: help
-    // opens the dialog's help topic, close closes the dialog.
+    // opens the dialog's help topic, close (the default button) closes the dialog.
     static std::array<QPushButton*, 2> HelpAndClose(QDialog* dialog, int dialogId);
 
     QListWidget* List() const { return m_list; }

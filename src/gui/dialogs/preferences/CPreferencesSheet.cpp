@@ -21,6 +21,8 @@ namespace belvane {
 namespace {
 
 constexpr int kTitle = 10066;
+constexpr int kOkText = 91;      // "&OK"
+constexpr int kCancelText = 92;  // "Annuler"
 
 }  // namespace
 
@@ -50,7 +52,10 @@ CPreferencesSheet::CPreferencesSheet(const CBelvaneDoc& doc, ISettingsStore& set
     // OK and Cancel, no Apply.
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = dlg::Named(buttons->addButton(QDialogButtonBox::Ok), 1);
-    dlg::Named(buttons->addButton(QDialogButtonBox::Cancel), 2);
+    QPushButton* cancel = dlg::Named(buttons->addButton(QDialogButtonBox::Cancel), 2);
+    // The program's texts, with the mnemonic of every dialog's OK.
+    ok->setText(CResources::Str(kOkText));
+    cancel->setText(CResources::Str(kCancelText));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPreferencesSheet::reject);

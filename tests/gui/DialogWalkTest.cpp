@@ -1,0 +1,196 @@
+// Every dialog, made headless: the keyboard reaches each of its controls by a
+// mnemonic of its own, Enter has a default button to press, and the dialog
+// fits a 1024x768 screen.
+#include "DialogTestSupport.h"
+#include "reports/ReportRegister.h"
+
+#include "core/SettingsStore.h"
+#include "gui/dialogs/lines/CChercherDlg.h"
+#include "gui/dialogs/lines/CColonnesCsvDlg.h"
+#include "gui/dialogs/lines/CLigneDlg.h"
+#include "gui/dialogs/lines/CReleveDlg.h"
+#include "gui/dialogs/lines/CReleveImportDlg.h"
+#include "gui/dialogs/lines/CTotauxDlg.h"
+#include "gui/dialogs/lines/ISearchHost.h"
+#include "gui/dialogs/lists/CBeneficiaireDlg.h"
+#include "gui/dialogs/lists/CBeneficiairesDlg.h"
+#include "gui/dialogs/lists/CPaiementDlg.h"
+#include "gui/dialogs/lists/CPaiementsDlg.h"
+#include "gui/dialogs/lists/CRubriqueDlg.h"
+#include "gui/dialogs/lists/CRubriquesDlg.h"
+#include "gui/dialogs/maintenance/CApurationDlg.h"
+#include "gui/dialogs/maintenance/CExerciceDlg.h"
+#include "gui/dialogs/movements/CCreationManuelleDlg.h"
+#include "gui/dialogs/movements/CMouvementDlg.h"
+#include "gui/dialogs/movements/CMouvementsDlg.h"
+#include "gui/dialogs/preferences/CAboutDlg.h"
+#include "gui/dialogs/preferences/CPreferencesSheet.h"
+#include "gui/dialogs/preferences/CResumeDlg.h"
+#include "gui/dialogs/print/CPrintDlg.h"
+#include "gui/dialogs/print/CPrintPreviewDlg.h"
+#include "gui/dialogs/reports/CGraphiquesDlg.h"
+#include "gui/dialogs/reports/CLignesCorrespondantesDlg.h"
+#include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
+#include "gui/dialogs/settings/CLanguageDlg.h"
+#include "reports/PrintOptions.h"
+#include "statements/StatementImport.h"
+
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMap>
+#include <QMenuBar>
+#include <QTabWidget>
+
+#include <memory>
+
+namespace belvane {
+namespace {
+
+struct NoSearchHost final : ISearchHost {
+    int SearchFrom() const override { return 0; }
+    bool SelectFound(int) override { return false; }
+    void ShowStatusText(const QString&) override {}
+};
+
+// The texts of what the keyboard reaches by Alt+letter while `page` shows (the
+// page another tab replaces is not seen), and those that should and do not.
+void CheckMnemonics(QDialog& dialog, const QString& page) {
+    QMap<QString, QStringList> byKey;
+    QStringList missing;
+    const auto take = [&](const QString& text, bool required) {
+        const QString key = QKeySequence::mnemonic(text).toString();
+        if (!key.isEmpty())
+            byKey[key] << text;
+        else if (required && !text.isEmpty())
+            missing << text;
+    };
+    const auto* totals = qobject_cast<CTotauxRubriquesDlg*>(&dialog);
+    for (const QAbstractButton* b : dialog.findChildren<QAbstractButton*>()) {
+        // "Annuler" and "Fermer" (2) are Escape's; the totals and the colour
+        // samples are no keyboard's targets.
+        if (b->isVisibleTo(&dialog) && b->objectName() != QStringLiteral("2") &&
+            !(totals && b->parentWidget() == totals->Grid()))
+            take(b->text(), b->focusPolicy() != Qt::NoFocus);
+    }
+    for (const QLabel* l : dialog.findChildren<QLabel*>()) {
+        if (l->isVisibleTo(&dialog))
+            take(l->text(), l->buddy() != nullptr);
+    }
+    for (const QGroupBox* g : dialog.findChildren<QGroupBox*>()) {
+        if (g->isVisibleTo(&dialog))
+            take(g->title(), false);
+    }
+    for (const QMenuBar* m : dialog.findChildren<QMenuBar*>()) {
+        for (const QAction* a : m->actions())
+            take(a->text(), true);
+    }
+    EXPECT_TRUE(missing.isEmpty())
+        << page.toStdString() << ": " << missing.join(" | ").toStdString();
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+        EXPECT_EQ(it->size(), 1) << page.toStdString() << ": " << it.key().toStdString() << " for "
+                                 << it->join(" | ").toStdString();
+    }
+}
+
+TEST(DialogWalk, MnemonicsDefaultButtonAndSize) {
+    CBelvaneDoc doc;
+    testutil::FillReportRegister(doc);
+    CBelvaneDoc archive;
+    CMemorySettings settings;
+    NoSearchHost host;
+    CRubrique rubrique("Maison", 0);
+    CSousRubrique sous("Loyer", 0);
+    CBeneficiaire beneficiaire;
+    CPaiement paiement;
+    CMouvementAuto mouvement;
+    CLigne ligne;
+    PrintOptions options;
+    StatementImport import(doc, Statement{});
+    using Make = std::function<std::unique_ptr<QDialog>()>;
+    const struct {
+        const char* name;
+        Make make;
+        bool enterPresses = true;  // else Enter moves to the next field, or lists a total
+    } dialogs[] = {
+        {"search", [&] { return std::make_unique<CChercherDlg>(doc, host, nullptr); }},
+        {"csv",
+         [&] { return std::make_unique<CColonnesCsvDlg>("a;b\n1;2\n", "f.csv", CsvLayout{}); }},
+        {"line",
+         [&] {
+             auto line = std::make_unique<CLigneDlg>(doc);
+             line->Open(ligne, CLigneDlg::kNew, -1);
+             return line;
+         },
+         false},
+        {"statement", [&] { return std::make_unique<CReleveDlg>(doc, CReleveDlg::kStatement, 0); }},
+        {"import", [&] { return std::make_unique<CReleveImportDlg>(doc, import, "f.ofx", 0); }},
+        {"balances", [&] { return std::make_unique<CTotauxDlg>(doc); }},
+        {"payee", [&] { return std::make_unique<CBeneficiaireDlg>(doc, beneficiaire, true); }},
+        {"payees", [&] { return std::make_unique<CBeneficiairesDlg>(doc); }},
+        {"method", [&] { return std::make_unique<CPaiementDlg>(doc, paiement, true); }},
+        {"methods", [&] { return std::make_unique<CPaiementsDlg>(doc); }},
+        {"category", [&] { return std::make_unique<CRubriqueDlg>(doc, rubrique, false); }},
+        {"subcategory", [&] { return std::make_unique<CRubriqueDlg>(doc, 0, sous, true); }},
+        {"categories", [&] { return std::make_unique<CRubriquesDlg>(doc); }},
+        {"purge", [&] { return std::make_unique<CApurationDlg>(doc, archive, "archive"); }},
+        {"new year", [&] { return std::make_unique<CExerciceDlg>(doc); }},
+        {"manual",
+         [&] { return std::make_unique<CCreationManuelleDlg>(doc, [](const CLigne&) {}); }},
+        {"movement", [&] { return std::make_unique<CMouvementDlg>(doc, mouvement, 1); }, false},
+        {"movements", [&] { return std::make_unique<CMouvementsDlg>(doc); }},
+        {"about", [&] { return std::make_unique<CAboutDlg>(); }},
+        {"preferences", [&] { return std::make_unique<CPreferencesSheet>(doc, settings); }},
+        {"summary", [&] { return std::make_unique<CResumeDlg>(doc); }},
+        {"print", [&] { return std::make_unique<CPrintDlg>(doc, options); }},
+        {"preview", [&] { return std::make_unique<CPrintPreviewDlg>(doc, options); }},
+        {"charts", [&] { return std::make_unique<CGraphiquesDlg>(doc, nullptr); }},
+        {"matching",
+         [&] {
+             return std::make_unique<CLignesCorrespondantesDlg>(doc, std::vector<std::uint32_t>{0},
+                                                                "t", "t", nullptr);
+         },
+         false},
+        {"totals",
+         [&] { return std::make_unique<CTotauxRubriquesDlg>(doc, 0, kOpenEndDate, nullptr); },
+         false},
+        {"language", [&] { return std::make_unique<CLanguageDlg>(nullptr, settings, true, "."); }},
+    };
+    for (const auto& d : dialogs) {
+        const std::unique_ptr<QDialog> dialog = d.make();
+        const QString name = QString::fromLatin1(d.name);
+        const QList<QTabWidget*> tabs = dialog->findChildren<QTabWidget*>();
+        if (tabs.isEmpty())
+            CheckMnemonics(*dialog, name);
+        for (QTabWidget* t : tabs) {
+            for (int i = 0; i < t->count(); ++i) {
+                t->setCurrentIndex(i);
+                CheckMnemonics(*dialog, name + u'/' + t->tabText(i));
+            }
+        }
+        bool hasDefault = false;
+        for (const QPushButton* b : dialog->findChildren<QPushButton*>())
+            hasDefault = hasDefault || (b->isDefault() && b->isVisibleTo(dialog.get()));
+        EXPECT_EQ(hasDefault, d.enterPresses) << d.name;
+        const QSize least = dialog->minimumSizeHint();
+        EXPECT_TRUE(least.width() <= 1024 && least.height() <= 768)
+            << d.name << " " << least.width() << "x" << least.height();
+    }
+}
+
+// Enter on a focused button presses it, whether or not the dialog has a default.
+TEST(DialogWalk, EnterPressesTheFocusedButton) {
+    CBelvaneDoc doc;
+    CMouvementAuto mouvement;
+    CMouvementDlg dlg(doc, mouvement, CMouvementDlg::kNew);
+    testing::ScriptedMessageBox boxes;
+    bool rejected = false;
+    QObject::connect(&dlg, &QDialog::rejected, [&] { rejected = true; });
+    QTest::keyClick(testing::Child<QPushButton>(dlg, 1038), Qt::Key_Return);
+    EXPECT_EQ(boxes.shown.size(), 1u);  // OK checked the fields: no title
+    QTest::keyClick(testing::Child<QPushButton>(dlg, 2), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(rejected);
+}
+
+}  // namespace
+}  // namespace belvane
