@@ -1,6 +1,6 @@
 // Every dialog, made headless: the keyboard reaches each of its controls by a
-// mnemonic of its own, Enter has a default button to press, and the dialog
-// fits a 1024x768 screen.
+// mnemonic of its own, Tab follows the layout, Enter has a default button to
+// press, and the dialog fits a 1024x768 screen.
 #include "DialogTestSupport.h"
 #include "reports/ReportRegister.h"
 
@@ -93,6 +93,30 @@ void CheckMnemonics(QDialog& dialog, const QString& page) {
     }
 }
 
+// Tab never goes back up and to the left: it reads the dialog as it is laid out.
+void CheckTabOrder(QDialog& dialog, const QString& name) {
+    dialog.show();
+    QTest::qWait(1);
+    QWidget* first = dialog.nextInFocusChain();
+    QWidget* previous = nullptr;
+    for (QWidget* w = first;; w = w->nextInFocusChain()) {
+        if (w->isVisibleTo(&dialog) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            w->window() == &dialog && !w->focusProxy()) {
+            const QRect here(w->mapTo(&dialog, QPoint()), w->size());
+            if (previous) {
+                const QRect before(previous->mapTo(&dialog, QPoint()), previous->size());
+                EXPECT_FALSE(here.bottom() < before.top() && here.right() < before.left())
+                    << name.toStdString() << ": " << previous->objectName().toStdString()
+                    << " then " << w->objectName().toStdString();
+            }
+            previous = w;
+        }
+        if (w->nextInFocusChain() == first || w->nextInFocusChain() == &dialog)
+            break;
+    }
+    dialog.hide();
+}
+
 TEST(DialogWalk, MnemonicsDefaultButtonAndSize) {
     CBelvaneDoc doc;
     testutil::FillReportRegister(doc);
@@ -172,6 +196,7 @@ TEST(DialogWalk, MnemonicsDefaultButtonAndSize) {
         for (const QPushButton* b : dialog->findChildren<QPushButton*>())
             hasDefault = hasDefault || (b->isDefault() && b->isVisibleTo(dialog.get()));
         EXPECT_EQ(hasDefault, d.enterPresses) << d.name;
+        CheckTabOrder(*dialog, name);
         const QSize least = dialog->minimumSizeHint();
         EXPECT_TRUE(least.width() <= 1024 && least.height() <= 768)
             << d.name << " " << least.width() << "x" << least.height();

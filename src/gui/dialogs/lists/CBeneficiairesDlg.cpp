@@ -58,6 +58,9 @@ CBeneficiairesDlg::CBeneficiairesDlg(CBelvaneDoc& doc, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(panel->ButtonColumn(helpAndClose));
+    // Tab reads the left column, the list and its details, before the buttons.
+    setTabOrder(panel->List(), m_phone);
+    setTabOrder(m_phone, m_address);
     dlg::SizeWindow(this, kDialog, QSize(440, 420));
 
     connect(panel, &ReferenceListPanel::selectionApplied, this, &CBeneficiairesDlg::ShowDetails);
