@@ -1,4 +1,8 @@
-# Turns a UTF-8 text file into a C++ source defining BuiltinResourceText().
+# Turns a UTF-8 text file into a C++ source defining belvane::FUNCTION()
+# (BuiltinResourceText when not given), a view of the text ending in a NUL.
+if(NOT DEFINED FUNCTION)
+    set(FUNCTION BuiltinResourceText)
+endif()
 file(READ ${INPUT} content)
 string(LENGTH "${content}" len)
 set(chunks "")
@@ -9,4 +13,4 @@ while(pos LESS len)
     string(APPEND chunks "    R\"belvane(${piece})belvane\"\n")
     math(EXPR pos "${pos} + 8000")
 endwhile()
-file(WRITE ${OUTPUT} "// Generated from ${INPUT}; do not edit.\n#include <string_view>\n\nnamespace belvane {\nstd::string_view BuiltinResourceText()\n{\n    static constexpr char text[] =\n${chunks}        \"\";\n    return {text, sizeof(text) - 1};\n}\n}  // namespace belvane\n")
+file(WRITE ${OUTPUT} "// Generated from ${INPUT}; do not edit.\n#include <string_view>\n\nnamespace belvane {\nstd::string_view ${FUNCTION}()\n{\n    static constexpr char text[] =\n${chunks}        \"\";\n    return {text, sizeof(text) - 1};\n}\n}  // namespace belvane\n")

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the pictures of the built-in resource set and writes them, as XPM text,
-at the end of src/resources/belvane.fr.txt (everything after the marker line is
-replaced): the toolbar strip [image 128], the language banner [image 127], the
-statement-mode cursor [cursor 172] and the hand cursor [cursor 234].
+"""Draws the pictures of the resource sets and writes them, as XPM text, at the
+end of src/resources/belvane.fr.txt and belvane.en.txt (everything after the
+marker line is replaced): the toolbar strip [image 128], the language banner
+[image 127] (each set its own flag and name), the statement-mode cursor
+[cursor 172] and the hand cursor [cursor 234].
 
 Standard library only. Run it again after changing a picture."""
 
@@ -365,23 +366,36 @@ GLYPHS = {
     "ç": [".....", ".....", ".kkk.", "k....", "k....", "k....", ".kkk.", "..k..", ".kk.."],
     "i": ["k", ".", "k", "k", "k", "k", "k", ".", "."],
     "s": [".....", ".....", ".kkkk", "k....", ".kkk.", "....k", "kkkk.", ".....", "....."],
+    "E": ["kkkkk", "k....", "k....", "kkkk.", "k....", "k....", "kkkkk", ".....", "....."],
+    "g": [".....", ".....", ".kkkk", "k...k", "k...k", "k...k", ".kkkk", "....k", ".kkk."],
+    "l": ["k", "k", "k", "k", "k", "k", "k", ".", "."],
+    "h": ["k....", "k....", "k.kk.", "kk..k", "k...k", "k...k", "k...k", ".....", "....."],
 }
 
 
-def banner(word):
+# Flags, x 4..22 and y 3..15 with a grey border: the colour of each inner pixel.
+def french_flag(x, y):
+    return "b" if x <= 9 else "w" if x <= 16 else "r"
+
+
+def union_flag(x, y):
+    dx, dy = x - 13, y - 9
+    if dx == 0 or dy == 0:
+        return "r"
+    if abs(dx) <= 1 or abs(dy) <= 1:
+        return "w"
+    if abs(abs(dx) * 5 - abs(dy) * 8) <= 5:
+        return "w"
+    return "b"
+
+
+def banner(word, flag):
     width, height = 200, 18
     rows = [["w"] * width for _ in range(height)]
     # The flag fills x 4..22, y 3..15: the part the language list never inverts.
     for y in range(3, 16):
         for x in range(4, 23):
-            if y in (3, 15) or x in (4, 22):
-                rows[y][x] = "d"
-            elif x <= 9:
-                rows[y][x] = "b"
-            elif x <= 16:
-                rows[y][x] = "w"
-            else:
-                rows[y][x] = "r"
+            rows[y][x] = "d" if y in (3, 15) or x in (4, 22) else flag(x, y)
     x, top = 30, 5
     for ch in word:
         glyph = GLYPHS[ch]
@@ -469,19 +483,23 @@ def section(header, lines):
     return [header] + lines + [""]
 
 
-def main():
-    root = pathlib.Path(__file__).resolve().parent.parent
-    path = root / "src" / "resources" / "belvane.fr.txt"
+def write(path, word, flag):
     text = path.read_text(encoding="utf-8")
     head = text.split(MARKER)[0].rstrip("\n") + "\n\n"
     out = [MARKER, ""]
     out += section("[image 128]", xpm("toolbar_128", toolbar()))
-    out += section("[image 127]", xpm("banner_127", banner("Français")))
+    out += section("[image 127]", xpm("banner_127", banner(word, flag)))
     out += section("[cursor 172]",
                    ["hotspot\t0\t0"] + xpm("cursor_172", grid(ARROW_WITH_TICK, 32, 32, "172")))
     out += section("[cursor 234]",
                    ["hotspot\t5\t0"] + xpm("cursor_234", grid(HAND, 32, 32, "234")))
     path.write_text(head + "\n".join(out), encoding="utf-8")
+
+
+def main():
+    resources = pathlib.Path(__file__).resolve().parent.parent / "src" / "resources"
+    write(resources / "belvane.fr.txt", "Français", french_flag)
+    write(resources / "belvane.en.txt", "English", union_flag)
 
 
 if __name__ == "__main__":

@@ -22,6 +22,7 @@ constexpr std::array kAvailable = {
     cmd::kFilePrintPreview, cmd::kPurge,         cmd::kNewFiscalYear,   cmd::kExportText,
     cmd::kPreferences,      cmd::kSummary,       cmd::kAbout,           cmd::kCalculator,
     cmd::kCharts,           cmd::kImportStatement, cmd::kFilePrintSetup,
+    cmd::kLanguage,
 };
 
 bool IsRecentFile(int command) {

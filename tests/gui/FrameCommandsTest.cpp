@@ -1,4 +1,5 @@
 #include "FrameTestSupport.h"
+#include "gui/dialogs/settings/CLanguageDlg.h"
 #include "gui/support/CResources.h"
 #include "gui/support/HelpPages.h"
 #include "gui/support/QtText.h"
@@ -6,11 +7,13 @@
 #include "uilogic/CommandIds.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -283,6 +286,23 @@ public slots:
 public:
     QList<QUrl> urls;
 };
+
+// "Langue..." opens the language dialog, whose OK keeps the choice for the next start.
+TEST_F(FrameCommands, LanguageOpensTheLanguageDialog) {
+    ASSERT_TRUE(f.frame->Action(cmd::kLanguage)->isEnabled());
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CLanguageDlg*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no language dialog";
+            QApplication::activeModalWidget()->close();
+            return;
+        }
+        dialog->SelectEntry(0);
+        dialog->accept();
+    });
+    f.frame->Action(cmd::kLanguage)->trigger();
+    EXPECT_EQ(f.settings.GetString("Settings", "LanguageDLLName", ""), "Default");
+}
 
 TEST_F(FrameCommands, HelpOpensTheIndexPage) {
     const QUrl url = HelpUrl();

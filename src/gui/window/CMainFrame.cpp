@@ -589,6 +589,9 @@ void CMainFrame::RunCommand(int command) {
         case cmd::kAbout:
             ShowAbout(this);
             break;
+        case cmd::kLanguage:
+            ChooseLanguage(m_settings, this);
+            break;
         case cmd::kCalculator:
             RunCalculator(m_settings, this);
             break;

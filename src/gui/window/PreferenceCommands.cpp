@@ -10,11 +10,13 @@
 #include "gui/dialogs/preferences/CPreferencesSheet.h"
 #include "gui/dialogs/preferences/CRepertoirePropPage.h"
 #include "gui/dialogs/preferences/CResumeDlg.h"
+#include "gui/dialogs/settings/CLanguageDlg.h"
 #include "gui/support/CResources.h"
 #include "gui/support/Calculator.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace belvane {
@@ -67,6 +69,11 @@ void EditSummary(CBelvaneDoc& doc, QWidget* parent) {
 void ShowAbout(QWidget* parent) {
     CAboutDlg about(parent);
     RunModal(about);
+}
+
+void ChooseLanguage(ISettingsStore& settings, QWidget* parent) {
+    CLanguageDlg dialog(parent, settings, false, QCoreApplication::applicationDirPath());
+    dialog.exec();
 }
 
 void RunCalculator(const ISettingsStore& settings, QWidget* parent) {

@@ -20,8 +20,12 @@ void EditPreferences(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent
 // "Résumé...": the account's summary; OK stores it and marks the register modified.
 void EditSummary(CBelvaneDoc& doc, QWidget* parent);
 
-// "A propos de Belvane...": the about box.
+// "À propos de Belvane...": the about box.
 void ShowAbout(QWidget* parent);
+
+// "Langue...": the language dialog over the modules beside the program; the
+// choice takes effect at the next start.
+void ChooseLanguage(ISettingsStore& settings, QWidget* parent);
 
 // "Calculatrice": starts the calculator's command line (setting "Calculator")
 // without waiting for it; message 10030 when it cannot start.
