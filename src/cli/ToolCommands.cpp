@@ -67,7 +67,7 @@ int Report(std::ostream& err, const Status& status, std::string_view path) {
             err << Message(ids::kMsgOpenFailed, path);
             break;
         case Status::Code::CannotCreate:
-            err << Message(ids::kMsgExportOpenError);
+            err << Message(ids::kMsgExportOpenError, path);
             break;
         case Status::Code::CannotWrite:
             err << Message(ids::kMsgSaveFailed, path);

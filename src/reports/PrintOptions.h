@@ -22,7 +22,7 @@ enum PrintDialogFlag {
     kHideRange = 1,          // "Tout"/"Du" choice, both dates and "au"
     kHideScreenWidths = 2,   // "Largeur des champs…" and "Ajuster à la largeur de la page"
     kHideSorted = 4,         // "Trier par rubriques et sous-rubriques"
-    kHideRangeGroup = 8,     // the whole "Etendue d'impression" group
+    kHideRangeGroup = 8,     // the whole "Étendue d'impression" group
     kDisableSorted = 16,     // the sort box, greyed
     kDisableRange = 32,      // the range choice and dates, greyed
     kShowChartOptions = 64,  // "Impression des valeurs" and "en couleur", group retitled

@@ -239,7 +239,7 @@ TEST_F(ToolTest, ExitCodesAndMessages) {
         {{"balances", garbage}, kExitFailure, ids::kMsgUnreadable, ""},
         {{"convert", truncated, out}, kExitFailure, ids::kMsgDamaged, truncated},
         {{"new", noDir}, kExitFailure, ids::kMsgSaveFailed, noDir},
-        {{"export", good, noDir}, kExitFailure, ids::kMsgExportOpenError, ""},
+        {{"export", good, noDir}, kExitFailure, ids::kMsgExportOpenError, noDir},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));

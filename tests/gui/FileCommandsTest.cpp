@@ -194,7 +194,7 @@ TEST_F(FileCommands, NewYearAndExportCommands) {
     EXPECT_EQ(f.modal.asked[0].kind, PathRequest::Kind::Save);
     EXPECT_EQ(f.modal.asked[0].filter, "Documents textes (*.txt);;Tous les Fichiers (*)");
     EXPECT_TRUE(QFile::exists(dir.filePath("export.txt")));
-    EXPECT_EQ(Messages().mid(3), QStringList{Text(10069)});
+    EXPECT_EQ(Messages().mid(3), QStringList{Text(10069).arg(dir.filePath("none/x.txt"))});
 }
 
 }  // namespace

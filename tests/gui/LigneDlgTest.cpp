@@ -386,7 +386,7 @@ TEST_F(LigneDlgTest, CorrectionOpensOnTheLineAndReplacesIt) {
                      "", "A"));
     testing::ScriptedModal modal;
     modal.On<CLigneDlg>([&](CLigneDlg& d) {
-        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Edition de la ligne n°2"));
+        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Édition de la ligne n°2"));
         EXPECT_TRUE(d.ForceBox()->isChecked()) << "8 March is not the rule's 6 March";
         EXPECT_EQ(d.findChild<QLineEdit*>("1033")->text(), "08.03.09");
         EXPECT_TRUE(d.findChild<QRadioButton*>("1029")->isChecked());

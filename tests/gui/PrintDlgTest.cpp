@@ -33,10 +33,10 @@ TEST(PrintDlgTest, FlagsOfEachKindAndOptionsStoredBackOnCancel) {
         bool dates, group, screenWidths, sortedEnabled, chart;
         const char* title;
     } cases[] = {
-        {0, true, true, true, true, false, "Etendue d'impression"},
-        {48, true, true, true, false, false, "Etendue d'impression"},
-        {15, false, false, false, false, false, "Etendue d'impression"},
-        {5, false, true, true, false, false, "Etendue d'impression"},
+        {0, true, true, true, true, false, "Étendue d'impression"},
+        {48, true, true, true, false, false, "Étendue d'impression"},
+        {15, false, false, false, false, false, "Étendue d'impression"},
+        {5, false, true, true, false, false, "Étendue d'impression"},
         {71, false, true, false, false, true, "Paramètres d'impression"},
     };
     for (const auto& c : cases) {

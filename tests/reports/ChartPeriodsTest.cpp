@@ -30,7 +30,7 @@ TEST(ChartPeriods, CutTheRangeIntoLabelledPeriods) {
         {"months from the 1st of the first", D(2024, 1, 15), D(2024, 3, 3), PeriodKind::Month,
          D(2024, 1, 1), D(2024, 3, 31), "Jan. 24|Fév. 24|Mars 24|"},
         {"months across a year", D(2023, 12, 31), D(2024, 1, 1), PeriodKind::Month, D(2023, 12, 1),
-         D(2024, 1, 31), "Dec. 23|Jan. 24|"},
+         D(2024, 1, 31), "Déc. 23|Jan. 24|"},
         {"years", D(2023, 6, 1), D(2024, 2, 1), PeriodKind::Year, D(2023, 1, 1), D(2024, 12, 31),
          "2023|2024|"},
         {"reversed range", D(2024, 2, 1), D(2024, 1, 1), PeriodKind::Month, 0, 0, ""},

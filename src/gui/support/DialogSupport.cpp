@@ -22,6 +22,17 @@ QString Text(int dialog, int control) {
     return CResources::DialogText(dialog, control);
 }
 
+QString TitleText(int dialog, int control) {
+    const QString text = Text(dialog, control);
+    QString title;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && ++i == text.size())
+            break;
+        title += text[i];
+    }
+    return title;
+}
+
 QStringList Entries(int dialog, int control) {
     const QString text = CResources::DialogText(dialog, -control);
     return text.isEmpty() ? QStringList() : text.split(u'\n');

@@ -43,6 +43,8 @@ inline constexpr int kHelpButton = 57670;
 
 // The text of control `control` of dialog `dialog` in the active resource set.
 QString Text(int dialog, int control);
+// The same text for a window title: its mnemonic '&' left out ("&&" gives '&').
+QString TitleText(int dialog, int control);
 // The entries of list or combo box `control` (stored under -control), in order.
 QStringList Entries(int dialog, int control);
 // The dialog's title (control 0).

@@ -58,7 +58,7 @@ void ExportToText(const CBelvaneDoc& doc, QWidget* parent) {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".txt");
     if (!ExportTextFile(doc, ToStd(path)).ok())
-        dlg::Refuse(parent, ids::kMsgExportOpenError);
+        dlg::Refuse(parent, CResources::Str(ids::kMsgExportOpenError).arg(path));
 }
 
 void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent) {

@@ -52,7 +52,7 @@ constexpr int kCancel3 = 3;
 constexpr int kHelp3 = 1123;
 
 // Strings.
-constexpr int kTitleCorrection = 10050;   // "Edition de la ligne n°%d"
+constexpr int kTitleCorrection = 10050;   // "Édition de la ligne n°%d"
 constexpr int kTitleManual = 10061;       // "Création manuelle ... '%s'"
 constexpr int kTitleAutomatic = 10062;    // "Création automatique ... '%s'"
 constexpr int kTitleAnticipated = 10063;  // "Création anticipée ... '%s'"

@@ -76,7 +76,7 @@ void CAffichagePropPage::ChooseFont(int index) {
     const PrintFontCode code = ParsePrintFontCode(m_fonts[index]);
     if (const std::optional<QFont> chosen =
             belvane::ChooseFont(this, ForFontDialog(FontOfCode(code)),
-                                dlg::Text(kDialog, kFontButtons[index]), index == kLinesFont))
+                                dlg::TitleText(kDialog, kFontButtons[index]), index == kLinesFont))
         m_fonts[index] = FormatPrintFontCode(CodeOf(*chosen, code));
 }
 

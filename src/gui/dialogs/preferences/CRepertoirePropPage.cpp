@@ -25,7 +25,7 @@ constexpr int kCalculatorFilter = 10091;
 // extension: every file is offered.
 QString CalculatorFilter() {
 #ifdef Q_OS_WIN
-    // "Executables (*.exe)|*.exe|Tous les Fichiers (*.*)|*.*||": the text of
+    // "Exécutables (*.exe)|*.exe|Tous les Fichiers (*.*)|*.*||": the text of
     // each pair is what Qt shows.
     const QStringList parts = CResources::Str(kCalculatorFilter).split(u'|', Qt::SkipEmptyParts);
     QStringList filters;

@@ -22,7 +22,7 @@ namespace belvane {
 namespace {
 
 constexpr int kMsgPrinterFailed = 10117;  // "L'impression sur %s n'a pas abouti."
-constexpr int kMsgCannotCreate = 10069;   // "Erreur à l'ouverture du fichier."
+constexpr int kMsgCannotCreate = 10069;   // "Erreur à l'ouverture du fichier %1."
 constexpr int kMsgCannotWrite = 61705;    // "Impossible d'enregistrer le fichier %1."
 constexpr const char* kPrinterFailure = "printer";
 
@@ -57,7 +57,7 @@ void ShowFailure(QWidget* parent, const Status& status) {
         text = CResources::Str(kMsgPrinterFailed)
                    .replace(QStringLiteral("%s"), FromStd(status.file()));
     else if (status.code() == Status::Code::CannotCreate)
-        text = CResources::Str(kMsgCannotCreate);
+        text = CResources::Str(kMsgCannotCreate).arg(FromStd(status.file()));
     else
         text = CResources::Str(kMsgCannotWrite).arg(FromStd(status.file()));
     IMessageBox::Current().Show(parent, text, IMessageBox::Icon::Warning, IMessageBox::Buttons::Ok);

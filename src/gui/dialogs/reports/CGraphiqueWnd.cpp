@@ -98,9 +98,14 @@ void CGraphiqueWnd::Render() {
         if (period.debits != 0)
             DrawBar(p, x + 2 * u, u, baseline, static_cast<int>(period.debits * scale), kDebit,
                     kDebitDepth);
+        // Centred under the bars, but moved right when it would start off the
+        // window: the first week's label is wider than its period.
+        const QString label = FromStd(period.label);
+        QRect box(x - u, baseline + 3, 6 * u, 2 * u);
+        const int flags = Qt::AlignHCenter | Qt::AlignTop;
+        box.translate(std::max(0, -p.fontMetrics().boundingRect(box, flags, label).left()), 0);
         p.setPen(Qt::black);
-        p.drawText(QRect(x - u, baseline + 3, 6 * u, 2 * u), Qt::AlignHCenter | Qt::AlignTop,
-                   FromStd(period.label));
+        p.drawText(box, flags, label);
         ++m_drawnPeriods;
     }
 }
