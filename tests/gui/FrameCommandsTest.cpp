@@ -1,5 +1,6 @@
 #include "FrameTestSupport.h"
 #include "gui/dialogs/settings/CLanguageDlg.h"
+#include "gui/support/CHelpWnd.h"
 #include "gui/support/CResources.h"
 #include "gui/support/HelpPages.h"
 #include "gui/support/QtText.h"
@@ -13,8 +14,10 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -318,6 +321,29 @@ TEST_F(FrameCommands, HelpOpensTheIndexPage) {
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0], url);
     EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(OpenHelpWindow(), nullptr) << "the browser took the page";
+}
+
+// F1 with no browser to take the page: the program's own help window, its table
+// of contents leading to the pages' chapters and dialogs.
+TEST_F(FrameCommands, F1WithoutABrowserOpensTheHelpWindow) {
+    SetHelpBrowser([](const QUrl&) { return false; });
+    f.frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.frame.get()));
+    QTest::keyClick(f.frame.get(), Qt::Key_F1);
+    SetHelpBrowser({});
+    CHelpWnd* help = OpenHelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->Page()->source(), HelpUrl());
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Aide de Belvane"));
+    const auto items = help->Contents()->findItems(QStringLiteral("Chercher"),
+                                                   Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items[0]->parent()->text(0), QStringLiteral("Boîtes de dialogue"));
+    EXPECT_EQ(items[0]->data(0, Qt::UserRole).toString(), QStringLiteral("dialog-195"));
+    EXPECT_TRUE(box.shown.empty());
+    delete help;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -45,6 +46,14 @@ void SetTitle(QDialog* dialog, int dialogId) {
 QPushButton* Button(QWidget* parent, int dialog, int control) {
     auto* button = new QPushButton(Text(dialog, control), parent);
     button->setAutoDefault(false);
+    // F1 presses a dialog's "Aide" while it is shown.
+    if (control == kHelpButton) {
+        auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), parent);
+        QObject::connect(f1, &QShortcut::activated, button, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->click();
+        });
+    }
     return Named(button, control);
 }
 

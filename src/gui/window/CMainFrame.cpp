@@ -227,6 +227,9 @@ void CMainFrame::CreateAccelerators() {
         keys[cmd::kNextPane].append(QKeySequence(Qt::Key_F6));
     if (!keys.contains(cmd::kPrevPane))
         keys[cmd::kPrevPane].append(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    // F1 is the help's, as the status bar says.
+    if (!keys.contains(cmd::kHelp))
+        keys[cmd::kHelp].append(QKeySequence(Qt::Key_F1));
     for (auto it = keys.cbegin(); it != keys.cend(); ++it)
         SharedAction(it.key(), CResources::Tooltip(it.key()))->setShortcuts(it.value());
 }
