@@ -6,6 +6,7 @@
 #include "gui/support/CLanguageModule.h"
 #include "gui/support/CQtSettings.h"
 #include "gui/support/CResources.h"
+#include "gui/support/DesktopLanguage.h"
 #include "gui/support/IMessageBox.h"
 #include "gui/support/EnterPressesButton.h"
 #include "gui/support/IModal.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 
 #include <iostream>
 
@@ -27,9 +29,11 @@ namespace {
 constexpr int kLangIdString = 95;  // the language of the active resources, a LANGID
 
 // Qt's own texts (message box buttons, file dialogs) in the language of the
-// active resources.
+// active resources, and its dates, sizes and month names in that language's way.
 void TranslateQtTexts() {
-    QtTranslation::Install(ParseLangId(ToStd(CResources::Str(kLangIdString))));
+    const int langId = ParseLangId(ToStd(CResources::Str(kLangIdString)));
+    QtTranslation::Install(langId);
+    QLocale::setDefault(LocaleForLangId(langId));
 }
 
 // Answers every message box at once when nobody is there to see it (the

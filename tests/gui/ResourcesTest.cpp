@@ -84,6 +84,12 @@ TEST(DesktopLanguage, LocalesMapToWindowsLanguageIds) {
     };
     for (const auto& [locale, id] : cases)
         EXPECT_EQ(LangIdForLocale(locale), id) << locale.name().toStdString();
+    // And back, for Qt's dates and sizes in the interface language.
+    const std::vector<std::pair<int, QString>> back = {
+        {1036, "fr_FR"}, {2060, "fr_BE"}, {1033, "en_US"}, {2057, "en_GB"},
+        {1031, "de_DE"}, {0x7f, "fr_FR"}, {0, "fr_FR"}};
+    for (const auto& [id, name] : back)
+        EXPECT_EQ(LocaleForLangId(id).name(), name) << id;
 }
 
 }  // namespace

@@ -82,6 +82,20 @@ int LangIdForLocale(const QLocale& locale) {
     return (sublanguage << 10) | primary;
 }
 
+QLocale LocaleForLangId(int langId) {
+    const int primary = langId & 0x3ff;
+    const int sublanguage = langId >> 10;
+    for (const PrimaryLanguage& p : kPrimaries) {
+        if (p.primary != primary)
+            continue;
+        for (const Regional& r : kRegionals)
+            if (r.language == p.language && r.sublanguage == sublanguage)
+                return QLocale(r.language, r.territory);
+        return QLocale(p.language);
+    }
+    return QLocale(QLocale::French);
+}
+
 int DesktopLangId() {
     return LangIdForLocale(QLocale::system());
 }

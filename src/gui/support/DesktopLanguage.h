@@ -13,6 +13,10 @@ namespace belvane {
 // default (sublanguage 1): French in Senegal gives 1036.
 int LangIdForLocale(const QLocale& locale);
 
+// The locale of a LANGID: its language, in the territory of its sublanguage
+// (the language's main one by default); French for a LANGID without a locale.
+QLocale LocaleForLangId(int langId);
+
 // The LANGID of the user's desktop language (QLocale::system()).
 int DesktopLangId();
 
