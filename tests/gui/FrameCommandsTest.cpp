@@ -8,14 +8,12 @@
 #include "uilogic/CommandIds.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -293,15 +291,10 @@ public:
 // "Langue..." opens the language dialog, whose OK keeps the choice for the next start.
 TEST_F(FrameCommands, LanguageOpensTheLanguageDialog) {
     ASSERT_TRUE(f.frame->Action(cmd::kLanguage)->isEnabled());
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<CLanguageDlg*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            ADD_FAILURE() << "no language dialog";
-            QApplication::activeModalWidget()->close();
-            return;
-        }
-        dialog->SelectEntry(0);
-        dialog->accept();
+    f.modal.On<CLanguageDlg>([](CLanguageDlg& dialog) {
+        dialog.SelectEntry(0);
+        dialog.accept();
+        return dialog.result();
     });
     f.frame->Action(cmd::kLanguage)->trigger();
     EXPECT_EQ(f.settings.GetString("Settings", "LanguageDLLName", ""), "Default");

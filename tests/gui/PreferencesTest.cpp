@@ -86,6 +86,12 @@ TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
         format->setCurrentText("mm/dd/yy");
         auto* symbol = sheet.findChild<QComboBox*>("1261");
         symbol->setEditText("a");
+        // The font dialog takes its title from its button, mnemonic left out.
+        f.modal.On<QFontDialog>([](QFontDialog& d) {
+            EXPECT_EQ(d.windowTitle(), "Lignes de transactions");
+            return int(QDialog::Rejected);
+        });
+        testing::Click(sheet, "1277");
         sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kColumns);
         sheet.accept();
         EXPECT_EQ(sheet.result(), QDialog::Rejected) << "the sheet stays open";

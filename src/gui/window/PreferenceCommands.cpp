@@ -73,7 +73,7 @@ void ShowAbout(QWidget* parent) {
 
 void ChooseLanguage(ISettingsStore& settings, QWidget* parent) {
     CLanguageDlg dialog(parent, settings, false, QCoreApplication::applicationDirPath());
-    dialog.exec();
+    RunModal(dialog);
 }
 
 void RunCalculator(const ISettingsStore& settings, QWidget* parent) {
