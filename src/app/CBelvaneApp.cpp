@@ -13,6 +13,7 @@
 #include "gui/support/PressLeavesField.h"
 #include "gui/support/QtTranslation.h"
 #include "gui/window/CMainFrame.h"
+#include "gui/window/PreferenceCommands.h"
 #include "uilogic/CommandIds.h"
 #include "uilogic/LanguageChoice.h"
 
@@ -115,6 +116,7 @@ bool CBelvaneApp::Start(const StartupArguments& command) {
     // Made after the language is known: its texts name the untitled register.
     m_doc = std::make_unique<CBelvaneDoc>(&m_settings);
     m_doc->SetStrings(CResources::Active().Strings());
+    ReadFormatSettings(*m_doc, m_settings);
     m_doc->OnNewDocument();
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_settings, m_recent);
 

@@ -1,6 +1,10 @@
 #include "app/CBelvaneApp.h"
 
 #include "FrameTestSupport.h"
+#include "core/CBelvaneDoc.h"
+#include "core/CResourceSet.h"
+#include "core/StringTable.h"
+#include "gui/support/CResources.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -83,6 +87,22 @@ TEST_F(AppStart, TheFirstStartTakesTheBuiltInLanguageWhenItIsAlone) {
     ASSERT_TRUE(app.Start({}));
     EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "Default");
     EXPECT_TRUE(guard.isActive());
+}
+
+// The register's decimal symbol and date format default to the language's.
+TEST_F(AppStart, TheRegisterTakesTheLanguagesDefaultFormats) {
+    settings.WriteInt("Settings", "FirstTimeUse", 0);
+    const CResourceSet english = CResourceSet::Parse(std::string(BuiltinResourceText()) +
+                                                     "\n[strings]\n51\t.\n52\t%m/%d/%y\n");
+    CBelvaneApp::LanguageHooks hooks;
+    hooks.load = [&](ISettingsStore&, const QString&) { CResources::SetActive(&english); };
+    hooks.unload = [] { CResources::SetActive(nullptr); };
+    CBelvaneApp app(settings, dir.path(), hooks);
+    ASSERT_TRUE(app.Start({}));
+    EXPECT_EQ(app.Document()->GetDecimalSymbol(), ".");
+    EXPECT_EQ(app.Document()->GetDateFormat(), "%m/%d/%y");
+    ASSERT_TRUE(app.Frame()->close());
+    app.Exit();
 }
 
 // A relative name is the shell's: it is opened before the initial directory is entered.

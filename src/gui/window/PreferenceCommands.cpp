@@ -3,6 +3,8 @@
 #include "core/CBelvaneDoc.h"
 #include "core/SettingsStore.h"
 #include "core/StringIds.h"
+#include "core/StringTable.h"
+#include "core/ValueFormat.h"
 #include "gui/dialogs/preferences/CAboutDlg.h"
 #include "gui/dialogs/preferences/CAffichagePropPage.h"
 #include "gui/dialogs/preferences/CCouleursPropPage.h"
@@ -48,12 +50,21 @@ void EditPreferences(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent
 
     // Marks the register modified and has every view rebuild its layout.
     doc.SetDisplay(std::move(columns), widths, font, sheet.Colors()->Colors());
-    const DisplayPreferences display =
-        DisplayPreferences::Read(settings, ToStd(CResources::Str(ids::kDecimalSymbolDefault)),
-                                 ToStd(CResources::Str(ids::kDateFormatDefault)));
-    doc.SetFormatSettings(display.dateFormat, display.decimalSymbol);
+    ReadFormatSettings(doc, settings);
     doc.SetModifiedFlag(true);
     doc.UpdateAllViews();
+}
+
+void ReadFormatSettings(CBelvaneDoc& doc, const ISettingsStore& settings) {
+    // A module without usable defaults leaves the built-in ones.
+    std::string symbol = ToStd(CResources::Str(ids::kDecimalSymbolDefault));
+    if (!IsUsableDecimalSymbol(symbol))
+        symbol = CStringTable::Builtin().Get(ids::kDecimalSymbolDefault);
+    std::string format = ToStd(CResources::Str(ids::kDateFormatDefault));
+    if (format.empty())
+        format = CStringTable::Builtin().Get(ids::kDateFormatDefault);
+    const DisplayPreferences display = DisplayPreferences::Read(settings, symbol, format);
+    doc.SetFormatSettings(display.dateFormat, display.decimalSymbol);
 }
 
 void EditSummary(CBelvaneDoc& doc, QWidget* parent) {

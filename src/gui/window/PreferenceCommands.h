@@ -17,6 +17,10 @@ class ISettingsStore;
 // nothing changed) and redrawn.
 void EditPreferences(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent);
 
+// The register takes the settings' decimal symbol and date format, or those of
+// the active language (strings 51 and 52) where the settings have none.
+void ReadFormatSettings(CBelvaneDoc& doc, const ISettingsStore& settings);
+
 // "Résumé...": the account's summary; OK stores it and marks the register modified.
 void EditSummary(CBelvaneDoc& doc, QWidget* parent);
 
