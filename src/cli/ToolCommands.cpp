@@ -11,6 +11,7 @@
 #include "core/StringTable.h"
 #include "maintenance/NewYear.h"
 #include "maintenance/PurgeSession.h"
+#include "maintenance/RegisterLock.h"
 #include "reports/CPrintJob.h"
 #include "reports/CategoryTotals.h"
 #include "reports/ChartPeriods.h"
@@ -26,7 +27,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <ctime>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <ostream>
 #include <string_view>
@@ -41,12 +44,16 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kToolName = "belvane-tool";
 
-// A message of the built-in set with every "%1" replaced by `path`.
-std::string Message(int id, std::string_view path = {}) {
+// A message of the built-in set with "%1", "%2"... replaced by `args` in turn.
+std::string Message(int id, std::initializer_list<std::string_view> args = {}) {
     std::string text = CStringTable::Builtin().Get(id);
-    for (std::size_t p = text.find("%1"); p != std::string::npos;
-         p = text.find("%1", p + path.size()))
-        text.replace(p, 2, path);
+    char n = '1';
+    for (const std::string_view arg : args) {
+        const std::string mark{'%', n++};
+        for (std::size_t p = text.find(mark); p != std::string::npos;
+             p = text.find(mark, p + arg.size()))
+            text.replace(p, 2, arg);
+    }
     return text;
 }
 
@@ -61,16 +68,16 @@ int Report(std::ostream& err, const Status& status, std::string_view path) {
             err << Message(ids::kMsgUnreadable);
             break;
         case Status::Code::Damaged:
-            err << Message(ids::kMsgDamaged, path);
+            err << Message(ids::kMsgDamaged, {path});
             break;
         case Status::Code::CannotOpen:
-            err << Message(ids::kMsgOpenFailed, path);
+            err << Message(ids::kMsgOpenFailed, {path});
             break;
         case Status::Code::CannotCreate:
-            err << Message(ids::kMsgExportOpenError, path);
+            err << Message(ids::kMsgExportOpenError, {path});
             break;
         case Status::Code::CannotWrite:
-            err << Message(ids::kMsgSaveFailed, path);
+            err << Message(ids::kMsgSaveFailed, {path});
             break;
     }
     err << '\n';
@@ -246,7 +253,28 @@ std::string ReadDates(const CommandLine& cl, std::string_view command,
     return {};
 }
 
+// Takes the lock of the register at `path` for a write; false, with a message
+// naming who has it open, when another window or program holds it.
+bool LockForWriting(RegisterLock& lock, const std::string& path, std::ostream& err) {
+    LockReading holder;
+    if (lock.Acquire(NormalPath(path), &holder))
+        return true;
+    char since[64] = "?";
+    const std::tm* local = std::localtime(&holder.since);
+    const std::string format = CStringTable::Builtin().Get(ids::kDateFormatDefault) + " %H:%M";
+    if (local)
+        std::strftime(since, sizeof since, format.c_str(), local);
+    err << path << " : "
+        << Message(ids::kMsgRegisterOpen,
+                   {holder.user, holder.info ? holder.info->host : "?", since})
+        << '\n';
+    return false;
+}
+
 int Save(CBelvaneDoc& doc, const std::string& path, std::ostream& err) {
+    RegisterLock lock;
+    if (!LockForWriting(lock, path, err))
+        return kExitFailure;
     return Report(err, doc.OnSaveDocument(path), path);
 }
 
@@ -497,6 +525,10 @@ int CommandPurge(std::span<const std::string> args, std::ostream& out, std::ostr
                           "purge: --until needs a date YYYY-MM-DD, not \"" + until->second + "\"");
     const std::string& file = cl.positional[0];
     const std::string& archive = cl.positional[1];
+    RegisterLock fileLock, archiveLock;
+    if (!LockForWriting(fileLock, file, err) ||
+        (!SameFile(file, archive) && !LockForWriting(archiveLock, archive, err)))
+        return kExitFailure;
     CBelvaneDoc doc;
     LoadResult loaded;
     if (!Load(doc, file, err, loaded))

@@ -25,6 +25,16 @@ constexpr std::array kAvailable = {
     cmd::kLanguage,
 };
 
+// The commands that change the register, disabled while it is open read-only.
+// "Enregistrer sous" stays: it makes a copy of one's own.
+constexpr std::array kChanging = {
+    cmd::kFileSave,     cmd::kEditUndo,        cmd::kNewLine,           cmd::kCorrectLine,
+    cmd::kDeleteLine,   cmd::kStatementMode,   cmd::kBackupToggle,      cmd::kMovements,
+    cmd::kCreateManual, cmd::kCreateAutomatic, cmd::kCreateAnticipated, cmd::kPaymentMethods,
+    cmd::kCategories,   cmd::kPayees,          cmd::kSummary,           cmd::kPreferences,
+    cmd::kPurge,        cmd::kNewFiscalYear,
+};
+
 bool IsRecentFile(int command) {
     return command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast;
 }
@@ -38,7 +48,9 @@ bool IsCommandAvailable(int command) {
 
 CommandUi EvaluateCommand(int command, const CommandState& state) {
     CommandUi ui;
-    ui.enabled = IsCommandAvailable(command);
+    ui.enabled = IsCommandAvailable(command) &&
+                 !(state.readOnly &&
+                   std::find(kChanging.begin(), kChanging.end(), command) != kChanging.end());
     switch (command) {
         case cmd::kCorrectLine:
         case cmd::kDeleteLine:

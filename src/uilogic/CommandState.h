@@ -9,6 +9,7 @@ struct CommandState {
     bool backup = false;  // the register's backup-on-exit flag
     bool toolbarVisible = true;
     bool statusBarVisible = true;
+    bool readOnly = false;  // the register is open read-only: nothing may change it
 };
 
 // How a command shows in the menus and on the toolbar.

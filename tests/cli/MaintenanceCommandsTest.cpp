@@ -5,9 +5,12 @@
 #include "core/DayDate.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
+#include "maintenance/RegisterLock.h"
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -73,6 +76,44 @@ TEST(MaintenanceCommands, PurgeAndNewYearFromTheCommandLine) {
     EXPECT_EQ(next.GetLine(0).m_montant, -1000);
     EXPECT_EQ(next.GetLine(0).m_observation, "Report");
     EXPECT_EQ(next.GetLine(0).m_dateEmission, ToDayDate(2025, 1, 1)) << "--date reaches the line";
+}
+
+// A register another window has open is not written: every writing command
+// refuses it, naming who has it, and writes it once the window let it go.
+TEST(MaintenanceCommands, WritingCommandsRefuseARegisterOpenElsewhere) {
+    const testutil::ScratchDir dir;
+    const std::string reg = dir.File("compte.blv");
+    const std::string other = dir.File("autre.blv");
+    const auto run = [](std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+        return RunTool(args, out, err);
+    };
+    ASSERT_EQ(run({"new", reg}, std::cout, std::cerr), kExitOk);
+    ASSERT_EQ(run({"new", other}, std::cout, std::cerr), kExitOk);
+    const std::string before = testutil::ReadFile(reg);
+    auto window = std::make_unique<RegisterLock>();
+    ASSERT_TRUE(window->Acquire(reg));
+    const std::string refusal =
+        reg + " : " +
+        CStringTable::Builtin()
+            .Get(ids::kMsgRegisterOpen)
+            .substr(0, std::string("Ce registre est déjà ouvert par ").size());
+    const std::vector<std::vector<std::string>> writes = {
+        {"convert", other, reg},
+        {"new", reg},
+        {"new-year", other, reg, "--method", "0"},
+        {"purge", reg, dir.File("a.blv"), "--until", "2024-12-31"},
+        {"purge", other, reg, "--until", "2024-12-31"},
+    };
+    for (const auto& args : writes) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunTool(args, out, err), kExitFailure) << args[0];
+        EXPECT_EQ(err.str().substr(0, refusal.size()), refusal) << args[0];
+    }
+    EXPECT_EQ(testutil::ReadFile(reg), before);
+    window.reset();
+    std::ostringstream out, err;
+    EXPECT_EQ(run({"convert", other, reg}, out, err), kExitOk) << err.str();
+    EXPECT_EQ(ReadLock(reg).state, LockState::Free) << "the tool's own lock is gone";
 }
 
 }  // namespace

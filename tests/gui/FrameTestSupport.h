@@ -53,13 +53,27 @@ public:
         m_answers.pop_front();
         return a;
     }
+    // The questions with buttons of their own take their answers (the index of
+    // a choice, -1 for Annuler) from here; none left answers Annuler.
+    void Choice(int index) { m_choices.push_back(index); }
+    int Choose(QWidget*, const QString& text, Icon icon, const QStringList& choices) override {
+        shown.push_back({text, icon, Buttons::Ok});
+        this->choices.push_back(choices);
+        if (m_choices.empty())
+            return -1;
+        const int c = m_choices.front();
+        m_choices.pop_front();
+        return c;
+    }
     void Beep() override { ++beeps; }
 
     std::vector<Shown> shown;
+    std::vector<QStringList> choices;  // the buttons of each question with its own
     int beeps = 0;
 
 private:
     std::deque<IMessageBox::Answer> m_answers;
+    std::deque<int> m_choices;
 };
 
 // Plays the user's part in what the program runs modally, while it lives: a

@@ -11,6 +11,8 @@ TEST(CommandState, GivesTheEnabledAndCheckedState) {
     const auto state = [](bool selected, bool statement, bool backup, bool bars) {
         return CommandState{selected, statement, backup, bars, bars};
     };
+    CommandState readOnly = state(true, false, true, true);
+    readOnly.readOnly = true;
     const struct {
         int command;
         CommandState state;
@@ -31,6 +33,14 @@ TEST(CommandState, GivesTheEnabledAndCheckedState) {
         {cmd::kFileMruLast, state(false, false, false, true), {true, false}},
         {cmd::kFileMruLast + 1, state(false, false, false, true), {false, false}},
         {cmd::kFilePrintSetup, state(false, false, false, true), {true, false}},
+        // Read only: what would change the register is disabled, the rest stays.
+        {cmd::kNewLine, readOnly, {false, false}},
+        {cmd::kDeleteLine, readOnly, {false, false}},
+        {cmd::kFileSave, readOnly, {false, false}},
+        {cmd::kBackupToggle, readOnly, {false, true}},
+        {cmd::kFileSaveAs, readOnly, {true, false}},
+        {cmd::kTotals, readOnly, {true, false}},
+        {cmd::kFilePrint, readOnly, {true, false}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(EvaluateCommand(c.command, c.state), c.expected) << c.command;

@@ -1,12 +1,15 @@
 #include "gui/support/DialogSupport.h"
 
+#include "core/DayDate.h"
 #include "core/Text.h"
+#include "core/ValueFormat.h"
 #include "gui/support/CResources.h"
 #include "gui/support/HelpPages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDateTime>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -168,6 +171,13 @@ void FocusField(QWidget* field) {
         edit->selectAll();
     else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
         combo->lineEdit()->selectAll();
+}
+
+QStringList DateAndTime(std::time_t moment, const std::string& dateFormat) {
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(moment);
+    const QDate day = local.date();
+    return {FromStd(FormatDate(ToDayDate(day.year(), day.month(), day.day()), dateFormat)),
+            local.time().toString(QStringLiteral("HH:mm"))};
 }
 
 }  // namespace belvane::dlg

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -100,5 +101,9 @@ void ShowHelp(const QString& topic);
 
 // Puts the focus on `field` and selects its text, as a check that failed does.
 void FocusField(QWidget* field);
+
+// A moment of the machine's clock as messages show it: its date in the
+// register's `dateFormat`, then its time ("14:32").
+QStringList DateAndTime(std::time_t moment, const std::string& dateFormat);
 
 }  // namespace belvane::dlg

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -11,11 +12,16 @@ namespace belvane {
 class IMessageBox {
 public:
     enum class Icon { Information, Warning, Question, None };
-    enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+    // YesNoDefaultNo: a question whose safe answer is No (Enter answers it).
+    enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel, YesNoDefaultNo };
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~IMessageBox() = default;
     virtual Answer Show(QWidget* parent, const QString& text, Icon icon, Buttons buttons) = 0;
+    // A question answered by buttons of its own, `choices` (the first is the
+    // default), followed by "Annuler": the index of the choice pressed, or -1
+    // for Annuler and Escape. A box that cannot ask answers -1.
+    virtual int Choose(QWidget* parent, const QString& text, Icon icon, const QStringList& choices);
     // The default beep.
     virtual void Beep() = 0;
 

@@ -1,6 +1,7 @@
 #include "gui/window/CMainFrame.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/SafeFile.h"
 #include "core/SettingsStore.h"
 #include "core/Status.h"
 #include "core/StringIds.h"
@@ -23,6 +24,7 @@
 #include "gui/window/MovementCommands.h"
 #include "gui/window/PreferenceCommands.h"
 #include "gui/window/PrintCommands.h"
+#include "gui/window/RegisterClaim.h"
 #include "gui/window/ReportCommands.h"
 #include "gui/window/StatementCommands.h"
 #include "maintenance/BackupCopy.h"
@@ -41,6 +43,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -60,6 +63,8 @@ constexpr int kFrameResource = 128;
 constexpr int kContextMenuResource = 209;
 constexpr int kSaveFileTitle = 61440;
 constexpr int kOpenFileTitle = 61441;
+constexpr int kReadOnlyTitle = 10145;      // "%1 (lecture seule)"
+constexpr int kAskReplaceChanged = 10146;  // the file changed on disk since it was read
 
 constexpr int kButtonWidth = 16;
 constexpr int kButtonHeight = 15;
@@ -421,6 +426,7 @@ void CMainFrame::UpdateCommandUi() {
     state.backup = m_doc.GetBackup();
     state.toolbarVisible = m_toolBar && !m_toolBar->isHidden();
     state.statusBarVisible = !statusBar()->isHidden();
+    state.readOnly = m_readOnly;
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const CommandUi ui = EvaluateCommand(it.key(), state);
         for (QAction* action : it.value()) {
@@ -483,8 +489,25 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::OnTitleChanged() {
-    setWindowTitle(FromStd(m_doc.GetTitle()) + QStringLiteral(" - ") +
-                   CResources::Str(ids::kAppName));
+    if (!m_claimedPath.empty() && m_doc.GetPathName() != m_claimedPath) {
+        // The register left the file: the lock goes, and with it read only.
+        m_lock.reset();
+        m_readOnly = false;
+        m_claimedPath.clear();
+        UpdateCommandUi();
+    }
+    QString title = FromStd(m_doc.GetTitle());
+    if (m_readOnly)
+        title = CResources::Str(kReadOnlyTitle).arg(title);
+    setWindowTitle(title + QStringLiteral(" - ") + CResources::Str(ids::kAppName));
+}
+
+void CMainFrame::TakeClaim(RegisterClaim claim) {
+    m_lock = std::move(claim.lock);
+    m_readOnly = claim.access == RegisterClaim::Access::ReadOnly;
+    m_claimedPath = m_doc.GetPathName();
+    OnTitleChanged();
+    UpdateCommandUi();
 }
 
 QString CMainFrame::TitleWithoutMark() const {
@@ -713,12 +736,16 @@ CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
     }
     if (!SaveModified())
         return OpenResult::Cancelled;
+    RegisterClaim claim = ClaimToOpen(this, m_doc, NormalPath(ToStd(path)));
+    if (claim.access == RegisterClaim::Access::Cancelled)
+        return OpenResult::Cancelled;
     // A file that cannot be read at all leaves the register in memory as it was.
     const LoadResult result = m_doc.OnOpenDocument(ToStd(path));
     if (!result.status.ok()) {
         ShowFailure(this, result.status);
         return OpenResult::Failed;
     }
+    TakeClaim(std::move(claim));
     m_recent.Add(m_doc.GetPathName());
     RebuildRecentFiles();
     return OpenResult::Opened;
@@ -750,11 +777,29 @@ bool CMainFrame::SaveDocumentAs() {
 }
 
 bool CMainFrame::SaveTo(const QString& path) {
-    const Status saved = m_doc.OnSaveDocument(ToStd(path));
+    const std::string full = NormalPath(ToStd(path));
+    RegisterClaim claim;
+    const bool over = m_doc.IsPathName(full);
+    if (over) {
+        // Someone else's version of the file is replaced only when the user says
+        // so; otherwise the register may go to another file.
+        if (m_readOnly ||
+            (m_doc.FileChangedOnDisk() &&
+             Message(this, CResources::Str(kAskReplaceChanged), IMessageBox::Icon::Question,
+                     IMessageBox::Buttons::YesNoDefaultNo) != IMessageBox::Answer::Yes))
+            return SaveDocumentAs();
+    } else {
+        claim = ClaimToSave(this, m_doc, full);
+        if (claim.access == RegisterClaim::Access::Cancelled)
+            return false;
+    }
+    const Status saved = m_doc.OnSaveDocument(full);
     if (!saved.ok()) {
         ShowFailure(this, saved);
         return false;
     }
+    if (!over)
+        TakeClaim(std::move(claim));
     // A register saved with its backup flag set is copied at the next exit.
     RegisterIfMarked(m_settings, m_doc);
     m_recent.Add(m_doc.GetPathName());

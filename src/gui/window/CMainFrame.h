@@ -10,10 +10,14 @@
 #include <QMainWindow>
 #include <QUrl>
 
+#include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 class QAction;
 class QLabel;
+class QLockFile;
 class QMenu;
 class QSplitter;
 class QToolBar;
@@ -25,6 +29,7 @@ class CBelvaneView;
 class ISettingsStore;
 class Status;
 class RecentFiles;
+struct RegisterClaim;
 
 // The program's one top-level window: menu bar, toolbar, status bar and a
 // splitter of up to 2 x 2 register panes on the one document. It runs the file
@@ -73,6 +78,8 @@ public:
     // Offers to save a modified register: false when the user cancelled (or the
     // save failed), so that what was asked must not go on.
     bool SaveModified();
+    // The register is open read only (another window has it): nothing changes it.
+    bool IsReadOnly() const { return m_readOnly; }
 
     // Runs a command as its menu item would; disabled commands do nothing.
     void RunCommand(int command);
@@ -113,6 +120,8 @@ private:
     void MoveActivePane(int step);
     OpenResult Open(const QString& path);
     bool SaveTo(const QString& path);
+    // The window's claim on the file the register now has.
+    void TakeClaim(RegisterClaim claim);
     void Undo();
     void DeleteSelectedLine();
     bool BackupAtExit();
@@ -139,6 +148,13 @@ private:
     bool m_statementMode = false;
     QString m_statementText;
     bool m_openingCheckPending = false;  // waits for the window to show
+
+    // The lock of the register's file (none when read only, opened anyway, or
+    // where no lock can be made) and the read-only state: both belong to the
+    // file they were taken for, and end when the register leaves it.
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_readOnly = false;
+    std::string m_claimedPath;
 
     QSplitter* m_rows = nullptr;
     QSplitter* m_columns[2] = {};

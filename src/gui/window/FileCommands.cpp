@@ -10,12 +10,14 @@
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
 #include "gui/window/CMainFrame.h"
+#include "gui/window/RegisterClaim.h"
 #include "maintenance/BackupRegistration.h"
 #include "maintenance/NewYear.h"
 #include "maintenance/PurgeSession.h"
 #include "reports/TextExport.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
 
 namespace belvane {
@@ -75,8 +77,16 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
                                              .filter = CMainFrame::FileFilter()});
     if (path.isEmpty())
         return;
-    PurgeSession session(doc);
     const std::string file = ToStd(path);
+    if (SameFile(file, doc.GetPathName())) {
+        dlg::Refuse(parent, ids::kMsgPurgeSameFile);
+        return;
+    }
+    // The archive is written too: not while another window has it open.
+    const RegisterClaim archiveClaim = ClaimToSave(parent, doc, NormalPath(file));
+    if (archiveClaim.access == RegisterClaim::Access::Cancelled)
+        return;
+    PurgeSession session(doc);
     if (QFileInfo::exists(path)) {
         const Status loaded = session.LoadArchive(file);
         if (!loaded.ok()) {
@@ -87,10 +97,6 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
         if (dlg::AskYesNo(parent, CResources::Str(kAskCreateArchive)) != IMessageBox::Answer::Yes)
             return;
         session.NewArchive(NormalPath(file));
-    }
-    if (SameFile(file, doc.GetPathName())) {
-        dlg::Refuse(parent, ids::kMsgPurgeSameFile);
-        return;
     }
     CApurationDlg dialog(doc, session.Archive(), QFileInfo(path).fileName(), parent);
     RunModal(dialog);

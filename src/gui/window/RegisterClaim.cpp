@@ -1,0 +1,77 @@
+#include "gui/window/RegisterClaim.h"
+
+#include "core/CBelvaneDoc.h"
+#include "gui/support/CResources.h"
+#include "gui/support/DialogSupport.h"
+#include "maintenance/RegisterLock.h"
+
+#include <QLockFile>
+
+namespace belvane {
+
+namespace {
+
+constexpr int kMsgAlreadyOpen = 10142;  // %1 user, %2 host, %3 date and time
+constexpr int kOpenReadOnly = 10143;
+constexpr int kOpenAnyway = 10144;
+
+// Takes the lock, or says who holds it: the text of the question then.
+RegisterClaim TryLock(const CBelvaneDoc& doc, const std::string& path, QString& heldBy) {
+    RegisterClaim claim;
+    auto lock = std::make_unique<QLockFile>(FromStd(LockPathOf(path)));
+    // Never by age: a window may stay open for days. Only a lock whose process
+    // is gone is stale.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        claim.lock = std::move(lock);
+        return claim;
+    }
+    if (lock->error() != QLockFile::LockFailedError)
+        return claim;  // no lock file can be made there: nobody else can have one
+    const LockReading holder = ReadLock(path);
+    const QStringList when = dlg::DateAndTime(holder.since, doc.GetDateFormat());
+    heldBy = CResources::Str(kMsgAlreadyOpen)
+                 .arg(FromStd(holder.user),
+                      FromStd(holder.info ? holder.info->host : std::string("?")), when.join(u' '));
+    return claim;
+}
+
+}  // namespace
+
+RegisterClaim::RegisterClaim() = default;
+RegisterClaim::RegisterClaim(RegisterClaim&&) noexcept = default;
+RegisterClaim& RegisterClaim::operator=(RegisterClaim&&) noexcept = default;
+RegisterClaim::~RegisterClaim() = default;
+
+RegisterClaim ClaimToOpen(QWidget* parent, const CBelvaneDoc& doc, const std::string& path) {
+    QString heldBy;
+    RegisterClaim claim = TryLock(doc, path, heldBy);
+    if (heldBy.isEmpty())
+        return claim;
+    switch (IMessageBox::Current().Choose(
+        parent, heldBy, IMessageBox::Icon::Question,
+        {CResources::Str(kOpenReadOnly), CResources::Str(kOpenAnyway)})) {
+        case 0:
+            claim.access = RegisterClaim::Access::ReadOnly;
+            break;
+        case 1:
+            claim.access = RegisterClaim::Access::ReadWrite;
+            break;
+        default:
+            claim.access = RegisterClaim::Access::Cancelled;
+            break;
+    }
+    return claim;
+}
+
+RegisterClaim ClaimToSave(QWidget* parent, const CBelvaneDoc& doc, const std::string& path) {
+    QString heldBy;
+    RegisterClaim claim = TryLock(doc, path, heldBy);
+    if (!heldBy.isEmpty()) {
+        dlg::Refuse(parent, heldBy);
+        claim.access = RegisterClaim::Access::Cancelled;
+    }
+    return claim;
+}
+
+}  // namespace belvane
