@@ -130,6 +130,8 @@ bool CBelvaneApp::Start(const StartupArguments& command) {
     // goes to the document as given; it makes it absolute.
     if (!command.file.empty())
         m_frame->OpenDocument(FromStd(command.file));
+    else
+        m_frame->OfferUntitledRecovery();
 
     // Entered after the command line, whose relative names are the shell's.
     const std::string initialDir = InitialDirectory(m_settings);

@@ -114,27 +114,44 @@ LoadResult CBelvaneDoc::OnOpenDocument(const std::string& path) {
     return result;
 }
 
-LoadResult CBelvaneDoc::LoadFromBytes(std::span<const std::uint8_t> bytes) {
-    // Read into a fresh register holding the display settings a legacy file keeps;
-    // the document takes it only when the whole file was read.
-    CRegistre loaded;
+LoadResult CBelvaneDoc::Decode(std::span<const std::uint8_t> bytes, CRegistre& loaded) const {
     loaded.m_colonnes = m_colonnes;
     loaded.m_largeurs[kWidthObservation] = m_largeurs[kWidthObservation];
     loaded.m_police = m_police;
-    LoadResult result = ReadRegister(bytes, loaded);
-    if (!result.status.ok()) {
-        OnNewDocument();
-        return result;
-    }
+    return ReadRegister(bytes, loaded);
+}
+
+void CBelvaneDoc::Take(CRegistre&& loaded) {
     ResetTransientState();
     static_cast<CRegistre&>(*this) = std::move(loaded);
     m_bJustLoaded = true;
-    m_bModified = false;
     Notify([&](IDocObserver& o) {
         o.OnStatementMode(0);
         o.OnBackupFlag(m_bBackup);
         o.OnResetDisplay();
     });
+}
+
+LoadResult CBelvaneDoc::LoadFromBytes(std::span<const std::uint8_t> bytes) {
+    // The document takes the register only when the whole file was read.
+    CRegistre loaded;
+    LoadResult result = Decode(bytes, loaded);
+    if (!result.status.ok()) {
+        OnNewDocument();
+        return result;
+    }
+    m_bModified = false;
+    Take(std::move(loaded));
+    return result;
+}
+
+LoadResult CBelvaneDoc::LoadRecovered(std::span<const std::uint8_t> bytes) {
+    CRegistre loaded;
+    LoadResult result = Decode(bytes, loaded);
+    if (!result.status.ok())
+        return result;
+    Take(std::move(loaded));
+    SetModifiedFlag(true);
     return result;
 }
 
@@ -174,6 +191,8 @@ void CBelvaneDoc::MakeUntitled() {
 
 void CBelvaneDoc::SetModifiedFlag(bool modified) {
     m_bModified = modified;
+    if (modified)
+        Notify([](IDocObserver& o) { o.OnModified(); });
     // Only a mark at the end is ours: a file name may itself hold " *".
     const bool marked = m_title.ends_with(kModifiedMark);
     if (modified && !marked)

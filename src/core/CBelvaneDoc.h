@@ -68,6 +68,11 @@ public:
     // read); after Unreadable or Damaged it is a new register again.
     LoadResult OnOpenDocument(const std::string& path);
     LoadResult LoadFromBytes(std::span<const std::uint8_t> bytes);
+    // Takes the state a recovery file kept (a register's bytes) over the
+    // register loaded from its file, keeping the file and the title, and marks
+    // it modified: nothing is written over the file until the user saves. On
+    // failure nothing changes.
+    LoadResult LoadRecovered(std::span<const std::uint8_t> bytes);
     // Writes the register in the current format, atomically. On success the
     // path is remembered and the modified flag cleared. On failure (CannotWrite)
     // nothing changes.
@@ -91,6 +96,20 @@ public:
     void SetModifiedFlag(bool modified = true);
     // Read and cleared by the view when it is first shown for a loaded register.
     bool TakeJustLoaded();
+    // Held while a change runs in steps that the user sees in between (a record
+    // out of its list while its dialog edits it, lines moved to an archive not
+    // yet saved): the register in memory is then no state to keep.
+    class UnfinishedChange {
+    public:
+        explicit UnfinishedChange(CBelvaneDoc& doc) : m_doc(doc) { ++doc.m_unfinished; }
+        ~UnfinishedChange() { --m_doc.m_unfinished; }
+        UnfinishedChange(const UnfinishedChange&) = delete;
+        UnfinishedChange& operator=(const UnfinishedChange&) = delete;
+
+    private:
+        CBelvaneDoc& m_doc;
+    };
+    bool HasUnfinishedChange() const { return m_unfinished > 0; }
 
     // --- settings copies and conversions ---
     void SetFormatSettings(std::string dateFormat, std::string decimalSymbol);
@@ -238,6 +257,11 @@ private:
         DayDate after = 0;
     };
 
+    // Reads `bytes` into a fresh register keeping the display settings a legacy
+    // file lacks; `loaded` is valid only when the result is.
+    LoadResult Decode(std::span<const std::uint8_t> bytes, CRegistre& loaded) const;
+    // Makes `loaded` the register, as a load does.
+    void Take(CRegistre&& loaded);
     int InsertLineByDate(const CLigne& line);
     // Sets the next date of the movement `moved` names from `from` to `to`;
     // nothing when no movement of that title has the date `from` any more.
@@ -269,6 +293,7 @@ private:
     FileStamp m_fileStamp;  // of the file at m_pathName when last read or written
     std::string m_title;
     bool m_bModified = false;
+    int m_unfinished = 0;  // UnfinishedChange holders
 
     const Clock* m_clock;
     const CStringTable* m_strings;

@@ -22,6 +22,8 @@ public:
     virtual void OnResetDisplay() {}
     // The document's title changed (the " *" mark of the modified flag, say).
     virtual void OnTitleChanged() {}
+    // The register changed (the modified flag set, whether it was already or not).
+    virtual void OnModified() {}
 };
 
 }  // namespace belvane

@@ -210,6 +210,7 @@ int NewSousRubrique(CBelvaneDoc& doc, int rubrique, const SousRubriqueEditor& ed
 int ModifyPaiement(CBelvaneDoc& doc, int i, const PaiementEditor& edit) {
     const CPaiement original = doc.GetPaiement(i);
     const bool wasModified = doc.IsModified();
+    const CBelvaneDoc::UnfinishedChange editing(doc);  // out of its list meanwhile
     doc.DeletePaiement(i);
     int at = -1;
     const bool accepted =
@@ -222,6 +223,7 @@ int ModifyPaiement(CBelvaneDoc& doc, int i, const PaiementEditor& edit) {
 int ModifyBeneficiaire(CBelvaneDoc& doc, int i, const BeneficiaireEditor& edit) {
     const CBeneficiaire original = doc.GetBeneficiaire(i);
     const bool wasModified = doc.IsModified();
+    const CBelvaneDoc::UnfinishedChange editing(doc);  // out of its list meanwhile
     doc.DeleteBeneficiaire(i);
     const bool accepted = EditCopy(original, edit, [&](const CBeneficiaire& b) {
                               doc.InsertBeneficiaire(i, b);
@@ -234,6 +236,7 @@ int ModifyBeneficiaire(CBelvaneDoc& doc, int i, const BeneficiaireEditor& edit) 
 int ModifyRubrique(CBelvaneDoc& doc, int i, const RubriqueEditor& edit) {
     const CRubrique original = doc.GetRubrique(i);
     const bool wasModified = doc.IsModified();
+    const CBelvaneDoc::UnfinishedChange editing(doc);  // out of its list meanwhile
     doc.DeleteRubrique(i);
     const auto [outcome, edited] =
         EditCopy(original, edit, [&](const CRubrique& r) { doc.InsertRubrique(i, r); });
@@ -248,6 +251,7 @@ int ModifySousRubrique(CBelvaneDoc& doc, int rubrique, int j, const SousRubrique
     const std::string parent = doc.GetRubrique(rubrique).GetNom();
     const CSousRubrique original = doc.GetRubrique(rubrique).m_sousRubriques[j];
     const bool wasModified = doc.IsModified();
+    const CBelvaneDoc::UnfinishedChange editing(doc);  // out of its list meanwhile
     doc.DeleteSousRubrique(rubrique, j);
     const auto [outcome, edited] = EditCopy(
         original, edit, [&](const CSousRubrique& s) { doc.InsertSousRubrique(rubrique, j, s); });

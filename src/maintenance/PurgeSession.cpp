@@ -9,6 +9,7 @@ namespace belvane {
 
 PurgeSession::PurgeSession(CBelvaneDoc& doc)
     : m_doc(doc),
+      m_moving(doc),
       m_lines(doc.Lines()),
       m_amounts(InitialAmounts::Of(doc)),
       m_modified(doc.IsModified()) {}

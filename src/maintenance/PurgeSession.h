@@ -52,6 +52,8 @@ public:
 
 private:
     CBelvaneDoc& m_doc;
+    // Lines moved out of the register stand in an archive not saved yet.
+    CBelvaneDoc::UnfinishedChange m_moving;
     CBelvaneDoc m_archive;
     std::string m_archivePath;
     CLigneStore m_lines;

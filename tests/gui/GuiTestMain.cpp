@@ -2,6 +2,7 @@
 // away from the user's own.
 #include "gui/support/EnterPressesButton.h"
 #include "gui/support/PressLeavesField.h"
+#include "gui/window/RecoveryKeeper.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     belvane::PressLeavesField::Install();
     belvane::EnterPressesButton::Install();
+    // Recovery files of the windows under test stay in the scratch folder.
+    belvane::RecoveryKeeper::SetFolder(runtime.path() + QStringLiteral("/recovery"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,12 +1,33 @@
-// The window's questions about a register others may hold or change: another
-// window has it open, another program changed its file. The rules are tested
-// without Qt (RegisterLockTest, FileIdentityTest).
+// The window's questions about a register others may hold or change, or a run
+// left unsaved: another window has it open, another program changed its file,
+// a run that was killed left changes. The rules are tested without Qt
+// (RegisterLockTest, FileIdentityTest, RecoveryTest).
 #include "FrameTestSupport.h"
+#include "app/CBelvaneApp.h"
+#include "core/SafeFile.h"
 #include "gui/support/CResources.h"
+#include "gui/window/RecoveryKeeper.h"
+#include "maintenance/RecoveryFiles.h"
 #include "maintenance/RegisterLock.h"
 #include "uilogic/CommandIds.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
 #include <gtest/gtest.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <iostream>
+#include <thread>
 
 namespace belvane {
 namespace {
@@ -99,6 +120,122 @@ TEST_F(RegisterSafety, AFileChangedByAnotherProgramIsReplacedOnlyWhenTheUserSays
     f.doc.AddLine(testing::TestLine({2024, 2, 3}, -900));
     EXPECT_TRUE(f.frame->SaveDocument());
     EXPECT_EQ(box.shown.size(), 2u) << "its own save is no change by another";
+}
+
+// A process id no process has: the run that left a recovery file is gone.
+constexpr long long kGone = 2147483000;
+
+// Leaves, as a killed run would, the register at `path` with `more` lines more
+// in a recovery file; returns the file.
+QString LeaveChanges(const QString& path, int more, bool damaged = false) {
+    CBelvaneDoc left;
+    EXPECT_TRUE(left.OnOpenDocument(ToStd(path)).status.ok());
+    for (int i = 0; i < more; ++i)
+        left.AddLine(testing::TestLine({2024, 3, 1 + i}, -100));
+    QByteArray bytes = QByteArray::fromStdString(left.SaveToBytes());
+    if (damaged)
+        bytes.chop(bytes.size() / 2);
+    const QString folder = RecoveryKeeper::Folder();
+    QDir().mkpath(folder);
+    const QString file = testing::WriteBytes(
+        folder + "/" + FromStd(RecoveryFileName(NormalPath(ToStd(path)), kGone)), bytes);
+    // Written after the register's file, as a run writes it seconds after a change.
+    QFile f(file);
+    f.open(QIODevice::ReadWrite);
+    f.setFileTime(QDateTime::currentDateTime().addSecs(2), QFileDevice::FileModificationTime);
+    return file;
+}
+
+TEST_F(RegisterSafety, ChangesARunLeftAreOfferedBeforeTheRegisterShows) {
+    const QByteArray onDisk = testing::ReadBytes(path);
+    const QString left = LeaveChanges(path, 2);
+    box.Answer(Answer::Yes);
+    ASSERT_TRUE(f.frame->OpenDocument(path));
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_TRUE(box.shown[0].text.startsWith(CResources::Str(10140).section(u'(', 0, 0)));
+    EXPECT_TRUE(box.shown[0].text.contains(
+        QDir::toNativeSeparators(FromStd(AsideFolder(ToStd(RecoveryKeeper::Folder()))))));
+    EXPECT_EQ(f.doc.GetLineCount(), 5);
+    EXPECT_TRUE(f.doc.IsModified());
+    EXPECT_EQ(testing::ReadBytes(path), onDisk) << "nothing written until the user saves";
+    EXPECT_FALSE(QFile::exists(left)) << "the window's own now";
+    // Saved, the changes need no file any more.
+    ASSERT_TRUE(f.frame->SaveDocument());
+    QTRY_VERIFY(QDir(RecoveryKeeper::Folder()).entryList(QDir::Files).isEmpty());
+
+    // Non: the register as saved, the changes set aside.
+    ASSERT_TRUE(f.frame->NewDocument());
+    const QString refused = LeaveChanges(path, 1);
+    box.Answer(Answer::No);
+    ASSERT_TRUE(f.frame->OpenDocument(path));
+    EXPECT_EQ(f.doc.GetLineCount(), 5);
+    EXPECT_FALSE(f.doc.IsModified());
+    EXPECT_TRUE(QFile::exists(FromStd(AsideFolder(ToStd(RecoveryKeeper::Folder()))) + "/" +
+                              QFileInfo(refused).fileName()));
+    QDir(RecoveryKeeper::Folder()).removeRecursively();
+}
+
+TEST_F(RegisterSafety, ADamagedRecoveryFileIsRefusedAndTheRegisterOpens) {
+    const QString left = LeaveChanges(path, 2, true);
+    box.Answer(Answer::Yes);
+    ASSERT_TRUE(f.frame->OpenDocument(path));
+    ASSERT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(box.shown[1].text, CResources::Str(61704).arg(left));
+    EXPECT_EQ(f.doc.GetLineCount(), 3);
+    EXPECT_FALSE(f.doc.IsModified());
+    EXPECT_FALSE(QFile::exists(left)) << "set aside";
+    QDir(RecoveryKeeper::Folder()).removeRecursively();
+}
+
+// A window holding unsaved changes is killed (SIGKILL, no chance to save)
+// after the time its recovery file is written in: the next start on the
+// register offers every line it held.
+TEST(RecoveryAfterKill, TheNextStartOffersEveryUnsavedLine) {
+    QTemporaryDir dir;
+    const QString reg = testing::WriteRegister(dir.filePath("compte.blv"), 3);
+    const QString folder = dir.filePath("recovery");
+    constexpr int kLines = 2000;
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0) << std::strerror(errno);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0) << "fork() failed: " << std::strerror(errno);
+    if (child == 0) {
+        ::dup2(out[1], STDOUT_FILENO);
+        ::execl(BELVANE_RECOVERY_CHILD, "recovery_child", reg.toLocal8Bit().constData(),
+                folder.toLocal8Bit().constData(), std::to_string(kLines).c_str(), nullptr);
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    // Its changes made, the child says so; 5 seconds later they must be on disk.
+    pollfd ready{out[0], POLLIN, 0};
+    char said[16] = {};
+    const bool changed = ::poll(&ready, 1, 60000) == 1 && ::read(out[0], said, sizeof said - 1) > 0;
+    if (changed)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5500));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(out[0]);
+    ASSERT_TRUE(changed && std::string(said).starts_with("changed")) << said;
+
+    CMemorySettings settings;
+    CBelvaneApp app(settings, QString(), {});
+    ScriptedMessageBox box;
+    box.Answer(Answer::Yes);
+    const QString testsFolder = RecoveryKeeper::Folder();
+    RecoveryKeeper::SetFolder(folder);
+    StartupArguments start;
+    start.file = ToStd(reg);
+    const bool started = app.Start(start);
+    RecoveryKeeper::SetFolder(testsFolder);
+    ASSERT_TRUE(started);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_TRUE(box.shown[0].text.startsWith(CResources::Str(10140).section(u'(', 0, 0)));
+    const int recovered = app.Document()->GetLineCount() - 3;
+    EXPECT_EQ(recovered, kLines);
+    std::cout << "lines recovered after the kill: " << recovered << " of " << kLines << "\n";
+    app.Document()->SetModifiedFlag(false);
+    app.Exit();
 }
 
 }  // namespace

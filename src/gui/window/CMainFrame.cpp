@@ -24,6 +24,7 @@
 #include "gui/window/MovementCommands.h"
 #include "gui/window/PreferenceCommands.h"
 #include "gui/window/PrintCommands.h"
+#include "gui/window/RecoveryKeeper.h"
 #include "gui/window/RegisterClaim.h"
 #include "gui/window/ReportCommands.h"
 #include "gui/window/StatementCommands.h"
@@ -135,6 +136,7 @@ CMainFrame::CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& 
     CreateStatusBar();
     CreateSplitter();
     m_doc.AddObserver(this);
+    m_recovery = std::make_unique<RecoveryKeeper>(m_doc);
     OnStatementMode(m_doc.IsStatementMode() ? m_doc.GetStatementDate() : 0);
     OnTitleChanged();
     UpdateCommandUi();
@@ -703,6 +705,11 @@ bool CMainFrame::SaveModified() {
     }
 }
 
+void CMainFrame::OfferUntitledRecovery() {
+    if (const std::optional<std::string> recovered = m_recovery->Offer(this, {}))
+        ShowFailure(this, m_recovery->Recover(*recovered));
+}
+
 bool CMainFrame::NewDocument() {
     if (!SaveModified())
         return false;
@@ -736,16 +743,24 @@ CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
     }
     if (!SaveModified())
         return OpenResult::Cancelled;
-    RegisterClaim claim = ClaimToOpen(this, m_doc, NormalPath(ToStd(path)));
+    const std::string full = NormalPath(ToStd(path));
+    RegisterClaim claim = ClaimToOpen(this, m_doc, full);
     if (claim.access == RegisterClaim::Access::Cancelled)
         return OpenResult::Cancelled;
+    // Changes left by a run that ended without saving are offered before the
+    // register shows (not to a window that may not change it).
+    const std::optional<std::string> recovered = claim.access == RegisterClaim::Access::ReadOnly
+                                                     ? std::nullopt
+                                                     : m_recovery->Offer(this, full);
     // A file that cannot be read at all leaves the register in memory as it was.
-    const LoadResult result = m_doc.OnOpenDocument(ToStd(path));
+    const LoadResult result = m_doc.OnOpenDocument(full);
     if (!result.status.ok()) {
         ShowFailure(this, result.status);
         return OpenResult::Failed;
     }
     TakeClaim(std::move(claim));
+    if (recovered)
+        ShowFailure(this, m_recovery->Recover(*recovered));
     m_recent.Add(m_doc.GetPathName());
     RebuildRecentFiles();
     return OpenResult::Opened;
@@ -855,6 +870,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Changes still unsaved now were given up (Non): their file goes too.
+    m_recovery->Discard();
     WindowShow show = WindowShow::Normal;
     if (isMinimized())
         show = WindowShow::Minimized;

@@ -29,6 +29,7 @@ class CBelvaneView;
 class ISettingsStore;
 class Status;
 class RecentFiles;
+class RecoveryKeeper;
 struct RegisterClaim;
 
 // The program's one top-level window: menu bar, toolbar, status bar and a
@@ -80,6 +81,9 @@ public:
     bool SaveModified();
     // The register is open read only (another window has it): nothing changes it.
     bool IsReadOnly() const { return m_readOnly; }
+    // At start without a register: offers the changes of an untitled register
+    // that a run ending without saving left.
+    void OfferUntitledRecovery();
 
     // Runs a command as its menu item would; disabled commands do nothing.
     void RunCommand(int command);
@@ -155,6 +159,8 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     bool m_readOnly = false;
     std::string m_claimedPath;
+    // The register's unsaved changes, kept in a file between saves.
+    std::unique_ptr<RecoveryKeeper> m_recovery;
 
     QSplitter* m_rows = nullptr;
     QSplitter* m_columns[2] = {};

@@ -36,6 +36,7 @@ CMouvementsDlg::CMouvementsDlg(CBelvaneDoc& doc, QWidget* parent) : QDialog(pare
             [this](int i) {
                 // Out of the register while it is edited; back at its title's place.
                 const CMouvementAuto before = m_doc.GetMouvement(i);
+                const CBelvaneDoc::UnfinishedChange editing(m_doc);
                 m_doc.DeleteMouvement(i);
                 CMouvementAuto edited = before;
                 m_doc.AddMouvement(EditMouvement(edited, false) ? edited : before);
