@@ -32,7 +32,7 @@ constexpr std::array kChanging = {
     cmd::kDeleteLine,   cmd::kStatementMode,   cmd::kBackupToggle,      cmd::kMovements,
     cmd::kCreateManual, cmd::kCreateAutomatic, cmd::kCreateAnticipated, cmd::kPaymentMethods,
     cmd::kCategories,   cmd::kPayees,          cmd::kSummary,           cmd::kPreferences,
-    cmd::kPurge,        cmd::kNewFiscalYear,
+    cmd::kPurge,        cmd::kNewFiscalYear,   cmd::kImportStatement,
 };
 
 bool IsRecentFile(int command) {
