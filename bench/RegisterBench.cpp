@@ -313,11 +313,10 @@ BENCHMARK(BM_FormatLine)->Unit(benchmark::kNanosecond);
 // The form the view uses while drawing: one buffer reused for every line.
 void BM_FormatLineIntoBuffer(benchmark::State& state) {
     const Fixture& data = Data();
-    const std::array<int, 6> widths = {-1, -1, -1, -1, -1, -1};
     std::string out;
     int index = 0;
     for (auto _ : state) {
-        data.doc->FormatLine(out, index, widths);
+        data.doc->FormatLine(out, index);
         benchmark::DoNotOptimize(out.data());
         index = (index + 7919) % kBenchLines;
     }

@@ -619,20 +619,21 @@ void CBelvaneDoc::SetDisplay(std::vector<std::uint8_t> columns, const std::array
 
 // --- fixed-width text -------------------------------------------------------
 
-std::string CBelvaneDoc::FormatLine(int index, const std::array<int, 6>& widths) const {
+std::string CBelvaneDoc::FormatLine(int index) const {
     std::string out;
-    FormatLine(out, index, widths);
+    FormatLine(out, index);
     return out;
 }
 
-void CBelvaneDoc::FormatLine(std::string& out, int index, const std::array<int, 6>& widths) const {
+void CBelvaneDoc::FormatLine(std::string& out, int index) const {
+    // Made for every row drawn: the columns are put together on the stack.
     std::array<RowColumn, kColumnCount> columns;
     std::size_t count = 0;
     for (const std::uint8_t column : m_colonnes) {
-        int width = IsDateColumn(column) ? kDateColumnWidth : kAmountColumnWidth;
-        if (const int wi = WidthIndexOf(column); wi >= 0)
-            width = std::max(0, widths[wi] >= 0 ? widths[wi] : m_largeurs[wi]);
-        columns[count++] = {column, width};
+        const int wi = WidthIndexOf(column);
+        columns[count++] = {column, wi >= 0                ? std::max(0, m_largeurs[wi])
+                                    : IsDateColumn(column) ? kDateColumnWidth
+                                                           : kAmountColumnWidth};
     }
     FormatRow(out, index, std::span(columns.data(), count));
 }
@@ -696,8 +697,8 @@ std::string CBelvaneDoc::FormatTitles(std::span<const RowColumn> columns) const 
     return out;
 }
 
-std::string CBelvaneDoc::FormatHeader(bool defaultWidths) const {
-    return FormatTitles(RowColumns(defaultWidths));
+std::string CBelvaneDoc::FormatHeader() const {
+    return FormatTitles(RowColumns());
 }
 
 int CBelvaneDoc::LineWidth() const {

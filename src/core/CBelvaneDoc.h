@@ -231,12 +231,10 @@ public:
                     const CPolice& font, const std::array<ColorRef, 6>& colors);
 
     // --- fixed-width text of a line and of the column titles ---
-    // The shown columns with the document's widths: `widths` overrides them
-    // where an entry is 0 or more.
-    std::string FormatLine(int index,
-                           const std::array<int, 6>& widths = {-1, -1, -1, -1, -1, -1}) const;
-    void FormatLine(std::string& out, int index, const std::array<int, 6>& widths) const;
-    std::string FormatHeader(bool defaultWidths = false) const;
+    // The shown columns with the document's widths.
+    std::string FormatLine(int index) const;
+    void FormatLine(std::string& out, int index) const;
+    std::string FormatHeader() const;
     // Characters of every text FormatLine gives with the document's widths.
     int LineWidth() const;
     // The shown columns with their widths: the document's, or the longest text

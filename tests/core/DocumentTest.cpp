@@ -199,19 +199,12 @@ TEST_F(DocumentTest, DisplaySettingsStayWithinWhatAFileHolds) {
             .status.ok());
 }
 
-TEST_F(DocumentTest, FormatLineWithOverriddenWidths) {
-    doc.AddLine(Line({2009, 1, 25}, 100, "observation"));
-    const std::string full = doc.FormatLine(0);
-    const std::string cut = doc.FormatLine(0, {-1, -1, -1, -1, -1, 3});
-    EXPECT_EQ(full.size() - cut.size(), 125u);
-    EXPECT_TRUE(cut.ends_with("obs  "));
-}
-
 TEST_F(DocumentTest, HeaderUsesTheColumnTitles) {
     doc.SetDisplay({kColDateEmission, kColCredit, kColReference}, {4, 32, 32, 32, 32, 128},
                    doc.GetFont(), doc.GetColors());
-    EXPECT_EQ(doc.FormatHeader(false), " Date em.  Crédit        Réfé  ");
-    EXPECT_EQ(doc.FormatHeader(true), " Date em.  Crédit        Référence         ");
+    EXPECT_EQ(doc.FormatHeader(), " Date em.  Crédit        Réfé  ");
+    EXPECT_EQ(doc.FormatTitles(doc.RowColumns(true)),
+              " Date em.  Crédit        Référence         ");
 }
 
 TEST_F(DocumentTest, ToggleBackupMarksModifiedAndTellsViews) {

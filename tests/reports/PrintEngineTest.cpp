@@ -254,22 +254,6 @@ TEST(PrintColumnsTest, ColumnsThatFitAndTheFittedFont) {
         EXPECT_EQ(FittedFontSize(f.size, f.chars, f.pageWidth, width), f.fitted) << f.chars;
 }
 
-// Totals boxes: as many across as fit the widest text, two at the least,
-// sharing the whole width.
-TEST(PrintColumnsTest, TotalsBoxesAcrossThePage) {
-    const struct {
-        int pageWidth, charWidth, widest;
-        TotalsGrid grid;
-    } cases[] = {
-        {1000, 20, 15, {2, 500}},
-        {8976, 100, 20, {3, 2992}},
-        {8976, 100, 40, {2, 4488}},
-        {13087, 100, 15, {7, 1869}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ComputeTotalsGrid(c.pageWidth, c.charWidth, c.widest), c.grid) << c.pageWidth;
-}
-
 // The full widths hold the widest value of each column on the printed lines
 // (at least the title; a text no wider than a line may hold): no amount is
 // ever cut. The screen's widths keep the register's, the amounts whole.

@@ -42,7 +42,7 @@ void CEnteteWnd::paintEvent(QPaintEvent* event) {
     painter.setFont(m_font);
     painter.setPen(Qt::white);
     painter.drawText(-(m_hpos * m_charWidth), kTextTop + m_ascent,
-                     FromStd(m_doc.FormatHeader(false)));
+                     FromStd(m_doc.FormatHeader()));
 }
 
 }  // namespace belvane

@@ -24,7 +24,6 @@ namespace {
 // The light grey stock brush of the area below the oldest line.
 const QColor kLightGrey(192, 192, 192);
 constexpr int kStatementCursor = 172;
-constexpr std::array<int, 6> kDocumentWidths = {-1, -1, -1, -1, -1, -1};
 
 }  // namespace
 
@@ -175,7 +174,7 @@ void CLignesWnd::paintEvent(QPaintEvent* event) {
         const int style = (i == m_selection.selected && m_active) ? kStyleSelected : i % 2;
         painter.fillRect(QRect(area.left(), y, area.width() + 1, m_rowHeight + 1),
                          background[style]);
-        m_doc.FormatLine(m_rowText, i, kDocumentWidths);
+        m_doc.FormatLine(m_rowText, i);
         ++m_formattedRows;
         painter.setPen(text[style]);
         painter.drawText(x, y + m_ascent, FromStd(m_rowText));

@@ -17,7 +17,6 @@ namespace belvane {
 namespace {
 
 const QColor kTitleBand(0, 0, 128);
-constexpr std::array<int, 6> kDocumentWidths = {-1, -1, -1, -1, -1, -1};
 
 // Moves a scroll bar by `delta`, or to one end.
 void Step(QScrollBar* bar, int delta) {
@@ -100,7 +99,7 @@ void CLignesCorrespondantesWnd::paintEvent(QPaintEvent* event) {
         painter.fillRect(QRect(update.left(), y, update.width() + 1, m_rowHeight + 1),
                          FromColorRef(m_doc.GetColor(true, style)));
         painter.setPen(FromColorRef(m_doc.GetColor(false, style)));
-        m_doc.FormatLine(m_rowText, static_cast<int>(m_indices[j]), kDocumentWidths);
+        m_doc.FormatLine(m_rowText, static_cast<int>(m_indices[j]));
         painter.drawText(x, y + m_ascent, FromStd(m_rowText));
     }
 }
