@@ -15,6 +15,7 @@ namespace belvane {
 namespace {
 
 constexpr int kContinued = 10200;  // "(suite)"
+constexpr int kLongestName = 32;   // what the lists let a name hold
 
 // What lies after the last character of a row takes no room on paper, and
 // laying it out would cost the printer time on thousands of pages.
@@ -98,8 +99,11 @@ void CPrintJob::Begin(const PrintDevice& device) {
             // name can be) and the widest total.
             int widest = 0;
             auto measure = [&](const std::string& name, std::int64_t total) {
-                widest = std::max({widest, std::min(static_cast<int>(text::Length(name)), 32),
-                                   static_cast<int>(FormatTotal(*m_doc, total, 15).size())});
+                const auto length = [](const std::string& t) {
+                    return static_cast<int>(text::Length(t));
+                };
+                widest = std::max({widest, std::min(length(name), kLongestName),
+                                   length(FormatTotal(*m_doc, total, 15))});
             };
             for (const CategoryTotalRow& row : m_totals->rows) {
                 measure(row.name, row.total);
