@@ -5,6 +5,7 @@
 #include "core/CMouvementAuto.h"
 #include "core/Clock.h"
 #include "core/DayDate.h"
+#include "core/FailureMessage.h"
 #include "core/FileIdentity.h"
 #include "core/SafeFile.h"
 #include "core/StringIds.h"
@@ -44,43 +45,17 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kToolName = "belvane-tool";
 
-// A message of the built-in set with "%1", "%2"... replaced by `args` in turn.
+// A message of the built-in set with its placeholders filled by `args`.
 std::string Message(int id, std::initializer_list<std::string_view> args = {}) {
-    std::string text = CStringTable::Builtin().Get(id);
-    char n = '1';
-    for (const std::string_view arg : args) {
-        const std::string mark{'%', n++};
-        for (std::size_t p = text.find(mark); p != std::string::npos;
-             p = text.find(mark, p + arg.size()))
-            text.replace(p, 2, arg);
-    }
-    return text;
+    return FillPlaceholders(CStringTable::Builtin().Get(id), args);
 }
 
-// The exit code of `status`. The one place where a failure becomes the message
-// printed: the numbered message of its code, naming `path` as it was given on
-// the command line.
+// The exit code of `status`; a failure is printed as its message, naming
+// `path` as it was given on the command line.
 int Report(std::ostream& err, const Status& status, std::string_view path) {
-    switch (status.code()) {
-        case Status::Code::Ok:
-            return kExitOk;
-        case Status::Code::Unreadable:
-            err << Message(ids::kMsgUnreadable);
-            break;
-        case Status::Code::Damaged:
-            err << Message(ids::kMsgDamaged, {path});
-            break;
-        case Status::Code::CannotOpen:
-            err << Message(ids::kMsgOpenFailed, {path});
-            break;
-        case Status::Code::CannotCreate:
-            err << Message(ids::kMsgExportOpenError, {path});
-            break;
-        case Status::Code::CannotWrite:
-            err << Message(ids::kMsgSaveFailed, {path});
-            break;
-    }
-    err << '\n';
+    if (status.ok())
+        return kExitOk;
+    err << FailureMessage(status, CStringTable::Builtin(), path) << '\n';
     return kExitFailure;
 }
 

@@ -18,6 +18,8 @@ const char* CodeName(Status::Code code) {
             return "cannot create";
         case Status::Code::CannotWrite:
             return "cannot write";
+        case Status::Code::CannotPrint:
+            return "cannot print";
     }
     return "?";
 }

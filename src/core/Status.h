@@ -5,11 +5,12 @@
 
 namespace belvane {
 
-// The outcome of reading or writing a file: success, or which failure and
-// about which file. The code is what callers act on; each front end turns it
-// into the numbered message the user sees. file() names the file concerned as
-// the core was given it, or in NormalPath form for the register document;
-// detail() says what went wrong, for logs and scripts, never shown as is.
+// The outcome of reading, writing or printing a file: success, or which failure
+// and about which file. The code is what callers act on; FailureMessage() turns
+// it into the numbered message the user sees. file() names the file (or printer)
+// concerned as the core was given it, or in NormalPath form for the register
+// document; detail() says what went wrong, for logs and scripts, never shown as
+// is nor acted on.
 class Status {
 public:
     enum class Code {
@@ -19,6 +20,7 @@ public:
         Damaged,       // a register that ends before the data it announces
         CannotCreate,  // a file to write could not be created or emptied
         CannotWrite,   // writing failed; a file being replaced is left intact
+        CannotPrint,   // the printer file() named did not print the job
     };
 
     Status() = default;
@@ -33,6 +35,9 @@ public:
     }
     static Status CannotWrite(std::string file, std::string why) {
         return {Code::CannotWrite, std::move(file), std::move(why)};
+    }
+    static Status CannotPrint(std::string printer, std::string why) {
+        return {Code::CannotPrint, std::move(printer), std::move(why)};
     }
 
     bool ok() const { return m_code == Code::Ok; }

@@ -19,6 +19,7 @@ inline constexpr int kMsgAmountTooLarge = 10111;  // beyond 21 474 836,47
 inline constexpr int kMsgAmountInvalid = 10121;   // not an amount: names the forms taken
 inline constexpr int kMsgRangeReversed = 10122;   // a range's start after its end
 inline constexpr int kMsgRegisterOpen = 10142;   // open elsewhere: %1 user, %2 host, %3 since
+inline constexpr int kMsgPrintFailed = 10117;     // %s: the printer
 inline constexpr int kMsgAskToSave = 61699;
 inline constexpr int kMsgDamaged = 61704;     // %1: the file
 inline constexpr int kMsgSaveFailed = 61705;  // %1: the file

@@ -80,11 +80,13 @@ const std::string& CStringTable::Get(int id) const {
     return it == m_strings.end() ? kEmpty : it->second;
 }
 
-std::string FillPlaceholders(std::string_view pattern,
-                             std::initializer_list<std::string_view> args) {
-    std::string out;
-    out.reserve(pattern.size() + 32);
-    auto next = args.begin();
+void AppendFilled(std::string& out, std::string_view pattern,
+                  std::span<const std::string_view> args) {
+    std::size_t next = 0;  // the next argument of a printf conversion
+    const auto append = [&](std::size_t index) {
+        if (index < args.size())
+            out.append(args[index]);
+    };
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char c = pattern[i];
         if (c != '%' || i + 1 >= pattern.size()) {
@@ -98,6 +100,11 @@ std::string FillPlaceholders(std::string_view pattern,
             ++i;
             continue;
         }
+        if (rest[0] >= '1' && rest[0] <= '9') {
+            append(static_cast<std::size_t>(rest[0] - '1'));
+            ++i;
+            continue;
+        }
         if (rest[0] == 's' || rest[0] == 'd' || rest[0] == 'i' || rest[0] == 'u')
             length = 1;
         else if (rest.size() >= 2 && rest[0] == 'l' && (rest[1] == 'd' || rest[1] == 'u'))
@@ -106,11 +113,21 @@ std::string FillPlaceholders(std::string_view pattern,
             out.push_back(c);
             continue;
         }
-        if (next != args.end())
-            out.append(*next++);
+        append(next++);
         i += length;
     }
+}
+
+std::string FillPlaceholders(std::string_view pattern, std::span<const std::string_view> args) {
+    std::string out;
+    out.reserve(pattern.size() + 32);
+    AppendFilled(out, pattern, args);
     return out;
+}
+
+std::string FillPlaceholders(std::string_view pattern,
+                             std::initializer_list<std::string_view> args) {
+    return FillPlaceholders(pattern, std::span<const std::string_view>(args.begin(), args.size()));
 }
 
 }  // namespace belvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -39,11 +40,16 @@ bool NextResourceLine(std::string_view text, std::size_t& pos, std::string_view&
 // The resource text compiled into the program.
 std::string_view BuiltinResourceText();
 
-// Fills the printf conversions of a resource text (%d, %ld, %i, %u, %s) in order
-// with texts already formatted; "%%" gives '%'. A translated text is never used as
-// a real format, so anything else after a '%' is copied as it is, and a missing
-// argument is empty.
+// The one way the placeholders of a resource text are filled, with texts
+// already formatted: the printf conversions (%d, %ld, %i, %u, %s) take the
+// arguments in order, "%1" to "%9" the argument of that number wherever they
+// stand; "%%" gives '%'. A translated text is never used as a real format, so
+// anything else after a '%' is copied as it is, and a missing argument is empty.
+std::string FillPlaceholders(std::string_view pattern, std::span<const std::string_view> args);
 std::string FillPlaceholders(std::string_view pattern,
                              std::initializer_list<std::string_view> args);
+// The same, appended to `out`.
+void AppendFilled(std::string& out, std::string_view pattern,
+                  std::span<const std::string_view> args);
 
 }  // namespace belvane

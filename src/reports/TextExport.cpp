@@ -14,33 +14,6 @@
 
 namespace belvane {
 
-namespace {
-
-constexpr std::size_t kFieldCount = 9;
-
-// The record text is a printf format of the original resources. User texts
-// must never be read as a format, so only "%s" (the next field, empty once all
-// are used) and "%%" are replaced; any other '%' is copied as it is.
-void AppendRecord(std::string& out, std::string_view pattern,
-                  const std::array<std::string_view, kFieldCount>& fields) {
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] == 's') {
-            if (next < fields.size())
-                out += fields[next++];
-            ++i;
-        } else if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] == '%') {
-            out.push_back('%');
-            ++i;
-        } else {
-            out.push_back(c);
-        }
-    }
-}
-
-}  // namespace
-
 void WriteTextExport(const CBelvaneDoc& doc, std::ostream& out) {
     // A language set without the record text would give an empty export that
     // looks like a success: the built-in text stands in for it.
@@ -57,10 +30,13 @@ void WriteTextExport(const CBelvaneDoc& doc, std::ostream& out) {
         const std::string statement =
             line.m_dateReleve != 0 ? doc.FormatDate(line.m_dateReleve) : std::string();
         const std::string amount = doc.FormatAmount(line.m_montant, true, 0);
+        const std::array<std::string_view, 9> fields = {
+            issue,           statement,           line.m_reference,    line.m_paiement,   amount,
+            line.m_rubrique, line.m_sousRubrique, line.m_beneficiaire, line.m_observation};
+        // The record text is a format of the original resources; what the
+        // fields hold is never read as one.
         record.clear();
-        AppendRecord(record, pattern,
-                     {issue, statement, line.m_reference, line.m_paiement, amount, line.m_rubrique,
-                      line.m_sousRubrique, line.m_beneficiaire, line.m_observation});
+        AppendFilled(record, pattern, fields);
         out.write(record.data(), static_cast<std::streamsize>(record.size()));
     }
 }

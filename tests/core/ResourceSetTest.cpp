@@ -2,6 +2,7 @@
 // dialog texts, images and cursors.
 #include "core/CResourceSet.h"
 
+#include "core/FailureMessage.h"
 #include "core/StringTable.h"
 
 #include <gtest/gtest.h>
@@ -171,6 +172,25 @@ TEST(ResourceSetParse, TheStringTableReadsTheSameStringsFromAFullSet) {
     EXPECT_EQ(table.Size(), set.Strings().Size());
     for (const int id : {51, 128, 10079, 32776, 57345, 61699})
         EXPECT_EQ(table.Get(id), set.String(id)) << id;
+}
+
+// Each failure has its message; those that have a place for the file name it.
+TEST(FailureMessage, EachCodeHasItsNumberedText) {
+    const struct {
+        Status status;
+        const char* text;
+    } cases[] = {
+        {Status::CannotOpen("x", "gone"), "Impossible d'ouvrir le fichier a.blv."},
+        {Status::Unreadable("magic"), "Le fichier à charger est illisible."},
+        {Status::Damaged("cut"),
+         "Le fichier a.blv est endommagé : il se termine avant la fin des données annoncées."},
+        {Status::CannotCreate("x", "no dir"), "Erreur à l'ouverture du fichier a.blv."},
+        {Status::CannotWrite("x", "full"), "Impossible d'enregistrer le fichier a.blv."},
+        {Status::CannotPrint("x", "jammed"), "L'impression sur a.blv n'a pas abouti."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FailureMessage(c.status, CStringTable::Builtin(), "a.blv"), c.text)
+            << c.status.ToString();
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "core/StringTable.h"
 #include "core/Text.h"
 
+#include <string_view>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace belvane {
@@ -90,18 +93,28 @@ TEST(Text, Utf16Conversions) {
               "aΩ😀");
 }
 
-TEST(FillPlaceholders, FillsResourceTextConversionsInOrder) {
-    EXPECT_EQ(FillPlaceholders("Ligne n°%d, valide à compter du %s. Créditeur: %s",
-                               {"3", "01.02.09", "EDF"}),
-              "Ligne n°3, valide à compter du 01.02.09. Créditeur: EDF");
-    EXPECT_EQ(FillPlaceholders("REL (%s)", {"10.03.09"}), "REL (10.03.09)");
-    EXPECT_EQ(FillPlaceholders("%ld lignes", {"7"}), "7 lignes");
-    EXPECT_EQ(FillPlaceholders("100%% %s", {"x"}), "100% x");
-    // A translated text is not trusted as a format.
-    EXPECT_EQ(FillPlaceholders("%x %s", {"a"}), "%x a");
-    EXPECT_EQ(FillPlaceholders("%s-%s", {"a"}), "a-");
-    EXPECT_EQ(FillPlaceholders("fin %", {}), "fin %");
-    EXPECT_EQ(FillPlaceholders("%s", {"%s%d"}), "%s%d");
+// Printf conversions in order, numbered places by number, and nothing a
+// translation writes trusted as a format.
+TEST(FillPlaceholders, FillsTheResourceForms) {
+    struct Case {
+        std::string_view pattern;
+        std::vector<std::string_view> args;
+        std::string_view filled;
+    };
+    const std::vector<Case> cases = {
+        {"n°%d du %s : %s", {"3", "01.02.09", "EDF"}, "n°3 du 01.02.09 : EDF"},
+        {"%ld lignes, %u, %i", {"7", "8", "9"}, "7 lignes, 8, 9"},
+        {"100%% %s", {"x"}, "100% x"},
+        {"%x %s", {"a"}, "%x a"},
+        {"%s-%s", {"a"}, "a-"},
+        {"fin %", {}, "fin %"},
+        {"%s", {"%s%d%1"}, "%s%d%1"},
+        {"%2 puis %1, encore %1", {"a", "b"}, "b puis a, encore a"},
+        {"le fichier %1.", {}, "le fichier ."},
+        {"%0 et %a", {"x"}, "%0 et %a"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FillPlaceholders(c.pattern, c.args), c.filled) << c.pattern;
 }
 
 }  // namespace

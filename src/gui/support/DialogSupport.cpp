@@ -1,6 +1,7 @@
 #include "gui/support/DialogSupport.h"
 
 #include "core/DayDate.h"
+#include "core/FailureMessage.h"
 #include "core/Text.h"
 #include "core/ValueFormat.h"
 #include "gui/support/CResources.h"
@@ -140,6 +141,12 @@ void Refuse(QWidget* parent, int stringId) {
 
 void Refuse(QWidget* parent, const QString& text) {
     IMessageBox::Current().Show(parent, text, IMessageBox::Icon::Warning, IMessageBox::Buttons::Ok);
+}
+
+void ShowFailure(QWidget* parent, const Status& status) {
+    if (status.ok())
+        return;
+    Refuse(parent, FromStd(FailureMessage(status, CResources::Active().Strings(), status.file())));
 }
 
 IMessageBox::Answer AskYesNo(QWidget* parent, const QString& text) {

@@ -4,6 +4,7 @@
 
 #include "gui/support/IMessageBox.h"
 
+#include "core/Status.h"
 #include "core/ValueFormat.h"
 
 #include <QString>
@@ -89,6 +90,9 @@ QHBoxLayout* OkCancelRow(QDialog* dialog, int dialogId);
 // Refusals and errors: exclamation icon, OK.
 void Refuse(QWidget* parent, int stringId);
 void Refuse(QWidget* parent, const QString& text);
+// The message of failure `status` (see FailureMessage), naming its file;
+// nothing when `status` is Ok.
+void ShowFailure(QWidget* parent, const Status& status);
 // Questions with the question icon.
 IMessageBox::Answer AskYesNo(QWidget* parent, const QString& text);
 IMessageBox::Answer AskYesNoCancel(QWidget* parent, const QString& text);

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,8 @@ namespace belvane {
 // where text crosses between them and Qt.
 QString FromStd(std::string_view text);
 std::string ToStd(const QString& text);
+
+// FillPlaceholders (core/StringTable.h) on Qt texts.
+QString FillPlaceholders(const QString& pattern, std::initializer_list<QString> args);
 
 }  // namespace belvane

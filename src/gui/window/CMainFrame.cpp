@@ -89,35 +89,6 @@ IMessageBox::Answer Message(QWidget* parent, const QString& text, IMessageBox::I
 
 }  // namespace
 
-// The one place where a failure of the core becomes the message shown: the
-// numbered message of its code, naming the file as the core names it.
-void CMainFrame::ShowFailure(QWidget* parent, const Status& status) {
-    int id = ids::kMsgOpenFailed;
-    switch (status.code()) {
-        case Status::Code::Ok:
-            return;
-        case Status::Code::Unreadable:
-            id = ids::kMsgUnreadable;
-            break;
-        case Status::Code::Damaged:
-            id = ids::kMsgDamaged;
-            break;
-        case Status::Code::CannotOpen:
-            id = ids::kMsgOpenFailed;
-            break;
-        case Status::Code::CannotCreate:
-            id = ids::kMsgExportOpenError;
-            break;
-        case Status::Code::CannotWrite:
-            id = ids::kMsgSaveFailed;
-            break;
-    }
-    QString text = CResources::Str(id);
-    if (text.contains(u"%1"))
-        text = text.arg(FromStd(status.file()));
-    Message(parent, text, IMessageBox::Icon::Warning);
-}
-
 CMainFrame::CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& recent,
                        QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_settings(settings), m_recent(recent) {
@@ -694,7 +665,8 @@ QString CMainFrame::FileFilter() {
 bool CMainFrame::SaveModified() {
     if (!m_doc.IsModified())
         return true;
-    switch (Message(this, CResources::Str(ids::kMsgAskToSave).arg(TitleWithoutMark()),
+    switch (Message(this,
+                    FillPlaceholders(CResources::Str(ids::kMsgAskToSave), {TitleWithoutMark()}),
                     IMessageBox::Icon::Question, IMessageBox::Buttons::YesNoCancel)) {
         case IMessageBox::Answer::Yes:
             return SaveDocument();
@@ -707,7 +679,7 @@ bool CMainFrame::SaveModified() {
 
 void CMainFrame::OfferUntitledRecovery() {
     if (const std::optional<std::string> recovered = m_recovery->Offer(this, {}))
-        ShowFailure(this, m_recovery->Recover(*recovered));
+        dlg::ShowFailure(this, m_recovery->Recover(*recovered));
 }
 
 bool CMainFrame::NewDocument() {
@@ -755,12 +727,12 @@ CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
     // A file that cannot be read at all leaves the register in memory as it was.
     const LoadResult result = m_doc.OnOpenDocument(full);
     if (!result.status.ok()) {
-        ShowFailure(this, result.status);
+        dlg::ShowFailure(this, result.status);
         return OpenResult::Failed;
     }
     TakeClaim(std::move(claim));
     if (recovered)
-        ShowFailure(this, m_recovery->Recover(*recovered));
+        dlg::ShowFailure(this, m_recovery->Recover(*recovered));
     m_recent.Add(m_doc.GetPathName());
     RebuildRecentFiles();
     return OpenResult::Opened;
@@ -810,7 +782,7 @@ bool CMainFrame::SaveTo(const QString& path) {
     }
     const Status saved = m_doc.OnSaveDocument(full);
     if (!saved.ok()) {
-        ShowFailure(this, saved);
+        dlg::ShowFailure(this, saved);
         return false;
     }
     if (!over)

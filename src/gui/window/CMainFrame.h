@@ -27,7 +27,6 @@ namespace belvane {
 class CBelvaneDoc;
 class CBelvaneView;
 class ISettingsStore;
-class Status;
 class RecentFiles;
 class RecoveryKeeper;
 struct RegisterClaim;
@@ -92,8 +91,6 @@ public:
 
     // The file dialogs' filters: the document type's (string 128), then all files.
     static QString FileFilter();
-    // Shows the numbered message of a failed read or write, naming its file.
-    static void ShowFailure(QWidget* parent, const Status& status);
 
     // IDocObserver
     void OnStatementMode(DayDate date) override;

@@ -90,7 +90,7 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
     if (QFileInfo::exists(path)) {
         const Status loaded = session.LoadArchive(file);
         if (!loaded.ok()) {
-            CMainFrame::ShowFailure(parent, loaded);
+            dlg::ShowFailure(parent, loaded);
             return;
         }
     } else {
@@ -103,15 +103,16 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
     // Both registers are saved however the dialog ended, even when nothing moved.
     const PurgeSession::SaveResult saved = session.Save();
     if (saved.failure == PurgeSession::Failure::Archive) {
-        CMainFrame::ShowFailure(parent, saved.status);
+        dlg::ShowFailure(parent, saved.status);
         return;
     }
     RegisterIfMarked(settings, session.Archive());
     if (saved.failure == PurgeSession::Failure::Register) {
         // The moved lines are in both files on disk: say so, and that saving the
         // register ends the purge.
-        dlg::Refuse(parent, CResources::Str(kMsgPurgeRegisterNotSaved)
-                                .arg(FromStd(session.ArchivePath()), FromStd(doc.GetPathName())));
+        dlg::Refuse(parent,
+                    FillPlaceholders(CResources::Str(kMsgPurgeRegisterNotSaved),
+                                     {FromStd(session.ArchivePath()), FromStd(doc.GetPathName())}));
         return;
     }
     RegisterIfMarked(settings, doc);

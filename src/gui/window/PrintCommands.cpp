@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/print/PrintJobs.h"
 #include "gui/support/CResources.h"
+#include "gui/support/QtText.h"
 #include "gui/window/CBelvaneView.h"
 #include "uilogic/CommandIds.h"
 
@@ -21,7 +22,7 @@ QString RunPrintCommand(int command, CBelvaneView& view, QWidget* parent) {
     PrintRegister(view.Document(), view.GetPrintOptions(), mode, parent, &written);
     if (written.isEmpty())
         return {};
-    return CResources::Str(kMsgPrintedToFile).replace(QStringLiteral("%s"), written);
+    return FillPlaceholders(CResources::Str(kMsgPrintedToFile), {written});
 }
 
 }  // namespace belvane

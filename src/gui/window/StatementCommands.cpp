@@ -8,7 +8,6 @@
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
-#include "gui/window/CMainFrame.h"
 #include "gui/window/FileCommands.h"
 #include "statements/BankText.h"
 #include "statements/StatementImport.h"
@@ -86,8 +85,7 @@ std::optional<Statement> Read(const CBelvaneDoc& doc, ISettingsStore& settings,
         if (p.kind == Kind::Cancelled)
             return std::nullopt;
         if (p.kind == Kind::AmbiguousDates) {
-            const QString question =
-                FromStd(FillPlaceholders(ToStd(CResources::Str(kAskDayFirst)), {ToStd(path)}));
+            const QString question = FillPlaceholders(CResources::Str(kAskDayFirst), {path});
             const IMessageBox::Answer a = dlg::AskYesNoCancel(parent, question);
             if (a == IMessageBox::Answer::Cancel)
                 return std::nullopt;
@@ -128,7 +126,7 @@ void ImportStatement(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent
         return;
     ByteBuffer buffer;
     if (const Status read = ReadWholeFile(ToStd(path), buffer); !read.ok()) {
-        CMainFrame::ShowFailure(parent, read);
+        dlg::ShowFailure(parent, read);
         return;
     }
     const std::string bytes(buffer.begin(), buffer.end());

@@ -41,8 +41,7 @@ CColonnesCsvDlg::CColonnesCsvDlg(std::string text, const QString& file, const Cs
                                  QWidget* parent)
     : QDialog(parent), m_text(std::move(text)), m_layout(layout) {
     dlg::SetTitle(this, kDialog);
-    auto* intro =
-        new QLabel(FromStd(FillPlaceholders(ToStd(CResources::Str(kIntro)), {ToStd(file)})), this);
+    auto* intro = new QLabel(FillPlaceholders(CResources::Str(kIntro), {file}), this);
     intro->setWordWrap(true);
     m_delimiter = dlg::Named(new QComboBox(this), kDelimiter);
     m_delimiter->addItems(dlg::Entries(kDialog, kDelimiter));

@@ -106,8 +106,8 @@ void CApurationDlg::Search() {
     m_current = NextPurgeCandidate(m_doc, m_current, limit);
     const bool found = m_current >= 0;
     if (found) {
-        m_number->setText(CResources::Str(kLineNumber)
-                              .replace(QStringLiteral("%d"), QString::number(m_current + 1)));
+        m_number->setText(
+            FillPlaceholders(CResources::Str(kLineNumber), {QString::number(m_current + 1)}));
         m_line->setText(FromStd(m_doc.FormatLine(m_current)));
         m_line->setCursorPosition(0);
     } else {

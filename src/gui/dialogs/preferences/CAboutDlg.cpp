@@ -51,8 +51,8 @@ CAboutDlg::CAboutDlg(const QString& version, const QString& webSite, const QStri
                      QWidget* parent)
     : QDialog(parent) {
     dlg::SetTitle(this, kDialog);
-    auto* name = dlg::Named(
-        new QLabel(dlg::Text(kDialog, 1000).replace(QStringLiteral("%s"), version), this), 1000);
+    auto* name =
+        dlg::Named(new QLabel(FillPlaceholders(dlg::Text(kDialog, 1000), {version}), this), 1000);
     m_webSite = Link(this, 1190, webSite);
     m_support = Link(this, 1189, support);
     auto* grid = new QGridLayout;

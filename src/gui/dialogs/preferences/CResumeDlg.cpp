@@ -44,7 +44,7 @@ CResumeDlg::CResumeDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     std::string title = doc.GetTitle();
     if (doc.IsModified() && title.ends_with(kModifiedMark))
         title.resize(title.size() - kModifiedMark.size());
-    setWindowTitle(CResources::Str(kTitle).replace(QStringLiteral("%s"), FromStd(title)));
+    setWindowTitle(FillPlaceholders(CResources::Str(kTitle), {FromStd(title)}));
 
     const Resume r = Of(doc);
     const std::array<const std::string*, 5> texts = {&r.banque, &r.agence, &r.numeroCompte,

@@ -4,8 +4,7 @@
 #include "gui/dialogs/print/CPrintDlg.h"
 #include "gui/dialogs/print/CPrintPreviewDlg.h"
 #include "gui/support/CQtSettings.h"
-#include "gui/support/CResources.h"
-#include "gui/support/IMessageBox.h"
+#include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
 #include "gui/support/PdfPrint.h"
 #include "gui/support/PrintPageSetup.h"
@@ -20,11 +19,6 @@
 namespace belvane {
 
 namespace {
-
-constexpr int kMsgPrinterFailed = 10117;  // "L'impression sur %s n'a pas abouti."
-constexpr int kMsgCannotCreate = 10069;   // "Erreur à l'ouverture du fichier %1."
-constexpr int kMsgCannotWrite = 61705;    // "Impossible d'enregistrer le fichier %1."
-constexpr const char* kPrinterFailure = "printer";
 
 // Where the pages go: a printer, or a PDF file when `pdf` is set.
 struct Target {
@@ -47,25 +41,13 @@ Status Output(CPrintJob& job, const Target& target) {
     printer.setResolution(kPrintDpi);
     printer.setPageLayout(ToPageLayout(setup));
     if (!PaintPrintJob(job, fonts, printer, setup) || printer.printerState() == QPrinter::Error)
-        return Status::CannotWrite(ToStd(target.printer), kPrinterFailure);
+        return Status::CannotPrint(ToStd(target.printer), "the printer reported an error");
     return Status::Ok();
-}
-
-void ShowFailure(QWidget* parent, const Status& status) {
-    QString text;
-    if (status.detail() == kPrinterFailure)
-        text = CResources::Str(kMsgPrinterFailed)
-                   .replace(QStringLiteral("%s"), FromStd(status.file()));
-    else if (status.code() == Status::Code::CannotCreate)
-        text = CResources::Str(kMsgCannotCreate).arg(FromStd(status.file()));
-    else
-        text = CResources::Str(kMsgCannotWrite).arg(FromStd(status.file()));
-    IMessageBox::Current().Show(parent, text, IMessageBox::Icon::Warning, IMessageBox::Buttons::Ok);
 }
 
 Status Finish(QWidget* parent, const Status& status) {
     if (!status.ok())
-        ShowFailure(parent, status);
+        dlg::ShowFailure(parent, status);
     return status;
 }
 
