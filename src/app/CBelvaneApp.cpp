@@ -1,4 +1,5 @@
 #include "app/CBelvaneApp.h"
+#include "core/StringIds.h"
 #include "gui/support/QtText.h"
 
 #include "core/CBelvaneDoc.h"
@@ -7,8 +8,8 @@
 #include "gui/support/CQtSettings.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DesktopLanguage.h"
-#include "gui/support/IMessageBox.h"
 #include "gui/support/EnterPressesButton.h"
+#include "gui/support/IMessageBox.h"
 #include "gui/support/IModal.h"
 #include "gui/support/PressLeavesField.h"
 #include "gui/support/QtTranslation.h"
@@ -27,12 +28,10 @@ namespace belvane {
 
 namespace {
 
-constexpr int kLangIdString = 95;  // the language of the active resources, a LANGID
-
 // Qt's own texts (message box buttons, file dialogs) in the language of the
 // active resources, and its dates, sizes and month names in that language's way.
 void TranslateQtTexts() {
-    const int langId = ParseLangId(ToStd(CResources::Str(kLangIdString)));
+    const int langId = ParseLangId(ToStd(CResources::Str(ids::kLangId)));
     QtTranslation::Install(langId);
     QLocale::setDefault(LocaleForLangId(langId));
 }

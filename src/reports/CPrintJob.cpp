@@ -2,6 +2,7 @@
 
 #include "core/CBelvaneDoc.h"
 #include "core/CRegistre.h"
+#include "core/StringIds.h"
 #include "core/Text.h"
 #include "reports/PrintColumns.h"
 #include "reports/PrintTexts.h"
@@ -14,7 +15,6 @@ namespace belvane {
 
 namespace {
 
-constexpr int kContinued = 10200;  // "(suite)"
 constexpr int kLongestName = 32;   // what the lists let a name hold
 
 // What lies after the last character of a row takes no room on paper, and
@@ -222,7 +222,8 @@ void CPrintJob::LayTotals(int page, PrintPage& out) const {
         // The category's own box, framed twice; on a row that goes on with
         // its subcategories it is marked as continued instead of the total.
         box(0, top, row.name,
-            firstSub == 0 ? FormatTotal(*m_doc, row.total, 15) : ReportText(*m_doc, kContinued));
+            firstSub == 0 ? FormatTotal(*m_doc, row.total, 15)
+                          : ReportText(*m_doc, ids::kPrintContinued));
         out.steps.push_back(PrintStep::Rect(PrintPen::Rule, PrintBrush::None, w / 36, top + l / 18,
                                             w - w / 36, top + l - l / 18));
         const int count = static_cast<int>(row.subcategories.size());

@@ -2,6 +2,7 @@
 
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
+#include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "core/ValueFormat.h"
 #include "reports/ReportTitles.h"
@@ -11,10 +12,6 @@
 namespace belvane {
 
 namespace {
-
-constexpr int kWeekLabel = 10097;   // "%s»\n»%s": first and last day
-constexpr int kYearLabel = 10098;   // "%Y"
-constexpr int kMonthLabel = 10099;  // "Jan. %y", then one a month to 10110
 
 std::int64_t DayNumber(DayDate date) {
     const CivilDate d = ToCivil(date);
@@ -113,7 +110,7 @@ std::vector<PeriodTotal> MakePeriods(const CBelvaneDoc& doc, DayDate from, DayDa
             const std::int64_t toDay = DayNumber(to);
             const std::int64_t monday = fromDay - Weekday(fromDay);
             const std::int64_t sunday = toDay + (6 - Weekday(toDay));
-            const std::string pattern = ReportText(doc, kWeekLabel);
+            const std::string pattern = ReportText(doc, ids::kChartWeekLabel);
             for (std::int64_t day = monday; day < sunday; day += 7) {
                 const DayDate start = FromDayNumber(day);
                 const DayDate end = FromDayNumber(day + 6);
@@ -126,7 +123,7 @@ std::vector<PeriodTotal> MakePeriods(const CBelvaneDoc& doc, DayDate from, DayDa
         case PeriodKind::Month: {
             std::string patterns[12];
             for (int m = 0; m < 12; ++m)
-                patterns[m] = ReportText(doc, kMonthLabel + m);
+                patterns[m] = ReportText(doc, ids::kChartMonthLabelFirst + m);
             for (int n = MonthNumber(f); n <= MonthNumber(t); ++n) {
                 const int year = n / 12;
                 const int month = n % 12 + 1;
@@ -137,7 +134,7 @@ std::vector<PeriodTotal> MakePeriods(const CBelvaneDoc& doc, DayDate from, DayDa
             break;
         }
         case PeriodKind::Year: {
-            const std::string pattern = ReportText(doc, kYearLabel);
+            const std::string pattern = ReportText(doc, ids::kChartYearLabel);
             for (int year = f.year; year <= t.year; ++year) {
                 const DayDate start = ToDayDate(year, 1, 1);
                 periods.push_back({start, ToDayDate(year, 12, 31), FormatDate(start, pattern)});

@@ -1,6 +1,7 @@
 #include "reports/PrintTexts.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "core/Text.h"
 
@@ -10,9 +11,6 @@
 namespace belvane {
 
 namespace {
-
-constexpr int kHeaderRegister = 10046;
-constexpr int kFooter = 10047;
 
 std::string TitleWithoutMark(const CBelvaneDoc& doc) {
     std::string title = doc.GetTitle();
@@ -24,7 +22,7 @@ std::string TitleWithoutMark(const CBelvaneDoc& doc) {
 }  // namespace
 
 std::string RegisterPrintHeader(const CBelvaneDoc& doc, DayDate from, DayDate to) {
-    return FillPlaceholders(doc.Strings().Get(kHeaderRegister),
+    return FillPlaceholders(doc.Strings().Get(ids::kPrintHeader),
                             {TitleWithoutMark(doc), doc.FormatDate(from), doc.FormatDate(to)});
 }
 
@@ -35,7 +33,7 @@ std::string PrintHeader(const CBelvaneDoc& doc, std::string_view printTitle) {
 }
 
 std::string PrintFooter(const CBelvaneDoc& doc, int page, int count) {
-    return FillPlaceholders(doc.Strings().Get(kFooter),
+    return FillPlaceholders(doc.Strings().Get(ids::kPrintFooter),
                             {std::to_string(page), std::to_string(count)});
 }
 

@@ -1,24 +1,13 @@
 #include "reports/ReportTitles.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "reports/ChartPeriods.h"
 
 namespace belvane {
 
 namespace {
-
-constexpr int kCategoryLines = 10081;     // "Lignes de la rubrique [%s]"
-constexpr int kSubcategoryLines = 10082;  // " et de la sous-rubrique [%s]"
-constexpr int kCategoryPrint = 10084;     // "rubrique [%s]"
-constexpr int kSubcategoryPrint = 10085;  // ", sous-rubrique [%s]"
-constexpr int kTotalsPrint = 10086;       // "totaux par rubriques"
-constexpr int kFromOnly = 10087;          // " à partir du %s"
-constexpr int kFromTo = 10088;            // " du %s au %s"
-constexpr int kToOnly = 10089;            // " jusqu'au %s"
-constexpr int kDebitLines = 10112;        // "Lignes négatives du %s au %s"
-constexpr int kCreditLines = 10113;       // "Lignes positives du %s au %s"
-constexpr int kChartsPrint = 10114;       // "Graphiques du %s au %s"
 
 std::string Fill(const CBelvaneDoc& doc, int id, std::initializer_list<std::string_view> args) {
     return FillPlaceholders(ReportText(doc, id), args);
@@ -38,11 +27,11 @@ std::string FilterSuffix(const ChartFilter& filter) {
 std::string RangeText(const CBelvaneDoc& doc, DayDate start, DayDate end) {
     const bool hasEnd = end != kOpenEndDate;
     if (start != 0 && !hasEnd)
-        return Fill(doc, kFromOnly, {doc.FormatDate(start)});
+        return Fill(doc, ids::kPeriodFromOnly, {doc.FormatDate(start)});
     if (start != 0)
-        return Fill(doc, kFromTo, {doc.FormatDate(start), doc.FormatDate(end)});
+        return Fill(doc, ids::kPeriodFromTo, {doc.FormatDate(start), doc.FormatDate(end)});
     if (hasEnd)
-        return Fill(doc, kToOnly, {doc.FormatDate(end)});
+        return Fill(doc, ids::kPeriodToOnly, {doc.FormatDate(end)});
     return {};
 }
 
@@ -55,10 +44,11 @@ std::string ReportText(const CBelvaneDoc& doc, int id) {
 
 MatchTitles CategoryMatchTitles(const CBelvaneDoc& doc, std::string_view category,
                                 std::string_view subcategory, DayDate start, DayDate end) {
-    MatchTitles t{Fill(doc, kCategoryLines, {category}), Fill(doc, kCategoryPrint, {category})};
+    MatchTitles t{Fill(doc, ids::kTitleCategoryLines, {category}),
+                  Fill(doc, ids::kPrintTitleCategory, {category})};
     if (!subcategory.empty()) {
-        t.window += Fill(doc, kSubcategoryLines, {subcategory});
-        t.print += Fill(doc, kSubcategoryPrint, {subcategory});
+        t.window += Fill(doc, ids::kTitleSubcategoryLines, {subcategory});
+        t.print += Fill(doc, ids::kPrintTitleSubcategory, {subcategory});
     }
     if (const int count = doc.GetLineCount(); count > 0) {
         if (start == 0)
@@ -72,18 +62,18 @@ MatchTitles CategoryMatchTitles(const CBelvaneDoc& doc, std::string_view categor
 
 std::string BarMatchTitle(const CBelvaneDoc& doc, const PeriodTotal& period, bool credits,
                           const ChartFilter& filter) {
-    return Fill(doc, credits ? kCreditLines : kDebitLines,
+    return Fill(doc, credits ? ids::kTitleCreditLines : ids::kTitleDebitLines,
                 {doc.FormatDate(period.start), doc.FormatDate(period.end)}) +
            FilterSuffix(filter);
 }
 
 std::string TotalsPrintTitle(const CBelvaneDoc& doc, DayDate start, DayDate end) {
-    return ReportText(doc, kTotalsPrint) + RangeText(doc, start, end);
+    return ReportText(doc, ids::kPrintTitleTotals) + RangeText(doc, start, end);
 }
 
 std::string ChartPrintTitle(const CBelvaneDoc& doc, DayDate from, DayDate to,
                             const ChartFilter& filter) {
-    return Fill(doc, kChartsPrint, {doc.FormatDate(from), doc.FormatDate(to)}) +
+    return Fill(doc, ids::kPrintTitleCharts, {doc.FormatDate(from), doc.FormatDate(to)}) +
            FilterSuffix(filter);
 }
 

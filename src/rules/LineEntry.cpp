@@ -11,9 +11,6 @@ namespace belvane {
 
 namespace {
 
-constexpr int kIssueDateInvalid = 10000;
-constexpr int kStatementDateInvalid = 10005;
-
 // A date field that is not empty and does not read.
 bool Unreadable(const CBelvaneDoc& doc, std::string_view text) {
     return !text.empty() && doc.ParseDate(text, true) == 0;
@@ -126,12 +123,13 @@ EntryStep LineEntryChecks::Next() {
     switch (m_stage) {
         case Stage::IssueDate:
             if (m_doc.ParseDate(t.issue, true) == 0)
-                return {EntryStep::Refuse, EntryField::IssueDate, kIssueDateInvalid};
+                return {EntryStep::Refuse, EntryField::IssueDate, ids::kMsgIssueDateInvalid};
             m_stage = Stage::StatementDate;
             [[fallthrough]];
         case Stage::StatementDate:
             if (Unreadable(m_doc, t.statement))
-                return {EntryStep::Refuse, EntryField::StatementDate, kStatementDateInvalid};
+                return {EntryStep::Refuse, EntryField::StatementDate,
+                        ids::kMsgStatementDateInvalid};
             m_stage = Stage::Amount;
             [[fallthrough]];
         case Stage::Amount:

@@ -1,6 +1,7 @@
 #include "rules/MovementEntry.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "core/Text.h"
 #include "core/ValueFormat.h"
 #include "rules/Generation.h"
@@ -10,11 +11,6 @@
 namespace belvane {
 
 namespace {
-
-constexpr int kNextDateInvalid = 10013;
-constexpr int kTitleMissing = 10014;
-constexpr int kMonthsOutOfRange = 10015;
-constexpr int kDayOutOfRange = 10031;
 
 constexpr int kMaxMonths = 99;
 constexpr int kMaxDay = 31;
@@ -32,22 +28,22 @@ EntryStep MovementEntryChecks::Next() {
     switch (m_stage) {
         case Stage::Title:
             if (text::IsBlank(t.titre))
-                return {EntryStep::Refuse, EntryField::Title, kTitleMissing};
+                return {EntryStep::Refuse, EntryField::Title, ids::kMsgMovementTitleMissing};
             m_stage = Stage::NextDate;
             [[fallthrough]];
         case Stage::NextDate:
             if (m_doc.ParseDate(t.nextDate, true) == 0)
-                return {EntryStep::Refuse, EntryField::NextDate, kNextDateInvalid};
+                return {EntryStep::Refuse, EntryField::NextDate, ids::kMsgNextDateInvalid};
             m_stage = Stage::Months;
             [[fallthrough]];
         case Stage::Months:
             if (!InRange(t.months, kMaxMonths))
-                return {EntryStep::Refuse, EntryField::Months, kMonthsOutOfRange};
+                return {EntryStep::Refuse, EntryField::Months, ids::kMsgMovementMonthsOutOfRange};
             m_stage = Stage::Day;
             [[fallthrough]];
         case Stage::Day:
             if (!InRange(t.day, kMaxDay))
-                return {EntryStep::Refuse, EntryField::Day, kDayOutOfRange};
+                return {EntryStep::Refuse, EntryField::Day, ids::kMsgDayOutOfRange};
             m_stage = Stage::Amount;
             [[fallthrough]];
         case Stage::Amount:

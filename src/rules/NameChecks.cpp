@@ -1,23 +1,16 @@
 #include "rules/NameChecks.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 
 namespace belvane {
-
-namespace {
-
-constexpr int kAskCreatePaiement = 10017;
-constexpr int kAskCreateRubrique = 10021;
-constexpr int kAskCreateSousRubrique = 10022;
-
-}  // namespace
 
 EntryStep NameChecks::Next() {
     switch (m_stage) {
         case Stage::Paiement:
             m_stage = Stage::Refresh;
             if (!m_paiement.empty() && m_doc.FindPaiement(m_paiement) < 0)
-                return {EntryStep::AskCreate, EntryField::Paiement, kAskCreatePaiement};
+                return {EntryStep::AskCreate, EntryField::Paiement, ids::kAskCreatePaiement};
             [[fallthrough]];
         case Stage::Refresh:
             m_stage = Stage::Rubrique;
@@ -27,7 +20,7 @@ EntryStep NameChecks::Next() {
         case Stage::Rubrique:
             m_stage = Stage::SousRubrique;
             if (!m_rubrique.empty() && m_doc.FindRubrique(m_rubrique) >= m_doc.GetRubriqueCount())
-                return {EntryStep::AskCreate, EntryField::Rubrique, kAskCreateRubrique};
+                return {EntryStep::AskCreate, EntryField::Rubrique, ids::kAskCreateRubrique};
             [[fallthrough]];
         case Stage::SousRubrique: {
             m_stage = Stage::Payee;
@@ -35,7 +28,8 @@ EntryStep NameChecks::Next() {
             if (!m_sousRubrique.empty() && r < m_doc.GetRubriqueCount() &&
                 m_doc.GetRubrique(r).FindSousRubrique(m_sousRubrique) >=
                     m_doc.GetRubrique(r).GetNbSousRubriques())
-                return {EntryStep::AskCreate, EntryField::SousRubrique, kAskCreateSousRubrique};
+                return {EntryStep::AskCreate, EntryField::SousRubrique,
+                        ids::kAskCreateSousRubrique};
         }
             [[fallthrough]];
         case Stage::Payee:

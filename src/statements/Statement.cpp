@@ -1,5 +1,6 @@
 #include "statements/Statement.h"
 
+#include "core/StringIds.h"
 #include "core/StringTable.h"
 
 #include <array>
@@ -17,23 +18,6 @@ constexpr std::array<std::pair<StatementFormat, std::string_view>, 4> kKeys = {{
 }};
 
 // Messages about statement files.
-constexpr int kMsgUnknownFormat = 10160;  // the file is no statement
-constexpr int kMsgAtLine = 10161;         // file, line, reason
-constexpr int kMsgAtLineElement = 10162;  // file, line, element, reason
-constexpr int kMsgWithoutLine = 10163;    // file, reason
-constexpr int kWhyTruncated = 10164;
-constexpr int kWhySyntax = 10165;
-constexpr int kWhyMissing = 10166;
-constexpr int kWhyBadDate = 10167;         // the text
-constexpr int kWhyBadAmount = 10168;       // the text
-constexpr int kWhyAmountTooLarge = 10169;  // the text
-constexpr int kWhyMixedDateOrder = 10170;
-constexpr int kWhyAmbiguousDates = 10171;
-constexpr int kWhySeveralAccounts = 10172;  // the accounts
-constexpr int kWhyUnknownColumns = 10173;
-constexpr int kPlaceElement = 10175;  // the element's name
-constexpr int kPlaceColumn = 10176;   // the column's title
-constexpr int kPlaceField = 10177;    // the field's letter
 
 }  // namespace
 
@@ -66,51 +50,51 @@ std::string ProblemMessage(const StatementProblem& problem, std::string_view pat
         case Kind::Cancelled:
             return {};
         case Kind::UnknownFormat:
-            return FillPlaceholders(text(kMsgUnknownFormat), {path});
+            return FillPlaceholders(text(ids::kMsgStatementUnknownFormat), {path});
         case Kind::UnknownColumns:
-            why = kWhyUnknownColumns;
+            why = ids::kStatementWhyUnknownColumns;
             break;
         case Kind::Truncated:
-            why = kWhyTruncated;
+            why = ids::kStatementWhyTruncated;
             break;
         case Kind::Syntax:
-            why = kWhySyntax;
+            why = ids::kStatementWhySyntax;
             break;
         case Kind::Missing:
-            why = kWhyMissing;
+            why = ids::kStatementWhyMissing;
             break;
         case Kind::BadDate:
-            why = kWhyBadDate;
+            why = ids::kStatementWhyBadDate;
             break;
         case Kind::BadAmount:
-            why = kWhyBadAmount;
+            why = ids::kStatementWhyBadAmount;
             break;
         case Kind::AmountTooLarge:
-            why = kWhyAmountTooLarge;
+            why = ids::kStatementWhyAmountTooLarge;
             break;
         case Kind::MixedDateOrder:
-            why = kWhyMixedDateOrder;
+            why = ids::kStatementWhyMixedDateOrder;
             break;
         case Kind::AmbiguousDates:
-            why = kWhyAmbiguousDates;
+            why = ids::kStatementWhyAmbiguousDates;
             break;
         case Kind::SeveralAccounts:
-            why = kWhySeveralAccounts;
+            why = ids::kStatementWhySeveralAccounts;
             break;
     }
     const std::string reason = FillPlaceholders(text(why), {problem.text});
     if (problem.line == 0)
-        return FillPlaceholders(text(kMsgWithoutLine), {path, reason});
+        return FillPlaceholders(text(ids::kMsgStatementWithoutLine), {path, reason});
     const std::string line = std::to_string(problem.line);
     if (problem.element.empty())
-        return FillPlaceholders(text(kMsgAtLine), {path, line, reason});
-    int place = kPlaceElement;
+        return FillPlaceholders(text(ids::kMsgStatementAtLine), {path, line, reason});
+    int place = ids::kStatementPlaceElement;
     if (problem.format == StatementFormat::Csv)
-        place = kPlaceColumn;
+        place = ids::kStatementPlaceColumn;
     else if (problem.format == StatementFormat::Qif)
-        place = kPlaceField;
+        place = ids::kStatementPlaceField;
     const std::string where = FillPlaceholders(text(place), {problem.element});
-    return FillPlaceholders(text(kMsgAtLineElement), {path, line, where, reason});
+    return FillPlaceholders(text(ids::kMsgStatementAtLineElement), {path, line, where, reason});
 }
 
 }  // namespace belvane

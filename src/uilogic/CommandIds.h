@@ -62,22 +62,3 @@ inline constexpr int kHelp = 57670;
 inline constexpr int kAbout = 57664;
 
 }  // namespace belvane::cmd
-
-// Numbers of status-bar panes and framework strings.
-namespace belvane::ids {
-inline constexpr int kAppName = 57344;        // "Belvane"
-inline constexpr int kIdlePrompt = 57345;     // "Pour l'aide, appuyez sur F1"
-inline constexpr int kPaneCaps = 59137;       // "MAJ"
-inline constexpr int kPaneNum = 59138;        // "NUM"
-inline constexpr int kPaneScroll = 59139;     // "DEF"
-inline constexpr int kPaneStatement = 59142;  // sized by "REL (00.00.00)"
-inline constexpr int kStatementText = 59143;  // "REL (%s)"
-inline constexpr int kPaneBackup = 59144;     // "BACKUP"
-inline constexpr int kLineCredit = 10048;  // "Ligne n°%d, valide à compter du %s. Créditeur: %s"
-inline constexpr int kLineDebit = 10049;   // "... Débiteur: %s"
-inline constexpr int kMsgDueMovements = 10024;
-inline constexpr int kMsgBackupAsk = 10027;
-inline constexpr int kMsgBackupFailed = 10028;
-inline constexpr int kAllFilesFilter = 61442;  // "Tous les fichiers (*.*)"
-inline constexpr int kHelpFile = 50;           // the help file's name
-}  // namespace belvane::ids

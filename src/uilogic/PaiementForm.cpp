@@ -1,5 +1,6 @@
 #include "uilogic/PaiementForm.h"
 
+#include "core/StringIds.h"
 #include "core/ValueFormat.h"
 
 #include <algorithm>
@@ -9,15 +10,6 @@
 namespace belvane::paiement_form {
 
 namespace {
-
-constexpr int kDayLabel = 10052;
-constexpr int kMonthsLabel = 10053;
-constexpr int kDebitShiftLabel = 10093;
-constexpr int kCreditShiftLabel = 10094;
-
-constexpr int kMsgDay = 10031;     // "Le jour entré doit être compris entre 1 et 31."
-constexpr int kMsgMonths = 10123;  // months between 1 and 999
-constexpr int kMsgShift = 10124;   // days of shift between -999 and 999
 
 constexpr int kMaxDay = 31;
 constexpr int kMaxMonths = 999;
@@ -41,8 +33,8 @@ struct CodeRules {
 };
 
 CodeRules RulesOf(int code) {
-    const FieldRule day{kDayLabel, 1, kMaxDay, kMsgDay};
-    const FieldRule months{kMonthsLabel, 1, kMaxMonths, kMsgMonths};
+    const FieldRule day{ids::kPaiementDayLabel, 1, kMaxDay, ids::kMsgDayOutOfRange};
+    const FieldRule months{ids::kPaiementMonthsLabel, 1, kMaxMonths, ids::kMsgMonthsOutOfRange};
     switch (code) {
         case CPaiement::kFixedDay:
             return {day, {}};
@@ -51,8 +43,9 @@ CodeRules RulesOf(int code) {
         case CPaiement::kSameDayLater:
             return {months, {}};
         case CPaiement::kShiftDays:
-            return {{kDebitShiftLabel, -kMaxShift, kMaxShift, kMsgShift},
-                    {kCreditShiftLabel, -kMaxShift, kMaxShift, kMsgShift}};
+            return {
+                {ids::kPaiementDebitShiftLabel, -kMaxShift, kMaxShift, ids::kMsgShiftOutOfRange},
+                {ids::kPaiementCreditShiftLabel, -kMaxShift, kMaxShift, ids::kMsgShiftOutOfRange}};
         default:
             return {};
     }

@@ -1,8 +1,10 @@
 #include "gui/support/HelpPages.h"
 
+#include "core/StringIds.h"
 #include "gui/support/CHelpWnd.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
+#include "gui/support/QtText.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -14,8 +16,6 @@
 namespace belvane {
 
 namespace {
-
-constexpr int kMsgNoHelpPages = 10220;  // "Les pages d'aide ... dans le dossier %1."
 
 // Where the installed program's pages are.
 QString InstalledHelpDir() {
@@ -74,7 +74,8 @@ void ShowHelp(const QString& topic) {
     if (!url.isValid()) {
         IMessageBox::Current().Show(
             QApplication::activeWindow(),
-            CResources::Str(kMsgNoHelpPages).arg(QDir::toNativeSeparators(InstalledHelpDir())),
+            FillPlaceholders(CResources::Str(ids::kMsgNoHelpPages),
+                             {QDir::toNativeSeparators(InstalledHelpDir())}),
             IMessageBox::Icon::Warning, IMessageBox::Buttons::Ok);
         return;
     }

@@ -1,5 +1,6 @@
 #include "gui/support/IMessageBox.h"
 
+#include "core/StringIds.h"
 #include "gui/support/CResources.h"
 #include "uilogic/CommandIds.h"
 

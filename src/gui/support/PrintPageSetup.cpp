@@ -1,5 +1,6 @@
 #include "gui/support/PrintPageSetup.h"
 
+#include "core/StringIds.h"
 #include "gui/support/CQtSettings.h"
 #include "gui/support/CResources.h"
 #include "gui/support/QtText.h"
@@ -12,8 +13,6 @@
 namespace belvane {
 
 namespace {
-
-constexpr int kLangIdString = 95;  // the language of the active resources, a LANGID
 
 int Tenths(qreal mm) {
     return static_cast<int>(std::lround(mm * 10));
@@ -45,7 +44,7 @@ PageSetup FromPageLayout(const QPageLayout& layout) {
 }
 
 PageSetup CurrentPageSetup(const ISettingsStore* settings) {
-    const int langId = ParseLangId(ToStd(CResources::Str(kLangIdString)));
+    const int langId = ParseLangId(ToStd(CResources::Str(ids::kLangId)));
     if (settings != nullptr)
         return ReadPageSetup(settings, langId);
     const CQtSettings own;

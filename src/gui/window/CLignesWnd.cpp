@@ -1,4 +1,5 @@
 #include "gui/window/CLignesWnd.h"
+#include "core/StringIds.h"
 #include "gui/support/QtText.h"
 
 #include "core/CBelvaneDoc.h"

@@ -18,6 +18,7 @@
 #include "gui/support/HelpPages.h"
 #include "gui/support/IMessageBox.h"
 #include "gui/support/IModal.h"
+#include "gui/support/QtText.h"
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/FileCommands.h"
 #include "gui/window/LineCommands.h"
@@ -62,10 +63,6 @@ namespace {
 // share 128; the register's context menu is 209.
 constexpr int kFrameResource = 128;
 constexpr int kContextMenuResource = 209;
-constexpr int kSaveFileTitle = 61440;
-constexpr int kOpenFileTitle = 61441;
-constexpr int kReadOnlyTitle = 10145;      // "%1 (lecture seule)"
-constexpr int kAskReplaceChanged = 10146;  // the file changed on disk since it was read
 
 constexpr int kButtonWidth = 16;
 constexpr int kButtonHeight = 15;
@@ -471,7 +468,7 @@ void CMainFrame::OnTitleChanged() {
     }
     QString title = FromStd(m_doc.GetTitle());
     if (m_readOnly)
-        title = CResources::Str(kReadOnlyTitle).arg(title);
+        title = FillPlaceholders(CResources::Str(ids::kReadOnlyTitle), {title});
     setWindowTitle(title + QStringLiteral(" - ") + CResources::Str(ids::kAppName));
 }
 
@@ -503,7 +500,7 @@ void CMainFrame::RunCommand(int command) {
             break;
         case cmd::kFileOpen: {
             const QString path = ChoosePath(this, {.kind = PathRequest::Kind::Open,
-                                                   .title = CResources::Str(kOpenFileTitle),
+                                                   .title = CResources::Str(ids::kOpenFileTitle),
                                                    .filter = FileFilter()});
             if (!path.isEmpty())
                 OpenDocument(path);
@@ -753,7 +750,7 @@ bool CMainFrame::SaveDocumentAs() {
         proposed += extension;
     }
     QString path = ChoosePath(this, {.kind = PathRequest::Kind::Save,
-                                     .title = CResources::Str(kSaveFileTitle),
+                                     .title = CResources::Str(ids::kSaveFileTitle),
                                      .filter = FileFilter(),
                                      .proposed = proposed});
     if (path.isEmpty())
@@ -772,7 +769,7 @@ bool CMainFrame::SaveTo(const QString& path) {
         // so; otherwise the register may go to another file.
         if (m_readOnly ||
             (m_doc.FileChangedOnDisk() &&
-             Message(this, CResources::Str(kAskReplaceChanged), IMessageBox::Icon::Question,
+             Message(this, CResources::Str(ids::kAskReplaceChanged), IMessageBox::Icon::Question,
                      IMessageBox::Buttons::YesNoDefaultNo) != IMessageBox::Answer::Yes))
             return SaveDocumentAs();
     } else {

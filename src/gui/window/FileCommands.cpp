@@ -9,6 +9,7 @@
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
+#include "gui/support/QtText.h"
 #include "gui/window/CMainFrame.h"
 #include "gui/window/RegisterClaim.h"
 #include "maintenance/BackupRegistration.h"
@@ -21,18 +22,6 @@
 #include <QStringList>
 
 namespace belvane {
-
-namespace {
-
-constexpr int kExportFilter = 10067;  // "Documents textes (*.txt)|*.txt|Tous les Fichiers ..."
-constexpr int kExportTitle = 10068;   // "Exporter le fichier sous..."
-constexpr int kPurgeWarning = 10070;
-constexpr int kPurgeFileTitle = 10071;  // "Choix du fichier d'apuration"
-constexpr int kAskCreateArchive = 10072;
-constexpr int kMsgPurgeUntitled = 10073;
-constexpr int kMsgPurgeRegisterNotSaved = 10147;  // %1: the archive, %2: the register
-
-}  // namespace
 
 // The names of the file types (which carry their patterns) separated by ";;".
 QString QtFilter(const QString& resource) {
@@ -53,27 +42,27 @@ QString QtFilter(const QString& resource) {
 
 void ExportToText(const CBelvaneDoc& doc, QWidget* parent) {
     QString path = ChoosePath(parent, {.kind = PathRequest::Kind::Save,
-                                       .title = CResources::Str(kExportTitle),
-                                       .filter = QtFilter(CResources::Str(kExportFilter))});
+                                       .title = CResources::Str(ids::kExportTitle),
+                                       .filter = QtFilter(CResources::Str(ids::kExportFilter))});
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".txt");
     if (!ExportTextFile(doc, ToStd(path)).ok())
-        dlg::Refuse(parent, CResources::Str(ids::kMsgExportOpenError).arg(path));
+        dlg::Refuse(parent, FillPlaceholders(CResources::Str(ids::kMsgExportOpenError), {path}));
 }
 
 void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent) {
-    if (IMessageBox::Current().Show(parent, CResources::Str(kPurgeWarning),
+    if (IMessageBox::Current().Show(parent, CResources::Str(ids::kPurgeWarning),
                                     IMessageBox::Icon::Warning,
                                     IMessageBox::Buttons::OkCancel) != IMessageBox::Answer::Ok)
         return;
     if (doc.GetPathName().empty()) {
-        dlg::Refuse(parent, kMsgPurgeUntitled);
+        dlg::Refuse(parent, ids::kMsgPurgeUntitled);
         return;
     }
     const QString path = ChoosePath(parent, {.kind = PathRequest::Kind::OpenOrNew,
-                                             .title = CResources::Str(kPurgeFileTitle),
+                                             .title = CResources::Str(ids::kPurgeFileTitle),
                                              .filter = CMainFrame::FileFilter()});
     if (path.isEmpty())
         return;
@@ -94,7 +83,8 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
             return;
         }
     } else {
-        if (dlg::AskYesNo(parent, CResources::Str(kAskCreateArchive)) != IMessageBox::Answer::Yes)
+        if (dlg::AskYesNo(parent, CResources::Str(ids::kAskCreateArchive)) !=
+            IMessageBox::Answer::Yes)
             return;
         session.NewArchive(NormalPath(file));
     }
@@ -111,7 +101,7 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
         // The moved lines are in both files on disk: say so, and that saving the
         // register ends the purge.
         dlg::Refuse(parent,
-                    FillPlaceholders(CResources::Str(kMsgPurgeRegisterNotSaved),
+                    FillPlaceholders(CResources::Str(ids::kMsgPurgeRegisterNotSaved),
                                      {FromStd(session.ArchivePath()), FromStd(doc.GetPathName())}));
         return;
     }

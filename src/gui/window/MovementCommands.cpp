@@ -18,8 +18,6 @@ namespace belvane {
 
 namespace {
 
-constexpr int kMsgNothingDue = 10025;
-
 OfferAnswer AnswerOf(int dialogResult, std::uint16_t code) {
     if (dialogResult == QDialog::Accepted)
         return OfferAnswer::Create;
@@ -55,7 +53,7 @@ void GenerateDueLines(CBelvaneDoc& doc, DayDate limit, int mode, QWidget* parent
         return AnswerOf(result, code);
     });
     if (outcome.end == GenerationOutcome::NothingDue)
-        dlg::Inform(parent, kMsgNothingDue);
+        dlg::Inform(parent, ids::kMsgNothingDue);
     else if (outcome.end == GenerationOutcome::LineLimit)
         dlg::Refuse(parent, ids::kMsgMaxLines);
 }

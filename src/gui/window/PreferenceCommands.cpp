@@ -23,12 +23,6 @@
 
 namespace belvane {
 
-namespace {
-
-constexpr int kMsgCalculatorFailed = 10030;
-
-}  // namespace
-
 void EditPreferences(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent) {
     CPreferencesSheet sheet(doc, settings, parent);
     if (sheet.Run() != QDialog::Accepted)
@@ -91,7 +85,7 @@ void RunCalculator(const ISettingsStore& settings, QWidget* parent) {
     const QString command =
         FromStd(settings.GetString("Settings", "Calculator", ToStd(DefaultCalculator())));
     if (!StartCalculator(command))
-        dlg::Refuse(parent, kMsgCalculatorFailed);
+        dlg::Refuse(parent, ids::kMsgCalculatorFailed);
 }
 
 }  // namespace belvane

@@ -1,5 +1,6 @@
 #include "gui/window/PrintCommands.h"
 
+#include "core/StringIds.h"
 #include "gui/dialogs/print/PrintJobs.h"
 #include "gui/support/CResources.h"
 #include "gui/support/QtText.h"
@@ -7,12 +8,6 @@
 #include "uilogic/CommandIds.h"
 
 namespace belvane {
-
-namespace {
-
-constexpr int kMsgPrintedToFile = 10116;  // "Imprimé dans le fichier %s"
-
-}  // namespace
 
 QString RunPrintCommand(int command, CBelvaneView& view, QWidget* parent) {
     const PrintMode mode = command == cmd::kFilePrintDirect    ? PrintMode::Direct
@@ -22,7 +17,7 @@ QString RunPrintCommand(int command, CBelvaneView& view, QWidget* parent) {
     PrintRegister(view.Document(), view.GetPrintOptions(), mode, parent, &written);
     if (written.isEmpty())
         return {};
-    return FillPlaceholders(CResources::Str(kMsgPrintedToFile), {written});
+    return FillPlaceholders(CResources::Str(ids::kMsgPrintedToFile), {written});
 }
 
 }  // namespace belvane

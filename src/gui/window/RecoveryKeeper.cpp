@@ -3,8 +3,10 @@
 #include "core/CBelvaneDoc.h"
 #include "core/FileIdentity.h"
 #include "core/SafeFile.h"
+#include "core/StringIds.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/QtText.h"
 #include "maintenance/RecoveryFiles.h"
 #include "maintenance/RegisterLock.h"
 
@@ -21,8 +23,6 @@ namespace belvane {
 
 namespace {
 
-constexpr int kAskRecover = 10140;   // %1 date, %2 time of the changes
-constexpr int kAsideNotice = 10141;  // %1 the folder they are set aside in
 // From the first change to the file written: the copy, encoding and writing
 // of a register at the line limit take well under the second left.
 constexpr int kDelayMs = 4000;
@@ -137,8 +137,10 @@ std::optional<std::string> RecoveryKeeper::Offer(QWidget* parent, const std::str
     const QStringList when = dlg::DateAndTime(
         static_cast<std::time_t>(choice.offer->writtenNs / 1000000000), m_doc.GetDateFormat());
     const QString text =
-        CResources::Str(kAskRecover).arg(when[0], when[1]) + QStringLiteral("\n\n") +
-        CResources::Str(kAsideNotice).arg(QDir::toNativeSeparators(FromStd(AsideFolder(folder))));
+        FillPlaceholders(CResources::Str(ids::kMsgAskRecover), {when[0], when[1]}) +
+        QStringLiteral("\n\n") +
+        FillPlaceholders(CResources::Str(ids::kMsgRecoveryAside),
+                         {QDir::toNativeSeparators(FromStd(AsideFolder(folder)))});
     if (dlg::AskYesNo(parent, text) == IMessageBox::Answer::Yes)
         return folder + "/" + choice.offer->name;
     SetAside(folder, choice.offer->name, now);

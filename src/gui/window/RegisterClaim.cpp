@@ -1,8 +1,10 @@
 #include "gui/window/RegisterClaim.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/QtText.h"
 #include "maintenance/RegisterLock.h"
 
 #include <QLockFile>
@@ -10,10 +12,6 @@
 namespace belvane {
 
 namespace {
-
-constexpr int kMsgAlreadyOpen = 10142;  // %1 user, %2 host, %3 date and time
-constexpr int kOpenReadOnly = 10143;
-constexpr int kOpenAnyway = 10144;
 
 // Takes the lock, or says who holds it: the text of the question then.
 RegisterClaim TryLock(const CBelvaneDoc& doc, const std::string& path, QString& heldBy) {
@@ -30,9 +28,10 @@ RegisterClaim TryLock(const CBelvaneDoc& doc, const std::string& path, QString& 
         return claim;  // no lock file can be made there: nobody else can have one
     const LockReading holder = ReadLock(path);
     const QStringList when = dlg::DateAndTime(holder.since, doc.GetDateFormat());
-    heldBy = CResources::Str(kMsgAlreadyOpen)
-                 .arg(FromStd(holder.user),
-                      FromStd(holder.info ? holder.info->host : std::string("?")), when.join(u' '));
+    heldBy = FillPlaceholders(
+        CResources::Str(ids::kMsgRegisterOpen),
+        {FromStd(holder.user), FromStd(holder.info ? holder.info->host : std::string("?")),
+         when.join(u' ')});
     return claim;
 }
 
@@ -50,7 +49,7 @@ RegisterClaim ClaimToOpen(QWidget* parent, const CBelvaneDoc& doc, const std::st
         return claim;
     switch (IMessageBox::Current().Choose(
         parent, heldBy, IMessageBox::Icon::Question,
-        {CResources::Str(kOpenReadOnly), CResources::Str(kOpenAnyway)})) {
+        {CResources::Str(ids::kOpenReadOnly), CResources::Str(ids::kOpenAnyway)})) {
         case 0:
             claim.access = RegisterClaim::Access::ReadOnly;
             break;

@@ -1,6 +1,7 @@
 #include "gui/window/ReportCommands.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/dialogs/lines/CTotauxDlg.h"
 #include "gui/dialogs/reports/CGraphiquesDlg.h"
 #include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
@@ -10,12 +11,6 @@
 #include "gui/window/ReportPrinter.h"
 
 namespace belvane {
-
-namespace {
-
-constexpr int kMsgNoLineToChart = 10096;
-
-}  // namespace
 
 void ShowTotals(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent) {
     CTotauxDlg totals(doc, parent);
@@ -29,7 +24,7 @@ void ShowTotals(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent
 
 void ShowCharts(const CBelvaneDoc& doc, IReportPrinter* printer, QWidget* parent) {
     if (doc.GetLineCount() == 0) {
-        IMessageBox::Current().Show(parent, CResources::Str(kMsgNoLineToChart),
+        IMessageBox::Current().Show(parent, CResources::Str(ids::kMsgNoLineToChart),
                                     IMessageBox::Icon::None, IMessageBox::Buttons::Ok);
         return;
     }

@@ -3,6 +3,7 @@
 #include "core/CBelvaneDoc.h"
 #include "core/SafeFile.h"
 #include "core/SettingsStore.h"
+#include "core/StringIds.h"
 #include "gui/dialogs/lines/CColonnesCsvDlg.h"
 #include "gui/dialogs/lines/CReleveImportDlg.h"
 #include "gui/support/CResources.h"
@@ -23,10 +24,6 @@ namespace belvane {
 
 namespace {
 
-constexpr int kFilter = 10188;   // "Relevés bancaires (*.ofx ...)|...|Tous les Fichiers ..."
-constexpr int kTitle = 10189;    // "Importer un relevé"
-constexpr int kReading = 10190;  // "Lecture du relevé..."
-constexpr int kAskDayFirst = 10191;
 constexpr int kImportDialog = 260;
 constexpr int kCancel = 2;
 
@@ -45,8 +42,8 @@ std::string BankKey(const CBelvaneDoc& doc) {
 std::optional<Statement> Read(const CBelvaneDoc& doc, ISettingsStore& settings,
                               const std::string& bytes, const QString& path, QWidget* parent) {
     // Shown only when reading lasts over a second.
-    QProgressDialog progress(CResources::Str(kReading), dlg::Text(kImportDialog, kCancel), 0, 0,
-                             parent);
+    QProgressDialog progress(CResources::Str(ids::kStatementReading),
+                             dlg::Text(kImportDialog, kCancel), 0, 0, parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(1000);
     ReadOptions options;
@@ -85,7 +82,8 @@ std::optional<Statement> Read(const CBelvaneDoc& doc, ISettingsStore& settings,
         if (p.kind == Kind::Cancelled)
             return std::nullopt;
         if (p.kind == Kind::AmbiguousDates) {
-            const QString question = FillPlaceholders(CResources::Str(kAskDayFirst), {path});
+            const QString question =
+                FillPlaceholders(CResources::Str(ids::kAskStatementDayFirst), {path});
             const IMessageBox::Answer a = dlg::AskYesNoCancel(parent, question);
             if (a == IMessageBox::Answer::Cancel)
                 return std::nullopt;
@@ -119,9 +117,10 @@ std::optional<Statement> Read(const CBelvaneDoc& doc, ISettingsStore& settings,
 }  // namespace
 
 void ImportStatement(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent) {
-    const QString path = ChoosePath(parent, {.kind = PathRequest::Kind::OpenOrNew,
-                                             .title = CResources::Str(kTitle),
-                                             .filter = QtFilter(CResources::Str(kFilter))});
+    const QString path =
+        ChoosePath(parent, {.kind = PathRequest::Kind::OpenOrNew,
+                            .title = CResources::Str(ids::kStatementImportTitle),
+                            .filter = QtFilter(CResources::Str(ids::kStatementFilter))});
     if (path.isEmpty())
         return;
     ByteBuffer buffer;

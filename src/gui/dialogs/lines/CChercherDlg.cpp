@@ -1,6 +1,7 @@
 #include "gui/dialogs/lines/CChercherDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/dialogs/lines/ISearchHost.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
@@ -21,7 +22,6 @@ namespace belvane {
 namespace {
 
 constexpr int kDialog = 195;
-constexpr int kNotFound = 10080;
 
 // Check box and value field of each criterion.
 constexpr int kIssueBox = 1143, kIssueField = 1023;
@@ -262,7 +262,7 @@ int CChercherDlg::Search(int step) {
     const int found = FindLine(m_doc, Criteria(), m_host.SearchFrom(), step);
     if (found < 0 || !m_host.SelectFound(found)) {
         dlg::Beep();
-        m_host.ShowStatusText(CResources::Str(kNotFound));
+        m_host.ShowStatusText(CResources::Str(ids::kMsgSearchFoundNothing));
         return -1;
     }
     return found;

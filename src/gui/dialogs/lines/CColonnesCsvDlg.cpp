@@ -1,5 +1,6 @@
 #include "gui/dialogs/lines/CColonnesCsvDlg.h"
 
+#include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
@@ -27,11 +28,6 @@ constexpr int kOrder = 1324;
 constexpr int kFirstColumn = 1325;  // amount, debit, credit, label, memo, cheque follow
 constexpr int kPreview = 1331;
 
-constexpr int kIntro = 10194;       // the file's columns are not known
-constexpr int kColumnText = 10192;  // "Colonne %s : %s"
-constexpr int kNoColumn = 10193;    // "(aucune)"
-constexpr int kMsgNeedColumns = 10195;
-
 constexpr char kDelimiters[] = {';', '\t', ','};
 constexpr int kPreviewRows = 12;
 
@@ -41,7 +37,8 @@ CColonnesCsvDlg::CColonnesCsvDlg(std::string text, const QString& file, const Cs
                                  QWidget* parent)
     : QDialog(parent), m_text(std::move(text)), m_layout(layout) {
     dlg::SetTitle(this, kDialog);
-    auto* intro = new QLabel(FillPlaceholders(CResources::Str(kIntro), {file}), this);
+    auto* intro =
+        new QLabel(FillPlaceholders(CResources::Str(ids::kCsvColumnsIntro), {file}), this);
     intro->setWordWrap(true);
     m_delimiter = dlg::Named(new QComboBox(this), kDelimiter);
     m_delimiter->addItems(dlg::Entries(kDialog, kDelimiter));
@@ -106,11 +103,11 @@ void CColonnesCsvDlg::ShowRows() {
     for (QComboBox* combo : m_columns) {
         const int current = combo->currentIndex();
         combo->clear();
-        combo->addItem(CResources::Str(kNoColumn));
+        combo->addItem(CResources::Str(ids::kCsvNoColumn));
         for (std::size_t c = 0; c < width; ++c) {
             const std::string title =
                 sample < rows.size() && c < rows[sample].size() ? rows[sample][c] : std::string();
-            combo->addItem(FromStd(FillPlaceholders(ToStd(CResources::Str(kColumnText)),
+            combo->addItem(FromStd(FillPlaceholders(ToStd(CResources::Str(ids::kCsvColumnText)),
                                                     {std::to_string(c + 1), title})));
         }
         combo->setCurrentIndex(std::clamp(current, 0, combo->count() - 1));
@@ -131,7 +128,7 @@ CsvLayout CColonnesCsvDlg::Chosen() const {
 void CColonnesCsvDlg::accept() {
     const CsvLayout l = Chosen();
     if (l.date < 0 || !l.HasAmount()) {
-        dlg::Refuse(this, kMsgNeedColumns);
+        dlg::Refuse(this, ids::kMsgCsvNeedsColumns);
         dlg::FocusField(l.date < 0 ? m_columns[0] : m_columns[1]);
         return;
     }

@@ -52,10 +52,6 @@ constexpr int kCancel3 = 3;
 constexpr int kHelp3 = 1123;
 
 // Strings.
-constexpr int kTitleCorrection = 10050;   // "Édition de la ligne n°%d"
-constexpr int kTitleManual = 10061;       // "Création manuelle ... '%s'"
-constexpr int kTitleAutomatic = 10062;    // "Création automatique ... '%s'"
-constexpr int kTitleAnticipated = 10063;  // "Création anticipée ... '%s'"
 
 // The entry dialogs of the reference lists, each on a record of the typed name.
 RecordCreators DialogCreators() {
@@ -234,7 +230,7 @@ void CLigneDlg::Open(CLigne& line, int mode, int index, std::uint16_t* resultCod
     dlg::SetTitle(this, kDialog);
 
     if (mode == kCorrection) {
-        setWindowTitle(Filled(kTitleCorrection, std::to_string(index + 1)));
+        setWindowTitle(Filled(ids::kTitleLineCorrection, std::to_string(index + 1)));
         m_issue->SetValue(line.m_dateEmission);
         m_statement->SetValue(line.m_dateReleve);
         SetText(m_fields.paiement, line.m_paiement);
@@ -243,9 +239,9 @@ void CLigneDlg::Open(CLigne& line, int mode, int index, std::uint16_t* resultCod
         m_fields.ShowAmount(line.m_montant);
         dlg::ShowText(m_reference, FromStd(line.m_reference), dlg::kReferenceChars);
     } else if (IsCreationMode()) {
-        const int titleId = mode == kManualCreation      ? kTitleManual
-                            : mode == kAutomaticCreation ? kTitleAutomatic
-                                                         : kTitleAnticipated;
+        const int titleId = mode == kManualCreation      ? ids::kTitleManualCreation
+                            : mode == kAutomaticCreation ? ids::kTitleAutomaticCreation
+                                                         : ids::kTitleAnticipatedCreation;
         const std::string title = index >= 0 && index < m_doc.GetMouvementCount()
                                       ? m_doc.GetMouvement(index).GetTitre()
                                       : std::string();

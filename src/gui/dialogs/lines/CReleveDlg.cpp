@@ -1,6 +1,7 @@
 #include "gui/dialogs/lines/CReleveDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
@@ -17,11 +18,6 @@ namespace {
 constexpr int kDialog = 168;
 constexpr int kLabel = 1127;
 constexpr int kDate = 1024;
-
-constexpr int kMsgStatementDate = 10005;   // "Cette date de relevé n'est pas valide."
-constexpr int kTitleAnticipation = 10064;  // "Anticipation de mouvements"
-constexpr int kLabelAnticipation = 10065;  // "Anticiper jusqu'au:"
-constexpr int kMsgDate = 10026;            // "La date entrée n'est pas valide."
 
 }  // namespace
 
@@ -40,8 +36,8 @@ CReleveDlg::CReleveDlg(const CBelvaneDoc& doc, Mode mode, DayDate date, QWidget*
     if (statement) {
         dlg::SetTitle(this, kDialog);
     } else {
-        setWindowTitle(CResources::Str(kTitleAnticipation));
-        label->setText(CResources::Str(kLabelAnticipation));
+        setWindowTitle(CResources::Str(ids::kTitleAnticipation));
+        label->setText(CResources::Str(ids::kLabelAnticipation));
     }
     m_field->SetValue(date);
 
@@ -67,7 +63,8 @@ CReleveDlg::CReleveDlg(const CBelvaneDoc& doc, Mode mode, DayDate date, QWidget*
 void CReleveDlg::accept() {
     const DayDate date = m_field->Rewrite();
     if (date == 0) {
-        dlg::Refuse(this, m_mode == kStatement ? kMsgStatementDate : kMsgDate);
+        dlg::Refuse(this,
+                    m_mode == kStatement ? ids::kMsgStatementDateInvalid : ids::kMsgDateInvalid);
         dlg::FocusField(m_field);
         return;
     }

@@ -1,6 +1,7 @@
 #include "gui/dialogs/lines/CReleveImportDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/support/CDateEdit.h"
@@ -37,16 +38,6 @@ constexpr int kAfter = 1305;
 constexpr int kClosing = 1306;
 constexpr int kDifference = 1307;
 
-constexpr int kMsgStatementDate = 10005;  // "Cette date de relevé n'est pas valide."
-constexpr int kOutcomeTexts = 10178;      // "Pointée", "Déjà pointée", "Nouvelle"
-constexpr int kSummaryText = 10181;
-constexpr int kLineText = 10182;     // "n°%s du %s, %s"
-constexpr int kNewLineText = 10183;  // "à ajouter : %s, %s"
-constexpr int kAfterText = 10184;
-constexpr int kClosingText = 10185;
-constexpr int kNoClosing = 10186;
-constexpr int kDifferenceText = 10187;
-
 enum Column { kColDate, kColAmount, kColName, kColOutcome, kColLine, kColumns };
 
 QString Filled(int id, std::initializer_list<std::string_view> args) {
@@ -63,7 +54,7 @@ CReleveImportDlg::CReleveImportDlg(CBelvaneDoc& doc, StatementImport& import, co
     auto* summary = dlg::Named(new QLabel(this), kSummary);
     summary->setWordWrap(true);
     summary->setText(Filled(
-        kSummaryText,
+        ids::kImportSummary,
         {ToStd(file), FormatName(s.format), doc.FormatDate(s.from), doc.FormatDate(s.to),
          std::to_string(import.Count()), std::to_string(import.TickedCount(MatchOutcome::Matched)),
          std::to_string(import.TickedCount(MatchOutcome::Already)),
@@ -161,16 +152,16 @@ void CReleveImportDlg::FillRow(int row) {
     item(kColAmount, FromStd(m_doc.FormatAmount(e.amount, true, 0)))
         ->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item(kColName, FromStd(e.name));
-    item(kColOutcome, CResources::Str(kOutcomeTexts + static_cast<int>(outcome)));
+    item(kColOutcome, CResources::Str(ids::kImportOutcomeFirst + static_cast<int>(outcome)));
     QString line;
     if (outcome == MatchOutcome::New) {
         const CLigne& p = m_import.Proposed(row);
-        line = Filled(kNewLineText, {p.m_beneficiaire, p.m_rubrique});
+        line = Filled(ids::kImportNewLineText, {p.m_beneficiaire, p.m_rubrique});
     } else {
         const int index = m_import.Line(row);
         const CLigne& l = m_doc.GetLine(index);
-        line = Filled(kLineText, {std::to_string(index + 1), m_doc.FormatDate(l.m_dateEmission),
-                                  l.m_beneficiaire});
+        line = Filled(ids::kImportLineText, {std::to_string(index + 1),
+                                             m_doc.FormatDate(l.m_dateEmission), l.m_beneficiaire});
     }
     item(kColLine, line);
     // What will not be done shows greyed.
@@ -181,14 +172,17 @@ void CReleveImportDlg::FillRow(int row) {
 
 void CReleveImportDlg::ShowBalances() {
     const std::string& decimal = m_doc.GetDecimalSymbol();
-    m_after->setText(Filled(kAfterText, {FormatSum(m_import.BalanceAfter(), true, 0, decimal)}));
+    m_after->setText(
+        Filled(ids::kImportBalanceAfter, {FormatSum(m_import.BalanceAfter(), true, 0, decimal)}));
     const std::optional<Sum> closing = m_import.GetStatement().closingBalance;
-    m_closing->setText(closing ? Filled(kClosingText, {FormatSum(*closing, true, 0, decimal)})
-                               : CResources::Str(kNoClosing));
+    m_closing->setText(
+        closing ? Filled(ids::kImportClosingBalance, {FormatSum(*closing, true, 0, decimal)})
+                : CResources::Str(ids::kImportNoClosingBalance));
     const std::optional<Sum> difference = m_import.Difference();
     m_difference->setVisible(difference && *difference != 0);
     if (difference)
-        m_difference->setText(Filled(kDifferenceText, {FormatSum(*difference, true, 0, decimal)}));
+        m_difference->setText(
+            Filled(ids::kImportDifference, {FormatSum(*difference, true, 0, decimal)}));
 }
 
 void CReleveImportDlg::OnRowSelected() {
@@ -203,7 +197,7 @@ void CReleveImportDlg::OnRowSelected() {
         for (const int index : m_candidates) {
             const CLigne& l = m_doc.GetLine(index);
             m_line->addItem(Filled(
-                kLineText,
+                ids::kImportLineText,
                 {std::to_string(index + 1), m_doc.FormatDate(l.m_dateEmission), l.m_beneficiaire}));
         }
         const auto it = std::find(m_candidates.begin(), m_candidates.end(), m_import.Line(row));
@@ -260,7 +254,7 @@ void CReleveImportDlg::EditNewLine() {
 void CReleveImportDlg::accept() {
     const DayDate date = m_dateField->Rewrite();
     if (date == 0) {
-        dlg::Refuse(this, kMsgStatementDate);
+        dlg::Refuse(this, ids::kMsgStatementDateInvalid);
         dlg::FocusField(m_dateField);
         return;
     }

@@ -30,11 +30,6 @@ constexpr int kNext = 1121;
 constexpr int kPurgeAll = 1195;
 constexpr int kClose = 2;
 
-constexpr int kLineNumber = 10074;  // "Li&gne n°%d"
-constexpr int kNothing = 10075;     // "Il n'y a aucune ligne à apurer"
-constexpr int kAskPurgeLine = 10077;
-constexpr int kAskPurgeAll = 10078;
-
 }  // namespace
 
 CApurationDlg::CApurationDlg(CBelvaneDoc& doc, CBelvaneDoc& archive, const QString& archiveTitle,
@@ -106,13 +101,13 @@ void CApurationDlg::Search() {
     m_current = NextPurgeCandidate(m_doc, m_current, limit);
     const bool found = m_current >= 0;
     if (found) {
-        m_number->setText(
-            FillPlaceholders(CResources::Str(kLineNumber), {QString::number(m_current + 1)}));
+        m_number->setText(FillPlaceholders(CResources::Str(ids::kPurgeLineNumber),
+                                           {QString::number(m_current + 1)}));
         m_line->setText(FromStd(m_doc.FormatLine(m_current)));
         m_line->setCursorPosition(0);
     } else {
         m_number->clear();
-        m_line->setText(CResources::Str(kNothing));
+        m_line->setText(CResources::Str(ids::kPurgeNothing));
     }
     for (QPushButton* b : {m_purgeLine, m_purgeAll, m_next})
         b->setEnabled(found);
@@ -133,7 +128,7 @@ void CApurationDlg::LeaveLimit() {
 
 void CApurationDlg::PurgeShownLine() {
     if (m_current < 0 || !LimitRead() ||
-        dlg::AskYesNo(this, CResources::Str(kAskPurgeLine)) != IMessageBox::Answer::Yes)
+        dlg::AskYesNo(this, CResources::Str(ids::kAskPurgeLine)) != IMessageBox::Answer::Yes)
         return;
     if (!PurgeLine(m_doc, m_current, m_archive)) {
         dlg::Refuse(this, ids::kMsgCarryOverflow);
@@ -145,7 +140,7 @@ void CApurationDlg::PurgeShownLine() {
 
 void CApurationDlg::PurgeAll() {
     if (!LimitRead() ||
-        dlg::AskYesNo(this, CResources::Str(kAskPurgeAll)) != IMessageBox::Answer::Yes)
+        dlg::AskYesNo(this, CResources::Str(ids::kAskPurgeAll)) != IMessageBox::Answer::Yes)
         return;
     const DayDate limit = m_limit->Value();
     if (!PurgeUpTo(m_doc, limit, m_archive))

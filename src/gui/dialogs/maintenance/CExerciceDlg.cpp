@@ -1,6 +1,7 @@
 #include "gui/dialogs/maintenance/CExerciceDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "core/Text.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/DialogSupport.h"
@@ -24,7 +25,6 @@ constexpr int kDate = 1023;
 constexpr int kObservation = 1037;
 
 // "Vous devez impérativement donner une date et un texte d'observation..."
-constexpr int kMsgDateAndObservation = 10029;
 
 }  // namespace
 
@@ -57,7 +57,7 @@ void CExerciceDlg::accept() {
     const DayDate date = *typed;
     const QString observation = m_observationField->text();
     if (NeedsDateAndObservation(method) && (date == 0 || text::IsBlank(ToStd(observation)))) {
-        dlg::Refuse(this, kMsgDateAndObservation);
+        dlg::Refuse(this, ids::kMsgNewYearNeedsDateAndObservation);
         dlg::FocusField(date == 0 ? static_cast<QWidget*>(m_dateField) : m_observationField);
         return;
     }

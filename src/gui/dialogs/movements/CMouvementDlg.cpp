@@ -1,6 +1,7 @@
 #include "gui/dialogs/movements/CMouvementDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
@@ -40,7 +41,6 @@ constexpr int kCancel = 2;
 constexpr int kNumberChars = 3;
 
 // Strings.
-constexpr int kTitleCorrection = 10060;  // "Correction des données d'un mouvement automatique"
 
 }  // namespace
 
@@ -59,7 +59,7 @@ CMouvementDlg::CMouvementDlg(CBelvaneDoc& doc, CMouvementAuto& mouvement, int mo
     m_fields.SetCredit(false);
     m_fields.FillLists();
     if (mode == kCorrection) {
-        setWindowTitle(CResources::Str(kTitleCorrection));
+        setWindowTitle(CResources::Str(ids::kTitleMovementCorrection));
         Show(mouvement);
     }
     m_titre->setFocus(Qt::OtherFocusReason);

@@ -1,6 +1,7 @@
 #include "gui/dialogs/movements/CMouvementsDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/dialogs/lists/ReferenceListPanel.h"
 #include "gui/dialogs/movements/CMouvementDlg.h"
 #include "gui/support/DialogSupport.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr int kDialog = 184;
 constexpr ReferenceListPanel::Controls kControls{1117, 1062, 1063, 1064};
-constexpr int kRemoveQuestion = 10023;
 
 }  // namespace
 
@@ -42,7 +42,7 @@ CMouvementsDlg::CMouvementsDlg(CBelvaneDoc& doc, QWidget* parent) : QDialog(pare
                 m_doc.AddMouvement(EditMouvement(edited, false) ? edited : before);
             },
         .remove = [this](int i) { m_doc.DeleteMouvement(i); },
-        .removeQuestion = kRemoveQuestion};
+        .removeQuestion = ids::kAskRemoveMovement};
     auto* panel = new ReferenceListPanel(this, kDialog, kControls, std::move(records));
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(panel->List(), 1);

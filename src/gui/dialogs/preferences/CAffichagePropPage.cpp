@@ -1,5 +1,6 @@
 #include "gui/dialogs/preferences/CAffichagePropPage.h"
 
+#include "core/StringIds.h"
 #include "core/ValueFormat.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/FontConversions.h"
@@ -19,7 +20,6 @@ namespace belvane {
 namespace {
 
 constexpr int kDialog = 102;
-constexpr int kMsgBadDecimalSymbol = 10118;
 constexpr std::array<int, 3> kFontButtons = {1276, 1277, 1278};
 constexpr int kLinesFont = 1;  // the transaction lines: fixed pitch only
 
@@ -62,7 +62,7 @@ CAffichagePropPage::CAffichagePropPage(const DisplayPreferences& values,
 bool CAffichagePropPage::Check() {
     if (IsUsableDecimalSymbol(ToStd(m_symbol->currentText())))
         return true;
-    dlg::Refuse(this, kMsgBadDecimalSymbol);
+    dlg::Refuse(this, ids::kMsgBadDecimalSymbol);
     dlg::FocusField(m_symbol);
     return false;
 }

@@ -18,18 +18,10 @@
 
 namespace belvane {
 
-namespace {
-
-constexpr int kTitle = 10066;
-constexpr int kOkText = 91;      // "&OK"
-constexpr int kCancelText = 92;  // "Annuler"
-
-}  // namespace
-
 CPreferencesSheet::CPreferencesSheet(const CBelvaneDoc& doc, ISettingsStore& settings,
                                      QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(CResources::Str(kTitle));
+    setWindowTitle(CResources::Str(ids::kTitlePreferences));
     const std::string defaultSymbol = ToStd(CResources::Str(ids::kDecimalSymbolDefault));
     const std::string defaultFormat = ToStd(CResources::Str(ids::kDateFormatDefault));
 
@@ -54,8 +46,8 @@ CPreferencesSheet::CPreferencesSheet(const CBelvaneDoc& doc, ISettingsStore& set
     QPushButton* ok = dlg::Named(buttons->addButton(QDialogButtonBox::Ok), 1);
     QPushButton* cancel = dlg::Named(buttons->addButton(QDialogButtonBox::Cancel), 2);
     // The program's texts, with the mnemonic of every dialog's OK.
-    ok->setText(CResources::Str(kOkText));
-    cancel->setText(CResources::Str(kCancelText));
+    ok->setText(CResources::Str(ids::kOkButtonText));
+    cancel->setText(CResources::Str(ids::kCancelButtonText));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPreferencesSheet::reject);

@@ -1,5 +1,6 @@
 #include "gui/dialogs/preferences/CRepertoirePropPage.h"
 
+#include "core/StringIds.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
@@ -18,8 +19,6 @@ namespace {
 
 constexpr int kDialog = 204;
 constexpr int kPathChars = 259;
-constexpr int kCalculatorTitle = 10092;
-constexpr int kCalculatorFilter = 10091;
 
 // The calculator's file filter. Elsewhere than on Windows programs have no
 // extension: every file is offered.
@@ -27,7 +26,8 @@ QString CalculatorFilter() {
 #ifdef Q_OS_WIN
     // "Exécutables (*.exe)|*.exe|Tous les Fichiers (*.*)|*.*||": the text of
     // each pair is what Qt shows.
-    const QStringList parts = CResources::Str(kCalculatorFilter).split(u'|', Qt::SkipEmptyParts);
+    const QStringList parts =
+        CResources::Str(ids::kCalculatorFilter).split(u'|', Qt::SkipEmptyParts);
     QStringList filters;
     for (qsizetype i = 0; i < parts.size(); i += 2)
         filters.append(parts[i]);
@@ -87,7 +87,7 @@ void CRepertoirePropPage::BrowseFolder(QLineEdit* edit) {
 
 void CRepertoirePropPage::BrowseCalculator() {
     const QString chosen = ChoosePath(this, {.kind = PathRequest::Kind::Open,
-                                             .title = CResources::Str(kCalculatorTitle),
+                                             .title = CResources::Str(ids::kCalculatorTitle),
                                              .filter = CalculatorFilter()});
     if (chosen.isEmpty())
         return;

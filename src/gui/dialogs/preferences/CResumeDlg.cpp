@@ -1,6 +1,7 @@
 #include "gui/dialogs/preferences/CResumeDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/LimitedTextEdit.h"
@@ -18,7 +19,6 @@ namespace belvane {
 namespace {
 
 constexpr int kDialog = 177;
-constexpr int kTitle = 10057;  // "Résumé de '%s'"
 constexpr int kAnnotationsChars = 512;
 constexpr std::string_view kModifiedMark = " *";
 
@@ -44,7 +44,7 @@ CResumeDlg::CResumeDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     std::string title = doc.GetTitle();
     if (doc.IsModified() && title.ends_with(kModifiedMark))
         title.resize(title.size() - kModifiedMark.size());
-    setWindowTitle(FillPlaceholders(CResources::Str(kTitle), {FromStd(title)}));
+    setWindowTitle(FillPlaceholders(CResources::Str(ids::kTitleResume), {FromStd(title)}));
 
     const Resume r = Of(doc);
     const std::array<const std::string*, 5> texts = {&r.banque, &r.agence, &r.numeroCompte,

@@ -1,6 +1,7 @@
 #include "gui/dialogs/print/CPrintDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/dialogs/print/CPageSetupDlg.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
@@ -35,7 +36,6 @@ constexpr int kValues = 2017, kColour = 2018;
 constexpr int kFromDate = 2019, kToDate = 2020;
 constexpr int kState = 2021, kType = 2022, kWhere = 2023, kComment = 2024, kCopies = 2025;
 constexpr int kFitWidth = 2026;
-constexpr int kParametersTitle = 10115;  // "Paramètres d'impression"
 
 QLabel* Value(QWidget* parent, int control) {
     return dlg::Named(new QLabel(parent), control);
@@ -177,7 +177,7 @@ void CPrintDlg::ApplyFlags(int flags) {
     m_colour->setVisible(chart);
     m_colour->setEnabled(chart);
     if (chart)
-        m_range->setTitle(CResources::Str(kParametersTitle));
+        m_range->setTitle(CResources::Str(ids::kTitlePrintParameters));
 }
 
 void CPrintDlg::ShowPrinter() {

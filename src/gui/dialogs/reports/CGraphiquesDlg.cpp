@@ -44,9 +44,6 @@ constexpr int kTotal = 1133;  // the field after "Total:"
 constexpr int kArea = 1134;
 constexpr int kScroll = 1135;
 constexpr int kContextMenu = 231;
-constexpr int kNoMatch = 10083;
-constexpr int kUnknownCategory = 10240;     // "Cette rubrique n'existe pas dans le fichier."
-constexpr int kUnknownSubcategory = 10241;  // "Cette sous-rubrique n'existe pas ..."
 // Characters a name box shows at its narrowest: the controls fit a small screen.
 constexpr int kNameBoxChars = 10;
 
@@ -167,13 +164,13 @@ void CGraphiquesDlg::Compute() {
     // A name the register does not hold would only draw an empty chart.
     const bool category = !m_category->currentText().isEmpty();
     if (category && dlg::TakeEntryCase(m_category) < 0) {
-        dlg::Refuse(this, kUnknownCategory);
+        dlg::Refuse(this, ids::kMsgUnknownCategory);
         dlg::FocusField(m_category);
         return;
     }
     if (category && !m_subcategory->currentText().isEmpty() &&
         dlg::TakeEntryCase(m_subcategory) < 0) {
-        dlg::Refuse(this, kUnknownSubcategory);
+        dlg::Refuse(this, ids::kMsgUnknownSubcategory);
         dlg::FocusField(m_subcategory);
         return;
     }
@@ -246,7 +243,7 @@ void CGraphiquesDlg::ShowBarLines(int period, bool credits) {
     std::vector<std::uint32_t> lines =
         MatchBarLines(m_doc, m_chart.periods[period], credits, m_filter);
     if (lines.empty()) {
-        dlg::Refuse(this, kNoMatch);
+        dlg::Refuse(this, ids::kMsgNoMatchingLine);
         return;
     }
     const std::string title = BarMatchTitle(m_doc, m_chart.periods[period], credits, m_filter);

@@ -1,6 +1,7 @@
 #include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "gui/dialogs/reports/CLignesCorrespondantesDlg.h"
 #include "gui/dialogs/reports/IReportPrinter.h"
 #include "gui/dialogs/reports/ReportMenus.h"
@@ -30,7 +31,6 @@ constexpr int kMenu = 190;
 constexpr int kContextMenu = 219;
 constexpr int kFirstButton = 400;
 constexpr int kNameChars = 15;
-constexpr int kNoMatch = 10083;
 // The fewest cells a usable window shows.
 constexpr int kMinColumns = 3;
 constexpr int kMinRows = 5;
@@ -201,7 +201,7 @@ void CTotauxRubriquesDlg::ShowMatchingLines() {
     std::vector<std::uint32_t> lines =
         MatchCategoryLines(m_doc, category, subcategory, m_start, m_end);
     if (lines.empty()) {
-        dlg::Refuse(this, kNoMatch);
+        dlg::Refuse(this, ids::kMsgNoMatchingLine);
         return;
     }
     const MatchTitles titles = CategoryMatchTitles(m_doc, category, subcategory, m_start, m_end);
