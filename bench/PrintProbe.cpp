@@ -13,12 +13,13 @@
 #include "cli/print/ToolPdf.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/CResourceSet.h"
 #include "core/RegisterFile.h"
 #include "gui/dialogs/print/CPrintPreviewDlg.h"
-#include "gui/support/CQtSettings.h"
-#include "gui/support/PdfPrint.h"
-#include "gui/support/PrintPageSetup.h"
-#include "gui/support/PrintPages.h"
+#include "gui/paint/CQtSettings.h"
+#include "gui/paint/PdfPrint.h"
+#include "gui/paint/PrintPageSetup.h"
+#include "gui/paint/PrintPages.h"
 #include "reports/CPrintJob.h"
 #include "reports/PrintPrepare.h"
 
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
         else
             out = a;
     }
-    PageSetup setup = CurrentPageSetup();
+    PageSetup setup = CurrentPageSetup(CResourceSet::Builtin());
     setup.landscape = landscape;
     {
         CQtSettings settings;

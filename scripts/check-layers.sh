@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Checks the include directions of the source tree (default: this repository).
 #
-#   core < rules < reports, maintenance, statements < uilogic < gui/support
-#        < gui/dialogs < gui/window < app
+#   core < rules < reports, maintenance, statements < uilogic < gui/paint
+#        < gui/support < gui/dialogs < gui/window < app
 #
 # A file may include its own folder and any folder below it, never one above it
 # nor a sibling of the same floor; cli stands beside the GUI and may include the
-# Qt-free domain folders only. Qt headers (<Q…>, <Qt…>) belong to gui/ and app/
-# alone, and so do the tests of the Qt-free folders. Prints every offending
+# Qt-free domain folders only, its print painter (cli/print) gui/paint too.
+# Inside gui/dialogs the reference lists < the lines < the recurring movements;
+# the other dialog folders (printing, reports, settings, maintenance,
+# preferences) stand apart: they include no other dialog folder and none
+# includes them. Qt headers (<Q…>, <Qt…>) belong to gui/, app/ and cli/print
+# alone; the tests of the Qt-free folders include none. Prints every offending
 # include and exits 1 when there is one.
 set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
@@ -20,10 +24,31 @@ floor() {
         rules) echo 1 ;;
         reports | maintenance | statements) echo 2 ;;
         uilogic) echo 3 ;;
-        gui/support) echo 4 ;;
-        gui/dialogs) echo 5 ;;
-        gui/window) echo 6 ;;
-        app) echo 7 ;;
+        gui/paint) echo 4 ;;
+        gui/support) echo 5 ;;
+        gui/dialogs) echo 6 ;;
+        gui/window) echo 7 ;;
+        app) echo 8 ;;
+        *) echo "" ;;
+    esac
+}
+
+# The rank of a dialog folder among those that build on each other; empty for
+# one that stands apart.
+dialog_rank() {
+    case $1 in
+        lists) echo 0 ;;
+        lines) echo 1 ;;
+        movements) echo 2 ;;
+        *) echo "" ;;
+    esac
+}
+
+# The dialog folder of a path under gui/dialogs/ ("lines" for
+# gui/dialogs/lines/CLigneDlg.h); empty for a file of gui/dialogs itself.
+dialog_folder() {
+    case $1 in
+        gui/dialogs/*/*) echo "$1" | cut -d/ -f3 ;;
         *) echo "" ;;
     esac
 }
@@ -69,10 +94,21 @@ while IFS= read -r file; do
         fi
         to=$(folder_of "$target")
         [[ $target == cli/print/* ]] && to=cli/print
+        if [[ $from == gui/dialogs && $to == gui/dialogs ]]; then
+            from_dialogs=$(dialog_folder "$rel")
+            to_dialogs=$(dialog_folder "$target")
+            if [[ $from_dialogs != "$to_dialogs" ]]; then
+                from_rank=$(dialog_rank "$from_dialogs")
+                to_rank=$(dialog_rank "$to_dialogs")
+                [[ -n $from_rank && -n $to_rank ]] && ((to_rank < from_rank)) ||
+                    report "$file" "$line_no" "dialogs/$from_dialogs includes \"$target\", which is not below it"
+            fi
+            continue
+        fi
         [[ -n $to && $to != "$from" ]] || continue
         if [[ $from == cli/print ]]; then
-            [[ $to == cli || $to == gui/support || ( -n $(floor "$to") && $(floor "$to") -le 2 ) ]] ||
-                report "$file" "$line_no" "cli/print includes \"$target\" (only gui/support and below)"
+            [[ $to == cli || ( -n $(floor "$to") && $(floor "$to") -le 4 ) ]] ||
+                report "$file" "$line_no" "cli/print includes \"$target\" (only gui/paint and below)"
             continue
         fi
         to_floor=$(floor "$to")

@@ -1,9 +1,9 @@
 #include "FrameTestSupport.h"
 #include "gui/dialogs/settings/CLanguageDlg.h"
+#include "gui/paint/QtText.h"
 #include "gui/support/CHelpWnd.h"
 #include "gui/support/CResources.h"
 #include "gui/support/HelpPages.h"
-#include "gui/support/QtText.h"
 #include "gui/window/CBelvaneView.h"
 #include "uilogic/CommandIds.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 
 // Helpers of the frame and application tests: message boxes answered by script,
 // registers on disk, a frame on its own settings.

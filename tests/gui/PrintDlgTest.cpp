@@ -2,9 +2,10 @@
 
 #include "DialogTestSupport.h"
 #include "gui/dialogs/print/CPrintPreviewDlg.h"
+#include "gui/paint/CQtSettings.h"
+#include "gui/paint/PrintPageSetup.h"
 #include "gui/support/CDateEdit.h"
-#include "gui/support/CQtSettings.h"
-#include "gui/support/PrintPageSetup.h"
+#include "gui/support/CResources.h"
 #include "gui/window/CBelvaneView.h"
 #include "uilogic/CommandIds.h"
 
@@ -103,7 +104,7 @@ TEST(PrintCommandsTest, PageSetupKeptAndThePreviewIsThePrint) {
         return QDialog::Accepted;
     });
     f.frame->RunCommand(cmd::kFilePrintSetup);
-    EXPECT_TRUE(CurrentPageSetup().landscape);
+    EXPECT_TRUE(CurrentPageSetup(CResources::Active()).landscape);
 
     int previewPages = 0;
     f.modal.On<CPrintPreviewDlg>([&](CPrintPreviewDlg& p) {
@@ -132,7 +133,7 @@ TEST(PrintCommandsTest, PageSetupKeptAndThePreviewIsThePrint) {
     f.frame->RunCommand(cmd::kFilePrint);
     EXPECT_FALSE(f.frame->ActiveView()->GetPrintOptions().screenWidths);
     EXPECT_FALSE(ReadPdfPages(pdf).landscape);
-    EXPECT_FALSE(CurrentPageSetup().landscape);
+    EXPECT_FALSE(CurrentPageSetup(CResources::Active()).landscape);
 }
 
 }  // namespace

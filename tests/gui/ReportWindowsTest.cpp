@@ -9,7 +9,7 @@
 #include "gui/dialogs/reports/CLignesCorrespondantesDlg.h"
 #include "gui/dialogs/reports/CLignesCorrespondantesWnd.h"
 #include "gui/dialogs/reports/CTotauxRubriquesDlg.h"
-#include "gui/support/CQtSettings.h"
+#include "gui/paint/CQtSettings.h"
 #include "gui/support/CResources.h"
 #include "gui/window/ReportPrinter.h"
 #include "reports/PrintOptions.h"

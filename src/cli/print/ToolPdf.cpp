@@ -1,7 +1,8 @@
 #include "cli/print/ToolPdf.h"
 
-#include "gui/support/PdfPrint.h"
-#include "gui/support/PrintPageSetup.h"
+#include "core/CResourceSet.h"
+#include "gui/paint/PdfPrint.h"
+#include "gui/paint/PrintPageSetup.h"
 #include "reports/PrintFontCode.h"
 
 #include <malloc.h>
@@ -19,7 +20,7 @@ void KeepFreedMemoryForPages() {
 
 Status PrintToolPdf(CPrintJob& job, bool landscape, const std::string& path) {
     KeepFreedMemoryForPages();
-    PageSetup setup = CurrentPageSetup();
+    PageSetup setup = CurrentPageSetup(CResourceSet::Builtin());
     setup.landscape = setup.landscape || landscape;
     return PrintJobToPdf(job, ReadPrintFonts(nullptr), setup, path);
 }

@@ -1,5 +1,5 @@
 #include "gui/support/CLanguageModule.h"
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 
 #include "core/SettingsStore.h"
 #include "gui/support/CResources.h"

@@ -1,5 +1,5 @@
 #include "gui/support/CResources.h"
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "gui/support/Calculator.h"
 
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 #include "uilogic/CalculatorCommand.h"
 
 #include <QProcess>

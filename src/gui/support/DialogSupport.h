@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 
 #include "gui/support/IMessageBox.h"
 

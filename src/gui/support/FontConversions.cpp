@@ -1,6 +1,6 @@
 #include "gui/support/FontConversions.h"
 
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 
 #include <algorithm>
 #include <cmath>

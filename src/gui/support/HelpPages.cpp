@@ -1,10 +1,10 @@
 #include "gui/support/HelpPages.h"
 
 #include "core/StringIds.h"
+#include "gui/paint/QtText.h"
 #include "gui/support/CHelpWnd.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
-#include "gui/support/QtText.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,5 +1,5 @@
 #include "gui/support/QtTranslation.h"
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 
 #include "uilogic/QtCatalogue.h"
 

@@ -1,7 +1,7 @@
 #include "gui/support/ReferenceCombos.h"
 
 #include "core/CBelvaneDoc.h"
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

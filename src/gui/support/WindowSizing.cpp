@@ -1,6 +1,6 @@
 #include "gui/support/WindowSizing.h"
 
-#include "gui/support/CQtSettings.h"
+#include "gui/paint/CQtSettings.h"
 #include "uilogic/WindowSize.h"
 
 #include <QDialog>

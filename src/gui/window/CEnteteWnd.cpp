@@ -1,5 +1,5 @@
 #include "gui/window/CEnteteWnd.h"
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 
 #include "core/CBelvaneDoc.h"
 

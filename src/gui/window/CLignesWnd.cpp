@@ -1,9 +1,9 @@
 #include "gui/window/CLignesWnd.h"
-#include "core/StringIds.h"
-#include "gui/support/QtText.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/StringIds.h"
 #include "core/StringTable.h"
+#include "gui/paint/QtText.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IMessageBox.h"
 #include "gui/support/RegisterLook.h"

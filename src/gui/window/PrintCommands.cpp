@@ -2,8 +2,8 @@
 
 #include "core/StringIds.h"
 #include "gui/dialogs/print/PrintJobs.h"
+#include "gui/paint/QtText.h"
 #include "gui/support/CResources.h"
-#include "gui/support/QtText.h"
 #include "gui/window/CBelvaneView.h"
 #include "uilogic/CommandIds.h"
 

@@ -4,9 +4,9 @@
 #include "core/FileIdentity.h"
 #include "core/SafeFile.h"
 #include "core/StringIds.h"
+#include "gui/paint/QtText.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
-#include "gui/support/QtText.h"
 #include "maintenance/RecoveryFiles.h"
 #include "maintenance/RegisterLock.h"
 

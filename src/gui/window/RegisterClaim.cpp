@@ -2,9 +2,9 @@
 
 #include "core/CBelvaneDoc.h"
 #include "core/StringIds.h"
+#include "gui/paint/QtText.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
-#include "gui/support/QtText.h"
 #include "maintenance/RegisterLock.h"
 
 #include <QLockFile>

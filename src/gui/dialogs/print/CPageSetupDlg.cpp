@@ -1,9 +1,9 @@
 #include "gui/dialogs/print/CPageSetupDlg.h"
 
-#include "gui/support/CQtSettings.h"
+#include "gui/paint/CQtSettings.h"
+#include "gui/paint/PrintPageSetup.h"
 #include "gui/support/CResources.h"
 #include "gui/support/IModal.h"
-#include "gui/support/PrintPageSetup.h"
 #include "uilogic/CommandIds.h"
 
 #include <QPageSetupDialog>
@@ -17,7 +17,7 @@ bool EditPageSetup(QWidget* parent) {
     // every paper size rather than those of one printer.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageLayout(ToPageLayout(CurrentPageSetup(&settings)));
+    printer.setPageLayout(ToPageLayout(CurrentPageSetup(CResources::Active(), &settings)));
     QPageSetupDialog dialog(&printer, parent);
     dialog.setWindowTitle(CResources::Tooltip(cmd::kFilePrintSetup));
     if (RunModal(dialog) != QDialog::Accepted)

@@ -1,11 +1,12 @@
 #include "gui/dialogs/print/CPrintPreviewDlg.h"
 
 #include "core/CBelvaneDoc.h"
-#include "gui/support/CPrintPainter.h"
-#include "gui/support/CQtSettings.h"
+#include "gui/paint/CPrintPainter.h"
+#include "gui/paint/CQtSettings.h"
+#include "gui/paint/PrintPageSetup.h"
+#include "gui/paint/PrintPages.h"
+#include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
-#include "gui/support/PrintPageSetup.h"
-#include "gui/support/PrintPages.h"
 #include "gui/support/WindowSizing.h"
 #include "reports/PrintPrepare.h"
 
@@ -41,7 +42,7 @@ CPrintPreviewDlg::CPrintPreviewDlg(const CBelvaneDoc& doc, const PrintOptions& o
       m_job(MakeJob(doc, options)) {
     dlg::SetTitle(this, kDialog);
     CQtSettings settings;
-    m_setup = CurrentPageSetup(&settings);
+    m_setup = CurrentPageSetup(CResources::Active(), &settings);
     // Measured on the kind of device the pages are printed on.
     m_printer->setOutputFormat(QPrinter::PdfFormat);
     m_printer->setResolution(kPrintDpi);

@@ -3,13 +3,15 @@
 #include "core/CBelvaneDoc.h"
 #include "gui/dialogs/print/CPrintDlg.h"
 #include "gui/dialogs/print/CPrintPreviewDlg.h"
-#include "gui/support/CQtSettings.h"
+#include "gui/paint/CQtSettings.h"
+#include "gui/paint/PdfPrint.h"
+#include "gui/paint/PrintPageSetup.h"
+#include "gui/paint/PrintPages.h"
+#include "gui/paint/QtText.h"
+#include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/IMessageBox.h"
 #include "gui/support/IModal.h"
-#include "gui/support/PdfPrint.h"
-#include "gui/support/PrintPageSetup.h"
-#include "gui/support/PrintPages.h"
-#include "gui/support/QtText.h"
 #include "reports/CPrintJob.h"
 #include "reports/PrintPrepare.h"
 
@@ -31,7 +33,7 @@ struct Target {
 Status Output(CPrintJob& job, const Target& target) {
     CQtSettings settings;
     const PrintFonts fonts = ReadPrintFonts(&settings);
-    const PageSetup setup = CurrentPageSetup(&settings);
+    const PageSetup setup = CurrentPageSetup(CResources::Active(), &settings);
     if (!target.pdf.isEmpty())
         return PrintJobToPdf(job, fonts, setup, ToStd(target.pdf));
     QPrinter printer(QPrinter::HighResolution);

@@ -1,6 +1,6 @@
 #include "gui/dialogs/reports/CGraphiqueWnd.h"
 
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "gui/dialogs/reports/CLignesCorrespondantesWnd.h"
 #include "gui/dialogs/reports/IReportPrinter.h"
 #include "gui/dialogs/reports/ReportMenus.h"
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 #include "gui/support/WindowSizing.h"
 #include "reports/PrintData.h"
 

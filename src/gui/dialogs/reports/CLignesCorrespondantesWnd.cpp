@@ -1,8 +1,8 @@
 #include "gui/dialogs/reports/CLignesCorrespondantesWnd.h"
 
 #include "core/CBelvaneDoc.h"
+#include "gui/paint/QtText.h"
 #include "gui/support/FontConversions.h"
-#include "gui/support/QtText.h"
 #include "gui/support/RegisterLook.h"
 
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "gui/dialogs/reports/ReportMenus.h"
 
 #include "core/CResourceSet.h"
+#include "gui/paint/QtText.h"
 #include "gui/support/CResources.h"
-#include "gui/support/QtText.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
-#include "gui/support/PrintPages.h"
+#include "gui/paint/PrintPages.h"
 
-#include "gui/support/CPrintPainter.h"
+#include "gui/paint/CPrintPainter.h"
 #include "reports/CPrintJob.h"
 
 #include <QPagedPaintDevice>

@@ -1,5 +1,5 @@
-#include "gui/support/CQtSettings.h"
-#include "gui/support/QtText.h"
+#include "gui/paint/CQtSettings.h"
+#include "gui/paint/QtText.h"
 
 namespace belvane {
 

@@ -1,4 +1,4 @@
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 
 #include "core/StringTable.h"
 

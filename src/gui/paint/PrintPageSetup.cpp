@@ -1,12 +1,12 @@
-#include "gui/support/PrintPageSetup.h"
+#include "gui/paint/PrintPageSetup.h"
 
+#include "core/CResourceSet.h"
 #include "core/StringIds.h"
-#include "gui/support/CQtSettings.h"
-#include "gui/support/CResources.h"
-#include "gui/support/QtText.h"
+#include "gui/paint/CQtSettings.h"
 #include "uilogic/LanguageChoice.h"
 
 #include <QPageSize>
+#include <QSizeF>
 
 #include <cmath>
 
@@ -43,8 +43,8 @@ PageSetup FromPageLayout(const QPageLayout& layout) {
     return setup;
 }
 
-PageSetup CurrentPageSetup(const ISettingsStore* settings) {
-    const int langId = ParseLangId(ToStd(CResources::Str(ids::kLangId)));
+PageSetup CurrentPageSetup(const CResourceSet& resources, const ISettingsStore* settings) {
+    const int langId = ParseLangId(resources.String(ids::kLangId));
     if (settings != nullptr)
         return ReadPageSetup(settings, langId);
     const CQtSettings own;

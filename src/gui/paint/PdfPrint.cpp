@@ -1,8 +1,8 @@
-#include "gui/support/PdfPrint.h"
+#include "gui/paint/PdfPrint.h"
 
-#include "gui/support/PrintPageSetup.h"
-#include "gui/support/PrintPages.h"
-#include "gui/support/QtText.h"
+#include "gui/paint/PrintPageSetup.h"
+#include "gui/paint/PrintPages.h"
+#include "gui/paint/QtText.h"
 #include "reports/CPrintJob.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "gui/support/CPrintPainter.h"
+#include "gui/paint/CPrintPainter.h"
 
-#include "gui/support/QtText.h"
+#include "gui/paint/QtText.h"
 #include "reports/PageSetup.h"
 #include "reports/PrintColumns.h"
 
