@@ -160,18 +160,10 @@ const std::uint8_t* Take(CArchiveReader& ar, std::size_t n) {
     return ar.ReadBytes(n);
 }
 
-void ReadLegacy(CArchiveReader& ar, CRegistre& reg) {
-    reg.m_bBackup = false;
-    reg.m_largeurs[kWidthBeneficiaire] = 0;
-    reg.m_paiements.clear();
-    reg.m_mouvements.clear();
-    reg.m_rubriques.clear();
-    reg.m_beneficiaires.clear();
-    reg.m_lignes.clear();
-
+// The magic number and the account's summary: the texts and the opening balance.
+void ReadLegacySummary(CArchiveReader& ar, CRegistre& reg) {
     if (LegacyRecord(Take(ar, 4)).I32(0) != static_cast<std::int32_t>(kLegacyMagic))
         throw LegacyUnreadable();
-
     const LegacyRecord summary(Take(ar, 348));
     reg.m_annotations = summary.Text(0, 36);
     reg.m_banque = summary.Text(36, 36);
@@ -180,13 +172,25 @@ void ReadLegacy(CArchiveReader& ar, CRegistre& reg) {
     reg.m_cartes = summary.Text(144, 100);
     reg.m_titulaires = summary.Text(244, 100);
     reg.m_montantInitial = summary.I32(344);
+}
 
+// How many records of each list follow the header.
+struct LegacyCounts {
+    int rubriques = 0;
+    int paiements = 0;
+    int mouvements = 0;
+    int lignes = 0;
+};
+
+// The header (counts and column widths), the colours and the line count.
+LegacyCounts ReadLegacyHeader(CArchiveReader& ar, CRegistre& reg) {
     const LegacyRecord header(Take(ar, 20));
     const int a1 = header.U16(0);
     const int a2 = header.U16(2);
-    const int nbRubriques = header.U16(4);
-    const int nbPaiements = header.U16(6);
-    const int nbMouvements = header.U16(8);
+    LegacyCounts counts;
+    counts.rubriques = header.U16(4);
+    counts.paiements = header.U16(6);
+    counts.mouvements = header.U16(8);
     reg.m_largeurs[kWidthReference] = std::min<int>(header.U16(12), CRegistre::kMaxWidth);
     reg.m_largeurs[kWidthPaiement] = std::min<int>(header.U16(14), CRegistre::kMaxWidth);
     reg.m_largeurs[kWidthRubrique] = static_cast<int>(
@@ -198,14 +202,17 @@ void ReadLegacy(CArchiveReader& ar, CRegistre& reg) {
     for (int i = 0; i < 6; ++i)
         reg.m_couleurs[i] = static_cast<ColorRef>(colors.I32(4 * i));
     Take(ar, 1024);
-    const int nbLignes = LegacyRecord(Take(ar, 2)).U16(0);
+    counts.lignes = LegacyRecord(Take(ar, 2)).U16(0);
+    return counts;
+}
 
-    // Category records first; their subcategory counts are checked against the
-    // bytes left before any subcategory is made.
-    reg.m_rubriques.resize(nbRubriques);
-    std::vector<int> nbSousRubriques(nbRubriques);
+// Category records first; their subcategory counts are checked against the
+// bytes left before any subcategory is made.
+void ReadLegacyCategories(CArchiveReader& ar, int count, CRegistre& reg) {
+    reg.m_rubriques.resize(count);
+    std::vector<int> nbSousRubriques(count);
     std::uint64_t totalSousRubriques = 0;
-    for (int i = 0; i < nbRubriques; ++i) {
+    for (int i = 0; i < count; ++i) {
         const LegacyRecord rec(Take(ar, 64));
         reg.m_rubriques[i].Set(rec.Text(0, 16), rec.I32(16));
         reg.m_rubriques[i].SetTravail(rec.U16(24));
@@ -214,7 +221,7 @@ void ReadLegacy(CArchiveReader& ar, CRegistre& reg) {
     }
     if (totalSousRubriques * 64 > ar.Remaining())
         throw LegacyUnreadable();
-    for (int i = 0; i < nbRubriques; ++i)
+    for (int i = 0; i < count; ++i)
         reg.m_rubriques[i].SetNbSousRubriques(nbSousRubriques[i]);
     for (CRubrique& r : reg.m_rubriques) {
         for (CSousRubrique& sr : r.m_sousRubriques) {
@@ -223,90 +230,137 @@ void ReadLegacy(CArchiveReader& ar, CRegistre& reg) {
             sr.SetTravail(rec.U16(24));
         }
     }
+}
 
-    std::vector<CPaiement> paiements(nbPaiements);
-    std::vector<int> numerosPaiement(nbPaiements);
-    for (int i = 0; i < nbPaiements; ++i) {
+// The payment methods in file order, with the number each is known by.
+struct LegacyPaiements {
+    std::vector<CPaiement> list;
+    std::vector<int> numbers;
+};
+
+LegacyPaiements ReadLegacyPaiements(CArchiveReader& ar, int count) {
+    LegacyPaiements paiements;
+    paiements.list.resize(count);
+    paiements.numbers.resize(count);
+    for (int i = 0; i < count; ++i) {
         const LegacyRecord rec(Take(ar, 64));
-        paiements[i].Set(rec.Text(0, 20), rec.U16(22), rec.U16(24), rec.U16(26));
-        numerosPaiement[i] = rec.U16(20);
+        paiements.list[i].Set(rec.Text(0, 20), rec.U16(22), rec.U16(24), rec.U16(26));
+        paiements.numbers[i] = rec.U16(20);
+    }
+    return paiements;
+}
+
+// Records name their payment method, category and subcategory by number; the
+// first record of a number is the one meant. The numbers are indexed once: a
+// search through every list for each of up to 65535 lines would take minutes
+// on a file that uses all the numbers there are.
+class LegacyNames {
+public:
+    LegacyNames(const LegacyPaiements& paiements, const std::vector<CRubrique>& rubriques)
+        : m_paiements(paiements.list), m_rubriques(rubriques) {
+        for (int i = 0; i < static_cast<int>(paiements.numbers.size()); ++i)
+            m_paiementOf.emplace(paiements.numbers[i], i);
+        for (int i = 0; i < static_cast<int>(rubriques.size()); ++i) {
+            const CRubrique& r = rubriques[i];
+            m_rubriqueOf.emplace(r.GetTravail(), i);
+            for (int k = 0; k < static_cast<int>(r.m_sousRubriques.size()); ++k)
+                m_sousRubriqueOf.emplace(SubKey(i, r.m_sousRubriques[k].m_travail), k);
+        }
     }
 
-    // Records name their payment method, category and subcategory by number; the
-    // first record of a number is the one meant. The numbers are indexed once: a
-    // search through every list for each of up to 65535 lines would take
-    // minutes on a file that uses all the numbers there are.
-    std::unordered_map<int, int> paiementOf;
-    for (int i = 0; i < nbPaiements; ++i)
-        paiementOf.emplace(numerosPaiement[i], i);
-    std::unordered_map<int, int> rubriqueOf;
-    // A subcategory number within the category of index `rubrique`.
-    auto subKey = [](int rubrique, std::int32_t number) {
-        return (std::uint64_t{static_cast<std::uint32_t>(rubrique)} << 32) |
-               static_cast<std::uint32_t>(number);
-    };
-    std::unordered_map<std::uint64_t, int> sousRubriqueOf;
-    for (int i = 0; i < nbRubriques; ++i) {
-        const CRubrique& r = reg.m_rubriques[i];
-        rubriqueOf.emplace(r.GetTravail(), i);
-        for (int k = 0; k < static_cast<int>(r.m_sousRubriques.size()); ++k)
-            sousRubriqueOf.emplace(subKey(i, r.m_sousRubriques[k].m_travail), k);
+    std::string Paiement(int number) const {
+        const auto it = m_paiementOf.find(number);
+        return it == m_paiementOf.end() ? std::string() : m_paiements[it->second].m_nom;
     }
-    auto paiementName = [&](int number) {
-        const auto it = paiementOf.find(number);
-        return it == paiementOf.end() ? std::string() : paiements[it->second].m_nom;
-    };
-    auto categoryNames = [&](int rubrique, int sousRubrique, std::string& nomRubrique,
-                             std::string& nomSousRubrique) {
+
+    void Categories(int rubrique, int sousRubrique, std::string& nomRubrique,
+                    std::string& nomSousRubrique) const {
         nomRubrique.clear();
         nomSousRubrique.clear();
-        const auto r = rubriqueOf.find(rubrique);
-        if (r == rubriqueOf.end())
+        const auto r = m_rubriqueOf.find(rubrique);
+        if (r == m_rubriqueOf.end())
             return;
-        const CRubrique& cat = reg.m_rubriques[r->second];
+        const CRubrique& cat = m_rubriques[r->second];
         nomRubrique = cat.m_nom;
-        const auto sr = sousRubriqueOf.find(subKey(r->second, sousRubrique));
-        if (sr != sousRubriqueOf.end())
+        const auto sr = m_sousRubriqueOf.find(SubKey(r->second, sousRubrique));
+        if (sr != m_sousRubriqueOf.end())
             nomSousRubrique = cat.m_sousRubriques[sr->second].m_nom;
-    };
+    }
 
-    reg.m_mouvements.reserve(nbMouvements);
-    for (int i = 0; i < nbMouvements; ++i) {
+private:
+    // A subcategory number within the category of index `rubrique`.
+    static std::uint64_t SubKey(int rubrique, std::int32_t number) {
+        return (std::uint64_t{static_cast<std::uint32_t>(rubrique)} << 32) |
+               static_cast<std::uint32_t>(number);
+    }
+
+    const std::vector<CPaiement>& m_paiements;
+    const std::vector<CRubrique>& m_rubriques;
+    std::unordered_map<int, int> m_paiementOf;
+    std::unordered_map<int, int> m_rubriqueOf;
+    std::unordered_map<std::uint64_t, int> m_sousRubriqueOf;
+};
+
+void ReadLegacyMouvements(CArchiveReader& ar, int count, const LegacyNames& names, CRegistre& reg) {
+    reg.m_mouvements.reserve(count);
+    for (int i = 0; i < count; ++i) {
         const LegacyRecord rec(Take(ar, 128));
         CMouvementAuto m;
         const std::uint16_t packed = rec.U16(0);
         m.m_prochaineDate = LegacyDateToDayDate(packed);
         m.m_jour = packed & 0x1F;
         m.m_nbMois = rec.U16(2);
-        m.m_paiement = paiementName(rec.U16(4));
+        m.m_paiement = names.Paiement(rec.U16(4));
         m.m_montant = rec.I32(6);
-        categoryNames(rec.U16(10), rec.U16(12), m.m_rubrique, m.m_sousRubrique);
+        names.Categories(rec.U16(10), rec.U16(12), m.m_rubrique, m.m_sousRubrique);
         m.m_observation = rec.Text(14, 38);
         m.m_titre = rec.Text(52, 76);
         reg.m_mouvements.push_back(std::move(m));
     }
+}
 
-    if (static_cast<std::uint64_t>(nbLignes) * 128 > ar.Remaining())
+void ReadLegacyLines(CArchiveReader& ar, int count, const LegacyNames& names, CRegistre& reg) {
+    if (static_cast<std::uint64_t>(count) * 128 > ar.Remaining())
         throw LegacyUnreadable();
-    reg.m_lignes.resize(nbLignes);
+    reg.m_lignes.resize(count);
     for (CLigne& line : reg.m_lignes) {
         const LegacyRecord rec(Take(ar, 128));
         line.m_dateEmission = LegacyDateToDayDate(rec.U16(0));
         line.m_dateReleve = LegacyDateToDayDate(rec.U16(2));
         line.m_dateValidite = LegacyDateToDayDate(rec.U16(4));
         line.m_reference = rec.Text(6, 16);
-        line.m_paiement = paiementName(rec.U16(22));
+        line.m_paiement = names.Paiement(rec.U16(22));
         line.m_montant = rec.I32(24);
-        categoryNames(rec.U16(28), rec.U16(30), line.m_rubrique, line.m_sousRubrique);
+        names.Categories(rec.U16(28), rec.U16(30), line.m_rubrique, line.m_sousRubrique);
         line.m_observation = rec.Text(32, 96);
+    }
+}
+
+void ReadLegacy(CArchiveReader& ar, CRegistre& reg) {
+    reg.m_bBackup = false;
+    reg.m_largeurs[kWidthBeneficiaire] = 0;
+    reg.m_paiements.clear();
+    reg.m_mouvements.clear();
+    reg.m_rubriques.clear();
+    reg.m_beneficiaires.clear();
+    reg.m_lignes.clear();
+
+    ReadLegacySummary(ar, reg);
+    const LegacyCounts counts = ReadLegacyHeader(ar, reg);
+    ReadLegacyCategories(ar, counts.rubriques, reg);
+    LegacyPaiements paiements = ReadLegacyPaiements(ar, counts.paiements);
+    {
+        const LegacyNames names(paiements, reg.m_rubriques);
+        ReadLegacyMouvements(ar, counts.mouvements, names, reg);
+        ReadLegacyLines(ar, counts.lignes, names, reg);
     }
 
     // Both lists in name order, equal names in file order: what adding them one
     // by one gives, without its quadratic time on long lists.
     SortByName(reg.m_mouvements,
                [](const CMouvementAuto& m) -> const std::string& { return m.m_titre; });
-    SortByName(paiements, [](const CPaiement& p) -> const std::string& { return p.m_nom; });
-    reg.m_paiements = std::move(paiements);
+    SortByName(paiements.list, [](const CPaiement& p) -> const std::string& { return p.m_nom; });
+    reg.m_paiements = std::move(paiements.list);
 }
 
 }  // namespace
