@@ -53,134 +53,185 @@ std::pair<Section, int> ParseHeader(std::string_view header) {
     return {Section::None, 0};
 }
 
+// Reads the sections other than the strings, line by line, into the maps of a
+// resource set.
+class ResourceParser {
+public:
+    using MenuItem = CResourceSet::MenuItem;
+    using Accelerator = CResourceSet::Accelerator;
+    using Cursor = CResourceSet::Cursor;
+
+    struct Maps {
+        std::map<int, std::vector<MenuItem>>& menus;
+        std::map<int, std::vector<Accelerator>>& accelerators;
+        std::map<int, std::vector<int>>& toolbars;
+        std::map<std::pair<int, int>, std::string>& dialogTexts;
+        std::map<int, std::string>& images;
+        std::map<int, Cursor>& cursors;
+    };
+
+    explicit ResourceParser(Maps set) : m_set(set) {}
+
+    void Line(std::string_view line) {
+        // Any line opening with '[' ends the section, as in CStringTable.
+        if (line.front() == '[') {
+            OpenSection(line);
+            return;
+        }
+        switch (m_section) {
+            case Section::None:
+                break;
+            case Section::Menu:
+                MenuLine(line);
+                break;
+            case Section::Accelerators:
+                AcceleratorLine(line);
+                break;
+            case Section::Toolbar:
+                ToolbarLine(line);
+                break;
+            case Section::Dialog:
+                DialogLine(line);
+                break;
+            case Section::Cursor:
+                if (!m_cursorHotspotSeen) {
+                    HotspotLine(line);
+                    break;
+                }
+                [[fallthrough]];
+            case Section::Image:
+                m_xpm->append(line);
+                m_xpm->push_back('\n');
+                break;
+        }
+    }
+
+    // Drops the cursors whose section ended before the hotspot line, and the
+    // empty images.
+    void Finish() {
+        std::erase_if(m_set.cursors, [](const auto& entry) { return entry.second.xpm.empty(); });
+        std::erase_if(m_set.images, [](const auto& entry) { return entry.second.empty(); });
+    }
+
+private:
+    void OpenSection(std::string_view header) {
+        std::tie(m_section, m_id) = ParseHeader(header);
+        m_menuStack.clear();
+        m_xpm = nullptr;
+        m_cursorHotspotSeen = false;
+        switch (m_section) {
+            case Section::Menu:
+                m_set.menus[m_id].clear();
+                m_menuStack.push_back(&m_set.menus[m_id]);
+                break;
+            case Section::Accelerators:
+                m_set.accelerators[m_id].clear();
+                break;
+            case Section::Toolbar:
+                m_set.toolbars[m_id].clear();
+                break;
+            case Section::Image:
+                m_xpm = &m_set.images[m_id];
+                m_xpm->clear();
+                break;
+            case Section::Cursor:
+                m_set.cursors[m_id] = Cursor{};
+                m_xpm = &m_set.cursors[m_id].xpm;
+                break;
+            default:
+                break;
+        }
+    }
+
+    void MenuLine(std::string_view line) {
+        std::string_view rest = line;
+        const std::string_view keyword = TakeField(rest);
+        std::vector<MenuItem>& items = *m_menuStack.back();
+        if (keyword == "POPUP") {
+            MenuItem popup;
+            popup.kind = MenuItem::Kind::Popup;
+            popup.text = UnescapeResourceText(rest);
+            items.push_back(std::move(popup));
+            m_menuStack.push_back(&items.back().children);
+        } else if (keyword == "ITEM") {
+            const std::optional<int> command = ToInt(TakeField(rest));
+            if (!command)
+                return;
+            MenuItem item;
+            item.kind = MenuItem::Kind::Command;
+            item.id = *command;
+            item.text = UnescapeResourceText(rest);
+            items.push_back(std::move(item));
+        } else if (keyword == "SEPARATOR" && rest.empty()) {
+            items.push_back(MenuItem{MenuItem::Kind::Separator, 0, {}, {}});
+        } else if (keyword == "RECENT" && rest.empty()) {
+            items.push_back(MenuItem{MenuItem::Kind::RecentFiles, 0, {}, {}});
+        } else if (keyword == "END" && rest.empty() && m_menuStack.size() > 1) {
+            m_menuStack.pop_back();
+        }
+    }
+
+    void AcceleratorLine(std::string_view line) {
+        std::string_view rest = line;
+        const std::optional<int> command = ToInt(TakeField(rest));
+        if (command && !rest.empty())
+            m_set.accelerators[m_id].push_back(Accelerator{*command, std::string(rest)});
+    }
+
+    void ToolbarLine(std::string_view line) {
+        if (line == "SEPARATOR") {
+            m_set.toolbars[m_id].push_back(0);
+        } else if (const std::optional<int> command = ToInt(line); command && *command > 0) {
+            m_set.toolbars[m_id].push_back(*command);
+        }
+    }
+
+    void DialogLine(std::string_view line) {
+        std::string_view rest = line;
+        const std::optional<int> control = ToInt(TakeField(rest));
+        if (control && line.find('\t') != std::string_view::npos)
+            m_set.dialogTexts[{m_id, *control}] = UnescapeResourceText(rest);
+    }
+
+    // The first line of a cursor; a cursor without its hotspot line is dropped
+    // as a whole.
+    void HotspotLine(std::string_view line) {
+        std::string_view rest = line;
+        const std::string_view keyword = TakeField(rest);
+        const std::optional<int> x = ToInt(TakeField(rest));
+        const std::optional<int> y = ToInt(rest);
+        if (keyword != "hotspot" || !x || !y) {
+            m_set.cursors.erase(m_id);
+            m_xpm = nullptr;
+            m_section = Section::None;
+            return;
+        }
+        m_set.cursors[m_id].hotX = *x;
+        m_set.cursors[m_id].hotY = *y;
+        m_cursorHotspotSeen = true;
+    }
+
+    Maps m_set;
+    Section m_section = Section::None;
+    int m_id = 0;
+    // Open popups of the current menu, innermost last; the first entry is the menu itself.
+    std::vector<std::vector<MenuItem>*> m_menuStack;
+    std::string* m_xpm = nullptr;
+    bool m_cursorHotspotSeen = false;
+};
+
 }  // namespace
 
 CResourceSet CResourceSet::Parse(std::string_view text) {
     CResourceSet set;
     set.m_strings = CStringTable::Parse(text);
-
-    Section section = Section::None;
-    int id = 0;
-    // Open popups of the current menu, innermost last; the first entry is the menu itself.
-    std::vector<std::vector<MenuItem>*> menuStack;
-    std::string* xpm = nullptr;
-    bool cursorHotspotSeen = false;
-
+    ResourceParser parser({set.m_menus, set.m_accelerators, set.m_toolbars, set.m_dialogTexts,
+                           set.m_images, set.m_cursors});
     std::size_t pos = 0;
     std::string_view line;
-    while (NextResourceLine(text, pos, line)) {
-        // Any line opening with '[' ends the section, as in CStringTable.
-        if (line.front() == '[') {
-            std::tie(section, id) = ParseHeader(line);
-            menuStack.clear();
-            xpm = nullptr;
-            cursorHotspotSeen = false;
-            switch (section) {
-                case Section::Menu:
-                    set.m_menus[id].clear();
-                    menuStack.push_back(&set.m_menus[id]);
-                    break;
-                case Section::Accelerators:
-                    set.m_accelerators[id].clear();
-                    break;
-                case Section::Toolbar:
-                    set.m_toolbars[id].clear();
-                    break;
-                case Section::Image:
-                    xpm = &set.m_images[id];
-                    xpm->clear();
-                    break;
-                case Section::Cursor:
-                    set.m_cursors[id] = Cursor{};
-                    xpm = &set.m_cursors[id].xpm;
-                    break;
-                default:
-                    break;
-            }
-            continue;
-        }
-
-        switch (section) {
-            case Section::None:
-                break;
-            case Section::Menu: {
-                std::string_view rest = line;
-                const std::string_view keyword = TakeField(rest);
-                std::vector<MenuItem>& items = *menuStack.back();
-                if (keyword == "POPUP") {
-                    MenuItem popup;
-                    popup.kind = MenuItem::Kind::Popup;
-                    popup.text = UnescapeResourceText(rest);
-                    items.push_back(std::move(popup));
-                    menuStack.push_back(&items.back().children);
-                } else if (keyword == "ITEM") {
-                    const std::optional<int> command = ToInt(TakeField(rest));
-                    if (!command)
-                        break;
-                    MenuItem item;
-                    item.kind = MenuItem::Kind::Command;
-                    item.id = *command;
-                    item.text = UnescapeResourceText(rest);
-                    items.push_back(std::move(item));
-                } else if (keyword == "SEPARATOR" && rest.empty()) {
-                    items.push_back(MenuItem{MenuItem::Kind::Separator, 0, {}, {}});
-                } else if (keyword == "RECENT" && rest.empty()) {
-                    items.push_back(MenuItem{MenuItem::Kind::RecentFiles, 0, {}, {}});
-                } else if (keyword == "END" && rest.empty() && menuStack.size() > 1) {
-                    menuStack.pop_back();
-                }
-                break;
-            }
-            case Section::Accelerators: {
-                std::string_view rest = line;
-                const std::optional<int> command = ToInt(TakeField(rest));
-                if (command && !rest.empty())
-                    set.m_accelerators[id].push_back(Accelerator{*command, std::string(rest)});
-                break;
-            }
-            case Section::Toolbar:
-                if (line == "SEPARATOR") {
-                    set.m_toolbars[id].push_back(0);
-                } else if (const std::optional<int> command = ToInt(line);
-                           command && *command > 0) {
-                    set.m_toolbars[id].push_back(*command);
-                }
-                break;
-            case Section::Dialog: {
-                std::string_view rest = line;
-                const std::optional<int> control = ToInt(TakeField(rest));
-                if (control && line.find('\t') != std::string_view::npos)
-                    set.m_dialogTexts[{id, *control}] = UnescapeResourceText(rest);
-                break;
-            }
-            case Section::Cursor:
-                if (!cursorHotspotSeen) {
-                    // A cursor without its hotspot line is dropped as a whole.
-                    std::string_view rest = line;
-                    const std::string_view keyword = TakeField(rest);
-                    const std::optional<int> x = ToInt(TakeField(rest));
-                    const std::optional<int> y = ToInt(rest);
-                    if (keyword != "hotspot" || !x || !y) {
-                        set.m_cursors.erase(id);
-                        xpm = nullptr;
-                        section = Section::None;
-                        break;
-                    }
-                    set.m_cursors[id].hotX = *x;
-                    set.m_cursors[id].hotY = *y;
-                    cursorHotspotSeen = true;
-                    break;
-                }
-                [[fallthrough]];
-            case Section::Image:
-                xpm->append(line);
-                xpm->push_back('\n');
-                break;
-        }
-    }
-    // Drop cursors whose section ended before the hotspot line.
-    std::erase_if(set.m_cursors, [](const auto& entry) { return entry.second.xpm.empty(); });
-    std::erase_if(set.m_images, [](const auto& entry) { return entry.second.empty(); });
+    while (NextResourceLine(text, pos, line))
+        parser.Line(line);
+    parser.Finish();
     return set;
 }
 
