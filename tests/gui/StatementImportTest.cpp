@@ -4,7 +4,7 @@
 #include "gui/dialogs/lines/CColonnesCsvDlg.h"
 #include "gui/dialogs/lines/CReleveImportDlg.h"
 #include "gui/support/CResources.h"
-#include "gui/window/FileCommands.h"
+#include "gui/window/MaintenanceCommands.h"
 #include "uilogic/CommandIds.h"
 
 #include <QComboBox>

@@ -9,7 +9,7 @@
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
 #include "gui/support/IModal.h"
-#include "gui/window/FileCommands.h"
+#include "gui/window/MaintenanceCommands.h"
 #include "statements/BankText.h"
 #include "statements/StatementImport.h"
 #include "statements/StatementReader.h"

@@ -10,8 +10,8 @@ class CBelvaneDoc;
 class CMainFrame;
 class ISettingsStore;
 
-// The frame's file maintenance commands: each runs its questions and dialogs
-// and applies what they return to the register.
+// The frame's maintenance commands (export, purge, new fiscal year): each runs its questions and
+// dialogs and applies what they return to the register.
 
 // "Name (*.x)|*.x|All (*.*)|*.*||", the file types of the resources, in Qt's form.
 QString QtFilter(const QString& resource);

@@ -6,7 +6,7 @@
 #include "gui/dialogs/maintenance/CExerciceDlg.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
-#include "gui/window/FileCommands.h"
+#include "gui/window/MaintenanceCommands.h"
 #include "uilogic/CommandIds.h"
 
 #include <QComboBox>
@@ -27,7 +27,7 @@ CLigne Closed(int day, Amount amount, bool closed = true) {
     return l;
 }
 
-class FileCommands : public ::testing::Test {
+class MaintenanceCommands : public ::testing::Test {
 protected:
     void SetUp() override { f.doc.SetClock(clock); }
     QString Text(int id) const { return CResources::Str(id); }
@@ -39,7 +39,7 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(FileCommands, PurgeDialogOffersEachClosedLineUpToTheLimit) {
+TEST_F(MaintenanceCommands, PurgeDialogOffersEachClosedLineUpToTheLimit) {
     for (const CLigne& l : {Closed(1, -100), Closed(2, -200, false), Closed(3, -300)})
         f.doc.AddLine(l);
     CBelvaneDoc archive;
@@ -88,7 +88,7 @@ TEST_F(FileCommands, PurgeDialogOffersEachClosedLineUpToTheLimit) {
         EXPECT_FALSE(button(name)->isEnabled()) << name;
 }
 
-TEST_F(FileCommands, PurgeCommandSavesTheArchiveAndTheRegister) {
+TEST_F(MaintenanceCommands, PurgeCommandSavesTheArchiveAndTheRegister) {
     f.doc.AddLine(Closed(1, -100));
     f.doc.ToggleBackup();
     const QString reg = dir.filePath("compte.blv");
@@ -132,7 +132,7 @@ TEST_F(FileCommands, PurgeCommandSavesTheArchiveAndTheRegister) {
 }
 
 // The archive written, the register not: the message says the lines are in both.
-TEST_F(FileCommands, PurgeSaysWhereTheLinesAreWhenTheRegisterCannotBeSaved) {
+TEST_F(MaintenanceCommands, PurgeSaysWhereTheLinesAreWhenTheRegisterCannotBeSaved) {
     f.doc.AddLine(Closed(1, -100));
     const QString reg = dir.filePath("compte.blv");
     ASSERT_TRUE(f.doc.OnSaveDocument(ToStd(reg)).ok());
@@ -155,7 +155,7 @@ TEST_F(FileCommands, PurgeSaysWhereTheLinesAreWhenTheRegisterCannotBeSaved) {
     EXPECT_TRUE(f.doc.IsModified());
 }
 
-TEST_F(FileCommands, NewYearAndExportCommands) {
+TEST_F(MaintenanceCommands, NewYearAndExportCommands) {
     f.doc.InsertRubrique(0, CRubrique("Maison", 0));
     CLigne l = Closed(1, 10000);
     l.m_rubrique = "Maison";

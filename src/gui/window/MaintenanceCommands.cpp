@@ -1,4 +1,4 @@
-#include "gui/window/FileCommands.h"
+#include "gui/window/MaintenanceCommands.h"
 
 #include "core/CBelvaneDoc.h"
 #include "core/FileIdentity.h"
