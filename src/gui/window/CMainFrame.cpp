@@ -494,147 +494,91 @@ void CMainFrame::RunCommand(int command) {
     const QAction* action = Action(command);
     if (!action || !action->isEnabled())
         return;
-    switch (command) {
-        case cmd::kFileNew:
-            NewDocument();
-            break;
-        case cmd::kFileOpen: {
-            const QString path = ChoosePath(this, {.kind = PathRequest::Kind::Open,
-                                                   .title = CResources::Str(ids::kOpenFileTitle),
-                                                   .filter = FileFilter()});
-            if (!path.isEmpty())
-                OpenDocument(path);
-            break;
-        }
-        case cmd::kFileSave:
-            SaveDocument();
-            break;
-        case cmd::kFileSaveAs:
-            SaveDocumentAs();
-            break;
-        case cmd::kAppExit:
-            close();
-            break;
-        case cmd::kEditUndo:
-            Undo();
-            break;
-        case cmd::kDeleteLine:
-            DeleteSelectedLine();
-            break;
-        case cmd::kBackupToggle:
-            m_doc.ToggleBackup();
-            break;
-        case cmd::kNewLine:
-            RunNewLineSequence(m_doc, this);
-            break;
-        case cmd::kCorrectLine:
-            if (CBelvaneView* view = CommandView())
-                CorrectLine(m_doc, view->SelectedLine(), this);
-            break;
-        case cmd::kStatementMode:
-            ToggleStatementMode(m_doc, this);
-            break;
-        case cmd::kImportStatement:
-            ImportStatement(m_doc, m_settings, this);
-            break;
-        case cmd::kMovements:
-            ManageMovements(m_doc, this);
-            break;
-        case cmd::kCreateManual:
-            CreateManually(m_doc, this);
-            break;
-        case cmd::kCreateAutomatic:
-            CreateAutomatically(m_doc, this);
-            break;
-        case cmd::kCreateAnticipated:
-            CreateInAdvance(m_doc, this);
-            break;
-        case cmd::kSearch:
-            // Modeless, one new window each time; it deletes itself when closed.
-            (new CChercherDlg(m_doc, *this, this))->show();
-            break;
-        case cmd::kPaymentMethods: {
-            CPaiementsDlg list(m_doc, this);
-            RunModal(list);
-            break;
-        }
-        case cmd::kCategories: {
-            CRubriquesDlg list(m_doc, this);
-            RunModal(list);
-            break;
-        }
-        case cmd::kPayees: {
-            CBeneficiairesDlg list(m_doc, this);
-            RunModal(list);
-            break;
-        }
-        case cmd::kTotals:
-            if (CBelvaneView* view = CommandView())
-                ShowTotals(m_doc, view->GetPrintOptions(), this);
-            break;
-        case cmd::kCharts:
-            if (CBelvaneView* view = CommandView())
-                ShowCharts(m_doc, view->GetPrintOptions(), this);
-            break;
-        case cmd::kPreferences:
-            EditPreferences(m_doc, m_settings, this);
-            break;
-        case cmd::kSummary:
-            EditSummary(m_doc, this);
-            break;
-        case cmd::kAbout:
-            ShowAbout(this);
-            break;
-        case cmd::kLanguage:
-            ChooseLanguage(m_settings, this);
-            break;
-        case cmd::kCalculator:
-            RunCalculator(m_settings, this);
-            break;
-        case cmd::kViewToolbar:
-            m_toolBar->setVisible(m_toolBar->isHidden());
-            break;
-        case cmd::kViewStatusBar:
-            statusBar()->setVisible(statusBar()->isHidden());
-            break;
-        case cmd::kWindowSplit:
-            ToggleSplit();
-            break;
-        case cmd::kNextPane:
-            MoveActivePane(1);
-            break;
-        case cmd::kPrevPane:
-            MoveActivePane(-1);
-            break;
-        case cmd::kHelp:
-            ShowHelp();
-            break;
-        case cmd::kFilePrintSetup:
-            EditPageSetup(this);
-            break;
-        case cmd::kFilePrint:
-        case cmd::kFilePrintDirect:
-        case cmd::kFilePrintPreview:
-            if (m_active == nullptr)
-                break;
-            if (const QString text = RunPrintCommand(command, *m_active, this); !text.isEmpty())
-                ShowStatusText(text);
-            break;
-        case cmd::kPurge:
-            PurgeToArchive(m_doc, m_settings, this);
-            break;
-        case cmd::kNewFiscalYear:
-            StartNewFiscalYear(*this);
-            break;
-        case cmd::kExportText:
-            ExportToText(m_doc, this);
-            break;
-        default:
-            if (command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast)
-                OpenRecentFile(command - cmd::kFileMruFirst);
-            break;
-    }
+    if (command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast)
+        OpenRecentFile(command - cmd::kFileMruFirst);
+    else if (const auto it = Commands().find(command); it != Commands().end())
+        it->second(*this);
     UpdateCommandUi();
+}
+
+// What each command does; the recent files are run apart, by their range.
+const std::unordered_map<int, CMainFrame::Command>& CMainFrame::Commands() {
+    using F = CMainFrame&;
+    static const std::unordered_map<int, Command> table = {
+        {cmd::kFileNew, [](F f) { f.NewDocument(); }},
+        {cmd::kFileOpen, [](F f) { f.OpenChosenDocument(); }},
+        {cmd::kFileSave, [](F f) { f.SaveDocument(); }},
+        {cmd::kFileSaveAs, [](F f) { f.SaveDocumentAs(); }},
+        {cmd::kAppExit, [](F f) { f.close(); }},
+        {cmd::kEditUndo, [](F f) { f.Undo(); }},
+        {cmd::kDeleteLine, [](F f) { f.DeleteSelectedLine(); }},
+        {cmd::kBackupToggle, [](F f) { f.m_doc.ToggleBackup(); }},
+        {cmd::kNewLine, [](F f) { RunNewLineSequence(f.m_doc, &f); }},
+        {cmd::kCorrectLine,
+         [](F f) {
+             if (CBelvaneView* view = f.CommandView())
+                 CorrectLine(f.m_doc, view->SelectedLine(), &f);
+         }},
+        {cmd::kStatementMode, [](F f) { ToggleStatementMode(f.m_doc, &f); }},
+        {cmd::kImportStatement, [](F f) { ImportStatement(f.m_doc, f.m_settings, &f); }},
+        {cmd::kMovements, [](F f) { ManageMovements(f.m_doc, &f); }},
+        {cmd::kCreateManual, [](F f) { CreateManually(f.m_doc, &f); }},
+        {cmd::kCreateAutomatic, [](F f) { CreateAutomatically(f.m_doc, &f); }},
+        {cmd::kCreateAnticipated, [](F f) { CreateInAdvance(f.m_doc, &f); }},
+        // Modeless, one new window each time; it deletes itself when closed.
+        {cmd::kSearch, [](F f) { (new CChercherDlg(f.m_doc, f, &f))->show(); }},
+        {cmd::kPaymentMethods,
+         [](F f) {
+             CPaiementsDlg list(f.m_doc, &f);
+             RunModal(list);
+         }},
+        {cmd::kCategories,
+         [](F f) {
+             CRubriquesDlg list(f.m_doc, &f);
+             RunModal(list);
+         }},
+        {cmd::kPayees,
+         [](F f) {
+             CBeneficiairesDlg list(f.m_doc, &f);
+             RunModal(list);
+         }},
+        {cmd::kTotals,
+         [](F f) {
+             if (CBelvaneView* view = f.CommandView())
+                 ShowTotals(f.m_doc, view->GetPrintOptions(), &f);
+         }},
+        {cmd::kCharts,
+         [](F f) {
+             if (CBelvaneView* view = f.CommandView())
+                 ShowCharts(f.m_doc, view->GetPrintOptions(), &f);
+         }},
+        {cmd::kPreferences, [](F f) { EditPreferences(f.m_doc, f.m_settings, &f); }},
+        {cmd::kSummary, [](F f) { EditSummary(f.m_doc, &f); }},
+        {cmd::kAbout, [](F f) { ShowAbout(&f); }},
+        {cmd::kLanguage, [](F f) { ChooseLanguage(f.m_settings, &f); }},
+        {cmd::kCalculator, [](F f) { RunCalculator(f.m_settings, &f); }},
+        {cmd::kViewToolbar, [](F f) { f.m_toolBar->setVisible(f.m_toolBar->isHidden()); }},
+        {cmd::kViewStatusBar, [](F f) { f.statusBar()->setVisible(f.statusBar()->isHidden()); }},
+        {cmd::kWindowSplit, [](F f) { f.ToggleSplit(); }},
+        {cmd::kNextPane, [](F f) { f.MoveActivePane(1); }},
+        {cmd::kPrevPane, [](F f) { f.MoveActivePane(-1); }},
+        {cmd::kHelp, [](F) { ShowHelp(); }},
+        {cmd::kFilePrintSetup, [](F f) { EditPageSetup(&f); }},
+        {cmd::kFilePrint, [](F f) { f.Print(cmd::kFilePrint); }},
+        {cmd::kFilePrintDirect, [](F f) { f.Print(cmd::kFilePrintDirect); }},
+        {cmd::kFilePrintPreview, [](F f) { f.Print(cmd::kFilePrintPreview); }},
+        {cmd::kPurge, [](F f) { PurgeToArchive(f.m_doc, f.m_settings, &f); }},
+        {cmd::kNewFiscalYear, [](F f) { StartNewFiscalYear(f); }},
+        {cmd::kExportText, [](F f) { ExportToText(f.m_doc, &f); }},
+    };
+    return table;
+}
+
+void CMainFrame::Print(int command) {
+    if (m_active == nullptr)
+        return;
+    if (const QString text = RunPrintCommand(command, *m_active, this); !text.isEmpty())
+        ShowStatusText(text);
 }
 
 void CMainFrame::Undo() {
@@ -684,6 +628,13 @@ bool CMainFrame::NewDocument() {
         return false;
     m_doc.OnNewDocument();
     return true;
+}
+
+bool CMainFrame::OpenChosenDocument() {
+    const QString path = ChoosePath(this, {.kind = PathRequest::Kind::Open,
+                                           .title = CResources::Str(ids::kOpenFileTitle),
+                                           .filter = FileFilter()});
+    return !path.isEmpty() && OpenDocument(path);
 }
 
 bool CMainFrame::OpenDocument(const QString& path) {

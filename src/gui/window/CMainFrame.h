@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class QAction;
@@ -71,6 +72,8 @@ public:
     // The file commands, with their questions and messages. Each returns whether
     // it was carried out.
     bool NewDocument();
+    // Asks for the register to open, then opens it.
+    bool OpenChosenDocument();
     bool OpenDocument(const QString& path);
     bool OpenRecentFile(int index);
     bool SaveDocument();
@@ -123,6 +126,11 @@ private:
     bool SaveTo(const QString& path);
     // The window's claim on the file the register now has.
     void TakeClaim(RegisterClaim claim);
+    // What a command does, by its number.
+    using Command = void (*)(CMainFrame& frame);
+    static const std::unordered_map<int, Command>& Commands();
+    // A print command (print, print at once, preview) on the active pane.
+    void Print(int command);
     void Undo();
     void DeleteSelectedLine();
     bool BackupAtExit();
