@@ -39,7 +39,6 @@ public:
     void Skip(std::size_t n) { ReadBytes(n); }
 
     std::size_t Remaining() const { return m_size - m_pos; }
-    std::size_t Position() const { return m_pos; }
 
     // Throws ArchiveEndOfFile unless `count` records of at least `minSize` bytes each
     // can still follow. Counts are checked this way before anything is reserved.

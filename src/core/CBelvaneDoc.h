@@ -142,7 +142,6 @@ public:
     // Undoes the last line action and marks the register modified, or returns
     // false when there is none (message 10002).
     bool Undo();
-    UndoAction GetUndoAction() const { return static_cast<UndoAction>(m_undoAction); }
     // Setters used when a name is corrected in every line; they do not mark the
     // register modified (their caller does).
     void SetLineRubrique(int index, std::string rubrique);
@@ -188,10 +187,6 @@ public:
     }
     void SetMontantInitialSousRubrique(int i, int j, Amount montant) {
         m_rubriques[i].SetMontantInitialSousRubrique(j, montant);
-    }
-    void SetTravailRubrique(int i, std::int32_t v) { m_rubriques[i].SetTravail(v); }
-    void SetTravailSousRubrique(int i, int j, std::int32_t v) {
-        m_rubriques[i].SetTravailSousRubrique(j, v);
     }
 
     int GetBeneficiaireCount() const { return static_cast<int>(m_beneficiaires.size()); }

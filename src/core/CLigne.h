@@ -24,15 +24,7 @@ public:
              std::string reference, std::string paiement, std::string rubrique,
              std::string sousRubrique, std::string beneficiaire, std::string observation);
 
-    Amount GetMontant() const { return m_montant; }
     DayDate GetDateEmission() const { return m_dateEmission; }
-    DayDate GetDateValidite() const { return m_dateValidite; }
-    DayDate GetDateReleve() const { return m_dateReleve; }
-    const std::string& GetBeneficiaire() const { return m_beneficiaire; }
-    const std::string& GetRubrique() const { return m_rubrique; }
-    void SetRubrique(std::string rubrique) { m_rubrique = std::move(rubrique); }
-    void SetSousRubrique(std::string sousRubrique) { m_sousRubrique = std::move(sousRubrique); }
-    void SetDateReleve(DayDate date) { m_dateReleve = date; }
     // An amount of zero counts as a credit everywhere.
     bool IsCredit() const { return m_montant >= 0; }
 

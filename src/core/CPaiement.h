@@ -30,9 +30,6 @@ public:
              std::uint16_t& donnee2) const;
 
     const std::string& GetNom() const { return m_nom; }
-    std::uint16_t GetMethode() const { return m_methode; }
-    std::uint16_t GetDonnee1() const { return m_donnee1; }
-    std::uint16_t GetDonnee2() const { return m_donnee2; }
 
     void Serialize(CArchiveReader& ar);
     void Serialize(CArchiveWriter& ar) const;

@@ -13,10 +13,6 @@ void CRubrique::RemoveSousRubrique(int i) {
     m_sousRubriques.erase(m_sousRubriques.begin() + i);
 }
 
-void CRubrique::ReplaceSousRubrique(int i, std::string nom, Amount montantInitial) {
-    m_sousRubriques[i].Set(std::move(nom), montantInitial);
-}
-
 void CRubrique::SetNbSousRubriques(int n) {
     m_sousRubriques.resize(n < 0 ? 0 : n);
 }

@@ -35,13 +35,8 @@ public:
     }
     void InsertSousRubrique(int i, const CSousRubrique& sr);
     void RemoveSousRubrique(int i);
-    void ReplaceSousRubrique(int i, std::string nom, Amount montantInitial);
     void SetNbSousRubriques(int n);
     void SetMontantInitialSousRubrique(int i, Amount montant);
-    std::int32_t GetTravailSousRubrique(int i) const { return m_sousRubriques[i].m_travail; }
-    void SetTravailSousRubrique(int i, std::int32_t travail) {
-        m_sousRubriques[i].m_travail = travail;
-    }
 
     // Index of the subcategory of that name (letter case ignored), or the number of
     // subcategories when the name is empty or not found.

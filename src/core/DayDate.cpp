@@ -63,10 +63,6 @@ DayDate LastUserDate() {
     return ToDayDate(2035, 12, 31);
 }
 
-bool IsInUserRange(DayDate date) {
-    return date >= FirstUserDate() && date <= LastUserDate();
-}
-
 DayDate LegacyDateToDayDate(std::uint16_t packed) {
     if (packed == 0)
         return 0;

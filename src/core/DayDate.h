@@ -40,7 +40,6 @@ CivilDate ToCivil(DayDate date);
 int DaysInMonth(int year, int month);
 
 // Dates typed by the user lie in [1990-01-01, 2035-12-31].
-bool IsInUserRange(DayDate date);
 DayDate FirstUserDate();
 DayDate LastUserDate();
 

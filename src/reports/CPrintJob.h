@@ -48,7 +48,6 @@ public:
         return std::span(m_columns).first(m_printedColumns);
     }
     const PrintMetrics& Metrics() const { return m_metrics; }
-    const std::vector<std::int32_t>& PageMap() const { return m_map; }
     int PageCount() const { return m_pageCount; }
     // Entries the page map had (for the lines kinds: the lines printed); kept
     // after End.

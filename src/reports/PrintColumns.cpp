@@ -23,7 +23,7 @@ std::vector<RowColumn> PrintRowColumns(const CBelvaneDoc& doc, std::span<const s
             // Every amount carries its sign: the largest magnitude is the widest.
             std::int64_t largest = -1;
             for (const std::int32_t i : lines) {
-                const Amount m = doc.GetLine(i).GetMontant();
+                const Amount m = doc.GetLine(i).m_montant;
                 if (c.id == kColMontant || (c.id == kColCredit) == (m >= 0))
                     largest = std::max<std::int64_t>(largest, std::llabs(m));
             }

@@ -237,7 +237,7 @@ TEST_F(ReferenceListsTest, ModifyingPutsTheRecordBackAndHidesItsOwnName) {
     // A renamed payment method goes to its new name place.
     EXPECT_EQ(ModifyPaiement(doc, 0, Named("Prélèvement", true)), 1);
     EXPECT_EQ(Paiements(), (Names{"Chèque", "Prélèvement", "Virement"}));
-    EXPECT_EQ(doc.GetPaiement(1).GetDonnee1(), 0xFFFE);
+    EXPECT_EQ(doc.GetPaiement(1).m_donnee1, 0xFFFE);
 }
 
 // An entry that fails half-way leaves the record in place.

@@ -316,11 +316,6 @@ TEST_F(ViewTest, DocumentNotificationsReachThePane) {
     Press(Qt::Key_Space);  // no earlier selection any more: the newest
     EXPECT_EQ(view->SelectedLine(), 49);
 
-    QSignalSpy backup(view.get(), &CBelvaneView::backupFlagChanged);
-    doc.ToggleBackup();
-    ASSERT_EQ(backup.count(), 1);
-    EXPECT_TRUE(backup.takeFirst().at(0).toBool());
-
     const int before = Rh();
     doc.SetDisplay(doc.GetColumns(), doc.GetWidths(),
                    CPolice::Make("Courier New", 200, 700, false, false, false, 0, 0x31),

@@ -23,7 +23,6 @@ public:
     void WriteInt(std::string_view section, std::string_view name, int value) override;
     void Remove(std::string_view section, std::string_view name) override;
 
-    void Sync() { m_settings.sync(); }
     QSettings& Qt() { return m_settings; }
 
 private:

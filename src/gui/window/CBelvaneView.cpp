@@ -293,9 +293,6 @@ CLignesWnd* CBelvaneView::LinesArea() const {
 CEnteteWnd* CBelvaneView::TitleBand() const {
     return d->band;
 }
-int CBelvaneView::GetWheelStep() const {
-    return d->wheelStep;
-}
 void CBelvaneView::SetWheelStep(int step) {
     d->wheelStep = step;
 }
@@ -314,10 +311,6 @@ void CBelvaneView::OnLineChanged(int index) {
 
 void CBelvaneView::OnStatementMode(DayDate date) {
     d->lines->ShowStatementMode(date != 0);
-}
-
-void CBelvaneView::OnBackupFlag(bool on) {
-    emit backupFlagChanged(on);
 }
 
 void CBelvaneView::OnResetDisplay() {

@@ -46,7 +46,6 @@ public:
 
     // Rows per wheel notch (-1: a page per notch). Read from the desktop setting
     // when the pane is made; tests set their own.
-    int GetWheelStep() const;
     void SetWheelStep(int step);
 
     // The print options kept from one print job to the next.
@@ -56,7 +55,6 @@ public:
     void OnRedrawAll() override;
     void OnLineChanged(int index) override;
     void OnStatementMode(DayDate date) override;
-    void OnBackupFlag(bool on) override;
     void OnResetDisplay() override;
 
 signals:
@@ -64,7 +62,6 @@ signals:
     void lineSelectedChanged(bool selected);
     // Text for the status bar's message pane (a line's description, or the idle prompt).
     void statusTextChanged(const QString& text);
-    void backupFlagChanged(bool on);
     // A command the view asks the frame to run (double click: correct the line).
     void commandRequested(int command);
     // Right click: the frame shows context menu 209 at this screen point.

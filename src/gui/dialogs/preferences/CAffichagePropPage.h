@@ -27,7 +27,6 @@ public:
     DisplayPreferences Values() const;
 
     // Sets print font `index` (0 headers, 1 lines, 2 charts), as its chooser does on OK.
-    void SetPrintFont(int index, const std::string& code) { m_fonts[index] = code; }
 
 private:
     void ChooseFont(int index);

@@ -15,7 +15,6 @@ public:
 
     void SetColors(const QColor& text, const QColor& background);
     void SetSampleFont(const QFont& font);
-    QColor TextColor() const { return m_text; }
     QColor BackgroundColor() const { return m_background; }
 
 protected:

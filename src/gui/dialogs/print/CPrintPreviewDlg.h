@@ -32,7 +32,6 @@ public:
 
     int PageCount() const { return m_job.PageCount(); }
     int CurrentPage() const { return m_page; }
-    bool TwoPages() const { return m_two; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -21,7 +21,6 @@ public:
     // The chart shown (kept by the caller while shown).
     void SetChart(const ChartData* chart);
     void SetScrollPosition(int position);
-    int ScrollPosition() const { return m_position; }
     // U: the character height of the area's font; a period takes 5 U pixels.
     int Unit() const;
     // Periods a page shows.

@@ -36,7 +36,6 @@ public:
     void Compute();
     const ChartData& Chart() const { return m_chart; }
     CGraphiqueWnd* Area() const { return m_area; }
-    QScrollBar* ScrollBar() const { return m_scroll; }
     // The lines behind the hovered bar (none without one).
     std::vector<std::uint32_t> HoveredLines() const;
     // Lists them in the matching-lines window, or shows 10083 when there is none.
