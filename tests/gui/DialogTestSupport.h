@@ -11,15 +11,27 @@
 #include <QStringList>
 #include <QTest>
 
+#include <stdexcept>
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace belvane::testing {
 
-// The control numbered `name` in `parent`; a failure when there is none.
+// Thrown when a control is missing: GoogleTest reports the exception as the
+// failure of the running test and goes on with the next one, where following
+// a null pointer would end the whole test program.
+struct MissingControl : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The control numbered `name` in `parent`, never null: a missing control ends
+// the test as failed.
 template <class W>
 W* Child(const QObject& parent, const char* name) {
     W* w = parent.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
+    if (w == nullptr)
+        throw MissingControl(std::string("no control ") + name);
     return w;
 }
 

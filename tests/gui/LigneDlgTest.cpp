@@ -388,9 +388,9 @@ TEST_F(LigneDlgTest, CorrectionOpensOnTheLineAndReplacesIt) {
     modal.On<CLigneDlg>([&](CLigneDlg& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Édition de la ligne n°2"));
         EXPECT_TRUE(d.ForceBox()->isChecked()) << "8 March is not the rule's 6 March";
-        EXPECT_EQ(d.findChild<QLineEdit*>("1033")->text(), "08.03.09");
-        EXPECT_TRUE(d.findChild<QRadioButton*>("1029")->isChecked());
-        EXPECT_EQ(d.findChild<QLineEdit*>("1026")->text(), "10,00");
+        EXPECT_EQ(testing::Child<QLineEdit>(d, "1033")->text(), "08.03.09");
+        EXPECT_TRUE(testing::Child<QRadioButton>(d, "1029")->isChecked());
+        EXPECT_EQ(testing::Child<QLineEdit>(d, "1026")->text(), "10,00");
         d.IssueField()->setText("9.3.09");
         d.accept();
         return d.result();

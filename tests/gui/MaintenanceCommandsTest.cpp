@@ -45,11 +45,11 @@ TEST_F(MaintenanceCommands, PurgeDialogOffersEachClosedLineUpToTheLimit) {
     CBelvaneDoc archive;
     CApurationDlg d(f.doc, archive, "archive.blv");
     auto button = [&](const char* name) { return d.findChild<QPushButton*>(name); };
-    auto number = [&] { return d.findChild<QLabel*>("1201")->text(); };
-    EXPECT_EQ(d.findChild<QLabel*>("1192")->text(), "archive.blv");
+    auto number = [&] { return testing::Child<QLabel>(d, "1201")->text(); };
+    EXPECT_EQ(testing::Child<QLabel>(d, "1192")->text(), "archive.blv");
     EXPECT_EQ(d.LimitField()->text(), "03.01.24") << "the last line's date";
     EXPECT_EQ(number(), QString::fromUtf8("Li&gne n°1"));
-    EXPECT_EQ(d.findChild<QLineEdit*>("1193")->text(), FromStd(f.doc.FormatLine(0)));
+    EXPECT_EQ(testing::Child<QLineEdit>(d, "1193")->text(), FromStd(f.doc.FormatLine(0)));
     button("1121")->click();
     EXPECT_EQ(number(), QString::fromUtf8("Li&gne n°3"));
 
@@ -82,7 +82,7 @@ TEST_F(MaintenanceCommands, PurgeDialogOffersEachClosedLineUpToTheLimit) {
     button("1195")->click();
     EXPECT_EQ(archive.GetLineCount(), 2);
     EXPECT_EQ(Messages().mid(0, 3), QStringList({Text(10077), Text(10078), Text(10078)}));
-    EXPECT_EQ(d.findChild<QLineEdit*>("1193")->text(), Text(10075));
+    EXPECT_EQ(testing::Child<QLineEdit>(d, "1193")->text(), Text(10075));
     EXPECT_TRUE(number().isEmpty());
     for (const char* name : {"1194", "1121", "1195"})
         EXPECT_FALSE(button(name)->isEnabled()) << name;
@@ -109,7 +109,7 @@ TEST_F(MaintenanceCommands, PurgeCommandSavesTheArchiveAndTheRegister) {
     f.modal.On<CApurationDlg>([&](CApurationDlg& d) {
         ++dialogs;
         box.Answer(Answer::Yes);
-        d.findChild<QPushButton*>("1195")->click();
+        testing::Child<QPushButton>(d, "1195")->click();
         return QDialog::Rejected;
     });
     box.Answer(Answer::Ok);
@@ -142,7 +142,7 @@ TEST_F(MaintenanceCommands, PurgeSaysWhereTheLinesAreWhenTheRegisterCannotBeSave
     f.modal.paths << dir.filePath("archive.blv");
     f.modal.On<CApurationDlg>([&](CApurationDlg& d) {
         box.Answer(Answer::Yes);
-        d.findChild<QPushButton*>("1195")->click();
+        testing::Child<QPushButton>(d, "1195")->click();
         return QDialog::Rejected;
     });
     box.Answer(Answer::Ok);

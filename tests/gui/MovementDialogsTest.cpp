@@ -66,13 +66,13 @@ TEST_F(MovementDialogs, EntryRefusesInOrderThenStoresTheAlignedMovement) {
     EXPECT_EQ(c.windowTitle(), CResources::Str(10060));
     EXPECT_EQ(Edit(c, "1023")->text(), "01.04.26");
     EXPECT_EQ(Edit(c, "1026")->text(), "2500,00");
-    EXPECT_EQ(c.findChild<QLabel*>("1040")->text(), CResources::Str(10054));
+    EXPECT_EQ(testing::Child<QLabel>(c, "1040")->text(), CResources::Str(10054));
     // A sign typed chooses "Débit" and its label.
     Edit(c, "1026")->setText("-50.5");
     Click(c, "1038");
     ASSERT_EQ(c.result(), QDialog::Accepted);
     EXPECT_EQ(salaire.m_montant, -5050);
-    EXPECT_EQ(c.findChild<QLabel*>("1040")->text(), CResources::Str(10055));
+    EXPECT_EQ(testing::Child<QLabel>(c, "1040")->text(), CResources::Str(10055));
 }
 
 // The list with a scripted entry dialog: a new movement is "Neuf"; a modified
@@ -93,8 +93,8 @@ protected:
 
 TEST_F(MovementDialogs, ListKeepsTitleOrderThroughEveryButton) {
     ScriptedList d(doc);
-    EXPECT_FALSE(d.findChild<QPushButton*>("1063")->isEnabled());
-    EXPECT_FALSE(d.findChild<QPushButton*>("1064")->isEnabled());
+    EXPECT_FALSE(testing::Child<QPushButton>(d, "1063")->isEnabled());
+    EXPECT_FALSE(testing::Child<QPushButton>(d, "1064")->isEnabled());
     doc.AddMouvement(Movement("Loyer"));
     Click(d, "1062");
     EXPECT_EQ(Items(d, "1117"), (QStringList{"Loyer", "Neuf"}));
@@ -124,7 +124,7 @@ TEST_F(MovementDialogs, ManualCreationHandsTheLineOverAndLeavesTheMovement) {
     testing::ScriptedModal modal;
     modal.On<CLigneDlg>([&](CLigneDlg& l) {
         ++opened;
-        EXPECT_FALSE(l.findChild<QPushButton*>("1120")->isEnabled()) << "no revoking by hand";
+        EXPECT_FALSE(testing::Child<QPushButton>(l, "1120")->isEnabled()) << "no revoking by hand";
         Click(l, "1124");
         return l.result();
     });

@@ -84,8 +84,8 @@ TEST_F(PaiementDlgTest, ParameterAreaFollowsTheCodeWithTheValuesAsOpened) {
     EXPECT_EQ(Area(), QStringList({S(10052) + "=1", ""})) << "typed values are not kept";
 
     // The spin buttons step within their range and write the position.
-    auto* up = dlg->findChild<QWidget*>("1080")->findChild<QToolButton*>("up");
-    auto* down = dlg->findChild<QWidget*>("1080")->findChild<QToolButton*>("down");
+    auto* up = Child<QWidget>("1080")->findChild<QToolButton*>("up");
+    auto* down = Child<QWidget>("1080")->findChild<QToolButton*>("down");
     ASSERT_TRUE(up && down);
     Edit("1070")->setText("30");
     QTest::mouseClick(up, Qt::LeftButton);

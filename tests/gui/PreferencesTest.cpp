@@ -79,7 +79,7 @@ TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
         sheet.Colors()->SetColor(2 * kStyleSelected + 1, 0x00FF00);
         EXPECT_EQ(sheet.Colors()->Sample(kStyleSelected)->BackgroundColor(), QColor(0, 255, 0));
         sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kDirectories);
-        sheet.findChild<QLineEdit*>("1183")->setText("/copies");
+        testing::Child<QLineEdit>(sheet, "1183")->setText("/copies");
         sheet.Tabs()->setCurrentIndex(CPreferencesSheet::kDisplay);
         auto* format = sheet.findChild<QComboBox*>("1263");
         EXPECT_EQ(format->currentText(), "yy-mm-dd");
@@ -115,8 +115,8 @@ TEST_F(PreferenceCommands, SummaryShowsTheAmountUnsignedAndStoresItSigned) {
     f.doc.SetMontantInitial(-12540);
     f.modal.On<CResumeDlg>([](CResumeDlg& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Résumé de 'Sans-Nom'"));
-        EXPECT_EQ(d.findChild<QLineEdit*>("1026")->text(), "125,40");
-        EXPECT_TRUE(d.findChild<QRadioButton*>("1030")->isChecked());
+        EXPECT_EQ(testing::Child<QLineEdit>(d, "1026")->text(), "125,40");
+        EXPECT_TRUE(testing::Child<QRadioButton>(d, "1030")->isChecked());
         testing::Edit(d, "1095")->setText(QStringLiteral("Caisse d'Épargne"));
         d.accept();
         return d.result();
@@ -156,7 +156,7 @@ TEST(AboutBox, ShowsTheVersionAndOpensItsLinks) {
     CAboutDlg about(QStringLiteral("3.7"), QStringLiteral("https://example.org/"),
                     QStringLiteral("aide@example.org"));
     about.show();
-    EXPECT_EQ(about.findChild<QLabel*>("1000")->text(), "Belvane version 3.7");
+    EXPECT_EQ(testing::Child<QLabel>(about, "1000")->text(), "Belvane version 3.7");
     auto* support = about.findChild<QLabel*>("1189");
     EXPECT_EQ(support->palette().color(QPalette::WindowText), QColor(0, 0, 238));
     QTest::mouseClick(about.findChild<QLabel*>("1190"), Qt::LeftButton);
@@ -167,8 +167,8 @@ TEST(AboutBox, ShowsTheVersionAndOpensItsLinks) {
 
     CAboutDlg bare(QStringLiteral("3.7"), QString(), QString());
     bare.show();
-    EXPECT_FALSE(bare.findChild<QLabel*>("1190")->isVisible());
-    EXPECT_FALSE(bare.findChild<QLabel*>("label2002")->isVisible());
+    EXPECT_FALSE(testing::Child<QLabel>(bare, "1190")->isVisible());
+    EXPECT_FALSE(testing::Child<QLabel>(bare, "label2002")->isVisible());
 }
 
 }  // namespace

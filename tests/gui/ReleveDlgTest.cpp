@@ -27,13 +27,13 @@ TEST(ReleveDlgTest, EachKindCompletesOnItsSideOfTodayAndRefusesNonDates) {
         CReleveDlg d(doc, k.mode, k.opened);
         testing::ShowAndWait(d);
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8(k.title));
-        EXPECT_EQ(d.findChild<QLabel*>("1127")->text(), QString::fromUtf8(k.label));
+        EXPECT_EQ(testing::Child<QLabel>(d, "1127")->text(), QString::fromUtf8(k.label));
         EXPECT_EQ(d.DateField()->text(), QString::fromUtf8(k.opened ? "28.02.09" : ""));
         for (const char* typed : {"15", "32"}) {
             d.DateField()->setFocus();
             d.DateField()->selectAll();
             QTest::keyClicks(d.DateField(), typed);
-            d.findChild<QPushButton*>("2")->setFocus();
+            testing::Child<QPushButton>(d, "2")->setFocus();
             if (typed[0] == '1') {
                 EXPECT_EQ(d.DateField()->text(), k.completed);
             }

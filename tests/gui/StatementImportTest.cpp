@@ -40,7 +40,7 @@ TEST(StatementImportWindow, OkAppliesAnnulerChangesNothingUndoTakesItBack) {
             shown << table->item(r, 3)->text() + " " + table->item(r, 4)->text();
         // The second line is left out: not stamped, not counted.
         table->item(1, 0)->setCheckState(Qt::Unchecked);
-        shown << d.findChild<QLabel*>("1305")->text();
+        shown << testing::Child<QLabel>(d, "1305")->text();
         if (answer == QDialog::Accepted)
             testing::Click(d, "1");
         return answer;
