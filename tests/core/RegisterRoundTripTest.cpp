@@ -1,5 +1,5 @@
-// Every seed of the fuzzing corpus and every input that once broke a reader
-// (fuzz/regressions, each named after its fault) keeps the register's round-trip
+// Every seed of the fuzzing corpus and every input kept in fuzz/regressions
+// (one that broke a reader, named after its fault; none yet) keeps the register's round-trip
 // promise and the statement readers' one.
 #include "RegisterRoundTrip.h"
 #include "ScratchDir.h"
