@@ -202,11 +202,11 @@ void BM_SearchNothingFound(benchmark::State& state) {
     const Fixture& data = Data();
     SearchCriteria criteria;
     criteria.mode = SearchCriteria::Mode::Or;
-    criteria.payment = "zzqx moyen";
+    criteria.paiement = "zzqx moyen";
     criteria.reference = "zzqx-ref";
-    criteria.category = "rubrique zzqx";
-    criteria.subcategory = "sous-rubrique zzqx";
-    criteria.payee = "bénéficiaire zzqx";
+    criteria.rubrique = "rubrique zzqx";
+    criteria.sousRubrique = "sous-rubrique zzqx";
+    criteria.beneficiaire = "bénéficiaire zzqx";
     criteria.observation = "observation zzqx";
     for (auto _ : state) {
         const int found = FindLine(*data.doc, criteria, -1, +1);

@@ -108,11 +108,11 @@ LineMatcher::LineMatcher(const SearchCriteria& criteria)
       m_utf16(256),
       m_upper16(256) {
     const std::pair<const std::optional<std::string>*, std::string CLigne::*> texts[] = {
-        {&criteria.payment, &CLigne::m_paiement},
+        {&criteria.paiement, &CLigne::m_paiement},
         {&criteria.reference, &CLigne::m_reference},
-        {&criteria.category, &CLigne::m_rubrique},
-        {&criteria.subcategory, &CLigne::m_sousRubrique},
-        {&criteria.payee, &CLigne::m_beneficiaire},
+        {&criteria.rubrique, &CLigne::m_rubrique},
+        {&criteria.sousRubrique, &CLigne::m_sousRubrique},
+        {&criteria.beneficiaire, &CLigne::m_beneficiaire},
         {&criteria.observation, &CLigne::m_observation},
     };
     for (const auto& [value, field] : texts) {

@@ -27,11 +27,11 @@ struct SearchCriteria {
     bool credit = false;
     bool debit = false;
     // Found anywhere inside the line's field, letter case ignored.
-    std::optional<std::string> payment;
+    std::optional<std::string> paiement;
     std::optional<std::string> reference;
-    std::optional<std::string> category;
-    std::optional<std::string> subcategory;
-    std::optional<std::string> payee;
+    std::optional<std::string> rubrique;
+    std::optional<std::string> sousRubrique;
+    std::optional<std::string> beneficiaire;
     std::optional<std::string> observation;
 };
 

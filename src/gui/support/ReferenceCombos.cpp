@@ -22,7 +22,7 @@ void SetEntries(QComboBox* combo, const QStringList& entries) {
 
 }  // namespace
 
-void FillReferenceCombos(const CBelvaneDoc& doc, QComboBox* paiement, QComboBox* payee,
+void FillReferenceCombos(const CBelvaneDoc& doc, QComboBox* paiement, QComboBox* beneficiaire,
                          QComboBox* rubrique, QComboBox* sousRubrique) {
     QStringList paiements;
     for (int i = 0; i < doc.GetPaiementCount(); ++i)
@@ -31,7 +31,7 @@ void FillReferenceCombos(const CBelvaneDoc& doc, QComboBox* paiement, QComboBox*
     QStringList payees;
     for (int i = 0; i < doc.GetBeneficiaireCount(); ++i)
         payees << FromStd(doc.GetBeneficiaire(i).GetNom());
-    SetEntries(payee, payees);
+    SetEntries(beneficiaire, payees);
     QStringList rubriques;
     for (int i = 0; i < doc.GetRubriqueCount(); ++i)
         rubriques << FromStd(doc.GetRubrique(i).GetNom());

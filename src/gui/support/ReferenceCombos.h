@@ -12,7 +12,7 @@ class CBelvaneDoc;
 
 // Payment methods, payees and categories, then the subcategories of the
 // category typed.
-void FillReferenceCombos(const CBelvaneDoc& doc, QComboBox* paiement, QComboBox* payee,
+void FillReferenceCombos(const CBelvaneDoc& doc, QComboBox* paiement, QComboBox* beneficiaire,
                          QComboBox* rubrique, QComboBox* sousRubrique);
 
 // The subcategories of the category typed in `rubrique`.

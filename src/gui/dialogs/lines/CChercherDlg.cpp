@@ -6,6 +6,7 @@
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/ReferenceCombos.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,23 +52,16 @@ CChercherDlg::CChercherDlg(CBelvaneDoc& doc, ISearchHost& host, QWidget* parent)
     m_statement = new CDateEdit(doc, true, kStatementField, this);
     m_validity = new CDateEdit(doc, true, kValidityField, this);
     m_amount = dlg::Edit(this, kAmountField, dlg::kAmountChars);
-    m_payment = dlg::Combo(this, kPaymentField, dlg::kNameChars);
+    m_paiement = dlg::Combo(this, kPaymentField, dlg::kNameChars);
     m_reference = dlg::Edit(this, kReferenceField, dlg::kReferenceChars);
-    m_category = dlg::Combo(this, kCategoryField, dlg::kNameChars);
-    m_subcategory = dlg::Combo(this, kSubcategoryField, dlg::kNameChars);
-    m_payee = dlg::Combo(this, kPayeeField, dlg::kNameChars);
+    m_rubrique = dlg::Combo(this, kCategoryField, dlg::kNameChars);
+    m_sousRubrique = dlg::Combo(this, kSubcategoryField, dlg::kNameChars);
+    m_beneficiaire = dlg::Combo(this, kPayeeField, dlg::kNameChars);
     m_observation = dlg::Edit(this, kObservationField, dlg::kObservationChars);
     m_credit = dlg::CheckBox(this, kDialog, kCreditBox);
     m_debit = dlg::CheckBox(this, kDialog, kDebitBox);
 
-    for (int i = 0; i < doc.GetPaiementCount(); ++i)
-        m_payment->addItem(FromStd(doc.GetPaiement(i).m_nom));
-    for (int i = 0; i < doc.GetRubriqueCount(); ++i)
-        m_category->addItem(FromStd(doc.GetRubrique(i).m_nom));
-    for (int i = 0; i < doc.GetBeneficiaireCount(); ++i)
-        m_payee->addItem(FromStd(doc.GetBeneficiaire(i).m_nom));
-    for (QComboBox* combo : {m_payment, m_category, m_subcategory, m_payee})
-        combo->setEditText(QString());
+    FillReferenceCombos(doc, m_paiement, m_beneficiaire, m_rubrique, m_sousRubrique);
 
     auto* grid = new QGridLayout;
     const auto addRow = [&](int box, QWidget* field) {
@@ -89,11 +83,11 @@ CChercherDlg::CChercherDlg(CBelvaneDoc& doc, ISearchHost& host, QWidget* parent)
     grid->addLayout(signs, grid->rowCount(), 1);
     m_criteria.push_back({m_credit, nullptr});
     m_criteria.push_back({m_debit, nullptr});
-    QCheckBox* paymentBox = addRow(kPaymentBox, m_payment);
+    QCheckBox* paiementBox = addRow(kPaymentBox, m_paiement);
     QCheckBox* referenceBox = addRow(kReferenceBox, m_reference);
-    QCheckBox* categoryBox = addRow(kCategoryBox, m_category);
-    QCheckBox* subcategoryBox = addRow(kSubcategoryBox, m_subcategory);
-    QCheckBox* payeeBox = addRow(kPayeeBox, m_payee);
+    QCheckBox* rubriqueBox = addRow(kCategoryBox, m_rubrique);
+    QCheckBox* sousRubriqueBox = addRow(kSubcategoryBox, m_sousRubrique);
+    QCheckBox* beneficiaireBox = addRow(kPayeeBox, m_beneficiaire);
     QCheckBox* observationBox = addRow(kObservationBox, m_observation);
     grid->setColumnStretch(1, 1);
 
@@ -149,10 +143,10 @@ CChercherDlg::CChercherDlg(CBelvaneDoc& doc, ISearchHost& host, QWidget* parent)
                              {m_observation, observationBox}}) {
         connect(edit, &QLineEdit::textChanged, this, [this, box = box] { Tick(box); });
     }
-    for (auto [combo, box] : {std::pair<QComboBox*, QCheckBox*>{m_payment, paymentBox},
-                              {m_category, categoryBox},
-                              {m_subcategory, subcategoryBox},
-                              {m_payee, payeeBox}}) {
+    for (auto [combo, box] : {std::pair<QComboBox*, QCheckBox*>{m_paiement, paiementBox},
+                              {m_rubrique, rubriqueBox},
+                              {m_sousRubrique, sousRubriqueBox},
+                              {m_beneficiaire, beneficiaireBox}}) {
         connect(combo, &QComboBox::editTextChanged, this, [this, box = box] { Tick(box); });
         connect(combo, &QComboBox::activated, this, [this, box = box] { Tick(box); });
         combo->installEventFilter(this);
@@ -176,22 +170,12 @@ bool CChercherDlg::eventFilter(QObject* watched, QEvent* event) {
             const bool wasQuiet = m_quiet;
             m_quiet = true;  // taking the list's letter case is not typing
             dlg::TakeEntryCase(combo);
-            if (combo == m_category)
-                FillSubcategories();
+            if (combo == m_rubrique)
+                FillSousRubriqueCombo(m_doc, m_rubrique, m_sousRubrique);
             m_quiet = wasQuiet;
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void CChercherDlg::FillSubcategories() {
-    const QString kept = m_subcategory->currentText();
-    const std::string category = ToStd(m_category->currentText());
-    m_subcategory->clear();
-    const int count = m_doc.GetSousRubriqueCount(category);
-    for (int j = 0; j < count; ++j)
-        m_subcategory->addItem(FromStd(m_doc.GetSousRubriqueName(category, j)));
-    m_subcategory->setEditText(kept);
 }
 
 QString CChercherDlg::FieldText(const QWidget* field) {
@@ -219,11 +203,11 @@ SearchCriteria CChercherDlg::Criteria() const {
         if (Ticked(field))
             out = ToStd(FieldText(field));
     };
-    text(m_payment, c.payment);
+    text(m_paiement, c.paiement);
     text(m_reference, c.reference);
-    text(m_category, c.category);
-    text(m_subcategory, c.subcategory);
-    text(m_payee, c.payee);
+    text(m_rubrique, c.rubrique);
+    text(m_sousRubrique, c.sousRubrique);
+    text(m_beneficiaire, c.beneficiaire);
     text(m_observation, c.observation);
     return c;
 }

@@ -50,7 +50,6 @@ private:
     // The ticked dates and amount read (a typed sign moved to the boxes), or
     // the first that does not is refused.
     bool ValuesRead();
-    void FillSubcategories();
     static QString FieldText(const QWidget* field);
 
     CBelvaneDoc& m_doc;
@@ -62,11 +61,11 @@ private:
     CDateEdit* m_statement = nullptr;
     CDateEdit* m_validity = nullptr;
     QLineEdit* m_amount = nullptr;
-    QComboBox* m_payment = nullptr;
+    QComboBox* m_paiement = nullptr;
     QLineEdit* m_reference = nullptr;
-    QComboBox* m_category = nullptr;
-    QComboBox* m_subcategory = nullptr;
-    QComboBox* m_payee = nullptr;
+    QComboBox* m_rubrique = nullptr;
+    QComboBox* m_sousRubrique = nullptr;
+    QComboBox* m_beneficiaire = nullptr;
     QLineEdit* m_observation = nullptr;
     QCheckBox* m_credit = nullptr;
     QCheckBox* m_debit = nullptr;

@@ -160,7 +160,7 @@ void CLigneDlg::Build() {
     grid->addWidget(dlg::Label(this, kDialog, kSousRubrique, m_fields.sousRubrique), 4, 2);
     grid->addWidget(m_fields.sousRubrique, 4, 3);
     grid->addWidget(m_fields.payeeLabel, 5, 0);
-    grid->addWidget(m_fields.payee, 5, 1);
+    grid->addWidget(m_fields.beneficiaire, 5, 1);
     grid->addWidget(m_fields.createPayee, 5, 2, 1, 2);
     grid->addWidget(dlg::Label(this, kDialog, kObservation, m_fields.observation), 6, 0);
     grid->addWidget(m_fields.observation, 6, 1, 1, 3);
@@ -189,8 +189,8 @@ void CLigneDlg::Build() {
     connect(m_force, &QCheckBox::clicked, this, &CLigneDlg::RefreshValidity);
     connect(m_fields.signedAmount, &SignedAmountField::signChanged, this,
             &CLigneDlg::OnSignChanged);
-    connect(m_fields.payee, &QComboBox::editTextChanged, this, &CLigneDlg::OnPayeeEdited);
-    connect(m_fields.payee, &QComboBox::activated, this, &CLigneDlg::OnPayeeEdited);
+    connect(m_fields.beneficiaire, &QComboBox::editTextChanged, this, &CLigneDlg::OnPayeeEdited);
+    connect(m_fields.beneficiaire, &QComboBox::activated, this, &CLigneDlg::OnPayeeEdited);
     connect(m_fields.observation, &QLineEdit::textChanged, this, &CLigneDlg::OnObservationChanged);
 
     connect(m_ok, &QPushButton::clicked, this, &CLigneDlg::accept);
@@ -217,7 +217,7 @@ void CLigneDlg::Open(CLigne& line, int mode, int index, std::uint16_t* resultCod
         e->clear();
     m_fields.signedAmount->Clear();
     for (QComboBox* c :
-         {m_fields.paiement, m_fields.rubrique, m_fields.sousRubrique, m_fields.payee})
+         {m_fields.paiement, m_fields.rubrique, m_fields.sousRubrique, m_fields.beneficiaire})
         dlg::ShowText(c, QString(), dlg::kNameChars);
     // A longer text shown at an earlier opening may have raised the limits.
     m_reference->setMaxLength(dlg::kReferenceChars);
@@ -314,7 +314,7 @@ void CLigneDlg::OnComboLeft(QComboBox* combo) {
     m_fields.OnComboLeft(combo);
     if (combo == m_fields.paiement)
         RefreshValidity();
-    else if (combo == m_fields.payee)
+    else if (combo == m_fields.beneficiaire)
         OnPayeeEdited();
 }
 

@@ -44,14 +44,14 @@ void EntryFields::BuildAmount() {
 void EntryFields::BuildNames() {
     rubrique = dlg::Combo(m_dialog, kRubrique, dlg::kNameChars);
     sousRubrique = dlg::Combo(m_dialog, kSousRubrique, dlg::kNameChars);
-    payee = dlg::Combo(m_dialog, kPayee, dlg::kNameChars);
+    beneficiaire = dlg::Combo(m_dialog, kPayee, dlg::kNameChars);
     createPayee = dlg::CheckBox(m_dialog, m_dialogId, kCreatePayee);
     observation = dlg::Edit(m_dialog, kObservation, dlg::kObservationChars);
-    payeeLabel = dlg::Label(m_dialog, m_dialogId, kPayeeLabel, payee);
+    payeeLabel = dlg::Label(m_dialog, m_dialogId, kPayeeLabel, beneficiaire);
     payeeLabel->setObjectName(QString::number(kPayeeLabel));
     for (QWidget* w :
          std::initializer_list<QWidget*>{amount, credit, signedAmount->Debit(), paiement, rubrique,
-                                         sousRubrique, payee, createPayee, observation})
+                                         sousRubrique, beneficiaire, createPayee, observation})
         w->installEventFilter(m_dialog);
 }
 
@@ -66,17 +66,17 @@ void EntryFields::ShowAmount(Amount value) {
 }
 
 void EntryFields::ShowNames(const std::string& rubriqueText, const std::string& sousRubriqueText,
-                            const std::string& beneficiaire, const std::string& observationText) {
+                            const std::string& beneficiaireText, const std::string& observationText) {
     dlg::ShowText(rubrique, FromStd(rubriqueText), dlg::kNameChars);
     FillSousRubriques();
     dlg::ShowText(sousRubrique, FromStd(sousRubriqueText), dlg::kNameChars);
-    dlg::ShowText(payee, FromStd(beneficiaire), dlg::kNameChars);
+    dlg::ShowText(beneficiaire, FromStd(beneficiaireText), dlg::kNameChars);
     createPayee->setEnabled(false);
     dlg::ShowText(observation, FromStd(observationText), dlg::kObservationChars);
 }
 
 void EntryFields::FillLists() {
-    FillReferenceCombos(m_doc, paiement, payee, rubrique, sousRubrique);
+    FillReferenceCombos(m_doc, paiement, beneficiaire, rubrique, sousRubrique);
 }
 
 void EntryFields::FillSousRubriques() {
@@ -84,7 +84,7 @@ void EntryFields::FillSousRubriques() {
 }
 
 void EntryFields::OnPayeeEdited() {
-    createPayee->setEnabled(PayeeCanBeCreated(m_doc, ToStd(payee->currentText())));
+    createPayee->setEnabled(PayeeCanBeCreated(m_doc, ToStd(beneficiaire->currentText())));
 }
 
 void EntryFields::OnComboLeft(QComboBox* combo) {
@@ -100,7 +100,7 @@ void EntryFields::Read(Texts& t) const {
     t.paiement = ToStd(paiement->currentText());
     t.rubrique = ToStd(rubrique->currentText());
     t.sousRubrique = ToStd(sousRubrique->currentText());
-    t.beneficiaire = ToStd(payee->currentText());
+    t.beneficiaire = ToStd(beneficiaire->currentText());
     // A box disabled because the payee now exists creates nothing.
     t.createBeneficiaire = createPayee->isEnabled() && createPayee->isChecked();
     t.observation = ToStd(observation->text());
@@ -119,7 +119,7 @@ QWidget* EntryFields::FieldWidget(EntryField field) const {
         case EntryField::SousRubrique:
             return sousRubrique;
         case EntryField::Beneficiaire:
-            return payee;
+            return beneficiaire;
         default:
             return nullptr;
     }

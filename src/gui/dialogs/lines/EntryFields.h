@@ -78,7 +78,7 @@ public:
     QComboBox* rubrique = nullptr;
     QComboBox* sousRubrique = nullptr;
     QLabel* payeeLabel = nullptr;
-    QComboBox* payee = nullptr;
+    QComboBox* beneficiaire = nullptr;
     QCheckBox* createPayee = nullptr;
     QLineEdit* observation = nullptr;
 

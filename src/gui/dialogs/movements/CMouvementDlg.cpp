@@ -96,7 +96,7 @@ void CMouvementDlg::Build() {
     add(kRubrique, f.rubrique);
     add(kSousRubrique, f.sousRubrique);
     grid->addWidget(f.payeeLabel, row, 0);
-    grid->addWidget(f.payee, row, 1);
+    grid->addWidget(f.beneficiaire, row, 1);
     grid->addWidget(f.createPayee, row++, 2);
     add(kObservation, f.observation);
     grid->setColumnStretch(1, 1);
@@ -115,8 +115,8 @@ void CMouvementDlg::Build() {
     connect(f.signedAmount, &SignedAmountField::signChanged, this,
             [this](bool credit) { m_fields.SetCredit(credit); });
     const auto payeeEdited = [this] { m_fields.OnPayeeEdited(); };
-    connect(f.payee, &QComboBox::editTextChanged, this, payeeEdited);
-    connect(f.payee, &QComboBox::activated, this, payeeEdited);
+    connect(f.beneficiaire, &QComboBox::editTextChanged, this, payeeEdited);
+    connect(f.beneficiaire, &QComboBox::activated, this, payeeEdited);
     connect(ok, &QPushButton::clicked, this, &CMouvementDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CMouvementDlg::reject);
 }
@@ -139,7 +139,7 @@ bool CMouvementDlg::eventFilter(QObject* watched, QEvent* event) {
     }
     if (QComboBox* combo = EntryFields::LeftCombo(watched, event)) {
         m_fields.OnComboLeft(combo);
-        if (combo == m_fields.payee)
+        if (combo == m_fields.beneficiaire)
             m_fields.OnPayeeEdited();
     }
     return QDialog::eventFilter(watched, event);
