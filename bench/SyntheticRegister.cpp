@@ -194,7 +194,7 @@ void AddReferenceLists(CRegistre& reg) {
                 r = &existing;
         if (!r)
             r = &reg.m_rubriques.emplace_back(std::string(k.rubrique), 0);
-        if (r->FindSousRubrique(k.sousRubrique) == r->GetNbSousRubriques())
+        if (r->FindSousRubrique(k.sousRubrique) < 0)
             r->InsertSousRubrique(r->GetNbSousRubriques(),
                                   CSousRubrique(std::string(k.sousRubrique), 0));
         for (const std::string_view name : k.beneficiaires) {

@@ -637,14 +637,14 @@ int Run(const char* path) {
     const FixedClock clock({2025, 12, 31});
     CBelvaneDoc doc(nullptr, clock);
 
-    doc.SetResume("Banque du Val de Saône", "Villeneuve-Centre, 8 place Carnot", "00012345678",
-                  "4974 XXXX XXXX 1234 (carte bancaire, Julien) ; "
-                  "4974 XXXX XXXX 5678 (carte différée, Camille)",
-                  "M. Julien Mercier et Mme Camille Mercier",
-                  "Compte joint ouvert le 12 septembre 2016.\r\n"
-                  "Découvert autorisé : 500 €.\r\n"
-                  "Épargne → livret A par virement permanent le 2 du mois.");
-    doc.SetMontantInitial(384237);
+    doc.SetResume({"Banque du Val de Saône", "Villeneuve-Centre, 8 place Carnot", "00012345678",
+                   "4974 XXXX XXXX 1234 (carte bancaire, Julien) ; "
+                   "4974 XXXX XXXX 5678 (carte différée, Camille)",
+                   "M. Julien Mercier et Mme Camille Mercier",
+                   "Compte joint ouvert le 12 septembre 2016.\r\n"
+                   "Découvert autorisé : 500 €.\r\n"
+                   "Épargne → livret A par virement permanent le 2 du mois.",
+                   384237});
     doc.SetDisplay({kColDateEmission, kColDateReleve, kColDateValidite, kColReference, kColPaiement,
                     kColMontant, kColRubrique, kColSousRubrique, kColBeneficiaire, kColObservation},
                    {10, 20, 18, 22, 30, 64}, CPolice::DefaultFixedPitch(),

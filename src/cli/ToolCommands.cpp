@@ -10,6 +10,7 @@
 #include "core/SafeFile.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
+#include "core/Text.h"
 #include "maintenance/NewYear.h"
 #include "maintenance/PurgeSession.h"
 #include "maintenance/RegisterLock.h"
@@ -26,7 +27,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -667,9 +667,10 @@ int CommandReconcile(std::span<const std::string> args, std::ostream& out, std::
     }
     MatchOptions match;
     if (const std::string* d = option("--days")) {
-        const auto [end, ec] = std::from_chars(d->data(), d->data() + d->size(), match.days);
-        if (ec != std::errc() || end != d->data() + d->size() || match.days < 0 || match.days > 366)
+        const std::optional<int> days = text::ToInt(*d);
+        if (!days || *days < 0 || *days > 366)
             return UsageError(err, "reconcile: --days needs a number of days from 0 to 366");
+        match.days = *days;
     }
     DayDate dates[] = {0};
     if (const std::string reason = ReadDates(cl, "reconcile", {&kDate, 1}, dates); !reason.empty())

@@ -18,17 +18,6 @@ namespace {
 
 constexpr std::string_view kModifiedMark = " *";
 
-// Field `n` (0-based) of a text whose fields are separated by '\n'.
-std::string NthField(std::string_view s, int n) {
-    for (int i = 0; i < n; ++i) {
-        const std::size_t nl = s.find('\n');
-        if (nl == std::string_view::npos)
-            return {};
-        s.remove_prefix(nl + 1);
-    }
-    return std::string(s.substr(0, s.find('\n')));
-}
-
 }  // namespace
 
 CBelvaneDoc::CBelvaneDoc(const ISettingsStore* settings, const Clock& clock)
@@ -86,7 +75,7 @@ void CBelvaneDoc::OnNewDocument() {
     m_pathName.clear();
     m_fileStamp = {};
     m_bModified = false;
-    m_title = NthField(m_strings->Get(ids::kDocumentType), 1);
+    m_title = ResourceField(m_strings->Get(ids::kDocumentType), 1);
     Notify([&](IDocObserver& o) {
         o.OnStatementMode(0);
         o.OnBackupFlag(m_bBackup);
@@ -177,29 +166,26 @@ bool CBelvaneDoc::FileChangedOnDisk() const {
     return !m_pathName.empty() && ChangedSince(m_fileStamp, StampOf(m_pathName));
 }
 
+std::string CBelvaneDoc::GetShownTitle() const {
+    return m_bModified ? m_title + std::string(kModifiedMark) : m_title;
+}
+
 void CBelvaneDoc::SetTitle(std::string title) {
     m_title = std::move(title);
-    if (m_bModified && !m_title.ends_with(kModifiedMark))
-        m_title += kModifiedMark;
     Notify([](IDocObserver& o) { o.OnTitleChanged(); });
 }
 
 void CBelvaneDoc::MakeUntitled() {
     m_pathName.clear();
-    SetTitle(NthField(m_strings->Get(ids::kDocumentType), 1));
+    SetTitle(ResourceField(m_strings->Get(ids::kDocumentType), 1));
 }
 
 void CBelvaneDoc::SetModifiedFlag(bool modified) {
+    const bool changed = m_bModified != modified;
     m_bModified = modified;
     if (modified)
         Notify([](IDocObserver& o) { o.OnModified(); });
-    // Only a mark at the end is ours: a file name may itself hold " *".
-    const bool marked = m_title.ends_with(kModifiedMark);
-    if (modified && !marked)
-        m_title += kModifiedMark;
-    else if (!modified && marked)
-        m_title.resize(m_title.size() - kModifiedMark.size());
-    else
+    if (!changed)
         return;
     Notify([](IDocObserver& o) { o.OnTitleChanged(); });
 }
@@ -486,15 +472,6 @@ void CBelvaneDoc::DeletePaiement(int i) {
     SetModifiedFlag(true);
 }
 
-int CBelvaneDoc::FindPaiement(std::string_view nom) const {
-    if (nom.empty())
-        return -1;
-    for (int i = 0; i < GetPaiementCount(); ++i)
-        if (text::EqualsNoCase(m_paiements[i].m_nom, nom))
-            return i;
-    return -1;
-}
-
 int CBelvaneDoc::AddMouvement(const CMouvementAuto& mouvement) {
     const int i = CRegistre::AddMouvement(mouvement);
     SetModifiedFlag(true);
@@ -516,25 +493,15 @@ void CBelvaneDoc::DeleteRubrique(int i) {
     SetModifiedFlag(true);
 }
 
-int CBelvaneDoc::FindRubrique(std::string_view nom) const {
-    const int n = GetRubriqueCount();
-    if (nom.empty())
-        return n;
-    for (int i = 0; i < n; ++i)
-        if (text::EqualsNoCase(m_rubriques[i].m_nom, nom))
-            return i;
-    return n;
-}
-
 int CBelvaneDoc::GetSousRubriqueCount(std::string_view rubrique) const {
     const int i = FindRubrique(rubrique);
-    return i < GetRubriqueCount() ? m_rubriques[i].GetNbSousRubriques() : 0;
+    return i >= 0 ? m_rubriques[i].GetNbSousRubriques() : 0;
 }
 
 const std::string& CBelvaneDoc::GetSousRubriqueName(std::string_view rubrique, int j) const {
     static const std::string kNone;
     const int i = FindRubrique(rubrique);
-    if (i >= GetRubriqueCount() || j < 0 || j >= m_rubriques[i].GetNbSousRubriques())
+    if (i < 0 || j < 0 || j >= m_rubriques[i].GetNbSousRubriques())
         return kNone;
     return m_rubriques[i].GetNomSousRubrique(j);
 }
@@ -559,25 +526,19 @@ void CBelvaneDoc::DeleteBeneficiaire(int i) {
     SetModifiedFlag(true);
 }
 
-void CBelvaneDoc::GetResume(std::string& banque, std::string& agence, std::string& numeroCompte,
-                            std::string& cartes, std::string& titulaires,
-                            std::string& annotations) const {
-    banque = m_banque;
-    agence = m_agence;
-    numeroCompte = m_numeroCompte;
-    cartes = m_cartes;
-    titulaires = m_titulaires;
-    annotations = m_annotations;
+Resume CBelvaneDoc::GetResume() const {
+    return {m_banque,     m_agence,      m_numeroCompte,  m_cartes,
+            m_titulaires, m_annotations, m_montantInitial};
 }
 
-void CBelvaneDoc::SetResume(std::string banque, std::string agence, std::string numeroCompte,
-                            std::string cartes, std::string titulaires, std::string annotations) {
-    m_banque = std::move(banque);
-    m_agence = std::move(agence);
-    m_numeroCompte = std::move(numeroCompte);
-    m_cartes = std::move(cartes);
-    m_titulaires = std::move(titulaires);
-    m_annotations = std::move(annotations);
+void CBelvaneDoc::SetResume(Resume resume) {
+    m_banque = std::move(resume.banque);
+    m_agence = std::move(resume.agence);
+    m_numeroCompte = std::move(resume.numeroCompte);
+    m_cartes = std::move(resume.cartes);
+    m_titulaires = std::move(resume.titulaires);
+    m_annotations = std::move(resume.annotations);
+    m_montantInitial = resume.montantInitial;
 }
 
 // --- statement mode, backup, display ----------------------------------------

@@ -5,6 +5,7 @@
 #include "core/ColumnWidths.h"
 #include "core/FileIdentity.h"
 #include "core/RegisterFile.h"
+#include "core/Text.h"
 #include "core/Types.h"
 #include "core/ValueFormat.h"
 
@@ -19,6 +20,19 @@ namespace belvane {
 class CStringTable;
 class IDocObserver;
 class ISettingsStore;
+
+// The account summary, as the summary dialog shows and edits it.
+struct Resume {
+    std::string banque;
+    std::string agence;
+    std::string numeroCompte;
+    std::string cartes;
+    std::string titulaires;
+    std::string annotations;
+    Amount montantInitial = 0;
+
+    bool operator==(const Resume&) const = default;
+};
 
 // The one register held in memory: its lines and reference lists, its account
 // summary and display settings, the statement mode and the one-level undo.
@@ -87,12 +101,15 @@ public:
 
     const std::string& GetPathName() const { return m_pathName; }
     void SetPathName(std::string path) { m_pathName = std::move(path); }
+    // The register's name: its file's name, or the default one of a new register.
     const std::string& GetTitle() const { return m_title; }
+    // The name as the window shows it, followed by " *" while the register is modified.
+    std::string GetShownTitle() const;
     void SetTitle(std::string title);
     // Forgets the file: no path, the default title of a new register.
     void MakeUntitled();
     bool IsModified() const { return m_bModified; }
-    // Adds or removes the " *" mark at the end of the title.
+    // Observers hear of the change of the shown title.
     void SetModifiedFlag(bool modified = true);
     // Read and cleared by the view when it is first shown for a loaded register.
     bool TakeJustLoaded();
@@ -161,7 +178,7 @@ public:
     int AddPaiement(const CPaiement& paiement);
     void DeletePaiement(int i);
     // Index of the first method of that name (letter case ignored), or -1.
-    int FindPaiement(std::string_view nom) const;
+    int FindPaiement(std::string_view nom) const { return text::FindByName(m_paiements, nom); }
 
     int GetMouvementCount() const { return static_cast<int>(m_mouvements.size()); }
     const CMouvementAuto& GetMouvement(int i) const { return m_mouvements[i]; }
@@ -174,9 +191,12 @@ public:
     const CRubrique& GetRubrique(int i) const { return m_rubriques[i]; }
     void InsertRubrique(int i, const CRubrique& rubrique);
     void DeleteRubrique(int i);
-    // Index of the category of that name (letter case ignored), or the number of
-    // categories when the name is empty or unknown.
-    int FindRubrique(std::string_view nom) const;
+    // Index of the category (payee) of that name, letter case ignored; -1 when the
+    // name is empty or unknown.
+    int FindRubrique(std::string_view nom) const { return text::FindByName(m_rubriques, nom); }
+    int FindBeneficiaire(std::string_view nom) const {
+        return text::FindByName(m_beneficiaires, nom);
+    }
     // Subcategories of the category of that name; 0 for an empty or unknown name.
     int GetSousRubriqueCount(std::string_view rubrique) const;
     const std::string& GetSousRubriqueName(std::string_view rubrique, int j) const;
@@ -197,10 +217,8 @@ public:
     // --- account summary ---
     Amount GetMontantInitial() const { return m_montantInitial; }
     void SetMontantInitial(Amount montant) { m_montantInitial = montant; }
-    void GetResume(std::string& banque, std::string& agence, std::string& numeroCompte,
-                   std::string& cartes, std::string& titulaires, std::string& annotations) const;
-    void SetResume(std::string banque, std::string agence, std::string numeroCompte,
-                   std::string cartes, std::string titulaires, std::string annotations);
+    Resume GetResume() const;
+    void SetResume(Resume resume);
 
     // --- statement mode and backup flag ---
     bool IsStatementMode() const { return m_bModeReleve; }

@@ -21,16 +21,6 @@ void CRubrique::SetMontantInitialSousRubrique(int i, Amount montant) {
     m_sousRubriques[i].m_montantInitial = montant;
 }
 
-int CRubrique::FindSousRubrique(std::string_view nom) const {
-    const int n = GetNbSousRubriques();
-    if (nom.empty())
-        return n;
-    for (int i = 0; i < n; ++i)
-        if (text::EqualsNoCase(m_sousRubriques[i].m_nom, nom))
-            return i;
-    return n;
-}
-
 void CRubrique::Serialize(CArchiveReader& ar) {
     m_nom = ar.ReadString();
     m_montantInitial = ar.ReadI32();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CSousRubrique.h"
+#include "core/Text.h"
 #include "core/Types.h"
 
 #include <cstdint>
@@ -38,9 +39,11 @@ public:
     void SetNbSousRubriques(int n);
     void SetMontantInitialSousRubrique(int i, Amount montant);
 
-    // Index of the subcategory of that name (letter case ignored), or the number of
-    // subcategories when the name is empty or not found.
-    int FindSousRubrique(std::string_view nom) const;
+    // Index of the subcategory of that name (letter case ignored), or -1 when the
+    // name is empty or not found.
+    int FindSousRubrique(std::string_view nom) const {
+        return text::FindByName(m_sousRubriques, nom);
+    }
 
     void Serialize(CArchiveReader& ar);
     void Serialize(CArchiveWriter& ar) const;

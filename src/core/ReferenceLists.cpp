@@ -135,27 +135,17 @@ bool HasPaiement(const CBelvaneDoc& doc, std::string_view nom) {
 }
 
 bool HasBeneficiaire(const CBelvaneDoc& doc, std::string_view nom) {
-    for (int i = 0; i < doc.GetBeneficiaireCount(); ++i)
-        if (text::EqualsNoCase(doc.GetBeneficiaire(i).GetNom(), nom))
-            return true;
-    return false;
+    return doc.FindBeneficiaire(nom) >= 0;
 }
 
 bool HasRubrique(const CBelvaneDoc& doc, std::string_view nom) {
-    for (int i = 0; i < doc.GetRubriqueCount(); ++i)
-        if (text::EqualsNoCase(doc.GetRubrique(i).GetNom(), nom))
-            return true;
-    return false;
+    return doc.FindRubrique(nom) >= 0;
 }
 
 bool HasSousRubrique(const CBelvaneDoc& doc, int rubrique, std::string_view nom) {
     if (rubrique < 0 || rubrique >= doc.GetRubriqueCount())
         return false;
-    const CRubrique& r = doc.GetRubrique(rubrique);
-    for (int j = 0; j < r.GetNbSousRubriques(); ++j)
-        if (text::EqualsNoCase(r.GetNomSousRubrique(j), nom))
-            return true;
-    return false;
+    return doc.GetRubrique(rubrique).FindSousRubrique(nom) >= 0;
 }
 
 NameCheck CheckName(std::string_view nom, const NameTaken& taken) {

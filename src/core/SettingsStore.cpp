@@ -1,6 +1,7 @@
 #include "core/SettingsStore.h"
 
-#include <charconv>
+#include "core/Text.h"
+
 
 namespace belvane {
 
@@ -14,13 +15,7 @@ std::optional<std::string> CMemorySettings::ReadString(std::string_view section,
 
 std::optional<int> CMemorySettings::ReadInt(std::string_view section, std::string_view name) const {
     const auto s = ReadString(section, name);
-    if (!s)
-        return std::nullopt;
-    int v = 0;
-    const auto [end, ec] = std::from_chars(s->data(), s->data() + s->size(), v);
-    if (ec != std::errc() || end != s->data() + s->size())
-        return std::nullopt;
-    return v;
+    return s ? text::ToInt(*s) : std::nullopt;
 }
 
 void CMemorySettings::WriteString(std::string_view section, std::string_view name,

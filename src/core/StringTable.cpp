@@ -130,4 +130,14 @@ std::string FillPlaceholders(std::string_view pattern,
     return FillPlaceholders(pattern, std::span<const std::string_view>(args.begin(), args.size()));
 }
 
+std::string ResourceField(std::string_view text, int n) {
+    for (int i = 0; i < n; ++i) {
+        const std::size_t nl = text.find('\n');
+        if (nl == std::string_view::npos)
+            return {};
+        text.remove_prefix(nl + 1);
+    }
+    return std::string(text.substr(0, text.find('\n')));
+}
+
 }  // namespace belvane

@@ -30,6 +30,10 @@ private:
     std::unordered_map<int, std::string> m_strings;
 };
 
+// Field `n` (from 0) of a resource text whose fields are separated by '\n', such
+// as the document type; empty when the text has fewer fields.
+std::string ResourceField(std::string_view text, int n);
+
 // A text of the resource form with its \n, \t, \r and \\ escapes resolved.
 std::string UnescapeResourceText(std::string_view s);
 

@@ -6,6 +6,7 @@
 #include <unicode/unistr.h>
 
 #include <array>
+#include <charconv>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -248,6 +249,14 @@ std::u16string ToUtf16(std::string_view utf8) {
     const auto u = icu::UnicodeString::fromUTF8(
         icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
     return std::u16string(u.getBuffer(), static_cast<std::size_t>(u.length()));
+}
+
+std::optional<int> ToInt(std::string_view s) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size())
+        return std::nullopt;
+    return value;
 }
 
 }  // namespace belvane::text

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Texts are UTF-8 in memory. Every width, cut and limit of the program counts
 // characters (code points), never bytes.
@@ -28,6 +29,23 @@ bool IsBlank(std::string_view s);
 // Equality without regard to letter case, with full Unicode case folding
 // ("Chèque" equals "CHÈQUE", "Straße" equals "STRASSE").
 bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// The whole of `s` as a decimal number (an optional '-' then digits, nothing
+// before or after), or nothing when it is not one or does not fit an int.
+std::optional<int> ToInt(std::string_view s);
+
+// Index of the first of `records` whose m_nom equals `nom` without regard to
+// letter case; -1 when none does or `nom` is empty. The one lookup of payment
+// methods, categories, subcategories and payees by name.
+template <class Record>
+int FindByName(const std::vector<Record>& records, std::string_view nom) {
+    if (nom.empty())
+        return -1;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (EqualsNoCase(records[i].m_nom, nom))
+            return static_cast<int>(i);
+    return -1;
+}
 
 // Whether two full paths name the same file: letter case is ignored only where
 // the file system ignores it (Windows), so that two files differing only in case

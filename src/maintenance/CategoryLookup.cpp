@@ -9,8 +9,7 @@ int CategoryLookup::FindRubrique(std::string_view nom) {
     const auto it = m_rubriques.find(nom);
     if (it != m_rubriques.end())
         return it->second;
-    const int i = m_doc.FindRubrique(nom);
-    const int found = i < m_doc.GetRubriqueCount() ? i : -1;
+    const int found = m_doc.FindRubrique(nom);
     m_rubriques.emplace(std::string(nom), found);
     return found;
 }
@@ -30,8 +29,7 @@ CategoryLookup::Match CategoryLookup::Find(std::string_view rubrique,
         return m;
     }
     const CRubrique& r = m_doc.GetRubrique(m.rubrique);
-    const int j = r.FindSousRubrique(sousRubrique);
-    m.sousRubrique = j < r.GetNbSousRubriques() ? j : -1;
+    m.sousRubrique = r.FindSousRubrique(sousRubrique);
     subs.emplace(std::string(sousRubrique), m.sousRubrique);
     return m;
 }

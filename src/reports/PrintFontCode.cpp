@@ -1,8 +1,8 @@
 #include "reports/PrintFontCode.h"
 
 #include "core/SettingsStore.h"
+#include "core/Text.h"
 
-#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 
@@ -16,11 +16,7 @@ int FieldNumber(std::string_view field, int fallback) {
         field.remove_prefix(1);
     while (!field.empty() && field.back() == ' ')
         field.remove_suffix(1);
-    int value = 0;
-    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (ec != std::errc() || end != field.data() + field.size() || field.empty())
-        return fallback;
-    return value;
+    return text::ToInt(field).value_or(fallback);
 }
 
 }  // namespace

@@ -10,24 +10,15 @@
 
 namespace belvane {
 
-namespace {
-
-std::string TitleWithoutMark(const CBelvaneDoc& doc) {
-    std::string title = doc.GetTitle();
-    if (title.size() >= 2 && title.compare(title.size() - 2, 2, " *") == 0)
-        title.resize(title.size() - 2);
-    return title;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string RegisterPrintHeader(const CBelvaneDoc& doc, DayDate from, DayDate to) {
     return FillPlaceholders(doc.Strings().Get(ids::kPrintHeader),
-                            {TitleWithoutMark(doc), doc.FormatDate(from), doc.FormatDate(to)});
+                            {doc.GetTitle(), doc.FormatDate(from), doc.FormatDate(to)});
 }
 
 std::string PrintHeader(const CBelvaneDoc& doc, std::string_view printTitle) {
-    std::string text = doc.GetTitle();
+    std::string text = doc.GetShownTitle();
     text.append(", ").append(printTitle);
     return text;
 }

@@ -76,13 +76,7 @@ bool LineHasForcedValidity(const CBelvaneDoc& doc, const CLigne& line) {
 }
 
 bool PayeeCanBeCreated(const CBelvaneDoc& doc, std::string_view name) {
-    if (name.empty())
-        return false;
-    for (int i = 0; i < doc.GetBeneficiaireCount(); ++i) {
-        if (text::EqualsNoCase(doc.GetBeneficiaire(i).GetNom(), name))
-            return false;
-    }
-    return true;
+    return !name.empty() && doc.FindBeneficiaire(name) < 0;
 }
 
 std::optional<std::string> FindObservationCompletion(const CBelvaneDoc& doc,

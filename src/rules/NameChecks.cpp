@@ -19,15 +19,14 @@ EntryStep NameChecks::Next() {
             [[fallthrough]];
         case Stage::Rubrique:
             m_stage = Stage::SousRubrique;
-            if (!m_rubrique.empty() && m_doc.FindRubrique(m_rubrique) >= m_doc.GetRubriqueCount())
+            if (!m_rubrique.empty() && m_doc.FindRubrique(m_rubrique) < 0)
                 return {EntryStep::AskCreate, EntryField::Rubrique, ids::kAskCreateRubrique};
             [[fallthrough]];
         case Stage::SousRubrique: {
             m_stage = Stage::Payee;
             const int r = m_doc.FindRubrique(m_rubrique);
-            if (!m_sousRubrique.empty() && r < m_doc.GetRubriqueCount() &&
-                m_doc.GetRubrique(r).FindSousRubrique(m_sousRubrique) >=
-                    m_doc.GetRubrique(r).GetNbSousRubriques())
+            if (!m_sousRubrique.empty() && r >= 0 &&
+                m_doc.GetRubrique(r).FindSousRubrique(m_sousRubrique) < 0)
                 return {EntryStep::AskCreate, EntryField::SousRubrique,
                         ids::kAskCreateSousRubrique};
         }

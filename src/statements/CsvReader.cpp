@@ -407,9 +407,7 @@ StatementProblem ReadCsv(std::string_view bytes, Statement& statement, const Csv
         e.amount = static_cast<Amount>(total);
         if (e.name.empty())
             e.name = e.memo;
-        out.from = out.from == 0 ? e.date : std::min(out.from, e.date);
-        out.to = std::max(out.to, e.date);
-        out.entries.push_back(std::move(e));
+        out.Add(std::move(e));
     }
     statement = std::move(out);
     return {};

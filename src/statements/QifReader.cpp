@@ -177,9 +177,7 @@ StatementProblem ReadQif(std::string_view bytes, Statement& statement, DateOrder
         if (!r.number.empty() && std::all_of(r.number.begin(), r.number.end(),
                                              [](char c) { return c >= '0' && c <= '9'; }))
             e.cheque = r.number;
-        out.from = out.from == 0 ? e.date : std::min(out.from, e.date);
-        out.to = std::max(out.to, e.date);
-        out.entries.push_back(std::move(e));
+        out.Add(std::move(e));
     }
     statement = std::move(out);
     return {};

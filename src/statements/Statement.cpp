@@ -3,6 +3,7 @@
 #include "core/StringIds.h"
 #include "core/StringTable.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -95,6 +96,12 @@ std::string ProblemMessage(const StatementProblem& problem, std::string_view pat
         place = ids::kStatementPlaceField;
     const std::string where = FillPlaceholders(text(place), {problem.element});
     return FillPlaceholders(text(ids::kMsgStatementAtLineElement), {path, line, where, reason});
+}
+
+void Statement::Add(StatementEntry entry) {
+    from = from == 0 ? entry.date : std::min(from, entry.date);
+    to = std::max(to, entry.date);
+    entries.push_back(std::move(entry));
 }
 
 }  // namespace belvane

@@ -42,6 +42,9 @@ struct Statement {
     DayDate from = 0;                     // the period covered; 0 when the file says nothing
     DayDate to = 0;
     std::optional<Sum> closingBalance;  // the balance at the end, when the format gives one
+
+    // Adds an entry after the others and widens the period to its date.
+    void Add(StatementEntry entry);
 };
 
 // Why a file could not be read. Nothing is read from a file with a problem.

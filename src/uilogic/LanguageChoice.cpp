@@ -1,11 +1,12 @@
 #include "uilogic/LanguageChoice.h"
 
+#include "core/Text.h"
+
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
-#include <charconv>
 #include <memory>
 #include <numeric>
 
@@ -41,11 +42,8 @@ int ParseLangId(std::string_view text) {
         text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
-    int id = 0;
-    const auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), id);
-    if (ec != std::errc() || p != text.data() + text.size() || id < 0 || id > 0xFFFF)
-        return 0;
-    return id;
+    const std::optional<int> id = text::ToInt(text);
+    return id && *id >= 0 && *id <= 0xFFFF ? *id : 0;
 }
 
 std::size_t PreferredLanguage(const std::vector<LanguageEntry>& entries, int wanted) {

@@ -74,8 +74,7 @@ TEST_F(ToolTest, InfoShowsEveryField) {
     doc.SetDisplay({0, 5, 11}, {10, 20, 30, 40, 50, 60},
                    CPolice::Make("Arial", 120, 700, true, false, true, 1, 0x22),
                    {1, 2, 3, 4, 5, 6});
-    doc.SetResume("Banque", "Agence", "123", "4970", "Jean et Zoé", "note");
-    doc.SetMontantInitial(-1234);
+    doc.SetResume({"Banque", "Agence", "123", "4970", "Jean et Zoé", "note", -1234});
     CLigne line;
     line.Set(ToDayDate(2009, 12, 5), 0, ToDayDate(2009, 12, 7), -50, "12", "Chèque", "Maison",
              "Loyer", "Régie", "obs");

@@ -52,18 +52,6 @@ TEST(CLigne, BuiltFromAMovement) {
     EXPECT_EQ(line, expected);
 }
 
-TEST(CRubrique, FindSubcategoryIgnoresCaseAndReportsAbsenceAsCount) {
-    CRubrique r("Alimentation", 0);
-    r.InsertSousRubrique(0, CSousRubrique("Marché", 0));
-    r.InsertSousRubrique(0, CSousRubrique("Boulangerie", 0));
-    EXPECT_EQ(r.FindSousRubrique("MARCHÉ"), 1);
-    EXPECT_EQ(r.FindSousRubrique("boulangerie"), 0);
-    EXPECT_EQ(r.FindSousRubrique(""), 2);
-    EXPECT_EQ(r.FindSousRubrique("Boucherie"), 2);
-    r.RemoveSousRubrique(0);
-    EXPECT_EQ(r.GetNomSousRubrique(0), "Marché");
-}
-
 TEST(CRegistre, PaymentMethodsSortedWithEqualNamesInInsertionOrder) {
     CRegistre reg;
     const CPaiement cb("cb", 0, 1, 1), cheque("Chèque", 0, 1, 1), CB("CB", 1, 5, 1);

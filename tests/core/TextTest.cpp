@@ -1,3 +1,4 @@
+#include "core/CSousRubrique.h"
 #include "core/StringTable.h"
 #include "core/Text.h"
 
@@ -5,6 +6,10 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace belvane {
 namespace {
@@ -30,6 +35,23 @@ TEST(Text, CaseBlindEqualityFoldsFully) {
     EXPECT_TRUE(text::EqualsNoCase("", ""));
     EXPECT_FALSE(text::EqualsNoCase("Chèque", "Cheque"));
     EXPECT_FALSE(text::EqualsNoCase("cb", "cbx"));
+}
+
+// The one lookup of records by name: the first whose name equals without case.
+TEST(Text, FindByNameIgnoresCaseAndSaysMinusOneForNone) {
+    const std::vector<CSousRubrique> records = {{"Boulangerie", 0}, {"Marché", 0}, {"MARCHÉ", 0}};
+    const std::pair<const char*, int> cases[] = {
+        {"MARCHÉ", 1}, {"boulangerie", 0}, {"", -1}, {"Boucherie", -1}, {"Marche", -1}};
+    for (const auto& [name, index] : cases)
+        EXPECT_EQ(text::FindByName(records, name), index) << name;
+}
+
+TEST(Text, ToIntTakesTheWholeTextOrNothing) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"1036", 1036}, {"-1", -1},         {"", std::nullopt},         {" 1", std::nullopt},
+        {"1 ", std::nullopt}, {"0x40C", std::nullopt}, {"9999999999", std::nullopt}};
+    for (const auto& [s, value] : cases)
+        EXPECT_EQ(text::ToInt(s), value) << s;
 }
 
 TEST(Text, PathsDifferingInCaseAreOneFileOnlyOnWindows) {

@@ -123,7 +123,7 @@ TEST_F(PreferenceCommands, SummaryShowsTheAmountUnsignedAndStoresItSigned) {
     });
     f.frame->Action(cmd::kSummary)->trigger();
     EXPECT_EQ(f.doc.GetMontantInitial(), -12540);
-    EXPECT_EQ(CResumeDlg::Of(f.doc).banque, "Caisse d'Épargne");
+    EXPECT_EQ(f.doc.GetResume().banque, "Caisse d'Épargne");
     EXPECT_TRUE(f.doc.IsModified());
 }
 

@@ -99,7 +99,7 @@ TEST(NewYear, EachMethodCarriesTheOldYear) {
         }
         EXPECT_EQ(lines, c.lines);
         EXPECT_TRUE(doc.GetPathName().empty());
-        EXPECT_EQ(doc.GetTitle(), "Sans-Nom *");
+        EXPECT_EQ(doc.GetShownTitle(), "Sans-Nom *");
         EXPECT_TRUE(doc.IsModified());
         EXPECT_FALSE(doc.IsStatementMode());
         EXPECT_EQ(doc.GetStatementDate(), ToDayDate(2024, 12, 31));

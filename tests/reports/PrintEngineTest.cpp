@@ -310,10 +310,9 @@ TEST(PrintTextsTest, TextWholeOrEndedByAnEllipsis) {
         EXPECT_EQ(FitText(c.text, c.chars), c.shown) << c.text << " " << c.chars;
 }
 
-TEST_F(PrintEngineTest, HeaderDropsTheModifiedMark) {
+TEST_F(PrintEngineTest, HeaderAndFooter) {
     doc.SetTitle("Compte");
-    EXPECT_EQ(RegisterPrintHeader(doc, Day(2), Day(9)), "Compte, du 02.01.24 au 09.01.24");
-    doc.SetModifiedFlag(true);
+    doc.SetModifiedFlag(true);  // the name, never the mark
     EXPECT_EQ(RegisterPrintHeader(doc, Day(2), Day(9)), "Compte, du 02.01.24 au 09.01.24");
     EXPECT_EQ(PrintFooter(doc, 2, 5), "- Page 2/5 -");
 }

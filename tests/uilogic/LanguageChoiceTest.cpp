@@ -66,10 +66,9 @@ TEST(LanguageChoice, EntryTakesItsTextsFromTheResourceSet) {
     EXPECT_FALSE(builtin.banner.empty());
 }
 
+// The reading of the number itself is text::ToInt's (TextTest).
 TEST(LanguageChoice, LangIdIsADecimalNumber) {
-    const std::pair<const char*, int> cases[] = {{"1036", 1036}, {" 2060 ", 2060}, {"", 0},
-                                                 {"0x40C", 0},   {"10 36", 0},     {"-1", 0},
-                                                 {"70000", 0}};
+    const std::pair<const char*, int> cases[] = {{" 2060 ", 2060}, {"-1", 0}, {"70000", 0}};
     for (const auto& [text, id] : cases)
         EXPECT_EQ(ParseLangId(text), id) << text;
 }

@@ -16,6 +16,7 @@
 #include "gui/paint/QtText.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/FileFilter.h"
 #include "gui/support/HelpPages.h"
 #include "gui/support/IMessageBox.h"
 #include "gui/support/IModal.h"
@@ -67,21 +68,15 @@ constexpr int kContextMenuResource = 209;
 constexpr int kButtonWidth = 16;
 constexpr int kButtonHeight = 15;
 constexpr int kMinPaneSize = 10;
-constexpr QStringView kModifiedMark = u" *";
 
-// Field `index` of a "\n"-separated resource string such as the document type.
-QString Field(const QString& text, int index) {
-    return text.section(u'\n', index, index);
+// Field `index` of the document type: 3 is its file filter, 4 its extension.
+QString DocumentTypeField(int index) {
+    return FromStd(ResourceField(ToStd(CResources::Str(ids::kDocumentType)), index));
 }
 
 bool IsCheckable(int command) {
     return command == cmd::kStatementMode || command == cmd::kBackupToggle ||
            command == cmd::kViewToolbar || command == cmd::kViewStatusBar;
-}
-
-IMessageBox::Answer Message(QWidget* parent, const QString& text, IMessageBox::Icon icon,
-                            IMessageBox::Buttons buttons = IMessageBox::Buttons::Ok) {
-    return IMessageBox::Current().Show(parent, text, icon, buttons);
 }
 
 }  // namespace
@@ -466,7 +461,7 @@ void CMainFrame::OnTitleChanged() {
         m_claimedPath.clear();
         UpdateCommandUi();
     }
-    QString title = FromStd(m_doc.GetTitle());
+    QString title = FromStd(m_doc.GetShownTitle());
     if (m_readOnly)
         title = FillPlaceholders(CResources::Str(ids::kReadOnlyTitle), {title});
     setWindowTitle(title + QStringLiteral(" - ") + CResources::Str(ids::kAppName));
@@ -478,13 +473,6 @@ void CMainFrame::TakeClaim(RegisterClaim claim) {
     m_claimedPath = m_doc.GetPathName();
     OnTitleChanged();
     UpdateCommandUi();
-}
-
-QString CMainFrame::TitleWithoutMark() const {
-    QString title = FromStd(m_doc.GetTitle());
-    if (title.endsWith(kModifiedMark))
-        title.chop(kModifiedMark.size());
-    return title;
 }
 
 // --- commands ---------------------------------------------------------------
@@ -583,7 +571,7 @@ void CMainFrame::Print(int command) {
 
 void CMainFrame::Undo() {
     if (!m_doc.Undo())
-        Message(this, CResources::Str(ids::kMsgUndoNothing), IMessageBox::Icon::Information);
+        dlg::Inform(this, ids::kMsgUndoNothing);
 }
 
 void CMainFrame::DeleteSelectedLine() {
@@ -595,20 +583,14 @@ void CMainFrame::DeleteSelectedLine() {
 // --- files ------------------------------------------------------------------
 
 QString CMainFrame::FileFilter() {
-    QString all = CResources::Str(ids::kAllFilesFilter);
-#ifndef Q_OS_WIN
-    // "*.*" would leave out the files without an extension here.
-    all.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
-#endif
-    return Field(CResources::Str(ids::kDocumentType), 3) + QStringLiteral(";;") + all;
+    return DocumentTypeField(3) + QStringLiteral(";;") + AllFilesFilter();
 }
 
 bool CMainFrame::SaveModified() {
     if (!m_doc.IsModified())
         return true;
-    switch (Message(this,
-                    FillPlaceholders(CResources::Str(ids::kMsgAskToSave), {TitleWithoutMark()}),
-                    IMessageBox::Icon::Question, IMessageBox::Buttons::YesNoCancel)) {
+    switch (dlg::AskYesNoCancel(
+        this, FillPlaceholders(CResources::Str(ids::kMsgAskToSave), {FromStd(m_doc.GetTitle())}))) {
         case IMessageBox::Answer::Yes:
             return SaveDocument();
         case IMessageBox::Answer::No:
@@ -693,10 +675,10 @@ bool CMainFrame::SaveDocument() {
 }
 
 bool CMainFrame::SaveDocumentAs() {
-    const QString extension = Field(CResources::Str(ids::kDocumentType), 4);
+    const QString extension = DocumentTypeField(4);
     QString proposed = FromStd(m_doc.GetPathName());
     if (proposed.isEmpty()) {
-        proposed = TitleWithoutMark();
+        proposed = FromStd(m_doc.GetTitle());
         proposed.truncate(proposed.indexOf(u'/') < 0 ? proposed.size() : proposed.indexOf(u'/'));
         proposed += extension;
     }
@@ -720,8 +702,9 @@ bool CMainFrame::SaveTo(const QString& path) {
         // so; otherwise the register may go to another file.
         if (m_readOnly ||
             (m_doc.FileChangedOnDisk() &&
-             Message(this, CResources::Str(ids::kAskReplaceChanged), IMessageBox::Icon::Question,
-                     IMessageBox::Buttons::YesNoDefaultNo) != IMessageBox::Answer::Yes))
+             IMessageBox::Current().Show(
+                 this, CResources::Str(ids::kAskReplaceChanged), IMessageBox::Icon::Question,
+                 IMessageBox::Buttons::YesNoDefaultNo) != IMessageBox::Answer::Yes))
             return SaveDocumentAs();
     } else {
         claim = ClaimToSave(this, m_doc, full);
@@ -769,8 +752,7 @@ bool CMainFrame::BackupAtExit() {
         return CopyForBackup(from, to).ok();
     };
     const auto ask = [this] {
-        switch (Message(this, CResources::Str(ids::kMsgBackupAsk), IMessageBox::Icon::Question,
-                        IMessageBox::Buttons::YesNoCancel)) {
+        switch (dlg::AskYesNoCancel(this, CResources::Str(ids::kMsgBackupAsk))) {
             case IMessageBox::Answer::Yes:
                 return BackupAnswer::Yes;
             case IMessageBox::Answer::No:
@@ -779,9 +761,7 @@ bool CMainFrame::BackupAtExit() {
                 return BackupAnswer::Cancel;
         }
     };
-    const auto failed = [this] {
-        Message(this, CResources::Str(ids::kMsgBackupFailed), IMessageBox::Icon::Warning);
-    };
+    const auto failed = [this] { dlg::Refuse(this, ids::kMsgBackupFailed); };
     return RunBackupAtExit(m_settings, copy, ask, failed);
 }
 

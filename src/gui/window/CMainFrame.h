@@ -135,7 +135,6 @@ private:
     void DeleteSelectedLine();
     bool BackupAtExit();
     void TrackPlacement();
-    QString TitleWithoutMark() const;
     // Schedules the due check of a register just loaded, once its view shows.
     void ScheduleOpeningCheck();
 

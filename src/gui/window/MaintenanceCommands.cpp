@@ -9,6 +9,7 @@
 #include "gui/paint/QtText.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/FileFilter.h"
 #include "gui/support/IModal.h"
 #include "gui/window/CMainFrame.h"
 #include "gui/window/RegisterClaim.h"
@@ -22,23 +23,6 @@
 #include <QStringList>
 
 namespace belvane {
-
-// The names of the file types (which carry their patterns) separated by ";;".
-QString QtFilter(const QString& resource) {
-    const QStringList parts = resource.split(u'|');
-    QStringList names;
-    for (int i = 0; i < parts.size(); i += 2) {
-        if (parts[i].isEmpty())
-            continue;
-        QString name = parts[i];
-#ifndef Q_OS_WIN
-        // "*.*" would leave out the files without an extension here.
-        name.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
-#endif
-        names << name;
-    }
-    return names.join(QStringLiteral(";;"));
-}
 
 void ExportToText(const CBelvaneDoc& doc, QWidget* parent) {
     QString path = ChoosePath(parent, {.kind = PathRequest::Kind::Save,

@@ -13,9 +13,6 @@ class ISettingsStore;
 // The frame's maintenance commands (export, purge, new fiscal year): each runs its questions and
 // dialogs and applies what they return to the register.
 
-// "Name (*.x)|*.x|All (*.*)|*.*||", the file types of the resources, in Qt's form.
-QString QtFilter(const QString& resource);
-
 // "Exporter vers fichier texte": the lines as tab-separated text in a file the
 // user names (".txt" added to a name without extension); message 10069 when
 // the file cannot be written.

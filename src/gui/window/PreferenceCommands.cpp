@@ -65,9 +65,7 @@ void EditSummary(CBelvaneDoc& doc, QWidget* parent) {
     CResumeDlg dialog(doc, parent);
     if (RunModal(dialog) != QDialog::Accepted)
         return;
-    const CResumeDlg::Resume r = dialog.Values();
-    doc.SetResume(r.banque, r.agence, r.numeroCompte, r.cartes, r.titulaires, r.annotations);
-    doc.SetMontantInitial(r.montantInitial);
+    doc.SetResume(dialog.Values());
     doc.SetModifiedFlag(true);
 }
 

@@ -8,8 +8,8 @@
 #include "gui/dialogs/lines/CReleveImportDlg.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/FileFilter.h"
 #include "gui/support/IModal.h"
-#include "gui/window/MaintenanceCommands.h"
 #include "statements/BankText.h"
 #include "statements/StatementImport.h"
 #include "statements/StatementReader.h"
@@ -31,9 +31,7 @@ constexpr int kCancel = 2;
 constexpr std::string_view kColumnsSection = "StatementColumns";
 
 std::string BankKey(const CBelvaneDoc& doc) {
-    std::string banque, agence, compte, cartes, titulaires, annotations;
-    doc.GetResume(banque, agence, compte, cartes, titulaires, annotations);
-    banque = bank::Tidy(banque);
+    const std::string banque = bank::Tidy(doc.GetResume().banque);
     return banque.empty() ? std::string("-") : banque;
 }
 

@@ -382,7 +382,7 @@ bool CreateNamedRecord(const RecordCreators& creators, CBelvaneDoc& doc, EntryFi
             return creators.rubrique && creators.rubrique(doc, rubrique, parent);
         case EntryField::SousRubrique: {
             const int r = doc.FindRubrique(rubrique);
-            return r < doc.GetRubriqueCount() && creators.sousRubrique &&
+            return r >= 0 && creators.sousRubrique &&
                    creators.sousRubrique(doc, r, sousRubrique, parent);
         }
         case EntryField::Beneficiaire:

@@ -3,6 +3,7 @@
 #include "core/StringIds.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
+#include "gui/support/FileFilter.h"
 #include "gui/support/IModal.h"
 #include "uilogic/CommandIds.h"
 
@@ -24,18 +25,9 @@ constexpr int kPathChars = 259;
 // extension: every file is offered.
 QString CalculatorFilter() {
 #ifdef Q_OS_WIN
-    // "Exécutables (*.exe)|*.exe|Tous les Fichiers (*.*)|*.*||": the text of
-    // each pair is what Qt shows.
-    const QStringList parts =
-        CResources::Str(ids::kCalculatorFilter).split(u'|', Qt::SkipEmptyParts);
-    QStringList filters;
-    for (qsizetype i = 0; i < parts.size(); i += 2)
-        filters.append(parts[i]);
-    return filters.join(QStringLiteral(";;"));
+    return QtFilter(CResources::Str(ids::kCalculatorFilter));
 #else
-    QString all = CResources::Str(ids::kAllFilesFilter);
-    all.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
-    return all;
+    return AllFilesFilter();
 #endif
 }
 

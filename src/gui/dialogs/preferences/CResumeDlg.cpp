@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kDialog = 177;
 constexpr int kAnnotationsChars = 512;
-constexpr std::string_view kModifiedMark = " *";
 
 // The one-line fields and their limits, in the dialog's order.
 constexpr std::array<std::pair<int, int>, 5> kFields = {{
@@ -33,20 +32,10 @@ constexpr std::array<std::pair<int, int>, 5> kFields = {{
 
 }  // namespace
 
-CResumeDlg::Resume CResumeDlg::Of(const CBelvaneDoc& doc) {
-    Resume r;
-    doc.GetResume(r.banque, r.agence, r.numeroCompte, r.cartes, r.titulaires, r.annotations);
-    r.montantInitial = doc.GetMontantInitial();
-    return r;
-}
-
 CResumeDlg::CResumeDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent) {
-    std::string title = doc.GetTitle();
-    if (doc.IsModified() && title.ends_with(kModifiedMark))
-        title.resize(title.size() - kModifiedMark.size());
-    setWindowTitle(FillPlaceholders(CResources::Str(ids::kTitleResume), {FromStd(title)}));
+    setWindowTitle(FillPlaceholders(CResources::Str(ids::kTitleResume), {FromStd(doc.GetTitle())}));
 
-    const Resume r = Of(doc);
+    const Resume r = doc.GetResume();
     const std::array<const std::string*, 5> texts = {&r.banque, &r.agence, &r.numeroCompte,
                                                      &r.cartes, &r.titulaires};
     auto* grid = new QGridLayout;
@@ -78,7 +67,7 @@ CResumeDlg::CResumeDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     setMinimumWidth(420);
 }
 
-CResumeDlg::Resume CResumeDlg::Values() const {
+Resume CResumeDlg::Values() const {
     Resume r;
     std::array<std::string*, 5> texts = {&r.banque, &r.agence, &r.numeroCompte, &r.cartes,
                                          &r.titulaires};

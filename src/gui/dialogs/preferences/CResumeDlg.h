@@ -12,6 +12,7 @@ class QLineEdit;
 namespace belvane {
 
 class CBelvaneDoc;
+struct Resume;
 class SignedAmountField;
 class LimitedTextEdit;
 
@@ -23,22 +24,8 @@ class CResumeDlg : public QDialog {
     Q_OBJECT
 
 public:
-    struct Resume {
-        std::string banque;
-        std::string agence;
-        std::string numeroCompte;
-        std::string cartes;
-        std::string titulaires;
-        std::string annotations;
-        Amount montantInitial = 0;
-
-        bool operator==(const Resume&) const = default;
-    };
-
     explicit CResumeDlg(const CBelvaneDoc& doc, QWidget* parent = nullptr);
 
-    // The register's summary as the document holds it.
-    static Resume Of(const CBelvaneDoc& doc);
     // What the dialog shows: the amount signed, 0 when it does not read.
     Resume Values() const;
 

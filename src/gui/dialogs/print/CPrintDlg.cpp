@@ -46,7 +46,7 @@ QLabel* Value(QWidget* parent, int control) {
 QString CPrintDlg::ProposedPdf(const CBelvaneDoc& doc) {
     const QString path = FromStd(doc.GetPathName());
     if (path.isEmpty())
-        return FromStd(doc.GetTitle()).remove(QStringLiteral(" *")) + QStringLiteral(".pdf");
+        return FromStd(doc.GetTitle()) + QStringLiteral(".pdf");
     const QFileInfo info(path);
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
 }
