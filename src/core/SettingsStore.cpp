@@ -2,7 +2,6 @@
 
 #include "core/Text.h"
 
-
 namespace belvane {
 
 std::optional<std::string> CMemorySettings::ReadString(std::string_view section,

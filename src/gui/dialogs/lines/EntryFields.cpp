@@ -66,7 +66,8 @@ void EntryFields::ShowAmount(Amount value) {
 }
 
 void EntryFields::ShowNames(const std::string& rubriqueText, const std::string& sousRubriqueText,
-                            const std::string& beneficiaireText, const std::string& observationText) {
+                            const std::string& beneficiaireText,
+                            const std::string& observationText) {
     dlg::ShowText(rubrique, FromStd(rubriqueText), dlg::kNameChars);
     FillSousRubriques();
     dlg::ShowText(sousRubrique, FromStd(sousRubriqueText), dlg::kNameChars);
