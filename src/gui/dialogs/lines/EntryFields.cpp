@@ -44,6 +44,10 @@ void EntryFields::BuildAmount() {
 void EntryFields::BuildNames() {
     rubrique = dlg::Combo(m_dialog, kRubrique, dlg::kNameChars);
     sousRubrique = dlg::Combo(m_dialog, kSousRubrique, dlg::kNameChars);
+    // Wide enough for a usual name whole ("Assurance habitation"): the lists
+    // are filled after the dialog has taken its size.
+    for (QComboBox* names : {rubrique, sousRubrique})
+        names->setMinimumContentsLength(22);
     beneficiaire = dlg::Combo(m_dialog, kPayee, dlg::kNameChars);
     createPayee = dlg::CheckBox(m_dialog, m_dialogId, kCreatePayee);
     observation = dlg::Edit(m_dialog, kObservation, dlg::kObservationChars);
