@@ -157,14 +157,6 @@ TEST_F(DocumentTest, CategoryLookups) {
     EXPECT_EQ(doc.GetSousRubriqueName("Alimentation", 1), "");
 }
 
-TEST_F(DocumentTest, FormatLineOfTheDocumentedExample) {
-    doc.SetDisplay({kColDateEmission, kColMontant, kColObservation}, {16, 32, 32, 32, 32, 10},
-                   doc.GetFont(), doc.GetColors());
-    doc.AddLine(Line({2009, 1, 25}, -1234, "abc"));
-    EXPECT_EQ(doc.FormatLine(0), " 25.01.09        -12,34  abc         ");
-    EXPECT_EQ(doc.LineWidth(), 37);
-}
-
 TEST_F(DocumentTest, FormatLineCountsCharactersOfAccentedTexts) {
     doc.SetDisplay({kColDateEmission, kColDateReleve, kColBeneficiaire, kColCredit, kColDebit,
                     kColObservation},
