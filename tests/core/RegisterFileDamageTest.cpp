@@ -55,7 +55,12 @@ TEST(RegisterFileDamage, EveryCutFailsAndResetsTheDocument) {
                   0);
         ASSERT_FALSE(doc.TakeJustLoaded());
     }
+    // A register loaded whole is said so once, unmodified, with nothing to undo.
     EXPECT_TRUE(doc.LoadFromBytes(full).status.ok());
+    EXPECT_TRUE(doc.TakeJustLoaded());
+    EXPECT_FALSE(doc.TakeJustLoaded());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.Undo());
 }
 
 // Flipping any single byte may give another register or a refusal, never a crash

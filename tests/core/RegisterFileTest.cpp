@@ -1,5 +1,4 @@
 #include "FileBuilder.h"
-#include "core/CBelvaneDoc.h"
 #include "core/CRegistre.h"
 #include "core/DayDate.h"
 #include "core/FileVersion.h"
@@ -258,26 +257,6 @@ TEST(RegisterFile, VersionWordDecidesTheLayout) {
     bytes[16] = bytes[17] = 0;
     CRegistre none;
     EXPECT_EQ(ReadRegister(ToVector(bytes), none).status.code(), Status::Code::Unreadable);
-}
-
-TEST(RegisterFile, DocumentLoadsWhatItSaved) {
-    FixedClock clock({2026, 12, 6});
-    CBelvaneDoc doc(nullptr, clock);
-    CLigne l;
-    l.Set(ToDayDate(2026, 1, 5), 0, ToDayDate(2026, 1, 5), -4250, "0001234", "Chèque",
-          "Alimentation", "Boulangerie", "Boulangerie Martin", "Pain et croissants");
-    doc.AddLine(l);
-    const std::string bytes = doc.SaveToBytes();
-
-    CBelvaneDoc other(nullptr, clock);
-    const LoadResult r = other.LoadFromBytes(ToVector(bytes));
-    ASSERT_TRUE(r.status.ok());
-    EXPECT_TRUE(other.TakeJustLoaded());
-    EXPECT_FALSE(other.TakeJustLoaded());
-    EXPECT_FALSE(other.IsModified());
-    EXPECT_FALSE(other.Undo());
-    ASSERT_EQ(other.GetLineCount(), 1);
-    EXPECT_EQ(other.GetLine(0), l);
 }
 
 }  // namespace
