@@ -49,33 +49,25 @@ protected:
         views.redraws = 0;
     }
 
-    // The names of a list, in its order.
-    template <typename Name>
-    static std::vector<std::string> Collect(int count, Name name) {
+    // The names of a list, in its order; the category or subcategory of each line.
+    template <typename Records>
+    static std::vector<std::string> NamesOf(const Records& records) {
         std::vector<std::string> out;
-        for (int i = 0; i < count; ++i)
-            out.push_back(name(i));
+        for (const auto& r : records)
+            out.push_back(r.m_nom);
         return out;
     }
-    std::vector<std::string> Payees() const {
-        return Collect(doc.GetBeneficiaireCount(),
-                       [&](int i) { return doc.GetBeneficiaire(i).GetNom(); });
-    }
-    std::vector<std::string> Rubriques() const {
-        return Collect(doc.GetRubriqueCount(), [&](int i) { return doc.GetRubrique(i).GetNom(); });
-    }
+    std::vector<std::string> Payees() const { return NamesOf(doc.Registre().m_beneficiaires); }
+    std::vector<std::string> Rubriques() const { return NamesOf(doc.Registre().m_rubriques); }
     std::vector<std::string> Sous(int r) const {
-        const CRubrique& rubrique = doc.GetRubrique(r);
-        return Collect(rubrique.GetNbSousRubriques(),
-                       [&](int j) { return rubrique.GetNomSousRubrique(j); });
+        return NamesOf(doc.GetRubrique(r).m_sousRubriques);
     }
+    std::vector<std::string> Paiements() const { return NamesOf(doc.Registre().m_paiements); }
     std::vector<std::string> LineField(bool sous) const {
-        return Collect(doc.GetLineCount(), [&](int i) {
-            return sous ? doc.GetLine(i).m_sousRubrique : doc.GetLine(i).m_rubrique;
-        });
-    }
-    std::vector<std::string> Paiements() const {
-        return Collect(doc.GetPaiementCount(), [&](int i) { return doc.GetPaiement(i).GetNom(); });
+        std::vector<std::string> out;
+        for (const CLigne& l : doc.Lines())
+            out.push_back(sous ? l.m_sousRubrique : l.m_rubrique);
+        return out;
     }
 };
 
