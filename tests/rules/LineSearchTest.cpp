@@ -120,12 +120,6 @@ TEST_F(LineSearchTest, Criteria) {
     }
 }
 
-TEST(LineSearchEmptyTest, EmptyRegister) {
-    CBelvaneDoc doc;
-    EXPECT_EQ(FindLine(doc, {}, -1, +1), -1);
-    EXPECT_EQ(FindLine(doc, {}, -1, -1), -1);
-}
-
 TEST_F(LineSearchTest, LowestAmountHasAnAbsoluteValue) {
     Add(D(2024, 2, 1), 0, 0, std::numeric_limits<Amount>::min(), "", "", "", "", "", "");
     // What a wrapped 32-bit abs would give.

@@ -111,9 +111,6 @@ TEST_F(MovementEntryTest, ChecksComeInTheirFixedOrder) {
           {EntryStep::AskCreate, F::Rubrique, 10021},
           {EntryStep::CreateOnExit, F::Beneficiaire, 0},
           accept}},
-        {"unknown subcategory of a known category",
-         Type(&T::sousRubrique, "Garage"),
-         {{EntryStep::AskCreate, F::SousRubrique, 10022}, accept}},
     };
     for (const Case& c : cases) {
         MovementEntryTexts t = Valid();

@@ -36,6 +36,11 @@ TEST(ValidityDate, EveryMethod) {
         {4, static_cast<std::uint16_t>(-3), 5, {2009, 3, 3}, false, {2009, 2, 28}},
         {4, static_cast<std::uint16_t>(-3), 5, {2008, 3, 3}, false, {2008, 2, 29}},
         {4, static_cast<std::uint16_t>(-3), 5, {2009, 3, 3}, true, {2009, 3, 8}},
+        // Results beyond the date range keep the issue date.
+        {3, 1, 999, {2035, 11, 20}, false, {2035, 11, 20}},
+        {2, 5, 65535, {2035, 11, 20}, false, {2035, 11, 20}},
+        {4, 0, 999, {2035, 11, 20}, true, {2035, 11, 20}},
+        {4, static_cast<std::uint16_t>(-5), 0, {1990, 1, 2}, false, {1990, 1, 2}},
     };
     for (const Case& c : cases) {
         const CPaiement p("P", c.code, static_cast<std::uint16_t>(c.p1),
@@ -44,17 +49,6 @@ TEST(ValidityDate, EveryMethod) {
             << "code " << c.code << " issue " << c.issue.year << '-' << c.issue.month << '-'
             << c.issue.day;
     }
-}
-
-TEST(ValidityDate, ResultsBeyondTheDateRangeKeepTheIssueDate) {
-    const DayDate lateIssue = ToDayDate(2035, 11, 20);
-    EXPECT_EQ(ComputeValidityDate(CPaiement("P", 3, 1, 999), lateIssue, false), lateIssue);
-    EXPECT_EQ(ComputeValidityDate(CPaiement("P", 2, 5, 65535), lateIssue, false), lateIssue);
-    EXPECT_EQ(ComputeValidityDate(CPaiement("P", 4, 0, 999), lateIssue, true), lateIssue);
-    const DayDate early = ToDayDate(1990, 1, 2);
-    EXPECT_EQ(
-        ComputeValidityDate(CPaiement("P", 4, static_cast<std::uint16_t>(-5), 0), early, false),
-        early);
 }
 
 // A method found whatever its letter case, or unknown, is checked through the
