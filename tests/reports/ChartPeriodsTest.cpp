@@ -66,25 +66,13 @@ TEST(ChartPeriods, TotalsAndTheLinesBehindABar) {
         Sum largest;
         std::vector<std::uint32_t> marchDebits, februaryCredits;
     } cases[] = {
-        {"no filter; the 10 January line counts from the 1st",
-         {},
-         {{0, 50000}, {2000, 0}, {0, 7300}},
-         50000,
-         {3, 4},
-         {1}},
-        {"a subcategory without category filters nothing",
-         {"", "Divers"},
-         {{0, 50000}, {2000, 0}, {0, 7300}},
-         50000,
-         {3, 4},
-         {1}},
+        // No filter: the 10 January line counts from the 1st.
+        {"none", {}, {{0, 50000}, {2000, 0}, {0, 7300}}, 50000, {3, 4}, {1}},
+        // A subcategory without category filters nothing.
+        {"sub", {"", "Divers"}, {{0, 50000}, {2000, 0}, {0, 7300}}, 50000, {3, 4}, {1}},
         {"a category", {"Maison", ""}, {{0, 50000}, {2000, 0}, {0, 300}}, 50000, {3}, {1}},
-        {"a category and a subcategory shared with another",
-         {"Auto", "Divers"},
-         {{0, 0}, {0, 0}, {0, 7000}},
-         7000,
-         {4},
-         {}},
+        // A subcategory name that another category shares.
+        {"both", {"Auto", "Divers"}, {{0, 0}, {0, 0}, {0, 7000}}, 7000, {4}, {}},
         {"names compare exactly", {"MAISON", ""}, {{0, 0}, {0, 0}, {0, 0}}, 0, {}, {}},
     };
     for (const auto& c : cases) {
