@@ -20,8 +20,6 @@ TEST(CommandState, GivesTheEnabledAndCheckedState) {
     } cases[] = {
         {cmd::kDeleteLine, state(false, false, false, true), {false, false}},
         {cmd::kDeleteLine, state(true, false, false, true), {true, false}},
-        {cmd::kCorrectLine, state(false, false, false, true), {false, false}},
-        {cmd::kCorrectLine, state(true, false, false, true), {true, false}},
         {cmd::kNewLine, state(false, false, false, true), {true, false}},
         {cmd::kStatementMode, state(false, true, false, true), {true, true}},
         {cmd::kStatementMode, state(true, false, true, true), {true, false}},
@@ -32,15 +30,12 @@ TEST(CommandState, GivesTheEnabledAndCheckedState) {
         {cmd::kFileSave, state(true, true, true, true), {true, false}},
         {cmd::kFileMruLast, state(false, false, false, true), {true, false}},
         {cmd::kFileMruLast + 1, state(false, false, false, true), {false, false}},
-        {cmd::kFilePrintSetup, state(false, false, false, true), {true, false}},
         // Read only: what would change the register is disabled, the rest stays.
         {cmd::kNewLine, readOnly, {false, false}},
         {cmd::kDeleteLine, readOnly, {false, false}},
         {cmd::kFileSave, readOnly, {false, false}},
         {cmd::kBackupToggle, readOnly, {false, true}},
         {cmd::kFileSaveAs, readOnly, {true, false}},
-        {cmd::kTotals, readOnly, {true, false}},
-        {cmd::kFilePrint, readOnly, {true, false}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(EvaluateCommand(c.command, c.state), c.expected) << c.command;

@@ -11,8 +11,6 @@ TEST(QtCatalogue, TheInterfaceLanguageFirstThenFrench) {
         {1036, {"qtbase_fr"}},                  // the built-in French
         {2060, {"qtbase_fr"}},                  // French of Belgium
         {1033, {"qtbase_en", "qtbase_fr"}},     // English
-        {1031, {"qtbase_de", "qtbase_fr"}},     // German
-        {3082, {"qtbase_es", "qtbase_fr"}},     // Spanish, modern sort
         {1046, {"qtbase_pt_BR", "qtbase_fr"}},  // Portuguese of Brazil
         {2052, {"qtbase_zh_CN", "qtbase_fr"}},  // Chinese, simplified
         {1028, {"qtbase_zh_TW", "qtbase_fr"}},  // Chinese, traditional
