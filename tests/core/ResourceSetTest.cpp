@@ -165,15 +165,6 @@ TEST(ResourceSetParse, ARepeatedSectionReplacesTheEarlierOne) {
     EXPECT_EQ(Dump(*set.Menu(3)), "2:New");
 }
 
-TEST(ResourceSetParse, TheStringTableReadsTheSameStringsFromAFullSet) {
-    const std::string_view text = BuiltinResourceText();
-    const CStringTable table = CStringTable::Parse(text);
-    const CResourceSet& set = CResourceSet::Builtin();
-    EXPECT_EQ(table.Size(), set.Strings().Size());
-    for (const int id : {51, 128, 10079, 32776, 57345, 61699})
-        EXPECT_EQ(table.Get(id), set.String(id)) << id;
-}
-
 // The message of a print failure names the file; the other failures' messages
 // are checked through the tool's exit table (ToolCommandsTest).
 TEST(FailureMessage, PrintFailureNamesTheFile) {
