@@ -32,8 +32,9 @@ TEST(Text, CountsAndCutsCharactersNotBytes) {
 TEST(Text, FindByNameIgnoresCaseAndSaysMinusOneForNone) {
     const std::vector<CSousRubrique> records = {
         {"Boulangerie", 0}, {"Marché", 0}, {"MARCHÉ", 0}, {"Straße", 0}};
-    const std::pair<const char*, int> cases[] = {{"MARCHÉ", 1}, {"boulangerie", 0}, {"", -1},
-                                                 {"Boucherie", -1}, {"Marche", -1}, {"STRASSE", 3}};
+    const std::pair<const char*, int> cases[] = {{"MARCHÉ", 1},  {"boulangerie", 0},
+                                                 {"", -1},       {"Boucherie", -1},
+                                                 {"Marche", -1}, {"STRASSE", 3}};
     for (const auto& [name, index] : cases)
         EXPECT_EQ(text::FindByName(records, name), index) << name;
 }
