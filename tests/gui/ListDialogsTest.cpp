@@ -1,16 +1,23 @@
+// The list dialogs' wiring: each button of each list once; then each entry
+// dialog of a record. The rules behind the buttons are tested with the
+// reference-list operations.
+#include "DialogTestSupport.h"
 #include "gui/dialogs/lists/CBeneficiaireDlg.h"
 #include "gui/dialogs/lists/CBeneficiairesDlg.h"
+#include "gui/dialogs/lists/CPaiementDlg.h"
+#include "gui/dialogs/lists/CRubriqueDlg.h"
 #include "gui/dialogs/lists/CRubriquesDlg.h"
 #include "gui/support/CResources.h"
 
-#include "DialogTestSupport.h"
-
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
-// The list dialogs' wiring: each button of each list once. The rules behind the
-// buttons are tested with the reference-list operations.
 namespace belvane {
 namespace {
 
@@ -18,6 +25,7 @@ using testing::Child;
 using testing::Click;
 using testing::Items;
 using testing::ScriptedMessageBox;
+using testing::ShowAndWait;
 using Answer = IMessageBox::Answer;
 
 // The selected item's text, or "" without a selection.
@@ -169,6 +177,152 @@ TEST(ListDialogsTest, NewRunsTheEntryDialog) {
     EXPECT_TRUE(seen);
     EXPECT_EQ(Items(dlg, "1034"), QStringList({"Martin"}));
     EXPECT_EQ(doc.GetBeneficiaireCount(), 1);
+}
+
+// Each refusal: its message with the warning icon, the focus on the name, the
+// dialog open and the record untouched.
+void ExpectRefused(QDialog& dlg, ScriptedMessageBox& box, const char* nameField, int message) {
+    ASSERT_FALSE(box.shown.empty());
+    EXPECT_EQ(box.shown.back().text, CResources::Str(message));
+    EXPECT_EQ(box.shown.back().icon, IMessageBox::Icon::Warning);
+    EXPECT_TRUE(Child<QLineEdit>(dlg, nameField)->hasFocus()) << message;
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_NE(dlg.result(), QDialog::Accepted);
+}
+
+TEST(EntryDialogsTest, PayeeRefusesATakenNameThenStoresCrLf) {
+    CBelvaneDoc doc;
+    doc.InsertBeneficiaire(0, CBeneficiaire("Dupont Jean", "", ""));
+    ScriptedMessageBox box;
+    CBeneficiaire record("", "", "");
+    CBeneficiaireDlg dlg(doc, record, true);
+    ShowAndWait(dlg);
+    EXPECT_EQ(dlg.windowTitle(), "Entrée d'un nouveau débiteur ou créditeur");
+
+    Child<QLineEdit>(dlg, "1034")->setText("DUPONT jean");
+    Click(dlg, "1");
+    ExpectRefused(dlg, box, "1034", 10007);
+    EXPECT_EQ(record, CBeneficiaire());
+
+    Child<QLineEdit>(dlg, "1034")->setText("Martin");
+    Child<QLineEdit>(dlg, "1089")->setText("01 02");
+    Child<QPlainTextEdit>(dlg, "1090")->setPlainText("1 rue Haute\n75001 Paris");
+    Click(dlg, "1");
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(record, CBeneficiaire("Martin", "01 02", "1 rue Haute\r\n75001 Paris"));
+
+    // Reopened for correction: the address shows its lines, the title is 10056,
+    // and a name kept as it was is accepted (the list took the payee out).
+    CBeneficiaireDlg again(doc, record, false);
+    EXPECT_EQ(again.windowTitle(), CResources::Str(10056));
+    auto* address = Child<QPlainTextEdit>(again, "1090");
+    EXPECT_EQ(address->toPlainText(), "1 rue Haute\n75001 Paris");
+    // A full address refuses what is typed or pasted, keeping its end.
+    const QString full = QString(1019, 'x') + "\nfin";  // 1024 characters with CR LF
+    address->setPlainText(full);
+    address->setPlainText(QString(1020, 'x') + "\nfin");
+    EXPECT_EQ(address->toPlainText(), full);
+    QTextCursor caret = address->textCursor();
+    caret.setPosition(10);
+    address->setTextCursor(caret);
+    QTest::keyClicks(address, "y");
+    EXPECT_EQ(address->toPlainText(), full);
+    EXPECT_EQ(address->textCursor().position(), 10);
+
+    // Values longer than the fields allow, from a file, are shown and kept whole.
+    const std::string longName(40, 'n');
+    CBeneficiaire stored(longName, "", std::string(1100, 'a'));
+    CBeneficiaireDlg longOne(doc, stored, false);
+    Click(longOne, "1");
+    EXPECT_EQ(stored.m_nom, longName);
+    EXPECT_EQ(stored.m_adresse.size(), 1100u);
+}
+
+// The parameter area and its checks are the payment-method form's (see
+// PaiementFormTest): here the code chosen lays out the area, the spin buttons
+// step, OK refuses in order and stores what the form reads.
+TEST(EntryDialogsTest, PaymentMethodAreaFollowsTheCodeAndOkStoresIt) {
+    CBelvaneDoc doc;
+    doc.AddPaiement(CPaiement("Chèque", 0, 1, 1));
+    ScriptedMessageBox box;
+    CPaiement record("Carte", 4, static_cast<std::uint16_t>(-2), 5);
+    CPaiementDlg dlg(doc, record, false);
+    ShowAndWait(dlg);
+    EXPECT_EQ(dlg.windowTitle(), CResources::Str(10051));
+    QLineEdit* first = Child<QLineEdit>(dlg, "1070");
+    EXPECT_EQ(first->text(), "-2");
+    EXPECT_EQ(Child<QLineEdit>(dlg, "1072")->text(), "5");
+    Child<QComboBox>(dlg, "1033")->setCurrentIndex(1);  // a day of the month
+    EXPECT_EQ(Child<QLabel>(dlg, "1069")->text(), CResources::Str(10052));
+    EXPECT_FALSE(Child<QLineEdit>(dlg, "1072")->isVisible());
+    first->setText("30");
+    for (const char* button : {"up", "up", "down"})
+        QTest::mouseClick(Child<QToolButton>(*Child<QWidget>(dlg, "1080"), button), Qt::LeftButton);
+    EXPECT_EQ(first->text(), "30") << "the spin buttons stop at the range's end";
+
+    first->setText("0");
+    for (const char* name : {"", "CHÈQUE", "Carte"}) {
+        Child<QLineEdit>(dlg, "1031")->setText(QString::fromUtf8(name));
+        Click(dlg, "1");
+    }
+    EXPECT_EQ(testing::Texts(box),
+              QStringList({CResources::Str(10003), CResources::Str(10004), CResources::Str(10031)}));
+    EXPECT_TRUE(first->hasFocus()) << "the day refused, the focus is on the day";
+    EXPECT_EQ(record, CPaiement("Carte", 4, static_cast<std::uint16_t>(-2), 5));
+    first->setText("31");
+    Click(dlg, "1");
+    EXPECT_EQ(record, CPaiement("Carte", 1, 31, 1));
+}
+
+// The category dialog, then the same for a subcategory: its parent above, its
+// own numbers. The name checks are the payee's and the amount's the line's.
+TEST(EntryDialogsTest, CategoryAndSubcategoryStoreTheSignedInitialAmount) {
+    CBelvaneDoc doc;
+    CRubrique jardin("Jardin", 0);
+    jardin.InsertSousRubrique(0, CSousRubrique("Outils", 0));
+    doc.InsertRubrique(0, jardin);
+    ScriptedMessageBox box;
+    CRubrique record;
+    CRubriqueDlg dlg(doc, record, true);
+    ShowAndWait(dlg);
+    EXPECT_EQ(Child<QLineEdit>(dlg, "1026")->text(), "") << "a new category shows no amount";
+    EXPECT_FALSE(Child<QCheckBox>(dlg, "1115")->isVisible());
+    Child<QLineEdit>(dlg, "1035")->setText("Maison");
+    Child<QLineEdit>(dlg, "1026")->setText("12,5");
+    Child<QRadioButton>(dlg, "1030")->setChecked(true);
+    Click(dlg, "1");
+    EXPECT_EQ(record, CRubrique("Maison", -1250)) << "a debit stored negative";
+    EXPECT_FALSE(dlg.RenameEverywhere()) << "a new category renames nothing";
+
+    // Correction: the amount without its sign, Débit, the box ticked; the
+    // subcategories are kept; a typed sign chooses Crédit.
+    record.InsertSousRubrique(0, CSousRubrique("Jardin", 0));
+    CRubriqueDlg fix(doc, record, false);
+    ShowAndWait(fix);
+    EXPECT_EQ(fix.windowTitle(), CResources::Str(10058));
+    EXPECT_EQ(Child<QLineEdit>(fix, "1026")->text(), "12,50");
+    EXPECT_TRUE(Child<QRadioButton>(fix, "1030")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(fix, "1115")->isChecked());
+    Child<QLineEdit>(fix, "1026")->setText("abc");
+    Click(fix, "1");
+    ExpectRefused(fix, box, "1026", 10121);
+    Child<QLineEdit>(fix, "1026")->setText("+7,5");
+    Click(fix, "1");
+    EXPECT_TRUE(fix.RenameEverywhere());
+    EXPECT_EQ(record.GetMontantInitial(), 750);
+    EXPECT_EQ(record.GetNbSousRubriques(), 1);
+
+    CSousRubrique sub;
+    CRubriqueDlg subDlg(doc, 0, sub, true);
+    ShowAndWait(subDlg);
+    EXPECT_EQ(Child<QLabel>(subDlg, "1035")->text(), "Jardin");
+    Child<QLineEdit>(subDlg, "1036")->setText("OUTILS");
+    Click(subDlg, "1");
+    ExpectRefused(subDlg, box, "1036", 10012);
+    Child<QLineEdit>(subDlg, "1036")->setText("Graines");
+    Child<QLineEdit>(subDlg, "1026")->setText("3");
+    Click(subDlg, "1");
+    EXPECT_EQ(sub, CSousRubrique("Graines", 300));
 }
 
 }  // namespace
