@@ -1,5 +1,4 @@
 #include "FrameTestSupport.h"
-#include "gui/dialogs/settings/CLanguageDlg.h"
 #include "gui/paint/QtText.h"
 #include "gui/support/CHelpWnd.h"
 #include "gui/support/CResources.h"
@@ -287,18 +286,6 @@ public slots:
 public:
     QList<QUrl> urls;
 };
-
-// "Langue..." opens the language dialog, whose OK keeps the choice for the next start.
-TEST_F(FrameCommands, LanguageOpensTheLanguageDialog) {
-    ASSERT_TRUE(f.frame->Action(cmd::kLanguage)->isEnabled());
-    f.modal.On<CLanguageDlg>([](CLanguageDlg& dialog) {
-        dialog.SelectEntry(0);
-        dialog.accept();
-        return dialog.result();
-    });
-    f.frame->Action(cmd::kLanguage)->trigger();
-    EXPECT_EQ(f.settings.GetString("Settings", "LanguageDLLName", ""), "Default");
-}
 
 TEST_F(FrameCommands, HelpOpensTheIndexPage) {
     const QUrl url = HelpUrl();

@@ -1,18 +1,28 @@
 // The commands of the frame that open dialogs: each reaches its dialog and
-// what the dialog does reaches the register and the status bar.
+// what the dialog does reaches the register and the status bar; the actions
+// enabled as the register and the selection allow.
 #include "DialogTestSupport.h"
+#include "core/Clock.h"
+#include "gui/dialogs/lines/CColonnesCsvDlg.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/dialogs/lines/CReleveDlg.h"
+#include "gui/dialogs/lines/CReleveImportDlg.h"
 #include "gui/support/CDateEdit.h"
+#include "gui/support/CResources.h"
 #include "gui/window/CBelvaneView.h"
+#include "gui/window/MaintenanceCommands.h"
 #include "uilogic/CommandIds.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTableWidget>
 #include <QTimer>
-
-#include <functional>
+#include <QToolBar>
 
 namespace belvane {
 namespace {
@@ -23,6 +33,8 @@ using testing::ScriptedMessageBox;
 class FrameDialogCommands : public ::testing::Test {
 protected:
     void SetUp() override {
+        f.doc.SetClock(clock);
+        f.doc.OnNewDocument();  // the statement date proposed is today's
         f.doc.AddLine(testing::TestLine({2026, 3, 1}, -1000, "loyer"));
         f.doc.AddLine(testing::TestLine({2026, 3, 5}, 2500, "salaire"));
         f.doc.SetModifiedFlag(false);
@@ -31,38 +43,62 @@ protected:
         f.frame->show();
     }
 
+    FixedClock clock{{2026, 3, 10}};
     FrameFixture f;
     ScriptedMessageBox box;
 };
 
+// Entering the mode asks a date, the last one entered proposed until the next
+// register, today's before; leaving it asks nothing. The pane shows the mode.
 TEST_F(FrameDialogCommands, StatementModeAsksADateOnlyToEnterIt) {
-    f.modal.On<CReleveDlg>([](CReleveDlg& d) {
-        d.DateField()->setText("28.2.26");
-        d.accept();
+    QStringList proposed;
+    QString typed;
+    f.modal.On<CReleveDlg>([&](CReleveDlg& d) {
+        proposed << d.DateField()->text();
+        d.DateField()->setText(typed);
+        typed.isEmpty() ? d.reject() : d.accept();
         return d.result();
     });
     QAction* mode = f.frame->Action(cmd::kStatementMode);
+    mode->trigger();  // cancelled: nothing changes
+    EXPECT_FALSE(f.doc.IsStatementMode());
+    typed = "28.2";
     mode->trigger();
     EXPECT_TRUE(f.doc.IsStatementMode());
     EXPECT_EQ(f.frame->Pane(59142)->text(), "REL (28.02.26)");
-
     mode->trigger();
     EXPECT_FALSE(f.doc.IsStatementMode());
     EXPECT_TRUE(f.frame->Pane(59142)->text().isEmpty());
+    mode->trigger();
+    f.doc.OnNewDocument();
+    mode->trigger();
+    EXPECT_EQ(proposed, QStringList({"10.03.26", "10.03.26", "28.02.26", "10.03.26"}));
 }
 
-TEST_F(FrameDialogCommands, CorrectionWorksOnTheSelectedLine) {
+// The dialog opens on the selected line as it is, its forced validity date
+// kept; OK replaces the line, Annuler leaves it.
+TEST_F(FrameDialogCommands, CorrectionOpensOnTheSelectedLineAndReplacesIt) {
+    CLigne forced = f.doc.GetLine(1);
+    forced.m_dateValidite = ToDayDate(2026, 3, 8);
+    f.doc.ReplaceLine(1, forced);
     QAction* correct = f.frame->Action(cmd::kCorrectLine);
-    f.frame->CommandView()->SelectAndShow(0);
+    f.frame->CommandView()->SelectAndShow(1);
     ASSERT_TRUE(correct->isEnabled());
     f.modal.On<CLigneDlg>([](CLigneDlg& d) {
-        testing::Edit(d, "1026")->setText("12,34");
+        EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Édition de la ligne n°2"));
+        EXPECT_TRUE(d.ForceBox()->isChecked()) << "8 March is not the rule's 5 March";
+        EXPECT_EQ(testing::Edit(d, "1026")->text(), "25,00");
+        d.IssueField()->setText("6.3.26");
         d.accept();
         return d.result();
     });
     correct->trigger();
-    EXPECT_EQ(f.doc.GetLine(0).m_montant, -1234);
-    EXPECT_TRUE(f.doc.IsModified());
+    EXPECT_EQ(f.doc.GetLine(1).m_dateEmission, ToDayDate(2026, 3, 6));
+    EXPECT_EQ(f.doc.GetLine(1).m_dateValidite, ToDayDate(2026, 3, 8)) << "still forced";
+    const CLigne corrected = f.doc.GetLine(1);
+    f.modal.On<CLigneDlg>([](CLigneDlg&) { return int(QDialog::Rejected); });
+    correct->trigger();
+    EXPECT_EQ(f.doc.GetLine(1), corrected);
 }
 
 // The real modal loop, answered from inside as a user would.
@@ -79,6 +115,7 @@ TEST_F(FrameDialogCommands, NewLineThroughTheModalDialog) {
             QTest::mouseClick(dialog->findChild<QPushButton*>("1038"), Qt::LeftButton);
             QTimer::singleShot(10, answer);  // the dialog opens again for the next line
         } else {
+            EXPECT_TRUE(dialog->IssueField()->text().isEmpty()) << "each line starts empty";
             QTest::keyClick(dialog, Qt::Key_Escape);
         }
     };
@@ -90,7 +127,7 @@ TEST_F(FrameDialogCommands, NewLineThroughTheModalDialog) {
 
 TEST_F(FrameDialogCommands, ListCommandsOpenTheirDialogs) {
     for (int command : {cmd::kPaymentMethods, cmd::kCategories, cmd::kPayees, cmd::kMovements,
-                        cmd::kCreateManual}) {
+                        cmd::kCreateManual, cmd::kLanguage}) {
         QString opened;
         QTimer::singleShot(0, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -102,6 +139,176 @@ TEST_F(FrameDialogCommands, ListCommandsOpenTheirDialogs) {
         EXPECT_FALSE(opened.isEmpty()) << command;
     }
     EXPECT_FALSE(f.doc.IsModified()) << "closing a list changes nothing";
+}
+
+// The enabling rules (uilogic CommandStateTest) reach the frame's actions, in
+// the menus, the context menu and the toolbar alike.
+TEST_F(FrameDialogCommands, ActionsFollowTheSelectionAndTheFlags) {
+    QAction* del = f.frame->Action(cmd::kDeleteLine);
+    QList<QAction*> inContextMenu;
+    for (QAction* a : f.frame->ContextMenu()->actions())
+        if (a->objectName() == QString::number(cmd::kDeleteLine))
+            inContextMenu << a;
+    ASSERT_FALSE(inContextMenu.isEmpty());
+    EXPECT_TRUE(f.frame->ToolBar()->actions().contains(del));  // the same action
+    const auto deleteEnabled = [&] {
+        for (QAction* a : inContextMenu)
+            EXPECT_EQ(a->isEnabled(), del->isEnabled());
+        return del->isEnabled() && f.frame->Action(cmd::kCorrectLine)->isEnabled();
+    };
+    EXPECT_FALSE(deleteEnabled());
+    f.frame->RunCommand(cmd::kDeleteLine);  // asked directly while disabled: nothing
+    EXPECT_EQ(f.doc.GetLineCount(), 2);
+    f.frame->ActiveView()->SelectAndShow(1);
+    EXPECT_TRUE(deleteEnabled());
+    f.frame->RunCommand(cmd::kFileNew);
+    EXPECT_FALSE(deleteEnabled());
+
+    QAction* backup = f.frame->Action(cmd::kBackupToggle);
+    for (const bool on : {true, false}) {
+        backup->trigger();
+        EXPECT_EQ(f.doc.GetBackup(), on);
+        EXPECT_EQ(backup->isChecked(), on);
+        EXPECT_EQ(f.frame->Pane(59144)->text(), on ? QStringLiteral("BACKUP") : QString());
+    }
+
+    QAction* toolbar = f.frame->Action(cmd::kViewToolbar);
+    QAction* status = f.frame->Action(cmd::kViewStatusBar);
+    EXPECT_TRUE(toolbar->isChecked());
+    for (const bool hidden : {true, false}) {
+        toolbar->trigger();
+        status->trigger();
+        EXPECT_EQ(f.frame->ToolBar()->isHidden(), hidden);
+        EXPECT_EQ(f.frame->statusBar()->isHidden(), hidden);
+    }
+}
+
+// The statement import from the frame: the file chosen, the window, OK applies
+// what is ticked, Annuler changes nothing, one undo takes the import back.
+TEST(StatementImportWindow, OkAppliesAnnulerChangesNothingUndoTakesItBack) {
+    testing::FrameFixture f;
+    f.Make();
+    testing::ScriptedMessageBox box;
+    CLigne monoprix = testing::TestLine({2026, 1, 2}, -2345);
+    monoprix.m_dateValidite = ToDayDate(2026, 1, 3);
+    f.doc.AddLine(monoprix);
+    f.doc.AddLine(testing::TestLine({2026, 1, 5}, -990));
+    f.doc.SetModifiedFlag(false);
+    const std::string before = f.doc.SaveToBytes();
+
+    QTemporaryDir dir;
+    const QString csv = testing::WriteBytes(
+        dir.filePath("releve.csv"),
+        "Date;Libellé;Montant\n02/01/2026;MONOPRIX;-23,45\n05/01/2026;CAFE;-9,90\n"
+        "28/01/2026;SALAIRE;2150,00\n");
+    f.modal.paths << csv << csv;
+
+    QStringList shown;
+    int answer = QDialog::Rejected;
+    f.modal.On<CReleveImportDlg>([&](CReleveImportDlg& d) {
+        QTableWidget* table = d.Table();
+        for (int r = 0; r < table->rowCount(); ++r)
+            shown << table->item(r, 3)->text() + " " + table->item(r, 4)->text();
+        // The second line is left out: not stamped, not counted.
+        table->item(1, 0)->setCheckState(Qt::Unchecked);
+        shown << testing::Child<QLabel>(d, "1305")->text();
+        if (answer == QDialog::Accepted)
+            testing::Click(d, "1");
+        return answer;
+    });
+
+    f.frame->RunCommand(cmd::kImportStatement);
+    EXPECT_EQ(f.doc.SaveToBytes(), before);
+    EXPECT_FALSE(f.doc.IsModified());
+    EXPECT_EQ(shown,
+              QStringList({QString::fromUtf8("Pointée n°1 du 02.01.26, "),
+                           QString::fromUtf8("Pointée n°2 du 05.01.26, "),
+                           QString::fromUtf8("Nouvelle à ajouter : SALAIRE, "),
+                           QString::fromUtf8("Solde dernier relevé après l'import : +2126,55")}));
+
+    answer = QDialog::Accepted;
+    f.frame->RunCommand(cmd::kImportStatement);
+    const DayDate end = ToDayDate(2026, 1, 28);
+    ASSERT_EQ(f.doc.GetLineCount(), 3);
+    EXPECT_EQ(f.doc.GetLine(0).m_dateReleve, end);
+    EXPECT_EQ(f.doc.GetLine(1).m_dateReleve, 0);
+    EXPECT_EQ(f.doc.GetLine(2).m_beneficiaire, "SALAIRE");
+    EXPECT_EQ(f.doc.GetLine(2).m_dateReleve, end);
+    EXPECT_TRUE(box.shown.empty());
+
+    f.frame->RunCommand(cmd::kEditUndo);
+    EXPECT_EQ(f.doc.SaveToBytes(), before);
+}
+
+// A CSV file of unknown columns: the columns are asked (a choice without an
+// amount refused), then remembered for the register's bank.
+TEST(StatementImportWindow, UnknownCsvColumnsAreAskedOnceForTheBank) {
+    testing::FrameFixture f;
+    f.Make();
+    testing::ScriptedMessageBox box;
+    QTemporaryDir dir;
+    const QString csv = testing::WriteBytes(dir.filePath("inconnu.csv"),
+                                            "Jour;Texte;Somme\n02/12/2025;ACHAT;-12,50\n");
+    f.modal.paths << csv << csv;
+    int asked = 0;
+    f.modal.On<CColonnesCsvDlg>([&](CColonnesCsvDlg& d) {
+        ++asked;
+        testing::Click(d, "1");  // the date alone: refused
+        testing::Child<QComboBox>(d, 1325)->setCurrentIndex(3);
+        testing::Child<QComboBox>(d, 1328)->setCurrentIndex(2);
+        testing::Click(d, "1");
+        return d.result();
+    });
+    QStringList names;
+    f.modal.On<CReleveImportDlg>([&](CReleveImportDlg& d) {
+        names << d.Table()->item(0, 2)->text();
+        return int(QDialog::Rejected);
+    });
+    f.frame->RunCommand(cmd::kImportStatement);
+    f.frame->RunCommand(cmd::kImportStatement);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(names, QStringList({"ACHAT", "ACHAT"}));
+    EXPECT_EQ(testing::Texts(box), QStringList({CResources::Str(10195)}));
+    EXPECT_EQ(f.doc.GetLineCount(), 0);
+}
+
+// The date rules are the date field's; here each kind shows its texts, completes
+// the typed day on its side of today, and refuses a date that does not read.
+TEST(ReleveDlgTest, EachKindCompletesOnItsSideOfTodayAndRefusesNonDates) {
+    FixedClock clock{{2009, 3, 10}};
+    CBelvaneDoc doc{nullptr, clock};
+    const struct {
+        CReleveDlg::Mode mode;
+        DayDate opened;
+        const char *title, *label, *completed, *refusal;
+    } kinds[] = {{CReleveDlg::kStatement, ToDayDate(2009, 2, 28), "Passage en Mode Relevé",
+                  "&Date du relevé:", "15.02.09", "Cette date de relevé n'est pas valide."},
+                 {CReleveDlg::kAnticipation, 0, "Anticipation de mouvements",
+                  "Anticiper jusqu'au:", "15.03.09", "La date entrée n'est pas valide."}};
+    for (const auto& k : kinds) {
+        testing::ScriptedMessageBox box;
+        CReleveDlg d(doc, k.mode, k.opened);
+        testing::ShowAndWait(d);
+        EXPECT_EQ(d.windowTitle(), QString::fromUtf8(k.title));
+        EXPECT_EQ(testing::Child<QLabel>(d, "1127")->text(), QString::fromUtf8(k.label));
+        EXPECT_EQ(d.DateField()->text(), QString::fromUtf8(k.opened ? "28.02.09" : ""));
+        for (const char* typed : {"15", "32"}) {
+            d.DateField()->setFocus();
+            d.DateField()->selectAll();
+            QTest::keyClicks(d.DateField(), typed);
+            testing::Child<QPushButton>(d, "2")->setFocus();
+            if (typed[0] == '1') {
+                EXPECT_EQ(d.DateField()->text(), k.completed);
+            }
+        }
+        testing::Click(d, "1");
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].text, QString::fromUtf8(k.refusal));
+        EXPECT_TRUE(d.isVisible());
+        d.DateField()->setText(".");
+        testing::Click(d, "1");
+        EXPECT_EQ(d.Date(), ToDayDate(2009, 3, 10));
+    }
 }
 
 }  // namespace
