@@ -1,14 +1,12 @@
 #include "app/CBelvaneApp.h"
 
 #include "FrameTestSupport.h"
-#include "core/CBelvaneDoc.h"
 #include "core/CResourceSet.h"
 #include "core/StringTable.h"
 #include "gui/support/CResources.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QMessageBox>

@@ -4,7 +4,6 @@
 #include "DialogTestSupport.h"
 #include "reports/ReportRegister.h"
 
-#include "core/SettingsStore.h"
 #include "gui/dialogs/lines/CChercherDlg.h"
 #include "gui/dialogs/lines/CColonnesCsvDlg.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
@@ -41,8 +40,6 @@
 #include <QMap>
 #include <QMenuBar>
 #include <QTabWidget>
-
-#include <memory>
 
 namespace belvane {
 namespace {

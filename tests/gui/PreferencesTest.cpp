@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QFontDialog>
 #include <QLabel>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>

@@ -13,10 +13,7 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <poll.h>
 #include <signal.h>

@@ -1,8 +1,6 @@
 #include "gui/window/CBelvaneView.h"
 
 #include "FrameTestSupport.h"
-#include "core/CBelvaneDoc.h"
-#include "core/DayDate.h"
 #include "gui/window/CEnteteWnd.h"
 #include "gui/window/CLignesWnd.h"
 #include "uilogic/CommandIds.h"
@@ -15,10 +13,6 @@
 #include <QStyle>
 #include <QTest>
 #include <QWheelEvent>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace belvane {
 namespace {
