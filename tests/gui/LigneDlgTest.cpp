@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QRadioButton>
 
 #include <tuple>
@@ -127,11 +126,8 @@ TEST_F(LigneDlgTest, OnlyADotAsIssueDateMakesALine) {
     Show(line, CLigneDlg::kNew);
     EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("Entrée d'une nouvelle ligne"));
     EXPECT_TRUE(Field<QRadioButton>(1030)->isChecked());
-    EXPECT_EQ(Field<QLabel>(1040)->text(), QString::fromUtf8("Débiteu&r:"));
     EXPECT_FALSE(Field<QCheckBox>(1042)->isEnabled());
     EXPECT_TRUE(Edit(1037)->text().isEmpty()) << "a new line starts empty";
-    EXPECT_TRUE(Button(1038)->isVisible());
-    EXPECT_FALSE(Button(1124)->isVisible());
 
     Click(Button(1038));
     ASSERT_EQ(box.shown.size(), 1u);
@@ -225,9 +221,9 @@ TEST_F(LigneDlgTest, AnswersToTheCreationQuestionsAct) {
     box.Answer(Answer::Yes);
     Click(Button(1038));
     ASSERT_TRUE(Accepted());
-    EXPECT_EQ(created, (std::vector<std::string>{"rubrique:Loisirs", "paiement:Chèque",
-                                                 "sous-rubrique:Loisirs/Cinéma",
-                                                 "beneficiaire:Fleuriste"}));
+    EXPECT_EQ(created,
+              (std::vector<std::string>{"rubrique:Loisirs", "paiement:Chèque",
+                                        "sous-rubrique:Loisirs/Cinéma", "beneficiaire:Fleuriste"}));
     EXPECT_EQ(line, Line(ToDayDate(2009, 3, 3), 0, ToDayDate(2009, 3, 5), 0, "", "Chèque",
                          "Loisirs", "Cinéma", "Fleuriste", ""));
 }

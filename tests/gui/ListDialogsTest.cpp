@@ -265,8 +265,8 @@ TEST(EntryDialogsTest, PaymentMethodAreaFollowsTheCodeAndOkStoresIt) {
         Child<QLineEdit>(dlg, "1031")->setText(QString::fromUtf8(name));
         Click(dlg, "1");
     }
-    EXPECT_EQ(testing::Texts(box),
-              QStringList({CResources::Str(10003), CResources::Str(10004), CResources::Str(10031)}));
+    EXPECT_EQ(testing::Texts(box), QStringList({CResources::Str(10003), CResources::Str(10004),
+                                                CResources::Str(10031)}));
     EXPECT_TRUE(first->hasFocus()) << "the day refused, the focus is on the day";
     EXPECT_EQ(record, CPaiement("Carte", 4, static_cast<std::uint16_t>(-2), 5));
     first->setText("31");
