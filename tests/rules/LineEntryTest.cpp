@@ -1,4 +1,5 @@
 #include "rules/LineEntry.h"
+#include "rules/MovementEntry.h"
 
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@ CLigne Line(DayDate issue, Amount amount, std::string observation) {
     return l;
 }
 
+// The line and movement entries' checks and the records they build.
 class LineEntryTest : public ::testing::Test {
 protected:
     FixedClock clock{{2009, 3, 10}};
@@ -33,6 +36,20 @@ protected:
         maison.InsertSousRubrique(0, CSousRubrique("Loyer", 0));
         doc.InsertRubrique(0, maison);
         doc.InsertBeneficiaire(0, CBeneficiaire("Boulangerie", "", ""));
+    }
+
+    // Texts that pass every check without a question.
+    static MovementEntryTexts ValidMovement() {
+        MovementEntryTexts t;
+        t.titre = "Loyer";
+        t.nextDate = "15.12.08";
+        t.months = "1";
+        t.day = "10";
+        t.amount = "650";
+        t.paiement = "virement";
+        t.rubrique = "MAISON";
+        t.sousRubrique = "loyer";
+        return t;
     }
 };
 
@@ -110,8 +127,10 @@ TEST_F(LineEntryTest, CompleterNeverCompletesAfterADeletion) {
     EXPECT_EQ(completer.OnChange(doc, "Lo"), "yer appartement");
 }
 
-std::vector<EntryStep> Steps(const CBelvaneDoc& doc, const LineEntryTexts& texts) {
-    LineEntryChecks checks(doc, texts);
+// The steps of a line's or a movement's acceptance checks, up to the last.
+template <typename Checks, typename Texts>
+std::vector<EntryStep> Steps(const CBelvaneDoc& doc, const Texts& texts) {
+    Checks checks(doc, texts);
     std::vector<EntryStep> steps;
     for (int guard = 0; guard < 10; ++guard) {
         steps.push_back(checks.Next());
@@ -132,7 +151,7 @@ TEST_F(LineEntryTest, ChecksComeInTheirFixedOrder) {
     t.createBeneficiaire = true;
 
     // The issue date comes first, whatever else is wrong.
-    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::IssueDate, 10000}}));
+    EXPECT_EQ(Steps<LineEntryChecks>(doc, t), (std::vector<S>{{S::Refuse, F::IssueDate, 10000}}));
 
     // Then, before any question, a statement date, an amount and a validity
     // date typed that do not read.
@@ -140,26 +159,28 @@ TEST_F(LineEntryTest, ChecksComeInTheirFixedOrder) {
     t.statement = "31.4.09";
     t.amount = "1 2";
     t.validity = "x";
-    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::StatementDate, 10005}}));
+    EXPECT_EQ(Steps<LineEntryChecks>(doc, t),
+              (std::vector<S>{{S::Refuse, F::StatementDate, 10005}}));
     t.statement.clear();
-    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::Amount, 10121}}));
+    EXPECT_EQ(Steps<LineEntryChecks>(doc, t), (std::vector<S>{{S::Refuse, F::Amount, 10121}}));
     t.amount = "21474836,47";
-    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::Refuse, F::ValidityDate, 10026}}));
+    EXPECT_EQ(Steps<LineEntryChecks>(doc, t),
+              (std::vector<S>{{S::Refuse, F::ValidityDate, 10026}}));
     t.validity.clear();
 
     // A subcategory under an unknown category is not checked.
-    EXPECT_EQ(Steps(doc, t), (std::vector<S>{{S::AskCreate, F::Paiement, 10017},
-                                             {S::RefreshValidity, F::Paiement, 0},
-                                             {S::AskCreate, F::Rubrique, 10021},
-                                             {S::CreateOnExit, F::Beneficiaire, 0},
-                                             {S::Accept, F::IssueDate, 0}}));
+    EXPECT_EQ(Steps<LineEntryChecks>(doc, t), (std::vector<S>{{S::AskCreate, F::Paiement, 10017},
+                                                              {S::RefreshValidity, F::Paiement, 0},
+                                                              {S::AskCreate, F::Rubrique, 10021},
+                                                              {S::CreateOnExit, F::Beneficiaire, 0},
+                                                              {S::Accept, F::IssueDate, 0}}));
 
     // Known names ask nothing; the validity is still refreshed for a method.
     t.paiement = "CARTE";
     t.rubrique = "maison";
     t.sousRubrique = "LOYER";
     t.createBeneficiaire = false;
-    EXPECT_EQ(Steps(doc, t),
+    EXPECT_EQ(Steps<LineEntryChecks>(doc, t),
               (std::vector<S>{{S::RefreshValidity, F::Paiement, 0}, {S::Accept, F::IssueDate, 0}}));
 
     // Records created after a question count for the checks that follow.
@@ -198,6 +219,92 @@ TEST_F(LineEntryTest, BuildLineReadsWhatTheUserTyped) {
     expected.Set(ToDayDate(2009, 3, 3), ToDayDate(2009, 3, 31), ToDayDate(2009, 3, 20), -123400,
                  "123", "virement", "maison", "Garage", "Boulangerie", "Pain");
     EXPECT_EQ(BuildLine(doc, t), expected) << "a forced date is kept; the typed sign wins";
+}
+
+using Edit = std::function<void(MovementEntryTexts&)>;
+
+// An edit that types `value` into one field.
+Edit Type(std::string MovementEntryTexts::*field, std::string value) {
+    return [field, value](MovementEntryTexts& t) { t.*field = value; };
+}
+
+EntryStep Refuse(EntryField field, int stringId) {
+    return {EntryStep::Refuse, field, stringId};
+}
+
+TEST_F(LineEntryTest, MovementChecksComeInTheirFixedOrder) {
+    using T = MovementEntryTexts;
+    using F = EntryField;
+    const EntryStep accept{EntryStep::Accept, F::Title, 0};
+    struct Case {
+        const char* name;
+        Edit edit;
+        std::vector<EntryStep> steps;
+    };
+    const std::vector<Case> cases = {
+        {"valid", [](T&) {}, {accept}},
+        {"title before everything", [](T& t) { t = T(); }, {Refuse(F::Title, 10014)}},
+        {"empty next date", Type(&T::nextDate, ""), {Refuse(F::NextDate, 10013)}},
+        {"next date before months",
+         [](T& t) {
+             t.nextDate = "32.1.09";
+             t.months = "0";
+         },
+         {Refuse(F::NextDate, 10013)}},
+        {"months 0", Type(&T::months, "0"), {Refuse(F::Months, 10015)}},
+        {"months 99", Type(&T::months, "99"), {accept}},
+        {"months 100", Type(&T::months, "100"), {Refuse(F::Months, 10015)}},
+        {"months before day",
+         [](T& t) {
+             t.months = "";
+             t.day = "32";
+         },
+         {Refuse(F::Months, 10015)}},
+        {"day 0", Type(&T::day, "0"), {Refuse(F::Day, 10031)}},
+        {"day 32", Type(&T::day, "32"), {Refuse(F::Day, 10031)}},
+        {"day 31", Type(&T::day, "31"), {accept}},
+        {"amount beyond the limit before any question",
+         [](T& t) {
+             t.amount = "21474836,48";
+             t.paiement = "Chèque";
+         },
+         {Refuse(F::Amount, 10111)}},
+        {"unknown names, no validity refresh",
+         [](T& t) {
+             t.amount = "21474836,47";
+             t.paiement = "Chèque";
+             t.rubrique = "Loisirs";
+             t.sousRubrique = "Cinéma";
+             t.createBeneficiaire = true;
+         },
+         {{EntryStep::AskCreate, F::Paiement, 10017},
+          {EntryStep::AskCreate, F::Rubrique, 10021},
+          {EntryStep::CreateOnExit, F::Beneficiaire, 0},
+          accept}},
+    };
+    for (const Case& c : cases) {
+        MovementEntryTexts t = ValidMovement();
+        c.edit(t);
+        EXPECT_EQ(Steps<MovementEntryChecks>(doc, t), c.steps) << c.name;
+    }
+}
+
+TEST_F(LineEntryTest, BuildMovementAlignsTheNextDateAndSignsTheAmount) {
+    MovementEntryTexts t = ValidMovement();
+    t.months = "3";
+    t.observation = "Appartement";
+    const CMouvementAuto m = BuildMovement(doc, t);
+    // Aligned by the rule of the generation's table.
+    EXPECT_EQ(m.m_prochaineDate, ToDayDate(2009, 1, 10)) << "15.12.08 on day 10";
+    EXPECT_EQ(m.m_nbMois, 3);
+    EXPECT_EQ(m.m_jour, 10);
+    EXPECT_EQ(m.m_montant, -65000) << "a debit";
+    EXPECT_EQ(m.m_paiement, "virement") << "names as typed";
+    EXPECT_EQ(m.m_rubrique, "MAISON");
+    EXPECT_EQ(m.m_observation, "Appartement");
+
+    t.credit = true;
+    EXPECT_EQ(BuildMovement(doc, t).m_montant, 65000);
 }
 
 }  // namespace
