@@ -26,6 +26,11 @@ DayDate D(int y, int m, int d) {
     return ToDayDate(y, m, d);
 }
 
+// The files of tests/data/statements.
+constexpr const char *sgml = "banque-sgml.ofx", *qfx = "carte-xml.qfx",
+                     *camt = "releve.camt053.xml", *csv = "releve-fr.csv", *en = "export-en.csv",
+                     *qif = "releve-fr.qif", *us = "quicken-us.qif";
+
 // Some of a file's entries, by index: date, amount, name, memo, cheque, bank
 // identifier and the line the entry starts on.
 struct Expected {
@@ -38,10 +43,6 @@ struct Expected {
 };
 
 TEST(StatementReaders, FilesOfEachFormat) {
-    const char *const sgml = "banque-sgml.ofx", *const qfx = "carte-xml.qfx",
-                      *const camt = "releve.camt053.xml", *const csv = "releve-fr.csv",
-                      *const en = "export-en.csv", *const qif = "releve-fr.qif",
-                      *const us = "quicken-us.qif";
     const struct {
         const char* file;
         StatementFormat format;
@@ -122,40 +123,36 @@ TEST(StatementReaders, DamagedFilesNameTheLineAndElement) {
         std::string element, text;
         std::string lineMarker;  // where the problem is; "" for no line, "$" for the last written
     } cases[] = {
-        {"banque-sgml.ofx", "<TRNAMT>-9.90", kCut, Kind::Truncated, "", "", "$"},
-        {"banque-sgml.ofx", "</OFX>", "\r\n", Kind::Truncated, "", "", "$"},
-        {"banque-sgml.ofx", "<TRNAMT>-61.20", "<TRNAMT>abc", Kind::BadAmount, "TRNAMT", "abc",
-         "<TRNAMT>abc"},
-        {"banque-sgml.ofx", "<BALAMT>1235.18", "<BALAMT>", Kind::BadAmount, "BALAMT", "",
-         "<LEDGERBAL>"},
-        {"banque-sgml.ofx", "<DTPOSTED>20260130", "<DTPOSTED>20261330", Kind::BadDate, "DTPOSTED",
-         "20261330", "20261330"},
-        {"banque-sgml.ofx", "<TRNAMT>-120.00", "", Kind::Missing, "TRNAMT", "", "<TRNTYPE>CHECK"},
-        {"banque-sgml.ofx", "</BANKMSGSRSV1>",
+        {sgml, "<TRNAMT>-9.90", kCut, Kind::Truncated, "", "", "$"},
+        {sgml, "</OFX>", "\r\n", Kind::Truncated, "", "", "$"},
+        {sgml, "<TRNAMT>-61.20", "<TRNAMT>abc", Kind::BadAmount, "TRNAMT", "abc", "<TRNAMT>abc"},
+        {sgml, "<BALAMT>1235.18", "<BALAMT>", Kind::BadAmount, "BALAMT", "", "<LEDGERBAL>"},
+        {sgml, "<DTPOSTED>20260130", "<DTPOSTED>20261330", Kind::BadDate, "DTPOSTED", "20261330",
+         "20261330"},
+        {sgml, "<TRNAMT>-120.00", "", Kind::Missing, "TRNAMT", "", "<TRNTYPE>CHECK"},
+        {sgml, "</BANKMSGSRSV1>",
          "<STMTTRNRS><STMTRS><BANKACCTFROM><ACCTID>999</BANKACCTFROM></STMTRS></STMTTRNRS>"
          "</BANKMSGSRSV1>",
          Kind::SeveralAccounts, "", "00012345678, 999", ""},
-        {"carte-xml.qfx", "</STMTTRN>", "", Kind::Syntax, "STMTTRN", "", "<STMTTRN>"},
-        {"releve.camt053.xml", "<Amt Ccy=\"EUR\">60.05", "<Amt Ccy=\"EUR\">60,05", Kind::BadAmount,
-         "Amt", "60,05", "60,05"},
-        {"releve.camt053.xml", "<ValDt><Dt>2026-01-04", "<ValDt><Dt>2026-01-32", Kind::BadDate,
-         "ValDt", "2026-01-32", "2026-01-32"},
-        {"releve.camt053.xml", "<AcctSvcrRef>A2", kCut, Kind::Truncated, "", "", "$"},
-        {"releve.camt053.xml", "</BookgDt><ValDt>", "</BookgDt><ValDt", Kind::Syntax, "", "",
-         "</BookgDt><ValDt"},
-        {"releve-fr.csv", "28/01/2026;29/01/2026", "28/01/2026;32/01/2026", Kind::BadDate,
-         "Date valeur", "32/01/2026", "28/01/2026"},
-        {"releve-fr.csv", "61,20", "61,2x", Kind::BadAmount, "Débit euros", "61,2x", "30/01/2026"},
-        {"releve-fr.csv", "02/01/2026;CB MONOPRIX 31/12;23,45;", "02/01/2026;CB MONOPRIX 31/12;;",
+        {qfx, "</STMTTRN>", "", Kind::Syntax, "STMTTRN", "", "<STMTTRN>"},
+        {camt, "<Amt Ccy=\"EUR\">60.05", "<Amt Ccy=\"EUR\">60,05", Kind::BadAmount, "Amt", "60,05",
+         "60,05"},
+        {camt, "<ValDt><Dt>2026-01-04", "<ValDt><Dt>2026-01-32", Kind::BadDate, "ValDt",
+         "2026-01-32", "2026-01-32"},
+        {camt, "<AcctSvcrRef>A2", kCut, Kind::Truncated, "", "", "$"},
+        {camt, "</BookgDt><ValDt>", "</BookgDt><ValDt", Kind::Syntax, "", "", "</BookgDt><ValDt"},
+        {csv, "28/01/2026;29/01/2026", "28/01/2026;32/01/2026", Kind::BadDate, "Date valeur",
+         "32/01/2026", "28/01/2026"},
+        {csv, "61,20", "61,2x", Kind::BadAmount, "Débit euros", "61,2x", "30/01/2026"},
+        {csv, "02/01/2026;CB MONOPRIX 31/12;23,45;", "02/01/2026;CB MONOPRIX 31/12;;",
          Kind::Missing, "Débit euros", "", "02/01/2026"},
-        {"releve-fr.csv", "\"PRLV EDF", kCut, Kind::Truncated, "", "", "$"},
-        {"releve-fr.csv", "Date op", kCut, Kind::UnknownColumns, "", "", ""},
-        {"releve-fr.qif", "DURAND\r\n^", "DURAND\r\n", Kind::Truncated, "", "", "$"},
-        {"releve-fr.qif", "T-120,00", "", Kind::Missing, "T", "", "D05/01/2026"},
+        {csv, "\"PRLV EDF", kCut, Kind::Truncated, "", "", "$"},
+        {csv, "Date op", kCut, Kind::UnknownColumns, "", "", ""},
+        {qif, "DURAND\r\n^", "DURAND\r\n", Kind::Truncated, "", "", "$"},
+        {qif, "T-120,00", "", Kind::Missing, "T", "", "D05/01/2026"},
         // 13 cannot be a month, 28 cannot either: the file writes dates both ways.
-        {"releve-fr.qif", "D05/01/2026", "D01/13/2026", Kind::MixedDateOrder, "D", "28/01/2026",
-         "D28/01/2026"},
-        {"releve-fr.qif", "T2 150,00", "T2 150,00,0", Kind::BadAmount, "T", "2 150,00,0", "T2 150"},
+        {qif, "D05/01/2026", "D01/13/2026", Kind::MixedDateOrder, "D", "28/01/2026", "D28/01/2026"},
+        {qif, "T2 150,00", "T2 150,00,0", Kind::BadAmount, "T", "2 150,00,0", "T2 150"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file + (" " + c.find));
