@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace belvane {
@@ -221,70 +221,55 @@ TEST_F(LineEntryTest, BuildLineReadsWhatTheUserTyped) {
     EXPECT_EQ(BuildLine(doc, t), expected) << "a forced date is kept; the typed sign wins";
 }
 
-using Edit = std::function<void(MovementEntryTexts&)>;
-
-// An edit that types `value` into one field.
-Edit Type(std::string MovementEntryTexts::*field, std::string value) {
-    return [field, value](MovementEntryTexts& t) { t.*field = value; };
-}
-
 EntryStep Refuse(EntryField field, int stringId) {
     return {EntryStep::Refuse, field, stringId};
 }
 
+// Each case types its texts over those of a valid movement.
 TEST_F(LineEntryTest, MovementChecksComeInTheirFixedOrder) {
     using T = MovementEntryTexts;
     using F = EntryField;
     const EntryStep accept{EntryStep::Accept, F::Title, 0};
-    struct Case {
+    const struct {
         const char* name;
-        Edit edit;
+        std::vector<std::pair<std::string T::*, std::string>> typed;
         std::vector<EntryStep> steps;
-    };
-    const std::vector<Case> cases = {
-        {"valid", [](T&) {}, {accept}},
-        {"title before everything", [](T& t) { t = T(); }, {Refuse(F::Title, 10014)}},
-        {"empty next date", Type(&T::nextDate, ""), {Refuse(F::NextDate, 10013)}},
+        bool createBeneficiaire = false;
+    } cases[] = {
+        {"valid", {}, {accept}},
+        {"title before everything",
+         {{&T::titre, ""}, {&T::nextDate, ""}, {&T::months, ""}, {&T::day, ""}, {&T::amount, "x"}},
+         {Refuse(F::Title, 10014)}},
+        {"empty next date", {{&T::nextDate, ""}}, {Refuse(F::NextDate, 10013)}},
         {"next date before months",
-         [](T& t) {
-             t.nextDate = "32.1.09";
-             t.months = "0";
-         },
+         {{&T::nextDate, "32.1.09"}, {&T::months, "0"}},
          {Refuse(F::NextDate, 10013)}},
-        {"months 0", Type(&T::months, "0"), {Refuse(F::Months, 10015)}},
-        {"months 99", Type(&T::months, "99"), {accept}},
-        {"months 100", Type(&T::months, "100"), {Refuse(F::Months, 10015)}},
-        {"months before day",
-         [](T& t) {
-             t.months = "";
-             t.day = "32";
-         },
-         {Refuse(F::Months, 10015)}},
-        {"day 0", Type(&T::day, "0"), {Refuse(F::Day, 10031)}},
-        {"day 32", Type(&T::day, "32"), {Refuse(F::Day, 10031)}},
-        {"day 31", Type(&T::day, "31"), {accept}},
+        {"months 0", {{&T::months, "0"}}, {Refuse(F::Months, 10015)}},
+        {"months 99", {{&T::months, "99"}}, {accept}},
+        {"months 100", {{&T::months, "100"}}, {Refuse(F::Months, 10015)}},
+        {"months before day", {{&T::months, ""}, {&T::day, "32"}}, {Refuse(F::Months, 10015)}},
+        {"day 0", {{&T::day, "0"}}, {Refuse(F::Day, 10031)}},
+        {"day 32", {{&T::day, "32"}}, {Refuse(F::Day, 10031)}},
+        {"day 31", {{&T::day, "31"}}, {accept}},
         {"amount beyond the limit before any question",
-         [](T& t) {
-             t.amount = "21474836,48";
-             t.paiement = "Chèque";
-         },
+         {{&T::amount, "21474836,48"}, {&T::paiement, "Chèque"}},
          {Refuse(F::Amount, 10111)}},
         {"unknown names, no validity refresh",
-         [](T& t) {
-             t.amount = "21474836,47";
-             t.paiement = "Chèque";
-             t.rubrique = "Loisirs";
-             t.sousRubrique = "Cinéma";
-             t.createBeneficiaire = true;
-         },
+         {{&T::amount, "21474836,47"},
+          {&T::paiement, "Chèque"},
+          {&T::rubrique, "Loisirs"},
+          {&T::sousRubrique, "Cinéma"}},
          {{EntryStep::AskCreate, F::Paiement, 10017},
           {EntryStep::AskCreate, F::Rubrique, 10021},
           {EntryStep::CreateOnExit, F::Beneficiaire, 0},
-          accept}},
+          accept},
+         true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         MovementEntryTexts t = ValidMovement();
-        c.edit(t);
+        for (const auto& [field, value] : c.typed)
+            t.*field = value;
+        t.createBeneficiaire = c.createBeneficiaire;
         EXPECT_EQ(Steps<MovementEntryChecks>(doc, t), c.steps) << c.name;
     }
 }
