@@ -1,12 +1,8 @@
 #include "gui/dialogs/lines/CLigneDlg.h"
 
 #include "core/CBelvaneDoc.h"
-#include "core/ReferenceLists.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
-#include "gui/dialogs/lists/CBeneficiaireDlg.h"
-#include "gui/dialogs/lists/CPaiementDlg.h"
-#include "gui/dialogs/lists/CRubriqueDlg.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
@@ -53,45 +49,6 @@ constexpr int kHelp3 = 1123;
 
 // Strings.
 
-// The entry dialogs of the reference lists, each on a record of the typed name.
-RecordCreators DialogCreators() {
-    RecordCreators c;
-    c.paiement = [](CBelvaneDoc& doc, const std::string& name, QWidget* parent) {
-        return NewPaiement(doc, [&](CPaiement& p) {
-                   p.m_nom = name;
-                   CPaiementDlg entry(doc, p, true, parent);
-                   return RunModal(entry) == QDialog::Accepted;
-               }) >= 0;
-    };
-    c.rubrique = [](CBelvaneDoc& doc, const std::string& name, QWidget* parent) {
-        return NewRubrique(doc, [&](CRubrique& r) {
-                   r.m_nom = name;
-                   CRubriqueDlg entry(doc, r, true, parent);
-                   return EntryOutcome{RunModal(entry) == QDialog::Accepted, false};
-               }) >= 0;
-    };
-    c.sousRubrique = [](CBelvaneDoc& doc, int rubrique, const std::string& name, QWidget* parent) {
-        return NewSousRubrique(doc, rubrique, [&](CSousRubrique& s) {
-                   s.m_nom = name;
-                   CRubriqueDlg entry(doc, rubrique, s, true, parent);
-                   return EntryOutcome{RunModal(entry) == QDialog::Accepted, false};
-               }) >= 0;
-    };
-    c.beneficiaire = [](CBelvaneDoc& doc, const std::string& name, QWidget* parent) {
-        return NewBeneficiaire(doc, [&](CBeneficiaire& b) {
-                   b.m_nom = name;
-                   CBeneficiaireDlg entry(doc, b, true, parent);
-                   return RunModal(entry) == QDialog::Accepted;
-               }) >= 0;
-    };
-    return c;
-}
-
-RecordCreators& Creators() {
-    static RecordCreators creators = DialogCreators();
-    return creators;
-}
-
 QString Filled(int stringId, std::string_view arg) {
     return FromStd(FillPlaceholders(ToStd(CResources::Str(stringId)), {arg}));
 }
@@ -102,19 +59,12 @@ void SetText(QComboBox* combo, const std::string& text) {
 
 }  // namespace
 
-CLigneDlg::CLigneDlg(CBelvaneDoc& doc, QWidget* parent) : CLigneDlg(doc, Creators(), parent) {}
+CLigneDlg::CLigneDlg(CBelvaneDoc& doc, QWidget* parent)
+    : CLigneDlg(doc, DialogCreators(), parent) {}
 
 CLigneDlg::CLigneDlg(CBelvaneDoc& doc, RecordCreators creators, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_creators(std::move(creators)), m_fields(doc, this, kDialog) {
     Build();
-}
-
-void CLigneDlg::SetDefaultCreators(RecordCreators creators) {
-    Creators() = std::move(creators);
-}
-
-const RecordCreators& CLigneDlg::DefaultCreators() {
-    return Creators();
 }
 
 void CLigneDlg::Build() {
@@ -369,27 +319,6 @@ QWidget* CLigneDlg::FieldWidget(EntryField field) const {
         return m_validity;
     QWidget* shared = m_fields.FieldWidget(field);
     return shared ? shared : m_issue;
-}
-
-bool CreateNamedRecord(const RecordCreators& creators, CBelvaneDoc& doc, EntryField field,
-                       const std::string& paiement, const std::string& rubrique,
-                       const std::string& sousRubrique, const std::string& beneficiaire,
-                       QWidget* parent) {
-    switch (field) {
-        case EntryField::Paiement:
-            return creators.paiement && creators.paiement(doc, paiement, parent);
-        case EntryField::Rubrique:
-            return creators.rubrique && creators.rubrique(doc, rubrique, parent);
-        case EntryField::SousRubrique: {
-            const int r = doc.FindRubrique(rubrique);
-            return r >= 0 && creators.sousRubrique &&
-                   creators.sousRubrique(doc, r, sousRubrique, parent);
-        }
-        case EntryField::Beneficiaire:
-            return creators.beneficiaire && creators.beneficiaire(doc, beneficiaire, parent);
-        default:
-            return false;
-    }
 }
 
 void CLigneDlg::accept() {

@@ -2,12 +2,12 @@
 
 #include "core/CLigne.h"
 #include "gui/dialogs/lines/EntryFields.h"
+#include "gui/dialogs/lines/RecordCreators.h"
 #include "rules/LineEntry.h"
 
 #include <QDialog>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -20,30 +20,6 @@ namespace belvane {
 
 class CBelvaneDoc;
 class CDateEdit;
-
-// The entry dialogs of the reference lists, opened when the user agrees to
-// create an unknown name on the spot. Each returns true when its dialog ended
-// with OK and the record was added to the document; an empty one counts as a
-// cancelled dialog.
-struct RecordCreators {
-    // A payment method of that name, code 0 and parameters 1 and 1, inserted at
-    // its name's place.
-    std::function<bool(CBelvaneDoc&, const std::string& name, QWidget* parent)> paiement;
-    // A category of that name with initial amount 0, appended.
-    std::function<bool(CBelvaneDoc&, const std::string& name, QWidget* parent)> rubrique;
-    // A subcategory of that name appended to category `rubrique` (an index).
-    std::function<bool(CBelvaneDoc&, int rubrique, const std::string& name, QWidget* parent)>
-        sousRubrique;
-    // A payee of that name with phone and address empty, appended.
-    std::function<bool(CBelvaneDoc&, const std::string& name, QWidget* parent)> beneficiaire;
-};
-
-// Runs the creator of `field` on the name typed for it (the subcategory under
-// category `rubrique`). Returns true when the record was added.
-bool CreateNamedRecord(const RecordCreators& creators, CBelvaneDoc& doc, EntryField field,
-                       const std::string& paiement, const std::string& rubrique,
-                       const std::string& sousRubrique, const std::string& beneficiaire,
-                       QWidget* parent);
 
 // The line entry dialog (dialog 137): enters a new line, corrects one, or
 // creates one from a recurring movement. The validity date follows the issue
@@ -74,10 +50,6 @@ public:
     // Open(), then runs the dialog modally. Returns QDialog::Accepted when the
     // line was filled.
     int Run(CLigne& line, int mode, int index, std::uint16_t* resultCode = nullptr);
-
-    // The creators used by dialogs made without their own.
-    static void SetDefaultCreators(RecordCreators creators);
-    static const RecordCreators& DefaultCreators();
 
     // The widgets, for the frame's tests and accessibility tools.
     CDateEdit* IssueField() const { return m_issue; }

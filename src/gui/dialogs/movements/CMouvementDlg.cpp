@@ -45,7 +45,7 @@ constexpr int kNumberChars = 3;
 }  // namespace
 
 CMouvementDlg::CMouvementDlg(CBelvaneDoc& doc, CMouvementAuto& mouvement, int mode, QWidget* parent)
-    : CMouvementDlg(doc, mouvement, mode, CLigneDlg::DefaultCreators(), parent) {}
+    : CMouvementDlg(doc, mouvement, mode, DialogCreators(), parent) {}
 
 CMouvementDlg::CMouvementDlg(CBelvaneDoc& doc, CMouvementAuto& mouvement, int mode,
                              RecordCreators creators, QWidget* parent)

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/CMouvementAuto.h"
-#include "gui/dialogs/lines/CLigneDlg.h"
+#include "gui/dialogs/lines/EntryFields.h"
+#include "gui/dialogs/lines/RecordCreators.h"
 #include "rules/MovementEntry.h"
 
 #include <QDialog>
