@@ -128,9 +128,9 @@ bool CBelvaneApp::Start(const StartupArguments& command) {
     // holds a new register: the program goes on rather than ending. The name
     // goes to the document as given; it makes it absolute.
     if (!command.file.empty())
-        m_frame->OpenDocument(FromStd(command.file));
+        m_frame->Files().OpenDocument(FromStd(command.file));
     else
-        m_frame->OfferUntitledRecovery();
+        m_frame->Files().OfferUntitledRecovery();
 
     // Entered after the command line, whose relative names are the shell's.
     const std::string initialDir = InitialDirectory(m_settings);

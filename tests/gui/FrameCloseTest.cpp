@@ -27,7 +27,7 @@ protected:
         path = testing::WriteRegister(dir.filePath("compte.blv"), 3);
         f.Make();
         f.frame->show();
-        ASSERT_TRUE(f.frame->OpenDocument(path));
+        ASSERT_TRUE(f.frame->Files().OpenDocument(path));
         // Marked for backup and saved: the file enters the list.
         f.frame->RunCommand(cmd::kBackupToggle);
         f.frame->RunCommand(cmd::kFileSave);

@@ -53,7 +53,7 @@ TEST_F(FrameCommands, DeleteThenUndoThroughTheActions) {
     EXPECT_EQ(box.shown[0].text, QStringLiteral("Il n'y a aucune action à annuler."));
     EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Information);
     box.shown.clear();
-    ASSERT_TRUE(f.frame->OpenDocument(Register("lignes.blv", 5)));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(Register("lignes.blv", 5)));
     const CLigne second = f.doc.GetLine(1);
     f.frame->ActiveView()->SelectAndShow(1);
     f.frame->Action(cmd::kDeleteLine)->trigger();
@@ -83,7 +83,7 @@ class FrameOpenFailure : public FrameCommands, public ::testing::WithParamInterf
 
 TEST_P(FrameOpenFailure, ShowsItsMessage) {
     const LoadFailure& c = GetParam();
-    ASSERT_TRUE(f.frame->OpenDocument(Register("bon.blv", 4)));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(Register("bon.blv", 4)));
     QString bad = dir.filePath("mauvais.blv");
     if (!c.bytes.isEmpty())
         testing::WriteBytes(bad, c.bytes);
@@ -126,9 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
 // The open register is not read again; a cancelled file chooser changes nothing.
 TEST_F(FrameCommands, OpeningTheOpenRegisterOrNoFileChangesNothing) {
     const QString path = Register("ouvert.blv", 2);
-    ASSERT_TRUE(f.frame->OpenDocument(path));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
     f.doc.AddLine(testing::TestLine({2024, 6, 1}, 10));
-    EXPECT_TRUE(f.frame->OpenDocument(path));
+    EXPECT_TRUE(f.frame->Files().OpenDocument(path));
     f.frame->Action(cmd::kFileOpen)->trigger();
     EXPECT_EQ(f.modal.asked.size(), 1u);
     EXPECT_TRUE(box.shown.empty());
@@ -155,7 +155,7 @@ TEST_F(FrameCommands, YesOnAnUntitledRegisterAsksForAFileName) {
 }
 
 TEST_F(FrameCommands, NewAsksAboutAModifiedRegister) {
-    ASSERT_TRUE(f.frame->OpenDocument(Register("avant.blv", 3)));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(Register("avant.blv", 3)));
     f.doc.AddLine(testing::TestLine({2024, 8, 1}, 1));
     box.Answer(Answer::Cancel);
     f.frame->Action(cmd::kFileNew)->trigger();
@@ -185,7 +185,8 @@ TEST_F(FrameCommands, SaveAsProposesTheTitleAndAFailedSaveSaysSoAndKeepsTheMark)
     EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom * - Belvane"));
     EXPECT_EQ(f.recent.Count(), 0);
     // Files without an extension are "all files" too.
-    EXPECT_EQ(CMainFrame::FileFilter(), QStringLiteral("Belvane (*.blv);;Tous les fichiers (*)"));
+    EXPECT_EQ(DocumentCommands::FileFilter(),
+              QStringLiteral("Belvane (*.blv);;Tous les fichiers (*)"));
 }
 
 // The list's rules are RecentFilesTest's; here its entries reach the menu.
@@ -193,8 +194,8 @@ TEST_F(FrameCommands, RecentFilesOpenFromTheMenuOrLeaveIt) {
     const QString a = Register("a.blv", 1);
     const QString b = Register("b.blv", 2);
     QDir::setCurrent(dir.path());  // names in the current directory show alone
-    ASSERT_TRUE(f.frame->OpenDocument(a));
-    ASSERT_TRUE(f.frame->OpenDocument(b));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(a));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(b));
     ASSERT_NE(f.frame->Action(cmd::kFileMruFirst), nullptr);
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst)->text(), QStringLiteral("&1 b.blv"));
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst + 1)->text(), QStringLiteral("&2 a.blv"));
@@ -213,7 +214,7 @@ TEST_F(FrameCommands, RecentFilesOpenFromTheMenuOrLeaveIt) {
 }
 
 TEST_F(FrameCommands, SplitGivesFourPanesWithTheirOwnSelection) {
-    ASSERT_TRUE(f.frame->OpenDocument(Register("panes.blv", 6)));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(Register("panes.blv", 6)));
     CBelvaneView* first = f.frame->ActiveView();
     first->SelectAndShow(2);
     ASSERT_TRUE(f.frame->Action(cmd::kDeleteLine)->isEnabled());

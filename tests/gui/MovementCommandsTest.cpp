@@ -65,13 +65,13 @@ TEST_F(MovementCommands, OpeningAFileWithADueMovementTellsOnce) {
     }
     f.Make();
     f.frame->show();
-    ASSERT_TRUE(f.frame->OpenDocument(path));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
     ASSERT_TRUE(QTest::qWaitFor([&] { return Shown(10024) == 1; }));
     EXPECT_EQ(box.shown.back().icon, IMessageBox::Icon::Information);
 
     // A new register never tells, even with a movement due; nor does the same
     // view shown again.
-    ASSERT_TRUE(f.frame->NewDocument());
+    ASSERT_TRUE(f.frame->Files().NewDocument());
     f.doc.AddMouvement(Loyer());
     f.frame->hide();
     f.frame->show();

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     CBelvaneDoc doc(&settings);
     RecentFiles recent(settings);
     CMainFrame frame(doc, settings, recent);
-    if (!frame.OpenDocument(QString::fromLocal8Bit(argv[1])))
+    if (!frame.Files().OpenDocument(QString::fromLocal8Bit(argv[1])))
         return 3;
     const int lines = std::stoi(argv[3]);
     for (int i = 0; i < lines; ++i) {

@@ -56,24 +56,24 @@ TEST_F(RegisterSafety, ARegisterOpenElsewhereIsOpenedReadOnlyAnywayOrNot) {
     gone.pid = 2147483000;
     testing::WriteBytes(FromStd(LockPathOf(ToStd(path))),
                         QByteArray::fromStdString(LockText(gone)));
-    ASSERT_TRUE(f.frame->OpenDocument(path));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
     EXPECT_TRUE(box.shown.empty());
     EXPECT_EQ(Lock(path), LockState::Held);
-    ASSERT_TRUE(f.frame->NewDocument());
+    ASSERT_TRUE(f.frame->Files().NewDocument());
     EXPECT_EQ(Lock(path), LockState::Free);
 
     RegisterLock other;  // another program's lock, in the form the window's takes
     ASSERT_TRUE(other.Acquire(ToStd(path)));
     box.Choice(-1);
-    EXPECT_FALSE(f.frame->OpenDocument(path));
+    EXPECT_FALSE(f.frame->Files().OpenDocument(path));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_TRUE(box.shown[0].text.startsWith(CResources::Str(10142).section(u'%', 0, 0)));
     EXPECT_EQ(box.choices[0], QStringList({CResources::Str(10143), CResources::Str(10144)}));
     EXPECT_EQ(f.doc.GetLineCount(), 0);
 
     box.Choice(0);
-    ASSERT_TRUE(f.frame->OpenDocument(path));
-    EXPECT_TRUE(f.frame->IsReadOnly());
+    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
+    EXPECT_TRUE(f.frame->Files().IsReadOnly());
     EXPECT_TRUE(f.frame->windowTitle().startsWith(QStringLiteral("compte.blv (lecture seule)")));
     for (const int command : {cmd::kNewLine, cmd::kFileSave, cmd::kPurge, cmd::kEditUndo})
         EXPECT_FALSE(Enabled(command)) << command;
@@ -82,20 +82,20 @@ TEST_F(RegisterSafety, ARegisterOpenElsewhereIsOpenedReadOnlyAnywayOrNot) {
     const QString copy = dir.filePath("copie.blv");
     f.modal.paths << copy;
     f.frame->RunCommand(cmd::kFileSaveAs);
-    EXPECT_FALSE(f.frame->IsReadOnly());
+    EXPECT_FALSE(f.frame->Files().IsReadOnly());
     EXPECT_TRUE(Enabled(cmd::kNewLine));
     EXPECT_EQ(Lock(copy), LockState::Held);
 
     box.Choice(1);
-    ASSERT_TRUE(f.frame->OpenDocument(path));
-    EXPECT_FALSE(f.frame->IsReadOnly());
+    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
+    EXPECT_FALSE(f.frame->Files().IsReadOnly());
     EXPECT_TRUE(Enabled(cmd::kNewLine));
     EXPECT_EQ(Lock(copy), LockState::Free);
     EXPECT_EQ(box.shown.size(), 3u);
 }
 
 TEST_F(RegisterSafety, AFileChangedByAnotherProgramIsReplacedOnlyWhenTheUserSaysSo) {
-    ASSERT_TRUE(f.frame->OpenDocument(path));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
     f.doc.AddLine(testing::TestLine({2024, 2, 1}, -500));
     CBelvaneDoc other;  // another program adds a line of its own and saves
     ASSERT_TRUE(other.OnOpenDocument(ToStd(path)).status.ok());
@@ -104,7 +104,7 @@ TEST_F(RegisterSafety, AFileChangedByAnotherProgramIsReplacedOnlyWhenTheUserSays
     const QByteArray theirs = testing::ReadBytes(path);
 
     box.Answer(Answer::No);  // then no other file is chosen
-    EXPECT_FALSE(f.frame->SaveDocument());
+    EXPECT_FALSE(f.frame->Files().SaveDocument());
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, CResources::Str(10146));
     EXPECT_EQ(box.shown[0].buttons, IMessageBox::Buttons::YesNoDefaultNo);
@@ -112,10 +112,10 @@ TEST_F(RegisterSafety, AFileChangedByAnotherProgramIsReplacedOnlyWhenTheUserSays
     EXPECT_EQ(testing::ReadBytes(path), theirs);
 
     box.Answer(Answer::Yes);
-    EXPECT_TRUE(f.frame->SaveDocument());
+    EXPECT_TRUE(f.frame->Files().SaveDocument());
     EXPECT_NE(testing::ReadBytes(path), theirs);
     f.doc.AddLine(testing::TestLine({2024, 2, 3}, -900));
-    EXPECT_TRUE(f.frame->SaveDocument());
+    EXPECT_TRUE(f.frame->Files().SaveDocument());
     EXPECT_EQ(box.shown.size(), 2u) << "its own save is no change by another";
 }
 
@@ -147,7 +147,7 @@ TEST_F(RegisterSafety, ChangesARunLeftAreOfferedBeforeTheRegisterShows) {
     const QByteArray onDisk = testing::ReadBytes(path);
     const QString left = LeaveChanges(path, 2);
     box.Answer(Answer::Yes);
-    ASSERT_TRUE(f.frame->OpenDocument(path));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_TRUE(box.shown[0].text.startsWith(CResources::Str(10140).section(u'(', 0, 0)));
     EXPECT_TRUE(box.shown[0].text.contains(
@@ -157,14 +157,14 @@ TEST_F(RegisterSafety, ChangesARunLeftAreOfferedBeforeTheRegisterShows) {
     EXPECT_EQ(testing::ReadBytes(path), onDisk) << "nothing written until the user saves";
     EXPECT_FALSE(QFile::exists(left)) << "the window's own now";
     // Saved, the changes need no file any more.
-    ASSERT_TRUE(f.frame->SaveDocument());
+    ASSERT_TRUE(f.frame->Files().SaveDocument());
     QTRY_VERIFY(QDir(RecoveryKeeper::Folder()).entryList(QDir::Files).isEmpty());
 
     // Non: the register as saved, the changes set aside.
-    ASSERT_TRUE(f.frame->NewDocument());
+    ASSERT_TRUE(f.frame->Files().NewDocument());
     const QString refused = LeaveChanges(path, 1);
     box.Answer(Answer::No);
-    ASSERT_TRUE(f.frame->OpenDocument(path));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
     EXPECT_EQ(f.doc.GetLineCount(), 5);
     EXPECT_FALSE(f.doc.IsModified());
     EXPECT_TRUE(QFile::exists(FromStd(AsideFolder(ToStd(RecoveryKeeper::Folder()))) + "/" +
@@ -175,7 +175,7 @@ TEST_F(RegisterSafety, ChangesARunLeftAreOfferedBeforeTheRegisterShows) {
 TEST_F(RegisterSafety, ADamagedRecoveryFileIsRefusedAndTheRegisterOpens) {
     const QString left = LeaveChanges(path, 2, true);
     box.Answer(Answer::Yes);
-    ASSERT_TRUE(f.frame->OpenDocument(path));
+    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
     ASSERT_EQ(box.shown.size(), 2u);
     EXPECT_EQ(box.shown[1].text, CResources::Str(61704).arg(left));
     EXPECT_EQ(f.doc.GetLineCount(), 3);

@@ -1,9 +1,7 @@
 #include "gui/window/CMainFrame.h"
 
 #include "core/CBelvaneDoc.h"
-#include "core/SafeFile.h"
 #include "core/SettingsStore.h"
-#include "core/Status.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "gui/dialogs/lines/CChercherDlg.h"
@@ -16,9 +14,7 @@
 #include "gui/paint/QtText.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
-#include "gui/support/FileFilter.h"
 #include "gui/support/HelpPages.h"
-#include "gui/support/IMessageBox.h"
 #include "gui/support/IModal.h"
 #include "gui/window/CBelvaneView.h"
 #include "gui/window/LineCommands.h"
@@ -26,13 +22,8 @@
 #include "gui/window/MovementCommands.h"
 #include "gui/window/PreferenceCommands.h"
 #include "gui/window/PrintCommands.h"
-#include "gui/window/RecoveryKeeper.h"
-#include "gui/window/RegisterClaim.h"
 #include "gui/window/ReportCommands.h"
 #include "gui/window/StatementCommands.h"
-#include "maintenance/BackupCopy.h"
-#include "maintenance/BackupExit.h"
-#include "maintenance/BackupRegistration.h"
 #include "uilogic/CommandIds.h"
 #include "uilogic/CommandState.h"
 #include "uilogic/RecentFiles.h"
@@ -42,11 +33,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -69,11 +57,6 @@ constexpr int kButtonWidth = 16;
 constexpr int kButtonHeight = 15;
 constexpr int kMinPaneSize = 10;
 
-// Field `index` of the document type: 3 is its file filter, 4 its extension.
-QString DocumentTypeField(int index) {
-    return FromStd(ResourceField(ToStd(CResources::Str(ids::kDocumentType)), index));
-}
-
 bool IsCheckable(int command) {
     return command == cmd::kStatementMode || command == cmd::kBackupToggle ||
            command == cmd::kViewToolbar || command == cmd::kViewStatusBar;
@@ -83,7 +66,17 @@ bool IsCheckable(int command) {
 
 CMainFrame::CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& recent,
                        QWidget* parent)
-    : QMainWindow(parent), m_doc(doc), m_settings(settings), m_recent(recent) {
+    : QMainWindow(parent),
+      m_doc(doc),
+      m_settings(settings),
+      m_recent(recent),
+      m_files(doc, settings, recent, this,
+              {.recentChanged = [this] { RebuildRecentFiles(); },
+               .claimChanged =
+                   [this] {
+                       OnTitleChanged();
+                       UpdateCommandUi();
+                   }}) {
     if (const std::optional<WindowRect> saved = FramePlacement::Saved(settings)) {
         setGeometry(saved->x, saved->y, saved->width, saved->height);
         m_placement.SetNormal(*saved);
@@ -99,7 +92,6 @@ CMainFrame::CMainFrame(CBelvaneDoc& doc, ISettingsStore& settings, RecentFiles& 
     CreateStatusBar();
     CreateSplitter();
     m_doc.AddObserver(this);
-    m_recovery = std::make_unique<RecoveryKeeper>(m_doc);
     OnStatementMode(m_doc.IsStatementMode() ? m_doc.GetStatementDate() : 0);
     OnTitleChanged();
     UpdateCommandUi();
@@ -391,7 +383,7 @@ void CMainFrame::UpdateCommandUi() {
     state.backup = m_doc.GetBackup();
     state.toolbarVisible = m_toolBar && !m_toolBar->isHidden();
     state.statusBarVisible = !statusBar()->isHidden();
-    state.readOnly = m_readOnly;
+    state.readOnly = m_files.IsReadOnly();
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const CommandUi ui = EvaluateCommand(it.key(), state);
         for (QAction* action : it.value()) {
@@ -454,25 +446,12 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::OnTitleChanged() {
-    if (!m_claimedPath.empty() && m_doc.GetPathName() != m_claimedPath) {
-        // The register left the file: the lock goes, and with it read only.
-        m_lock.reset();
-        m_readOnly = false;
-        m_claimedPath.clear();
+    if (m_files.FollowRegister())
         UpdateCommandUi();
-    }
     QString title = FromStd(m_doc.GetShownTitle());
-    if (m_readOnly)
+    if (m_files.IsReadOnly())
         title = FillPlaceholders(CResources::Str(ids::kReadOnlyTitle), {title});
     setWindowTitle(title + QStringLiteral(" - ") + CResources::Str(ids::kAppName));
-}
-
-void CMainFrame::TakeClaim(RegisterClaim claim) {
-    m_lock = std::move(claim.lock);
-    m_readOnly = claim.access == RegisterClaim::Access::ReadOnly;
-    m_claimedPath = m_doc.GetPathName();
-    OnTitleChanged();
-    UpdateCommandUi();
 }
 
 // --- commands ---------------------------------------------------------------
@@ -483,7 +462,7 @@ void CMainFrame::RunCommand(int command) {
     if (!action || !action->isEnabled())
         return;
     if (command >= cmd::kFileMruFirst && command <= cmd::kFileMruLast)
-        OpenRecentFile(command - cmd::kFileMruFirst);
+        m_files.OpenRecentFile(command - cmd::kFileMruFirst);
     else if (const auto it = Commands().find(command); it != Commands().end())
         it->second(*this);
     UpdateCommandUi();
@@ -493,10 +472,10 @@ void CMainFrame::RunCommand(int command) {
 const std::unordered_map<int, CMainFrame::Command>& CMainFrame::Commands() {
     using F = CMainFrame&;
     static const std::unordered_map<int, Command> table = {
-        {cmd::kFileNew, [](F f) { f.NewDocument(); }},
-        {cmd::kFileOpen, [](F f) { f.OpenChosenDocument(); }},
-        {cmd::kFileSave, [](F f) { f.SaveDocument(); }},
-        {cmd::kFileSaveAs, [](F f) { f.SaveDocumentAs(); }},
+        {cmd::kFileNew, [](F f) { f.m_files.NewDocument(); }},
+        {cmd::kFileOpen, [](F f) { f.m_files.OpenChosenDocument(); }},
+        {cmd::kFileSave, [](F f) { f.m_files.SaveDocument(); }},
+        {cmd::kFileSaveAs, [](F f) { f.m_files.SaveDocumentAs(); }},
         {cmd::kAppExit, [](F f) { f.close(); }},
         {cmd::kEditUndo, [](F f) { f.Undo(); }},
         {cmd::kDeleteLine, [](F f) { f.DeleteSelectedLine(); }},
@@ -580,150 +559,7 @@ void CMainFrame::DeleteSelectedLine() {
         m_doc.DeleteLine(line);
 }
 
-// --- files ------------------------------------------------------------------
-
-QString CMainFrame::FileFilter() {
-    return DocumentTypeField(3) + QStringLiteral(";;") + AllFilesFilter();
-}
-
-bool CMainFrame::SaveModified() {
-    if (!m_doc.IsModified())
-        return true;
-    switch (dlg::AskYesNoCancel(
-        this, FillPlaceholders(CResources::Str(ids::kMsgAskToSave), {FromStd(m_doc.GetTitle())}))) {
-        case IMessageBox::Answer::Yes:
-            return SaveDocument();
-        case IMessageBox::Answer::No:
-            return true;
-        default:
-            return false;
-    }
-}
-
-void CMainFrame::OfferUntitledRecovery() {
-    if (const std::optional<std::string> recovered = m_recovery->Offer(this, {}))
-        dlg::ShowFailure(this, m_recovery->Recover(*recovered));
-}
-
-bool CMainFrame::NewDocument() {
-    if (!SaveModified())
-        return false;
-    m_doc.OnNewDocument();
-    return true;
-}
-
-bool CMainFrame::OpenChosenDocument() {
-    const QString path = ChoosePath(this, {.kind = PathRequest::Kind::Open,
-                                           .title = CResources::Str(ids::kOpenFileTitle),
-                                           .filter = FileFilter()});
-    return !path.isEmpty() && OpenDocument(path);
-}
-
-bool CMainFrame::OpenDocument(const QString& path) {
-    return Open(path) == OpenResult::Opened;
-}
-
-bool CMainFrame::OpenRecentFile(int index) {
-    if (index < 0 || index >= m_recent.Count())
-        return false;
-    const QString path = FromStd(m_recent.Path(index));
-    const OpenResult result = Open(path);
-    if (result == OpenResult::Failed) {
-        // A listed file that no longer opens leaves the list.
-        m_recent.Remove(index);
-        RebuildRecentFiles();
-    }
-    return result == OpenResult::Opened;
-}
-
-CMainFrame::OpenResult CMainFrame::Open(const QString& path) {
-    if (m_doc.IsPathName(ToStd(path))) {
-        // That register is open already: it is not read again.
-        m_recent.Add(m_doc.GetPathName());
-        RebuildRecentFiles();
-        return OpenResult::Opened;
-    }
-    if (!SaveModified())
-        return OpenResult::Cancelled;
-    const std::string full = NormalPath(ToStd(path));
-    RegisterClaim claim = ClaimToOpen(this, m_doc, full);
-    if (claim.access == RegisterClaim::Access::Cancelled)
-        return OpenResult::Cancelled;
-    // Changes left by a run that ended without saving are offered before the
-    // register shows (not to a window that may not change it).
-    const std::optional<std::string> recovered = claim.access == RegisterClaim::Access::ReadOnly
-                                                     ? std::nullopt
-                                                     : m_recovery->Offer(this, full);
-    // A file that cannot be read at all leaves the register in memory as it was.
-    const LoadResult result = m_doc.OnOpenDocument(full);
-    if (!result.status.ok()) {
-        dlg::ShowFailure(this, result.status);
-        return OpenResult::Failed;
-    }
-    TakeClaim(std::move(claim));
-    if (recovered)
-        dlg::ShowFailure(this, m_recovery->Recover(*recovered));
-    m_recent.Add(m_doc.GetPathName());
-    RebuildRecentFiles();
-    return OpenResult::Opened;
-}
-
-bool CMainFrame::SaveDocument() {
-    if (m_doc.GetPathName().empty())
-        return SaveDocumentAs();
-    return SaveTo(FromStd(m_doc.GetPathName()));
-}
-
-bool CMainFrame::SaveDocumentAs() {
-    const QString extension = DocumentTypeField(4);
-    QString proposed = FromStd(m_doc.GetPathName());
-    if (proposed.isEmpty()) {
-        proposed = FromStd(m_doc.GetTitle());
-        proposed.truncate(proposed.indexOf(u'/') < 0 ? proposed.size() : proposed.indexOf(u'/'));
-        proposed += extension;
-    }
-    QString path = ChoosePath(this, {.kind = PathRequest::Kind::Save,
-                                     .title = CResources::Str(ids::kSaveFileTitle),
-                                     .filter = FileFilter(),
-                                     .proposed = proposed});
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().isEmpty() && !extension.isEmpty())
-        path += extension;
-    return SaveTo(path);
-}
-
-bool CMainFrame::SaveTo(const QString& path) {
-    const std::string full = NormalPath(ToStd(path));
-    RegisterClaim claim;
-    const bool over = m_doc.IsPathName(full);
-    if (over) {
-        // Someone else's version of the file is replaced only when the user says
-        // so; otherwise the register may go to another file.
-        if (m_readOnly ||
-            (m_doc.FileChangedOnDisk() &&
-             IMessageBox::Current().Show(
-                 this, CResources::Str(ids::kAskReplaceChanged), IMessageBox::Icon::Question,
-                 IMessageBox::Buttons::YesNoDefaultNo) != IMessageBox::Answer::Yes))
-            return SaveDocumentAs();
-    } else {
-        claim = ClaimToSave(this, m_doc, full);
-        if (claim.access == RegisterClaim::Access::Cancelled)
-            return false;
-    }
-    const Status saved = m_doc.OnSaveDocument(full);
-    if (!saved.ok()) {
-        dlg::ShowFailure(this, saved);
-        return false;
-    }
-    if (!over)
-        TakeClaim(std::move(claim));
-    // A register saved with its backup flag set is copied at the next exit.
-    RegisterIfMarked(m_settings, m_doc);
-    m_recent.Add(m_doc.GetPathName());
-    RebuildRecentFiles();
-    return true;
-}
+// --- recent files -----------------------------------------------------------
 
 void CMainFrame::RebuildRecentFiles() {
     for (QAction* action : std::as_const(m_recentActions))
@@ -747,31 +583,11 @@ void CMainFrame::RebuildRecentFiles() {
 
 // --- closing ----------------------------------------------------------------
 
-bool CMainFrame::BackupAtExit() {
-    const auto copy = [](const std::string& from, const std::string& to) {
-        return CopyForBackup(from, to).ok();
-    };
-    const auto ask = [this] {
-        switch (dlg::AskYesNoCancel(this, CResources::Str(ids::kMsgBackupAsk))) {
-            case IMessageBox::Answer::Yes:
-                return BackupAnswer::Yes;
-            case IMessageBox::Answer::No:
-                return BackupAnswer::No;
-            default:
-                return BackupAnswer::Cancel;
-        }
-    };
-    const auto failed = [this] { dlg::Refuse(this, ids::kMsgBackupFailed); };
-    return RunBackupAtExit(m_settings, copy, ask, failed);
-}
-
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!SaveModified() || !BackupAtExit()) {
+    if (!m_files.AskBeforeClosing()) {
         event->ignore();
         return;
     }
-    // Changes still unsaved now were given up (Non): their file goes too.
-    m_recovery->Discard();
     WindowShow show = WindowShow::Normal;
     if (isMinimized())
         show = WindowShow::Minimized;

@@ -3,6 +3,7 @@
 #include "core/CResourceSet.h"
 #include "core/IDocObserver.h"
 #include "gui/dialogs/lines/ISearchHost.h"
+#include "gui/window/DocumentCommands.h"
 #include "uilogic/FramePlacement.h"
 
 #include <QHash>
@@ -11,14 +12,11 @@
 #include <QUrl>
 
 #include <functional>
-#include <memory>
-#include <string>
 #include <unordered_map>
 #include <vector>
 
 class QAction;
 class QLabel;
-class QLockFile;
 class QMenu;
 class QSplitter;
 class QToolBar;
@@ -29,13 +27,12 @@ class CBelvaneDoc;
 class CBelvaneView;
 class ISettingsStore;
 class RecentFiles;
-class RecoveryKeeper;
-struct RegisterClaim;
 
 // The program's one top-level window: menu bar, toolbar, status bar and a
-// splitter of up to 2 x 2 register panes on the one document. It runs the file
-// commands (new, open, save, recent files, quit), the line commands that need
-// no dialog, the backup at exit, and keeps its own position in the settings.
+// splitter of up to 2 x 2 register panes on the one document. It runs the
+// commands of its menus (the register's file commands through DocumentCommands,
+// the line commands that need no dialog) and keeps its own position in the
+// settings.
 class CMainFrame : public QMainWindow, public IDocObserver, public ISearchHost {
     Q_OBJECT
 
@@ -69,31 +66,13 @@ public:
     std::vector<CBelvaneView*> Views() const;
     bool IsSplit() const { return m_views[1][1] != nullptr; }
 
-    // The file commands, with their questions and messages. Each returns whether
-    // it was carried out.
-    bool NewDocument();
-    // Asks for the register to open, then opens it.
-    bool OpenChosenDocument();
-    bool OpenDocument(const QString& path);
-    bool OpenRecentFile(int index);
-    bool SaveDocument();
-    bool SaveDocumentAs();
-    // Offers to save a modified register: false when the user cancelled (or the
-    // save failed), so that what was asked must not go on.
-    bool SaveModified();
-    // The register is open read only (another window has it): nothing changes it.
-    bool IsReadOnly() const { return m_readOnly; }
-    // At start without a register: offers the changes of an untitled register
-    // that a run ending without saving left.
-    void OfferUntitledRecovery();
+    // The register's file commands: new, open, save...; whether it is read only.
+    DocumentCommands& Files() { return m_files; }
 
     // Runs a command as its menu item would; disabled commands do nothing.
     void RunCommand(int command);
     // Brings the enabled and checked states and the indicator panes up to date.
     void UpdateCommandUi();
-
-    // The file dialogs' filters: the document type's (string 128), then all files.
-    static QString FileFilter();
 
     // IDocObserver
     void OnStatementMode(DayDate date) override;
@@ -108,8 +87,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    enum class OpenResult { Opened, Cancelled, Failed };
-
     void CreateMenus();
     void CreateAccelerators();
     void CreateToolBar();
@@ -122,10 +99,6 @@ private:
     CBelvaneView* MakeView(QSplitter* parent);
     void ToggleSplit();
     void MoveActivePane(int step);
-    OpenResult Open(const QString& path);
-    bool SaveTo(const QString& path);
-    // The window's claim on the file the register now has.
-    void TakeClaim(RegisterClaim claim);
     // What a command does, by its number.
     using Command = void (*)(CMainFrame& frame);
     static const std::unordered_map<int, Command>& Commands();
@@ -133,7 +106,6 @@ private:
     void Print(int command);
     void Undo();
     void DeleteSelectedLine();
-    bool BackupAtExit();
     void TrackPlacement();
     // Schedules the due check of a register just loaded, once its view shows.
     void ScheduleOpeningCheck();
@@ -141,6 +113,7 @@ private:
     CBelvaneDoc& m_doc;
     ISettingsStore& m_settings;
     RecentFiles& m_recent;
+    DocumentCommands m_files;
     FramePlacement m_placement;
 
     // Every action of a command: the shared one first, then those of the context menu.
@@ -156,15 +129,6 @@ private:
     bool m_statementMode = false;
     QString m_statementText;
     bool m_openingCheckPending = false;  // waits for the window to show
-
-    // The lock of the register's file (none when read only, opened anyway, or
-    // where no lock can be made) and the read-only state: both belong to the
-    // file they were taken for, and end when the register leaves it.
-    std::unique_ptr<QLockFile> m_lock;
-    bool m_readOnly = false;
-    std::string m_claimedPath;
-    // The register's unsaved changes, kept in a file between saves.
-    std::unique_ptr<RecoveryKeeper> m_recovery;
 
     QSplitter* m_rows = nullptr;
     QSplitter* m_columns[2] = {};

@@ -12,6 +12,7 @@
 #include "gui/support/FileFilter.h"
 #include "gui/support/IModal.h"
 #include "gui/window/CMainFrame.h"
+#include "gui/window/DocumentCommands.h"
 #include "gui/window/RegisterClaim.h"
 #include "maintenance/BackupRegistration.h"
 #include "maintenance/NewYear.h"
@@ -47,7 +48,7 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
     }
     const QString path = ChoosePath(parent, {.kind = PathRequest::Kind::OpenOrNew,
                                              .title = CResources::Str(ids::kPurgeFileTitle),
-                                             .filter = CMainFrame::FileFilter()});
+                                             .filter = DocumentCommands::FileFilter()});
     if (path.isEmpty())
         return;
     const std::string file = ToStd(path);
@@ -95,7 +96,7 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
 void StartNewFiscalYear(CMainFrame& frame) {
     CBelvaneDoc& doc = frame.Document();
     CExerciceDlg dialog(doc, &frame);
-    if (RunModal(dialog) != QDialog::Accepted || !frame.SaveModified())
+    if (RunModal(dialog) != QDialog::Accepted || !frame.Files().SaveModified())
         return;
     if (!StartNewYear(doc, dialog.Method(), dialog.Date(), ToStd(dialog.Observation())))
         dlg::Refuse(&frame, ids::kMsgCarryOverflow);
