@@ -235,7 +235,6 @@ TEST_F(ToolTest, ExitCodesAndMessages) {
         {{"convert", "--help"}, kExitOk, 0, ""},
         {{"info", missing}, kExitFailure, ids::kMsgOpenFailed, missing},
         {{"info", garbage}, kExitFailure, ids::kMsgUnreadable, ""},
-        {{"balances", garbage}, kExitFailure, ids::kMsgUnreadable, ""},
         {{"convert", truncated, out}, kExitFailure, ids::kMsgDamaged, truncated},
         {{"new", noDir}, kExitFailure, ids::kMsgSaveFailed, noDir},
         {{"export", good, noDir}, kExitFailure, ids::kMsgExportOpenError, noDir},
