@@ -47,13 +47,11 @@ TEST(ReportCommands, TotalsAndChartAsJson) {
         EXPECT_EQ(json::parse(out.str()), c.expected);
     }
 
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"chart", small, "--period", "quarter"},
-          std::vector<std::string>{"totals", small, "--from", "2024-13-01"}}) {
-        std::ostringstream out, err;
-        EXPECT_EQ(RunTool(bad, out, err), kExitUsage) << bad[2];
-        EXPECT_EQ(out.str(), "");
-    }
+    // Dates that do not read are the balances command's table's (ToolCommandsTest).
+    std::ostringstream out, err;
+    const std::vector<std::string> bad = {"chart", small, "--period", "quarter"};
+    EXPECT_EQ(RunTool(bad, out, err), kExitUsage);
+    EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

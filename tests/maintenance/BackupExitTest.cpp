@@ -13,16 +13,12 @@
 namespace belvane {
 namespace {
 
-// A backup copy replaces the previous one only once complete; a failure names
-// the side that failed and leaves the earlier copy as it was.
-TEST(BackupCopy, OverwritesAnEarlierCopyAndNamesWhatFailed) {
+// A failure names the side that failed and leaves the earlier copy as it was
+// (the copy replacing the previous one whole is the kill test's).
+TEST(BackupCopy, NamesWhatFailedAndLeavesTheEarlierCopy) {
     testutil::ScratchDir dir;
     const std::string source = dir.File("a.blv"), copy = dir.File("b.blv");
     testutil::WriteFile(source, "new contents");
-    testutil::WriteFile(copy, "old");
-    EXPECT_TRUE(CopyForBackup(source, copy).ok());
-    EXPECT_EQ(testutil::ReadFile(copy), "new contents");
-
     testutil::WriteFile(copy, "old");
     const Status missing = CopyForBackup(dir.File("missing.blv"), copy);
     EXPECT_EQ(missing.code(), Status::Code::CannotOpen);
