@@ -41,8 +41,14 @@ void CBelvaneDoc::RemoveObserver(IDocObserver* observer) {
                       m_observers.end());
 }
 
-void CBelvaneDoc::UpdateAllViews() {
+void CBelvaneDoc::Changed() {
+    SetModifiedFlag(true);
     Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+}
+
+void CBelvaneDoc::LineChanged(int index) {
+    SetModifiedFlag(true);
+    Notify([&](IDocObserver& o) { o.OnLineChanged(index); });
 }
 
 template <class F>
@@ -201,6 +207,8 @@ bool CBelvaneDoc::TakeJustLoaded() {
 void CBelvaneDoc::SetFormatSettings(std::string dateFormat, std::string decimalSymbol) {
     m_dateFormat = std::move(dateFormat);
     m_decimalSymbol = std::move(decimalSymbol);
+    // The register is shown in the new forms; it is not changed.
+    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
 }
 
 std::string CBelvaneDoc::FormatAmount(Amount amount, bool withSign, int width) const {
@@ -239,8 +247,7 @@ int CBelvaneDoc::AddLine(const CLigne& line) {
     m_undoAction = kUndoAdded;
     m_undoIndex2 = p;
     m_undoNextDate.reset();
-    SetModifiedFlag(true);
-    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    Changed();
     return p;
 }
 
@@ -269,8 +276,7 @@ void CBelvaneDoc::DeleteLine(int index) {
     m_undoIndex = index;
     m_undoLigne = m_lignes[index];
     m_lignes.erase(m_lignes.begin() + index);
-    SetModifiedFlag(true);
-    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    Changed();
 }
 
 int CBelvaneDoc::ReplaceLine(int index, const CLigne& line) {
@@ -285,8 +291,7 @@ int CBelvaneDoc::ReplaceLine(int index, const CLigne& line) {
         m_lignes.erase(m_lignes.begin() + index);
         m_undoIndex2 = InsertLineByDate(line);
     }
-    SetModifiedFlag(true);
-    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    Changed();
     return m_undoIndex2;
 }
 
@@ -296,8 +301,7 @@ void CBelvaneDoc::SetLineStatement(int index, DayDate date) {
     m_undoIndex = m_undoIndex2 = index;
     m_undoLigne = m_lignes[index];
     m_lignes[index].m_dateReleve = date;
-    SetModifiedFlag(true);
-    Notify([&](IDocObserver& o) { o.OnLineChanged(index); });
+    LineChanged(index);
 }
 
 void CBelvaneDoc::StampAndAddLines(std::span<const int> stamped, DayDate date,
@@ -329,8 +333,7 @@ void CBelvaneDoc::StampAndAddLines(std::span<const int> stamped, DayDate date,
         merged.push_back(std::move(m_lignes[old++]));
     m_lignes = std::move(merged);
     m_undoAddedLines.clear();
-    SetModifiedFlag(true);
-    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    Changed();
 }
 
 bool CBelvaneDoc::StatementUndoFits() const {
@@ -425,8 +428,7 @@ bool CBelvaneDoc::Undo() {
     }
     // The lines now differ from what was last saved or loaded: without the mark
     // an undo after a save would be lost at closing without a question.
-    SetModifiedFlag(true);
-    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    Changed();
     return true;
 }
 
@@ -439,58 +441,58 @@ CLigneStore CBelvaneDoc::TakeLines() {
     CLigneStore lines = std::move(m_lignes);
     m_lignes = CLigneStore();
     ClearUndo();
-    SetModifiedFlag(true);
-    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    Changed();
     return lines;
 }
 
 void CBelvaneDoc::PutLines(CLigneStore lines) {
     m_lignes = std::move(lines);
     ClearUndo();
-    SetModifiedFlag(true);
-    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    Changed();
 }
 
 void CBelvaneDoc::SetLineRubrique(int index, std::string rubrique) {
     m_lignes[index].m_rubrique = std::move(rubrique);
+    LineChanged(index);
 }
 
 void CBelvaneDoc::SetLineSousRubrique(int index, std::string sousRubrique) {
     m_lignes[index].m_sousRubrique = std::move(sousRubrique);
+    LineChanged(index);
 }
 
 // --- reference lists --------------------------------------------------------
 
 int CBelvaneDoc::AddPaiement(const CPaiement& paiement) {
     const int i = CRegistre::AddPaiement(paiement);
-    SetModifiedFlag(true);
+    Changed();
     return i;
 }
 
 void CBelvaneDoc::DeletePaiement(int i) {
     m_paiements.erase(m_paiements.begin() + i);
-    SetModifiedFlag(true);
+    Changed();
 }
 
 int CBelvaneDoc::AddMouvement(const CMouvementAuto& mouvement) {
     const int i = CRegistre::AddMouvement(mouvement);
-    SetModifiedFlag(true);
+    Changed();
     return i;
 }
 
 void CBelvaneDoc::DeleteMouvement(int i) {
     m_mouvements.erase(m_mouvements.begin() + i);
-    SetModifiedFlag(true);
+    Changed();
 }
 
 void CBelvaneDoc::InsertRubrique(int i, const CRubrique& rubrique) {
     m_rubriques.insert(m_rubriques.begin() + i, rubrique);
-    SetModifiedFlag(true);
+    Changed();
 }
 
 void CBelvaneDoc::DeleteRubrique(int i) {
     m_rubriques.erase(m_rubriques.begin() + i);
-    SetModifiedFlag(true);
+    Changed();
 }
 
 int CBelvaneDoc::GetSousRubriqueCount(std::string_view rubrique) const {
@@ -508,22 +510,22 @@ const std::string& CBelvaneDoc::GetSousRubriqueName(std::string_view rubrique, i
 
 void CBelvaneDoc::InsertSousRubrique(int i, int j, const CSousRubrique& sousRubrique) {
     m_rubriques[i].InsertSousRubrique(j, sousRubrique);
-    SetModifiedFlag(true);
+    Changed();
 }
 
 void CBelvaneDoc::DeleteSousRubrique(int i, int j) {
     m_rubriques[i].RemoveSousRubrique(j);
-    SetModifiedFlag(true);
+    Changed();
 }
 
 void CBelvaneDoc::InsertBeneficiaire(int i, const CBeneficiaire& beneficiaire) {
     m_beneficiaires.insert(m_beneficiaires.begin() + i, beneficiaire);
-    SetModifiedFlag(true);
+    Changed();
 }
 
 void CBelvaneDoc::DeleteBeneficiaire(int i) {
     m_beneficiaires.erase(m_beneficiaires.begin() + i);
-    SetModifiedFlag(true);
+    Changed();
 }
 
 Resume CBelvaneDoc::GetResume() const {
@@ -539,6 +541,22 @@ void CBelvaneDoc::SetResume(Resume resume) {
     m_titulaires = std::move(resume.titulaires);
     m_annotations = std::move(resume.annotations);
     m_montantInitial = resume.montantInitial;
+    Changed();
+}
+
+void CBelvaneDoc::SetMontantInitial(Amount montant) {
+    m_montantInitial = montant;
+    Changed();
+}
+
+void CBelvaneDoc::SetMontantInitialRubrique(int i, Amount montant) {
+    m_rubriques[i].SetMontantInitial(montant);
+    Changed();
+}
+
+void CBelvaneDoc::SetMontantInitialSousRubrique(int i, int j, Amount montant) {
+    m_rubriques[i].SetMontantInitialSousRubrique(j, montant);
+    Changed();
 }
 
 // --- statement mode, backup, display ----------------------------------------
@@ -574,8 +592,7 @@ void CBelvaneDoc::SetDisplay(std::vector<std::uint8_t> columns, const std::array
         m_largeurs[i] = std::clamp(widths[i], 0, CRegistre::kMaxWidth);
     m_police = font;
     m_couleurs = colors;
-    SetModifiedFlag(true);
-    Notify([](IDocObserver& o) { o.OnRedrawAll(); });
+    Changed();
 }
 
 // --- fixed-width text -------------------------------------------------------

@@ -66,11 +66,10 @@ public:
     void SetStrings(const CStringTable& strings) { m_strings = &strings; }
     const CStringTable& Strings() const { return *m_strings; }
 
+    // Every change the document makes is told to its observers: callers never
+    // have to ask the views to redraw.
     void AddObserver(IDocObserver* observer);
     void RemoveObserver(IDocObserver* observer);
-    // Tells every view to redraw all its lines (after a change the document's
-    // own operations do not announce, such as a name corrected in every line).
-    void UpdateAllViews();
 
     // --- life cycle ---
     // Back to a new, empty, untitled register.
@@ -202,12 +201,8 @@ public:
     const std::string& GetSousRubriqueName(std::string_view rubrique, int j) const;
     void InsertSousRubrique(int i, int j, const CSousRubrique& sousRubrique);
     void DeleteSousRubrique(int i, int j);
-    void SetMontantInitialRubrique(int i, Amount montant) {
-        m_rubriques[i].SetMontantInitial(montant);
-    }
-    void SetMontantInitialSousRubrique(int i, int j, Amount montant) {
-        m_rubriques[i].SetMontantInitialSousRubrique(j, montant);
-    }
+    void SetMontantInitialRubrique(int i, Amount montant);
+    void SetMontantInitialSousRubrique(int i, int j, Amount montant);
 
     int GetBeneficiaireCount() const { return static_cast<int>(m_beneficiaires.size()); }
     const CBeneficiaire& GetBeneficiaire(int i) const { return m_beneficiaires[i]; }
@@ -216,7 +211,7 @@ public:
 
     // --- account summary ---
     Amount GetMontantInitial() const { return m_montantInitial; }
-    void SetMontantInitial(Amount montant) { m_montantInitial = montant; }
+    void SetMontantInitial(Amount montant);
     Resume GetResume() const;
     void SetResume(Resume resume);
 
@@ -282,6 +277,10 @@ private:
     void ResetTransientState();
     template <class F>
     void Notify(F f);
+    // The register changed: marks it modified and has the views redraw it all,
+    // or only line `index`.
+    void Changed();
+    void LineChanged(int index);
 
     std::string m_dateFormat;
     std::string m_decimalSymbol;

@@ -28,8 +28,7 @@ void ShellSort(int count, bool ascending, Name name, Exchange exchange) {
 }
 
 // One of the document's lists: its count, a copy of record i, the removal of
-// record i and the insertion of a record at i. Moving and sorting show the
-// list again in the views.
+// record i and the insertion of a record at i.
 template <class Get, class Remove, class Insert>
 struct RecordList {
     CBelvaneDoc& doc;
@@ -47,7 +46,6 @@ struct RecordList {
         const auto moved = get(i);
         remove(i);
         insert(to, moved);
-        doc.UpdateAllViews();
         return to;
     }
 
@@ -64,7 +62,6 @@ struct RecordList {
             remove(a);
             insert(a, second);
         });
-        doc.UpdateAllViews();
     }
 };
 
@@ -161,7 +158,6 @@ int NewPaiement(CBelvaneDoc& doc, const PaiementEditor& edit) {
     if (!edit(paiement))
         return -1;
     const int i = doc.AddPaiement(paiement);
-    doc.UpdateAllViews();
     return i;
 }
 
@@ -171,7 +167,6 @@ int NewBeneficiaire(CBelvaneDoc& doc, const BeneficiaireEditor& edit) {
         return -1;
     const int i = doc.GetBeneficiaireCount();
     doc.InsertBeneficiaire(i, beneficiaire);
-    doc.UpdateAllViews();
     return i;
 }
 
@@ -181,7 +176,6 @@ int NewRubrique(CBelvaneDoc& doc, const RubriqueEditor& edit) {
         return -1;
     const int i = doc.GetRubriqueCount();
     doc.InsertRubrique(i, rubrique);
-    doc.UpdateAllViews();
     return i;
 }
 
@@ -191,7 +185,6 @@ int NewSousRubrique(CBelvaneDoc& doc, int rubrique, const SousRubriqueEditor& ed
         return -1;
     const int j = doc.GetRubrique(rubrique).GetNbSousRubriques();
     doc.InsertSousRubrique(rubrique, j, sousRubrique);
-    doc.UpdateAllViews();
     return j;
 }
 
@@ -206,7 +199,6 @@ int ModifyPaiement(CBelvaneDoc& doc, int i, const PaiementEditor& edit) {
     const bool accepted =
         EditCopy(original, edit, [&](const CPaiement& p) { at = doc.AddPaiement(p); }).first;
     KeepFlagIfUnchanged(doc, !accepted && at == i, wasModified);
-    doc.UpdateAllViews();
     return at;
 }
 
@@ -219,7 +211,6 @@ int ModifyBeneficiaire(CBelvaneDoc& doc, int i, const BeneficiaireEditor& edit) 
                               doc.InsertBeneficiaire(i, b);
                           }).first;
     KeepFlagIfUnchanged(doc, !accepted, wasModified);
-    doc.UpdateAllViews();
     return i;
 }
 
@@ -233,7 +224,6 @@ int ModifyRubrique(CBelvaneDoc& doc, int i, const RubriqueEditor& edit) {
     KeepFlagIfUnchanged(doc, !outcome.accepted, wasModified);
     if (outcome.accepted && outcome.renameEverywhere)
         RenameRubriqueInLines(doc, original.GetNom(), edited.GetNom());
-    doc.UpdateAllViews();
     return i;
 }
 
@@ -248,7 +238,6 @@ int ModifySousRubrique(CBelvaneDoc& doc, int rubrique, int j, const SousRubrique
     KeepFlagIfUnchanged(doc, !outcome.accepted, wasModified);
     if (outcome.accepted && outcome.renameEverywhere)
         RenameSousRubriqueInLines(doc, parent, original.m_nom, edited.m_nom);
-    doc.UpdateAllViews();
     return j;
 }
 
@@ -296,10 +285,6 @@ int RenameRubriqueInLines(CBelvaneDoc& doc, std::string_view ancien, std::string
             ++changed;
         }
     }
-    if (changed > 0) {
-        doc.SetModifiedFlag(true);
-        doc.UpdateAllViews();
-    }
     return changed;
 }
 
@@ -315,10 +300,6 @@ int RenameSousRubriqueInLines(CBelvaneDoc& doc, std::string_view rubrique, std::
             doc.SetLineSousRubrique(i, std::string(nouveau));
             ++changed;
         }
-    }
-    if (changed > 0) {
-        doc.SetModifiedFlag(true);
-        doc.UpdateAllViews();
     }
     return changed;
 }

@@ -122,8 +122,6 @@ bool StartNewYear(CBelvaneDoc& doc, int method, DayDate date, const std::string&
         line.m_observation = observation;
         doc.AddLine(line);
     }
-    doc.SetModifiedFlag(true);
-    doc.UpdateAllViews();
     return true;
 }
 

@@ -45,8 +45,6 @@ void EditPreferences(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent
     // Marks the register modified and has every view rebuild its layout.
     doc.SetDisplay(std::move(columns), widths, font, sheet.Colors()->Colors());
     ReadFormatSettings(doc, settings);
-    doc.SetModifiedFlag(true);
-    doc.UpdateAllViews();
 }
 
 void ReadFormatSettings(CBelvaneDoc& doc, const ISettingsStore& settings) {
@@ -66,7 +64,6 @@ void EditSummary(CBelvaneDoc& doc, QWidget* parent) {
     if (RunModal(dialog) != QDialog::Accepted)
         return;
     doc.SetResume(dialog.Values());
-    doc.SetModifiedFlag(true);
 }
 
 void ShowAbout(QWidget* parent) {

@@ -50,11 +50,7 @@ ReferenceListPanel::Records SousRubriques(
                 const int i = rubrique();
                 ModifySousRubrique(doc, i, j, [&](CSousRubrique& s) { return edit(i, s, false); });
             },
-        .remove =
-            [&doc, rubrique](int j) {
-                doc.DeleteSousRubrique(rubrique(), j);
-                doc.UpdateAllViews();
-            },
+        .remove = [&doc, rubrique](int j) { doc.DeleteSousRubrique(rubrique(), j); },
         .removeQuestion = 10020,
         .move = [&doc, rubrique](int j,
                                  int delta) { return MoveSousRubrique(doc, rubrique(), j, delta); },

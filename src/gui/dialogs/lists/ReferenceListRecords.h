@@ -60,11 +60,7 @@ ReferenceListPanel::Records DocumentList(CBelvaneDoc& doc, Edit edit) {
         .create = [&doc, edit] { Kind::create(doc, [&](Record& r) { return edit(r, true); }); },
         .modify = [&doc, edit](
                       int i) { Kind::modify(doc, i, [&](Record& r) { return edit(r, false); }); },
-        .remove =
-            [&doc](int i) {
-                (doc.*Kind::remove)(i);
-                doc.UpdateAllViews();
-            },
+        .remove = [&doc](int i) { (doc.*Kind::remove)(i); },
         .removeQuestion = Kind::removeQuestion};
     if constexpr (requires { Kind::move; }) {
         records.move = [&doc](int i, int delta) { return Kind::move(doc, i, delta); };

@@ -145,7 +145,6 @@ void CApurationDlg::PurgeAll() {
     const DayDate limit = m_limit->Value();
     if (!PurgeUpTo(m_doc, limit, m_archive))
         dlg::Refuse(this, ids::kMsgCarryOverflow);
-    m_doc.UpdateAllViews();
     m_current = -1;
     Search();
 }

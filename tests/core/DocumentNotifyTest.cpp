@@ -1,0 +1,98 @@
+#include "core/CBelvaneDoc.h"
+#include "core/DayDate.h"
+#include "core/IDocObserver.h"
+#include "core/ReferenceLists.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace belvane {
+namespace {
+
+struct ChangeRecorder : IDocObserver {
+    int redraws = 0;
+    int linesChanged = 0;
+    void OnRedrawAll() override { ++redraws; }
+    void OnLineChanged(int) override { ++linesChanged; }
+};
+
+// Every change the document makes reaches its views and marks it modified,
+// without the caller having to ask for a redraw (the summary's initial amount
+// changes the balances shown, a renamed category the lines).
+TEST(DocumentNotify, EveryChangeReachesTheViewsAndMarksTheRegister) {
+    struct Row {
+        const char* what;
+        std::function<void(CBelvaneDoc&)> change;
+        bool wholeRegister;  // else one line
+    };
+    const Row rows[] = {
+        {"payment method added",
+         [](CBelvaneDoc& d) { d.AddPaiement(CPaiement("Chèque", 0, 1, 1)); }, true},
+        {"payment method removed", [](CBelvaneDoc& d) { d.DeletePaiement(0); }, true},
+        {"category inserted", [](CBelvaneDoc& d) { d.InsertRubrique(1, CRubrique("Santé", 0)); },
+         true},
+        {"category removed", [](CBelvaneDoc& d) { d.DeleteRubrique(0); }, true},
+        {"subcategory inserted",
+         [](CBelvaneDoc& d) { d.InsertSousRubrique(0, 1, CSousRubrique("Eau", 0)); }, true},
+        {"subcategory removed", [](CBelvaneDoc& d) { d.DeleteSousRubrique(0, 0); }, true},
+        {"payee inserted",
+         [](CBelvaneDoc& d) { d.InsertBeneficiaire(1, CBeneficiaire("Poste", "", "")); }, true},
+        {"payee removed", [](CBelvaneDoc& d) { d.DeleteBeneficiaire(0); }, true},
+        {"movement removed", [](CBelvaneDoc& d) { d.DeleteMouvement(0); }, true},
+        {"account's initial amount",
+         [](CBelvaneDoc& d) {
+             Resume r = d.GetResume();
+             r.montantInitial = 12345;
+             d.SetResume(r);
+         },
+         true},
+        {"category's initial amount", [](CBelvaneDoc& d) { d.SetMontantInitialRubrique(0, 7); },
+         true},
+        {"subcategory's initial amount",
+         [](CBelvaneDoc& d) { d.SetMontantInitialSousRubrique(0, 0, 7); }, true},
+        {"category renamed in the lines",
+         [](CBelvaneDoc& d) { RenameRubriqueInLines(d, "Logement", "Maison"); }, false},
+        {"subcategory renamed in the lines",
+         [](CBelvaneDoc& d) { RenameSousRubriqueInLines(d, "Logement", "Loyer", "Bail"); }, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        CBelvaneDoc doc;
+        doc.AddPaiement(CPaiement("Virement", 0, 1, 1));
+        CRubrique logement("Logement", 0);
+        logement.InsertSousRubrique(0, CSousRubrique("Loyer", 0));
+        doc.InsertRubrique(0, logement);
+        doc.InsertBeneficiaire(0, CBeneficiaire("Agence", "", ""));
+        CMouvementAuto movement;
+        doc.AddMouvement(movement);
+        CLigne line;
+        line.Set(ToDayDate(2009, 3, 1), 0, 0, -100, "", "", "Logement", "Loyer", "", "");
+        doc.AddLine(line);
+        doc.SetModifiedFlag(false);
+
+        ChangeRecorder views;
+        doc.AddObserver(&views);
+        row.change(doc);
+        doc.RemoveObserver(&views);
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(views.redraws > 0, row.wholeRegister);
+        EXPECT_EQ(views.linesChanged > 0, !row.wholeRegister);
+    }
+}
+
+// The display forms are the program's settings: the views show them, the
+// register is not changed.
+TEST(DocumentNotify, NewDisplayFormsRedrawWithoutModifying) {
+    CBelvaneDoc doc;
+    ChangeRecorder views;
+    doc.AddObserver(&views);
+    doc.SetFormatSettings("%d/%m/%Y", ".");
+    doc.RemoveObserver(&views);
+    EXPECT_EQ(views.redraws, 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+}  // namespace
+}  // namespace belvane
