@@ -5,6 +5,7 @@
 
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
+#include "core/LineText.h"
 #include "core/RegisterFile.h"
 #include "rules/Balances.h"
 #include "rules/Generation.h"
@@ -300,7 +301,7 @@ void BM_FormatLine(benchmark::State& state) {
     int index = 0;
     std::size_t chars = 0;
     for (auto _ : state) {
-        const std::string text = data.doc->FormatLine(index);
+        const std::string text = FormatLine(*data.doc, index);
         chars += text.size();
         benchmark::DoNotOptimize(text.data());
         index = (index + 7919) % kBenchLines;
@@ -316,7 +317,7 @@ void BM_FormatLineIntoBuffer(benchmark::State& state) {
     std::string out;
     int index = 0;
     for (auto _ : state) {
-        data.doc->FormatLine(out, index);
+        FormatLine(*data.doc, out, index);
         benchmark::DoNotOptimize(out.data());
         index = (index + 7919) % kBenchLines;
     }

@@ -238,22 +238,6 @@ public:
     void SetDisplay(std::vector<std::uint8_t> columns, const std::array<int, 6>& widths,
                     const CPolice& font, const std::array<ColorRef, 6>& colors);
 
-    // --- fixed-width text of a line and of the column titles ---
-    // The shown columns with the document's widths.
-    std::string FormatLine(int index) const;
-    void FormatLine(std::string& out, int index) const;
-    std::string FormatHeader() const;
-    // Characters of every text FormatLine gives with the document's widths.
-    int LineWidth() const;
-    // The shown columns with their widths: the document's, or the longest text
-    // each text column takes (`fullWidths`).
-    std::vector<RowColumn> RowColumns(bool fullWidths = false) const;
-    // Line `index` in `columns`, each value cut or padded to its column's width.
-    void FormatRow(std::string& out, int index, std::span<const RowColumn> columns) const;
-    // One cell of that text, appended to `out`.
-    void AppendCell(std::string& out, int index, const RowColumn& column) const;
-    std::string FormatTitles(std::span<const RowColumn> columns) const;
-
 private:
     // The movement whose next date the last line action moved (a generated
     // line): its title, and its next date before and after.

@@ -2,6 +2,7 @@
 
 #include "core/CBelvaneDoc.h"
 #include "core/CRegistre.h"
+#include "core/LineText.h"
 #include "core/StringIds.h"
 #include "core/Text.h"
 #include "reports/PrintColumns.h"
@@ -15,7 +16,7 @@ namespace belvane {
 
 namespace {
 
-constexpr int kLongestName = 32;   // what the lists let a name hold
+constexpr int kLongestName = 32;  // what the lists let a name hold
 
 // What lies after the last character of a row takes no room on paper, and
 // laying it out would cost the printer time on thousands of pages.
@@ -172,10 +173,10 @@ void CPrintJob::LayLines(int page, PrintPage& out) const {
         int start = 0;  // characters before the cell, less the row's leading blank
         for (const RowColumn& c : columns) {
             if (titles) {
-                cell = m_doc->FormatTitles(std::span(&c, 1));
+                cell = FormatTitles(*m_doc, std::span(&c, 1));
             } else {
                 cell.assign(1, ' ');
-                m_doc->AppendCell(cell, index, c);
+                AppendCell(*m_doc, cell, index, c);
             }
             const std::size_t first = cell.find_first_not_of(' ');
             if (first != std::string::npos) {

@@ -1,6 +1,7 @@
 #include "reports/PrintColumns.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/LineText.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "core/Text.h"
@@ -12,7 +13,7 @@ namespace belvane {
 
 std::vector<RowColumn> PrintRowColumns(const CBelvaneDoc& doc, std::span<const std::int32_t> lines,
                                        bool screenWidths) {
-    std::vector<RowColumn> columns = doc.RowColumns(!screenWidths);
+    std::vector<RowColumn> columns = RowColumns(doc, !screenWidths);
     if (screenWidths)
         return columns;
     for (RowColumn& c : columns) {

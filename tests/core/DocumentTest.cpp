@@ -1,6 +1,7 @@
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/IDocObserver.h"
+#include "core/LineText.h"
 #include "core/RegisterFile.h"
 #include "core/SettingsStore.h"
 #include "core/Text.h"
@@ -162,16 +163,16 @@ TEST_F(DocumentTest, FormatLineCountsCharactersOfAccentedTexts) {
                    {16, 32, 32, 32, 20, 8}, doc.GetFont(), doc.GetColors());
     doc.AddLine(Line({2009, 1, 25}, 0, "Très très longue observation", "Crédit Agricole"));
     doc.AddLine(Line({2009, 1, 26}, -50, "ok", "Boulangerie Martin"));
-    const std::string la = doc.FormatLine(0);
-    const std::string lb = doc.FormatLine(1);
+    const std::string la = FormatLine(doc, 0);
+    const std::string lb = FormatLine(doc, 1);
     const std::string blank8(8, ' ');
     const std::string blank12(12, ' ');
     EXPECT_EQ(la, " 25.01.09  " + blank8 + "  Crédit Agricole       " + "       +0,00  " + blank12 +
                       "  Très trè  ");
     EXPECT_EQ(lb, " 26.01.09  " + blank8 + "  Boulangerie Martin    " + blank12 + "  " +
                       "       -0,50  ok        ");
-    EXPECT_EQ(static_cast<int>(belvane::text::Length(la)), doc.LineWidth());
-    EXPECT_EQ(static_cast<int>(belvane::text::Length(lb)), doc.LineWidth());
+    EXPECT_EQ(static_cast<int>(belvane::text::Length(la)), LineWidth(doc));
+    EXPECT_EQ(static_cast<int>(belvane::text::Length(lb)), LineWidth(doc));
 }
 
 // Regression: display settings a file cannot hold were accepted, saved, and the
@@ -191,8 +192,8 @@ TEST_F(DocumentTest, DisplaySettingsStayWithinWhatAFileHolds) {
 TEST_F(DocumentTest, HeaderUsesTheColumnTitles) {
     doc.SetDisplay({kColDateEmission, kColCredit, kColReference}, {4, 32, 32, 32, 32, 128},
                    doc.GetFont(), doc.GetColors());
-    EXPECT_EQ(doc.FormatHeader(), " Date em.  Crédit        Réfé  ");
-    EXPECT_EQ(doc.FormatTitles(doc.RowColumns(true)),
+    EXPECT_EQ(FormatHeader(doc), " Date em.  Crédit        Réfé  ");
+    EXPECT_EQ(FormatTitles(doc, RowColumns(doc, true)),
               " Date em.  Crédit        Référence         ");
 }
 

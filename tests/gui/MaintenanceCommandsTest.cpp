@@ -2,6 +2,7 @@
 // fiscal year commands.
 #include "DialogTestSupport.h"
 #include "core/Clock.h"
+#include "core/LineText.h"
 #include "gui/dialogs/maintenance/CApurationDlg.h"
 #include "gui/dialogs/maintenance/CExerciceDlg.h"
 #include "gui/support/CDateEdit.h"
@@ -48,7 +49,7 @@ TEST_F(MaintenanceCommands, PurgeDialogOffersEachClosedLineUpToTheLimit) {
     EXPECT_EQ(testing::Child<QLabel>(d, "1192")->text(), "archive.blv");
     EXPECT_EQ(d.LimitField()->text(), "03.01.24") << "the last line's date";
     EXPECT_EQ(number(), QString::fromUtf8("Li&gne n°1"));
-    EXPECT_EQ(testing::Child<QLineEdit>(d, "1193")->text(), FromStd(f.doc.FormatLine(0)));
+    EXPECT_EQ(testing::Child<QLineEdit>(d, "1193")->text(), FromStd(FormatLine(f.doc, 0)));
     button("1121")->click();
     EXPECT_EQ(number(), QString::fromUtf8("Li&gne n°3"));
 

@@ -1,6 +1,7 @@
 #include "gui/window/CBelvaneView.h"
 
 #include "FrameTestSupport.h"
+#include "core/LineText.h"
 #include "gui/window/CEnteteWnd.h"
 #include "gui/window/CLignesWnd.h"
 #include "uilogic/CommandIds.h"
@@ -158,7 +159,7 @@ TEST_F(ViewTest, KeysMoveTheSelectionAndThePositions) {
     }
 
     const int hpage = Lines().width() / view->CharWidth();
-    const int last = doc.LineWidth() - hpage + 1;
+    const int last = LineWidth(doc) - hpage + 1;
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;

@@ -1,6 +1,7 @@
 #include "core/CBelvaneDoc.h"
 #include "core/CRubrique.h"
 #include "core/DayDate.h"
+#include "core/LineText.h"
 #include "core/SettingsStore.h"
 #include "reports/CPrintJob.h"
 #include "reports/PageSetup.h"
@@ -290,7 +291,7 @@ TEST(PrintColumnsTest, WidestValueWidths) {
         EXPECT_EQ(widths, c.widths) << c.screen << c.lines.size();
     }
     std::string row;
-    doc.FormatRow(row, 0, PrintRowColumns(doc, all, false));
+    FormatRow(doc, row, 0, PrintRowColumns(doc, all, false));
     EXPECT_NE(row.find("-21474836,47"), std::string::npos) << row;
 }
 

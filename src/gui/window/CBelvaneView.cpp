@@ -1,6 +1,7 @@
 #include "gui/window/CBelvaneView.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/LineText.h"
 #include "gui/support/FontConversions.h"
 #include "gui/window/CEnteteWnd.h"
 #include "gui/window/CLignesWnd.h"
@@ -136,7 +137,7 @@ void CBelvaneView::Private::Layout() {
 }
 
 void CBelvaneView::Private::UpdateRanges() {
-    h = HorizontalAxis(m_doc.LineWidth(), clientWidth, charWidth, h.pos);
+    h = HorizontalAxis(LineWidth(m_doc), clientWidth, charWidth, h.pos);
     v = VerticalAxis(m_doc.GetLineCount(), clientHeight, rowHeight, v.pos);
     for (auto [bar, axis] : {std::pair{hbar, h}, std::pair{vbar, v}}) {
         const QSignalBlocker blocker(bar);

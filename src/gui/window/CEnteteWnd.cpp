@@ -1,4 +1,5 @@
 #include "gui/window/CEnteteWnd.h"
+#include "core/LineText.h"
 #include "gui/paint/QtText.h"
 
 #include "core/CBelvaneDoc.h"
@@ -41,8 +42,7 @@ void CEnteteWnd::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), kNavy);
     painter.setFont(m_font);
     painter.setPen(Qt::white);
-    painter.drawText(-(m_hpos * m_charWidth), kTextTop + m_ascent,
-                     FromStd(m_doc.FormatHeader()));
+    painter.drawText(-(m_hpos * m_charWidth), kTextTop + m_ascent, FromStd(FormatHeader(m_doc)));
 }
 
 }  // namespace belvane

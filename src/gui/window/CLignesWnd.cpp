@@ -1,6 +1,7 @@
 #include "gui/window/CLignesWnd.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/LineText.h"
 #include "core/StringIds.h"
 #include "core/StringTable.h"
 #include "gui/paint/QtText.h"
@@ -175,7 +176,7 @@ void CLignesWnd::paintEvent(QPaintEvent* event) {
         const int style = (i == m_selection.selected && m_active) ? kStyleSelected : i % 2;
         painter.fillRect(QRect(area.left(), y, area.width() + 1, m_rowHeight + 1),
                          background[style]);
-        m_doc.FormatLine(m_rowText, i);
+        FormatLine(m_doc, m_rowText, i);
         ++m_formattedRows;
         painter.setPen(text[style]);
         painter.drawText(x, y + m_ascent, FromStd(m_rowText));

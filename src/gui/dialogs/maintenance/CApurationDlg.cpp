@@ -1,6 +1,7 @@
 #include "gui/dialogs/maintenance/CApurationDlg.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/LineText.h"
 #include "core/StringIds.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
@@ -82,7 +83,7 @@ CApurationDlg::CApurationDlg(CBelvaneDoc& doc, CBelvaneDoc& archive, const QStri
     m_limit->SetValue(DefaultPurgeLimit(doc));
     m_current = -1;
     Search();
-    const int lineWidth = charWidth * (doc.LineWidth() + 2);
+    const int lineWidth = charWidth * (LineWidth(doc) + 2);
     dlg::SizeWindow(
         this, kDialog,
         QSize(sizeHint().width() - m_line->minimumWidth() + lineWidth, sizeHint().height()));
@@ -103,7 +104,7 @@ void CApurationDlg::Search() {
     if (found) {
         m_number->setText(FillPlaceholders(CResources::Str(ids::kPurgeLineNumber),
                                            {QString::number(m_current + 1)}));
-        m_line->setText(FromStd(m_doc.FormatLine(m_current)));
+        m_line->setText(FromStd(FormatLine(m_doc, m_current)));
         m_line->setCursorPosition(0);
     } else {
         m_number->clear();

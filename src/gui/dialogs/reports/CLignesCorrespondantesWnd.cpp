@@ -1,6 +1,7 @@
 #include "gui/dialogs/reports/CLignesCorrespondantesWnd.h"
 
 #include "core/CBelvaneDoc.h"
+#include "core/LineText.h"
 #include "gui/paint/QtText.h"
 #include "gui/support/FontConversions.h"
 #include "gui/support/RegisterLook.h"
@@ -50,7 +51,7 @@ int CLignesCorrespondantesWnd::VerticalPage() const {
 
 void CLignesCorrespondantesWnd::UpdateScrollRanges() {
     // Ranges in characters and rows; a position never goes past range - page.
-    const int hrange = m_doc.LineWidth();
+    const int hrange = LineWidth(m_doc);
     const int hpage = std::max(1, viewport()->width() / m_charWidth);
     const int vrange = std::max(0, static_cast<int>(m_indices.size()) - 1);
     const int vpage = std::max(1, VerticalPage());
@@ -81,7 +82,7 @@ void CLignesCorrespondantesWnd::paintEvent(QPaintEvent* event) {
 
     painter.fillRect(QRect(0, 0, viewport()->width(), band), kTitleBand);
     painter.setPen(Qt::white);
-    painter.drawText(x, 2 + m_ascent, FromStd(m_doc.FormatHeader()));
+    painter.drawText(x, 2 + m_ascent, FromStd(FormatHeader(m_doc)));
 
     // The rows below the band; what no row covers stays white.
     painter.setClipRect(QRect(0, band, viewport()->width(), viewport()->height() - band));
@@ -99,7 +100,7 @@ void CLignesCorrespondantesWnd::paintEvent(QPaintEvent* event) {
         painter.fillRect(QRect(update.left(), y, update.width() + 1, m_rowHeight + 1),
                          FromColorRef(m_doc.GetColor(true, style)));
         painter.setPen(FromColorRef(m_doc.GetColor(false, style)));
-        m_doc.FormatLine(m_rowText, static_cast<int>(m_indices[j]));
+        FormatLine(m_doc, m_rowText, static_cast<int>(m_indices[j]));
         painter.drawText(x, y + m_ascent, FromStd(m_rowText));
     }
 }
