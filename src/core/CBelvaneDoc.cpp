@@ -18,15 +18,18 @@ namespace {
 
 constexpr std::string_view kModifiedMark = " *";
 
+// The setting `key` of section "Settings", or the built-in text `fallbackId`.
+std::string FormatSetting(const ISettingsStore* settings, const char* key, int fallbackId) {
+    const std::string fallback = CStringTable::Builtin().Get(fallbackId);
+    return settings ? settings->GetString("Settings", key, fallback) : fallback;
+}
+
 }  // namespace
 
 CBelvaneDoc::CBelvaneDoc(const ISettingsStore* settings, const Clock& clock)
-    : m_clock(&clock), m_strings(&CStringTable::Builtin()) {
-    const std::string decimal = m_strings->Get(ids::kDecimalSymbolDefault);
-    const std::string format = m_strings->Get(ids::kDateFormatDefault);
-    m_decimalSymbol =
-        settings ? settings->GetString("Settings", "DecimalSymbol", decimal) : decimal;
-    m_dateFormat = settings ? settings->GetString("Settings", "DateFormat", format) : format;
+    : m_format(FormatSetting(settings, "DateFormat", ids::kDateFormatDefault),
+               FormatSetting(settings, "DecimalSymbol", ids::kDecimalSymbolDefault), clock),
+      m_strings(&CStringTable::Builtin()) {
     OnNewDocument();
 }
 
@@ -64,7 +67,7 @@ void CBelvaneDoc::Notify(F f) {
 void CBelvaneDoc::ResetTransientState() {
     m_bJustLoaded = false;
     m_bModeReleve = false;
-    m_dateModeReleve = ToDayDate(m_clock->Today());
+    m_dateModeReleve = ToDayDate(m_format.Today());
     m_undoAction = kUndoNone;
     m_undoIndex = 0;
     m_undoIndex2 = 0;
@@ -202,29 +205,12 @@ bool CBelvaneDoc::TakeJustLoaded() {
     return was;
 }
 
-// --- conversions ------------------------------------------------------------
+// --- display settings -------------------------------------------------------
 
 void CBelvaneDoc::SetFormatSettings(std::string dateFormat, std::string decimalSymbol) {
-    m_dateFormat = std::move(dateFormat);
-    m_decimalSymbol = std::move(decimalSymbol);
+    m_format.SetSettings(std::move(dateFormat), std::move(decimalSymbol));
     // The register is shown in the new forms; it is not changed.
     Notify([](IDocObserver& o) { o.OnRedrawAll(); });
-}
-
-std::string CBelvaneDoc::FormatAmount(Amount amount, bool withSign, int width) const {
-    return belvane::FormatAmount(amount, withSign, width, m_decimalSymbol);
-}
-
-std::string CBelvaneDoc::FormatDate(DayDate date) const {
-    return belvane::FormatDate(date, m_dateFormat);
-}
-
-DayDate CBelvaneDoc::ParseDate(std::string_view text, bool past) const {
-    return belvane::ParseDate(text, past, m_dateFormat, m_clock->Today());
-}
-
-TypedAmount CBelvaneDoc::ParseAmount(std::string_view text) const {
-    return belvane::ParseAmount(text, m_decimalSymbol);
 }
 
 // --- lines ------------------------------------------------------------------
@@ -570,7 +556,7 @@ void CBelvaneDoc::SetStatementMode(bool on, DayDate date) {
 
 void CBelvaneDoc::LeaveStatementMode() {
     m_bModeReleve = false;
-    m_dateModeReleve = ToDayDate(m_clock->Today());
+    m_dateModeReleve = ToDayDate(m_format.Today());
     Notify([](IDocObserver& o) { o.OnStatementMode(0); });
 }
 

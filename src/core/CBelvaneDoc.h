@@ -61,7 +61,7 @@ public:
     CBelvaneDoc(const CBelvaneDoc&) = delete;
     CBelvaneDoc& operator=(const CBelvaneDoc&) = delete;
 
-    void SetClock(const Clock& clock) { m_clock = &clock; }
+    void SetClock(const Clock& clock) { m_format.SetClock(clock); }
     // The texts used for column titles; they must outlive the document.
     void SetStrings(const CStringTable& strings) { m_strings = &strings; }
     const CStringTable& Strings() const { return *m_strings; }
@@ -127,15 +127,23 @@ public:
     };
     bool HasUnfinishedChange() const { return m_unfinished > 0; }
 
-    // --- settings copies and conversions ---
+    // --- display settings ---
+    // The views and dialogs format and read values with this object; it lives
+    // as long as the document, across New and Open.
+    const ValueFormat& Format() const { return m_format; }
+    // Observers redraw in the new forms.
     void SetFormatSettings(std::string dateFormat, std::string decimalSymbol);
-    const std::string& GetDateFormat() const { return m_dateFormat; }
-    const std::string& GetDecimalSymbol() const { return m_decimalSymbol; }
-    std::string FormatAmount(Amount amount, bool withSign, int width) const;
-    std::string FormatDate(DayDate date) const;
-    DayDate ParseDate(std::string_view text, bool past = true) const;
-    TypedAmount ParseAmount(std::string_view text) const;
-    CivilDate Today() const { return m_clock->Today(); }
+    const std::string& GetDateFormat() const { return m_format.GetDateFormat(); }
+    const std::string& GetDecimalSymbol() const { return m_format.GetDecimalSymbol(); }
+    std::string FormatAmount(Amount amount, bool withSign, int width) const {
+        return m_format.FormatAmount(amount, withSign, width);
+    }
+    std::string FormatDate(DayDate date) const { return m_format.FormatDate(date); }
+    DayDate ParseDate(std::string_view text, bool past = true) const {
+        return m_format.ParseDate(text, past);
+    }
+    TypedAmount ParseAmount(std::string_view text) const { return m_format.ParseAmount(text); }
+    CivilDate Today() const { return m_format.Today(); }
 
     // --- lines ---
     int GetLineCount() const { return static_cast<int>(m_lignes.size()); }
@@ -266,8 +274,7 @@ private:
     void Changed();
     void LineChanged(int index);
 
-    std::string m_dateFormat;
-    std::string m_decimalSymbol;
+    ValueFormat m_format;
     bool m_bJustLoaded = false;
     bool m_bModeReleve = false;
     DayDate m_dateModeReleve = 0;
@@ -289,7 +296,6 @@ private:
     bool m_bModified = false;
     int m_unfinished = 0;  // UnfinishedChange holders
 
-    const Clock* m_clock;
     const CStringTable* m_strings;
     std::vector<IDocObserver*> m_observers;
 };

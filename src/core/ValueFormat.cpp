@@ -338,4 +338,27 @@ std::optional<int> ParseSmallNumber(std::string_view text) {
     return negative ? -n : n;
 }
 
+// --- ValueFormat -------------------------------------------------------------
+
+void ValueFormat::SetSettings(std::string dateFormat, std::string decimalSymbol) {
+    m_dateFormat = std::move(dateFormat);
+    m_decimalSymbol = std::move(decimalSymbol);
+}
+
+std::string ValueFormat::FormatAmount(Amount amount, bool withSign, int width) const {
+    return belvane::FormatAmount(amount, withSign, width, m_decimalSymbol);
+}
+
+std::string ValueFormat::FormatDate(DayDate date) const {
+    return belvane::FormatDate(date, m_dateFormat);
+}
+
+DayDate ValueFormat::ParseDate(std::string_view text, bool past) const {
+    return belvane::ParseDate(text, past, m_dateFormat, m_clock->Today());
+}
+
+TypedAmount ValueFormat::ParseAmount(std::string_view text) const {
+    return belvane::ParseAmount(text, m_decimalSymbol);
+}
+
 }  // namespace belvane

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "core/Clock.h"
 #include "core/DayDate.h"
 #include "core/Types.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // Amounts and dates to text and back, steered by the decimal symbol and date
-// format settings. The register document wraps these with its own copies of the
-// two settings.
+// format settings. ValueFormat (at the end) holds the two settings and the
+// clock for the register and its views; the functions take them as arguments.
 namespace belvane {
 
 // Unsigned form "%ld%s%02ld" (sign dropped) or signed form ("+1,50", "-0,50",
@@ -78,5 +80,37 @@ inline constexpr int kLongestDateChars = 10;
 // Reads a small whole number (a count of months, a day, a shift in days): an
 // optional sign and one to six digits, nothing else.
 std::optional<int> ParseSmallNumber(std::string_view text);
+
+// The display settings of a register (its date pattern and decimal symbol) and
+// the clock its "today" comes from: what the views, dialogs and reports need to
+// show a value or read one typed. The document owns the one of the run and
+// changes it in place, so a reference to it sees every change of settings.
+class ValueFormat {
+public:
+    // `clock` must outlive the object.
+    ValueFormat(std::string dateFormat, std::string decimalSymbol,
+                const Clock& clock = Clock::System())
+        : m_dateFormat(std::move(dateFormat)),
+          m_decimalSymbol(std::move(decimalSymbol)),
+          m_clock(&clock) {}
+
+    void SetSettings(std::string dateFormat, std::string decimalSymbol);
+    void SetClock(const Clock& clock) { m_clock = &clock; }
+
+    const std::string& GetDateFormat() const { return m_dateFormat; }
+    const std::string& GetDecimalSymbol() const { return m_decimalSymbol; }
+    // The day "." stands for in a typed date, and the register's today.
+    CivilDate Today() const { return m_clock->Today(); }
+
+    std::string FormatAmount(Amount amount, bool withSign, int width) const;
+    std::string FormatDate(DayDate date) const;
+    DayDate ParseDate(std::string_view text, bool past = true) const;
+    TypedAmount ParseAmount(std::string_view text) const;
+
+private:
+    std::string m_dateFormat;
+    std::string m_decimalSymbol;
+    const Clock* m_clock;
+};
 
 }  // namespace belvane
