@@ -711,7 +711,7 @@ int Run(const char* path) {
         "%d recurring movements, balance %s\n",
         path, doc.GetLineCount(), reconciled, doc.GetPaiementCount(), doc.GetRubriqueCount(),
         doc.GetBeneficiaireCount(), doc.GetMouvementCount(),
-        doc.FormatAmount(balance, true, 0).c_str());
+        doc.Format().FormatAmount(balance, true, 0).c_str());
     return 0;
 }
 

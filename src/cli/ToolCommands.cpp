@@ -361,8 +361,8 @@ int CommandExport(std::span<const std::string> args, std::ostream& out, std::ost
         const auto it = cl.options.find(name);
         return it != cl.options.end() ? it->second : fallback;
     };
-    doc.SetFormatSettings(option(kDateFormat, doc.GetDateFormat()),
-                          option(kDecimal, doc.GetDecimalSymbol()));
+    doc.SetFormatSettings(option(kDateFormat, doc.Format().GetDateFormat()),
+                          option(kDecimal, doc.Format().GetDecimalSymbol()));
 
     const std::string& path = cl.positional[1];
     return Report(err, ExportTextFile(doc, path), path);

@@ -133,17 +133,6 @@ public:
     const ValueFormat& Format() const { return m_format; }
     // Observers redraw in the new forms.
     void SetFormatSettings(std::string dateFormat, std::string decimalSymbol);
-    const std::string& GetDateFormat() const { return m_format.GetDateFormat(); }
-    const std::string& GetDecimalSymbol() const { return m_format.GetDecimalSymbol(); }
-    std::string FormatAmount(Amount amount, bool withSign, int width) const {
-        return m_format.FormatAmount(amount, withSign, width);
-    }
-    std::string FormatDate(DayDate date) const { return m_format.FormatDate(date); }
-    DayDate ParseDate(std::string_view text, bool past = true) const {
-        return m_format.ParseDate(text, past);
-    }
-    TypedAmount ParseAmount(std::string_view text) const { return m_format.ParseAmount(text); }
-    CivilDate Today() const { return m_format.Today(); }
 
     // --- lines ---
     int GetLineCount() const { return static_cast<int>(m_lignes.size()); }

@@ -55,20 +55,20 @@ void AppendCell(const CBelvaneDoc& doc, std::string& out, int index, const RowCo
     const auto w = static_cast<std::size_t>(std::max(0, c.width));
     switch (c.id) {
         case kColDateEmission:
-            text::AppendField(out, doc.FormatDate(line.m_dateEmission), w, w, false);
+            text::AppendField(out, doc.Format().FormatDate(line.m_dateEmission), w, w, false);
             break;
         case kColDateReleve:
-            text::AppendField(out, doc.FormatDate(line.m_dateReleve), w, w, false);
+            text::AppendField(out, doc.Format().FormatDate(line.m_dateReleve), w, w, false);
             break;
         case kColDateValidite:
-            text::AppendField(out, doc.FormatDate(line.m_dateValidite), w, w, false);
+            text::AppendField(out, doc.Format().FormatDate(line.m_dateValidite), w, w, false);
             break;
         case kColMontant:
         case kColCredit:
         case kColDebit: {
             const bool shown = c.id == kColMontant || (c.id == kColCredit) == line.IsCredit();
             const std::string amount =
-                shown ? doc.FormatAmount(line.m_montant, true, c.width) : std::string();
+                shown ? doc.Format().FormatAmount(line.m_montant, true, c.width) : std::string();
             text::AppendField(out, amount, w, w, true);
             break;
         }

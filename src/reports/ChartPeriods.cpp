@@ -101,7 +101,7 @@ std::vector<PeriodTotal> MakePeriods(const CBelvaneDoc& doc, DayDate from, DayDa
             periods.reserve(static_cast<std::size_t>(last - first + 1));
             for (std::int64_t day = first; day <= last; ++day) {
                 const DayDate date = FromDayNumber(day);
-                periods.push_back({date, date, doc.FormatDate(date)});
+                periods.push_back({date, date, doc.Format().FormatDate(date)});
             }
             break;
         }
@@ -114,9 +114,9 @@ std::vector<PeriodTotal> MakePeriods(const CBelvaneDoc& doc, DayDate from, DayDa
             for (std::int64_t day = monday; day < sunday; day += 7) {
                 const DayDate start = FromDayNumber(day);
                 const DayDate end = FromDayNumber(day + 6);
-                periods.push_back(
-                    {start, end,
-                     FillPlaceholders(pattern, {doc.FormatDate(start), doc.FormatDate(end)})});
+                periods.push_back({start, end,
+                                   FillPlaceholders(pattern, {doc.Format().FormatDate(start),
+                                                              doc.Format().FormatDate(end)})});
             }
             break;
         }

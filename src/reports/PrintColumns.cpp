@@ -29,8 +29,8 @@ std::vector<RowColumn> PrintRowColumns(const CBelvaneDoc& doc, std::span<const s
                     largest = std::max<std::int64_t>(largest, std::llabs(m));
             }
             if (largest >= 0)
-                widest = static_cast<int>(
-                    text::Length(doc.FormatAmount(static_cast<Amount>(-largest), true, 0)));
+                widest = static_cast<int>(text::Length(
+                    doc.Format().FormatAmount(static_cast<Amount>(-largest), true, 0)));
         } else {
             for (const std::int32_t i : lines)
                 widest =

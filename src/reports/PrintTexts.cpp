@@ -13,8 +13,9 @@ namespace belvane {
 namespace {}  // namespace
 
 std::string RegisterPrintHeader(const CBelvaneDoc& doc, DayDate from, DayDate to) {
-    return FillPlaceholders(doc.Strings().Get(ids::kPrintHeader),
-                            {doc.GetTitle(), doc.FormatDate(from), doc.FormatDate(to)});
+    return FillPlaceholders(
+        doc.Strings().Get(ids::kPrintHeader),
+        {doc.GetTitle(), doc.Format().FormatDate(from), doc.Format().FormatDate(to)});
 }
 
 std::string PrintHeader(const CBelvaneDoc& doc, std::string_view printTitle) {
@@ -47,7 +48,7 @@ std::string FitText(std::string_view text, int maxChars) {
 std::string FormatTotal(const CBelvaneDoc& doc, std::int64_t cents, int width) {
     const long long units = cents / 100;
     const long long rest = std::llabs(cents % 100);
-    const std::string& sym = doc.GetDecimalSymbol();
+    const std::string& sym = doc.Format().GetDecimalSymbol();
     char buf[64];
     if (cents >= -99 && cents <= -1)
         std::snprintf(buf, sizeof buf, "-0%s%02lld", sym.c_str(), rest);

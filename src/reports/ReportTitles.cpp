@@ -27,11 +27,12 @@ std::string FilterSuffix(const ChartFilter& filter) {
 std::string RangeText(const CBelvaneDoc& doc, DayDate start, DayDate end) {
     const bool hasEnd = end != kOpenEndDate;
     if (start != 0 && !hasEnd)
-        return Fill(doc, ids::kPeriodFromOnly, {doc.FormatDate(start)});
+        return Fill(doc, ids::kPeriodFromOnly, {doc.Format().FormatDate(start)});
     if (start != 0)
-        return Fill(doc, ids::kPeriodFromTo, {doc.FormatDate(start), doc.FormatDate(end)});
+        return Fill(doc, ids::kPeriodFromTo,
+                    {doc.Format().FormatDate(start), doc.Format().FormatDate(end)});
     if (hasEnd)
-        return Fill(doc, ids::kPeriodToOnly, {doc.FormatDate(end)});
+        return Fill(doc, ids::kPeriodToOnly, {doc.Format().FormatDate(end)});
     return {};
 }
 
@@ -63,7 +64,7 @@ MatchTitles CategoryMatchTitles(const CBelvaneDoc& doc, std::string_view categor
 std::string BarMatchTitle(const CBelvaneDoc& doc, const PeriodTotal& period, bool credits,
                           const ChartFilter& filter) {
     return Fill(doc, credits ? ids::kTitleCreditLines : ids::kTitleDebitLines,
-                {doc.FormatDate(period.start), doc.FormatDate(period.end)}) +
+                {doc.Format().FormatDate(period.start), doc.Format().FormatDate(period.end)}) +
            FilterSuffix(filter);
 }
 
@@ -73,7 +74,8 @@ std::string TotalsPrintTitle(const CBelvaneDoc& doc, DayDate start, DayDate end)
 
 std::string ChartPrintTitle(const CBelvaneDoc& doc, DayDate from, DayDate to,
                             const ChartFilter& filter) {
-    return Fill(doc, ids::kPrintTitleCharts, {doc.FormatDate(from), doc.FormatDate(to)}) +
+    return Fill(doc, ids::kPrintTitleCharts,
+                {doc.Format().FormatDate(from), doc.Format().FormatDate(to)}) +
            FilterSuffix(filter);
 }
 

@@ -24,12 +24,12 @@ void WriteTextExport(const CBelvaneDoc& doc, std::ostream& out) {
     std::string record;
     for (int i = doc.GetLineCount() - 1; i >= 0; --i) {
         const CLigne& line = doc.GetLine(i);
-        const std::string issue = doc.FormatDate(line.m_dateEmission);
+        const std::string issue = doc.Format().FormatDate(line.m_dateEmission);
         // FormatDate blanks a missing date for the screen; the export leaves
         // the field empty instead.
         const std::string statement =
-            line.m_dateReleve != 0 ? doc.FormatDate(line.m_dateReleve) : std::string();
-        const std::string amount = doc.FormatAmount(line.m_montant, true, 0);
+            line.m_dateReleve != 0 ? doc.Format().FormatDate(line.m_dateReleve) : std::string();
+        const std::string amount = doc.Format().FormatAmount(line.m_montant, true, 0);
         const std::array<std::string_view, 9> fields = {
             issue,           statement,           line.m_reference,    line.m_paiement,   amount,
             line.m_rubrique, line.m_sousRubrique, line.m_beneficiaire, line.m_observation};

@@ -13,7 +13,7 @@ namespace {
 
 // A date field that is not empty and does not read.
 bool Unreadable(const CBelvaneDoc& doc, std::string_view text) {
-    return !text.empty() && doc.ParseDate(text, true) == 0;
+    return !text.empty() && doc.Format().ParseDate(text, true) == 0;
 }
 
 bool IsAscii(std::string_view s) {
@@ -60,14 +60,14 @@ bool StartsWithNoCase(std::string_view observation, std::string_view typed, std:
 
 DayDate ComputedValidity(const CBelvaneDoc& doc, std::string_view issueText,
                          std::string_view paiementText, bool credit) {
-    const DayDate issue = doc.ParseDate(issueText, true);
+    const DayDate issue = doc.Format().ParseDate(issueText, true);
     return issue == 0 ? 0 : ValidityDateFor(doc, issue, paiementText, credit);
 }
 
 bool ValidityIsForced(const CBelvaneDoc& doc, std::string_view issueText,
                       std::string_view paiementText, bool credit, std::string_view validityText) {
     return ComputedValidity(doc, issueText, paiementText, credit) !=
-           doc.ParseDate(validityText, true);
+           doc.Format().ParseDate(validityText, true);
 }
 
 bool LineHasForcedValidity(const CBelvaneDoc& doc, const CLigne& line) {
@@ -116,7 +116,7 @@ EntryStep LineEntryChecks::Next() {
     const LineEntryTexts& t = m_texts;
     switch (m_stage) {
         case Stage::IssueDate:
-            if (m_doc.ParseDate(t.issue, true) == 0)
+            if (m_doc.Format().ParseDate(t.issue, true) == 0)
                 return {EntryStep::Refuse, EntryField::IssueDate, ids::kMsgIssueDateInvalid};
             m_stage = Stage::StatementDate;
             [[fallthrough]];
@@ -127,7 +127,7 @@ EntryStep LineEntryChecks::Next() {
             m_stage = Stage::Amount;
             [[fallthrough]];
         case Stage::Amount:
-            if (const int refusal = m_doc.ParseAmount(t.amount).Refusal())
+            if (const int refusal = m_doc.Format().ParseAmount(t.amount).Refusal())
                 return {EntryStep::Refuse, EntryField::Amount, refusal};
             m_stage = Stage::ValidityDate;
             [[fallthrough]];
@@ -143,12 +143,12 @@ EntryStep LineEntryChecks::Next() {
 }
 
 CLigne BuildLine(const CBelvaneDoc& doc, const LineEntryTexts& t) {
-    const DayDate issue = doc.ParseDate(t.issue, true);
-    const Amount amount = doc.ParseAmount(t.amount).Signed(t.credit);
-    DayDate validity = doc.ParseDate(t.validity, true);
+    const DayDate issue = doc.Format().ParseDate(t.issue, true);
+    const Amount amount = doc.Format().ParseAmount(t.amount).Signed(t.credit);
+    DayDate validity = doc.Format().ParseDate(t.validity, true);
     if (validity == 0)
         validity = ValidityDateFor(doc, issue, t.paiement, amount >= 0);
-    const DayDate statement = doc.ParseDate(t.statement, true);
+    const DayDate statement = doc.Format().ParseDate(t.statement, true);
     CLigne line;
     line.Set(issue, statement, validity, amount, t.reference, t.paiement, t.rubrique,
              t.sousRubrique, t.beneficiaire, t.observation);

@@ -32,7 +32,7 @@ EntryStep MovementEntryChecks::Next() {
             m_stage = Stage::NextDate;
             [[fallthrough]];
         case Stage::NextDate:
-            if (m_doc.ParseDate(t.nextDate, true) == 0)
+            if (m_doc.Format().ParseDate(t.nextDate, true) == 0)
                 return {EntryStep::Refuse, EntryField::NextDate, ids::kMsgNextDateInvalid};
             m_stage = Stage::Months;
             [[fallthrough]];
@@ -47,7 +47,7 @@ EntryStep MovementEntryChecks::Next() {
             m_stage = Stage::Amount;
             [[fallthrough]];
         case Stage::Amount:
-            if (const int refusal = m_doc.ParseAmount(t.amount).Refusal())
+            if (const int refusal = m_doc.Format().ParseAmount(t.amount).Refusal())
                 return {EntryStep::Refuse, EntryField::Amount, refusal};
             m_stage = Stage::Names;
             [[fallthrough]];
@@ -65,9 +65,9 @@ CMouvementAuto BuildMovement(const CBelvaneDoc& doc, const MovementEntryTexts& t
     m.m_titre = t.titre;
     m.m_nbMois = static_cast<std::uint16_t>(ParseSmallNumber(t.months).value_or(0));
     m.m_jour = static_cast<std::uint16_t>(ParseSmallNumber(t.day).value_or(0));
-    m.m_prochaineDate = AlignNextDate(doc.ParseDate(t.nextDate, true), m.m_jour);
+    m.m_prochaineDate = AlignNextDate(doc.Format().ParseDate(t.nextDate, true), m.m_jour);
     m.m_paiement = t.paiement;
-    m.m_montant = doc.ParseAmount(t.amount).Signed(t.credit);
+    m.m_montant = doc.Format().ParseAmount(t.amount).Signed(t.credit);
     m.m_rubrique = t.rubrique;
     m.m_sousRubrique = t.sousRubrique;
     m.m_beneficiaire = t.beneficiaire;

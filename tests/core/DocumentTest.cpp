@@ -63,9 +63,9 @@ TEST_F(DocumentTest, SettingsCopiesComeFromTheStore) {
     settings.WriteString("Settings", "DecimalSymbol", ".");
     settings.WriteString("Settings", "DateFormat", "%m/%d/%y");
     CBelvaneDoc other(&settings, clock);
-    EXPECT_EQ(other.FormatAmount(-150, true, 0), "-1.50");
-    EXPECT_EQ(other.FormatDate(ToDayDate(2009, 12, 5)), "12/05/09");
-    EXPECT_EQ(other.ParseDate("12/5"), ToDayDate(2008, 12, 5));
+    EXPECT_EQ(other.Format().FormatAmount(-150, true, 0), "-1.50");
+    EXPECT_EQ(other.Format().FormatDate(ToDayDate(2009, 12, 5)), "12/05/09");
+    EXPECT_EQ(other.Format().ParseDate("12/5"), ToDayDate(2008, 12, 5));
 }
 
 // Each change is undone by Undo, and the next Undo makes it again; an Undo
@@ -111,7 +111,7 @@ TEST_F(DocumentTest, UndoTogglesEachKindOfChange) {
         std::vector<std::string> out = Observations();
         for (int i = 0; i < doc.GetLineCount(); ++i)
             if (doc.GetLine(i).m_dateReleve != 0)
-                out[i] += " " + doc.FormatDate(doc.GetLine(i).m_dateReleve);
+                out[i] += " " + doc.Format().FormatDate(doc.GetLine(i).m_dateReleve);
         return out;
     };
     EXPECT_FALSE(doc.Undo());  // nothing to undo, nothing marked

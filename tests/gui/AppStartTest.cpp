@@ -97,8 +97,8 @@ TEST_F(AppStart, TheRegisterTakesTheLanguagesDefaultFormats) {
     hooks.unload = [] { CResources::SetActive(nullptr); };
     CBelvaneApp app(settings, dir.path(), hooks);
     ASSERT_TRUE(app.Start({}));
-    EXPECT_EQ(app.Document()->GetDecimalSymbol(), ".");
-    EXPECT_EQ(app.Document()->GetDateFormat(), "%m/%d/%y");
+    EXPECT_EQ(app.Document()->Format().GetDecimalSymbol(), ".");
+    EXPECT_EQ(app.Document()->Format().GetDateFormat(), "%m/%d/%y");
     ASSERT_TRUE(app.Frame()->close());
     app.Exit();
 }

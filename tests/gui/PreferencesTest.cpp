@@ -60,7 +60,7 @@ TEST_F(PreferenceCommands, RemovingEveryColumnLeavesTheDisplayAloneElsewhere) {
     EXPECT_EQ(f.settings.GetString("Settings", "DateFormat", ""), "%y-%m-%d");
     EXPECT_FALSE(f.settings.Contains("Settings", "PrintFontLines"));
     EXPECT_FALSE(f.settings.Contains("Settings", "BackupDir"));
-    EXPECT_EQ(f.doc.GetDateFormat(), "%y-%m-%d");
+    EXPECT_EQ(f.doc.Format().GetDateFormat(), "%y-%m-%d");
 }
 
 TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
@@ -106,8 +106,8 @@ TEST_F(PreferenceCommands, PagesShownWriteTheirSettingsAndABadSymbolIsRefused) {
     EXPECT_EQ(f.settings.GetString("Settings", "DateFormat", ""), "%m/%d/%y");
     EXPECT_EQ(f.settings.GetString("Settings", "DecimalSymbol", ""), ".");
     EXPECT_EQ(f.settings.GetString("Settings", "PrintFontHeader", ""), "Arial,120,700,0,1");
-    EXPECT_EQ(f.doc.GetDateFormat(), "%m/%d/%y");
-    EXPECT_EQ(f.doc.GetDecimalSymbol(), ".");
+    EXPECT_EQ(f.doc.Format().GetDateFormat(), "%m/%d/%y");
+    EXPECT_EQ(f.doc.Format().GetDecimalSymbol(), ".");
 }
 
 TEST_F(PreferenceCommands, SummaryShowsTheAmountUnsignedAndStoresItSigned) {

@@ -14,7 +14,7 @@ CDateEdit::CDateEdit(const CBelvaneDoc& doc, bool past, int control, QWidget* pa
 }
 
 DayDate CDateEdit::Value() const {
-    return text().isEmpty() ? 0 : m_doc.ParseDate(ToStd(text()), m_past);
+    return text().isEmpty() ? 0 : m_doc.Format().ParseDate(ToStd(text()), m_past);
 }
 
 std::optional<DayDate> CDateEdit::Check(int stringId) {
@@ -27,13 +27,13 @@ std::optional<DayDate> CDateEdit::Check(int stringId) {
 }
 
 void CDateEdit::SetValue(DayDate date) {
-    setText(date == 0 ? QString() : FromStd(m_doc.FormatDate(date)));
+    setText(date == 0 ? QString() : FromStd(m_doc.Format().FormatDate(date)));
 }
 
 DayDate CDateEdit::Rewrite() {
     const DayDate date = Value();
     if (date != 0) {
-        const QString formatted = FromStd(m_doc.FormatDate(date));
+        const QString formatted = FromStd(m_doc.Format().FormatDate(date));
         if (formatted != text())
             setText(formatted);
     }

@@ -62,7 +62,7 @@ void SignedAmountField::Clear() {
 }
 
 void SignedAmountField::TakeTypedSign() {
-    const TypedAmount typed = m_doc.ParseAmount(ToStd(m_edit->text()));
+    const TypedAmount typed = m_doc.Format().ParseAmount(ToStd(m_edit->text()));
     if (!typed.IsRead() || typed.sign == 0)
         return;
     m_edit->setText(m_edit->text().mid(1));
@@ -71,7 +71,7 @@ void SignedAmountField::TakeTypedSign() {
 
 bool SignedAmountField::Check() {
     TakeTypedSign();
-    const int refusal = m_doc.ParseAmount(ToStd(m_edit->text())).Refusal();
+    const int refusal = m_doc.Format().ParseAmount(ToStd(m_edit->text())).Refusal();
     if (refusal == 0)
         return true;
     dlg::Refuse(m_edit->parentWidget(), refusal);
@@ -80,7 +80,7 @@ bool SignedAmountField::Check() {
 }
 
 Amount SignedAmountField::Value() const {
-    const TypedAmount typed = m_doc.ParseAmount(ToStd(m_edit->text()));
+    const TypedAmount typed = m_doc.Format().ParseAmount(ToStd(m_edit->text()));
     return typed.IsRead() ? typed.Signed(IsCredit()) : 0;
 }
 

@@ -91,7 +91,7 @@ void CLignesWnd::ShowSelectedStatus() {
     const QString pattern = CResources::Str(line.IsCredit() ? ids::kLineCredit : ids::kLineDebit);
     const std::string text = FillPlaceholders(
         ToStd(pattern), {std::to_string(m_selection.selected + 1),
-                         m_doc.FormatDate(line.m_dateValidite), line.m_beneficiaire});
+                         m_doc.Format().FormatDate(line.m_dateValidite), line.m_beneficiaire});
     emit statusTextChanged(FromStd(text));
 }
 

@@ -413,7 +413,7 @@ void CMainFrame::OnStatementMode(DayDate date) {
     m_statementText.clear();
     if (m_statementMode) {
         m_statementText = FromStd(FillPlaceholders(ToStd(CResources::Str(ids::kStatementText)),
-                                                   {m_doc.FormatDate(date)}));
+                                                   {m_doc.Format().FormatDate(date)}));
     }
     UpdateCommandUi();
 }

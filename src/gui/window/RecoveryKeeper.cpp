@@ -134,8 +134,9 @@ std::optional<std::string> RecoveryKeeper::Offer(QWidget* parent, const std::str
         SetAside(folder, name, now);
     if (!choice.offer)
         return std::nullopt;
-    const QStringList when = dlg::DateAndTime(
-        static_cast<std::time_t>(choice.offer->writtenNs / 1000000000), m_doc.GetDateFormat());
+    const QStringList when =
+        dlg::DateAndTime(static_cast<std::time_t>(choice.offer->writtenNs / 1000000000),
+                         m_doc.Format().GetDateFormat());
     const QString text =
         FillPlaceholders(CResources::Str(ids::kMsgAskRecover), {when[0], when[1]}) +
         QStringLiteral("\n\n") +

@@ -27,7 +27,7 @@ RegisterClaim TryLock(const CBelvaneDoc& doc, const std::string& path, QString& 
     if (lock->error() != QLockFile::LockFailedError)
         return claim;  // no lock file can be made there: nobody else can have one
     const LockReading holder = ReadLock(path);
-    const QStringList when = dlg::DateAndTime(holder.since, doc.GetDateFormat());
+    const QStringList when = dlg::DateAndTime(holder.since, doc.Format().GetDateFormat());
     heldBy = FillPlaceholders(
         CResources::Str(ids::kMsgRegisterOpen),
         {FromStd(holder.user), FromStd(holder.info ? holder.info->host : std::string("?")),

@@ -196,7 +196,7 @@ SearchCriteria CChercherDlg::Criteria() const {
     if (Ticked(m_validity))
         c.validityDate = m_validity->Value();
     if (Ticked(m_amount))
-        c.amount = m_doc.ParseAmount(ToStd(m_amount->text())).cents;
+        c.amount = m_doc.Format().ParseAmount(ToStd(m_amount->text())).cents;
     c.credit = m_credit->isChecked();
     c.debit = m_debit->isChecked();
     const auto text = [&](const QWidget* field, std::optional<std::string>& out) {
@@ -226,7 +226,7 @@ bool CChercherDlg::ValuesRead() {
     if (!Ticked(m_amount))
         return true;
     // A sign typed in front of the amount ticks "&Crédit" or "&Débit" instead.
-    const TypedAmount typed = m_doc.ParseAmount(ToStd(m_amount->text()));
+    const TypedAmount typed = m_doc.Format().ParseAmount(ToStd(m_amount->text()));
     if (!typed.IsRead()) {
         dlg::Refuse(this, typed.Refusal());
         dlg::FocusField(m_amount);

@@ -53,12 +53,12 @@ CReleveImportDlg::CReleveImportDlg(CBelvaneDoc& doc, StatementImport& import, co
     const Statement& s = import.GetStatement();
     auto* summary = dlg::Named(new QLabel(this), kSummary);
     summary->setWordWrap(true);
-    summary->setText(Filled(
-        ids::kImportSummary,
-        {ToStd(file), FormatName(s.format), doc.FormatDate(s.from), doc.FormatDate(s.to),
-         std::to_string(import.Count()), std::to_string(import.TickedCount(MatchOutcome::Matched)),
-         std::to_string(import.TickedCount(MatchOutcome::Already)),
-         std::to_string(import.TickedCount(MatchOutcome::New))}));
+    summary->setText(Filled(ids::kImportSummary,
+                            {ToStd(file), FormatName(s.format), doc.Format().FormatDate(s.from),
+                             doc.Format().FormatDate(s.to), std::to_string(import.Count()),
+                             std::to_string(import.TickedCount(MatchOutcome::Matched)),
+                             std::to_string(import.TickedCount(MatchOutcome::Already)),
+                             std::to_string(import.TickedCount(MatchOutcome::New))}));
 
     m_dateField = new CDateEdit(doc, true, kDate, this);
     m_dateField->SetValue(date);
@@ -142,14 +142,14 @@ void CReleveImportDlg::FillRow(int row) {
         it->setText(text);
         return it;
     };
-    QTableWidgetItem* date = item(kColDate, FromStd(m_doc.FormatDate(e.date)));
+    QTableWidgetItem* date = item(kColDate, FromStd(m_doc.Format().FormatDate(e.date)));
     if (outcome == MatchOutcome::Already) {
         date->setFlags(date->flags() & ~Qt::ItemIsUserCheckable);
     } else {
         date->setFlags(date->flags() | Qt::ItemIsUserCheckable);
         date->setCheckState(m_import.IsTicked(row) ? Qt::Checked : Qt::Unchecked);
     }
-    item(kColAmount, FromStd(m_doc.FormatAmount(e.amount, true, 0)))
+    item(kColAmount, FromStd(m_doc.Format().FormatAmount(e.amount, true, 0)))
         ->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item(kColName, FromStd(e.name));
     item(kColOutcome, CResources::Str(ids::kImportOutcomeFirst + static_cast<int>(outcome)));
@@ -160,8 +160,9 @@ void CReleveImportDlg::FillRow(int row) {
     } else {
         const int index = m_import.Line(row);
         const CLigne& l = m_doc.GetLine(index);
-        line = Filled(ids::kImportLineText, {std::to_string(index + 1),
-                                             m_doc.FormatDate(l.m_dateEmission), l.m_beneficiaire});
+        line = Filled(ids::kImportLineText,
+                      {std::to_string(index + 1), m_doc.Format().FormatDate(l.m_dateEmission),
+                       l.m_beneficiaire});
     }
     item(kColLine, line);
     // What will not be done shows greyed.
@@ -171,7 +172,7 @@ void CReleveImportDlg::FillRow(int row) {
 }
 
 void CReleveImportDlg::ShowBalances() {
-    const std::string& decimal = m_doc.GetDecimalSymbol();
+    const std::string& decimal = m_doc.Format().GetDecimalSymbol();
     m_after->setText(
         Filled(ids::kImportBalanceAfter, {FormatSum(m_import.BalanceAfter(), true, 0, decimal)}));
     const std::optional<Sum> closing = m_import.GetStatement().closingBalance;
@@ -196,9 +197,10 @@ void CReleveImportDlg::OnRowSelected() {
         m_candidates = m_import.Candidates(row);
         for (const int index : m_candidates) {
             const CLigne& l = m_doc.GetLine(index);
-            m_line->addItem(Filled(
-                ids::kImportLineText,
-                {std::to_string(index + 1), m_doc.FormatDate(l.m_dateEmission), l.m_beneficiaire}));
+            m_line->addItem(
+                Filled(ids::kImportLineText,
+                       {std::to_string(index + 1), m_doc.Format().FormatDate(l.m_dateEmission),
+                        l.m_beneficiaire}));
         }
         const auto it = std::find(m_candidates.begin(), m_candidates.end(), m_import.Line(row));
         m_line->setCurrentIndex(static_cast<int>(it - m_candidates.begin()));

@@ -104,9 +104,9 @@ void CTotauxDlg::Compute() {
     if (!range)
         return;
     const auto [from, to] = *range;
-    m_shown = ComputeBalances(m_doc, from, to, ToDayDate(m_doc.Today()));
+    m_shown = ComputeBalances(m_doc, from, to, ToDayDate(m_doc.Format().Today()));
     const auto show = [this](QLineEdit* edit, Sum sum) {
-        edit->setText(FromStd(FormatSum(sum, true, 0, m_doc.GetDecimalSymbol())));
+        edit->setText(FromStd(FormatSum(sum, true, 0, m_doc.Format().GetDecimalSymbol())));
     };
     show(m_available, m_shown.available);
     show(m_real, m_shown.real);

@@ -223,7 +223,7 @@ void CGraphiquesDlg::ShowHovered() {
     }
     const PeriodTotal& p = m_chart.periods[period];
     const Sum value = m_area->HoveredSeries() > 0 ? p.credits : -p.debits;
-    m_total->setText(FromStd(FormatSum(value, true, 0, m_doc.GetDecimalSymbol())));
+    m_total->setText(FromStd(FormatSum(value, true, 0, m_doc.Format().GetDecimalSymbol())));
 }
 
 std::vector<std::uint32_t> CGraphiquesDlg::HoveredLines() const {

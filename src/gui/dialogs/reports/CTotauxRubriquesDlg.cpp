@@ -38,7 +38,7 @@ constexpr int kMinRows = 5;
 QString ButtonText(const std::string& name, Sum total, const CBelvaneDoc& doc) {
     // A "&" in a name is shown, not taken as a mnemonic.
     return FromStd(name).left(kNameChars).replace(u'&', QStringLiteral("&&")) + u'\n' +
-           FromStd(FormatSum(total, true, kNameChars, doc.GetDecimalSymbol()));
+           FromStd(FormatSum(total, true, kNameChars, doc.Format().GetDecimalSymbol()));
 }
 
 }  // namespace
