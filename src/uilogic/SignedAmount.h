@@ -6,7 +6,7 @@
 
 namespace belvane {
 
-class CBelvaneDoc;
+class ValueFormat;
 
 // How an amount field with "Crédit" / "Débit" buttons shows a stored amount:
 // the amount without its sign, "Crédit" chosen above 0 and "Débit" below. An
@@ -16,7 +16,7 @@ struct SignedAmountView {
     bool credit = false;
     std::string text;
 };
-SignedAmountView ShowSignedAmount(const CBelvaneDoc& doc, Amount amount, bool zeroShown,
+SignedAmountView ShowSignedAmount(const ValueFormat& format, Amount amount, bool zeroShown,
                                   bool zeroCredit);
 
 // The string number of the payee's label, which follows the sign chosen:

@@ -144,7 +144,8 @@ TEST(DialogWalk, MnemonicsDefaultButtonAndSize) {
              return line;
          },
          false},
-        {"statement", [&] { return std::make_unique<CReleveDlg>(doc, CReleveDlg::kStatement, 0); }},
+        {"statement",
+         [&] { return std::make_unique<CReleveDlg>(doc.Format(), CReleveDlg::kStatement, 0); }},
         {"import", [&] { return std::make_unique<CReleveImportDlg>(doc, import, "f.ofx", 0); }},
         {"balances", [&] { return std::make_unique<CTotauxDlg>(doc); }},
         {"payee", [&] { return std::make_unique<CBeneficiaireDlg>(doc, beneficiaire, true); }},
@@ -155,7 +156,7 @@ TEST(DialogWalk, MnemonicsDefaultButtonAndSize) {
         {"subcategory", [&] { return std::make_unique<CRubriqueDlg>(doc, 0, sous, true); }},
         {"categories", [&] { return std::make_unique<CRubriquesDlg>(doc); }},
         {"purge", [&] { return std::make_unique<CApurationDlg>(doc, archive, "archive"); }},
-        {"new year", [&] { return std::make_unique<CExerciceDlg>(doc); }},
+        {"new year", [&] { return std::make_unique<CExerciceDlg>(doc.Format()); }},
         {"manual",
          [&] { return std::make_unique<CCreationManuelleDlg>(doc, [](const CLigne&) {}); }},
         {"movement", [&] { return std::make_unique<CMouvementDlg>(doc, mouvement, 1); }, false},

@@ -287,7 +287,7 @@ TEST(ReleveDlgTest, EachKindCompletesOnItsSideOfTodayAndRefusesNonDates) {
                   "Anticiper jusqu'au:", "15.03.09", "La date entrée n'est pas valide."}};
     for (const auto& k : kinds) {
         testing::ScriptedMessageBox box;
-        CReleveDlg d(doc, k.mode, k.opened);
+        CReleveDlg d(doc.Format(), k.mode, k.opened);
         testing::ShowAndWait(d);
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8(k.title));
         EXPECT_EQ(testing::Child<QLabel>(d, "1127")->text(), QString::fromUtf8(k.label));

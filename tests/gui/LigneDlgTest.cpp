@@ -364,7 +364,7 @@ TEST(DateEditTest, ClosingTheDialogIsNotLeavingTheField) {
     static int leftAfterDestruction = 0;
     struct Dialog : QDialog {
         explicit Dialog(const CBelvaneDoc& doc) {
-            date = new CDateEdit(doc, true, 1024, this);
+            date = new CDateEdit(doc.Format(), true, 1024, this);
             new QLineEdit(this);
             connect(date, &CDateEdit::left, this, [this] { leftAfterDestruction += destroyed; });
         }

@@ -24,7 +24,8 @@ TEST(SignedAmount, ShowsTheAmountWithoutSignAndTheSignOnItsButtons) {
         {0, true, true, true, "0,00", 10054},
     };
     for (const auto& c : cases) {
-        const SignedAmountView view = ShowSignedAmount(doc, c.amount, c.zeroShown, c.zeroCredit);
+        const SignedAmountView view =
+            ShowSignedAmount(doc.Format(), c.amount, c.zeroShown, c.zeroCredit);
         EXPECT_EQ(view.credit, c.credit) << c.amount;
         EXPECT_EQ(view.text, c.text) << c.amount;
         EXPECT_EQ(PayeeLabelId(view.credit), c.payeeLabel) << c.amount;

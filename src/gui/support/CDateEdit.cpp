@@ -1,20 +1,20 @@
 #include "gui/support/CDateEdit.h"
 
-#include "core/CBelvaneDoc.h"
+#include "core/ValueFormat.h"
 #include "gui/support/DialogSupport.h"
 
 #include <QFocusEvent>
 
 namespace belvane {
 
-CDateEdit::CDateEdit(const CBelvaneDoc& doc, bool past, int control, QWidget* parent)
-    : QLineEdit(parent), m_doc(doc), m_past(past) {
+CDateEdit::CDateEdit(const ValueFormat& format, bool past, int control, QWidget* parent)
+    : QLineEdit(parent), m_format(format), m_past(past) {
     setMaxLength(dlg::kDateChars);
     setObjectName(QString::number(control));
 }
 
 DayDate CDateEdit::Value() const {
-    return text().isEmpty() ? 0 : m_doc.Format().ParseDate(ToStd(text()), m_past);
+    return text().isEmpty() ? 0 : m_format.ParseDate(ToStd(text()), m_past);
 }
 
 std::optional<DayDate> CDateEdit::Check(int stringId) {
@@ -27,13 +27,13 @@ std::optional<DayDate> CDateEdit::Check(int stringId) {
 }
 
 void CDateEdit::SetValue(DayDate date) {
-    setText(date == 0 ? QString() : FromStd(m_doc.Format().FormatDate(date)));
+    setText(date == 0 ? QString() : FromStd(m_format.FormatDate(date)));
 }
 
 DayDate CDateEdit::Rewrite() {
     const DayDate date = Value();
     if (date != 0) {
-        const QString formatted = FromStd(m_doc.Format().FormatDate(date));
+        const QString formatted = FromStd(m_format.FormatDate(date));
         if (formatted != text())
             setText(formatted);
     }

@@ -9,10 +9,10 @@
 
 namespace belvane {
 
-class CBelvaneDoc;
+class ValueFormat;
 
 // A date field: it takes a date written in full ("15.01.2026"); leaving it
-// reads the text with the document's date format and, when it reads, rewrites
+// reads the text with the register's date format and, when it reads, rewrites
 // it in that format ("3" becomes "03.12.26"). Text that is not a date stays as
 // typed, for the dialog's check to refuse.
 class CDateEdit : public QLineEdit {
@@ -21,7 +21,7 @@ class CDateEdit : public QLineEdit {
 public:
     // `past`: a partly typed date completes to the latest such date not after
     // today (else the nearest from today on).
-    CDateEdit(const CBelvaneDoc& doc, bool past, int control, QWidget* parent = nullptr);
+    CDateEdit(const ValueFormat& format, bool past, int control, QWidget* parent = nullptr);
 
     // The date typed, or 0 when the field is empty or not a date.
     DayDate Value() const;
@@ -29,9 +29,9 @@ public:
     // is refused with message `stringId` (10026 unless the dialog has its
     // own), the focus back in the field, and gives nothing.
     std::optional<DayDate> Check(int stringId = ids::kMsgDateInvalid);
-    // Shows `date` in the document's format (empty for 0).
+    // Shows `date` in the register's format (empty for 0).
     void SetValue(DayDate date);
-    // Rewrites the text in the document's format when it reads as a date, as
+    // Rewrites the text in the register's format when it reads as a date, as
     // leaving the field does. Returns the date, or 0.
     DayDate Rewrite();
 
@@ -43,7 +43,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    const CBelvaneDoc& m_doc;
+    const ValueFormat& m_format;
     const bool m_past;
 };
 

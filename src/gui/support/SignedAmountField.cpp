@@ -1,6 +1,6 @@
 #include "gui/support/SignedAmountField.h"
 
-#include "core/CBelvaneDoc.h"
+#include "core/ValueFormat.h"
 #include "gui/support/DialogSupport.h"
 #include "uilogic/SignedAmount.h"
 
@@ -18,9 +18,9 @@ constexpr int kDebit = 1030;
 
 }  // namespace
 
-SignedAmountField::SignedAmountField(const CBelvaneDoc& doc, QWidget* dialog, int dialogId)
+SignedAmountField::SignedAmountField(const ValueFormat& format, QWidget* dialog, int dialogId)
     : QObject(dialog),
-      m_doc(doc),
+      m_format(format),
       m_edit(dlg::Edit(dialog, kAmount, dlg::kAmountChars)),
       m_credit(dlg::Radio(dialog, dialogId, kCredit)),
       m_debit(dlg::Radio(dialog, dialogId, kDebit)) {
@@ -52,7 +52,7 @@ void SignedAmountField::SetCredit(bool credit) {
 }
 
 void SignedAmountField::Show(Amount amount, bool zeroShown, bool zeroCredit) {
-    const SignedAmountView view = ShowSignedAmount(m_doc, amount, zeroShown, zeroCredit);
+    const SignedAmountView view = ShowSignedAmount(m_format, amount, zeroShown, zeroCredit);
     SetCredit(view.credit);
     dlg::ShowText(m_edit, FromStd(view.text), dlg::kAmountChars);
 }
@@ -62,7 +62,7 @@ void SignedAmountField::Clear() {
 }
 
 void SignedAmountField::TakeTypedSign() {
-    const TypedAmount typed = m_doc.Format().ParseAmount(ToStd(m_edit->text()));
+    const TypedAmount typed = m_format.ParseAmount(ToStd(m_edit->text()));
     if (!typed.IsRead() || typed.sign == 0)
         return;
     m_edit->setText(m_edit->text().mid(1));
@@ -71,7 +71,7 @@ void SignedAmountField::TakeTypedSign() {
 
 bool SignedAmountField::Check() {
     TakeTypedSign();
-    const int refusal = m_doc.Format().ParseAmount(ToStd(m_edit->text())).Refusal();
+    const int refusal = m_format.ParseAmount(ToStd(m_edit->text())).Refusal();
     if (refusal == 0)
         return true;
     dlg::Refuse(m_edit->parentWidget(), refusal);
@@ -80,7 +80,7 @@ bool SignedAmountField::Check() {
 }
 
 Amount SignedAmountField::Value() const {
-    const TypedAmount typed = m_doc.Format().ParseAmount(ToStd(m_edit->text()));
+    const TypedAmount typed = m_format.ParseAmount(ToStd(m_edit->text()));
     return typed.IsRead() ? typed.Signed(IsCredit()) : 0;
 }
 

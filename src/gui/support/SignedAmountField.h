@@ -11,7 +11,7 @@ class QWidget;
 
 namespace belvane {
 
-class CBelvaneDoc;
+class ValueFormat;
 
 // An amount typed without its sign ("1026") and its sign as "&Crédit"
 // ("1029") / "&Débit" ("1030"): the line, movement, category and summary
@@ -23,7 +23,7 @@ class SignedAmountField : public QObject {
     Q_OBJECT
 
 public:
-    SignedAmountField(const CBelvaneDoc& doc, QWidget* dialog, int dialogId);
+    SignedAmountField(const ValueFormat& format, QWidget* dialog, int dialogId);
 
     QLineEdit* Edit() const { return m_edit; }
     QRadioButton* Credit() const { return m_credit; }
@@ -52,7 +52,7 @@ signals:
     void signChanged(bool credit);
 
 private:
-    const CBelvaneDoc& m_doc;
+    const ValueFormat& m_format;
     QLineEdit* m_edit;
     QRadioButton* m_credit;
     QRadioButton* m_debit;

@@ -106,7 +106,7 @@ DocumentCommands::OpenResult DocumentCommands::Open(const QString& path) {
     if (!SaveModified())
         return OpenResult::Cancelled;
     const std::string full = NormalPath(ToStd(path));
-    RegisterClaim claim = ClaimToOpen(m_parent, m_doc, full);
+    RegisterClaim claim = ClaimToOpen(m_parent, m_doc.Format(), full);
     if (claim.access == RegisterClaim::Access::Cancelled)
         return OpenResult::Cancelled;
     // Changes left by a run that ended without saving are offered before the
@@ -166,7 +166,7 @@ bool DocumentCommands::SaveTo(const QString& path) {
                  IMessageBox::Buttons::YesNoDefaultNo) != IMessageBox::Answer::Yes))
             return SaveDocumentAs();
     } else {
-        claim = ClaimToSave(m_parent, m_doc, full);
+        claim = ClaimToSave(m_parent, m_doc.Format(), full);
         if (claim.access == RegisterClaim::Access::Cancelled)
             return false;
     }

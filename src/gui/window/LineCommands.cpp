@@ -43,7 +43,7 @@ void ToggleStatementMode(CBelvaneDoc& doc, QWidget* parent) {
         doc.SetStatementMode(false, 0);
         return;
     }
-    CReleveDlg dialog(doc, CReleveDlg::kStatement, doc.GetStatementDate(), parent);
+    CReleveDlg dialog(doc.Format(), CReleveDlg::kStatement, doc.GetStatementDate(), parent);
     if (RunModal(dialog) == QDialog::Accepted)
         doc.SetStatementMode(true, dialog.Date());
 }

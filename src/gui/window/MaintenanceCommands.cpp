@@ -57,7 +57,7 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
         return;
     }
     // The archive is written too: not while another window has it open.
-    const RegisterClaim archiveClaim = ClaimToSave(parent, doc, NormalPath(file));
+    const RegisterClaim archiveClaim = ClaimToSave(parent, doc.Format(), NormalPath(file));
     if (archiveClaim.access == RegisterClaim::Access::Cancelled)
         return;
     PurgeSession session(doc);
@@ -95,7 +95,7 @@ void PurgeToArchive(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent)
 
 void StartNewFiscalYear(CMainFrame& frame) {
     CBelvaneDoc& doc = frame.Document();
-    CExerciceDlg dialog(doc, &frame);
+    CExerciceDlg dialog(doc.Format(), &frame);
     if (RunModal(dialog) != QDialog::Accepted || !frame.Files().SaveModified())
         return;
     if (!StartNewYear(doc, dialog.Method(), dialog.Date(), ToStd(dialog.Observation())))

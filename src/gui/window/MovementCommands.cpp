@@ -63,7 +63,7 @@ void CreateAutomatically(CBelvaneDoc& doc, QWidget* parent) {
 }
 
 void CreateInAdvance(CBelvaneDoc& doc, QWidget* parent) {
-    CReleveDlg dialog(doc, CReleveDlg::kAnticipation, 0, parent);
+    CReleveDlg dialog(doc.Format(), CReleveDlg::kAnticipation, 0, parent);
     if (RunModal(dialog) == QDialog::Accepted)
         GenerateDueLines(doc, dialog.Date(), CLigneDlg::kAnticipatedCreation, parent);
 }

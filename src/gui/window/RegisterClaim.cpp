@@ -1,7 +1,7 @@
 #include "gui/window/RegisterClaim.h"
 
-#include "core/CBelvaneDoc.h"
 #include "core/StringIds.h"
+#include "core/ValueFormat.h"
 #include "gui/paint/QtText.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DialogSupport.h"
@@ -14,7 +14,7 @@ namespace belvane {
 namespace {
 
 // Takes the lock, or says who holds it: the text of the question then.
-RegisterClaim TryLock(const CBelvaneDoc& doc, const std::string& path, QString& heldBy) {
+RegisterClaim TryLock(const ValueFormat& format, const std::string& path, QString& heldBy) {
     RegisterClaim claim;
     auto lock = std::make_unique<QLockFile>(FromStd(LockPathOf(path)));
     // Never by age: a window may stay open for days. Only a lock whose process
@@ -27,7 +27,7 @@ RegisterClaim TryLock(const CBelvaneDoc& doc, const std::string& path, QString& 
     if (lock->error() != QLockFile::LockFailedError)
         return claim;  // no lock file can be made there: nobody else can have one
     const LockReading holder = ReadLock(path);
-    const QStringList when = dlg::DateAndTime(holder.since, doc.Format().GetDateFormat());
+    const QStringList when = dlg::DateAndTime(holder.since, format.GetDateFormat());
     heldBy = FillPlaceholders(
         CResources::Str(ids::kMsgRegisterOpen),
         {FromStd(holder.user), FromStd(holder.info ? holder.info->host : std::string("?")),
@@ -42,9 +42,9 @@ RegisterClaim::RegisterClaim(RegisterClaim&&) noexcept = default;
 RegisterClaim& RegisterClaim::operator=(RegisterClaim&&) noexcept = default;
 RegisterClaim::~RegisterClaim() = default;
 
-RegisterClaim ClaimToOpen(QWidget* parent, const CBelvaneDoc& doc, const std::string& path) {
+RegisterClaim ClaimToOpen(QWidget* parent, const ValueFormat& format, const std::string& path) {
     QString heldBy;
-    RegisterClaim claim = TryLock(doc, path, heldBy);
+    RegisterClaim claim = TryLock(format, path, heldBy);
     if (heldBy.isEmpty())
         return claim;
     switch (IMessageBox::Current().Choose(
@@ -63,9 +63,9 @@ RegisterClaim ClaimToOpen(QWidget* parent, const CBelvaneDoc& doc, const std::st
     return claim;
 }
 
-RegisterClaim ClaimToSave(QWidget* parent, const CBelvaneDoc& doc, const std::string& path) {
+RegisterClaim ClaimToSave(QWidget* parent, const ValueFormat& format, const std::string& path) {
     QString heldBy;
-    RegisterClaim claim = TryLock(doc, path, heldBy);
+    RegisterClaim claim = TryLock(format, path, heldBy);
     if (!heldBy.isEmpty()) {
         dlg::Refuse(parent, heldBy);
         claim.access = RegisterClaim::Access::Cancelled;

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace belvane {
 
-class CBelvaneDoc;
+class ValueFormat;
 
 // A window's claim on the register it opens or saves: the lock file beside the
 // register (a stale one, left by a process of this machine that no longer
@@ -30,11 +30,11 @@ struct RegisterClaim {
 // Takes the lock of the register at `path` (a full path) for opening it. When
 // another holds it, asks "Ce registre est déjà ouvert par USER sur HOST depuis
 // DATE." with "Ouvrir en lecture seule", "Ouvrir quand même" and "Annuler".
-// `doc` gives the date format.
-RegisterClaim ClaimToOpen(QWidget* parent, const CBelvaneDoc& doc, const std::string& path);
+// `format` gives the date format.
+RegisterClaim ClaimToOpen(QWidget* parent, const ValueFormat& format, const std::string& path);
 
 // The same for saving to `path` as a new file of the window: a register open
 // elsewhere is refused with the same text, and nothing is asked.
-RegisterClaim ClaimToSave(QWidget* parent, const CBelvaneDoc& doc, const std::string& path);
+RegisterClaim ClaimToSave(QWidget* parent, const ValueFormat& format, const std::string& path);
 
 }  // namespace belvane

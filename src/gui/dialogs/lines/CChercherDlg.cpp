@@ -48,9 +48,9 @@ CChercherDlg::CChercherDlg(CBelvaneDoc& doc, ISearchHost& host, QWidget* parent)
     setModal(false);
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 
-    m_issue = new CDateEdit(doc, true, kIssueField, this);
-    m_statement = new CDateEdit(doc, true, kStatementField, this);
-    m_validity = new CDateEdit(doc, true, kValidityField, this);
+    m_issue = new CDateEdit(doc.Format(), true, kIssueField, this);
+    m_statement = new CDateEdit(doc.Format(), true, kStatementField, this);
+    m_validity = new CDateEdit(doc.Format(), true, kValidityField, this);
     m_amount = dlg::Edit(this, kAmountField, dlg::kAmountChars);
     m_paiement = dlg::Combo(this, kPaymentField, dlg::kNameChars);
     m_reference = dlg::Edit(this, kReferenceField, dlg::kReferenceChars);

@@ -69,13 +69,13 @@ CLigneDlg::CLigneDlg(CBelvaneDoc& doc, RecordCreators creators, QWidget* parent)
 
 void CLigneDlg::Build() {
     // Widgets are made in the order the keyboard visits them.
-    m_issue = new CDateEdit(m_doc, true, kIssue, this);
-    m_statement = new CDateEdit(m_doc, true, kStatement, this);
+    m_issue = new CDateEdit(m_doc.Format(), true, kIssue, this);
+    m_statement = new CDateEdit(m_doc.Format(), true, kStatement, this);
     m_fields.BuildAmount();
     m_reference = dlg::Edit(this, kReference, dlg::kReferenceChars);
     m_validityGroup = new QGroupBox(dlg::Text(kDialog, kValidity), this);
     m_validityGroup->setObjectName(QStringLiteral("group%1").arg(kValidity));
-    m_validity = new CDateEdit(m_doc, true, kValidity, m_validityGroup);
+    m_validity = new CDateEdit(m_doc.Format(), true, kValidity, m_validityGroup);
     m_force = dlg::CheckBox(m_validityGroup, kDialog, kForce);
     m_fields.BuildNames();
     m_ok = dlg::Button(this, kDialog, kOk);

@@ -1,6 +1,5 @@
 #include "gui/dialogs/lines/CReleveDlg.h"
 
-#include "core/CBelvaneDoc.h"
 #include "core/StringIds.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
@@ -21,10 +20,10 @@ constexpr int kDate = 1024;
 
 }  // namespace
 
-CReleveDlg::CReleveDlg(const CBelvaneDoc& doc, Mode mode, DayDate date, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_mode(mode) {
+CReleveDlg::CReleveDlg(const ValueFormat& format, Mode mode, DayDate date, QWidget* parent)
+    : QDialog(parent), m_mode(mode) {
     const bool statement = mode == kStatement;
-    m_field = new CDateEdit(doc, statement, kDate, this);
+    m_field = new CDateEdit(format, statement, kDate, this);
     QLabel* label = dlg::Label(this, kDialog, kLabel, m_field);
     label->setObjectName(QString::number(kLabel));
     auto* ok = new QPushButton(dlg::Text(kDialog, 1), this);

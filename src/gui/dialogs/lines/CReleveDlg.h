@@ -8,7 +8,7 @@ class QLabel;
 
 namespace belvane {
 
-class CBelvaneDoc;
+class ValueFormat;
 class CDateEdit;
 
 // The date dialog (dialog 168): the date of a statement when statement mode is
@@ -24,7 +24,7 @@ public:
         kAnticipation,  // "Anticipation de mouvements", partial dates from today on
     };
 
-    CReleveDlg(const CBelvaneDoc& doc, Mode mode, DayDate date, QWidget* parent = nullptr);
+    CReleveDlg(const ValueFormat& format, Mode mode, DayDate date, QWidget* parent = nullptr);
 
     // The date entered, once the dialog closed with OK.
     DayDate Date() const { return m_date; }
@@ -34,7 +34,6 @@ public slots:
     void accept() override;
 
 private:
-    const CBelvaneDoc& m_doc;
     Mode m_mode;
     DayDate m_date = 0;
     CDateEdit* m_field = nullptr;

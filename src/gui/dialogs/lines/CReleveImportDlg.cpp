@@ -60,7 +60,7 @@ CReleveImportDlg::CReleveImportDlg(CBelvaneDoc& doc, StatementImport& import, co
                              std::to_string(import.TickedCount(MatchOutcome::Already)),
                              std::to_string(import.TickedCount(MatchOutcome::New))}));
 
-    m_dateField = new CDateEdit(doc, true, kDate, this);
+    m_dateField = new CDateEdit(doc.Format(), true, kDate, this);
     m_dateField->SetValue(date);
     m_dateField->setMaximumWidth(m_dateField->fontMetrics().horizontalAdvance(u'0') * 12);
     m_table = dlg::Named(new QTableWidget(import.Count(), kColumns, this), kTable);

@@ -32,8 +32,8 @@ constexpr int kByCategory = 501;
 CTotauxDlg::CTotauxDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
     dlg::SetTitle(this, kDialog);
 
-    m_from = new CDateEdit(doc, true, kFrom, this);
-    m_to = new CDateEdit(doc, true, kTo, this);
+    m_from = new CDateEdit(doc.Format(), true, kFrom, this);
+    m_to = new CDateEdit(doc.Format(), true, kTo, this);
     QPushButton* compute = dlg::Button(this, kDialog, kCompute);
     compute->setDefault(true);
     auto* range = new QHBoxLayout;

@@ -34,7 +34,7 @@ constexpr int kObservation = 1037;
 }  // namespace
 
 void EntryFields::BuildAmount() {
-    signedAmount = new SignedAmountField(m_doc, m_dialog, m_dialogId);
+    signedAmount = new SignedAmountField(m_doc.Format(), m_dialog, m_dialogId);
     amount = signedAmount->Edit();
     credit = signedAmount->Credit();
     paiement = dlg::Combo(m_dialog, kPaiement, dlg::kNameChars);

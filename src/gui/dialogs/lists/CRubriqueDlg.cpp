@@ -52,7 +52,7 @@ CRubriqueDlg::CRubriqueDlg(const CBelvaneDoc& doc, const Form& form, int rubriqu
         layout->addLayout(parentRow);
     }
     m_name = dlg::NameEdit(this, form.nameControl, nom);
-    m_amount = new SignedAmountField(doc, this, form.dialog);
+    m_amount = new SignedAmountField(doc.Format(), this, form.dialog);
     // A new record at 0 shows an empty field.
     m_amount->Show(montant, !nouveau, true);
     m_rename = dlg::CheckBox(this, form.dialog, 1115);

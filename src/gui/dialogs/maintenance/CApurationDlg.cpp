@@ -47,7 +47,7 @@ CApurationDlg::CApurationDlg(CBelvaneDoc& doc, CBelvaneDoc& archive, const QStri
     m_line->setMinimumWidth(charWidth * 40);
     m_number = dlg::Named(new QLabel(this), kNumber);
     m_number->setBuddy(m_line);
-    m_limit = new CDateEdit(doc, true, kLimit, this);
+    m_limit = new CDateEdit(doc.Format(), true, kLimit, this);
     QLabel* limitLabel = dlg::Label(this, kDialog, kLimit, m_limit);
     m_purgeLine = dlg::Button(this, kDialog, kPurgeLine);
     m_next = dlg::Button(this, kDialog, kNext);

@@ -1,6 +1,5 @@
 #include "gui/dialogs/maintenance/CExerciceDlg.h"
 
-#include "core/CBelvaneDoc.h"
 #include "core/StringIds.h"
 #include "core/Text.h"
 #include "gui/support/CDateEdit.h"
@@ -28,12 +27,12 @@ constexpr int kObservation = 1037;
 
 }  // namespace
 
-CExerciceDlg::CExerciceDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent) {
+CExerciceDlg::CExerciceDlg(const ValueFormat& format, QWidget* parent) : QDialog(parent) {
     dlg::SetTitle(this, kDialog);
     m_methods = dlg::Named(new QComboBox(this), kMethod);
     m_methods->addItems(dlg::Entries(kDialog, kMethod));
     m_methods->setCurrentIndex(0);
-    m_dateField = new CDateEdit(doc, true, kDate, this);
+    m_dateField = new CDateEdit(format, true, kDate, this);
     m_observationField = dlg::Edit(this, kObservation, dlg::kObservationChars);
 
     auto* form = new QFormLayout;

@@ -9,7 +9,7 @@ class QLineEdit;
 
 namespace belvane {
 
-class CBelvaneDoc;
+class ValueFormat;
 class CDateEdit;
 
 // The new fiscal year dialog (dialog 215): the method that carries the old
@@ -21,7 +21,7 @@ class CExerciceDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CExerciceDlg(const CBelvaneDoc& doc, QWidget* parent = nullptr);
+    explicit CExerciceDlg(const ValueFormat& format, QWidget* parent = nullptr);
 
     // What was chosen, once the dialog closed with OK.
     int Method() const { return m_method; }

@@ -69,7 +69,7 @@ void CMouvementDlg::Build() {
     dlg::SetTitle(this, kDialog);
     // Widgets are made in the order the keyboard visits them.
     m_titre = dlg::Edit(this, kTitre, dlg::kNameChars);
-    m_nextDate = new CDateEdit(m_doc, true, kNextDate, this);
+    m_nextDate = new CDateEdit(m_doc.Format(), true, kNextDate, this);
     m_months = dlg::Edit(this, kMonths, kNumberChars);
     m_day = dlg::Edit(this, kDay, kNumberChars);
     m_fields.BuildAmount();

@@ -51,7 +51,7 @@ CResumeDlg::CResumeDlg(const CBelvaneDoc& doc, QWidget* parent) : QDialog(parent
     grid->addWidget(dlg::Label(this, kDialog, 1100, m_annotations), 5, 0, Qt::AlignTop);
     grid->addWidget(m_annotations, 5, 1);
     // The amount is shown even when it is 0.
-    m_amount = new SignedAmountField(doc, this, kDialog);
+    m_amount = new SignedAmountField(doc.Format(), this, kDialog);
     m_amount->Show(r.montantInitial, true, true);
     grid->addWidget(dlg::Label(this, kDialog, 1026, m_amount->Edit()), 6, 0);
     grid->addLayout(m_amount->NewRow(), 6, 1);

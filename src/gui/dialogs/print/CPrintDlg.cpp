@@ -89,8 +89,8 @@ CPrintDlg::CPrintDlg(const CBelvaneDoc& doc, const PrintOptions& options, QWidge
     m_range = dlg::Named(new QGroupBox(dlg::Text(kDialog, kRangeGroup), this), kRangeGroup);
     m_all = dlg::Radio(m_range, kDialog, kAll);
     m_fromTo = dlg::Radio(m_range, kDialog, kFromTo);
-    m_from = new CDateEdit(doc, true, kFromDate, m_range);
-    m_to = new CDateEdit(doc, true, kToDate, m_range);
+    m_from = new CDateEdit(doc.Format(), true, kFromDate, m_range);
+    m_to = new CDateEdit(doc.Format(), true, kToDate, m_range);
     m_au = dlg::Label(m_range, kDialog, kAu, m_to);
     m_au->setObjectName(QString::number(kAu));
     m_screenWidths = dlg::CheckBox(m_range, kDialog, kScreenWidths);

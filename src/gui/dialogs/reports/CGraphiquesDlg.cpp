@@ -57,8 +57,8 @@ CGraphiquesDlg::CGraphiquesDlg(const CBelvaneDoc& doc, IReportPrinter* printer, 
 
     auto* controls = new QFrame(this);
     controls->setFrameShape(QFrame::StyledPanel);
-    m_from = new CDateEdit(doc, true, kFrom, controls);
-    m_to = new CDateEdit(doc, true, kTo, controls);
+    m_from = new CDateEdit(doc.Format(), true, kFrom, controls);
+    m_to = new CDateEdit(doc.Format(), true, kTo, controls);
     m_period = dlg::Named(new QComboBox(controls), kPeriod);
     m_period->addItems(dlg::Entries(kDialog, kPeriod));
     m_category = dlg::Combo(controls, kCategory, dlg::kNameChars);

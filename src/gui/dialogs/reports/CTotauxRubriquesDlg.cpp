@@ -35,10 +35,10 @@ constexpr int kNameChars = 15;
 constexpr int kMinColumns = 3;
 constexpr int kMinRows = 5;
 
-QString ButtonText(const std::string& name, Sum total, const CBelvaneDoc& doc) {
+QString ButtonText(const std::string& name, Sum total, const ValueFormat& format) {
     // A "&" in a name is shown, not taken as a mnemonic.
     return FromStd(name).left(kNameChars).replace(u'&', QStringLiteral("&&")) + u'\n' +
-           FromStd(FormatSum(total, true, kNameChars, doc.Format().GetDecimalSymbol()));
+           FromStd(FormatSum(total, true, kNameChars, format.GetDecimalSymbol()));
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ CTotauxRubriquesDlg::CTotauxRubriquesDlg(const CBelvaneDoc& doc, DayDate start, 
     m_totals = ComputeCategoryTotals(doc, start, end);
     int number = kFirstButton;
     const auto make = [&](const std::string& name, Sum total, int column, int row) {
-        auto* button = new QPushButton(ButtonText(name, total, doc), m_grid);
+        auto* button = new QPushButton(ButtonText(name, total, doc.Format()), m_grid);
         button->setObjectName(QString::number(number++));
         button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 4px"));
         button->setGeometry(column * m_cellWidth, row * (m_cellHeight + 1), m_cellWidth,
