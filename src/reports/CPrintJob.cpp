@@ -8,6 +8,7 @@
 #include "reports/PrintColumns.h"
 #include "reports/PrintTexts.h"
 #include "reports/ReportTitles.h"
+#include "reports/SumFormat.h"
 
 #include <algorithm>
 #include <string>
@@ -99,12 +100,13 @@ void CPrintJob::Begin(const PrintDevice& device) {
             // Boxes wide enough for the longest name (up to the longest a
             // name can be) and the widest total.
             int widest = 0;
+            const std::string& decimal = m_doc->Format().GetDecimalSymbol();
             auto measure = [&](const std::string& name, std::int64_t total) {
                 const auto length = [](const std::string& t) {
                     return static_cast<int>(text::Length(t));
                 };
                 widest = std::max({widest, std::min(length(name), kLongestName),
-                                   length(FormatTotal(*m_doc, total, 15))});
+                                   length(FormatSum(total, true, 15, decimal))});
             };
             for (const CategoryTotalRow& row : m_totals->rows) {
                 measure(row.name, row.total);
@@ -208,6 +210,7 @@ void CPrintJob::LayTotals(int page, PrintPage& out) const {
     const int w = m_grid.boxWidth;
     const int l = m.lineHeight;
     const int inset = (3 * m_device.lines.averageWidth) / 2;
+    const std::string& decimal = m_doc->Format().GetDecimalSymbol();
     auto box = [&](int left, int top, const std::string& name, std::string second) {
         out.steps.push_back(
             PrintStep::Rect(PrintPen::Rule, PrintBrush::None, left, top, left + w, top + l));
@@ -223,7 +226,7 @@ void CPrintJob::LayTotals(int page, PrintPage& out) const {
         // The category's own box, framed twice; on a row that goes on with
         // its subcategories it is marked as continued instead of the total.
         box(0, top, row.name,
-            firstSub == 0 ? FormatTotal(*m_doc, row.total, 15)
+            firstSub == 0 ? FormatSum(row.total, true, 15, decimal)
                           : ReportText(*m_doc, ids::kPrintContinued));
         out.steps.push_back(PrintStep::Rect(PrintPen::Rule, PrintBrush::None, w / 36, top + l / 18,
                                             w - w / 36, top + l - l / 18));
@@ -231,7 +234,7 @@ void CPrintJob::LayTotals(int page, PrintPage& out) const {
         for (int c = 1; c < m_grid.columns && firstSub + c - 1 < count; ++c) {
             const SubcategoryTotal& sub =
                 row.subcategories[static_cast<std::size_t>(firstSub + c - 1)];
-            box(c * w, top, sub.name, FormatTotal(*m_doc, sub.total, 15));
+            box(c * w, top, sub.name, FormatSum(sub.total, true, 15, decimal));
         }
     }
 }
@@ -241,6 +244,7 @@ void CPrintJob::LayChart(int page, PrintPage& out) const {
     const int w = m.unit;
     const int l = m.lineHeight;
     const int graphWidth = m_device.graph.averageWidth;
+    const std::string& decimal = m_doc->Format().GetDecimalSymbol();
     const int reserved = m_options.values ? w + 2 * (5 * graphWidth + 5) : 0;
     const int available = m.bodyBottom - m.bodyTop - reserved;
     if (available <= 3 * l || m_largest == 0)
@@ -294,11 +298,11 @@ void CPrintJob::LayChart(int page, PrintPage& out) const {
         if (m_options.values) {
             out.steps.push_back(Text(PrintFontId::Graph, PrintStep::Align::Upwards,
                                      x + 5 * w / 2 - graphWidth / 2, baseline - up - w - 10,
-                                     FormatTotal(*m_doc, period.credits, 0)));
+                                     FormatSum(period.credits, true, 0, decimal)));
             out.steps.push_back(Text(PrintFontId::Graph, PrintStep::Align::Upwards,
                                      x + 5 * w + 5 * w / 2 - graphWidth / 2,
                                      baseline - down - w - 10,
-                                     FormatTotal(*m_doc, -period.debits, 0)));
+                                     FormatSum(-period.debits, true, 0, decimal)));
         }
     }
 }

@@ -5,12 +5,7 @@
 #include "core/StringTable.h"
 #include "core/Text.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace belvane {
-
-namespace {}  // namespace
 
 std::string RegisterPrintHeader(const CBelvaneDoc& doc, DayDate from, DayDate to) {
     return FillPlaceholders(
@@ -43,21 +38,6 @@ std::string FitText(std::string_view text, int maxChars) {
     while (!kept.empty() && kept.back() == ' ')
         kept.remove_suffix(1);
     return std::string(kept) + "\xE2\x80\xA6";  // "…"
-}
-
-std::string FormatTotal(const CBelvaneDoc& doc, std::int64_t cents, int width) {
-    const long long units = cents / 100;
-    const long long rest = std::llabs(cents % 100);
-    const std::string& sym = doc.Format().GetDecimalSymbol();
-    char buf[64];
-    if (cents >= -99 && cents <= -1)
-        std::snprintf(buf, sizeof buf, "-0%s%02lld", sym.c_str(), rest);
-    else
-        std::snprintf(buf, sizeof buf, "%+lld%s%02lld", units, sym.c_str(), rest);
-    std::string out(buf);
-    if (width > 0 && out.size() < static_cast<std::size_t>(width))
-        out.insert(0, static_cast<std::size_t>(width) - out.size(), ' ');
-    return out;
 }
 
 }  // namespace belvane

@@ -2,7 +2,6 @@
 
 #include "core/Types.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,8 +21,5 @@ std::string PrintFooter(const CBelvaneDoc& doc, int page, int count);
 // before an ellipsis "…", ending at the last blank when there is one, so that
 // no word is shown cut without the mark.
 std::string FitText(std::string_view text, int maxChars);
-
-// A 64-bit total of cents, signed ("+12,50"), right-aligned in `width`.
-std::string FormatTotal(const CBelvaneDoc& doc, std::int64_t cents, int width);
 
 }  // namespace belvane
