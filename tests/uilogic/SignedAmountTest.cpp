@@ -1,7 +1,6 @@
 #include "uilogic/SignedAmount.h"
 
-#include "core/CBelvaneDoc.h"
-#include "core/Clock.h"
+#include "core/ValueFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +8,7 @@ namespace belvane {
 namespace {
 
 TEST(SignedAmount, ShowsTheAmountWithoutSignAndTheSignOnItsButtons) {
-    FixedClock clock{{2009, 3, 10}};
-    const CBelvaneDoc doc{nullptr, clock};
+    const ValueFormat format{"%d.%m.%y", ","};
     const struct {
         Amount amount;
         bool zeroShown, zeroCredit;
@@ -24,8 +22,7 @@ TEST(SignedAmount, ShowsTheAmountWithoutSignAndTheSignOnItsButtons) {
         {0, true, true, true, "0,00", 10054},
     };
     for (const auto& c : cases) {
-        const SignedAmountView view =
-            ShowSignedAmount(doc.Format(), c.amount, c.zeroShown, c.zeroCredit);
+        const SignedAmountView view = ShowSignedAmount(format, c.amount, c.zeroShown, c.zeroCredit);
         EXPECT_EQ(view.credit, c.credit) << c.amount;
         EXPECT_EQ(view.text, c.text) << c.amount;
         EXPECT_EQ(PayeeLabelId(view.credit), c.payeeLabel) << c.amount;
