@@ -12,8 +12,8 @@ namespace belvane {
 namespace {
 
 // A date field that is not empty and does not read.
-bool Unreadable(const CBelvaneDoc& doc, std::string_view text) {
-    return !text.empty() && doc.Format().ParseDate(text, true) == 0;
+bool Unreadable(const ValueFormat& format, std::string_view text) {
+    return !text.empty() && format.ParseDate(text, true) == 0;
 }
 
 bool IsAscii(std::string_view s) {
@@ -121,7 +121,7 @@ EntryStep LineEntryChecks::Next() {
             m_stage = Stage::StatementDate;
             [[fallthrough]];
         case Stage::StatementDate:
-            if (Unreadable(m_doc, t.statement))
+            if (Unreadable(m_doc.Format(), t.statement))
                 return {EntryStep::Refuse, EntryField::StatementDate,
                         ids::kMsgStatementDateInvalid};
             m_stage = Stage::Amount;
@@ -132,7 +132,7 @@ EntryStep LineEntryChecks::Next() {
             m_stage = Stage::ValidityDate;
             [[fallthrough]];
         case Stage::ValidityDate:
-            if (Unreadable(m_doc, t.validity))
+            if (Unreadable(m_doc.Format(), t.validity))
                 return {EntryStep::Refuse, EntryField::ValidityDate, ids::kMsgDateInvalid};
             m_stage = Stage::Names;
             [[fallthrough]];
