@@ -29,8 +29,6 @@ TEST(SelectionLogic, ClicksSelectDeselectOrIgnore) {
         {{5, -1}, 5, {-1, 5}, ClickResult::Deselected},  // the selected line is remembered
         {{5, 3}, 7, {7, 3}, ClickResult::Selected},      // moving keeps the previous one
         {{5, 3}, -1, {5, 3}, ClickResult::None},         // below the lines
-        {{-1, 3}, -1, {-1, 3}, ClickResult::None},
-        {{-1, 5}, 2, {2, 5}, ClickResult::Selected},
     };
     for (const auto& c : cases) {
         SelectionState state = c.before;
@@ -40,8 +38,7 @@ TEST(SelectionLogic, ClicksSelectDeselectOrIgnore) {
 }
 
 TEST(SelectionLogic, ClampFallsBackToTheNewestLine) {
-    const std::tuple<int, int, int> cases[] = {{5, 10, 5}, {9, 10, 9},  {10, 10, 9}, {12, 10, 9},
-                                               {0, 0, -1}, {-1, 0, -1}, {-1, 5, -1}};
+    const std::tuple<int, int, int> cases[] = {{9, 10, 9}, {10, 10, 9}, {0, 0, -1}, {-1, 5, -1}};
     for (const auto& [selected, count, clamped] : cases)
         EXPECT_EQ(ClampSelection(selected, count), clamped) << selected << " of " << count;
 }
@@ -71,26 +68,21 @@ TEST(SelectionLogic, KeyboardTable) {
         {NavKey::Space, -1, -1, 0, Click(2)},            // no history: the newest
         {NavKey::Space, -1, 30, 0, Click(19 * 15 + 2)},  // brings back the previous
         {NavKey::Space, -1, 0, 25, Click(24 * 15 + 2)},  // ... even the oldest
-        {NavKey::Space, -1, 49, 0, Click(2)},
-        {NavKey::Space, -1, 70, 0, Click(2)},   // beyond the count: the newest
-        {NavKey::Space, -1, 10, 0, Click(2)},   // below the area: the top row
-        {NavKey::Space, -1, 24, 0, Click(2)},   // on the cut row: the top row
-        {NavKey::Space, -1, -1, 10, Click(2)},  // newest above the area: top row
+        {NavKey::Space, -1, 49, 0, Click(2)},            // the newest itself, or beyond: the newest
+        {NavKey::Space, -1, 24, 0, Click(2)},            // on the cut row or below: the top row
+        {NavKey::Space, -1, -1, 10, Click(2)},           // newest above the area: top row
         {NavKey::Up, 49, -1, 0, kNothing},
         {NavKey::Up, 30, -1, 0, Click(18 * 15 + 2)},
         {NavKey::Up, 38, -1, 10, Click(2, R::LineBack)},  // onto the top row: scrolls
-        {NavKey::Up, 45, -1, 10, Click(-7 * 15 + 2, R::LineBack)},
         {NavKey::Up, -1, -1, 5, Scroll(R::LineBack)},
         {NavKey::Down, 0, -1, 0, kNothing},
         {NavKey::Down, 30, -1, 0, Click(20 * 15 + 2)},
         {NavKey::Down, 26, -1, 0, Click(24 * 15 + 2, R::LineForward)},  // onto the last full row
-        {NavKey::Down, 10, -1, 0, Click(40 * 15 + 2, R::LineForward)},
         {NavKey::Down, -1, -1, 0, Scroll(R::LineForward)},
         {NavKey::PageUp, 10, -1, 0, Click(21 * 15 + 2)},
         {NavKey::PageUp, 40, -1, 0, Click(2, R::PageBack)},  // stops at the newest
         {NavKey::PageUp, 49, -1, 3, kNothing},
         {NavKey::PageUp, -1, -1, 0, Scroll(R::PageBack)},
-        {NavKey::PageDown, 40, -1, 0, Click(27 * 15 + 2, R::PageForward)},
         {NavKey::PageDown, 45, -1, 0, Click(22 * 15 + 2)},
         {NavKey::PageDown, 5, -1, 25, Click(24 * 15 + 2, R::PageForward)},  // stops at the oldest
         {NavKey::PageDown, 0, -1, 25, kNothing},
@@ -132,7 +124,7 @@ TEST(SelectionLogic, EdgeCasesOfTheKeyboard) {
 TEST(SelectionLogic, WheelMovesLinesOrPagesPerNotch) {
     // The desktop's setting: lines a notch, -1 for a page; anything else is 3.
     for (const auto& [setting, step] :
-         std::vector<std::pair<int, int>>{{3, 3}, {10, 10}, {1, 1}, {-1, -1}, {0, 3}, {-7, 3}})
+         std::vector<std::pair<int, int>>{{3, 3}, {1, 1}, {-1, -1}, {0, 3}, {-7, 3}})
         EXPECT_EQ(WheelStep(setting), step) << setting;
     const struct {
         int delta, step;
@@ -143,12 +135,9 @@ TEST(SelectionLogic, WheelMovesLinesOrPagesPerNotch) {
         {240, 3, {R::LineBack, 6}},
         {40, 3, {R::LineBack, 1}},  // a third of a notch
         {30, 3, {}},
-        {0, 3, {}},
-        {-120, 1, {R::LineForward, 1}},
         {120, -1, {R::PageBack, 1}},
         {-120, -1, {R::PageForward, 1}},
-        {240, -1, {}},
-        {60, -1, {}},  // pages go by whole single notches
+        {240, -1, {}},  // pages go by whole single notches
     };
     for (const auto& c : cases)
         EXPECT_EQ(DecideWheel(c.delta, c.step), c.expected) << c.delta << " by " << c.step;
