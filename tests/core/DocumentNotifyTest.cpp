@@ -1,3 +1,4 @@
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/IDocObserver.h"
@@ -61,15 +62,11 @@ TEST(DocumentNotify, EveryChangeReachesTheViewsAndMarksTheRegister) {
         SCOPED_TRACE(row.what);
         CBelvaneDoc doc;
         doc.AddPaiement(CPaiement("Virement", 0, 1, 1));
-        CRubrique logement("Logement", 0);
-        logement.InsertSousRubrique(0, CSousRubrique("Loyer", 0));
-        doc.InsertRubrique(0, logement);
+        doc.InsertRubrique(0, testutil::MakeRubrique("Logement", 0, {{"Loyer", 0}}));
         doc.InsertBeneficiaire(0, CBeneficiaire("Agence", "", ""));
-        CMouvementAuto movement;
-        doc.AddMouvement(movement);
-        CLigne line;
-        line.Set(ToDayDate(2009, 3, 1), 0, 0, -100, "", "", "Logement", "Loyer", "", "");
-        doc.AddLine(line);
+        doc.AddMouvement(CMouvementAuto());
+        doc.AddLine(
+            testutil::MakeLine(ToDayDate(2009, 3, 1), 0, 0, -100, "", "", "Logement", "Loyer"));
         doc.SetModifiedFlag(false);
 
         ChangeRecorder views;

@@ -1,5 +1,4 @@
-#include "core/CLigne.h"
-#include "core/CMouvementAuto.h"
+#include "RecordBuilders.h"
 #include "core/CRegistre.h"
 #include "core/CRubrique.h"
 #include "core/DayDate.h"
@@ -9,13 +8,8 @@
 namespace belvane {
 namespace {
 
-CMouvementAuto Mouvement(CivilDate next, int months, int day) {
-    CMouvementAuto m;
-    m.m_prochaineDate = ToDayDate(next);
-    m.m_nbMois = static_cast<std::uint16_t>(months);
-    m.m_jour = static_cast<std::uint16_t>(day);
-    return m;
-}
+using testutil::MakeLine;
+using testutil::MakeMouvement;
 
 // The next date moves the months on and keeps the wanted day, or the month's
 // last day when shorter; day 0 is taken as 1, above 31 as 31.
@@ -30,26 +24,21 @@ TEST(CMouvementAuto, AdvanceKeepsTheWantedDay) {
         {{2009, 3, 20}, 1, 0, {2009, 4, 1}},   {{2009, 3, 20}, 99, 40, {2017, 6, 30}},
     };
     for (const auto& c : cases) {
-        CMouvementAuto m = Mouvement(c.from, c.months, c.day);
+        CMouvementAuto m = MakeMouvement("", c.from, c.months, c.day);
         m.AdvanceNextDate();
         EXPECT_EQ(ToCivil(m.m_prochaineDate), c.expected) << c.months << " " << c.day;
     }
 }
 
 TEST(CLigne, BuiltFromAMovement) {
-    CMouvementAuto m = Mouvement({2010, 5, 4}, 1, 4);
-    m.m_titre = "Loyer";
+    CMouvementAuto m = MakeMouvement("Loyer", {2010, 5, 4}, 1, 4, -65000);
     m.m_paiement = "Virement";
-    m.m_montant = -65000;
     m.m_rubrique = "Logement";
     m.m_sousRubrique = "Loyer";
     m.m_beneficiaire = "Agence Dupont";
     m.m_observation = "Loyer de mai";
-    const CLigne line(m);
-    CLigne expected;
-    expected.Set(ToDayDate(2010, 5, 4), 0, 0, -65000, "", "Virement", "Logement", "Loyer",
-                 "Agence Dupont", "Loyer de mai");
-    EXPECT_EQ(line, expected);
+    EXPECT_EQ(CLigne(m), MakeLine(ToDayDate(2010, 5, 4), 0, 0, -65000, "", "Virement", "Logement",
+                                  "Loyer", "Agence Dupont", "Loyer de mai"));
 }
 
 TEST(CRegistre, PaymentMethodsSortedWithEqualNamesInInsertionOrder) {

@@ -1,7 +1,7 @@
 #include "core/ReferenceLists.h"
 
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
-#include "core/DayDate.h"
 #include "core/IDocObserver.h"
 #include "core/RegisterFile.h"
 
@@ -28,10 +28,8 @@ protected:
     void TearDown() override { doc.RemoveObserver(&views); }
 
     void AddLine(std::string rubrique, std::string sousRubrique) {
-        CLigne l;
-        l.Set(ToDayDate(2009, 3, 1 + doc.GetLineCount()), 0, 0, -100, "", "", std::move(rubrique),
-              std::move(sousRubrique), "", "");
-        doc.AddLine(l);
+        doc.AddLine(testutil::MakeLine(ToDayDate(2009, 3, 1 + doc.GetLineCount()), 0, 0, -100, "",
+                                       "", rubrique, sousRubrique));
     }
     void AddPayees(const std::vector<std::string>& names) {
         for (const std::string& n : names)

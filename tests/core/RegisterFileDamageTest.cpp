@@ -1,4 +1,5 @@
 #include "FileBuilder.h"
+#include "RecordBuilders.h"
 #include "ScratchDir.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
@@ -18,19 +19,15 @@ using testutil::FileBuilder;
 std::vector<std::uint8_t> SampleRegisterBytes() {
     FixedClock clock({2026, 12, 6});
     CBelvaneDoc doc(nullptr, clock);
-    for (int i = 0; i < 3; ++i) {
-        CLigne l;
-        l.Set(ToDayDate(2026, 1, 1 + i), 0, 0, -100 * i, "R" + std::to_string(i), "Chèque", "Rub",
-              "Sous", "Bénéficiaire Ω", std::string(300, 'o'));
-        doc.AddLine(l);
-    }
+    for (int i = 0; i < 3; ++i)
+        doc.AddLine(testutil::MakeLine(ToDayDate(2026, 1, 1 + i), 0, 0, -100 * i,
+                                       "R" + std::to_string(i), "Chèque", "Rub", "Sous",
+                                       "Bénéficiaire Ω", std::string(300, 'o')));
     doc.AddPaiement(CPaiement("Chèque", 0, 1, 1));
     CMouvementAuto m;
     m.m_titre = "Loyer";
     doc.AddMouvement(m);
-    CRubrique r("Rub", 0);
-    r.InsertSousRubrique(0, CSousRubrique("Sous", 0));
-    doc.InsertRubrique(0, r);
+    doc.InsertRubrique(0, testutil::MakeRubrique("Rub", 0, {{"Sous", 0}}));
     doc.InsertBeneficiaire(0, CBeneficiaire("B", "T", "A"));
     const std::string s = doc.SaveToBytes();
     return {s.begin(), s.end()};
@@ -174,9 +171,7 @@ TEST_F(SaveTest, FailedRenameLeavesNoTemporaryFile) {
 
 TEST_F(SaveTest, OpeningAMissingFileKeepsTheRegister) {
     CBelvaneDoc doc;
-    CLigne l;
-    l.Set(ToDayDate(2026, 1, 1), 0, 0, 5, "", "", "", "", "", "");
-    doc.AddLine(l);
+    doc.AddLine(testutil::MakeLine(ToDayDate(2026, 1, 1), 0, 0, 5));
     const LoadResult r = doc.OnOpenDocument((dir / "absent.blv").string());
     EXPECT_EQ(r.status.code(), Status::Code::CannotOpen);
     EXPECT_EQ(r.status.file(), (dir / "absent.blv").string());

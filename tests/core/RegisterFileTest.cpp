@@ -1,4 +1,5 @@
 #include "FileBuilder.h"
+#include "RecordBuilders.h"
 #include "core/CRegistre.h"
 #include "core/DayDate.h"
 #include "core/FileVersion.h"
@@ -12,6 +13,8 @@ namespace belvane {
 namespace {
 
 using testutil::FileBuilder;
+using testutil::MakeLine;
+using testutil::MakeRubrique;
 
 std::vector<std::uint8_t> ToVector(const std::string& s) {
     return {s.begin(), s.end()};
@@ -33,34 +36,23 @@ CRegistre FullRegister() {
     reg.m_titulaires = "M. et Mme Lefèvre";
     reg.m_annotations = "Ligne 1\r\nLigne 2 — Ω";
     reg.m_montantInitial = -123456;
-    for (const std::size_t n : {0u, 254u, 255u, 70000u}) {
-        CLigne l;
-        l.Set(ToDayDate(2009, 1, 25), ToDayDate(2009, 2, 28), ToDayDate(2009, 2, 5), -1234,
-              std::string(n, 'r'), "Chèque", "Alimentation", "Marché", "Crédit Agricole",
-              std::string(n, 'o') + "€");
-        reg.m_lignes.push_back(l);
-    }
-    CLigne greek;
-    greek.Set(ToDayDate(2010, 6, 1), 0, ToDayDate(2010, 6, 1), 0, "", "Virement", "", "",
-              "Ωμέγα 日本", "emoji 😀");
-    reg.m_lignes.push_back(greek);
+    for (const std::size_t n : {0u, 254u, 255u, 70000u})
+        reg.m_lignes.push_back(MakeLine(ToDayDate(2009, 1, 25), ToDayDate(2009, 2, 28),
+                                        ToDayDate(2009, 2, 5), -1234, std::string(n, 'r'), "Chèque",
+                                        "Alimentation", "Marché", "Crédit Agricole",
+                                        std::string(n, 'o') + "€"));
+    reg.m_lignes.push_back(MakeLine(ToDayDate(2010, 6, 1), 0, ToDayDate(2010, 6, 1), 0, "",
+                                    "Virement", "", "", "Ωμέγα 日本", "emoji 😀"));
     reg.m_paiements = {CPaiement("Carte", 1, 5, 1), CPaiement("Virement", 4, 0xFFFE, 2)};
-    CMouvementAuto m;
-    m.m_titre = "Loyer";
-    m.m_prochaineDate = ToDayDate(2026, 1, 5);
-    m.m_nbMois = 1;
-    m.m_jour = 5;
+    CMouvementAuto m = testutil::MakeMouvement("Loyer", {2026, 1, 5}, 1, 5, -65000);
     m.m_paiement = "Virement";
-    m.m_montant = -65000;
     m.m_rubrique = "Logement";
     m.m_sousRubrique = "Loyer";
     m.m_beneficiaire = "SCI Les Tilleuls";
     m.m_observation = "Loyer mensuel";
     reg.m_mouvements = {m};
-    CRubrique r("Logement", 5000);
-    r.InsertSousRubrique(0, CSousRubrique("Loyer", -100));
-    r.InsertSousRubrique(1, CSousRubrique("Électricité", 0));
-    reg.m_rubriques = {r, CRubrique("Vide", 0)};
+    reg.m_rubriques = {MakeRubrique("Logement", 5000, {{"Loyer", -100}, {"Électricité", 0}}),
+                       CRubrique("Vide", 0)};
     reg.m_beneficiaires = {
         CBeneficiaire("SCI Les Tilleuls", "01 23 45 67 89", "3 rue des Lilas\r\n75011 Paris")};
     return reg;

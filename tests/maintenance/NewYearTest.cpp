@@ -1,5 +1,6 @@
 #include "maintenance/NewYear.h"
 
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"
 #include "core/DayDate.h"
@@ -14,19 +15,15 @@ namespace belvane {
 namespace {
 
 CLigne Line(Amount amount, std::string rubrique = {}, std::string sousRubrique = {}) {
-    CLigne l;
     const DayDate d = ToDayDate(2024, 6, 1);
-    l.Set(d, d, d, amount, "12", "CB", std::move(rubrique), std::move(sousRubrique), "Régie",
-          "ancienne");
-    return l;
+    return testutil::MakeLine(d, d, d, amount, "12", "CB", rubrique, sousRubrique, "Régie",
+                              "ancienne");
 }
 
 // Account 1000; Maison 50 (Loyer 5, Eau 7), Loisirs -20, Cadeaux 0.
 void Fill(CBelvaneDoc& doc) {
     doc.SetMontantInitial(1000);
-    doc.InsertRubrique(0, CRubrique("Maison", 50));
-    doc.InsertSousRubrique(0, 0, CSousRubrique("Loyer", 5));
-    doc.InsertSousRubrique(0, 1, CSousRubrique("Eau", 7));
+    doc.InsertRubrique(0, testutil::MakeRubrique("Maison", 50, {{"Loyer", 5}, {"Eau", 7}}));
     doc.InsertRubrique(1, CRubrique("Loisirs", -20));
     doc.InsertRubrique(2, CRubrique("Cadeaux", 0));
     for (const CLigne& l :
@@ -83,10 +80,8 @@ TEST(NewYear, EachMethodCarriesTheOldYear) {
         for (const CLigne& l : doc.Lines()) {
             lines += std::to_string(l.m_montant) + " " + l.m_rubrique +
                      (l.m_sousRubrique.empty() ? "" : "/" + l.m_sousRubrique) + "; ";
-            CLigne expected;
-            expected.Set(date, date, date, l.m_montant, "", "", l.m_rubrique, l.m_sousRubrique, "",
-                         "Report 2024");
-            EXPECT_EQ(l, expected);
+            EXPECT_EQ(l, testutil::MakeLine(date, date, date, l.m_montant, "", "", l.m_rubrique,
+                                            l.m_sousRubrique, "", "Report 2024"));
         }
         EXPECT_EQ(lines, c.lines);
         EXPECT_TRUE(doc.GetPathName().empty());

@@ -1,6 +1,7 @@
 #include "maintenance/Purge.h"
 #include "maintenance/PurgeSession.h"
 
+#include "RecordBuilders.h"
 #include "ScratchDir.h"
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"
@@ -22,10 +23,9 @@ DayDate Day(int d) {
 
 CLigne Line(int issue, int statement, Amount amount, std::string rubrique = {},
             std::string sousRubrique = {}) {
-    CLigne l;
-    l.Set(Day(issue), statement ? Day(statement) : 0, Day(issue + 2), amount, "r", "CB",
-          std::move(rubrique), std::move(sousRubrique), "", "obs " + std::to_string(amount));
-    return l;
+    return testutil::MakeLine(Day(issue), statement ? Day(statement) : 0, Day(issue + 2), amount,
+                              "r", "CB", rubrique, sousRubrique, "",
+                              "obs " + std::to_string(amount));
 }
 
 // Categories "Maison" (subcategories "Loyer", "Eau") and "Loisirs"; lines of
@@ -33,9 +33,7 @@ CLigne Line(int issue, int statement, Amount amount, std::string rubrique = {},
 // the limit of the 10th.
 void Fill(CBelvaneDoc& doc) {
     doc.SetMontantInitial(1000);
-    doc.InsertRubrique(0, CRubrique("Maison", 50));
-    doc.InsertSousRubrique(0, 0, CSousRubrique("Loyer", 5));
-    doc.InsertSousRubrique(0, 1, CSousRubrique("Eau", 7));
+    doc.InsertRubrique(0, testutil::MakeRubrique("Maison", 50, {{"Loyer", 5}, {"Eau", 7}}));
     doc.InsertRubrique(1, CRubrique("Loisirs", -20));
     for (const CLigne& l :
          {Line(1, 3, -300, "maison", "LOYER"), Line(2, 0, -40, "Maison", "Eau"),

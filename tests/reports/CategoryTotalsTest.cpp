@@ -2,6 +2,7 @@
 
 #include "ReportRegister.h"
 #include "core/ValueFormat.h"
+#include "reports/ChartPeriods.h"
 #include "reports/SumFormat.h"
 
 #include <gtest/gtest.h>
@@ -84,16 +85,22 @@ TEST(SumFormat, WritesAnySumByTheAmountRules) {
         EXPECT_EQ(FormatSum(c.sum, c.sign, c.width, c.symbol), c.expected);
 }
 
-TEST(CategoryTotals, SumsPassThe32BitAmounts) {
+// Sums run in 64 bits: a category total and chart bars of three of the largest amounts.
+TEST(ReportSums, PassThe32BitAmounts) {
     CBelvaneDoc doc;
-    CRubrique r("Gros", kMax);
-    r.InsertSousRubrique(0, CSousRubrique("Lot", kMax));
-    doc.InsertRubrique(0, r);
-    testutil::AddLine(doc, D(2024, 1, 1), kMax, "Gros", "Lot");
-    testutil::AddLine(doc, D(2024, 1, 2), kMax, "Gros", "Lot");
+    doc.InsertRubrique(0, testutil::MakeRubrique("Gros", kMax, {{"Lot", kMax}}));
+    for (const int day : {1, 2})
+        testutil::AddLine(doc, D(2024, 1, day), kMax, "Gros", "Lot");
+    for (const int day : {1, 2, 3})
+        testutil::AddLine(doc, D(2024, 1, day), -kMax, "", "");
     const std::vector<CategoryTotal> t = ComputeCategoryTotals(doc, 0, kOpenEndDate);
     EXPECT_EQ(t[0].total, Sum{3} * kMax);
     EXPECT_EQ(t[0].subTotals[0], Sum{3} * kMax);
+    const ChartData chart = ComputeChart(doc, D(2024, 1, 1), D(2024, 1, 3), PeriodKind::Year, {});
+    ASSERT_EQ(chart.periods.size(), 1u);
+    EXPECT_EQ(chart.periods[0].credits, Sum{2} * kMax);
+    EXPECT_EQ(chart.periods[0].debits, Sum{3} * kMax);
+    EXPECT_EQ(chart.largest, Sum{3} * kMax);
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 namespace belvane {
 namespace {
 
@@ -89,20 +87,6 @@ TEST(ChartPeriods, TotalsAndTheLinesBehindABar) {
         EXPECT_EQ(MatchBarLines(doc, chart.periods[1], true, c.filter), c.februaryCredits)
             << c.what;
     }
-}
-
-TEST(ChartPeriods, SumsPassThe32BitAmounts) {
-    constexpr Amount kMax = std::numeric_limits<Amount>::max();
-    CBelvaneDoc doc;
-    for (int i = 0; i < 3; ++i) {
-        testutil::AddLine(doc, D(2024, 1, 1 + i), kMax, "", "");
-        testutil::AddLine(doc, D(2024, 1, 1 + i), -kMax, "", "");
-    }
-    const ChartData chart = ComputeChart(doc, D(2024, 1, 1), D(2024, 1, 3), PeriodKind::Year, {});
-    ASSERT_EQ(chart.periods.size(), 1u);
-    EXPECT_EQ(chart.periods[0].credits, Sum{3} * kMax);
-    EXPECT_EQ(chart.periods[0].debits, Sum{3} * kMax);
-    EXPECT_EQ(chart.largest, Sum{3} * kMax);
 }
 
 }  // namespace

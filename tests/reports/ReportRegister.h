@@ -1,22 +1,16 @@
 #pragma once
 
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
-#include "core/DayDate.h"
 
 // A small register for the reports' tables: two categories sharing the
 // subcategory name "Divers", and lines that differ from them only by letter case
 // or that have no category at all.
 namespace belvane::testutil {
 
-inline DayDate D(int year, int month, int day) {
-    return ToDayDate(year, month, day);
-}
-
 inline void AddLine(CBelvaneDoc& doc, DayDate issue, Amount amount, const char* category,
                     const char* subcategory) {
-    CLigne line;
-    line.Set(issue, 0, issue, amount, "", "CB", category, subcategory, "", "");
-    doc.AddLine(line);
+    doc.AddLine(MakeLine(issue, 0, issue, amount, "", "CB", category, subcategory));
 }
 
 // Line indices, in date order:
@@ -28,13 +22,8 @@ inline void AddLine(CBelvaneDoc& doc, DayDate issue, Amount amount, const char* 
 //   5  2024-04-01  maison/Loyer    -0,01
 //   6  2024-05-01  (none)          +0,99
 inline void FillReportRegister(CBelvaneDoc& doc) {
-    CRubrique maison("Maison", 1000);
-    maison.InsertSousRubrique(0, CSousRubrique("Loyer", 100));
-    maison.InsertSousRubrique(1, CSousRubrique("Divers", 10));
-    doc.InsertRubrique(0, maison);
-    CRubrique autos("Auto", 5);
-    autos.InsertSousRubrique(0, CSousRubrique("Divers", 1));
-    doc.InsertRubrique(1, autos);
+    doc.InsertRubrique(0, MakeRubrique("Maison", 1000, {{"Loyer", 100}, {"Divers", 10}}));
+    doc.InsertRubrique(1, MakeRubrique("Auto", 5, {{"Divers", 1}}));
     AddLine(doc, D(2024, 1, 10), -50000, "Maison", "Loyer");
     AddLine(doc, D(2024, 2, 1), 2000, "Maison", "");
     AddLine(doc, D(2024, 2, 10), 0, "Maison", "Loyer");

@@ -1,7 +1,7 @@
 #include "rules/Balances.h"
 
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
-#include "core/DayDate.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,7 @@
 namespace belvane {
 namespace {
 
-DayDate D(int year, int month, int day) {
-    return ToDayDate(year, month, day);
-}
+using testutil::D;
 
 // One amount per decimal digit, so that a wrong sum shows which lines it took.
 constexpr Amount kInitial = 200000000;
@@ -36,9 +34,7 @@ protected:
         Add(D(2024, 4, 1), 0, 0, H);                             // no validity date
     }
     void Add(DayDate issue, DayDate statement, DayDate validity, Amount amount) {
-        CLigne line;
-        line.Set(issue, statement, validity, amount, "", "", "", "", "", "");
-        doc.AddLine(line);
+        doc.AddLine(testutil::MakeLine(issue, statement, validity, amount));
     }
     CBelvaneDoc doc;
 };
@@ -82,8 +78,7 @@ TEST(Balances, SumsPassThe32BitAmounts) {
     CBelvaneDoc doc;
     constexpr Amount kMax = std::numeric_limits<Amount>::max();
     doc.SetMontantInitial(kMax);
-    CLigne line;
-    line.Set(D(2024, 1, 1), D(2024, 1, 2), D(2024, 1, 1), kMax, "", "", "", "", "", "");
+    const CLigne line = testutil::MakeLine(D(2024, 1, 1), D(2024, 1, 2), D(2024, 1, 1), kMax);
     doc.AddLine(line);
     doc.AddLine(line);
     constexpr Sum kThree = Sum{3} * kMax;

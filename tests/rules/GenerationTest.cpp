@@ -1,7 +1,7 @@
 #include "rules/Generation.h"
 
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
-#include "core/CLigne.h"
 #include "core/CMouvementAuto.h"
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
@@ -14,15 +14,7 @@
 namespace belvane {
 namespace {
 
-CMouvementAuto Movement(std::string titre, CivilDate next, int months, int day) {
-    CMouvementAuto m;
-    m.m_titre = std::move(titre);
-    m.m_prochaineDate = ToDayDate(next.year, next.month, next.day);
-    m.m_nbMois = static_cast<std::uint16_t>(months);
-    m.m_jour = static_cast<std::uint16_t>(day);
-    m.m_montant = -1000;
-    return m;
-}
+using testutil::MakeMouvement;
 
 TEST(Generation, AlignsTheTypedDateOnTheDayOfTheMonth) {
     struct Case {
@@ -65,8 +57,8 @@ TEST(Generation, OfferEachDueMovementOncePerPass) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CBelvaneDoc doc;
-        doc.AddMouvement(Movement("Loyer", {2009, 1, 5}, 1, 5));
-        doc.AddMouvement(Movement("Salaire", {2009, 3, 1}, 1, 1));
+        doc.AddMouvement(MakeMouvement("Loyer", {2009, 1, 5}, 1, 5));
+        doc.AddMouvement(MakeMouvement("Salaire", {2009, 3, 1}, 1, 1));
         doc.SetModifiedFlag(false);
         EXPECT_EQ(AnyMovementDue(doc, c.limit), c.end != GenerationOutcome::NothingDue);
         std::string offers;
@@ -108,18 +100,16 @@ TEST(Generation, UndoOfAGeneratedLinePutsItsOccurrenceBack) {
     };
     for (const Case& c : cases) {
         CBelvaneDoc doc;
-        doc.AddMouvement(Movement("Loyer", {2026, 10, 5}, 1, 5));
+        doc.AddMouvement(MakeMouvement("Loyer", {2026, 10, 5}, 1, 5));
         GenerateLines(doc, ToDayDate(2026, 10, 5), [&](int, CLigne&) {
             return doc.GetLineCount() == 0 ? OfferAnswer::Create : OfferAnswer::Cancel;
         });
         const std::string between = c.between;
         if (between == "another line") {
-            CLigne other;
-            other.Set(ToDayDate(2026, 10, 6), 0, 0, 100, "", "", "", "", "", "");
-            doc.AddLine(other);
+            doc.AddLine(testutil::MakeLine(ToDayDate(2026, 10, 6), 0, 0, 100));
         } else if (between == "date moved") {
             doc.DeleteMouvement(0);
-            doc.AddMouvement(Movement("Loyer", {2026, 12, 5}, 1, 5));
+            doc.AddMouvement(MakeMouvement("Loyer", {2026, 12, 5}, 1, 5));
         }
         for (int i = 0; i < c.undos; ++i)
             doc.Undo();
@@ -134,7 +124,7 @@ TEST(Generation, UndoOfAGeneratedLinePutsItsOccurrenceBack) {
 TEST(Generation, AMovementThatDoesNotAdvanceEndsThePasses) {
     for (const OfferAnswer answer : {OfferAnswer::Create, OfferAnswer::Revoke}) {
         CBelvaneDoc doc;
-        doc.AddMouvement(Movement("Bloqué", {2009, 1, 5}, 0, 5));
+        doc.AddMouvement(MakeMouvement("Bloqué", {2009, 1, 5}, 0, 5));
         int offers = 0;
         const GenerationOutcome outcome =
             GenerateLines(doc, ToDayDate(2009, 3, 15), [&](int, CLigne&) {
@@ -149,10 +139,9 @@ TEST(Generation, AMovementThatDoesNotAdvanceEndsThePasses) {
 TEST(Generation, StopsAtTheLineLimitKeepingWhatWasDone) {
     // One line short of the limit, loaded as from a file.
     CRegistre full;
-    CLigne filler;
-    filler.Set(ToDayDate(2008, 1, 1), 0, 0, 100, "", "", "", "", "", "");
-    full.m_lignes.assign(CBelvaneDoc::kMaxLines - 1, filler);
-    full.m_mouvements.push_back(Movement("Loyer", {2009, 1, 5}, 1, 5));
+    full.m_lignes.assign(CBelvaneDoc::kMaxLines - 1,
+                         testutil::MakeLine(ToDayDate(2008, 1, 1), 0, 0, 100));
+    full.m_mouvements.push_back(MakeMouvement("Loyer", {2009, 1, 5}, 1, 5));
     const std::string bytes = WriteRegister(full);
     CBelvaneDoc doc;
     ASSERT_TRUE(

@@ -1,8 +1,7 @@
 #include "rules/LineSearch.h"
 
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
-#include "core/CLigne.h"
-#include "core/DayDate.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +15,7 @@ namespace {
 
 using Mode = SearchCriteria::Mode;
 
-DayDate D(int year, int month, int day) {
-    return ToDayDate(year, month, day);
-}
+using testutil::D;
 
 // Issue dates rise with the index, so AddLine keeps this order.
 class LineSearchTest : public testing::Test {
@@ -35,13 +32,9 @@ protected:
             "Marché", "ÉPICERIE FINE", "straße");
         Add(D(2024, 1, 20), 0, D(2024, 1, 20), 999, "", "Virement", "Banque", "", "Banque", "Ibis");
     }
-    void Add(DayDate issue, DayDate statement, DayDate validity, Amount amount,
-             const char* reference, const char* payment, const char* category,
-             const char* subcategory, const char* payee, const char* observation) {
-        CLigne line;
-        line.Set(issue, statement, validity, amount, reference, payment, category, subcategory,
-                 payee, observation);
-        doc.AddLine(line);
+    template <typename... Fields>
+    void Add(Fields... fields) {
+        doc.AddLine(testutil::MakeLine(fields...));
     }
     // Every line found by repeating the search from each line found, as the
     // user pressing the button again does: with no selection the search starts
@@ -79,15 +72,10 @@ TEST_F(LineSearchTest, Criteria) {
         {"amount and debit", {.amount = 1250, .debit = true}, {0}},
         {"amount and credit", {.amount = 1250, .credit = true}, {1}},
         {"amount zero", {.amount = 0}, {2}},
-        {"amount zero, Or", {.mode = Or, .amount = 0}, {2}},
         {"And credit takes zero", {.credit = true}, {1, 2, 4}},
         {"Or credit leaves zero", {.mode = Or, .credit = true}, {1, 4}},
-        {"And debit takes zero", {.debit = true}, {0, 2, 3}},
-        {"Or debit leaves zero", {.mode = Or, .debit = true}, {0, 3}},
         {"And credit and debit: zero only", {.credit = true, .debit = true}, {2}},
-        {"Or credit or debit: all but zero",
-         {.mode = Or, .credit = true, .debit = true},
-         {0, 1, 3, 4}},
+        {"Or credit or debit: not zero", {.mode = Or, .credit = true, .debit = true}, {0, 1, 3, 4}},
         {"And of date and payee: nothing", {.issueDate = D(2024, 1, 9), .beneficiaire = "edf"}, {}},
         {"Or of date and payee",
          {.mode = Or, .issueDate = D(2024, 1, 9), .beneficiaire = "edf"},
@@ -97,8 +85,7 @@ TEST_F(LineSearchTest, Criteria) {
          {.mode = Or, .statementDate = D(2024, 2, 1), .amount = 999},
          {0, 3, 4}},
         {"text inside the field, any case", {.beneficiaire = "edf"}, {0}},
-        {"small é finds É", {.beneficiaire = "épi"}, {2, 3}},
-        {"capital É finds é", {.beneficiaire = "ÉPICERIE"}, {2, 3}},
+        {"é finds É and é", {.beneficiaire = "épi"}, {2, 3}},
         {"the whole value must be there", {.beneficiaire = "épicerie fine"}, {3}},
         {"accent counts", {.beneficiaire = "epicerie"}, {}},
         {"category, accented field", {.rubrique = "énerg"}, {0}},
@@ -121,7 +108,7 @@ TEST_F(LineSearchTest, Criteria) {
 }
 
 TEST_F(LineSearchTest, LowestAmountHasAnAbsoluteValue) {
-    Add(D(2024, 2, 1), 0, 0, std::numeric_limits<Amount>::min(), "", "", "", "", "", "");
+    Add(D(2024, 2, 1), 0, 0, std::numeric_limits<Amount>::min());
     // What a wrapped 32-bit abs would give.
     const SearchCriteria c{.amount = std::numeric_limits<Amount>::min()};
     EXPECT_EQ(FindLine(doc, c, -1, +1), -1);
