@@ -67,13 +67,6 @@ TEST_F(BalancesTest, Bounds) {
     }
 }
 
-TEST(Balances, EmptyRegisterGivesTheInitialAmount) {
-    CBelvaneDoc doc;
-    doc.SetMontantInitial(-4200);
-    EXPECT_EQ(ComputeBalances(doc, 0, 0, D(2024, 6, 15)), (Balances{-4200, -4200, -4200}));
-    EXPECT_EQ(ComputeBalances(doc, D(2024, 1, 1), 0, D(2024, 6, 15)), (Balances{0, 0, 0}));
-}
-
 TEST(Balances, SumsPassThe32BitAmounts) {
     CBelvaneDoc doc;
     constexpr Amount kMax = std::numeric_limits<Amount>::max();

@@ -1,6 +1,7 @@
 #include "rules/LineEntry.h"
 #include "rules/MovementEntry.h"
 
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
 #include "core/Clock.h"
 #include "core/DayDate.h"
@@ -15,9 +16,7 @@ namespace belvane {
 namespace {
 
 CLigne Line(DayDate issue, Amount amount, std::string observation) {
-    CLigne l;
-    l.Set(issue, 0, issue, amount, "", "", "", "", "", std::move(observation));
-    return l;
+    return testutil::MakeLine(issue, 0, issue, amount, "", "", "", "", "", observation);
 }
 
 // The line and movement entries' checks and the records they build.
@@ -32,24 +31,15 @@ protected:
         doc.AddPaiement(CPaiement("Carte", CPaiement::kFixedDayLater, 5, 1));
         doc.AddPaiement(
             CPaiement("Virement", CPaiement::kShiftDays, static_cast<std::uint16_t>(-2), 5));
-        CRubrique maison("Maison", 0);
-        maison.InsertSousRubrique(0, CSousRubrique("Loyer", 0));
-        doc.InsertRubrique(0, maison);
+        doc.InsertRubrique(0, testutil::MakeRubrique("Maison", 0, {{"Loyer", 0}}));
         doc.InsertBeneficiaire(0, CBeneficiaire("Boulangerie", "", ""));
     }
 
-    // Texts that pass every check without a question.
+    // Texts that pass every check without a question: title, next date, months,
+    // day, amount, credit, method, category, subcategory, payee, create, observation.
     static MovementEntryTexts ValidMovement() {
-        MovementEntryTexts t;
-        t.titre = "Loyer";
-        t.nextDate = "15.12.08";
-        t.months = "1";
-        t.day = "10";
-        t.amount = "650";
-        t.paiement = "virement";
-        t.rubrique = "MAISON";
-        t.sousRubrique = "loyer";
-        return t;
+        return {"Loyer",    "15.12.08", "1",     "10", "650", false,
+                "virement", "MAISON",   "loyer", "",   false, ""};
     }
 };
 
@@ -69,8 +59,8 @@ TEST_F(LineEntryTest, ValidityFollowsIssueMethodAndSignUntilForced) {
     EXPECT_TRUE(ValidityIsForced(doc, "3.3.09", "Virement", false, "08.03.09"));
     EXPECT_FALSE(ValidityIsForced(doc, "", "Virement", true, "")) << "nothing to compare yet";
 
-    CLigne line;
-    line.Set(ToDayDate(2009, 3, 3), 0, ToDayDate(2009, 3, 8), 100, "", "VIREMENT", "", "", "", "");
+    CLigne line =
+        testutil::MakeLine(ToDayDate(2009, 3, 3), 0, ToDayDate(2009, 3, 8), 100, "", "VIREMENT");
     EXPECT_FALSE(LineHasForcedValidity(doc, line));
     line.m_montant = -100;
     EXPECT_TRUE(LineHasForcedValidity(doc, line)) << "a debit would validate on the 1st";
@@ -143,12 +133,10 @@ std::vector<EntryStep> Steps(const CBelvaneDoc& doc, const Texts& texts) {
 TEST_F(LineEntryTest, ChecksComeInTheirFixedOrder) {
     using S = EntryStep;
     using F = EntryField;
-    LineEntryTexts t;
-    t.paiement = "Chèque";
-    t.rubrique = "Loisirs";
-    t.sousRubrique = "Cinéma";
-    t.beneficiaire = "Cinéma Rex";
-    t.createBeneficiaire = true;
+    // Issue, statement, amount, credit, method, reference, validity, category,
+    // subcategory, payee, create, observation.
+    LineEntryTexts t{"", "",        "",       false,        "Chèque", "",
+                     "", "Loisirs", "Cinéma", "Cinéma Rex", true,     ""};
 
     // The issue date comes first, whatever else is wrong.
     EXPECT_EQ(Steps<LineEntryChecks>(doc, t), (std::vector<S>{{S::Refuse, F::IssueDate, 10000}}));
@@ -195,30 +183,23 @@ TEST_F(LineEntryTest, ChecksComeInTheirFixedOrder) {
 }
 
 TEST_F(LineEntryTest, BuildLineReadsWhatTheUserTyped) {
-    LineEntryTexts t;
-    t.issue = "3.3.09";
-    t.amount = "12,5";
-    t.credit = false;
-    t.paiement = "virement";
-    t.rubrique = "maison";
-    t.sousRubrique = "Garage";
-    t.beneficiaire = "Boulangerie";
-    t.reference = "123";
-    t.observation = "Pain";
+    LineEntryTexts t{"3.3.09", "",       "12,5",   false,         "virement", "123",
+                     "",       "maison", "Garage", "Boulangerie", false,      "Pain"};
     // No statement date, the validity computed for a debit, the names kept as
     // typed.
-    CLigne expected;
-    expected.Set(ToDayDate(2009, 3, 3), 0, ToDayDate(2009, 3, 1), -1250, "123", "virement",
-                 "maison", "Garage", "Boulangerie", "Pain");
-    EXPECT_EQ(BuildLine(doc, t), expected);
+    EXPECT_EQ(BuildLine(doc, t),
+              testutil::MakeLine(ToDayDate(2009, 3, 3), 0, ToDayDate(2009, 3, 1), -1250, "123",
+                                 "virement", "maison", "Garage", "Boulangerie", "Pain"));
 
     t.amount = "-1 234";
     t.credit = true;
     t.validity = "20.3.09";
     t.statement = "31.3.09";
-    expected.Set(ToDayDate(2009, 3, 3), ToDayDate(2009, 3, 31), ToDayDate(2009, 3, 20), -123400,
-                 "123", "virement", "maison", "Garage", "Boulangerie", "Pain");
-    EXPECT_EQ(BuildLine(doc, t), expected) << "a forced date is kept; the typed sign wins";
+    EXPECT_EQ(
+        BuildLine(doc, t),
+        testutil::MakeLine(ToDayDate(2009, 3, 3), ToDayDate(2009, 3, 31), ToDayDate(2009, 3, 20),
+                           -123400, "123", "virement", "maison", "Garage", "Boulangerie", "Pain"))
+        << "a forced date is kept; the typed sign wins";
 }
 
 EntryStep Refuse(EntryField field, int stringId) {

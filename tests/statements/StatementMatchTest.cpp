@@ -1,4 +1,5 @@
 // Matching a statement with the register, and the import built on it.
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
 #include "core/CBeneficiaire.h"
 #include "core/DayDate.h"
@@ -42,13 +43,10 @@ struct Expect {
 
 void Fill(CBelvaneDoc& doc, const std::vector<L>& lines) {
     CLigneStore store;
-    for (const L& l : lines) {
-        CLigne c;
-        // Issue dates in store order; the validity date is what matching reads.
-        c.Set(Jan(1) - 86400 * 40, l.statement, l.validity, l.amount, l.reference, l.payment,
-              l.category, "", l.payee, "");
-        store.push_back(c);
-    }
+    // Issue dates in store order; the validity date is what matching reads.
+    for (const L& l : lines)
+        store.push_back(testutil::MakeLine(Jan(1) - 86400 * 40, l.statement, l.validity, l.amount,
+                                           l.reference, l.payment, l.category, "", l.payee));
     doc.PutLines(std::move(store));
 }
 

@@ -1,6 +1,6 @@
 // The statement readers on files shaped like those banks write (tests/data),
 // sound and damaged, and the small readers of bank amounts.
-#include "core/DayDate.h"
+#include "RecordBuilders.h"
 #include "core/StringTable.h"
 #include "statements/BankText.h"
 #include "statements/StatementReader.h"
@@ -22,9 +22,7 @@ std::string Data(const std::string& name) {
     return s.str();
 }
 
-DayDate D(int y, int m, int d) {
-    return ToDayDate(y, m, d);
-}
+using testutil::D;
 
 // The files of tests/data/statements.
 constexpr const char *sgml = "banque-sgml.ofx", *qfx = "carte-xml.qfx",
