@@ -2,11 +2,17 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace belvane::testutil {
+
+// The bytes of a register held in a string, as the readers take them.
+inline std::span<const std::uint8_t> AsBytes(const std::string& bytes) {
+    return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+}
 
 // Builds register files byte by byte, the way an older program wrote them.
 class FileBuilder {

@@ -1,5 +1,6 @@
 #include "core/ReferenceLists.h"
 
+#include "FileBuilder.h"
 #include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
 #include "core/IDocObserver.h"
@@ -305,9 +306,7 @@ TEST(ReferenceListsFileTest, CancelThatReordersAnUnsortedListMarksTheRegister) {
     reg.m_paiements = {CPaiement("Virement", 0, 1, 1), CPaiement("Carte", 0, 1, 1)};
     const std::string bytes = WriteRegister(reg);
     CBelvaneDoc doc;
-    ASSERT_TRUE(
-        doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
-            .status.ok());
+    ASSERT_TRUE(doc.LoadFromBytes(testutil::AsBytes(bytes)).status.ok());
     ASSERT_FALSE(doc.IsModified());
     EXPECT_EQ(ModifyPaiement(doc, 0, [](CPaiement&) { return false; }), 1);
     EXPECT_EQ(doc.GetPaiement(0).GetNom(), "Carte");

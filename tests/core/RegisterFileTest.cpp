@@ -12,13 +12,10 @@
 namespace belvane {
 namespace {
 
+using testutil::AsBytes;
 using testutil::FileBuilder;
 using testutil::MakeLine;
 using testutil::MakeRubrique;
-
-std::vector<std::uint8_t> ToVector(const std::string& s) {
-    return {s.begin(), s.end()};
-}
 
 // A register with every field set, texts of each length form and characters
 // that windows-1252 cannot hold.
@@ -105,7 +102,7 @@ TEST(RegisterFile, CurrentFormatRoundTripsEveryField) {
     const CRegistre original = FullRegister();
     const std::string bytes = WriteRegister(original);
     CRegistre loaded;
-    const LoadResult r = ReadRegister(ToVector(bytes), loaded);
+    const LoadResult r = ReadRegister(AsBytes(bytes), loaded);
     ASSERT_TRUE(r.status.ok()) << r.status.ToString();
     EXPECT_EQ(r.format, FileFormat::Blv);
     EXPECT_EQ(r.version, kVersionCurrent);
@@ -201,7 +198,7 @@ TEST(RegisterFile, Version31RebuildsColumnsFromWidths) {
     // Saving writes the full column list and the font, and reads back the same.
     const std::string saved = WriteRegister(reg);
     CRegistre again;
-    ASSERT_TRUE(ReadRegister(ToVector(saved), again).status.ok());
+    ASSERT_TRUE(ReadRegister(AsBytes(saved), again).status.ok());
     ExpectSameRegister(again, reg);
 }
 
@@ -240,7 +237,7 @@ TEST(RegisterFile, VersionWordDecidesTheLayout) {
     bytes[16] = 0x00;
     bytes[17] = 0x10;  // 0x1000
     CRegistre newer;
-    r = ReadRegister(ToVector(bytes), newer);
+    r = ReadRegister(AsBytes(bytes), newer);
     ASSERT_TRUE(r.status.ok()) << r.status.ToString();
     EXPECT_EQ(r.version, 0x1000u);
     ExpectSameRegister(newer, FullRegister());
@@ -248,7 +245,7 @@ TEST(RegisterFile, VersionWordDecidesTheLayout) {
     // A version word of 0 is no register at all.
     bytes[16] = bytes[17] = 0;
     CRegistre none;
-    EXPECT_EQ(ReadRegister(ToVector(bytes), none).status.code(), Status::Code::Unreadable);
+    EXPECT_EQ(ReadRegister(AsBytes(bytes), none).status.code(), Status::Code::Unreadable);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // A save that cannot be made (a full disk, a read-only folder) is reported,
 // leaves the previous file whole and the register still modified.
+#include "FileBuilder.h"
 #include "ScratchDir.h"
 #include "core/CBelvaneDoc.h"
 #include "core/CRegistre.h"
@@ -80,8 +81,7 @@ TEST(SaveFailure, ReportedWithThePreviousFileWholeAndTheRegisterModified) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             CBelvaneDoc doc;
-            doc.LoadFromBytes(
-                std::span(reinterpret_cast<const std::uint8_t*>(newBytes.data()), newBytes.size()));
+            doc.LoadFromBytes(testutil::AsBytes(newBytes));
             doc.SetModifiedFlag(true);
             int found = c.restrict(dir.Path().string(), newBytes.size()) ? kRestricted : 0;
             const Status status = doc.OnSaveDocument(path);

@@ -3,6 +3,7 @@
 #include "maintenance/RecoveryFiles.h"
 #include "maintenance/RecoveryWriter.h"
 
+#include "FileBuilder.h"
 #include "ScratchDir.h"
 #include "core/RegisterFile.h"
 
@@ -87,9 +88,7 @@ TEST(Recovery, WriterWritesTheCopyAndKeepsTheOrderOfRequests) {
     EXPECT_TRUE(writer.LastStatus().ok());
     CRegistre back;
     const std::string bytes = testutil::ReadFile(file);
-    ASSERT_TRUE(
-        ReadRegister({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, back)
-            .status.ok());
+    ASSERT_TRUE(ReadRegister(testutil::AsBytes(bytes), back).status.ok());
     EXPECT_EQ(back.m_lignes.size(), 3000u);
     EXPECT_EQ(back.m_lignes[2999].m_observation, "la dernière");
 

@@ -1,5 +1,6 @@
 #include "rules/Generation.h"
 
+#include "FileBuilder.h"
 #include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
 #include "core/CMouvementAuto.h"
@@ -144,9 +145,7 @@ TEST(Generation, StopsAtTheLineLimitKeepingWhatWasDone) {
     full.m_mouvements.push_back(MakeMouvement("Loyer", {2009, 1, 5}, 1, 5));
     const std::string bytes = WriteRegister(full);
     CBelvaneDoc doc;
-    ASSERT_TRUE(
-        doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
-            .status.ok());
+    ASSERT_TRUE(doc.LoadFromBytes(testutil::AsBytes(bytes)).status.ok());
     int offers = 0;
     const GenerationOutcome outcome = GenerateLines(doc, ToDayDate(2009, 3, 15), [&](int, CLigne&) {
         ++offers;
