@@ -19,20 +19,20 @@ struct SearchCriteria {
 
     Mode mode = Mode::And;
     // 0 stands for "no date": an empty or unreadable field.
-    std::optional<DayDate> issueDate;
-    std::optional<DayDate> statementDate;
-    std::optional<DayDate> validityDate;
+    std::optional<DayDate> issueDate{};
+    std::optional<DayDate> statementDate{};
+    std::optional<DayDate> validityDate{};
     // Without sign, compared with the line's amount without sign; 0 when empty.
-    std::optional<Amount> amount;
+    std::optional<Amount> amount{};
     bool credit = false;
     bool debit = false;
     // Found anywhere inside the line's field, letter case ignored.
-    std::optional<std::string> paiement;
-    std::optional<std::string> reference;
-    std::optional<std::string> rubrique;
-    std::optional<std::string> sousRubrique;
-    std::optional<std::string> beneficiaire;
-    std::optional<std::string> observation;
+    std::optional<std::string> paiement{};
+    std::optional<std::string> reference{};
+    std::optional<std::string> rubrique{};
+    std::optional<std::string> sousRubrique{};
+    std::optional<std::string> beneficiaire{};
+    std::optional<std::string> observation{};
 };
 
 // The criteria made ready for testing many lines: the texts are upper-cased

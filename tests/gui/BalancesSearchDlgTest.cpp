@@ -63,7 +63,7 @@ TEST(TotauxDlg, ShowsTheBalancesAndRecomputesForARangeTypedAtTheKeyboard) {
     // A date that does not read, or a start after the end, is refused; the
     // balances shown stay.
     ScriptedMessageBox box;
-    for (const auto [start, end, refusal] :
+    for (const auto& [start, end, refusal] :
          {std::tuple("abc", "", 10026), std::tuple("1.12.26", "31.02.26", 10026),
           std::tuple("1.12.26", "30.11.26", 10122)}) {
         from->setText(start);

@@ -19,9 +19,9 @@ struct PathRequest {
         Folder,     // an existing folder
     };
     Kind kind = Kind::Open;
-    QString title;
-    QString filter;    // Qt's form, "Name (*.x);;All (*)"; none for a folder
-    QString proposed;  // the file or folder shown first
+    QString title{};
+    QString filter{};    // Qt's form, "Name (*.x);;All (*)"; none for a folder
+    QString proposed{};  // the file or folder shown first
 };
 
 // Everything the program runs modally but message boxes (see IMessageBox) goes

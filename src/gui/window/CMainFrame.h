@@ -9,9 +9,7 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
-#include <QUrl>
 
-#include <functional>
 #include <unordered_map>
 #include <vector>
 

@@ -47,8 +47,6 @@ constexpr int kNext = 1121;
 constexpr int kCancel3 = 3;
 constexpr int kHelp3 = 1123;
 
-// Strings.
-
 QString Filled(int stringId, std::string_view arg) {
     return FromStd(FillPlaceholders(ToStd(CResources::Str(stringId)), {arg}));
 }
