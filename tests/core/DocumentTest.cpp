@@ -1,3 +1,5 @@
+#include "FileBuilder.h"
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/IDocObserver.h"
@@ -15,10 +17,8 @@ namespace {
 
 CLigne Line(CivilDate issue, Amount amount, std::string observation = {},
             std::string beneficiaire = {}) {
-    CLigne l;
-    l.Set(ToDayDate(issue), 0, 0, amount, "", "", "", "", std::move(beneficiaire),
-          std::move(observation));
-    return l;
+    return testutil::MakeLine(ToDayDate(issue), 0, 0, amount, "", "", "", "", beneficiaire,
+                              observation);
 }
 
 struct RecordingObserver : IDocObserver {
@@ -146,9 +146,7 @@ TEST_F(DocumentTest, ModifiedMarkInTheTitle) {
 }
 
 TEST_F(DocumentTest, CategoryLookups) {
-    CRubrique r("Alimentation", 0);
-    r.InsertSousRubrique(0, CSousRubrique("Marché", 0));
-    doc.InsertRubrique(0, r);
+    doc.InsertRubrique(0, testutil::MakeRubrique("Alimentation", 0, {{"Marché", 0}}));
     EXPECT_EQ(doc.GetSousRubriqueCount("alimentation"), 1);
     EXPECT_EQ(doc.GetSousRubriqueCount(""), 0);
     EXPECT_EQ(doc.GetSousRubriqueCount("Loisirs"), 0);
@@ -184,9 +182,7 @@ TEST_F(DocumentTest, DisplaySettingsStayWithinWhatAFileHolds) {
     EXPECT_EQ(doc.GetWidths()[2], CRegistre::kMaxWidth);
     const std::string bytes = doc.SaveToBytes();
     CBelvaneDoc other(nullptr, clock);
-    EXPECT_TRUE(
-        other.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})
-            .status.ok());
+    EXPECT_TRUE(other.LoadFromBytes(testutil::AsBytes(bytes)).status.ok());
 }
 
 TEST_F(DocumentTest, HeaderUsesTheColumnTitles) {

@@ -1,4 +1,5 @@
 #include "FileBuilder.h"
+#include "RecordBuilders.h"
 #include "core/CRegistre.h"
 #include "core/DayDate.h"
 #include "core/RegisterFile.h"
@@ -89,10 +90,9 @@ TEST(LegacyFile, ReadsNumbersAsNames) {
 
     const auto line = [](int day, const char* paiement, Amount montant, const char* rubrique,
                          const char* sous, const char* observation) {
-        CLigne l;
         const DayDate date = ToDayDate(2016, 12, day);
-        l.Set(date, 0, date, montant, "REF", paiement, rubrique, sous, "", observation);
-        return l;
+        return testutil::MakeLine(date, 0, date, montant, "REF", paiement, rubrique, sous, "",
+                                  observation);
     };
     EXPECT_EQ(reg.m_lignes, (decltype(reg.m_lignes){
                                 line(5, "Carte", -1234, "Alimentation", "Marché", "Courses"),

@@ -320,32 +320,18 @@ TEST_F(PrintEngineTest, TotalsPageBoxesAndTexts) {
     job.Begin(Device(40, 20));  // two boxes of 500 x 120 across, from y = 300
     PrintPage page;
     job.LayPage(1, page);
-    std::vector<std::tuple<int, int, int, std::string>> steps;
+    // Each step as type (R: rectangle, T: text), position and text.
+    std::string steps;
     for (const PrintStep& s : page.steps)
         if (s.font != PrintFontId::HeaderUnderlined && s.font != PrintFontId::HeaderPlain)
-            steps.emplace_back(static_cast<int>(s.type), s.x1, s.y1, s.text);
-    const int text = static_cast<int>(PrintStep::Type::Text);
-    const int rect = static_cast<int>(PrintStep::Type::Rect);
-    EXPECT_EQ(steps, (std::vector<std::tuple<int, int, int, std::string>>{
-                         {rect, 0, 300, ""},
-                         {text, 30, 320, "Maison"},
-                         {text, 30, 360, "       -1234,56"},
-                         {rect, 13, 306, ""},
-                         {rect, 500, 300, ""},
-                         {text, 530, 320, "Loyer"},
-                         {text, 530, 360, "       -1000,00"},
-                         {rect, 0, 420, ""},
-                         {text, 30, 440, "Maison"},
-                         {text, 30, 480, "(suite)"},
-                         {rect, 13, 426, ""},
-                         {rect, 500, 420, ""},
-                         {text, 530, 440, "Électricité et gaz…"},
-                         {text, 530, 480, "          -0,05"},
-                         {rect, 0, 540, ""},
-                         {text, 30, 560, "Auto"},
-                         {text, 30, 600, "          +0,05"},
-                         {rect, 13, 546, ""},
-                     }));
+            steps += (s.type == PrintStep::Type::Rect ? "R" : "T") + std::to_string(s.x1) + "," +
+                     std::to_string(s.y1) + (s.text.empty() ? "" : " " + s.text) + "; ";
+    EXPECT_EQ(steps,
+              "R0,300; T30,320 Maison; T30,360        -1234,56; R13,306; "
+              "R500,300; T530,320 Loyer; T530,360        -1000,00; "
+              "R0,420; T30,440 Maison; T30,480 (suite); R13,426; "
+              "R500,420; T530,440 Électricité et gaz…; T530,480           -0,05; "
+              "R0,540; T30,560 Auto; T30,600           +0,05; R13,546; ");
 }
 
 // Chart pages: a largest value of 0 draws no bar; otherwise two bars a period.
