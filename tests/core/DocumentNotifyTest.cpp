@@ -23,40 +23,34 @@ struct ChangeRecorder : IDocObserver {
 // without the caller having to ask for a redraw (the summary's initial amount
 // changes the balances shown, a renamed category the lines).
 TEST(DocumentNotify, EveryChangeReachesTheViewsAndMarksTheRegister) {
+    using Doc = CBelvaneDoc;
     struct Row {
         const char* what;
-        std::function<void(CBelvaneDoc&)> change;
+        std::function<void(Doc&)> change;
         bool wholeRegister;  // else one line
     };
     const Row rows[] = {
-        {"payment method added",
-         [](CBelvaneDoc& d) { d.AddPaiement(CPaiement("Chèque", 0, 1, 1)); }, true},
-        {"payment method removed", [](CBelvaneDoc& d) { d.DeletePaiement(0); }, true},
-        {"category inserted", [](CBelvaneDoc& d) { d.InsertRubrique(1, CRubrique("Santé", 0)); },
-         true},
-        {"category removed", [](CBelvaneDoc& d) { d.DeleteRubrique(0); }, true},
-        {"subcategory inserted",
-         [](CBelvaneDoc& d) { d.InsertSousRubrique(0, 1, CSousRubrique("Eau", 0)); }, true},
-        {"subcategory removed", [](CBelvaneDoc& d) { d.DeleteSousRubrique(0, 0); }, true},
-        {"payee inserted",
-         [](CBelvaneDoc& d) { d.InsertBeneficiaire(1, CBeneficiaire("Poste", "", "")); }, true},
-        {"payee removed", [](CBelvaneDoc& d) { d.DeleteBeneficiaire(0); }, true},
-        {"movement removed", [](CBelvaneDoc& d) { d.DeleteMouvement(0); }, true},
+        {"method added", [](Doc& d) { d.AddPaiement(CPaiement("Chèque", 0, 1, 1)); }, true},
+        {"method removed", [](Doc& d) { d.DeletePaiement(0); }, true},
+        {"category inserted", [](Doc& d) { d.InsertRubrique(1, CRubrique("Santé", 0)); }, true},
+        {"category removed", [](Doc& d) { d.DeleteRubrique(0); }, true},
+        {"sub inserted", [](Doc& d) { d.InsertSousRubrique(0, 1, CSousRubrique("Eau", 0)); }, true},
+        {"subcategory removed", [](Doc& d) { d.DeleteSousRubrique(0, 0); }, true},
+        {"payee added", [](Doc& d) { d.InsertBeneficiaire(1, CBeneficiaire("P", "", "")); }, true},
+        {"payee removed", [](Doc& d) { d.DeleteBeneficiaire(0); }, true},
+        {"movement removed", [](Doc& d) { d.DeleteMouvement(0); }, true},
         {"account's initial amount",
-         [](CBelvaneDoc& d) {
+         [](Doc& d) {
              Resume r = d.GetResume();
              r.montantInitial = 12345;
              d.SetResume(r);
          },
          true},
-        {"category's initial amount", [](CBelvaneDoc& d) { d.SetMontantInitialRubrique(0, 7); },
-         true},
-        {"subcategory's initial amount",
-         [](CBelvaneDoc& d) { d.SetMontantInitialSousRubrique(0, 0, 7); }, true},
-        {"category renamed in the lines",
-         [](CBelvaneDoc& d) { RenameRubriqueInLines(d, "Logement", "Maison"); }, false},
-        {"subcategory renamed in the lines",
-         [](CBelvaneDoc& d) { RenameSousRubriqueInLines(d, "Logement", "Loyer", "Bail"); }, false},
+        {"category's initial amount", [](Doc& d) { d.SetMontantInitialRubrique(0, 7); }, true},
+        {"sub's initial amount", [](Doc& d) { d.SetMontantInitialSousRubrique(0, 0, 7); }, true},
+        {"renamed in lines", [](Doc& d) { RenameRubriqueInLines(d, "Logement", "Maison"); }, false},
+        {"sub renamed in lines",
+         [](Doc& d) { RenameSousRubriqueInLines(d, "Logement", "Loyer", "Bail"); }, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

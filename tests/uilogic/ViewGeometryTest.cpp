@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <utility>
 
 namespace belvane {
 
@@ -84,18 +83,9 @@ TEST(ViewGeometry, RequestsMoveAsTheScrollBarRulesSay) {
     EXPECT_EQ(CapPosition(-3, 49, 25), 0);
 }
 
-TEST(ViewGeometry, NewestLineIsOnTopAndHitsFindTheirLine) {
-    const struct {
-        RowLayout layout;
-        int index, row, top;
-    } rows[] = {{{50, 0, 15}, 49, 0, 2},
-                {{50, 0, 15}, 0, 49, 737},
-                {{50, 10, 15}, 39, 0, 2},
-                {{50, 10, 15}, 49, -10, -148}};
-    for (const auto& c : rows)
-        EXPECT_EQ(std::pair(RowOf(c.layout, c.index), RowTop(c.layout, c.index)),
-                  std::pair(c.row, c.top))
-            << c.index;
+// Where each line's row is drawn is the keyboard table's (SelectionLogicTest):
+// its clicks land on the rows' tops.
+TEST(ViewGeometry, HitsFindTheirLine) {
     const struct {
         RowLayout layout;
         int y, expected;
