@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 
 namespace belvane {
 namespace {

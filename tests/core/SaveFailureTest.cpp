@@ -15,10 +15,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <iterator>
-#include <span>
 #include <string>
 
 namespace belvane {

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <optional>
-#include <tuple>
 
 namespace belvane {
 namespace {
