@@ -1,4 +1,4 @@
-#include "FrameTestSupport.h"
+#include "DialogTestSupport.h"
 #include "gui/paint/QtText.h"
 #include "gui/support/CHelpWnd.h"
 #include "gui/support/CResources.h"
@@ -13,7 +13,6 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
-#include <QToolBar>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -47,81 +46,7 @@ protected:
     ScriptedMessageBox box;
 };
 
-TEST_F(FrameCommands, DeleteThenUndoThroughTheActions) {
-    f.frame->Action(cmd::kEditUndo)->trigger();  // nothing to undo yet
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, QStringLiteral("Il n'y a aucune action à annuler."));
-    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Information);
-    box.shown.clear();
-    ASSERT_TRUE(f.frame->Files().OpenDocument(Register("lignes.blv", 5)));
-    const CLigne second = f.doc.GetLine(1);
-    f.frame->ActiveView()->SelectAndShow(1);
-    f.frame->Action(cmd::kDeleteLine)->trigger();
-    ASSERT_EQ(f.doc.GetLineCount(), 4);
-    EXPECT_NE(f.doc.GetLine(1), second);
-
-    f.frame->Action(cmd::kEditUndo)->trigger();
-    EXPECT_EQ(f.doc.GetLineCount(), 5);
-    EXPECT_TRUE(box.shown.empty());
-}
-
 // --- opening --------------------------------------------------------------------
-
-struct LoadFailure {
-    const char* name;
-    QByteArray bytes;    // what the file holds; empty: no file at all
-    int message;         // the string shown
-    bool withPath;       // the message names the file
-    bool documentIsNew;  // the register in memory was replaced by a new one
-};
-
-void PrintTo(const LoadFailure& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class FrameOpenFailure : public FrameCommands, public ::testing::WithParamInterface<LoadFailure> {};
-
-TEST_P(FrameOpenFailure, ShowsItsMessage) {
-    const LoadFailure& c = GetParam();
-    ASSERT_TRUE(f.frame->Files().OpenDocument(Register("bon.blv", 4)));
-    QString bad = dir.filePath("mauvais.blv");
-    if (!c.bytes.isEmpty())
-        testing::WriteBytes(bad, c.bytes);
-    f.modal.paths << bad;
-    f.frame->Action(cmd::kFileOpen)->trigger();
-
-    ASSERT_EQ(box.shown.size(), 1u);
-    const QString expected =
-        c.withPath ? CResources::Str(c.message).arg(bad) : CResources::Str(c.message);
-    EXPECT_EQ(box.shown[0].text, expected);
-    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
-    if (c.documentIsNew) {
-        EXPECT_EQ(f.doc.GetLineCount(), 0);
-        EXPECT_TRUE(f.doc.GetPathName().empty());
-        EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom - Belvane"));
-    } else {
-        EXPECT_EQ(f.doc.GetLineCount(), 4);
-        EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("bon.blv - Belvane"));
-    }
-    // Only what opened is remembered.
-    ASSERT_EQ(f.recent.Count(), 1);
-    EXPECT_EQ(f.recent.Path(0), ToStd(dir.filePath("bon.blv")));
-}
-
-QByteArray CutRegister() {
-    CBelvaneDoc doc;
-    doc.AddLine(testing::TestLine({2024, 1, 2}, 100, "coupée"));
-    const std::string bytes = doc.SaveToBytes();
-    return QByteArray::fromStdString(bytes.substr(0, bytes.size() - 10));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Loads, FrameOpenFailure,
-    ::testing::Values(LoadFailure{"UnreadableGivesANewRegister",
-                                  QByteArray("ceci n'est pas un registre"), 10008, false, true},
-                      LoadFailure{"DamagedGivesANewRegister", CutRegister(), 61704, true, true},
-                      LoadFailure{"MissingFileKeepsTheRegister", QByteArray(), 61706, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The open register is not read again; a cancelled file chooser changes nothing.
 TEST_F(FrameCommands, OpeningTheOpenRegisterOrNoFileChangesNothing) {
@@ -208,12 +133,17 @@ TEST_F(FrameCommands, RecentFilesOpenFromTheMenuOrLeaveIt) {
     ASSERT_TRUE(QFile::remove(b));  // one that no longer opens leaves the list
     f.frame->Action(cmd::kFileMruFirst + 1)->trigger();
     ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, CResources::Str(61706).arg(b));
+    EXPECT_EQ(f.doc.GetLineCount(), 1) << "the register open is kept";
     ASSERT_EQ(f.recent.Count(), 1);
     EXPECT_EQ(f.recent.Path(0), ToStd(a));
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst + 1), nullptr);
 }
 
 TEST_F(FrameCommands, SplitGivesFourPanesWithTheirOwnSelection) {
+    f.frame->Action(cmd::kEditUndo)->trigger();  // nothing to undo yet
+    EXPECT_EQ(testing::Texts(box),
+              QStringList{QStringLiteral("Il n'y a aucune action à annuler.")});
     ASSERT_TRUE(f.frame->Files().OpenDocument(Register("panes.blv", 6)));
     CBelvaneView* first = f.frame->ActiveView();
     first->SelectAndShow(2);
@@ -233,6 +163,8 @@ TEST_F(FrameCommands, SplitGivesFourPanesWithTheirOwnSelection) {
     views[1]->SelectAndShow(4);
     f.frame->Action(cmd::kDeleteLine)->trigger();
     EXPECT_EQ(f.doc.GetLineCount(), 5);
+    f.frame->Action(cmd::kEditUndo)->trigger();
+    EXPECT_EQ(f.doc.GetLineCount(), 6);
 
     // Shift+F6 goes back, and wraps around.
     f.frame->RunCommand(cmd::kPrevPane);
@@ -244,23 +176,6 @@ TEST_F(FrameCommands, SplitGivesFourPanesWithTheirOwnSelection) {
     EXPECT_FALSE(f.frame->IsSplit());
     ASSERT_EQ(f.frame->Views().size(), 1u);
     EXPECT_EQ(f.frame->ActiveView(), first);
-}
-
-TEST_F(FrameCommands, ToolbarButtonsHaveTooltipsPromptsAndImages) {
-    const QList<QAction*> buttons = f.frame->ToolBar()->actions();
-    QStringList order;
-    for (QAction* a : buttons)
-        order << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
-    EXPECT_EQ(order.join(u' '),
-              QStringLiteral("57600 57601 57603 | 57643 | 32776 32777 32778 | 32781 32852 | "
-                             "32779 32791 | 32786 32787 32788 32789 | 32780 32849"));
-    QAction* newLine = f.frame->Action(cmd::kNewLine);
-    EXPECT_EQ(newLine->toolTip(), QStringLiteral("Nouvelle ligne"));
-    EXPECT_EQ(newLine->statusTip(), QStringLiteral("Insère une nouvelle ligne"));
-    EXPECT_FALSE(newLine->icon().isNull());
-    // The images are different buttons of the strip.
-    EXPECT_NE(f.frame->Action(cmd::kFileNew)->icon().pixmap(16, 15).toImage(),
-              f.frame->Action(cmd::kFileOpen)->icon().pixmap(16, 15).toImage());
 }
 
 TEST_F(FrameCommands, StatusBarPanesMakeRoomForTheMessage) {
