@@ -3,7 +3,6 @@
 // what that set holds. Reading the text form is tested in tests/core.
 #include "FrameTestSupport.h"
 #include "core/CResourceSet.h"
-#include "core/StringIds.h"
 #include "gui/support/CLanguageModule.h"
 #include "gui/support/CResources.h"
 #include "gui/support/DesktopLanguage.h"
@@ -182,36 +181,11 @@ TEST(ResourceBuiltin, HasEveryMessageAndFrameworkString) {
     EXPECT_EQ(Fr().String(95), "1036");  // the language identifier, read as a number
 }
 
-// The status texts and titles are filled in by position (%s, %d), the file
-// messages by Qt (%1): each holds exactly the placeholders its caller gives.
-TEST(ResourceBuiltin, PlaceholdersMatchWhatTheCodeFillsIn) {
-    const auto count = [](const std::string& text, char first) {
-        int n = 0;
-        for (std::size_t i = 0; i + 1 < text.size(); ++i)
-            if (text[i] == '%' && (first == 's' ? text[i + 1] != '%' : text[i + 1] == first))
-                ++n, ++i;
-        return n;
-    };
-    for (const int id : {ids::kStatementText, 10050, 10061, 10062, 10063})
-        EXPECT_EQ(count(Fr().String(id), 's'), 1) << id;
-    for (const int id : {ids::kLineCredit, ids::kLineDebit})
-        EXPECT_EQ(count(Fr().String(id), 's'), 3) << id;
-    EXPECT_EQ(count(Fr().String(ids::kExportRecord), 's'), 9);
-    for (const int id :
-         {ids::kMsgAskToSave, ids::kMsgDamaged, ids::kMsgSaveFailed, ids::kMsgOpenFailed}) {
-        EXPECT_EQ(count(Fr().String(id), '1'), 1) << id;
-        EXPECT_EQ(count(Fr().String(id), '2'), 0) << id;
-    }
-}
-
-// A command's string is its prompt, a line break, then its tooltip: both present.
-TEST(ResourceBuiltin, EveryCommandHasAPromptAndATooltip) {
+// Each command has a prompt, a line break, then its tooltip; the menus and the
+// accelerators carry known commands.
+TEST(ResourceBuiltin, CommandsHaveAPromptAndATooltipAndMenusAndKeysCarryThem) {
     for (const int id : kCommands)
         EXPECT_FALSE(CResources::Prompt(id).isEmpty() || CResources::Tooltip(id).isEmpty()) << id;
-}
-
-// The toolbar is checked button by button by the frame tests.
-TEST(ResourceBuiltin, MenusAndAcceleratorsCarryKnownCommands) {
     for (const int id : {128, 209, 190, 219, 231, 221})
         EXPECT_NE(Fr().Menu(id), nullptr) << "menu " << id;
     const auto* keys = Fr().Accelerators(128);
@@ -220,12 +194,6 @@ TEST(ResourceBuiltin, MenusAndAcceleratorsCarryKnownCommands) {
         EXPECT_FALSE(CResources::Keys(a.keys).isEmpty()) << a.keys;
         EXPECT_TRUE(kCommands.contains(a.command)) << a.command;
     }
-}
-
-// The title of every dialog the program builds.
-TEST(ResourceBuiltin, DialogTitles) {
-    for (const int dialog : {137, 157, 164, 168, 169, 171, 178, 182, 183, 188, 195, 236})
-        EXPECT_FALSE(Fr().DialogText(dialog, 0).empty()) << dialog;
 }
 
 }  // namespace
