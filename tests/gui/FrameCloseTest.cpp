@@ -43,22 +43,12 @@ protected:
     ScriptedMessageBox box;
 };
 
-TEST_F(BackupAtClose, YesCopiesTheFileOverTheOldCopyAndCloses) {
-    testing::WriteBytes(Copy(), "an older copy");
-    box.Answer(IMessageBox::Answer::Yes);
-    EXPECT_TRUE(f.frame->close());
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, CResources::Str(10027));
-    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Question);
-    EXPECT_EQ(box.shown[0].buttons, IMessageBox::Buttons::YesNoCancel);
-    EXPECT_EQ(testing::ReadBytes(Copy()), testing::ReadBytes(path));
-}
-
-TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndNoClosesIt) {
+TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndYesCopiesAndCloses) {
     ASSERT_TRUE(QDir(backupDir).removeRecursively());
     box.Answer(IMessageBox::Answer::Yes);
     EXPECT_FALSE(f.frame->close());
     ASSERT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(box.shown[0].text, CResources::Str(10027));
     EXPECT_EQ(box.shown[1].text, CResources::Str(10028));
     EXPECT_EQ(box.shown[1].icon, IMessageBox::Icon::Warning);
     box.Answer(IMessageBox::Answer::Cancel);
@@ -66,8 +56,12 @@ TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndNoClosesIt) {
     EXPECT_EQ(box.shown.size(), 3u);
     // The position is stored only by a close that happens.
     EXPECT_FALSE(f.settings.Contains("Settings", "CmdShow"));
-    box.Answer(IMessageBox::Answer::No);
+    // Yes copies the file over the older copy and closes.
+    ASSERT_TRUE(QDir().mkpath(backupDir));
+    testing::WriteBytes(Copy(), "an older copy");
+    box.Answer(IMessageBox::Answer::Yes);
     EXPECT_TRUE(f.frame->close());
+    EXPECT_EQ(testing::ReadBytes(Copy()), testing::ReadBytes(path));
 }
 
 TEST(FramePosition, ClosingStoresThePlaceTheNextFrameOpensAt) {

@@ -70,14 +70,6 @@ TEST(LanguageDlg, FirstStartOffersNoCancelAndShowsTheWelcomeText) {
     dlg.reject();  // Escape or the close box
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_FALSE(settings.Contains("Settings", "LanguageDLLName"));
-
-    QTemporaryDir empty;  // without modules it closes itself on the built-in set
-    CLanguageDlg alone(nullptr, settings, true, empty.path(), 1040);
-    ASSERT_TRUE(alone.ClosesItself());
-    alone.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !alone.isVisible(); }));
-    EXPECT_EQ(alone.result(), QDialog::Accepted);
-    EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "Default");
 }
 
 TEST(LanguageDlg, ASelectedBannerIsInvertedExceptItsFlag) {

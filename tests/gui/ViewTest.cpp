@@ -76,20 +76,6 @@ protected:
     std::unique_ptr<CBelvaneView> view;
 };
 
-TEST_F(ViewTest, LaysOutTheBandOverTheLinesWithItsOwnScrollBars) {
-    auto* band = view->findChild<CEnteteWnd*>("CEnteteWnd");
-    ASSERT_NE(band, nullptr);
-    EXPECT_EQ(band->geometry(), QRect(0, 0, Lines().width(), Rh() + 5));
-    EXPECT_EQ(Lines().geometry(), QRect(0, Rh() + 5, band->width(), kRows * Rh()));
-    EXPECT_EQ(Bar("vscroll").x(), band->width());
-    EXPECT_EQ(Bar("hscroll").y(), band->height() + Lines().height());
-    EXPECT_GT(Rh(), 8);  // measured, not the start value
-    // The ranges are the pane geometry's (see ViewGeometryTest); they reach the bars.
-    EXPECT_EQ(Bar("vscroll").maximum(), kLines - kRows);
-    EXPECT_EQ(Bar("vscroll").pageStep(), kRows);
-    EXPECT_EQ(Bar("hscroll").pageStep(), Lines().width() / view->CharWidth());
-}
-
 TEST_F(ViewTest, MouseSelectsDeselectsAndAsksForMenuAndCorrection) {
     QSignalSpy status(view.get(), &CBelvaneView::statusTextChanged);
     QSignalSpy selected(view.get(), &CBelvaneView::lineSelectedChanged);
@@ -184,6 +170,8 @@ TEST_F(ViewTest, WheelAndScrollBarsFollowThePaneRules) {
     v.triggerAction(QAbstractSlider::SliderToMinimum);
     v.triggerAction(QAbstractSlider::SliderPageStepAdd);  // three quarters of a page
     EXPECT_EQ(view->VerticalPosition(), 15);
+    v.triggerAction(QAbstractSlider::SliderToMaximum);  // the last full page
+    EXPECT_EQ(view->VerticalPosition(), kLines - kRows);
     v.setValue(7);  // thumb tracking
     EXPECT_EQ(Lines().VerticalPosition(), 7);
     QScrollBar& h = Bar("hscroll");
