@@ -1,6 +1,5 @@
-#include "cli/ToolCommands.h"
-
 #include "ScratchDir.h"
+#include "ToolRun.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/StringIds.h"
@@ -9,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -59,9 +56,9 @@ TEST(MaintenanceCommands, PurgeAndNewYearFromTheCommandLine) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[2]);
-        std::ostringstream out, err;
-        EXPECT_EQ(RunTool(c.args, out, err), c.code) << err.str();
-        EXPECT_EQ((c.code != kExitOk ? err : out).str().substr(0, c.out.size()), c.out);
+        const testutil::ToolRun r = testutil::RunCommand(c.args);
+        EXPECT_EQ(r.code, c.code) << r.err;
+        EXPECT_EQ((c.code != kExitOk ? r.err : r.out).substr(0, c.out.size()), c.out);
         if (c.args[0] == "new-year") {
             EXPECT_EQ(testutil::ReadFile(reg), original) << "FILE is left alone";
         }
@@ -84,11 +81,8 @@ TEST(MaintenanceCommands, WritingCommandsRefuseARegisterOpenElsewhere) {
     const testutil::ScratchDir dir;
     const std::string reg = dir.File("compte.blv");
     const std::string other = dir.File("autre.blv");
-    const auto run = [](std::vector<std::string> args, std::ostream& out, std::ostream& err) {
-        return RunTool(args, out, err);
-    };
-    ASSERT_EQ(run({"new", reg}, std::cout, std::cerr), kExitOk);
-    ASSERT_EQ(run({"new", other}, std::cout, std::cerr), kExitOk);
+    ASSERT_EQ(testutil::RunCommand({"new", reg}).code, kExitOk);
+    ASSERT_EQ(testutil::RunCommand({"new", other}).code, kExitOk);
     const std::string before = testutil::ReadFile(reg);
     auto window = std::make_unique<RegisterLock>();
     ASSERT_TRUE(window->Acquire(reg));
@@ -105,14 +99,14 @@ TEST(MaintenanceCommands, WritingCommandsRefuseARegisterOpenElsewhere) {
         {"purge", other, reg, "--until", "2024-12-31"},
     };
     for (const auto& args : writes) {
-        std::ostringstream out, err;
-        EXPECT_EQ(RunTool(args, out, err), kExitFailure) << args[0];
-        EXPECT_EQ(err.str().substr(0, refusal.size()), refusal) << args[0];
+        const testutil::ToolRun r = testutil::RunCommand(args);
+        EXPECT_EQ(r.code, kExitFailure) << args[0];
+        EXPECT_EQ(r.err.substr(0, refusal.size()), refusal) << args[0];
     }
     EXPECT_EQ(testutil::ReadFile(reg), before);
     window.reset();
-    std::ostringstream out, err;
-    EXPECT_EQ(run({"convert", other, reg}, out, err), kExitOk) << err.str();
+    const testutil::ToolRun converted = testutil::RunCommand({"convert", other, reg});
+    EXPECT_EQ(converted.code, kExitOk) << converted.err;
     EXPECT_EQ(ReadLock(reg).state, LockState::Free) << "the tool's own lock is gone";
 }
 

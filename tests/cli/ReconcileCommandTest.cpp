@@ -1,26 +1,16 @@
-#include "cli/ToolCommands.h"
-
 #include "ScratchDir.h"
+#include "ToolRun.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
-
 namespace belvane {
 namespace {
 
 using nlohmann::json;
-
-int Tool(std::vector<std::string> args, std::string& out, std::string& err) {
-    std::ostringstream o, e;
-    const int rc = RunTool(args, o, e);
-    out = o.str();
-    err = e.str();
-    return rc;
-}
+using testutil::RunCommand;
 
 // One line of the register, stamped or not, and one the bank lacks; the
 // statement brings both and a salary the register lacks.
@@ -42,9 +32,10 @@ TEST(ReconcileCommand, JsonExitCodesAndApply) {
                         "05/01/2026;CAFE;-9,90\n28/01/2026;monoprix;12,00\n");
     const std::string out = dir.File("apres.blv");
 
-    std::string o, e;
-    ASSERT_EQ(Tool({"reconcile", file, csv, "--date", "2026-01-31", "--apply", out}, o, e), 0) << e;
-    const json j = json::parse(o);
+    const testutil::ToolRun applied =
+        RunCommand({"reconcile", file, csv, "--date", "2026-01-31", "--apply", out});
+    ASSERT_EQ(applied.code, 0) << applied.err;
+    const json j = json::parse(applied.out);
     EXPECT_EQ(j["format"], "csv");
     EXPECT_EQ(j["statement_date"], "2026-01-31");
     EXPECT_EQ(j["statement"], json::parse(R"({"entries":3,"from":"2026-01-02","to":"2026-01-28",
@@ -60,8 +51,9 @@ TEST(ReconcileCommand, JsonExitCodesAndApply) {
     EXPECT_EQ(j["balance_after"], -2345 - 990 + 1200);
 
     // The register written is the import applied: read again, nothing is left to do.
-    ASSERT_EQ(Tool({"reconcile", out, csv}, o, e), 0) << e;
-    const json again = json::parse(o);
+    const testutil::ToolRun read = RunCommand({"reconcile", out, csv});
+    ASSERT_EQ(read.code, 0) << read.err;
+    const json again = json::parse(read.out);
     for (const json& entry : again["entries"])
         EXPECT_EQ(entry["outcome"], "already");
 
@@ -79,9 +71,10 @@ TEST(ReconcileCommand, JsonExitCodesAndApply) {
     };
     for (const auto& f : failures) {
         SCOPED_TRACE(f.args.back());
-        EXPECT_EQ(Tool(f.args, o, e), f.rc);
-        EXPECT_TRUE(o.empty());
-        EXPECT_FALSE(e.empty());
+        const testutil::ToolRun r = RunCommand(f.args);
+        EXPECT_EQ(r.code, f.rc);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_FALSE(r.err.empty());
     }
 }
 

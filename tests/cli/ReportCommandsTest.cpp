@@ -1,12 +1,10 @@
-#include "cli/ToolCommands.h"
-
 #include "ScratchDir.h"
+#include "ToolRun.h"
 #include "reports/ReportRegister.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
 #include <vector>
 
 namespace belvane {
@@ -42,16 +40,15 @@ TEST(ReportCommands, TotalsAndChartAsJson) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
-        std::ostringstream out, err;
-        ASSERT_EQ(RunTool(c.args, out, err), kExitOk) << err.str();
-        EXPECT_EQ(json::parse(out.str()), c.expected);
+        const testutil::ToolRun r = testutil::RunCommand(c.args);
+        ASSERT_EQ(r.code, kExitOk) << r.err;
+        EXPECT_EQ(json::parse(r.out), c.expected);
     }
 
     // Dates that do not read are the balances command's table's (ToolCommandsTest).
-    std::ostringstream out, err;
-    const std::vector<std::string> bad = {"chart", small, "--period", "quarter"};
-    EXPECT_EQ(RunTool(bad, out, err), kExitUsage);
-    EXPECT_EQ(out.str(), "");
+    const testutil::ToolRun bad = testutil::RunCommand({"chart", small, "--period", "quarter"});
+    EXPECT_EQ(bad.code, kExitUsage);
+    EXPECT_EQ(bad.out, "");
 }
 
 }  // namespace

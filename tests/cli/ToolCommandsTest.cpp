@@ -1,7 +1,6 @@
-#include "cli/ToolCommands.h"
-
 #include "FileBuilder.h"
 #include "ScratchDir.h"
+#include "ToolRun.h"
 #include "core/CBelvaneDoc.h"
 #include "core/CMouvementAuto.h"
 #include "core/DayDate.h"
@@ -12,7 +11,6 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <sstream>
 #include <vector>
 
 namespace belvane {
@@ -20,18 +18,7 @@ namespace {
 
 using nlohmann::json;
 using testutil::FileBuilder;
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome RunCommand(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = RunTool(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using testutil::RunCommand;
 
 std::string Message(int id, const std::string& path = "") {
     std::string text = CStringTable::Builtin().Get(id);
@@ -87,7 +74,7 @@ TEST_F(ToolTest, InfoShowsEveryField) {
     const std::string path = dir.File("info.blv");
     ASSERT_TRUE(doc.OnSaveDocument(path).ok());
 
-    const Outcome r = RunCommand({"info", path});
+    const testutil::ToolRun r = RunCommand({"info", path});
     ASSERT_EQ(r.code, kExitOk) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(json::parse(r.out), R"({
@@ -115,7 +102,7 @@ TEST_F(ToolTest, InfoShowsEveryField) {
 TEST_F(ToolTest, ConvertWritesAnOlderFormInTheCurrentOne) {
     const std::string in = dir.File("old.blv"), out = dir.File("new.blv");
     testutil::WriteFile(in, OldRegister());
-    const Outcome r = RunCommand({"convert", in, out});
+    const testutil::ToolRun r = RunCommand({"convert", in, out});
     ASSERT_EQ(r.code, kExitOk) << r.err;
     EXPECT_EQ(testutil::ReadFile(out).substr(0, 20),
               std::string("\x0FKVT-BELVANE-BLV\x05\x03\0\0", 20));
@@ -171,7 +158,7 @@ TEST_F(ToolTest, BalancesPrintsTheThreeSumsAndChecksItsDates) {
         std::vector<std::string> args = {"balances", path};
         args.insert(args.end(), c.options.begin(), c.options.end());
         SCOPED_TRACE(testing::PrintToString(args));
-        const Outcome r = RunCommand(args);
+        const testutil::ToolRun r = RunCommand(args);
         ASSERT_EQ(r.code, kExitOk) << r.err;
         EXPECT_EQ(r.err, "");
         // An ordered_json compares its keys in order.
@@ -181,7 +168,7 @@ TEST_F(ToolTest, BalancesPrintsTheThreeSumsAndChecksItsDates) {
     for (const std::string bad :
          {"2024-02-30", "2024-06-31", "15.06.2024", "2024-06-15x", "", "2036-01-01"}) {
         SCOPED_TRACE(bad);
-        const Outcome r = RunCommand({"balances", path, "--today", bad});
+        const testutil::ToolRun r = RunCommand({"balances", path, "--today", bad});
         EXPECT_EQ(r.code, kExitUsage);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("Usage:"), std::string::npos);
@@ -196,7 +183,7 @@ TEST_F(ToolTest, DueListsTheOffersOfGenerationWithoutChangingTheFile) {
     ASSERT_TRUE(doc.OnSaveDocument(path).ok());
     const std::string before = testutil::ReadFile(path);
 
-    Outcome r = RunCommand({"due", path, "--until", "2024-06-30"});
+    testutil::ToolRun r = RunCommand({"due", path, "--until", "2024-06-30"});
     ASSERT_EQ(r.code, kExitOk) << r.err;
     EXPECT_EQ(json::parse(r.out), R"([
       {"movement": "Loyer", "date": "2024-05-05", "amount": -65000, "payment": "Virement",
@@ -241,7 +228,7 @@ TEST_F(ToolTest, ExitCodesAndMessages) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
-        const Outcome r = RunCommand(c.args);
+        const testutil::ToolRun r = RunCommand(c.args);
         EXPECT_EQ(r.code, c.code);
         if (c.message == kUsage) {
             EXPECT_NE(r.err.find("Usage:"), std::string::npos);
