@@ -292,15 +292,12 @@ TEST(ReleveDlgTest, EachKindCompletesOnItsSideOfTodayAndRefusesNonDates) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8(k.title));
         EXPECT_EQ(testing::Child<QLabel>(d, "1127")->text(), QString::fromUtf8(k.label));
         EXPECT_EQ(d.DateField()->text(), QString::fromUtf8(k.opened ? "28.02.09" : ""));
-        for (const char* typed : {"15", "32"}) {
-            d.DateField()->setFocus();
-            d.DateField()->selectAll();
-            QTest::keyClicks(d.DateField(), typed);
-            testing::Child<QPushButton>(d, "2")->setFocus();
-            if (typed[0] == '1') {
-                EXPECT_EQ(d.DateField()->text(), k.completed);
-            }
-        }
+        d.DateField()->setFocus();
+        d.DateField()->selectAll();
+        QTest::keyClicks(d.DateField(), "15");
+        testing::Child<QPushButton>(d, "2")->setFocus();
+        EXPECT_EQ(d.DateField()->text(), k.completed);
+        d.DateField()->setText("32");
         testing::Click(d, "1");
         ASSERT_EQ(box.shown.size(), 1u);
         EXPECT_EQ(box.shown[0].text, QString::fromUtf8(k.refusal));
