@@ -1,3 +1,4 @@
+#include "RecordBuilders.h"
 #include "ScratchDir.h"
 #include "ToolRun.h"
 #include "core/CBelvaneDoc.h"
@@ -17,13 +18,10 @@ using testutil::RunCommand;
 TEST(ReconcileCommand, JsonExitCodesAndApply) {
     const testutil::ScratchDir dir;
     CBelvaneDoc doc;
-    CLigne a, b;
-    a.Set(ToDayDate(2026, 1, 2), 0, ToDayDate(2026, 1, 3), -2345, "", "CB", "Courses", "",
-          "Monoprix", "");
-    b.Set(ToDayDate(2026, 1, 4), ToDayDate(2025, 12, 31), ToDayDate(2026, 1, 4), -990, "", "", "",
-          "", "", "");
-    doc.AddLine(a);
-    doc.AddLine(b);
+    doc.AddLine(testutil::MakeLine(ToDayDate(2026, 1, 2), 0, ToDayDate(2026, 1, 3), -2345, "", "CB",
+                                   "Courses", "", "Monoprix"));
+    doc.AddLine(testutil::MakeLine(ToDayDate(2026, 1, 4), ToDayDate(2025, 12, 31),
+                                   ToDayDate(2026, 1, 4), -990));
     const std::string file = dir.File("compte.blv");
     ASSERT_TRUE(doc.OnSaveDocument(file).ok());
     const std::string csv = dir.File("releve.csv");

@@ -1,4 +1,5 @@
 #include "FileBuilder.h"
+#include "RecordBuilders.h"
 #include "ScratchDir.h"
 #include "ToolRun.h"
 #include "core/CBelvaneDoc.h"
@@ -18,6 +19,7 @@ namespace {
 
 using nlohmann::json;
 using testutil::FileBuilder;
+using testutil::MakeLine;
 using testutil::RunCommand;
 
 std::string Message(int id, const std::string& path = "") {
@@ -39,13 +41,9 @@ std::string OldRegister() {
 }
 
 // A monthly movement on the 5th.
-CMouvementAuto Movement(std::string title, DayDate next, Amount amount, std::string payment = "") {
-    CMouvementAuto m;
-    m.m_titre = std::move(title);
-    m.m_prochaineDate = next;
-    m.m_nbMois = 1;
-    m.m_jour = 5;
-    m.m_montant = amount;
+CMouvementAuto Movement(std::string title, CivilDate next, Amount amount,
+                        std::string payment = "") {
+    CMouvementAuto m = testutil::MakeMouvement(std::move(title), next, 1, 5, amount);
     m.m_paiement = std::move(payment);
     return m;
 }
@@ -62,12 +60,10 @@ TEST_F(ToolTest, InfoShowsEveryField) {
                    CPolice::Make("Arial", 120, 700, true, false, true, 1, 0x22),
                    {1, 2, 3, 4, 5, 6});
     doc.SetResume({"Banque", "Agence", "123", "4970", "Jean et Zoé", "note", -1234});
-    CLigne line;
-    line.Set(ToDayDate(2009, 12, 5), 0, ToDayDate(2009, 12, 7), -50, "12", "Chèque", "Maison",
-             "Loyer", "Régie", "obs");
-    doc.AddLine(line);
+    doc.AddLine(MakeLine(ToDayDate(2009, 12, 5), 0, ToDayDate(2009, 12, 7), -50, "12", "Chèque",
+                         "Maison", "Loyer", "Régie", "obs"));
     doc.AddPaiement(CPaiement("Chèque", 4, 0xFFFE, 3));
-    doc.AddMouvement(Movement("Loyer", ToDayDate(2016, 12, 5), -80000));
+    doc.AddMouvement(Movement("Loyer", {2016, 12, 5}, -80000));
     doc.InsertRubrique(0, CRubrique("Maison", 100));
     doc.InsertSousRubrique(0, 0, CSousRubrique("Loyer", -5));
     doc.InsertBeneficiaire(0, CBeneficiaire("Régie", "01 02", "1 rue\r\nParis"));
@@ -119,9 +115,7 @@ TEST_F(ToolTest, ConvertWritesAnOlderFormInTheCurrentOne) {
 
 TEST_F(ToolTest, ExportAppliesTheFormatOptions) {
     CBelvaneDoc doc;
-    CLigne line;
-    line.Set(ToDayDate(2009, 12, 5), 0, 0, -50, "12", "Chèque", "", "", "", "obs");
-    doc.AddLine(line);
+    doc.AddLine(MakeLine(ToDayDate(2009, 12, 5), 0, 0, -50, "12", "Chèque", "", "", "", "obs"));
     const std::string in = dir.File("in.blv"), out = dir.File("out.txt");
     ASSERT_TRUE(doc.OnSaveDocument(in).ok());
     ASSERT_EQ(RunCommand({"export", "--decimal=.", in, out, "--date-format", "%Y-%m-%d"}).code,
@@ -132,14 +126,9 @@ TEST_F(ToolTest, ExportAppliesTheFormatOptions) {
 TEST_F(ToolTest, BalancesPrintsTheThreeSumsAndChecksItsDates) {
     CBelvaneDoc doc;
     doc.SetMontantInitial(100000);
-    CLigne line;
-    line.Set(ToDayDate(2024, 3, 5), ToDayDate(2024, 4, 1), ToDayDate(2024, 3, 5), -1, "", "", "",
-             "", "", "");
-    doc.AddLine(line);
-    line.Set(ToDayDate(2024, 6, 10), 0, ToDayDate(2024, 6, 20), -20, "", "", "", "", "", "");
-    doc.AddLine(line);
-    line.Set(ToDayDate(2024, 6, 16), 0, ToDayDate(2024, 6, 16), 300, "", "", "", "", "", "");
-    doc.AddLine(line);
+    doc.AddLine(MakeLine(ToDayDate(2024, 3, 5), ToDayDate(2024, 4, 1), ToDayDate(2024, 3, 5), -1));
+    doc.AddLine(MakeLine(ToDayDate(2024, 6, 10), 0, ToDayDate(2024, 6, 20), -20));
+    doc.AddLine(MakeLine(ToDayDate(2024, 6, 16), 0, ToDayDate(2024, 6, 16), 300));
     const std::string path = dir.File("balances.blv");
     ASSERT_TRUE(doc.OnSaveDocument(path).ok());
 
@@ -175,8 +164,8 @@ TEST_F(ToolTest, BalancesPrintsTheThreeSumsAndChecksItsDates) {
 
 TEST_F(ToolTest, DueListsTheOffersOfGenerationWithoutChangingTheFile) {
     CBelvaneDoc doc;
-    doc.AddMouvement(Movement("Loyer", ToDayDate(2024, 5, 5), -65000, "Virement"));
-    doc.AddMouvement(Movement("Prime", ToDayDate(2024, 12, 1), 30000, "Virement"));
+    doc.AddMouvement(Movement("Loyer", {2024, 5, 5}, -65000, "Virement"));
+    doc.AddMouvement(Movement("Prime", {2024, 12, 1}, 30000, "Virement"));
     const std::string path = dir.File("due.blv");
     ASSERT_TRUE(doc.OnSaveDocument(path).ok());
     const std::string before = testutil::ReadFile(path);

@@ -1,4 +1,5 @@
 #include "DialogTestSupport.h"
+#include "RecordBuilders.h"
 
 #include "core/CRubrique.h"
 #include "core/Clock.h"
@@ -28,10 +29,8 @@ using testing::ScriptedMessageBox;
 
 CLigne Line(CivilDate issue, DayDate statement, DayDate validity, Amount amount,
             std::string payee = {}) {
-    CLigne l;
-    l.Set(ToDayDate(issue), statement, validity, amount, "", "Chèque", "", "", std::move(payee),
-          "");
-    return l;
+    return testutil::MakeLine(ToDayDate(issue), statement, validity, amount, "", "Chèque", "", "",
+                              std::move(payee));
 }
 
 // The sums are the balance rule's (see BalancesTest); the dialog shows them, reads

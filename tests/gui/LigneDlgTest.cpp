@@ -1,4 +1,5 @@
 #include "DialogTestSupport.h"
+#include "RecordBuilders.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/support/CDateEdit.h"
 #include "gui/support/CResources.h"
@@ -15,17 +16,10 @@ namespace belvane {
 namespace {
 
 using testing::ScriptedMessageBox;
+using testutil::MakeLine;
 using Answer = IMessageBox::Answer;
 
 const DayDate kToday = ToDayDate(2009, 3, 10);
-
-// A line made in one call, with the arguments of CLigne::Set.
-template <class... Args>
-CLigne Line(Args&&... args) {
-    CLigne l;
-    l.Set(std::forward<Args>(args)...);
-    return l;
-}
 
 // A dialog shown on a small register, typed into as a user would.
 class LigneDlgTest : public ::testing::Test {
@@ -38,8 +32,8 @@ protected:
         maison.InsertSousRubrique(1, CSousRubrique("Travaux", 0));
         doc.InsertRubrique(0, maison);
         doc.InsertBeneficiaire(0, CBeneficiaire("Boulangerie", "", ""));
-        doc.AddLine(Line(ToDayDate(2009, 2, 1), 0, ToDayDate(2009, 2, 1), -50000, "", "", "", "",
-                         "", "Loyer appartement"));
+        doc.AddLine(MakeLine(ToDayDate(2009, 2, 1), 0, ToDayDate(2009, 2, 1), -50000, "", "", "",
+                             "", "", "Loyer appartement"));
         doc.SetModifiedFlag(false);
 
         RecordCreators creators;
@@ -207,8 +201,8 @@ TEST_F(LigneDlgTest, AnswersToTheCreationQuestionsAct) {
     EXPECT_EQ(created,
               (std::vector<std::string>{"rubrique:Loisirs", "paiement:Chèque",
                                         "sous-rubrique:Loisirs/Cinéma", "beneficiaire:Fleuriste"}));
-    EXPECT_EQ(line, Line(ToDayDate(2009, 3, 3), 0, ToDayDate(2009, 3, 5), 0, "", "Chèque",
-                         "Loisirs", "Cinéma", "Fleuriste", ""));
+    EXPECT_EQ(line, MakeLine(ToDayDate(2009, 3, 3), 0, ToDayDate(2009, 3, 5), 0, "", "Chèque",
+                             "Loisirs", "Cinéma", "Fleuriste"));
 }
 
 TEST_F(LigneDlgTest, EnterMovesOnAndTheKeyboardAloneEntersALine) {
@@ -230,8 +224,8 @@ TEST_F(LigneDlgTest, EnterMovesOnAndTheKeyboardAloneEntersALine) {
     ASSERT_TRUE(Alt(Qt::Key_B, [&] { return Edit(1037)->hasFocus(); }));
     QTest::keyClicks(Edit(1037), "Salaire");
     ASSERT_TRUE(Alt(Qt::Key_O, [&] { return Accepted(); }));
-    EXPECT_EQ(line, Line(ToDayDate(2009, 3, 1), 0, ToDayDate(2009, 3, 6), 4000, "", "Virement", "",
-                         "", "", "Salaire"));
+    EXPECT_EQ(line, MakeLine(ToDayDate(2009, 3, 1), 0, ToDayDate(2009, 3, 6), 4000, "", "Virement",
+                             "", "", "", "Salaire"));
 }
 
 TEST_F(LigneDlgTest, KeyboardOkLeavesTheDateOrComboFirst) {
@@ -247,8 +241,7 @@ TEST_F(LigneDlgTest, KeyboardOkLeavesTheDateOrComboFirst) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return Edit(1023)->hasFocus(); }));
     QTest::keyClicks(Edit(1023), "21.11.08");
     ASSERT_TRUE(Alt(Qt::Key_O, [&] { return Accepted(); }));
-    EXPECT_EQ(line,
-              Line(ToDayDate(2008, 11, 21), 0, ToDayDate(2008, 11, 21), 0, "", "", "", "", "", ""));
+    EXPECT_EQ(line, MakeLine(ToDayDate(2008, 11, 21), 0, ToDayDate(2008, 11, 21), 0));
 
     // A category typed in another letter case, then Alt+O from the box.
     CLigne second;
@@ -257,8 +250,8 @@ TEST_F(LigneDlgTest, KeyboardOkLeavesTheDateOrComboFirst) {
     ASSERT_TRUE(Alt(Qt::Key_U, [&] { return Combo(1035)->hasFocus(); }));
     QTest::keyClicks(Combo(1035), "maison");
     ASSERT_TRUE(Alt(Qt::Key_O, [&] { return Accepted(); }));
-    EXPECT_EQ(second, Line(ToDayDate(2009, 1, 2), 0, ToDayDate(2009, 1, 2), 0, "", "", "Maison", "",
-                           "", ""));
+    EXPECT_EQ(second,
+              MakeLine(ToDayDate(2009, 1, 2), 0, ToDayDate(2009, 1, 2), 0, "", "", "Maison"));
     EXPECT_TRUE(box.shown.empty());
 }
 
@@ -291,8 +284,8 @@ TEST_F(LigneDlgTest, CreationModesShowTheirButtonsAndResultCodes) {
     QTest::keyClicks(Edit(1032), "42");
     QTest::keyClick(Edit(1032), Qt::Key_Return);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(line, Line(ToDayDate(2009, 3, 5), 0, ToDayDate(2009, 3, 3), -50000, "42", "Virement",
-                         "Maison", "Loyer", "", "Loyer appartement"));
+    EXPECT_EQ(line, MakeLine(ToDayDate(2009, 3, 5), 0, ToDayDate(2009, 3, 3), -50000, "42",
+                             "Virement", "Maison", "Loyer", "", "Loyer appartement"));
 
     std::uint16_t code = 0;
     CLigne again(doc.GetMouvement(0));
@@ -325,8 +318,7 @@ TEST_F(LigneDlgTest, NewLineSequenceStopsAtTheLimit) {
     });
     // A register one line short of the limit, loaded as from a file.
     CRegistre full;
-    full.m_lignes.assign(CBelvaneDoc::kMaxLines - 1,
-                         Line(ToDayDate(2009, 3, 9), 0, 0, -1, "", "", "", "", "", ""));
+    full.m_lignes.assign(CBelvaneDoc::kMaxLines - 1, MakeLine(ToDayDate(2009, 3, 9), 0, 0, -1));
     const std::string bytes = WriteRegister(full);
     ASSERT_TRUE(
         doc.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()})

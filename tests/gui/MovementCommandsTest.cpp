@@ -1,5 +1,6 @@
 // The frame's movement commands and the due check when a register is opened.
 #include "DialogTestSupport.h"
+#include "RecordBuilders.h"
 #include "core/Clock.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/support/CResources.h"
@@ -13,13 +14,7 @@ using testing::ScriptedMessageBox;
 
 // A monthly "Loyer" on the 1st, due since 1 February for today 15 March 2026.
 CMouvementAuto Loyer() {
-    CMouvementAuto m;
-    m.m_titre = "Loyer";
-    m.m_prochaineDate = ToDayDate(2026, 2, 1);
-    m.m_nbMois = 1;
-    m.m_jour = 1;
-    m.m_montant = -65000;
-    return m;
+    return testutil::MakeMouvement("Loyer", {2026, 2, 1}, 1, 1, -65000);
 }
 
 class MovementCommands : public ::testing::Test {

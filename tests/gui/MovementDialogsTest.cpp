@@ -1,6 +1,7 @@
 // The recurring movement dialogs' wiring; the rules behind them are tested
 // Qt-free with the movement entry checks and the generation.
 #include "DialogTestSupport.h"
+#include "RecordBuilders.h"
 #include "gui/dialogs/lines/CLigneDlg.h"
 #include "gui/dialogs/movements/CCreationManuelleDlg.h"
 #include "gui/dialogs/movements/CMouvementDlg.h"
@@ -20,13 +21,7 @@ using testing::Items;
 using testing::ScriptedMessageBox;
 
 CMouvementAuto Movement(std::string titre) {
-    CMouvementAuto m;
-    m.m_titre = std::move(titre);
-    m.m_prochaineDate = ToDayDate(2026, 4, 1);
-    m.m_nbMois = 1;
-    m.m_jour = 1;
-    m.m_montant = 250000;
-    return m;
+    return testutil::MakeMouvement(std::move(titre), {2026, 4, 1}, 1, 1, 250000);
 }
 
 class MovementDialogs : public ::testing::Test {
