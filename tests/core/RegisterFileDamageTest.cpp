@@ -106,10 +106,8 @@ TEST(RegisterFileDamage, AbsurdCountsAreDamagedWithoutAllocating) {
     ASSERT_EQ(bytes[countAt], 3);
     for (const std::uint32_t count : {0xFFFFFFFFu, 0x7FFFFFFFu, 300000u, 1000u}) {
         std::vector<std::uint8_t> b = bytes;
-        b[countAt] = count & 0xFF;
-        b[countAt + 1] = (count >> 8) & 0xFF;
-        b[countAt + 2] = (count >> 16) & 0xFF;
-        b[countAt + 3] = count >> 24;
+        for (int k = 0; k < 4; ++k)
+            b[countAt + k] = (count >> (8 * k)) & 0xFF;
         CRegistre reg;
         EXPECT_EQ(ReadRegister(b, reg).status.code(), Status::Code::Damaged) << count;
     }
