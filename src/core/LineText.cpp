@@ -10,6 +10,19 @@
 
 namespace belvane {
 
+namespace {
+
+// The width of `column`: the register's for a text column (or the longest text
+// it takes, `fullWidths`), else the fixed width of a date or an amount.
+int ColumnWidth(const CBelvaneDoc& doc, std::uint8_t column, bool fullWidths) {
+    const int wi = WidthIndexOf(column);
+    if (wi < 0)
+        return IsDateColumn(column) ? kDateColumnWidth : kAmountColumnWidth;
+    return std::max(0, fullWidths ? CRegistre::kDefaultWidths[wi] : doc.GetWidths()[wi]);
+}
+
+}  // namespace
+
 std::string FormatLine(const CBelvaneDoc& doc, int index) {
     std::string out;
     FormatLine(doc, out, index);
@@ -20,24 +33,16 @@ void FormatLine(const CBelvaneDoc& doc, std::string& out, int index) {
     // Made for every row drawn: the columns are put together on the stack.
     std::array<RowColumn, kColumnCount> columns;
     std::size_t count = 0;
-    for (const std::uint8_t column : doc.GetColumns()) {
-        const int wi = WidthIndexOf(column);
-        columns[count++] = {column, wi >= 0                ? std::max(0, doc.GetWidths()[wi])
-                                    : IsDateColumn(column) ? kDateColumnWidth
-                                                           : kAmountColumnWidth};
-    }
+    for (const std::uint8_t column : doc.GetColumns())
+        columns[count++] = {column, ColumnWidth(doc, column, false)};
     FormatRow(doc, out, index, std::span(columns.data(), count));
 }
 
 std::vector<RowColumn> RowColumns(const CBelvaneDoc& doc, bool fullWidths) {
     std::vector<RowColumn> columns;
     columns.reserve(doc.GetColumns().size());
-    for (const std::uint8_t column : doc.GetColumns()) {
-        int width = IsDateColumn(column) ? kDateColumnWidth : kAmountColumnWidth;
-        if (const int wi = WidthIndexOf(column); wi >= 0)
-            width = std::max(0, fullWidths ? CRegistre::kDefaultWidths[wi] : doc.GetWidths()[wi]);
-        columns.push_back({column, width});
-    }
+    for (const std::uint8_t column : doc.GetColumns())
+        columns.push_back({column, ColumnWidth(doc, column, fullWidths)});
     return columns;
 }
 
