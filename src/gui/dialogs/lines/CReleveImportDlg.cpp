@@ -44,6 +44,15 @@ QString Filled(int id, std::initializer_list<std::string_view> args) {
     return FromStd(FillPlaceholders(ToStd(CResources::Str(id)), args));
 }
 
+// A register line as the table and the choice of lines name it: its number,
+// issue date and payee.
+QString RegisterLineText(const CBelvaneDoc& doc, int index) {
+    const CLigne& l = doc.GetLine(index);
+    return Filled(
+        ids::kImportLineText,
+        {std::to_string(index + 1), doc.Format().FormatDate(l.m_dateEmission), l.m_beneficiaire});
+}
+
 }  // namespace
 
 CReleveImportDlg::CReleveImportDlg(CBelvaneDoc& doc, StatementImport& import, const QString& file,
@@ -158,11 +167,7 @@ void CReleveImportDlg::FillRow(int row) {
         const CLigne& p = m_import.Proposed(row);
         line = Filled(ids::kImportNewLineText, {p.m_beneficiaire, p.m_rubrique});
     } else {
-        const int index = m_import.Line(row);
-        const CLigne& l = m_doc.GetLine(index);
-        line = Filled(ids::kImportLineText,
-                      {std::to_string(index + 1), m_doc.Format().FormatDate(l.m_dateEmission),
-                       l.m_beneficiaire});
+        line = RegisterLineText(m_doc, m_import.Line(row));
     }
     item(kColLine, line);
     // What will not be done shows greyed.
@@ -195,13 +200,8 @@ void CReleveImportDlg::OnRowSelected() {
     m_candidates.clear();
     if (outcome == MatchOutcome::Matched) {
         m_candidates = m_import.Candidates(row);
-        for (const int index : m_candidates) {
-            const CLigne& l = m_doc.GetLine(index);
-            m_line->addItem(
-                Filled(ids::kImportLineText,
-                       {std::to_string(index + 1), m_doc.Format().FormatDate(l.m_dateEmission),
-                        l.m_beneficiaire}));
-        }
+        for (const int index : m_candidates)
+            m_line->addItem(RegisterLineText(m_doc, index));
         const auto it = std::find(m_candidates.begin(), m_candidates.end(), m_import.Line(row));
         m_line->setCurrentIndex(static_cast<int>(it - m_candidates.begin()));
     }
