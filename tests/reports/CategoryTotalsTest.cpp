@@ -46,23 +46,19 @@ TEST(CategoryTotals, TotalsByDateRange) {
 TEST(CategoryTotals, MatchingLinesCompareNamesExactly) {
     CBelvaneDoc doc;
     testutil::FillReportRegister(doc);
-    const struct {
-        const char* category;
-        const char* subcategory;
-        DayDate start, end;
-        std::vector<std::uint32_t> expected;
-    } cases[] = {
-        {"Maison", "", 0, kOpenEndDate, {0, 1, 2, 3}},
-        {"Maison", "Divers", 0, kOpenEndDate, {3}},  // not Auto's "Divers"
-        {"Auto", "Divers", 0, kOpenEndDate, {4}},
-        {"maison", "", 0, kOpenEndDate, {5}},
-        {"", "", 0, kOpenEndDate, {6}},  // no total chosen: the lines without category
-        {"Maison", "", D(2024, 2, 1), D(2024, 2, 10), {1, 2}},
-        {"Voyage", "", 0, kOpenEndDate, {}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(MatchCategoryLines(doc, c.category, c.subcategory, c.start, c.end), c.expected)
-            << c.category << "/" << c.subcategory;
+    const std::tuple<const char*, const char*, DayDate, DayDate, std::vector<std::uint32_t>>
+        cases[] = {
+            {"Maison", "", 0, kOpenEndDate, {0, 1, 2, 3}},
+            {"Maison", "Divers", 0, kOpenEndDate, {3}},  // not Auto's "Divers"
+            {"Auto", "Divers", 0, kOpenEndDate, {4}},
+            {"maison", "", 0, kOpenEndDate, {5}},
+            {"", "", 0, kOpenEndDate, {6}},  // no total chosen: the lines without category
+            {"Maison", "", D(2024, 2, 1), D(2024, 2, 10), {1, 2}},
+            {"Voyage", "", 0, kOpenEndDate, {}},
+        };
+    for (const auto& [category, subcategory, start, end, expected] : cases)
+        EXPECT_EQ(MatchCategoryLines(doc, category, subcategory, start, end), expected)
+            << category << "/" << subcategory;
 }
 
 TEST(SumFormat, WritesAnySumByTheAmountRules) {
@@ -70,19 +66,13 @@ TEST(SumFormat, WritesAnySumByTheAmountRules) {
     for (const Amount a : {0, 1, -1, 99, -99, -100, 150, -150, 12345678, kMax, -kMax})
         for (const bool sign : {false, true})
             EXPECT_EQ(FormatSum(a, sign, 15, ","), FormatAmount(a, sign, 15, ",")) << a;
-    const struct {
-        Sum sum;
-        bool sign;
-        int width;
-        const char* symbol;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<Sum, bool, int, const char*, const char*> cases[] = {
         {Sum{3} * kMax, true, 15, ",", "   +64424509,41"},
         {-Sum{3} * kMax, false, 0, ",", "64424509,41"},
         {std::numeric_limits<Sum>::min(), true, 0, ".", "-92233720368547758.08"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatSum(c.sum, c.sign, c.width, c.symbol), c.expected);
+    for (const auto& [sum, sign, width, symbol, expected] : cases)
+        EXPECT_EQ(FormatSum(sum, sign, width, symbol), expected);
 }
 
 // Sums run in 64 bits: a category total and chart bars of three of the largest amounts.

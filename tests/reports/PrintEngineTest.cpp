@@ -34,42 +34,34 @@ protected:
 };
 
 TEST(PrintFontCodeTest, FieldsMissingOrUnreadableTakeTheirDefaults) {
-    const struct {
-        const char* text;
-        PrintFontCode code;
-    } cases[] = {
+    const std::pair<const char*, PrintFontCode> cases[] = {
         {"Arial,120,700,0,1", {"Arial", 120, 700, false, 1}},
         {"Arial", {"Arial", 100, 400, false, 1}},
         {"Times,90,,1", {"Times", 90, 400, true, 1}},
         {",x,700,0,0", {"Courier New", 100, 700, false, 0}},
         {"", {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParsePrintFontCode(c.text), c.code) << c.text;
+    for (const auto& [text, code] : cases)
+        EXPECT_EQ(ParsePrintFontCode(text), code) << text;
     EXPECT_EQ(FormatPrintFontCode(ParsePrintFontCode("Arial,80,400,1,0")), "Arial,80,400,1,0");
 }
 
 TEST(PrintFontCodeTest, HeightForTheDevice) {
-    const struct {
-        int tenths, dpi, height;
-    } cases[] = {{100, 600, -83}, {120, 1200, -200}, {80, 300, -33}, {100, 72, -10}, {0, 600, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(PrintFontHeight(c.tenths, c.dpi), c.height) << c.tenths << " " << c.dpi;
+    const std::tuple<int, int, int> cases[] = {
+        {100, 600, -83}, {120, 1200, -200}, {80, 300, -33}, {100, 72, -10}, {0, 600, 0}};
+    for (const auto& [tenths, dpi, height] : cases)
+        EXPECT_EQ(PrintFontHeight(tenths, dpi), height) << tenths << " " << dpi;
 }
 
 TEST(PrintDialogFlagsTest, PerKind) {
-    const struct {
-        PrintKind kind;
-        bool categories, lines;
-        int flags;
-    } cases[] = {
+    const std::tuple<PrintKind, bool, bool, int> cases[] = {
         {PrintKind::RegisterLines, true, true, 0},    {PrintKind::RegisterLines, false, true, 16},
         {PrintKind::RegisterLines, false, false, 48}, {PrintKind::CategoryTotals, true, true, 15},
         {PrintKind::MatchingLines, true, true, 5},    {PrintKind::Charts, true, true, 71},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(PrintDialogFlags(c.kind, c.categories, c.lines), c.flags)
-            << static_cast<int>(c.kind) << c.categories << c.lines;
+    for (const auto& [kind, categories, lines, flags] : cases)
+        EXPECT_EQ(PrintDialogFlags(kind, categories, lines), flags)
+            << static_cast<int>(kind) << categories << lines;
 }
 
 TEST_F(PrintEngineTest, PreparedOptionsTakeTheFirstAndLastDates) {
@@ -81,24 +73,19 @@ TEST_F(PrintEngineTest, PreparedOptionsTakeTheFirstAndLastDates) {
 }
 
 TEST_F(PrintEngineTest, RangeOfDates) {
-    const struct {
-        bool fromTo;
-        DayDate from, to;
-        LineRange range;
-        DayDate swappedFrom;
-    } cases[] = {
+    const std::tuple<bool, DayDate, DayDate, LineRange, DayDate> cases[] = {
         {false, Day(5), Day(5), {0, 3}, Day(5)},
         {true, Day(3), Day(5), {1, 2}, Day(3)},
         {true, Day(5), Day(3), {1, 2}, Day(3)},  // reversed: the same lines
         {true, 0, 0, {0, -1}, 0},                // both fields empty: no line
         {true, Day(5), 0, {0, 2}, 0},            // no end: from the start up to "from"
     };
-    for (const auto& c : cases) {
+    for (const auto& [fromTo, from, to, range, swappedFrom] : cases) {
         PrintOptions options;
-        options.from = c.from;
-        options.to = c.to;
-        EXPECT_EQ(SelectPrintRange(doc, c.fromTo, options), c.range) << c.from << " " << c.to;
-        EXPECT_EQ(options.from, c.swappedFrom);
+        options.from = from;
+        options.to = to;
+        EXPECT_EQ(SelectPrintRange(doc, fromTo, options), range) << from << " " << to;
+        EXPECT_EQ(options.from, swappedFrom);
     }
 }
 
@@ -130,11 +117,7 @@ TEST_F(PrintEngineTest, PageCountsOfTheFourKinds) {
         totals.rows.push_back({"R", 0, std::vector<SubcategoryTotal>(static_cast<std::size_t>(i))});
     ChartsPrint charts{std::vector<ChartPeriod>(7), "c"};
     PrintOptions options;
-    const struct {
-        CPrintJob job;
-        PrintDevice device;
-        int rows, pages;
-    } cases[] = {
+    const std::tuple<CPrintJob, PrintDevice, int, int> cases[] = {
         // (700 - 450) / 100 = 2 rows: 4 lines on 2 pages.
         {CPrintJob::RegisterLines(doc, options, {0, 3}), Device(100, 10), 2, 2},
         {CPrintJob::RegisterLines(doc, options, {0, -1}), Device(100, 10), 2, 1},
@@ -146,10 +129,10 @@ TEST_F(PrintEngineTest, PageCountsOfTheFourKinds) {
         // 1000 / (15 x 20) = 3 bars a page: 7 periods on 3 pages.
         {CPrintJob::Charts(doc, options, charts), Device(40, 20), 10, 3},
     };
-    for (auto c : cases) {
-        c.job.Begin(c.device);
-        EXPECT_EQ(c.job.Metrics().rows, c.rows) << static_cast<int>(c.job.Kind());
-        EXPECT_EQ(c.job.PageCount(), c.pages) << static_cast<int>(c.job.Kind());
+    for (auto [job, device, rows, pages] : cases) {
+        job.Begin(device);
+        EXPECT_EQ(job.Metrics().rows, rows) << static_cast<int>(job.Kind());
+        EXPECT_EQ(job.PageCount(), pages) << static_cast<int>(job.Kind());
     }
 }
 
@@ -160,26 +143,19 @@ TEST_F(PrintEngineTest, PageCountsOfTheFourKinds) {
 TEST(PageLayoutTest, LinesAPageForEachPaperAndOrientation) {
     const PageSetup a4;
     const PageSetup letter{2159, 2794};
-    const struct {
-        PageSetup setup;
-        bool landscape;
-        int rows, chars;
-    } cases[] = {
-        {a4, false, 60, 89},
-        {a4, true, 38, 130},
-        {letter, false, 56, 92},
-    };
-    for (auto c : cases) {
-        c.setup.landscape = c.landscape;
-        const PageArea area = ComputePageArea(c.setup, kPrintDpi);
+    const std::tuple<PageSetup, bool, int, int> cases[] = {
+        {a4, false, 60, 89}, {a4, true, 38, 130}, {letter, false, 56, 92}};
+    for (auto [setup, landscape, rows, chars] : cases) {
+        setup.landscape = landscape;
+        const PageArea area = ComputePageArea(setup, kPrintDpi);
         PrintDevice device;
         device.pageWidth = area.width;
         device.pageHeight = area.height;
         device.header = {230, 0, 110, 200};
         device.lines = {189, 0, 100, 100};
         const PrintMetrics m = ComputePrintMetrics(PrintKind::RegisterLines, device);
-        EXPECT_EQ(m.rows, c.rows) << c.setup.paperWidth << c.landscape;
-        EXPECT_EQ(area.width / m.unit, c.chars) << c.setup.paperWidth << c.landscape;
+        EXPECT_EQ(m.rows, rows) << setup.paperWidth << landscape;
+        EXPECT_EQ(area.width / m.unit, chars) << setup.paperWidth << landscape;
         EXPECT_GT(m.rowsTop, m.ruleY + 2);  // the rule clear of the first row
     }
     EXPECT_EQ(ComputePageArea(a4, 254), (PageArea{2100, 2970, 100, 100, 1900, 2770}));
@@ -188,16 +164,11 @@ TEST(PageLayoutTest, LinesAPageForEachPaperAndOrientation) {
 // The paper of the interface language's country, the settings' choice over
 // it, and the default again for values that leave no page to print on.
 TEST(PageSetupTest, DefaultPaperAndSettings) {
-    const PageSetup a4;
-    PageSetup letter;
-    letter.paperWidth = 2159;
-    letter.paperHeight = 2794;
-    const struct {
-        int langId;
-        PageSetup paper;
-    } defaults[] = {{1036, a4}, {2057, a4}, {1031, a4}, {1033, letter}, {3084, letter}, {0, a4}};
-    for (const auto& d : defaults)
-        EXPECT_EQ(DefaultPageSetup(d.langId), d.paper) << d.langId;
+    const PageSetup a4, letter{2159, 2794};
+    const std::pair<int, PageSetup> defaults[] = {{1036, a4},     {2057, a4},     {1031, a4},
+                                                  {1033, letter}, {3084, letter}, {0, a4}};
+    for (const auto& [langId, paper] : defaults)
+        EXPECT_EQ(DefaultPageSetup(langId), paper) << langId;
 
     PageSetup chosen{2970, 4200, true, 50, 60, 70, 80};
     CMemorySettings settings;
@@ -206,45 +177,37 @@ TEST(PageSetupTest, DefaultPaperAndSettings) {
     EXPECT_EQ(settings.GetString("Settings", "PrintMargins", ""), "50,60,70,80");
     EXPECT_EQ(ReadPageSetup(&settings, 1033), chosen);
 
-    const struct {
-        const char* name;
-        const char* value;
-        PageSetup read;
-    } damaged[] = {
+    const std::tuple<const char*, const char*, PageSetup> damaged[] = {
         {"PrintPaperWidth", "12", letter},  // no such paper
         {"PrintMargins", "50,60,70", {2970, 4200, true, 100, 100, 100, 100}},
         {"PrintMargins", "50,60,2000,2500", {2970, 4200, true, 100, 100, 100, 100}},
     };
-    for (const auto& d : damaged) {
+    for (const auto& [name, value, read] : damaged) {
         CMemorySettings s;
         WritePageSetup(s, chosen);
-        s.WriteString("Settings", d.name, d.value);
-        EXPECT_EQ(ReadPageSetup(&s, 1033), d.read) << d.name << " " << d.value;
+        s.WriteString("Settings", name, value);
+        EXPECT_EQ(ReadPageSetup(&s, 1033), read) << name << " " << value;
     }
 }
 
 // A column is printed whole or not at all: the leading columns whose row fits.
 TEST(PrintColumnsTest, ColumnsThatFitAndTheFittedFont) {
     const std::vector<RowColumn> columns = {{0, 8}, {5, 12}, {11, 30}};
-    const struct {
-        int pageChars;
-        std::size_t fit;
-    } cases[] = {{8, 0}, {9, 1}, {22, 1}, {23, 2}, {54, 2}, {55, 3}, {500, 3}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ColumnsThatFit(columns, c.pageChars), c.fit) << c.pageChars;
+    const std::pair<int, std::size_t> cases[] = {{8, 0},  {9, 1},  {22, 1}, {23, 2},
+                                                 {54, 2}, {55, 3}, {500, 3}};
+    for (const auto& [pageChars, fit] : cases)
+        EXPECT_EQ(ColumnsThatFit(columns, pageChars), fit) << pageChars;
     EXPECT_EQ(PrintRowChars(columns), 55);
 
     // A font whose characters are 6/10 of its size, rounded.
     const auto width = [](int size) { return (6 * size + 5) / 10; };
-    const struct {
-        int size, chars, pageWidth, fitted;
-    } fonts[] = {
+    const std::tuple<int, int, int, int> fonts[] = {
         {167, 80, 8976, 167},  // fits: never made larger or kept smaller
         {167, 90, 8976, 165},
         {10, 1000, 100, 1},
     };
-    for (const auto& f : fonts)
-        EXPECT_EQ(FittedFontSize(f.size, f.chars, f.pageWidth, width), f.fitted) << f.chars;
+    for (const auto& [size, chars, pageWidth, fitted] : fonts)
+        EXPECT_EQ(FittedFontSize(size, chars, pageWidth, width), fitted) << chars;
 }
 
 // The full widths hold the widest value of each column on the printed lines
@@ -256,28 +219,22 @@ TEST(PrintColumnsTest, WidestValueWidths) {
     doc.SetDisplay({kColDateEmission, kColReference, kColMontant, kColCredit, kColDebit,
                     kColBeneficiaire, kColObservation},
                    {4, 32, 32, 32, 5, 3}, doc.GetFont(), doc.GetColors());
-    const struct {
-        Amount amount;
-        const char* payee;
-    } lines[] = {{-2147483647, "Électricité de France"}, {250, "Café"}, {-5, ""}};
-    for (const auto& l : lines)
-        doc.AddLine(testutil::MakeLine(Day(2), 0, 0, l.amount, "", "", "", "", l.payee,
-                                       std::string(140, 'o')));
+    const std::pair<Amount, const char*> lines[] = {
+        {-2147483647, "Électricité de France"}, {250, "Café"}, {-5, ""}};
+    for (const auto& [amount, payee] : lines)
+        doc.AddLine(
+            testutil::MakeLine(Day(2), 0, 0, amount, "", "", "", "", payee, std::string(140, 'o')));
     const std::vector<std::int32_t> all = {0, 1, 2}, small = {1, 2};
-    const struct {
-        std::vector<std::int32_t> lines;
-        bool screen;
-        std::vector<int> widths;
-    } cases[] = {
+    const std::tuple<std::vector<std::int32_t>, bool, std::vector<int>> cases[] = {
         {all, false, {8, 9, 12, 6, 12, 21, 128}},
         {small, false, {8, 9, 7, 6, 5, 20, 128}},
         {all, true, {8, 4, 12, 12, 12, 5, 3}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [rows, screen, expected] : cases) {
         std::vector<int> widths;
-        for (const RowColumn& column : PrintRowColumns(doc, c.lines, c.screen))
+        for (const RowColumn& column : PrintRowColumns(doc, rows, screen))
             widths.push_back(column.width);
-        EXPECT_EQ(widths, c.widths) << c.screen << c.lines.size();
+        EXPECT_EQ(widths, expected) << screen << rows.size();
     }
     std::string row;
     FormatRow(doc, row, 0, PrintRowColumns(doc, all, false));
@@ -285,18 +242,14 @@ TEST(PrintColumnsTest, WidestValueWidths) {
 }
 
 TEST(PrintTextsTest, TextWholeOrEndedByAnEllipsis) {
-    const struct {
-        const char* text;
-        int chars;
-        const char* shown;
-    } cases[] = {
+    const std::tuple<const char*, int, const char*> cases[] = {
         {"Télécommunications", 18, "Télécommunications"},
         {"Télécommunications", 15, "Télécommunicat…"},              // one word: cut, marked
         {"Électricité et gaz naturel", 22, "Électricité et gaz…"},  // at the last blank
         {"abc", 0, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FitText(c.text, c.chars), c.shown) << c.text << " " << c.chars;
+    for (const auto& [text, chars, shown] : cases)
+        EXPECT_EQ(FitText(text, chars), shown) << text << " " << chars;
 }
 
 TEST_F(PrintEngineTest, HeaderAndFooter) {

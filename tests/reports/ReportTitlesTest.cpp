@@ -19,9 +19,7 @@ TEST(ReportTitles, NameTheTotalTheBarOrTheRange) {
     CBelvaneDoc filled;
     testutil::FillReportRegister(filled);
     const PeriodTotal march{D(2024, 3, 1), D(2024, 3, 31), "", 0, 0};
-    const struct {
-        std::string actual, expected;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {category.window, "Lignes de la rubrique [Maison]"},
         {category.print, "rubrique [Maison]"},
         {sub.window, "Lignes de la rubrique [Maison] et de la sous-rubrique [Loyer]"},
@@ -42,8 +40,8 @@ TEST(ReportTitles, NameTheTotalTheBarOrTheRange) {
         {ChartPrintTitle(doc, D(2024, 1, 2), D(2024, 2, 3), {"", "Loyer"}),
          "Graphiques du 02.01.24 au 03.02.24[Loyer]"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.actual, c.expected);
+    for (const auto& [actual, expected] : cases)
+        EXPECT_EQ(actual, expected);
 }
 
 }  // namespace
