@@ -60,11 +60,10 @@ TEST_F(BalancesTest, Bounds) {
         {"both bounds, inclusive", D(2024, 3, 1), D(2024, 6, 10), today, C + Dl + G + H, B + C, 0},
         {"to-date before from-date", D(2024, 6, 1), D(2024, 3, 1), today, 0, 0, 0},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(ComputeBalances(doc, c.from, c.to, c.today),
                   (Balances{c.available, c.real, c.lastStatement}))
             << c.what;
-    }
 }
 
 TEST(Balances, SumsPassThe32BitAmounts) {

@@ -3,8 +3,6 @@
 #include "FileBuilder.h"
 #include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
-#include "core/CMouvementAuto.h"
-#include "core/DayDate.h"
 #include "core/RegisterFile.h"
 
 #include <gtest/gtest.h>
@@ -17,22 +15,15 @@ namespace {
 using testutil::MakeMouvement;
 
 TEST(Generation, AlignsTheTypedDateOnTheDayOfTheMonth) {
-    struct Case {
-        CivilDate typed;
-        int day;
-        CivilDate expected;
-    };
-    const Case cases[] = {
+    const std::tuple<CivilDate, int, CivilDate> cases[] = {
         {{2008, 12, 15}, 10, {2009, 1, 10}},  // past in December: January of the next year
         {{2009, 5, 10}, 5, {2009, 6, 5}},    {{2009, 5, 10}, 31, {2009, 5, 31}},
         {{2009, 4, 10}, 31, {2009, 4, 30}},  // clamped to a short month
         {{2009, 1, 31}, 30, {2009, 2, 28}},  {{2009, 5, 10}, 10, {2009, 5, 10}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(
-            ToCivil(AlignNextDate(ToDayDate(c.typed.year, c.typed.month, c.typed.day), c.day)),
-            c.expected)
-            << c.typed.day << "." << c.typed.month << " day " << c.day;
+    for (const auto& [typed, day, expected] : cases)
+        EXPECT_EQ(ToCivil(AlignNextDate(ToDayDate(typed), day)), expected)
+            << typed.day << "." << typed.month << " day " << day;
 }
 
 // A register with a monthly "Loyer" from 05.01.09 and a "Salaire" due once on
@@ -85,37 +76,31 @@ TEST(Generation, OfferEachDueMovementOncePerPass) {
 // the occurrence is due again; undoing the undo creates it again. Whatever
 // happens in between decides what the undo touches.
 TEST(Generation, UndoOfAGeneratedLinePutsItsOccurrenceBack) {
-    struct Case {
-        const char* between;  // what happens after the line is created
-        int undos;
-        int lines;            // lines left
-        CivilDate loyerNext;  // the movement's next date then
-    };
-    const Case cases[] = {
-        {"", 1, 0, {2026, 10, 5}},  // due again
-        {"", 2, 1, {2026, 11, 5}},  // created again
-        {"", 3, 0, {2026, 10, 5}},
+    // What happens after the line is created, the undos, the lines left and the
+    // movement's next date then.
+    const std::tuple<std::string, int, int, CivilDate> cases[] = {
+        {"", 1, 0, {2026, 10, 5}},              // due again
+        {"", 2, 1, {2026, 11, 5}},              // created again
         {"another line", 1, 1, {2026, 11, 5}},  // the undo is that line's
         {"date moved", 1, 0, {2026, 12, 5}},    // the user's own date stays
     };
-    for (const Case& c : cases) {
+    for (const auto& [between, undos, lines, loyerNext] : cases) {
         CBelvaneDoc doc;
         doc.AddMouvement(MakeMouvement("Loyer", {2026, 10, 5}, 1, 5));
         GenerateLines(doc, ToDayDate(2026, 10, 5), [&](int, CLigne&) {
             return doc.GetLineCount() == 0 ? OfferAnswer::Create : OfferAnswer::Cancel;
         });
-        const std::string between = c.between;
         if (between == "another line") {
             doc.AddLine(testutil::MakeLine(ToDayDate(2026, 10, 6), 0, 0, 100));
         } else if (between == "date moved") {
             doc.DeleteMouvement(0);
             doc.AddMouvement(MakeMouvement("Loyer", {2026, 12, 5}, 1, 5));
         }
-        for (int i = 0; i < c.undos; ++i)
+        for (int i = 0; i < undos; ++i)
             doc.Undo();
-        EXPECT_EQ(doc.GetLineCount(), c.lines) << c.between << " " << c.undos;
-        EXPECT_EQ(ToCivil(doc.GetMouvement(0).GetProchaineDate()), c.loyerNext)
-            << c.between << " " << c.undos;
+        EXPECT_EQ(doc.GetLineCount(), lines) << between << " " << undos;
+        EXPECT_EQ(ToCivil(doc.GetMouvement(0).GetProchaineDate()), loyerNext)
+            << between << " " << undos;
     }
 }
 

@@ -55,11 +55,7 @@ protected:
 constexpr Mode Or = Mode::Or;
 
 TEST_F(LineSearchTest, Criteria) {
-    const struct {
-        const char* what;
-        SearchCriteria criteria;
-        std::vector<int> expected;
-    } cases[] = {
+    const std::tuple<const char*, SearchCriteria, std::vector<int>> cases[] = {
         {"And, nothing ticked: every line", {}, {0, 1, 2, 3, 4}},
         {"Or, nothing ticked: no line", {.mode = Or}, {}},
         {"issue date", {.issueDate = D(2024, 1, 12)}, {3}},
@@ -99,11 +95,10 @@ TEST_F(LineSearchTest, Criteria) {
         {"empty text, Or", {.mode = Or, .sousRubrique = ""}, {0, 1, 2, 3, 4}},
         {"value longer than any field", {.paiement = "virements et cartes"}, {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(FindAll(c.criteria, +1), c.expected);
-        const std::vector<int> backwards(c.expected.rbegin(), c.expected.rend());
-        EXPECT_EQ(FindAll(c.criteria, -1), backwards);
+    for (const auto& [what, criteria, expected] : cases) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(FindAll(criteria, +1), expected);
+        EXPECT_EQ(FindAll(criteria, -1), std::vector<int>(expected.rbegin(), expected.rend()));
     }
 }
 
