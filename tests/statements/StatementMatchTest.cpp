@@ -1,8 +1,6 @@
 // Matching a statement with the register, and the import built on it.
 #include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
-#include "core/CBeneficiaire.h"
-#include "core/DayDate.h"
 #include "rules/Balances.h"
 #include "statements/StatementImport.h"
 #include "statements/StatementMatch.h"
@@ -22,18 +20,14 @@ struct L {
     DayDate validity;
     Amount amount;
     DayDate statement = 0;
-    std::string reference = {};
-    std::string payee = {};
-    std::string payment = {};
-    std::string category = {};
+    std::string reference = {}, payee = {}, payment = {}, category = {};
 };
 
+// A statement's operation: date, amount, cheque number, name, bank identifier.
 struct E {
     DayDate date;
     Amount amount;
-    std::string cheque = {};
-    std::string name = {};
-    std::string bankId = {};
+    std::string cheque = {}, name = {}, bankId = {};
 };
 
 struct Expect {
@@ -52,15 +46,8 @@ void Fill(CBelvaneDoc& doc, const std::vector<L>& lines) {
 
 Statement Make(const std::vector<E>& entries) {
     Statement s;
-    for (const E& e : entries) {
-        StatementEntry x;
-        x.date = e.date;
-        x.amount = e.amount;
-        x.cheque = e.cheque;
-        x.name = e.name;
-        x.bankId = e.bankId;
-        s.entries.push_back(x);
-    }
+    for (const E& e : entries)
+        s.entries.push_back({e.date, e.amount, e.name, "", e.cheque, e.bankId});
     return s;
 }
 
@@ -138,9 +125,7 @@ TEST(StatementMatch, ProposedLines) {
     Fill(doc, {{Jan(1), -100, 0, "", "Café de la Gare", "CB", "Loisirs"},
                {Jan(2), -200, 0, "", "Café de la Gare", "Espèces", "Sorties"},
                {Jan(3), -300, 0, "", "Autre", "Virement", "Divers"}});
-    CBeneficiaire payee;
-    payee.m_nom = "Café de la Gare";
-    doc.InsertBeneficiaire(0, payee);
+    doc.InsertBeneficiaire(0, CBeneficiaire("Café de la Gare", "", ""));
     Statement s = Make({{Jan(20), -450, "", "CAFÉ DE LA  GARE"}, {Jan(21), -50, "991", "Inconnu"}});
     s.entries[0].memo = "Carte 4974";
     const std::vector<EntryMatch> m = MatchStatement(doc.Registre(), s);

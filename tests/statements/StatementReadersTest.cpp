@@ -191,12 +191,7 @@ TEST(StatementReaders, UnknownFilesAndAskedDateOrders) {
     ASSERT_FALSE(ReadStatement(qif, s, options));
     EXPECT_EQ(s.entries[0].date, D(2026, 6, 5));
     // The message names the file and the line.
-    StatementProblem p;
-    p.kind = Kind::BadAmount;
-    p.format = StatementFormat::Csv;
-    p.line = 12;
-    p.element = "Montant";
-    p.text = "12,3x";
+    const StatementProblem p{Kind::BadAmount, StatementFormat::Csv, 12, "Montant", "12,3x"};
     EXPECT_EQ(ProblemMessage(p, "/tmp/releve.csv", CStringTable::Builtin()),
               "Le relevé /tmp/releve.csv ne peut être lu, ligne 12, colonne « Montant » : "
               "« 12,3x » n'est pas un montant.\nRien n'a été modifié.");
@@ -204,14 +199,13 @@ TEST(StatementReaders, UnknownFilesAndAskedDateOrders) {
 
 // A remembered column layout comes back as it was saved.
 TEST(StatementReaders, CsvLayoutSettingsText) {
-    CsvLayout l;
-    l.delimiter = '\t';
-    l.skip = 3;
-    l.date = 0;
-    l.debit = 4;
-    l.credit = 5;
-    l.name = 2;
-    l.dateOrder = DateOrder::MonthFirst;
+    const CsvLayout l{.delimiter = '\t',
+                      .skip = 3,
+                      .date = 0,
+                      .debit = 4,
+                      .credit = 5,
+                      .name = 2,
+                      .dateOrder = DateOrder::MonthFirst};
     EXPECT_EQ(LayoutFromText(LayoutToText(l)), l);
     for (const char* bad :
          {"", "x,1,0,2,-1,-1,-1,-1,-1,-1,0", ";,1,0,2", ";,1,-1,2,-1,-1,-1,-1,-1,-1,0"})
@@ -219,12 +213,7 @@ TEST(StatementReaders, CsvLayoutSettingsText) {
 }
 
 TEST(BankText, Amounts) {
-    const struct {
-        const char* text;
-        char decimal;
-        Kind kind;
-        Amount amount;
-    } cases[] = {
+    const std::tuple<const char*, char, Kind, Amount> cases[] = {
         {"-1234.56", '.', Kind::None, -123456},
         {"1 234,56", ',', Kind::None, 123456},
         {"1\u00a0234,56", ',', Kind::None, 123456},
@@ -242,13 +231,10 @@ TEST(BankText, Amounts) {
         {"-", '.', Kind::BadAmount, 0},
         {"12 EUR", ',', Kind::BadAmount, 0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [text, decimal, kind, amount] : cases) {
         Amount a = 0;
-        EXPECT_EQ(bank::ReadAmount(c.text, c.decimal, a), c.kind);
-        if (c.kind == Kind::None) {
-            EXPECT_EQ(a, c.amount);
-        }
+        EXPECT_EQ(bank::ReadAmount(text, decimal, a), kind) << text;
+        EXPECT_EQ(a, amount) << text;
     }
     using V = std::vector<std::string_view>;
     EXPECT_EQ(bank::DecideDecimal(V{"3", "12,50"}), ',');
