@@ -46,13 +46,12 @@ struct ExitCase {
 TEST(BackupAtExit, FollowsTheAnswerAndTheList) {
     using A = BackupAnswer;
     const ExitCase cases[] = {
-        {2, 2, false, A::Yes, -1, true, true, 2, true},       // copies all, empties the list
-        {2, 2, false, A::No, -1, true, true, 0, true},        // empties without copying
-        {2, 2, false, A::Cancel, -1, false, true, 0, false},  // keeps window and list
-        {2, 2, true, A::Cancel, -1, true, false, 2, true},    // no confirmation asked
-        {0, 0, false, A::Cancel, -1, true, false, 0,
-         false},                                          // empty list: nothing asked nor copied
-        {3, 3, false, A::Yes, 1, false, true, 2, false},  // a failed copy stops, list kept
+        {2, 2, false, A::Yes, -1, true, true, 2, true},        // copies all, empties the list
+        {2, 2, false, A::No, -1, true, true, 0, true},         // empties without copying
+        {2, 2, false, A::Cancel, -1, false, true, 0, false},   // keeps window and list
+        {2, 2, true, A::Cancel, -1, true, false, 2, true},     // no confirmation asked
+        {0, 0, false, A::Cancel, -1, true, false, 0, false},   // empty list: nothing asked
+        {3, 3, false, A::Yes, 1, false, true, 2, false},       // a failed copy stops, list kept
         {0x10002, 2, false, A::Yes, -1, true, true, 2, true},  // only the low 16 bits count
         {1, 0, false, A::Yes, -1, true, true, 1, true},  // missing entries are copied as "nul"
     };

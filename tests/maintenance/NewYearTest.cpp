@@ -2,8 +2,6 @@
 
 #include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
-#include "core/Clock.h"
-#include "core/DayDate.h"
 
 #include <gtest/gtest.h>
 
@@ -33,13 +31,6 @@ void Fill(CBelvaneDoc& doc) {
         doc.AddLine(l);
 }
 
-struct MethodCase {
-    int method;
-    // account, Maison, Loyer, Eau, Loisirs, Cadeaux
-    std::vector<Amount> initial;
-    const char* lines;  // the lines generated: amount category[/subcategory]; ...
-};
-
 std::vector<Amount> InitialOf(const CBelvaneDoc& doc) {
     const CRubrique& maison = doc.GetRubrique(0);
     return {doc.GetMontantInitial(),
@@ -50,8 +41,10 @@ std::vector<Amount> InitialOf(const CBelvaneDoc& doc) {
             doc.GetRubrique(2).GetMontantInitial()};
 }
 
+// Each method, the initial amounts afterwards (account, Maison, Loyer, Eau,
+// Loisirs, Cadeaux) and the lines generated ("amount category[/subcategory]; ").
 TEST(NewYear, EachMethodCarriesTheOldYear) {
-    const MethodCase cases[] = {
+    const std::tuple<int, std::vector<Amount>, const char*> cases[] = {
         {kEraseOnly, {1000, 50, 5, 7, -20, 0}, ""},
         {kCarryIntoInitial, {7705, -265, -295, -33, -20, 7000}, ""},
         // +10000 and -3000 in Cadeaux give one line of +7000; Loisirs sums to 0.
@@ -67,15 +60,15 @@ TEST(NewYear, EachMethodCarriesTheOldYear) {
     };
     const DayDate date = ToDayDate(2025, 1, 1);
     FixedClock clock{{2024, 12, 31}};
-    for (const MethodCase& c : cases) {
-        SCOPED_TRACE(c.method);
+    for (const auto& [method, initial, generated] : cases) {
+        SCOPED_TRACE(method);
         CBelvaneDoc doc{nullptr, clock};
         Fill(doc);
         doc.SetPathName("/tmp/ancien.blv");
         doc.SetStatementMode(true, ToDayDate(2024, 6, 30));
         doc.SetModifiedFlag(false);
-        ASSERT_TRUE(StartNewYear(doc, c.method, date, "Report 2024"));
-        EXPECT_EQ(InitialOf(doc), c.initial);
+        ASSERT_TRUE(StartNewYear(doc, method, date, "Report 2024"));
+        EXPECT_EQ(InitialOf(doc), initial);
         std::string lines;
         for (const CLigne& l : doc.Lines()) {
             lines += std::to_string(l.m_montant) + " " + l.m_rubrique +
@@ -83,7 +76,7 @@ TEST(NewYear, EachMethodCarriesTheOldYear) {
             EXPECT_EQ(l, testutil::MakeLine(date, date, date, l.m_montant, "", "", l.m_rubrique,
                                             l.m_sousRubrique, "", "Report 2024"));
         }
-        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(lines, generated);
         EXPECT_TRUE(doc.GetPathName().empty());
         EXPECT_EQ(doc.GetShownTitle(), "Sans-Nom *");
         EXPECT_TRUE(doc.IsModified());
@@ -95,27 +88,23 @@ TEST(NewYear, EachMethodCarriesTheOldYear) {
 
 TEST(NewYear, ACarriedTotalThatWouldNotFitChangesNothing) {
     constexpr Amount kMax = std::numeric_limits<Amount>::max();
-    struct Case {
-        int method;
-        Amount accountInitial;
-        Amount eachGift;  // two lines in Cadeaux
-    };
-    const Case cases[] = {
+    // The method, the account's initial amount and each of two lines in Cadeaux.
+    const std::tuple<int, Amount, Amount> cases[] = {
         {kCarryIntoInitial, kMax - 10, 10},             // the account's initial amount
         {kCategoryLinesResetInitial, 0, kMax / 2 + 1},  // the generated line
         {kEraseOnly, kMax, kMax / 2 + 1},               // nothing carried: accepted
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.method);
+    for (const auto& [method, accountInitial, eachGift] : cases) {
+        SCOPED_TRACE(method);
         CBelvaneDoc doc;
-        doc.SetMontantInitial(c.accountInitial);
+        doc.SetMontantInitial(accountInitial);
         doc.InsertRubrique(0, CRubrique("Cadeaux", 0));
-        doc.AddLine(Line(c.eachGift, "Cadeaux"));
-        doc.AddLine(Line(c.eachGift, "Cadeaux"));
+        doc.AddLine(Line(eachGift, "Cadeaux"));
+        doc.AddLine(Line(eachGift, "Cadeaux"));
         doc.SetPathName("/tmp/ancien.blv");
         const std::string before = doc.SaveToBytes();
-        const bool accepted = c.method == kEraseOnly;
-        EXPECT_EQ(StartNewYear(doc, c.method, ToDayDate(2025, 1, 1), "x"), accepted);
+        const bool accepted = method == kEraseOnly;
+        EXPECT_EQ(StartNewYear(doc, method, ToDayDate(2025, 1, 1), "x"), accepted);
         EXPECT_EQ(doc.SaveToBytes() == before, !accepted);
         EXPECT_EQ(doc.GetPathName().empty(), accepted);
     }

@@ -1,9 +1,9 @@
 // A purge killed at any moment of its two saves leaves each file old or new,
 // and never the register without the moved lines while the archive lacks them.
 #include "KillDuringSave.h"
+#include "RecordBuilders.h"
 #include "ScratchDir.h"
 #include "core/CBelvaneDoc.h"
-#include "core/DayDate.h"
 #include "maintenance/PurgeSession.h"
 
 #include <gtest/gtest.h>
@@ -23,10 +23,9 @@ TEST(PurgeKill, ArchiveAndRegisterAreOldOrNewAndNeverLoseALine) {
         CBelvaneDoc doc;
         for (int i = 0; i < 20'000; ++i) {
             const DayDate issue = ToDayDate(2015 + i / 2'000, 1 + i % 12, 1 + i % 28);
-            CLigne line;
-            line.Set(issue, i % 3 != 0 ? issue : 0, issue, (i % 2 ? 1 : -1) * (100 + i % 900), "",
-                     "CB", "Maison", "", "", "ligne " + std::to_string(i));
-            doc.AddLine(line);
+            doc.AddLine(testutil::MakeLine(issue, i % 3 != 0 ? issue : 0, issue,
+                                           (i % 2 ? 1 : -1) * (100 + i % 900), "", "CB", "Maison",
+                                           "", "", "ligne " + std::to_string(i)));
         }
         ASSERT_TRUE(doc.OnSaveDocument(registerPath).ok());
         CBelvaneDoc archive;
