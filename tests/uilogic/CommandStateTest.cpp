@@ -13,11 +13,8 @@ TEST(CommandState, GivesTheEnabledAndCheckedState) {
     };
     CommandState readOnly = state(true, false, true, true);
     readOnly.readOnly = true;
-    const struct {
-        int command;
-        CommandState state;
-        CommandUi expected;  // enabled, checked
-    } cases[] = {
+    // The command, the state, and whether it is enabled and checked.
+    const std::tuple<int, CommandState, CommandUi> cases[] = {
         {cmd::kDeleteLine, state(false, false, false, true), {false, false}},
         {cmd::kDeleteLine, state(true, false, false, true), {true, false}},
         {cmd::kNewLine, state(false, false, false, true), {true, false}},
@@ -37,8 +34,8 @@ TEST(CommandState, GivesTheEnabledAndCheckedState) {
         {cmd::kBackupToggle, readOnly, {false, true}},
         {cmd::kFileSaveAs, readOnly, {true, false}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(EvaluateCommand(c.command, c.state), c.expected) << c.command;
+    for (const auto& [command, state, expected] : cases)
+        EXPECT_EQ(EvaluateCommand(command, state), expected) << command;
 }
 
 }  // namespace

@@ -28,30 +28,27 @@ TEST(FramePlacement, CloseStoresTheLastNormalRectangle) {
     using S = WindowShow;
     const WindowRect first{10, 20, 600, 400}, second{50, 60, 700, 500}, own{1, 2, 3, 4};
     const WindowRect screen{0, 0, 1920, 1080}, icon{0, 1040, 160, 30};
-    const struct {
-        std::vector<std::pair<S, WindowRect>> events;  // moves and resizes, in order
-        S atClose;
-        int cmdShow;  // 0: nothing is written
-        WindowRect stored;
-    } cases[] = {
+    // The moves and resizes in order, the state at close, the CmdShow stored (0:
+    // nothing is written) and the rectangle stored.
+    const std::tuple<std::vector<std::pair<S, WindowRect>>, S, int, WindowRect> cases[] = {
         {{{S::Normal, first}, {S::Normal, second}}, S::Normal, 1, second},
         {{{S::Normal, first}, {S::Maximized, screen}}, S::Maximized, 3, first},
         {{{S::Normal, first}, {S::Minimized, icon}}, S::Minimized, 0, {}},
         {{}, S::Maximized, 3, own},  // nothing tracked: the window's own rectangle
         {{{S::Normal, first}, {S::Minimized, icon}, {S::Normal, second}}, S::Normal, 1, second},
     };
-    for (const auto& c : cases) {
+    for (const auto& [events, atClose, cmdShow, stored] : cases) {
         CMemorySettings settings;
         FramePlacement placement;
-        for (const auto& [show, rect] : c.events)
+        for (const auto& [show, rect] : events)
             placement.Track(show, rect);
-        placement.Store(settings, c.atClose, own);
-        EXPECT_EQ(settings.GetInt("Settings", "CmdShow", 0), c.cmdShow);
-        if (c.cmdShow == 0) {
+        placement.Store(settings, atClose, own);
+        EXPECT_EQ(settings.GetInt("Settings", "CmdShow", 0), cmdShow);
+        if (cmdShow == 0) {
             for (const char* name : {"PositionX", "PositionY", "PositionWidth", "PositionHeight"})
                 EXPECT_FALSE(settings.Contains("Settings", name)) << name;
         } else {
-            EXPECT_EQ(FramePlacement::Saved(settings), c.stored);
+            EXPECT_EQ(FramePlacement::Saved(settings), stored);
         }
     }
 }

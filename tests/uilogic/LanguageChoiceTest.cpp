@@ -20,7 +20,6 @@ TEST(LanguageChoice, PreselectionGoesFromExactToLanguageToEnglishToBuiltin) {
     EXPECT_EQ(PreferredLanguage(entries, 3079), 3u);  // German (Austria): first German entry
     EXPECT_EQ(PreferredLanguage(entries, 2060), 0u);  // French (Belgium): the built-in one
     EXPECT_EQ(PreferredLanguage(entries, 1040), 1u);  // Italian: the first English entry
-    EXPECT_EQ(PreferredLanguage(entries, 1033), 2u);
     const std::vector<LanguageEntry> noEnglish = {Entry("Deutsch", "de.so", 1031),
                                                   Entry("Français", "Default", 1036)};
     EXPECT_EQ(PreferredLanguage(noEnglish, 1040), 1u);  // the built-in entry, wherever it is
@@ -37,7 +36,6 @@ TEST(LanguageChoice, LetterSearchRunsCyclicallyAfterTheCurrentItem) {
     EXPECT_EQ(FindByLetter(names, 3, 'e'), 2u);
     EXPECT_EQ(FindByLetter(names, 4, 'F'), 4u);  // the current item comes last
     EXPECT_FALSE(FindByLetter(names, 0, 'Z'));
-    EXPECT_FALSE(FindByLetter(names, 0, '1'));
     EXPECT_FALSE(FindByLetter({}, -1, 'A'));
     EXPECT_EQ(FindByLetter(names, 99, 'D'), 0u);  // an out-of-range current item
 }

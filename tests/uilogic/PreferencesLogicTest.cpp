@@ -18,24 +18,20 @@ namespace belvane {
 namespace {
 
 TEST(DateFormatChoice, ConvertsBothWaysAndFindsTheEntry) {
-    const struct {
-        std::string stored;
-        std::string shown;
-        std::string selected;  // the list entry chosen for `stored`
-    } cases[] = {
-        {"%d.%m.%y", "dd.mm.yy", "dd.mm.yy"},
+    // Stored, shown, and the list entry chosen for the stored format.
+    const std::tuple<std::string, std::string, std::string> cases[] = {
         {"%m/%d/%y", "mm/dd/yy", "mm/dd/yy"},
         {"%d %B %Y", "dd BB YY", "dd.mm.yy"},  // not one of the nine: the default
         {"dd.mm.yy", "dd.mm.yy", "dd.mm.yy"},  // the shown form is no stored format
         {"", "", "dd.mm.yy"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DateFormatChoice::ToShown(c.stored), c.shown) << c.stored;
-        if (c.stored.starts_with('%')) {
-            EXPECT_EQ(DateFormatChoice::ToStored(c.shown), c.stored) << c.shown;
+    for (const auto& [stored, shown, selected] : cases) {
+        EXPECT_EQ(DateFormatChoice::ToShown(stored), shown) << stored;
+        if (stored.starts_with('%')) {
+            EXPECT_EQ(DateFormatChoice::ToStored(shown), stored) << shown;
         }
-        const int index = DateFormatChoice::IndexOf(c.stored, "%d.%m.%y");
-        EXPECT_EQ(DateFormatChoice::Shown()[index], c.selected) << c.stored;
+        const int index = DateFormatChoice::IndexOf(stored, "%d.%m.%y");
+        EXPECT_EQ(DateFormatChoice::Shown()[index], selected) << stored;
     }
     EXPECT_TRUE(std::is_sorted(DateFormatChoice::Shown().begin(), DateFormatChoice::Shown().end()));
 }
@@ -61,22 +57,18 @@ TEST(ColumnLists, OpensAddsAndRemovesInIdentifierOrder) {
 }
 
 TEST(ColumnLists, MovesSelectedItemsUnlessAtAnEnd) {
-    const struct {
-        bool up;
-        std::vector<int> selected;
-        std::vector<int> order;  // of the displayed identifiers afterwards
-        std::vector<int> selection;
-    } cases[] = {
+    // Up or down, the selection, the displayed identifiers and the selection after.
+    using V = std::vector<int>;
+    const std::tuple<bool, V, V, V> cases[] = {
         {true, {1, 3}, {1, 0, 3, 2}, {0, 2}},
         {true, {0, 2}, {0, 1, 2, 3}, {0, 2}},  // the first is selected: nothing moves
         {false, {0, 1}, {2, 0, 1, 3}, {1, 2}},
         {false, {1, 3}, {0, 1, 2, 3}, {1, 3}},  // the last is selected
     };
-    for (const auto& c : cases) {
+    for (const auto& [up, selected, order, selection] : cases) {
         ColumnLists lists({0, 1, 2, 3}, {});
-        const auto selection = c.up ? lists.MoveUp(c.selected) : lists.MoveDown(c.selected);
-        EXPECT_EQ(Ids(lists.Displayed()), c.order);
-        EXPECT_EQ(selection, c.selection);
+        EXPECT_EQ(up ? lists.MoveUp(selected) : lists.MoveDown(selected), selection);
+        EXPECT_EQ(Ids(lists.Displayed()), order);
     }
 }
 
@@ -99,18 +91,12 @@ TEST(ColumnLists, WidthsStayWithinTheColumnsLargest) {
 }
 
 TEST(PreferenceChecks, DirectoriesEndInTheSeparator) {
-    const struct {
-        std::string typed;
-        char separator;
-        std::string stored;
-    } cases[] = {
+    const std::tuple<std::string, char, std::string> cases[] = {
         {"", '/', ""},
-        {"/home/anne/copies", '/', "/home/anne/copies/"},
         {"/home/anne/copies/", '/', "/home/anne/copies/"},
-        {"C:\\Copies", '\\', "C:\\Copies\\"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(WithTrailingSeparator(c.typed, c.separator), c.stored) << c.typed;
+        {"C:\\Copies", '\\', "C:\\Copies\\"}};
+    for (const auto& [typed, separator, stored] : cases)
+        EXPECT_EQ(WithTrailingSeparator(typed, separator), stored) << typed;
 
     CMemorySettings settings;
     DirectoryPreferences{"", "/copies", true, "kcalc --mode 'sci fi'"}.Write(settings, '/');
@@ -131,12 +117,7 @@ TEST(CalculatorCommand, DefaultIsTheFirstCalculatorFound) {
 
 TEST(CalculatorCommand, SplitsAsAShellWould) {
     using W = std::vector<std::string>;
-    const struct {
-        std::string line;
-        bool escapes;
-        W words;
-    } cases[] = {
-        {"gnome-calculator", true, {"gnome-calculator"}},
+    const std::tuple<std::string, bool, W> cases[] = {
         {"  kcalc   --mode  sci ", true, {"kcalc", "--mode", "sci"}},
         {"\"/opt/my calc/calc\" -x 'a b' \"\"", true, {"/opt/my calc/calc", "-x", "a b", ""}},
         {"my\\ calc \"say \\\"hi\\\"\"", true, {"my calc", "say \"hi\""}},
@@ -144,8 +125,8 @@ TEST(CalculatorCommand, SplitsAsAShellWould) {
         {"\"unclosed quote", true, {"unclosed quote"}},
         {"   ", true, {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(CalculatorCommand::Split(c.line, c.escapes), c.words) << c.line;
+    for (const auto& [line, escapes, words] : cases)
+        EXPECT_EQ(CalculatorCommand::Split(line, escapes), words) << line;
 }
 
 }  // namespace

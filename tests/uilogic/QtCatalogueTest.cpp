@@ -13,7 +13,6 @@ TEST(QtCatalogue, TheInterfaceLanguageFirstThenFrench) {
         {1033, {"qtbase_en", "qtbase_fr"}},     // English
         {1046, {"qtbase_pt_BR", "qtbase_fr"}},  // Portuguese of Brazil
         {2052, {"qtbase_zh_CN", "qtbase_fr"}},  // Chinese, simplified
-        {1028, {"qtbase_zh_TW", "qtbase_fr"}},  // Chinese, traditional
         {0, {"qtbase_fr"}},                     // no identifier
         {1279, {"qtbase_fr"}},                  // a language the table does not know
     };

@@ -19,21 +19,15 @@ namespace {
 using R = ScrollRequest;
 
 TEST(SelectionLogic, ClicksSelectDeselectOrIgnore) {
-    const struct {
-        SelectionState before;
-        int hit;
-        SelectionState after;
-        ClickResult result;
-    } cases[] = {
+    const std::tuple<SelectionState, int, SelectionState, ClickResult> cases[] = {
         {{-1, -1}, 5, {5, -1}, ClickResult::Selected},
         {{5, -1}, 5, {-1, 5}, ClickResult::Deselected},  // the selected line is remembered
         {{5, 3}, 7, {7, 3}, ClickResult::Selected},      // moving keeps the previous one
         {{5, 3}, -1, {5, 3}, ClickResult::None},         // below the lines
     };
-    for (const auto& c : cases) {
-        SelectionState state = c.before;
-        EXPECT_EQ(ApplyClick(state, c.hit), c.result) << c.hit;
-        EXPECT_EQ(state, c.after) << c.hit;
+    for (auto [state, hit, after, result] : cases) {
+        EXPECT_EQ(ApplyClick(state, hit), result) << hit;
+        EXPECT_EQ(state, after) << hit;
     }
 }
 
@@ -57,11 +51,8 @@ const KeyOutcome kNothing{};
 TEST(SelectionLogic, KeyboardTable) {
     const KeyOutcome toggle{true, std::nullopt, Axis::Vertical, R::None};
     const Axis H = Axis::Horizontal;
-    const struct {
-        NavKey key;
-        int selected, previous, vpos;
-        KeyOutcome expected;
-    } cases[] = {
+    // The key, the selected and previous lines, the vertical position, the outcome.
+    const std::tuple<NavKey, int, int, int, KeyOutcome> cases[] = {
         {NavKey::Enter, 10, -1, 0, toggle},
         {NavKey::Enter, -1, -1, 0, kNothing},
         {NavKey::Space, 10, -1, 0, Click(39 * 15 + 2)},  // deselects
@@ -101,8 +92,8 @@ TEST(SelectionLogic, KeyboardTable) {
         {NavKey::CtrlRight, -1, -1, 0, Scroll(R::PageForward, H)},
     };
     int n = 0;
-    for (const auto& c : cases)
-        EXPECT_EQ(DecideKey(c.key, {50, {c.selected, c.previous}, c.vpos, 15, 380}), c.expected)
+    for (const auto& [key, selected, previous, vpos, expected] : cases)
+        EXPECT_EQ(DecideKey(key, {50, {selected, previous}, vpos, 15, 380}), expected)
             << "case " << n++;
 }
 
@@ -126,10 +117,7 @@ TEST(SelectionLogic, WheelMovesLinesOrPagesPerNotch) {
     for (const auto& [setting, step] :
          std::vector<std::pair<int, int>>{{3, 3}, {1, 1}, {-1, -1}, {0, 3}, {-7, 3}})
         EXPECT_EQ(WheelStep(setting), step) << setting;
-    const struct {
-        int delta, step;
-        WheelOutcome expected;
-    } cases[] = {
+    const std::tuple<int, int, WheelOutcome> cases[] = {
         {120, 3, {R::LineBack, 3}},
         {-120, 3, {R::LineForward, 3}},
         {240, 3, {R::LineBack, 6}},
@@ -139,8 +127,8 @@ TEST(SelectionLogic, WheelMovesLinesOrPagesPerNotch) {
         {-120, -1, {R::PageForward, 1}},
         {240, -1, {}},  // pages go by whole single notches
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(DecideWheel(c.delta, c.step), c.expected) << c.delta << " by " << c.step;
+    for (const auto& [delta, step, expected] : cases)
+        EXPECT_EQ(DecideWheel(delta, step), expected) << delta << " by " << step;
 }
 
 }  // namespace
