@@ -34,28 +34,22 @@ constexpr const char *sgml = "banque-sgml.ofx", *qfx = "carte-xml.qfx",
 struct Expected {
     const char* file;
     std::size_t index;
-    DayDate date;
-    Amount amount;
-    std::string name, memo, cheque, bankId;
-    int line;
+    StatementEntry entry;
 };
 
 TEST(StatementReaders, FilesOfEachFormat) {
-    const struct {
-        const char* file;
-        StatementFormat format;
-        DayDate from, to;
-        std::optional<Sum> closing;
-        std::size_t count;
-    } files[] = {
-        {sgml, StatementFormat::Ofx, D(2026, 1, 1), D(2026, 1, 31), 123518, 6},
-        {qfx, StatementFormat::Ofx, D(2026, 2, 1), D(2026, 2, 28), -3930, 2},
-        {camt, StatementFormat::Camt, D(2026, 1, 1), D(2026, 1, 31), 289435, 3},
-        {csv, StatementFormat::Csv, D(2026, 1, 2), D(2026, 1, 30), std::nullopt, 4},
-        {en, StatementFormat::Csv, D(2026, 2, 3), D(2026, 2, 4), std::nullopt, 2},
-        {qif, StatementFormat::Qif, D(2026, 1, 2), D(2026, 1, 28), std::nullopt, 3},
-        {us, StatementFormat::Qif, D(2025, 12, 30), D(2026, 1, 2), std::nullopt, 2},
-    };
+    // Each file's format, period, closing balance and number of entries.
+    const std::tuple<const char*, StatementFormat, DayDate, DayDate, std::optional<Sum>,
+                     std::size_t>
+        files[] = {
+            {sgml, StatementFormat::Ofx, D(2026, 1, 1), D(2026, 1, 31), 123518, 6},
+            {qfx, StatementFormat::Ofx, D(2026, 2, 1), D(2026, 2, 28), -3930, 2},
+            {camt, StatementFormat::Camt, D(2026, 1, 1), D(2026, 1, 31), 289435, 3},
+            {csv, StatementFormat::Csv, D(2026, 1, 2), D(2026, 1, 30), std::nullopt, 4},
+            {en, StatementFormat::Csv, D(2026, 2, 3), D(2026, 2, 4), std::nullopt, 2},
+            {qif, StatementFormat::Qif, D(2026, 1, 2), D(2026, 1, 28), std::nullopt, 3},
+            {us, StatementFormat::Qif, D(2025, 12, 30), D(2026, 1, 2), std::nullopt, 2},
+        };
     const Expected entries[] = {
         {sgml, 0, D(2026, 1, 2), -2345, "CB MONOPRIX 31/12", "", "", "2026010200001", 20},
         {sgml, 1, D(2026, 1, 5), -12000, "CHEQUE 1234", "", "0001234", "2026010500001", 21},
@@ -84,21 +78,21 @@ TEST(StatementReaders, FilesOfEachFormat) {
         {us, 0, D(2025, 12, 30), -123456, "Rent", "", "", "", 6},
         {us, 1, D(2026, 1, 2), 4500, "Deposit", "", "", "", 11},
     };
-    for (const auto& c : files) {
-        SCOPED_TRACE(c.file);
-        const std::string bytes = Data(c.file);
-        EXPECT_EQ(GuessFormat(bytes), c.format);
+    for (const auto& [file, format, from, to, closing, count] : files) {
+        SCOPED_TRACE(file);
+        const std::string bytes = Data(file);
+        EXPECT_EQ(GuessFormat(bytes), format);
         Statement s;
         const StatementProblem p = ReadStatement(bytes, s);
-        ASSERT_FALSE(p) << ProblemMessage(p, c.file, CStringTable::Builtin());
+        ASSERT_FALSE(p) << ProblemMessage(p, file, CStringTable::Builtin());
         EXPECT_EQ(std::tie(s.format, s.from, s.to, s.closingBalance),
-                  std::tie(c.format, c.from, c.to, c.closing));
-        ASSERT_EQ(s.entries.size(), c.count);
-        for (const Expected& x : entries) {
-            if (std::string_view(x.file) != c.file)
+                  std::tie(format, from, to, closing));
+        ASSERT_EQ(s.entries.size(), count);
+        for (const auto& [entryFile, index, x] : entries) {
+            if (std::string_view(entryFile) != file)
                 continue;
-            SCOPED_TRACE(x.index);
-            const StatementEntry& e = s.entries[x.index];
+            SCOPED_TRACE(index);
+            const StatementEntry& e = s.entries[index];
             EXPECT_EQ(std::tie(e.date, e.amount, e.name, e.memo, e.cheque, e.bankId, e.line),
                       std::tie(x.date, x.amount, x.name, x.memo, x.cheque, x.bankId, x.line));
         }
@@ -164,9 +158,7 @@ TEST(StatementReaders, DamagedFilesNameTheLineAndElement) {
         Statement s;
         s.entries.resize(1);  // left as it was
         const StatementProblem p = ReadStatement(bytes, s);
-        EXPECT_EQ(p.kind, c.kind);
-        EXPECT_EQ(p.element, c.element);
-        EXPECT_EQ(p.text, c.text);
+        EXPECT_EQ(std::tie(p.kind, p.element, p.text), std::tie(c.kind, c.element, c.text));
         const int line = c.lineMarker.empty()  ? 0
                          : c.lineMarker == "$" ? bank::LastLine(bytes)
                                                : LineOf(bytes, c.lineMarker);
