@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace belvane {
 namespace {
 
@@ -14,19 +16,16 @@ using testutil::MakeMouvement;
 // The next date moves the months on and keeps the wanted day, or the month's
 // last day when shorter; day 0 is taken as 1, above 31 as 31.
 TEST(CMouvementAuto, AdvanceKeepsTheWantedDay) {
-    const struct {
-        CivilDate from;
-        int months, day;
-        CivilDate expected;
-    } cases[] = {
+    const std::tuple<CivilDate, int, int, CivilDate> cases[] = {
+        // from, months, day, next
         {{2009, 1, 31}, 1, 31, {2009, 2, 28}}, {{2009, 2, 28}, 1, 31, {2009, 3, 31}},
         {{2008, 1, 31}, 1, 31, {2008, 2, 29}}, {{2009, 11, 15}, 14, 15, {2011, 1, 15}},
         {{2009, 3, 20}, 1, 0, {2009, 4, 1}},   {{2009, 3, 20}, 99, 40, {2017, 6, 30}},
     };
-    for (const auto& c : cases) {
-        CMouvementAuto m = MakeMouvement("", c.from, c.months, c.day);
+    for (const auto& [from, months, day, expected] : cases) {
+        CMouvementAuto m = MakeMouvement("", from, months, day);
         m.AdvanceNextDate();
-        EXPECT_EQ(ToCivil(m.m_prochaineDate), c.expected) << c.months << " " << c.day;
+        EXPECT_EQ(ToCivil(m.m_prochaineDate), expected) << months << " " << day;
     }
 }
 

@@ -6,26 +6,12 @@
 
 #include <optional>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace belvane {
 namespace {
-
-TEST(Text, CountsAndCutsCharactersNotBytes) {
-    EXPECT_EQ(text::Length("Crédit Agricole"), 15u);
-    EXPECT_EQ(text::Left("Crédit", 3), "Cré");
-    EXPECT_EQ(text::Left("abc", 10), "abc");
-    std::string out;
-    text::AppendField(out, "Débit", 7, 7, true);
-    EXPECT_EQ(out, "Débit  ");
-    out.clear();
-    text::AppendField(out, "Éléphant", 4, 4, false);
-    EXPECT_EQ(out, "Élép");
-    out.clear();
-    text::AppendField(out, "ab", 4, 4, false);
-    EXPECT_EQ(out, "  ab");
-}
 
 // The one lookup of records by name: the first whose name equals without case,
 // folded fully (ß is SS), accents kept.
@@ -64,12 +50,8 @@ TEST(Text, Windows1252RoundTripsEveryByte) {
 // Printf conversions in order, numbered places by number, and nothing a
 // translation writes trusted as a format.
 TEST(FillPlaceholders, FillsTheResourceForms) {
-    struct Case {
-        std::string_view pattern;
-        std::vector<std::string_view> args;
-        std::string_view filled;
-    };
-    const std::vector<Case> cases = {
+    using Args = std::vector<std::string_view>;
+    const std::tuple<std::string_view, Args, std::string_view> cases[] = {
         {"n°%d du %s : %s", {"3", "01.02.09", "EDF"}, "n°3 du 01.02.09 : EDF"},
         {"%ld lignes, %u, %i", {"7", "8", "9"}, "7 lignes, 8, 9"},
         {"100%% %s", {"x"}, "100% x"},
@@ -81,8 +63,8 @@ TEST(FillPlaceholders, FillsTheResourceForms) {
         {"le fichier %1.", {}, "le fichier ."},
         {"%0 et %a", {"x"}, "%0 et %a"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(FillPlaceholders(c.pattern, c.args), c.filled) << c.pattern;
+    for (const auto& [pattern, args, filled] : cases)
+        EXPECT_EQ(FillPlaceholders(pattern, args), filled) << pattern;
 }
 
 }  // namespace
