@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace belvane {
 namespace {
@@ -23,12 +24,8 @@ struct ChangeRecorder : IDocObserver {
 // changes the balances shown, a renamed category the lines).
 TEST(DocumentNotify, EveryChangeReachesTheViewsAndMarksTheRegister) {
     using Doc = CBelvaneDoc;
-    struct Row {
-        const char* what;
-        std::function<void(Doc&)> change;
-        bool wholeRegister;  // else one line
-    };
-    const Row rows[] = {
+    // What changes, how, and whether the whole register is redrawn (else one line).
+    const std::tuple<const char*, std::function<void(Doc&)>, bool> rows[] = {
         {"method added", [](Doc& d) { d.AddPaiement(CPaiement("Chèque", 0, 1, 1)); }, true},
         {"method removed", [](Doc& d) { d.DeletePaiement(0); }, true},
         {"category inserted", [](Doc& d) { d.InsertRubrique(1, CRubrique("Santé", 0)); }, true},
@@ -51,8 +48,8 @@ TEST(DocumentNotify, EveryChangeReachesTheViewsAndMarksTheRegister) {
         {"sub renamed in lines",
          [](Doc& d) { RenameSousRubriqueInLines(d, "Logement", "Loyer", "Bail"); }, false},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const auto& [what, change, wholeRegister] : rows) {
+        SCOPED_TRACE(what);
         CBelvaneDoc doc;
         doc.AddPaiement(CPaiement("Virement", 0, 1, 1));
         doc.InsertRubrique(0, testutil::MakeRubrique("Logement", 0, {{"Loyer", 0}}));
@@ -64,11 +61,11 @@ TEST(DocumentNotify, EveryChangeReachesTheViewsAndMarksTheRegister) {
 
         ChangeRecorder views;
         doc.AddObserver(&views);
-        row.change(doc);
+        change(doc);
         doc.RemoveObserver(&views);
         EXPECT_TRUE(doc.IsModified());
-        EXPECT_EQ(views.redraws > 0, row.wholeRegister);
-        EXPECT_EQ(views.linesChanged > 0, !row.wholeRegister);
+        EXPECT_EQ(views.redraws > 0, wholeRegister);
+        EXPECT_EQ(views.linesChanged > 0, !wholeRegister);
     }
 }
 

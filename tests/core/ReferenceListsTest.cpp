@@ -3,30 +3,25 @@
 #include "FileBuilder.h"
 #include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
-#include "core/IDocObserver.h"
 #include "core/RegisterFile.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace belvane {
 namespace {
 
-struct RedrawCounter : IDocObserver {
-    int redraws = 0;
-    void OnRedrawAll() override { ++redraws; }
-};
+using Names = std::vector<std::string>;
 
+// The views' redraws are left to DocumentNotifyTest: the lists change only
+// through the document's own changes, which tell the views.
 class ReferenceListsTest : public ::testing::Test {
 protected:
     CBelvaneDoc doc;
-    RedrawCounter views;
-
-    void SetUp() override { doc.AddObserver(&views); }
-    void TearDown() override { doc.RemoveObserver(&views); }
 
     void AddLine(std::string rubrique, std::string sousRubrique) {
         doc.AddLine(testutil::MakeLine(ToDayDate(2009, 3, 1 + doc.GetLineCount()), 0, 0, -100, "",
@@ -42,35 +37,27 @@ protected:
             r.InsertSousRubrique(r.GetNbSousRubriques(), CSousRubrique(s, 0));
         doc.InsertRubrique(doc.GetRubriqueCount(), r);
     }
-    // A register just saved: nothing changed yet, no redraw counted.
-    void Saved() {
-        doc.SetModifiedFlag(false);
-        views.redraws = 0;
-    }
+    // A register just saved: nothing changed yet.
+    void Saved() { doc.SetModifiedFlag(false); }
 
     // The names of a list, in its order; the category or subcategory of each line.
     template <typename Records>
-    static std::vector<std::string> NamesOf(const Records& records) {
-        std::vector<std::string> out;
+    static Names NamesOf(const Records& records) {
+        Names out;
         for (const auto& r : records)
             out.push_back(r.m_nom);
         return out;
     }
-    std::vector<std::string> Payees() const { return NamesOf(doc.Registre().m_beneficiaires); }
-    std::vector<std::string> Rubriques() const { return NamesOf(doc.Registre().m_rubriques); }
-    std::vector<std::string> Sous(int r) const {
-        return NamesOf(doc.GetRubrique(r).m_sousRubriques);
-    }
-    std::vector<std::string> Paiements() const { return NamesOf(doc.Registre().m_paiements); }
-    std::vector<std::string> LineField(bool sous) const {
-        std::vector<std::string> out;
+    Names Payees() const { return NamesOf(doc.Registre().m_beneficiaires); }
+    Names Rubriques() const { return NamesOf(doc.Registre().m_rubriques); }
+    Names Sous(int r) const { return NamesOf(doc.GetRubrique(r).m_sousRubriques); }
+    Names LineField(bool sous) const {
+        Names out;
         for (const CLigne& l : doc.Lines())
             out.push_back(sous ? l.m_sousRubrique : l.m_rubrique);
         return out;
     }
 };
-
-using Names = std::vector<std::string>;
 
 // An entry editor that names its record `nom` and ends with `result`.
 template <typename Result>
@@ -89,7 +76,6 @@ TEST_F(ReferenceListsTest, SortsFollowTheCollationIgnoringCaseAndCarryTheRecords
     EXPECT_EQ(doc.GetBeneficiaire(5), CBeneficiaire("Zèbre", "tel Zèbre", ""))
         << "the whole record moves with its name";
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_GT(views.redraws, 0);
 
     SortBeneficiaires(doc, false);
     EXPECT_EQ(Payees(), (Names{"zebu", "Zèbre", "ecole", "Éclair", "éa", "DUPONT", "Abel"}));
@@ -104,8 +90,6 @@ TEST_F(ReferenceListsTest, SortsFollowTheCollationIgnoringCaseAndCarryTheRecords
     SortSousRubriques(doc, 2, true);
     EXPECT_EQ(Sous(2), (Names{"Assurance", "essence", "Péage"}));
     EXPECT_EQ(Sous(0), (Names{"zz", "aa"}));
-    SortSousRubriques(doc, 2, false);
-    EXPECT_EQ(Sous(2), (Names{"Péage", "essence", "Assurance"}));
 }
 
 TEST_F(ReferenceListsTest, ShortListsAndNamesEqualButForCaseAreLeftAlone) {
@@ -132,12 +116,9 @@ TEST_F(ReferenceListsTest, MovingStopsAtBothEndsWithoutChange) {
 
     EXPECT_EQ(MoveBeneficiaire(doc, 2, -1), 1);
     EXPECT_EQ(Payees(), (Names{"A", "C", "B"}));
-    EXPECT_EQ(MoveBeneficiaire(doc, 0, +1), 1);
-    EXPECT_EQ(Payees(), (Names{"C", "A", "B"}));
     EXPECT_EQ(MoveSousRubrique(doc, 0, 0, +1), 1);
     EXPECT_EQ(Sous(0), (Names{"y", "x"}));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_GT(views.redraws, 0);
 }
 
 TEST_F(ReferenceListsTest, CategoryRenameCorrectsLinesOnlyWhenAsked) {
@@ -167,6 +148,15 @@ TEST_F(ReferenceListsTest, CategoryRenameCorrectsLinesOnlyWhenAsked) {
     EXPECT_EQ(Rubriques(), (Names{"Détente", "Maison"}));
     EXPECT_EQ(LineField(false)[2], "Maison");
     EXPECT_TRUE(doc.IsModified());
+
+    // An entry that fails half-way leaves the record in place.
+    const auto failing = [](CRubrique& r) -> EntryOutcome {
+        r.m_nom = "half";
+        throw std::runtime_error("entry failed");
+    };
+    EXPECT_THROW(ModifyRubrique(doc, 0, failing), std::runtime_error);
+    EXPECT_EQ(Rubriques(), (Names{"Détente", "Maison"}));
+    EXPECT_EQ(Sous(0), (Names{"Cinéma"}));
 }
 
 TEST_F(ReferenceListsTest, SubcategoryRenameStaysWithinItsParentCategory) {
@@ -187,7 +177,6 @@ TEST_F(ReferenceListsTest, SubcategoryRenameStaysWithinItsParentCategory) {
     EXPECT_EQ(doc.GetRubrique(0).GetMontantInitialSousRubrique(0), -500);
     EXPECT_EQ(LineField(true), (Names{"Carburant", "Essence", "Péage", "Essence"}));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_GT(views.redraws, 0);
 
     // An empty old name names nothing: lines without a category stay as they are.
     AddRubrique("", {});
@@ -210,7 +199,6 @@ TEST_F(ReferenceListsTest, ModifyingPutsTheRecordBackAndHidesItsOwnName) {
         return true;
     };
     EXPECT_EQ(ModifyBeneficiaire(doc, 1, edit), 1);
-    // The new telephone shows that the editor ran.
     EXPECT_EQ(doc.GetBeneficiaire(1), CBeneficiaire("Durand", "0102", ""));
 
     // Cancel puts back the record as it was, even when the editor touched the
@@ -227,22 +215,8 @@ TEST_F(ReferenceListsTest, ModifyingPutsTheRecordBackAndHidesItsOwnName) {
 
     // A renamed payment method goes to its new name place.
     EXPECT_EQ(ModifyPaiement(doc, 0, Named("Prélèvement", true)), 1);
-    EXPECT_EQ(Paiements(), (Names{"Chèque", "Prélèvement", "Virement"}));
+    EXPECT_EQ(NamesOf(doc.Registre().m_paiements), (Names{"Chèque", "Prélèvement", "Virement"}));
     EXPECT_EQ(doc.GetPaiement(1).m_donnee1, 0xFFFE);
-}
-
-// An entry that fails half-way leaves the record in place.
-TEST_F(ReferenceListsTest, FailedEntryLeavesTheRecordInPlace) {
-    AddRubrique("Auto", {"Essence"});
-    AddRubrique("Maison", {});
-    EXPECT_THROW(ModifyRubrique(doc, 0,
-                                [](CRubrique& r) -> EntryOutcome {
-                                    r.m_nom = "half";
-                                    throw std::runtime_error("entry failed");
-                                }),
-                 std::runtime_error);
-    EXPECT_EQ(Rubriques(), (Names{"Auto", "Maison"}));
-    EXPECT_EQ(Sous(0), (Names{"Essence"}));
 }
 
 TEST_F(ReferenceListsTest, NewRecordsAreAddedOnlyWhenAccepted) {
@@ -254,12 +228,7 @@ TEST_F(ReferenceListsTest, NewRecordsAreAddedOnlyWhenAccepted) {
     EXPECT_EQ(NewRubrique(doc, [](CRubrique&) { return EntryOutcome{}; }), -1);
     EXPECT_EQ(NewSousRubrique(doc, 0, [](CSousRubrique&) { return EntryOutcome{}; }), -1);
     CPaiement blank("x", 9, 9, 9);
-    EXPECT_EQ(NewPaiement(doc,
-                          [&](CPaiement& p) {
-                              blank = p;
-                              return false;
-                          }),
-              -1);
+    EXPECT_EQ(NewPaiement(doc, [&](CPaiement& p) { return (blank = p, false); }), -1);
     EXPECT_EQ(blank, CPaiement("", 0, 1, 1)) << "a new method starts immediate with 1 and 1";
     EXPECT_FALSE(doc.IsModified());
 
@@ -282,12 +251,7 @@ TEST_F(ReferenceListsTest, EntryNamesMustBeGivenAndFreeInTheirOwnList) {
     const NameTaken rubrique = [&](std::string_view n) { return HasRubrique(doc, n); };
     const NameTaken sousJardin = [&](std::string_view n) { return HasSousRubrique(doc, 1, n); };
     const NameTaken sousNowhere = [&](std::string_view n) { return HasSousRubrique(doc, 9, n); };
-    struct Case {
-        const NameTaken* list;
-        const char* nom;
-        NameCheck expected;
-    };
-    const Case cases[] = {
+    const std::tuple<const NameTaken*, const char*, NameCheck> cases[] = {
         {&paiement, "", NameCheck::Empty},       {&paiement, "CARTE", NameCheck::Taken},
         {&paiement, "Chèque", NameCheck::Ok},    {&payee, "DUPONT jean", NameCheck::Taken},
         {&payee, "Dupont", NameCheck::Ok},       {&rubrique, "auto", NameCheck::Taken},
@@ -295,8 +259,8 @@ TEST_F(ReferenceListsTest, EntryNamesMustBeGivenAndFreeInTheirOwnList) {
         {&sousJardin, "essence", NameCheck::Ok}, {&sousJardin, "", NameCheck::Empty},
         {&sousNowhere, "Outils", NameCheck::Ok},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CheckName(c.nom, *c.list), c.expected) << c.nom;
+    for (const auto& [list, nom, expected] : cases)
+        EXPECT_EQ(CheckName(nom, *list), expected) << nom;
 }
 
 // A list read unsorted from a file: cancelling an edit still sorts the method
