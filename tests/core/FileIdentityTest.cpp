@@ -11,6 +11,8 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace belvane {
 namespace {
@@ -25,11 +27,7 @@ TEST(FileIdentity, TellsFilesApartByWhatTheFileSystemSays) {
     fs::create_symlink(a, dir.File("lien.blv"));
     fs::create_hard_link(a, dir.File("dur.blv"));
     fs::create_directory(dir.File("sub"));
-    struct Case {
-        std::string b;
-        bool same;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, bool> cases[] = {
         {a, true},
         {dir.File("./sub/../a.blv"), true},
         {dir.File("lien.blv"), true},
@@ -37,8 +35,8 @@ TEST(FileIdentity, TellsFilesApartByWhatTheFileSystemSays) {
         {dir.File("A.blv"), false},
         {dir.File("b.blv"), false},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(SameFile(a, c.b), c.same) << c.b;
+    for (const auto& [b, same] : cases)
+        EXPECT_EQ(SameFile(a, b), same) << b;
     EXPECT_TRUE(SameFile(dir.File("new.blv"), dir.File("sub/../new.blv")));
     EXPECT_FALSE(SameFile(dir.File("new.blv"), dir.File("New.blv")));
 }
@@ -46,12 +44,8 @@ TEST(FileIdentity, TellsFilesApartByWhatTheFileSystemSays) {
 // What another program may do to the file after this document read it, and
 // whether the next save must ask before replacing it.
 TEST(FileIdentity, ChangedOnDiskSinceReadOrWritten) {
-    struct Case {
-        const char* what;
-        void (*act)(const std::string& path, CBelvaneDoc& doc);
-        bool changed;
-    };
-    const Case cases[] = {
+    using Act = void (*)(const std::string& path, CBelvaneDoc& doc);
+    const std::tuple<const char*, Act, bool> cases[] = {
         {"nothing", [](const std::string&, CBelvaneDoc&) {}, false},
         {"saved by this window",
          [](const std::string& p, CBelvaneDoc& d) { ASSERT_TRUE(d.OnSaveDocument(p).ok()); },
@@ -77,12 +71,12 @@ TEST(FileIdentity, ChangedOnDiskSinceReadOrWritten) {
     };
     const testutil::ScratchDir dir;
     const std::string path = dir.File("compte.blv");
-    for (const Case& c : cases) {
+    for (const auto& [what, act, changed] : cases) {
         CBelvaneDoc doc;
         ASSERT_TRUE(doc.OnSaveDocument(path).ok());
         ASSERT_TRUE(doc.OnOpenDocument(path).status.ok());
-        c.act(path, doc);
-        EXPECT_EQ(doc.FileChangedOnDisk(), c.changed) << c.what;
+        act(path, doc);
+        EXPECT_EQ(doc.FileChangedOnDisk(), changed) << what;
     }
 }
 

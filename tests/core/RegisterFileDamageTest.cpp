@@ -24,9 +24,7 @@ std::vector<std::uint8_t> SampleRegisterBytes() {
                                        "R" + std::to_string(i), "Chèque", "Rub", "Sous",
                                        "Bénéficiaire Ω", std::string(300, 'o')));
     doc.AddPaiement(CPaiement("Chèque", 0, 1, 1));
-    CMouvementAuto m;
-    m.m_titre = "Loyer";
-    doc.AddMouvement(m);
+    doc.AddMouvement(testutil::MakeMouvement("Loyer", {2026, 1, 5}, 1, 5));
     doc.InsertRubrique(0, testutil::MakeRubrique("Rub", 0, {{"Sous", 0}}));
     doc.InsertBeneficiaire(0, CBeneficiaire("B", "T", "A"));
     const std::string s = doc.SaveToBytes();

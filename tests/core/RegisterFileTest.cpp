@@ -132,20 +132,12 @@ TEST(RegisterFile, StringLengthForms) {
 TEST(RegisterFile, TextsOutsideWindows1252UseTheUtf16Form) {
     CRegistre reg;
     reg.m_banque = "aΩ";
-    const std::string bytes = WriteRegister(reg);
-    const std::string expected(
-        "\xFF\xFE\xFF\x02"
-        "a\x00\xA9\x03",
-        8);
-    EXPECT_NE(bytes.find(expected), std::string::npos);
+    const std::string utf16 = {'\xFF', '\xFE', '\xFF', '\x02', 'a', '\0', '\xA9', '\x03'};
+    EXPECT_NE(WriteRegister(reg).find(utf16), std::string::npos);
     // windows-1252 text stays single-byte.
     reg.m_banque = "Crédit €";
-    const std::string single = WriteRegister(reg);
-    EXPECT_NE(single.find(std::string("\x08"
-                                      "Cr\xE9"
-                                      "dit \x80",
-                                      9)),
-              std::string::npos);
+    const std::string single = {'\x08', 'C', 'r', '\xE9', 'd', 'i', 't', ' ', '\x80'};
+    EXPECT_NE(WriteRegister(reg).find(single), std::string::npos);
 }
 
 // A minimal stream after the magic (and version word), in the older layout.
@@ -167,12 +159,9 @@ FileBuilder OlderStream(std::string_view magic, std::uint32_t version, bool with
 
 TEST(RegisterFile, Version31RebuildsColumnsFromWidths) {
     FileBuilder f = OlderStream("KVT-BELVANE-3.1", 0, false, {0, 20, 0, 25, 30});
-    f.U32(1);  // one line
-    f.U32(ToDayDate(2009, 1, 25))
-        .U32(0)
-        .U32(ToDayDate(2009, 1, 26))
-        .U32(static_cast<std::uint32_t>(-500));
-    f.Str("12").Str("Ch\xE8que").Str("R").Str("S").Str("B").Str("Obs");
+    f.U32(1).U32(ToDayDate(2009, 1, 25)).U32(0).U32(ToDayDate(2009, 1, 26));  // one line
+    f.U32(static_cast<std::uint32_t>(-500)).Str("12").Str("Ch\xE8que");
+    f.Str("R").Str("S").Str("B").Str("Obs");
     f.U32(1).Str("Ch\xE8que").U16(0).U16(1).U16(1);
     f.U32(1).Str("Mvt").U32(ToDayDate(2026, 1, 5)).U16(1).U16(5);  // monthly, on the 5th
     f.Str("P").U32(100).Str("R").Str("S").Str("B").Str("O");
@@ -204,8 +193,8 @@ TEST(RegisterFile, Version31RebuildsColumnsFromWidths) {
 
 TEST(RegisterFile, Version30HasPackedDatesAndMovementDay) {
     FileBuilder f = OlderStream("KVT-BELVANE-3.0", 0, false, {16, 32, 32, 32, 32});
-    f.U32(1).U16(0x3585).U16(0).U16(0x3585).U32(100).Str("").Str("").Str("").Str("").Str("").Str(
-        "");
+    f.U32(1).U16(0x3585).U16(0).U16(0x3585).U32(100);  // one line, its six texts empty
+    f.Str("").Str("").Str("").Str("").Str("").Str("");
     f.U32(0);
     f.U32(1).Str("Mvt").U16(0x3585).U16(2).Str("P").U32(100).Str("R").Str("S").Str("B").Str("O");
     f.U32(0).U32(0);

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace belvane {
 namespace {
@@ -52,10 +53,8 @@ bool ReadOnlyFolder(const std::string& dir, std::size_t) {
 }
 
 TEST(SaveFailure, ReportedWithThePreviousFileWholeAndTheRegisterModified) {
-    const struct {
-        const char* name;
-        Restriction restrict;
-    } cases[] = {{"full disk", FullDisk}, {"read-only folder", ReadOnlyFolder}};
+    const std::pair<const char*, Restriction> cases[] = {{"full disk", FullDisk},
+                                                         {"read-only folder", ReadOnlyFolder}};
 
     if (::geteuid() == 0 && !OtherUser())
         GTEST_SKIP() << "running as root and no user 'nobody' to run the read-only case as";
@@ -67,8 +66,8 @@ TEST(SaveFailure, ReportedWithThePreviousFileWholeAndTheRegisterModified) {
     const std::string newBytes = WriteRegister(reg);
     const std::string oldBytes = WriteRegister(CRegistre());
 
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, restriction] : cases) {
+        SCOPED_TRACE(name);
         testutil::ScratchDir dir;
         const std::string path = dir.File("compte.blv");
         testutil::WriteFile(path, oldBytes);
@@ -81,7 +80,7 @@ TEST(SaveFailure, ReportedWithThePreviousFileWholeAndTheRegisterModified) {
             CBelvaneDoc doc;
             doc.LoadFromBytes(testutil::AsBytes(newBytes));
             doc.SetModifiedFlag(true);
-            int found = c.restrict(dir.Path().string(), newBytes.size()) ? kRestricted : 0;
+            int found = restriction(dir.Path().string(), newBytes.size()) ? kRestricted : 0;
             const Status status = doc.OnSaveDocument(path);
             found |= status.code() == Status::Code::CannotWrite ? kReported : 0;
             found |= doc.IsModified() ? kStillModified : 0;

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace belvane {
@@ -85,19 +86,15 @@ TEST(SaveKill, RegisterFileIsOldOrNewAfterEveryKill) {
 }
 
 TEST(SaveKill, TemporaryFilesAreKnownByTheirRegistersName) {
-    struct Case {
-        const char* name;
-        bool temporary;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {".compte.blv.a1B2c3", true},   {".compte.blv.lock", false},
         {".compte.blv.a1B2c", false},   {".compte.blv.a1B2c34", false},
         {".compte.blv.a1-2c3", false},  {"compte.blv.a1B2c3", false},
         {".Compte.blv.a1B2c3", false},  {".compte.blv", false},
         {"..compte.blv.a1B2c3", false},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(IsTemporaryOf("compte.blv", c.name), c.temporary) << c.name;
+    for (const auto& [name, temporary] : cases)
+        EXPECT_EQ(IsTemporaryOf("compte.blv", name), temporary) << name;
 }
 
 }  // namespace
