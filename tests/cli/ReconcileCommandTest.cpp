@@ -55,10 +55,7 @@ TEST(ReconcileCommand, JsonExitCodesAndApply) {
     for (const json& entry : again["entries"])
         EXPECT_EQ(entry["outcome"], "already");
 
-    const struct {
-        std::vector<std::string> args;
-        int rc;
-    } failures[] = {
+    const std::pair<std::vector<std::string>, int> failures[] = {
         {{"reconcile", file, dir.File("absent.csv")}, 1},
         {{"reconcile", dir.File("absent.blv"), csv}, 1},
         {{"reconcile", file, file}, 1},  // a register is no statement
@@ -67,10 +64,10 @@ TEST(ReconcileCommand, JsonExitCodesAndApply) {
         {{"reconcile", file, csv, "--date", "2026-02-30"}, 2},
         {{"reconcile", file}, 2},
     };
-    for (const auto& f : failures) {
-        SCOPED_TRACE(f.args.back());
-        const testutil::ToolRun r = RunCommand(f.args);
-        EXPECT_EQ(r.code, f.rc);
+    for (const auto& [args, rc] : failures) {
+        SCOPED_TRACE(args.back());
+        const testutil::ToolRun r = RunCommand(args);
+        EXPECT_EQ(r.code, rc);
         EXPECT_TRUE(r.out.empty());
         EXPECT_FALSE(r.err.empty());
     }

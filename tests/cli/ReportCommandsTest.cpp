@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <utility>
 #include <vector>
 
 namespace belvane {
@@ -20,10 +21,7 @@ TEST(ReportCommands, TotalsAndChartAsJson) {
     testutil::FillReportRegister(doc);
     const std::string small = dir.File("small.blv");
     ASSERT_TRUE(doc.OnSaveDocument(small).ok());
-    const struct {
-        std::vector<std::string> args;
-        json expected;
-    } cases[] = {
+    const std::pair<std::vector<std::string>, json> cases[] = {
         {{"totals", small, "--from", "2024-03-01", "--to", "2024-03-01"},
          json::parse(R"([{"name":"Maison","total":-300,"subcategories":[
              {"name":"Loyer","total":0},{"name":"Divers","total":-300}]},
@@ -38,14 +36,14 @@ TEST(ReportCommands, TotalsAndChartAsJson) {
              "start":"2024-05-01","end":"2024-05-31","credits":0,"debits":0}])")},
         {{"chart", small, "--from", "2024-05-01", "--to", "2024-04-01"}, json::array()},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        const testutil::ToolRun r = testutil::RunCommand(c.args);
+    for (const auto& [args, expected] : cases) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        const testutil::ToolRun r = testutil::RunCommand(args);
         ASSERT_EQ(r.code, kExitOk) << r.err;
-        EXPECT_EQ(json::parse(r.out), c.expected);
+        EXPECT_EQ(json::parse(r.out), expected);
     }
 
-    // Dates that do not read are the balances command's table's (ToolCommandsTest).
+    // Dates that do not read are the tool's exit table's (ToolCommandsTest).
     const testutil::ToolRun bad = testutil::RunCommand({"chart", small, "--period", "quarter"});
     EXPECT_EQ(bad.code, kExitUsage);
     EXPECT_EQ(bad.out, "");
