@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "RecordBuilders.h"
 #include "ScratchDir.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
@@ -14,10 +15,8 @@ namespace {
 
 CLigne Line(DayDate issue, DayDate statement, Amount amount, std::string reference = "",
             std::string observation = "") {
-    CLigne l;
-    l.Set(issue, statement, issue, amount, std::move(reference), "CB", "Maison", "Loyer",
-          "Régie Dupré €", std::move(observation));
-    return l;
+    return testutil::MakeLine(issue, statement, issue, amount, std::move(reference), "CB", "Maison",
+                              "Loyer", "Régie Dupré €", std::move(observation));
 }
 
 TEST(TextExport, RecordsRunNewestFirstWithTextsUnchanged) {

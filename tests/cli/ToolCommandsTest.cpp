@@ -58,8 +58,7 @@ TEST_F(ToolTest, InfoShowsEveryField) {
                          "Maison", "Loyer", "Régie", "obs"));
     doc.AddPaiement(CPaiement("Chèque", 4, 0xFFFE, 3));
     doc.AddMouvement(MakeMouvement("Loyer", {2016, 12, 5}, 1, 5, -80000));
-    doc.InsertRubrique(0, CRubrique("Maison", 100));
-    doc.InsertSousRubrique(0, 0, CSousRubrique("Loyer", -5));
+    doc.InsertRubrique(0, testutil::MakeRubrique("Maison", 100, {{"Loyer", -5}}));
     doc.InsertBeneficiaire(0, CBeneficiaire("Régie", "01 02", "1 rue\r\nParis"));
     const std::string path = dir.File("info.blv");
     ASSERT_TRUE(doc.OnSaveDocument(path).ok());

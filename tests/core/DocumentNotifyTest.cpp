@@ -24,6 +24,7 @@ struct ChangeRecorder : IDocObserver {
 // changes the balances shown, a renamed category the lines).
 TEST(DocumentNotify, EveryChangeReachesTheViewsAndMarksTheRegister) {
     using Doc = CBelvaneDoc;
+    const Resume withAmount{"", "", "", "", "", "", 12345};
     // What changes, how, and whether the whole register is redrawn (else one line).
     const std::tuple<const char*, std::function<void(Doc&)>, bool> rows[] = {
         {"method added", [](Doc& d) { d.AddPaiement(CPaiement("Chèque", 0, 1, 1)); }, true},
@@ -35,13 +36,7 @@ TEST(DocumentNotify, EveryChangeReachesTheViewsAndMarksTheRegister) {
         {"payee added", [](Doc& d) { d.InsertBeneficiaire(1, CBeneficiaire("P", "", "")); }, true},
         {"payee removed", [](Doc& d) { d.DeleteBeneficiaire(0); }, true},
         {"movement removed", [](Doc& d) { d.DeleteMouvement(0); }, true},
-        {"account's initial amount",
-         [](Doc& d) {
-             Resume r = d.GetResume();
-             r.montantInitial = 12345;
-             d.SetResume(r);
-         },
-         true},
+        {"account's initial amount", [&](Doc& d) { d.SetResume(withAmount); }, true},
         {"category's initial amount", [](Doc& d) { d.SetMontantInitialRubrique(0, 7); }, true},
         {"sub's initial amount", [](Doc& d) { d.SetMontantInitialSousRubrique(0, 0, 7); }, true},
         {"renamed in lines", [](Doc& d) { RenameRubriqueInLines(d, "Logement", "Maison"); }, false},

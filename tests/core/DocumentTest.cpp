@@ -160,8 +160,7 @@ TEST_F(DocumentTest, FormatLineCountsCharactersOfAccentedTexts) {
     doc.AddLine(Line({2009, 1, 26}, -50, "ok", "Boulangerie Martin"));
     const std::string la = FormatLine(doc, 0);
     const std::string lb = FormatLine(doc, 1);
-    const std::string blank8(8, ' ');
-    const std::string blank12(12, ' ');
+    const std::string blank8(8, ' '), blank12(12, ' ');
     EXPECT_EQ(la, " 25.01.09  " + blank8 + "  Crédit Agricole       " + "       +0,00  " + blank12 +
                       "  Très trè  ");
     EXPECT_EQ(lb, " 26.01.09  " + blank8 + "  Boulangerie Martin    " + blank12 + "  " +

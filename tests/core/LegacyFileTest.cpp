@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace belvane {
 namespace {
 
@@ -81,12 +83,10 @@ TEST(LegacyFile, ReadsNumbersAsNames) {
 
     ASSERT_EQ(reg.m_mouvements.size(), 1u);
     const CMouvementAuto& m = reg.m_mouvements[0];
-    EXPECT_EQ(m.m_titre, "Loyer");
-    EXPECT_EQ(m.m_prochaineDate, ToDayDate(2016, 12, 5));
-    EXPECT_EQ(m.m_jour, 5);
-    EXPECT_EQ(m.m_paiement, "Virement");
-    EXPECT_EQ(m.m_rubrique, "Alimentation");
-    EXPECT_EQ(m.m_sousRubrique, "Boulangerie");
+    EXPECT_EQ(std::tie(m.m_titre, m.m_prochaineDate, m.m_jour),
+              std::tuple("Loyer", ToDayDate(2016, 12, 5), 5));
+    EXPECT_EQ(std::tie(m.m_paiement, m.m_rubrique, m.m_sousRubrique),
+              std::tuple("Virement", "Alimentation", "Boulangerie"));
 
     const auto line = [](int day, const char* paiement, Amount montant, const char* rubrique,
                          const char* sous, const char* observation) {

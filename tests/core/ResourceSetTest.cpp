@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace belvane {
 namespace {
 
@@ -110,9 +112,8 @@ TEST(ResourceSetParse, AcceleratorsToolbarsAndDialogTexts) {
     EXPECT_EQ(keys, "100=Ctrl+N 102=Alt+RetArr ");
     EXPECT_EQ(set.Accelerators(2), nullptr);
 
-    const auto* toolbar = set.Toolbar(1);
-    ASSERT_NE(toolbar, nullptr);
-    EXPECT_EQ(*toolbar, (std::vector<int>{100, 0, 101}));
+    ASSERT_NE(set.Toolbar(1), nullptr);
+    EXPECT_EQ(*set.Toolbar(1), (std::vector<int>{100, 0, 101}));
 
     EXPECT_EQ(set.DialogText(5, 0), "Title");
     EXPECT_EQ(set.DialogText(5, 1), "O&K");
@@ -146,8 +147,7 @@ TEST(ResourceSetParse, ImagesAndCursorsRunToTheNextSection) {
     EXPECT_EQ(*image, "/* XPM */\n\"2 1 1 1\",\n\"a c #FF0000\",\n\"aa\"};\n");
     const auto* cursor = set.CursorImage(172);
     ASSERT_NE(cursor, nullptr);
-    EXPECT_EQ(cursor->hotX, 3);
-    EXPECT_EQ(cursor->hotY, 4);
+    EXPECT_EQ(std::pair(cursor->hotX, cursor->hotY), std::pair(3, 4));
     EXPECT_EQ(cursor->xpm, "/* XPM */\n");
     EXPECT_EQ(set.CursorImage(173), nullptr);
     EXPECT_EQ(set.CursorImage(174), nullptr);
