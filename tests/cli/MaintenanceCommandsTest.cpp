@@ -3,8 +3,6 @@
 #include "ToolRun.h"
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
-#include "core/StringIds.h"
-#include "core/StringTable.h"
 #include "maintenance/RegisterLock.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +45,7 @@ TEST(MaintenanceCommands, PurgeAndNewYearFromTheCommandLine) {
         {{"purge", reg, dir.File("a.blv")}, kExitUsage, ""},
         {{"purge", reg, dir.File("./compte.blv"), "--until", "2024-12-31"},
          kExitFailure,
-         CStringTable::Builtin().Get(ids::kMsgPurgeSameFile)},
+         "Vous ne pouvez pas apurer un fichier sur lui-même"},
         {{"purge", reg, dir.File("a.blv"), "--until", "2024-01-02"}, kExitOk, "{\"moved\":1}\n"},
         {{"purge", reg, dir.File("a.blv"), "--until", "2024-12-31"}, kExitOk, "{\"moved\":1}\n"},
     };
@@ -81,11 +79,7 @@ TEST(MaintenanceCommands, WritingCommandsRefuseARegisterOpenElsewhere) {
     const std::string before = testutil::ReadFile(reg);
     auto window = std::make_unique<RegisterLock>();
     ASSERT_TRUE(window->Acquire(reg));
-    const std::string refusal =
-        reg + " : " +
-        CStringTable::Builtin()
-            .Get(ids::kMsgRegisterOpen)
-            .substr(0, std::string("Ce registre est déjà ouvert par ").size());
+    const std::string refusal = reg + " : Ce registre est déjà ouvert par ";
     const std::vector<std::vector<std::string>> writes = {
         {"convert", other, reg},
         {"new", reg},
