@@ -145,11 +145,15 @@ TEST_F(ToolTest, BalancesPrintsTheThreeSums) {
 
 TEST_F(ToolTest, DueListsTheOffersOfGenerationWithoutChangingTheFile) {
     CBelvaneDoc doc;
+    // Every text of the movement goes into its offers.
     CMouvementAuto loyer = MakeMouvement("Loyer", {2024, 5, 5}, 1, 5, -65000);
-    CMouvementAuto prime = MakeMouvement("Prime", {2024, 12, 1}, 1, 5, 30000);
-    loyer.m_paiement = prime.m_paiement = "Virement";
+    loyer.m_paiement = "Virement";
+    loyer.m_rubrique = "Logement";
+    loyer.m_sousRubrique = "Loyer";
+    loyer.m_beneficiaire = "Régie";
+    loyer.m_observation = "mai";
     doc.AddMouvement(loyer);
-    doc.AddMouvement(prime);
+    doc.AddMouvement(MakeMouvement("Prime", {2024, 12, 1}, 1, 5, 30000));
     const std::string path = dir.File("due.blv");
     ASSERT_TRUE(doc.OnSaveDocument(path).ok());
     const std::string before = testutil::ReadFile(path);
@@ -158,9 +162,9 @@ TEST_F(ToolTest, DueListsTheOffersOfGenerationWithoutChangingTheFile) {
     ASSERT_EQ(r.code, kExitOk) << r.err;
     EXPECT_EQ(json::parse(r.out), R"([
       {"movement": "Loyer", "date": "2024-05-05", "amount": -65000, "payment": "Virement",
-       "category": "", "subcategory": "", "payee": "", "observation": ""},
+       "category": "Logement", "subcategory": "Loyer", "payee": "Régie", "observation": "mai"},
       {"movement": "Loyer", "date": "2024-06-05", "amount": -65000, "payment": "Virement",
-       "category": "", "subcategory": "", "payee": "", "observation": ""}])"_json);
+       "category": "Logement", "subcategory": "Loyer", "payee": "Régie", "observation": "mai"}])"_json);
     r = RunCommand({"due", path, "--today", "2024-04-01"});
     ASSERT_EQ(r.code, kExitOk) << r.err;
     EXPECT_EQ(json::parse(r.out), json::array());

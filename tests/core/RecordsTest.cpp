@@ -1,6 +1,5 @@
 #include "RecordBuilders.h"
 #include "core/CRegistre.h"
-#include "core/CRubrique.h"
 #include "core/DayDate.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +9,6 @@
 namespace belvane {
 namespace {
 
-using testutil::MakeLine;
 using testutil::MakeMouvement;
 
 // The next date moves the months on and keeps the wanted day, or the month's
@@ -27,17 +25,6 @@ TEST(CMouvementAuto, AdvanceKeepsTheWantedDay) {
         m.AdvanceNextDate();
         EXPECT_EQ(ToCivil(m.m_prochaineDate), expected) << months << " " << day;
     }
-}
-
-TEST(CLigne, BuiltFromAMovement) {
-    CMouvementAuto m = MakeMouvement("Loyer", {2010, 5, 4}, 1, 4, -65000);
-    m.m_paiement = "Virement";
-    m.m_rubrique = "Logement";
-    m.m_sousRubrique = "Loyer";
-    m.m_beneficiaire = "Agence Dupont";
-    m.m_observation = "Loyer de mai";
-    EXPECT_EQ(CLigne(m), MakeLine(ToDayDate(2010, 5, 4), 0, 0, -65000, "", "Virement", "Logement",
-                                  "Loyer", "Agence Dupont", "Loyer de mai"));
 }
 
 TEST(CRegistre, PaymentMethodsSortedWithEqualNamesInInsertionOrder) {
