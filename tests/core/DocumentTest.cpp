@@ -152,7 +152,7 @@ TEST_F(DocumentTest, CategoryLookups) {
     EXPECT_EQ(doc.GetSousRubriqueName("Alimentation", 1), "");
 }
 
-TEST_F(DocumentTest, FormatLineCountsCharactersOfAccentedTexts) {
+TEST_F(DocumentTest, LinesAndTitlesCountCharactersOfAccentedTexts) {
     doc.SetDisplay({kColDateEmission, kColDateReleve, kColBeneficiaire, kColCredit, kColDebit,
                     kColObservation},
                    {16, 32, 32, 32, 20, 8}, doc.GetFont(), doc.GetColors());
@@ -167,6 +167,12 @@ TEST_F(DocumentTest, FormatLineCountsCharactersOfAccentedTexts) {
                       "       -0,50  ok        ");
     EXPECT_EQ(static_cast<int>(belvane::text::Length(la)), LineWidth(doc));
     EXPECT_EQ(static_cast<int>(belvane::text::Length(lb)), LineWidth(doc));
+
+    doc.SetDisplay({kColDateEmission, kColCredit, kColReference}, {4, 32, 32, 32, 32, 128},
+                   doc.GetFont(), doc.GetColors());
+    EXPECT_EQ(FormatHeader(doc), " Date em.  Crédit        Réfé  ");
+    EXPECT_EQ(FormatTitles(doc, RowColumns(doc, true)),
+              " Date em.  Crédit        Référence         ");
 }
 
 // Regression: display settings a file cannot hold were accepted, saved, and the
@@ -179,14 +185,6 @@ TEST_F(DocumentTest, DisplaySettingsStayWithinWhatAFileHolds) {
     const std::string bytes = doc.SaveToBytes();
     CBelvaneDoc other(nullptr, clock);
     EXPECT_TRUE(other.LoadFromBytes(testutil::AsBytes(bytes)).status.ok());
-}
-
-TEST_F(DocumentTest, HeaderUsesTheColumnTitles) {
-    doc.SetDisplay({kColDateEmission, kColCredit, kColReference}, {4, 32, 32, 32, 32, 128},
-                   doc.GetFont(), doc.GetColors());
-    EXPECT_EQ(FormatHeader(doc), " Date em.  Crédit        Réfé  ");
-    EXPECT_EQ(FormatTitles(doc, RowColumns(doc, true)),
-              " Date em.  Crédit        Référence         ");
 }
 
 TEST_F(DocumentTest, ToggleBackupMarksModifiedAndTellsViews) {
