@@ -1,5 +1,6 @@
 // The English resource set of the shipped language module stands in for the
 // French one everywhere: while it is active, a number it lacks shows as nothing.
+#include "MenuDump.h"
 #include "core/CResourceSet.h"
 #include "core/StringTable.h"
 
@@ -9,6 +10,7 @@
 #include <cctype>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -55,33 +57,11 @@ Entries Read(std::string_view text) {
 // The placeholders of a text ("%s", "%d", "%1", "%y"...), sorted: a translation
 // may move them, never add or lose one.
 std::vector<std::string> Placeholders(const std::string& text) {
-    std::vector<std::string> found;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '%')
-            continue;
-        std::size_t end = i + 1;
-        if (text[end] == 'l')
-            ++end;
-        found.push_back(text.substr(i, end - i + 1));
-        i = end;
-    }
+    static const std::regex placeholder("%l?[\\s\\S]");
+    std::vector<std::string> found(
+        std::sregex_token_iterator(text.begin(), text.end(), placeholder), {});
     std::sort(found.begin(), found.end());
     return found;
-}
-
-// A menu's commands and popups, texts left out.
-std::string Shape(const std::vector<CResourceSet::MenuItem>& items) {
-    std::string out;
-    for (const auto& item : items) {
-        using Kind = CResourceSet::MenuItem::Kind;
-        if (item.kind == Kind::Popup)
-            out += "[" + Shape(item.children) + "]";
-        else if (item.kind == Kind::Command)
-            out += std::to_string(item.id) + " ";
-        else
-            out += item.kind == Kind::Separator ? "- " : "R ";
-    }
-    return out;
 }
 
 // Within one popup, no two items share a mnemonic letter, and every text is there.
@@ -132,7 +112,9 @@ TEST(EnglishResources, HoldEveryFrenchNumberWithItsPlaceholders) {
     EXPECT_EQ(enSet.String(95), "1033");
     for (const int id : {128, 209, 190, 219, 231, 221}) {
         ASSERT_NE(enSet.Menu(id), nullptr) << "menu " << id;
-        EXPECT_EQ(Shape(*enSet.Menu(id)), Shape(*frSet.Menu(id))) << "menu " << id;
+        EXPECT_EQ(testutil::DumpMenu(*enSet.Menu(id), false),
+                  testutil::DumpMenu(*frSet.Menu(id), false))
+            << "menu " << id;
         ExpectUsableMenu(*enSet.Menu(id), "menu " + std::to_string(id));
     }
     ASSERT_NE(enSet.Accelerators(128), nullptr);

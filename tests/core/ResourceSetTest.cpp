@@ -2,6 +2,7 @@
 // dialog texts, images and cursors.
 #include "core/CResourceSet.h"
 
+#include "MenuDump.h"
 #include "core/FailureMessage.h"
 #include "core/StringTable.h"
 
@@ -12,23 +13,7 @@
 namespace belvane {
 namespace {
 
-using Kind = CResourceSet::MenuItem::Kind;
-
-// A menu on one line: a popup as "text[children]", a command as "id:text", a
-// separator as "-", the recent files' place as "R".
-std::string Dump(const std::vector<CResourceSet::MenuItem>& items) {
-    std::string out;
-    for (const auto& item : items) {
-        out += out.empty() ? "" : " | ";
-        if (item.kind == Kind::Popup)
-            out += item.text + "[" + Dump(item.children) + "]";
-        else if (item.kind == Kind::Command)
-            out += std::to_string(item.id) + ":" + item.text;
-        else
-            out += item.kind == Kind::Separator ? "-" : "R";
-    }
-    return out;
-}
+using testutil::DumpMenu;
 
 TEST(ResourceSetParse, StringsKeepTheStringTableRules) {
     const CResourceSet set = CResourceSet::Parse(
@@ -73,12 +58,12 @@ TEST(ResourceSetParse, MenusNestPopupsAndSkipMalformedLines) {
         "ITEM\t105\tTop-level item\n");
     ASSERT_NE(set.Menu(10), nullptr);
     // An item may have no text (101).
-    EXPECT_EQ(Dump(*set.Menu(10)),
+    EXPECT_EQ(DumpMenu(*set.Menu(10)),
               "&File[100:&New\tCtrl+N | 101: | - | R | &Sub[102:Deep] | "
               "103:After the submenu] | "
               "Unclosed[104:Closed by the end of the section]");
     ASSERT_NE(set.Menu(11), nullptr);
-    EXPECT_EQ(Dump(*set.Menu(11)), "105:Top-level item");
+    EXPECT_EQ(DumpMenu(*set.Menu(11)), "105:Top-level item");
     EXPECT_EQ(set.Menu(12), nullptr);
 }
 
@@ -162,7 +147,7 @@ TEST(ResourceSetParse, ARepeatedSectionReplacesTheEarlierOne) {
         "[toolbar 1]\n3\n"
         "[menu 3]\nITEM\t2\tNew\n");
     EXPECT_EQ(*set.Toolbar(1), std::vector<int>{3});
-    EXPECT_EQ(Dump(*set.Menu(3)), "2:New");
+    EXPECT_EQ(DumpMenu(*set.Menu(3)), "2:New");
 }
 
 // The message of a print failure names the file; the other failures' messages
