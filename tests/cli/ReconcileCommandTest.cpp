@@ -40,8 +40,6 @@ TEST(ReconcileCommand, JsonExitCodesAndApply) {
                                               "closing_balance":null})"));
     EXPECT_EQ(j["entries"][0]["outcome"], "matched");
     EXPECT_EQ(j["entries"][0]["line"], 0);
-    EXPECT_EQ(j["entries"][1]["outcome"], "already");
-    EXPECT_EQ(j["entries"][1]["line"], 1);
     EXPECT_EQ(j["entries"][2]["line"], nullptr);
     EXPECT_EQ(j["entries"][2]["proposed"], json::parse(R"({"issue":"2026-01-28",
         "validity":"2026-01-28","amount":1200,"reference":"","payee":"Monoprix","payment":"CB",

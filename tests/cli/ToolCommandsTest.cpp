@@ -35,9 +35,7 @@ std::string Message(int id, const std::string& path = "") {
 // font), holding only an account summary: enough to see convert change formats.
 std::string OldRegister() {
     FileBuilder f;
-    f.Str("KVT-BELVANE-3.1").U16(0).Str("");
-    for (const std::uint32_t w : {16, 32, 32, 32, 32})
-        f.U32(w);
+    f.Str("KVT-BELVANE-3.1").U16(0).Str("").U32(16).U32(32).U32(32).U32(32).U32(32);  // widths
     f.Zeros(6 * 4).Str("Banque \xC9pargne").Zeros(5 + 4 + 5 * 4);
     return {f.Bytes().begin(), f.Bytes().end()};
 }

@@ -66,10 +66,10 @@ std::vector<std::string> Placeholders(const std::string& text) {
 
 // Within one popup, no two items share a mnemonic letter, and every text is there.
 void ExpectUsableMenu(const std::vector<CResourceSet::MenuItem>& items, const std::string& where) {
+    using Kind = CResourceSet::MenuItem::Kind;
     std::set<char> letters;
     for (const auto& item : items) {
-        if (item.kind != CResourceSet::MenuItem::Kind::Popup &&
-            item.kind != CResourceSet::MenuItem::Kind::Command)
+        if (item.kind != Kind::Popup && item.kind != Kind::Command)
             continue;
         EXPECT_FALSE(item.text.empty()) << where << " item " << item.id;
         const std::size_t amp = item.text.find('&');

@@ -79,9 +79,8 @@ TEST(RegisterFile, NewRegisterGoldenBytes) {
     expected.Zeros(60);
     for (const std::uint32_t c : {0x000000u, 0xFFFF80u, 0x000000u, 0xFFFFFFu, 0xFFFFFFu, 0xFF0000u})
         expected.U32(c);
-    expected.Zeros(6).U32(0);
-    for (int i = 0; i < 5; ++i)
-        expected.U32(0);
+    // Six empty summary texts, the initial amount, five empty lists.
+    expected.Zeros(6).U32(0).U32(0).U32(0).U32(0).U32(0).U32(0);
 
     ASSERT_EQ(bytes.size(), expected.Size());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
