@@ -18,23 +18,29 @@ namespace {
 
 using testing::ScriptedMessageBox;
 
-// Records the language steps instead of showing the dialog or loading a module.
-// The dialog's step names whether it is the first start and the program's directory.
+// Records the language steps instead of showing the dialog or loading a module;
+// the module "loaded" is the built-in set with another language's decimal symbol
+// and date format.
 struct LanguageSteps {
     std::vector<std::string> calls;
+    const CResourceSet module = CResourceSet::Parse(std::string(BuiltinResourceText()) +
+                                                    "\n[strings]\n51\t.\n52\t%m/%d/%y\n");
 
     CBelvaneApp::LanguageHooks Hooks() {
         CBelvaneApp::LanguageHooks hooks;
-        hooks.dialog = [this](QWidget*, ISettingsStore& settings, bool firstStart,
-                              const QString& dir) {
-            calls.push_back("dialog:" + std::to_string(firstStart) + ":" + ToStd(dir));
+        hooks.dialog = [this](QWidget*, ISettingsStore& settings, bool, const QString&) {
+            calls.push_back("dialog");
             settings.WriteString("Settings", "LanguageDLLName", "Default");
         };
         hooks.load = [this](ISettingsStore& settings, const QString&) {
             // The module is chosen by then.
             calls.push_back("load:" + settings.GetString("Settings", "LanguageDLLName", "?"));
+            CResources::SetActive(&module);
         };
-        hooks.unload = [this] { calls.push_back("unload"); };
+        hooks.unload = [this] {
+            calls.push_back("unload");
+            CResources::SetActive(nullptr);
+        };
         return hooks;
     }
 };
@@ -45,7 +51,10 @@ protected:
         ASSERT_TRUE(dir.isValid());
         startDir = QDir::currentPath();
     }
-    void TearDown() override { QDir::setCurrent(startDir); }
+    void TearDown() override {
+        QDir::setCurrent(startDir);
+        CResources::SetActive(nullptr);
+    }
 
     QTemporaryDir dir;
     QString startDir;
@@ -75,23 +84,8 @@ TEST_F(AppStart, TheFirstStartTakesTheBuiltInLanguageWhenItIsAlone) {
     EXPECT_EQ(settings.GetInt("Settings", "FirstTimeUse", -1), 0);
 }
 
-// The register's decimal symbol and date format default to the language's.
-TEST_F(AppStart, TheRegisterTakesTheLanguagesDefaultFormats) {
-    settings.WriteInt("Settings", "FirstTimeUse", 0);
-    const CResourceSet english = CResourceSet::Parse(std::string(BuiltinResourceText()) +
-                                                     "\n[strings]\n51\t.\n52\t%m/%d/%y\n");
-    CBelvaneApp::LanguageHooks hooks;
-    hooks.load = [&](ISettingsStore&, const QString&) { CResources::SetActive(&english); };
-    hooks.unload = [] { CResources::SetActive(nullptr); };
-    CBelvaneApp app(settings, dir.path(), hooks);
-    ASSERT_TRUE(app.Start({}));
-    EXPECT_EQ(app.Document()->Format().GetDecimalSymbol(), ".");
-    EXPECT_EQ(app.Document()->Format().GetDateFormat(), "%m/%d/%y");
-    ASSERT_TRUE(app.Frame()->close());
-    app.Exit();
-}
-
-// A relative name is the shell's: it is opened before the initial directory is entered.
+// A relative name is the shell's: it is opened before the initial directory is
+// entered. The register's decimal symbol and date format default to the language's.
 TEST_F(AppStart, LaterRunsOpenTheNamedRegisterThenEnterTheInitialDirectory) {
     settings.WriteInt("Settings", "FirstTimeUse", 0);
     testing::WriteRegister(dir.filePath("relatif.blv"), 2);
@@ -103,6 +97,8 @@ TEST_F(AppStart, LaterRunsOpenTheNamedRegisterThenEnterTheInitialDirectory) {
     ASSERT_TRUE(app.Start(ParseStartupArguments({"relatif.blv"})));
     EXPECT_EQ(language.calls, (std::vector<std::string>{"load:?"}));
     EXPECT_EQ(app.Document()->GetLineCount(), 2);
+    EXPECT_EQ(app.Document()->Format().GetDecimalSymbol(), ".");
+    EXPECT_EQ(app.Document()->Format().GetDateFormat(), "%m/%d/%y");
     EXPECT_EQ(app.Frame()->windowTitle(), QStringLiteral("relatif.blv - Belvane"));
     ASSERT_EQ(app.Recent().Count(), 1);
     EXPECT_EQ(app.Recent().Path(0), dir.filePath("relatif.blv").toStdString());
