@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <tuple>
+
 namespace belvane {
 namespace {
 
@@ -125,38 +127,26 @@ TEST_F(ViewTest, MouseSelectsDeselectsAndAsksForMenuAndCorrection) {
 // The keys reach the pane's keyboard table (see SelectionLogicTest), and its
 // answers move the selection and the scroll bars.
 TEST_F(ViewTest, KeysMoveTheSelectionAndThePositions) {
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int selected, vpos;
-    } steps[] = {
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, int, int> steps[] = {
         {Qt::Key_Space, Qt::NoModifier, 49, 0},  // no selection yet: the newest
         {Qt::Key_PageDown, Qt::NoModifier, 34, 0},
         {Qt::Key_PageDown, Qt::NoModifier, 19, 15},  // row 30: a page down
         {Qt::Key_End, Qt::ControlModifier, 0, 30},
         {Qt::Key_Down, Qt::AltModifier, 0, 30},  // not the pane's
     };
-    int n = 0;
-    for (const auto& s : steps) {
-        Press(s.key, s.modifiers);
-        EXPECT_EQ(view->SelectedLine(), s.selected) << "step " << n;
-        EXPECT_EQ(view->VerticalPosition(), s.vpos) << "step " << n;
-        EXPECT_EQ(Bar("vscroll").value(), s.vpos) << "step " << n++;
+    for (const auto& [key, modifiers, selected, vpos] : steps) {
+        Press(key, modifiers);
+        EXPECT_EQ(view->SelectedLine(), selected) << key;
+        EXPECT_EQ(view->VerticalPosition(), vpos) << key;
+        EXPECT_EQ(Bar("vscroll").value(), vpos) << key;
     }
-
-    const int hpage = Lines().width() / view->CharWidth();
-    const int last = LineWidth(doc) - hpage + 1;
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int hpos;
-    } horizontal[] = {{Qt::Key_End, Qt::NoModifier, last}, {Qt::Key_Home, Qt::NoModifier, 0}};
-    for (const auto& s : horizontal) {
-        Press(s.key, s.modifiers);
-        EXPECT_EQ(view->HorizontalPosition(), s.hpos) << s.key;
-        EXPECT_EQ(view->TitleBand()->HorizontalPosition(), s.hpos) << s.key;
-        EXPECT_EQ(Lines().HorizontalPosition(), s.hpos) << s.key;
-        EXPECT_EQ(Bar("hscroll").value(), s.hpos) << s.key;
+    // The title band, the lines and the bar follow the pane sideways.
+    const int last = LineWidth(doc) - Lines().width() / view->CharWidth() + 1;
+    for (const auto& [key, hpos] : {std::pair{Qt::Key_End, last}, std::pair{Qt::Key_Home, 0}}) {
+        Press(key);
+        for (const int pos : {view->HorizontalPosition(), view->TitleBand()->HorizontalPosition(),
+                              Lines().HorizontalPosition(), Bar("hscroll").value()})
+            EXPECT_EQ(pos, hpos) << key;
     }
 }
 
@@ -204,8 +194,6 @@ TEST_F(ViewTest, StatementModeStampsWithEnterAndDoubleClick) {
     doc.SetStatementMode(false, 0);
     EXPECT_EQ(Lines().cursor().shape(), Qt::ArrowCursor);
 }
-
-// --- selection kept by the pane -----------------------------------------------------
 
 TEST_F(ViewTest, DeletingTheSelectedLineSelectsTheNewNewest) {
     Click(0);
