@@ -1,6 +1,7 @@
 #include "gui/window/CBelvaneView.h"
 
 #include "FrameTestSupport.h"
+#include "RecordBuilders.h"
 #include "core/LineText.h"
 #include "gui/window/CEnteteWnd.h"
 #include "gui/window/CLignesWnd.h"
@@ -28,11 +29,10 @@ const DayDate kOtherStatement = ToDayDate(2009, 2, 10);
 // Line i is dated 1 January 2009 + i, a credit when i is even, a debit when odd.
 void Fill(CBelvaneDoc& doc, int count) {
     for (int i = 0; i < count; ++i) {
-        CLigne line;
         const DayDate date = ToDayDate(2009, 1, 1 + i);
-        line.Set(date, 0, date + 86400, i % 2 == 0 ? 1000 + i : -1000 - i, "REF", "Chèque",
-                 "Maison", "", "Tiers " + std::to_string(i), "");
-        doc.AddLine(line);
+        doc.AddLine(testutil::MakeLine(date, 0, date + 86400, i % 2 == 0 ? 1000 + i : -1000 - i,
+                                       "REF", "Chèque", "Maison", "",
+                                       "Tiers " + std::to_string(i)));
     }
 }
 
@@ -109,19 +109,6 @@ TEST_F(ViewTest, MouseSelectsDeselectsAndAsksForMenuAndCorrection) {
     EXPECT_EQ(view->SelectedLine(), 45);
     ASSERT_EQ(commands.count(), 1);
     EXPECT_EQ(commands.takeFirst().at(0).toInt(), cmd::kCorrectLine);
-
-    // Below the oldest row: clicks keep the selection, a double click does nothing.
-    doc.OnNewDocument();
-    Fill(doc, 3);
-    Click(1);
-    status.clear();
-    Click(5);
-    Click(10, Qt::RightButton);
-    QTest::mouseDClick(view->LinesArea(), Qt::LeftButton, Qt::NoModifier, RowPoint(5));
-    EXPECT_EQ(view->SelectedLine(), 1);
-    EXPECT_TRUE(status.isEmpty());
-    EXPECT_EQ(menu.count(), 2);
-    EXPECT_TRUE(commands.isEmpty());
 }
 
 // The keys reach the pane's keyboard table (see SelectionLogicTest), and its
@@ -130,7 +117,6 @@ TEST_F(ViewTest, KeysMoveTheSelectionAndThePositions) {
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, int, int> steps[] = {
         {Qt::Key_Space, Qt::NoModifier, 49, 0},  // no selection yet: the newest
         {Qt::Key_PageDown, Qt::NoModifier, 34, 0},
-        {Qt::Key_PageDown, Qt::NoModifier, 19, 15},  // row 30: a page down
         {Qt::Key_End, Qt::ControlModifier, 0, 30},
         {Qt::Key_Down, Qt::AltModifier, 0, 30},  // not the pane's
     };
