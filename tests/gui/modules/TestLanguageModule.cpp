@@ -11,22 +11,12 @@ namespace {
 // The language dialog's texts and banner, and one message to tell it from the
 // built-in set once in force.
 const char kResourceText[] =
-    "[strings]\n"
-    "90\tLanguage\n"
-    "91\tOK\n"
-    "92\tCancel\n"
+    "[strings]\n90\tLanguage\n91\tOK\n92\tCancel\n"
     "93\tThe change takes effect the next time the program starts.\n"
-    "94\tWelcome! Choose the language of the program.\n"
-    "95\t1033\n"
+    "94\tWelcome! Choose the language of the program.\n95\t1033\n"
     "10002\tThere is nothing to undo.\n"
-    "[image 127]\n"
-    "/* XPM */\n"
-    "static const char* const banner[] = {\n"
-    "\"4 2 2 1\",\n"
-    "\". c #FFFFFF\",\n"
-    "\"k c #000000\",\n"
-    "\"k..k\",\n"
-    "\".kk.\"};\n";
+    "[image 127]\n/* XPM */\nstatic const char* const banner[] = {\n"
+    "\"4 2 2 1\",\n\". c #FFFFFF\",\n\"k c #000000\",\n\"k..k\",\n\".kk.\"};\n";
 
 }  // namespace
 
