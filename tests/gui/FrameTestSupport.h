@@ -1,13 +1,12 @@
 #pragma once
 
-#include "gui/paint/QtText.h"
-
 // Helpers of the frame and application tests: message boxes answered by script,
 // registers on disk, a frame on its own settings.
 
+#include "RecordBuilders.h"
 #include "core/CBelvaneDoc.h"
-#include "core/DayDate.h"
 #include "core/SettingsStore.h"
+#include "gui/paint/QtText.h"
 #include "gui/support/IMessageBox.h"
 #include "gui/support/IModal.h"
 #include "gui/window/CMainFrame.h"
@@ -15,14 +14,12 @@
 
 #include <QDialog>
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 
 #include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -117,9 +114,8 @@ private:
 };
 
 inline CLigne TestLine(CivilDate issue, Amount amount, std::string observation = {}) {
-    CLigne l;
-    l.Set(ToDayDate(issue), 0, 0, amount, "", "", "", "", "", std::move(observation));
-    return l;
+    return testutil::MakeLine(ToDayDate(issue), 0, 0, amount, "", "", "", "", "",
+                              std::move(observation));
 }
 
 inline QString WriteBytes(const QString& path, const QByteArray& bytes) {

@@ -1,7 +1,6 @@
 #include "gui/window/CBelvaneView.h"
 
 #include "FrameTestSupport.h"
-#include "RecordBuilders.h"
 #include "core/LineText.h"
 #include "gui/window/CEnteteWnd.h"
 #include "gui/window/CLignesWnd.h"
