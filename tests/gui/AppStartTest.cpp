@@ -16,8 +16,6 @@
 namespace belvane {
 namespace {
 
-using testing::ScriptedMessageBox;
-
 // Records the language steps instead of showing the dialog or loading a module;
 // the module "loaded" is the built-in set with another language's decimal symbol
 // and date format.
@@ -47,20 +45,16 @@ struct LanguageSteps {
 
 class AppStart : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        startDir = QDir::currentPath();
-    }
     void TearDown() override {
         QDir::setCurrent(startDir);
         CResources::SetActive(nullptr);
     }
 
     QTemporaryDir dir;
-    QString startDir;
+    const QString startDir = QDir::currentPath();
     CMemorySettings settings;
     LanguageSteps language;
-    ScriptedMessageBox box;
+    testing::ScriptedMessageBox box;
 };
 
 TEST_F(AppStart, TheFirstStartTakesTheBuiltInLanguageWhenItIsAlone) {

@@ -12,13 +12,9 @@
 namespace belvane {
 namespace {
 
-using testing::FrameFixture;
-using testing::ScriptedMessageBox;
-
 class BackupAtClose : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
         backupDir = dir.filePath("copies");
         ASSERT_TRUE(QDir().mkpath(backupDir));
         f.settings.WriteString("Settings", "BackupDir", (backupDir + "/").toStdString());
@@ -37,8 +33,8 @@ protected:
     QTemporaryDir dir;
     QString backupDir;
     QString path;
-    FrameFixture f;
-    ScriptedMessageBox box;
+    testing::FrameFixture f;
+    testing::ScriptedMessageBox box;
 };
 
 TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndYesCopiesAndCloses) {
@@ -63,7 +59,7 @@ TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndYesCopiesAndCloses) {
 }
 
 TEST(FramePosition, ClosingStoresThePlaceTheNextFrameOpensAt) {
-    FrameFixture f;
+    testing::FrameFixture f;
     f.Make();
     f.frame->setGeometry(120, 80, 640, 400);
     f.frame->show();

@@ -17,15 +17,11 @@
 namespace belvane {
 namespace {
 
-using testing::FrameFixture;
-using testing::ScriptedMessageBox;
 using Answer = IMessageBox::Answer;
 
 class FrameCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        startDir = QDir::currentPath();
         f.Make();
         f.frame->resize(900, 500);
         f.frame->show();
@@ -41,14 +37,11 @@ protected:
     }
 
     QTemporaryDir dir;
-    QString startDir;
-    FrameFixture f;
-    ScriptedMessageBox box;
+    const QString startDir = QDir::currentPath();
+    testing::FrameFixture f;
+    testing::ScriptedMessageBox box;
 };
 
-// --- opening --------------------------------------------------------------------
-
-// The open register is not read again; a cancelled file chooser changes nothing.
 TEST_F(FrameCommands, OpeningTheOpenRegisterOrNoFileChangesNothing) {
     const QString path = Register("ouvert.blv", 2);
     ASSERT_TRUE(f.frame->Files().OpenDocument(path));
@@ -64,8 +57,6 @@ TEST_F(FrameCommands, OpeningTheOpenRegisterOrNoFileChangesNothing) {
     EXPECT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(f.doc.GetLineCount(), 3);
 }
-
-// --- the save-changes question ------------------------------------------------
 
 TEST_F(FrameCommands, YesOnAnUntitledRegisterAsksForAFileName) {
     f.doc.AddLine(testing::TestLine({2024, 7, 14}, -4200));

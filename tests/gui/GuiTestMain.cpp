@@ -5,7 +5,6 @@
 #include "gui/window/RecoveryKeeper.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 

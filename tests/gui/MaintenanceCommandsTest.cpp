@@ -17,8 +17,6 @@
 namespace belvane {
 namespace {
 
-using testing::FrameFixture;
-using testing::ScriptedMessageBox;
 using Answer = IMessageBox::Answer;
 
 CLigne Closed(int day, Amount amount, bool closed = true) {
@@ -34,8 +32,8 @@ protected:
     QStringList Messages() const { return testing::Texts(box); }
 
     FixedClock clock{{2024, 3, 1}};
-    FrameFixture f;
-    ScriptedMessageBox box;
+    testing::FrameFixture f;
+    testing::ScriptedMessageBox box;
     QTemporaryDir dir;
 };
 

@@ -9,9 +9,6 @@
 namespace belvane {
 namespace {
 
-using testing::FrameFixture;
-using testing::ScriptedMessageBox;
-
 // A monthly "Loyer" on the 1st, due since 1 February for today 15 March 2026.
 CMouvementAuto Loyer() {
     return testutil::MakeMouvement("Loyer", {2026, 2, 1}, 1, 1, -65000);
@@ -24,8 +21,8 @@ protected:
     int Shown(int stringId) const { return testing::Texts(box).count(CResources::Str(stringId)); }
 
     FixedClock clock{{2026, 3, 15}};
-    FrameFixture f;
-    ScriptedMessageBox box;
+    testing::FrameFixture f;
+    testing::ScriptedMessageBox box;
 };
 
 TEST_F(MovementCommands, AutomaticCreationOffersEachDueOccurrence) {

@@ -23,14 +23,11 @@
 namespace belvane {
 namespace {
 
-using testing::FrameFixture;
-using testing::ScriptedMessageBox;
 using Answer = IMessageBox::Answer;
 
 class RegisterSafety : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
         path = testing::WriteRegister(dir.filePath("compte.blv"), 3);
         f.Make();
     }
@@ -39,8 +36,8 @@ protected:
 
     QTemporaryDir dir;
     QString path;
-    FrameFixture f;
-    ScriptedMessageBox box;
+    testing::FrameFixture f;
+    testing::ScriptedMessageBox box;
 };
 
 TEST_F(RegisterSafety, ARegisterOpenElsewhereIsOpenedReadOnlyAnywayOrNot) {
@@ -196,7 +193,7 @@ TEST(RecoveryAfterKill, TheNextStartOffersEveryUnsavedLine) {
 
     CMemorySettings settings;
     CBelvaneApp app(settings, QString(), {});
-    ScriptedMessageBox box;
+    testing::ScriptedMessageBox box;
     box.Answer(Answer::Yes);
     const QString testsFolder = RecoveryKeeper::Folder();
     RecoveryKeeper::SetFolder(folder);

@@ -34,9 +34,6 @@ namespace belvane {
 namespace {
 
 using testing::Child;
-using testing::FrameFixture;
-using testing::ScriptedMessageBox;
-using testing::TestLine;
 
 // Plays the print dialog: the job goes to the PDF file `pdf` (the last printer).
 int PrintToPdf(CPrintDlg& d, testing::ScriptedModal& modal, const QString& pdf) {
@@ -63,7 +60,7 @@ protected:
     ReportPrinter printer{doc, options};
     QTemporaryDir dir;
     const QString pdf = dir.filePath("report.pdf");
-    ScriptedMessageBox boxes;
+    testing::ScriptedMessageBox boxes;
 };
 
 // The totals' grid, the total chosen and the print; the window opens over the
@@ -191,7 +188,7 @@ TEST_F(ReportWindowsTest, ChartBarFoundByItsColourAndPrinted) {
 TEST(ReportCommands, ChartsOfAnEmptyRegisterShowTheNotice) {
     testing::FrameFixture f;
     f.Make();
-    ScriptedMessageBox boxes;
+    testing::ScriptedMessageBox boxes;
     f.frame->RunCommand(cmd::kCharts);
     EXPECT_EQ(testing::Texts(boxes), QStringList{CResources::Str(10096)});
 }
@@ -263,9 +260,9 @@ PdfPages ReadPdfPages(const QString& path) {
 TEST(PrintCommandsTest, PageSetupKeptAndThePreviewIsThePrint) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("releve.pdf");
-    FrameFixture f;
+    testing::FrameFixture f;
     for (int i = 0; i < 300; ++i)
-        f.doc.AddLine(TestLine({2024, 1, 1 + i % 28}, -100 * (i + 1), "observation"));
+        f.doc.AddLine(testing::TestLine({2024, 1, 1 + i % 28}, -100 * (i + 1), "observation"));
     f.Make();
     bool turn = true;
     f.modal.On<QPageSetupDialog>([&](QPageSetupDialog& d) {
