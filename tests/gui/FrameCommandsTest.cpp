@@ -42,40 +42,9 @@ protected:
     testing::ScriptedMessageBox box;
 };
 
-TEST_F(FrameCommands, OpeningTheOpenRegisterOrNoFileChangesNothing) {
-    const QString path = Register("ouvert.blv", 2);
-    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
-    f.doc.AddLine(testing::TestLine({2024, 6, 1}, 10));
-    EXPECT_TRUE(f.frame->Files().OpenDocument(path));
-    f.frame->Action(cmd::kFileOpen)->trigger();
-    EXPECT_EQ(f.modal.asked.size(), 1u);
-    EXPECT_TRUE(box.shown.empty());
-    EXPECT_EQ(f.doc.GetLineCount(), 3);
-    // Nor does New when its save question is cancelled.
-    box.Answer(Answer::Cancel);
-    f.frame->Action(cmd::kFileNew)->trigger();
-    EXPECT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(f.doc.GetLineCount(), 3);
-}
-
-TEST_F(FrameCommands, YesOnAnUntitledRegisterAsksForAFileName) {
-    f.doc.AddLine(testing::TestLine({2024, 7, 14}, -4200));
-    box.Answer(Answer::Yes);
-    EXPECT_FALSE(f.frame->close()) << "the file chooser answered nothing";
-    EXPECT_EQ(f.modal.asked.size(), 1u);
-    EXPECT_TRUE(f.doc.IsModified());
-    box.Answer(Answer::Yes);
-    f.modal.paths << dir.filePath("nouveau");  // the extension is added
-    EXPECT_TRUE(f.frame->close());
-    EXPECT_EQ(box.shown[0].text,
-              QStringLiteral("Enregistrer les modifications apportées à Sans-Nom?"));
-    EXPECT_EQ(box.shown[0].buttons, IMessageBox::Buttons::YesNoCancel);
-    CBelvaneDoc onDisk;
-    ASSERT_TRUE(onDisk.OnOpenDocument(ToStd(dir.filePath("nouveau.blv"))).status.ok());
-    EXPECT_EQ(onDisk.GetLineCount(), 1);
-}
-
-TEST_F(FrameCommands, SaveAsProposesTheTitleAndAFailedSaveSaysSoAndKeepsTheMark) {
+// Enregistrer sous proposes the title; a failed save says so and keeps the mark.
+// Then closing, Oui asks for the file name the register still lacks.
+TEST_F(FrameCommands, AnUntitledRegisterIsSavedUnderTheNameAskedFor) {
     f.doc.AddLine(testing::TestLine({2024, 8, 1}, 1));
     const QString path = dir.filePath("absent/dossier/x.blv");
     f.modal.paths << path;
@@ -83,19 +52,33 @@ TEST_F(FrameCommands, SaveAsProposesTheTitleAndAFailedSaveSaysSoAndKeepsTheMark)
     ASSERT_EQ(f.modal.asked.size(), 1u);
     EXPECT_EQ(f.modal.asked[0].kind, PathRequest::Kind::Save);
     EXPECT_EQ(f.modal.asked[0].proposed, QStringLiteral("Sans-Nom.blv"));
+    // Files without an extension are "all files" too.
+    EXPECT_EQ(f.modal.asked[0].filter, QStringLiteral("Belvane (*.blv);;Tous les fichiers (*)"));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text,
               QStringLiteral("Impossible d'enregistrer le fichier %1.").arg(path));
     EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
-    EXPECT_TRUE(f.doc.IsModified());
     EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom * - Belvane"));
     EXPECT_EQ(f.recent.Count(), 0);
-    // Files without an extension are "all files" too.
-    EXPECT_EQ(f.modal.asked[0].filter, QStringLiteral("Belvane (*.blv);;Tous les fichiers (*)"));
+
+    box.Answer(Answer::Yes);
+    EXPECT_FALSE(f.frame->close()) << "the file chooser answered nothing";
+    EXPECT_EQ(f.modal.asked.size(), 2u);
+    EXPECT_TRUE(f.doc.IsModified());
+    box.Answer(Answer::Yes);
+    f.modal.paths << dir.filePath("nouveau");  // the extension is added
+    EXPECT_TRUE(f.frame->close());
+    EXPECT_EQ(box.shown[1].text,
+              QStringLiteral("Enregistrer les modifications apportées à Sans-Nom?"));
+    EXPECT_EQ(box.shown[1].buttons, IMessageBox::Buttons::YesNoCancel);
+    CBelvaneDoc onDisk;
+    ASSERT_TRUE(onDisk.OnOpenDocument(ToStd(dir.filePath("nouveau.blv"))).status.ok());
+    EXPECT_EQ(onDisk.GetLineCount(), 1);
 }
 
-// The list's rules are RecentFilesTest's; here its entries reach the menu.
-TEST_F(FrameCommands, RecentFilesOpenFromTheMenuOrLeaveIt) {
+// The list's rules are RecentFilesTest's; here its entries reach the menu. The
+// open register is not read again; a cancelled chooser or question changes nothing.
+TEST_F(FrameCommands, OpeningFromTheRecentFilesOrAgainOrNot) {
     const QString a = Register("a.blv", 1);
     const QString b = Register("b.blv", 2);
     QDir::setCurrent(dir.path());  // names in the current directory show alone
@@ -118,6 +101,15 @@ TEST_F(FrameCommands, RecentFilesOpenFromTheMenuOrLeaveIt) {
     ASSERT_EQ(f.recent.Count(), 1);
     EXPECT_EQ(f.recent.Path(0), ToStd(a));
     EXPECT_EQ(f.frame->Action(cmd::kFileMruFirst + 1), nullptr);
+
+    f.doc.AddLine(testing::TestLine({2024, 6, 1}, 10));
+    EXPECT_TRUE(f.frame->Files().OpenDocument(a));
+    f.frame->Action(cmd::kFileOpen)->trigger();
+    EXPECT_EQ(f.modal.asked.size(), 1u);
+    box.Answer(Answer::Cancel);
+    f.frame->Action(cmd::kFileNew)->trigger();
+    EXPECT_EQ(box.shown.size(), 2u) << "only the save question";
+    EXPECT_EQ(f.doc.GetLineCount(), 2);
 }
 
 TEST_F(FrameCommands, SplitGivesFourPanesWithTheirOwnSelection) {

@@ -14,9 +14,9 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QList>
 #include <QTemporaryDir>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -44,11 +44,9 @@ public:
 
     IMessageBox::Answer Show(QWidget*, const QString& text, Icon icon, Buttons buttons) override {
         shown.push_back({text, icon, buttons});
-        if (m_answers.empty())
+        if (m_answers.isEmpty())
             return buttons == Buttons::Ok ? IMessageBox::Answer::Ok : IMessageBox::Answer::Cancel;
-        const IMessageBox::Answer a = m_answers.front();
-        m_answers.pop_front();
-        return a;
+        return m_answers.takeFirst();
     }
     // The questions with buttons of their own take their answers (the index of
     // a choice, -1 for Annuler) from here; none left answers Annuler.
@@ -56,11 +54,7 @@ public:
     int Choose(QWidget*, const QString& text, Icon icon, const QStringList& choices) override {
         shown.push_back({text, icon, Buttons::Ok});
         this->choices.push_back(choices);
-        if (m_choices.empty())
-            return -1;
-        const int c = m_choices.front();
-        m_choices.pop_front();
-        return c;
+        return m_choices.isEmpty() ? -1 : m_choices.takeFirst();
     }
     void Beep() override { ++beeps; }
 
@@ -69,8 +63,8 @@ public:
     int beeps = 0;
 
 private:
-    std::deque<IMessageBox::Answer> m_answers;
-    std::deque<int> m_choices;
+    QList<IMessageBox::Answer> m_answers;
+    QList<int> m_choices;
 };
 
 // Plays the user's part in what the program runs modally, while it lives: a
