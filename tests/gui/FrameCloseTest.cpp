@@ -12,33 +12,21 @@
 namespace belvane {
 namespace {
 
-class BackupAtClose : public ::testing::Test {
-protected:
-    void SetUp() override {
-        backupDir = dir.filePath("copies");
-        ASSERT_TRUE(QDir().mkpath(backupDir));
-        f.settings.WriteString("Settings", "BackupDir", (backupDir + "/").toStdString());
-        path = testing::WriteRegister(dir.filePath("compte.blv"), 3);
-        f.Make();
-        f.frame->show();
-        ASSERT_TRUE(f.frame->Files().OpenDocument(path));
-        // Marked for backup and saved: the file enters the list.
-        f.frame->RunCommand(cmd::kBackupToggle);
-        f.frame->RunCommand(cmd::kFileSave);
-        ASSERT_EQ(f.settings.GetInt("BackupFiles", "NbrFiles", 0), 1);
-    }
-
-    QString Copy() const { return backupDir + "/compte.blv"; }
-
+TEST(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndYesCopiesAndCloses) {
     QTemporaryDir dir;
-    QString backupDir;
-    QString path;
+    const QString copy = dir.filePath("copies/compte.blv");  // no folder yet: the copy fails
+    const QString path = testing::WriteRegister(dir.filePath("compte.blv"), 3);
     testing::FrameFixture f;
     testing::ScriptedMessageBox box;
-};
+    f.settings.WriteString("Settings", "BackupDir", ToStd(dir.filePath("copies/")));
+    f.Make();
+    f.frame->show();
+    ASSERT_TRUE(f.frame->Files().OpenDocument(path));
+    // Marked for backup and saved: the file enters the list.
+    f.frame->RunCommand(cmd::kBackupToggle);
+    f.frame->RunCommand(cmd::kFileSave);
+    ASSERT_EQ(f.settings.GetInt("BackupFiles", "NbrFiles", 0), 1);
 
-TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndYesCopiesAndCloses) {
-    ASSERT_TRUE(QDir(backupDir).removeRecursively());
     box.Answer(IMessageBox::Answer::Yes);
     EXPECT_FALSE(f.frame->close());
     ASSERT_EQ(box.shown.size(), 2u);
@@ -51,11 +39,11 @@ TEST_F(BackupAtClose, AFailedCopyOrCancelKeepsTheWindowAndYesCopiesAndCloses) {
     // The position is stored only by a close that happens.
     EXPECT_FALSE(f.settings.Contains("Settings", "CmdShow"));
     // Yes copies the file over the older copy and closes.
-    ASSERT_TRUE(QDir().mkpath(backupDir));
-    testing::WriteBytes(Copy(), "an older copy");
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("copies")));
+    testing::WriteBytes(copy, "an older copy");
     box.Answer(IMessageBox::Answer::Yes);
     EXPECT_TRUE(f.frame->close());
-    EXPECT_EQ(testing::ReadBytes(Copy()), testing::ReadBytes(path));
+    EXPECT_EQ(testing::ReadBytes(copy), testing::ReadBytes(path));
 }
 
 TEST(FramePosition, ClosingStoresThePlaceTheNextFrameOpensAt) {

@@ -57,7 +57,6 @@ TEST_F(FrameCommands, AnUntitledRegisterIsSavedUnderTheNameAskedFor) {
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text,
               QStringLiteral("Impossible d'enregistrer le fichier %1.").arg(path));
-    EXPECT_EQ(box.shown[0].icon, IMessageBox::Icon::Warning);
     EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("Sans-Nom * - Belvane"));
     EXPECT_EQ(f.recent.Count(), 0);
 
@@ -150,13 +149,12 @@ TEST_F(FrameCommands, SplitGivesFourPanesWithTheirOwnSelection) {
     EXPECT_EQ(f.frame->ActiveView(), first);
 }
 
+// The statement pane has room for a whole date; empty panes are hidden: in a
+// narrow window the message has their room.
 TEST_F(FrameCommands, StatusBarPanesMakeRoomForTheMessage) {
-    // The statement pane has room for a whole date.
     const QLabel* statement = f.frame->Pane(59142);
     EXPECT_GE(statement->minimumWidth(),
               statement->fontMetrics().horizontalAdvance(QStringLiteral("REL (00.00.00)")));
-
-    // Empty panes are hidden: in a narrow window the message has their room.
     f.frame->resize(360, 300);
     f.frame->ShowStatusText(QString::fromUtf8("Débiteur: Hypermarché du centre"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.frame->width() == 360; }));
