@@ -26,9 +26,8 @@ struct LanguageSteps {
 
     CBelvaneApp::LanguageHooks Hooks() {
         CBelvaneApp::LanguageHooks hooks;
-        hooks.dialog = [this](QWidget*, ISettingsStore& settings, bool, const QString&) {
+        hooks.dialog = [this](QWidget*, ISettingsStore&, bool, const QString&) {
             calls.push_back("dialog");
-            settings.WriteString("Settings", "LanguageDLLName", "Default");
         };
         hooks.load = [this](ISettingsStore& settings, const QString&) {
             // The module is chosen by then.

@@ -69,9 +69,8 @@ private:
 
 // Plays the user's part in what the program runs modally, while it lives: a
 // dialog of a class given to On() gets that function's answer (the latest given
-// first; other dialogs run modally as in the program), and each path asked is
-// recorded in `asked` and answered with the next of `paths` (none left: the
-// user cancelled).
+// first; other dialogs run modally), and each path asked is recorded in `asked`
+// and answered with the next of `paths` (none left: the user cancelled).
 class ScriptedModal final : public IModal {
 public:
     ScriptedModal() : m_outer(IModal::Install(this)) {}

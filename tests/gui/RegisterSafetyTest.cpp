@@ -1,6 +1,5 @@
-// The window's questions about a register others may hold or change, or a run
-// left unsaved: another window has it open, another program changed its file,
-// a run that was killed left changes. The rules are tested without Qt
+// The window's questions when another window holds the register, another program
+// changed its file, or a killed run left changes; the rules are tested without Qt
 // (RegisterLockTest, FileIdentityTest, RecoveryTest).
 #include "FrameTestSupport.h"
 #include "app/CBelvaneApp.h"

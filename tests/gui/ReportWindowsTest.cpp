@@ -244,13 +244,11 @@ struct PdfPages {
 };
 PdfPages ReadPdfPages(const QString& path) {
     const QByteArray bytes = testing::ReadBytes(path);
-    PdfPages pages;
-    pages.count = static_cast<int>(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"));
     const QRegularExpressionMatch box =
         QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
             .match(QString::fromLatin1(bytes));
-    pages.landscape = box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble();
-    return pages;
+    return {static_cast<int>(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r")),
+            box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble()};
 }
 
 // "Configuration de l'impression" keeps the page in the settings; the preview

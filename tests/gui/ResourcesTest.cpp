@@ -63,8 +63,7 @@ TEST_F(ResourcesTest, KeysAcceptFrenchAndPortableNames) {
         {"", QKeySequence()},
         {"Nimporte", QKeySequence()},
         {"Ctrl+", QKeySequence()},
-        {"Ctrl+N, Ctrl+O", QKeySequence()},
-    };
+        {"Ctrl+N, Ctrl+O", QKeySequence()}};
     for (const auto& [text, keys] : cases)
         EXPECT_EQ(CResources::Keys(text), keys) << text;
 }
@@ -73,8 +72,7 @@ TEST(DesktopLanguage, LocalesMapToWindowsLanguageIds) {
     const std::vector<std::pair<QLocale, int>> cases = {
         {QLocale(QLocale::French, QLocale::France), 1036},
         {QLocale(QLocale::French, QLocale::Belgium), 2060},
-        {QLocale(QLocale::Zulu, QLocale::SouthAfrica), 1033},
-    };
+        {QLocale(QLocale::Zulu, QLocale::SouthAfrica), 1033}};
     for (const auto& [locale, id] : cases)
         EXPECT_EQ(LangIdForLocale(locale), id) << locale.name().toStdString();
     // And back, for Qt's dates and sizes in the interface language.
