@@ -4,7 +4,6 @@
 #include "core/CBelvaneDoc.h"
 #include "core/DayDate.h"
 #include "core/SettingsStore.h"
-#include "gui/paint/QtText.h"
 #include "gui/window/CMainFrame.h"
 #include "gui/window/RecoveryKeeper.h"
 #include "uilogic/RecentFiles.h"
