@@ -127,7 +127,6 @@ protected:
 // window's part is to tick the box of a field typed into, and to walk the pane.
 TEST_F(ChercherDlgTest, TypingTicksItsBoxAndTheButtonsWalkThePane) {
     auto* payee = Child<QComboBox>(*search, 1034);
-    EXPECT_EQ(payee->count(), 0) << "the register has no payee list";
     payee->setFocus();
     QTest::keyClicks(payee, "edf");
     EXPECT_TRUE(Child<QCheckBox>(*search, 1153)->isChecked());

@@ -22,31 +22,30 @@ TEST(LanguageDlg, SpeaksTheLanguageBeingChosenAndOkWritesIt) {
     CMemorySettings settings;
     CLanguageDlg dlg(nullptr, settings, false, kModuleDir, kFrench);
     ASSERT_EQ(dlg.List()->count(), 2);
-    EXPECT_EQ(dlg.List()->item(0)->text(), QStringLiteral("English"));
+    EXPECT_EQ(dlg.List()->item(0)->text(), "English");
     EXPECT_EQ(dlg.List()->item(1)->data(Qt::DecorationRole).value<QPixmap>().size(),
               QSize(200, 18));
     EXPECT_EQ(SelectedFile(dlg), "Default");
     auto* ok = testing::Child<QPushButton>(dlg, 1);
     auto* cancel = testing::Child<QPushButton>(dlg, 2);
     auto* text = testing::Child<QLabel>(dlg, 1192);
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Langue"));
+    EXPECT_EQ(dlg.windowTitle(), "Langue");
     EXPECT_EQ(text->text(), CResources::Str(93));
     EXPECT_TRUE(cancel->isVisibleTo(&dlg));
 
     dlg.show();
     QTest::keyClick(dlg.List(), Qt::Key_E);  // the letter search is LanguageChoiceTest's
     EXPECT_EQ(SelectedFile(dlg), "belvane_test_en.so");
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Language"));
-    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
-    EXPECT_EQ(text->text(),
-              QStringLiteral("The change takes effect the next time the program starts."));
+    EXPECT_EQ(dlg.windowTitle(), "Language");
+    EXPECT_EQ(cancel->text(), "Cancel");
+    EXPECT_EQ(text->text(), "The change takes effect the next time the program starts.");
     QTest::mouseClick(cancel, Qt::LeftButton);
     EXPECT_FALSE(settings.Contains("Settings", "LanguageDLLName"));
 
     // Without a selection: the running language's texts, and OK does nothing.
     dlg.show();
     dlg.SelectEntry(-1);
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Langue"));
+    EXPECT_EQ(dlg.windowTitle(), "Langue");
     EXPECT_FALSE(ok->isEnabled());
     dlg.accept();
     EXPECT_TRUE(dlg.isVisible());
@@ -54,22 +53,16 @@ TEST(LanguageDlg, SpeaksTheLanguageBeingChosenAndOkWritesIt) {
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(settings.GetString("Settings", "LanguageDLLName", ""), "belvane_test_en.so");
-}
 
-TEST(LanguageDlg, FirstStartOffersNoCancelAndShowsTheWelcomeText) {
-    CMemorySettings settings;
-    CLanguageDlg dlg(nullptr, settings, true, kModuleDir, 1033);
-    auto* cancel = testing::Child<QPushButton>(dlg, 2);
-    auto* text = testing::Child<QLabel>(dlg, 1192);
-    EXPECT_FALSE(cancel->isVisibleTo(&dlg));
-    EXPECT_FALSE(cancel->isEnabled());
-    EXPECT_EQ(text->text(), QStringLiteral("Welcome! Choose the language of the program."));
-    dlg.SelectEntry(0);
-    EXPECT_EQ(text->text(), CResources::Str(94));
-    dlg.show();
-    dlg.reject();  // Escape or the close box
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_FALSE(settings.Contains("Settings", "LanguageDLLName"));
+    // At the first start there is no Annuler, Escape does nothing, and the text
+    // welcomes.
+    CLanguageDlg first(nullptr, settings, true, kModuleDir, 1033);
+    EXPECT_FALSE(testing::Child<QPushButton>(first, 2)->isVisibleTo(&first));
+    EXPECT_EQ(testing::Child<QLabel>(first, 1192)->text(),
+              "Welcome! Choose the language of the program.");
+    first.show();
+    first.reject();
+    EXPECT_TRUE(first.isVisible());
 }
 
 TEST(LanguageDlg, ASelectedBannerIsInvertedExceptItsFlag) {

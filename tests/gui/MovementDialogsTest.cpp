@@ -55,7 +55,6 @@ TEST_F(MovementDialogs, EntryRefusesInOrderThenStoresTheAlignedMovement) {
     EXPECT_EQ(m.m_titre, "Loyer");
     EXPECT_EQ(m.m_montant, -123456);
 
-    // Correction: its own title, the fields as stored, the credit's label.
     CMouvementAuto salaire = Movement("Salaire");
     CMouvementDlg c(doc, salaire, CMouvementDlg::kCorrection);
     EXPECT_EQ(c.windowTitle(), CResources::Str(10060));
