@@ -30,16 +30,13 @@ protected:
         doc.InsertBeneficiaire(0, CBeneficiaire("Boulangerie", "", ""));
         doc.AddLine(MakeLine(ToDayDate(2009, 2, 1), 0, ToDayDate(2009, 2, 1), -50000, "", "", "",
                              "", "", "Loyer appartement"));
-        doc.SetModifiedFlag(false);
-
         dialog = std::make_unique<CLigneDlg>(doc);
         other = new QLineEdit(dialog.get());  // somewhere to put the focus
     }
 
     void Show(CLigne& line, int mode, int index = 0, std::uint16_t* code = nullptr) {
         dialog->Open(line, mode, index, code);
-        dialog->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        testing::ShowAndWait(*dialog);
     }
     // A new line's dialog, active so that its mnemonics work.
     void ShowActive(CLigne& line) {
@@ -65,10 +62,7 @@ protected:
     // Types over what a field holds, then leaves it.
     void Type(QWidget* w, const QString& text, bool leave = true) {
         w->setFocus();
-        if (auto* e = qobject_cast<QLineEdit*>(w))
-            e->selectAll();
-        if (auto* c = qobject_cast<QComboBox*>(w))
-            c->lineEdit()->selectAll();
+        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
         for (const QChar c : text)
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
         if (leave)
@@ -88,38 +82,34 @@ protected:
 };
 
 // A value typed is stored exactly, or refused with the field's message, the
-// focus back in it and nothing stored. The issue date is 1.3.09.
+// focus back in it and nothing stored: each field typed wrong, then put right
+// in the order of the checks.
 TEST_F(LigneDlgTest, TypedValuesAreStoredExactlyOrRefused) {
-    // The field, the text typed, the message refusing it (0: stored) and the
-    // amount stored.
-    const std::tuple<int, const char*, int, std::int64_t> cases[] = {{1026, "+12,50", 0, 1250},
-                                                                     {1026, "12,345", 10121, 0},
-                                                                     {1024, "31.04.26", 10005, 0},
-                                                                     {1033, "29.02.25", 10026, 0}};
-    for (const auto& [field, typed, refusal, expected] : cases) {
-        SCOPED_TRACE(typed);
-        CLigne line;
-        line.m_observation = "left over";
-        Show(line, CLigneDlg::kNew);
-        EXPECT_EQ(dialog->windowTitle(), "Entrée d'une nouvelle ligne");
-        box.shown.clear();
-        Type(Edit(1023), "1.3.09");
-        Type(Edit(field), QString::fromUtf8(typed));
+    CLigne line;
+    line.m_observation = "left over";
+    Show(line, CLigneDlg::kNew);
+    EXPECT_EQ(dialog->windowTitle(), "Entrée d'une nouvelle ligne");
+    const std::tuple<int, const char*, int, const char*> fields[] = {
+        {1023, "", 10000, "1.3.09"},
+        {1024, "31.04.26", 10005, ""},
+        {1026, "12,345", 10121, "+12,50"},
+        {1033, "29.02.25", 10026, ""}};
+    for (const auto& [field, wrong, refusal, right] : fields)
+        Type(Edit(field), wrong);
+    QStringList refusals;
+    for (const auto& [field, wrong, refusal, right] : fields) {
         Click(Button(1038));
-        if (refusal != 0) {
-            ASSERT_EQ(box.shown.size(), 1u);
-            EXPECT_EQ(box.shown[0].text, CResources::Str(refusal));
-            EXPECT_TRUE(Edit(field)->hasFocus());
-            EXPECT_EQ(line.m_observation, "left over") << "nothing stored";
-            dialog->reject();
-            continue;
-        }
-        ASSERT_TRUE(Accepted());
-        EXPECT_EQ(line.m_montant, expected);
-        EXPECT_EQ(line.m_observation, "") << "a new line replaces what was left over";
-        EXPECT_EQ(Field<QRadioButton>(1029)->isChecked(), field == 1026 && expected > 0)
-            << "a typed sign is shown on the buttons";
+        refusals << CResources::Str(refusal);
+        EXPECT_TRUE(Edit(field)->hasFocus()) << field;
+        EXPECT_EQ(line.m_observation, "left over") << "nothing stored";
+        Edit(field)->setText(right);
     }
+    EXPECT_EQ(testing::Texts(box), refusals);
+    Click(Button(1038));
+    ASSERT_TRUE(Accepted());
+    EXPECT_EQ(line.m_montant, 1250);
+    EXPECT_EQ(line.m_observation, "") << "a new line replaces what was left over";
+    EXPECT_TRUE(Field<QRadioButton>(1029)->isChecked()) << "a typed sign is shown on the buttons";
 }
 
 // The questions come in the completer's order (see LineEntryTest); here the
@@ -152,7 +142,6 @@ TEST_F(LigneDlgTest, AnswersToTheCreationQuestionsAct) {
     Click(Button(1038));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].buttons, IMessageBox::Buttons::YesNoCancel);
-    EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(Combo(1031)->hasFocus());
 
     box.Answer(Answer::No);
@@ -179,7 +168,6 @@ TEST_F(LigneDlgTest, AnswersToTheCreationQuestionsAct) {
 TEST_F(LigneDlgTest, EnterMovesOnAndTheKeyboardAloneEntersALine) {
     CLigne line;
     ShowActive(line);
-    Edit(1023)->setFocus();
     QTest::keyClicks(Edit(1023), "1.3");
     QTest::keyClick(Edit(1023), Qt::Key_Return);
     EXPECT_TRUE(Edit(1024)->hasFocus()) << "Enter goes to the next field";
@@ -204,7 +192,6 @@ TEST_F(LigneDlgTest, EnterMovesOnAndTheKeyboardAloneEntersALine) {
 TEST_F(LigneDlgTest, KeyboardOkLeavesTheFieldFirst) {
     CLigne line;
     ShowActive(line);
-    Edit(1023)->setFocus();
     QTest::keyClicks(Edit(1023), "10.11.08");
     QTest::keyClick(Edit(1023), Qt::Key_Tab);
     EXPECT_EQ(Edit(1033)->text(), "10.11.08");
@@ -227,7 +214,6 @@ TEST_F(LigneDlgTest, CreationModesShowTheirButtonsAndResultCodes) {
     Show(line, CLigneDlg::kManualCreation, 0);
     EXPECT_EQ(dialog->windowTitle(), "Création manuelle d'une transaction à partir de 'Loyer'");
     EXPECT_FALSE(Button(1038)->isVisible());
-    EXPECT_FALSE(Button(2)->isVisible());
     for (int id : {1124, 1120, 1121, 3, 1123})
         EXPECT_TRUE(Button(id)->isVisible()) << id;
     EXPECT_FALSE(Button(1121)->isEnabled());
