@@ -128,58 +128,46 @@ TEST(DialogWalk, MnemonicsDefaultButtonAndSize) {
     CLigne ligne;
     PrintOptions options;
     StatementImport import(doc, Statement{});
-    using Make = std::function<std::unique_ptr<QDialog>()>;
+    auto line = std::make_unique<CLigneDlg>(doc);
+    line->Open(ligne, CLigneDlg::kNew, -1);
     const struct {
         const char* name;
-        Make make;
+        std::unique_ptr<QDialog> dialog;
         bool enterPresses = true;  // else Enter moves to the next field, or lists a total
     } dialogs[] = {
-        {"search", [&] { return std::make_unique<CChercherDlg>(doc, host, nullptr); }},
-        {"csv",
-         [&] { return std::make_unique<CColonnesCsvDlg>("a;b\n1;2\n", "f.csv", CsvLayout{}); }},
-        {"line",
-         [&] {
-             auto line = std::make_unique<CLigneDlg>(doc);
-             line->Open(ligne, CLigneDlg::kNew, -1);
-             return line;
-         },
-         false},
-        {"statement",
-         [&] { return std::make_unique<CReleveDlg>(doc.Format(), CReleveDlg::kStatement, 0); }},
-        {"import", [&] { return std::make_unique<CReleveImportDlg>(doc, import, "f.ofx", 0); }},
-        {"balances", [&] { return std::make_unique<CTotauxDlg>(doc); }},
-        {"payee", [&] { return std::make_unique<CBeneficiaireDlg>(doc, beneficiaire, true); }},
-        {"payees", [&] { return std::make_unique<CBeneficiairesDlg>(doc); }},
-        {"method", [&] { return std::make_unique<CPaiementDlg>(doc, paiement, true); }},
-        {"methods", [&] { return std::make_unique<CPaiementsDlg>(doc); }},
-        {"category", [&] { return std::make_unique<CRubriqueDlg>(doc, rubrique, false); }},
-        {"subcategory", [&] { return std::make_unique<CRubriqueDlg>(doc, 0, sous, true); }},
-        {"categories", [&] { return std::make_unique<CRubriquesDlg>(doc); }},
-        {"purge", [&] { return std::make_unique<CApurationDlg>(doc, archive, "archive"); }},
-        {"new year", [&] { return std::make_unique<CExerciceDlg>(doc.Format()); }},
-        {"manual",
-         [&] { return std::make_unique<CCreationManuelleDlg>(doc, [](const CLigne&) {}); }},
-        {"movement", [&] { return std::make_unique<CMouvementDlg>(doc, mouvement, 1); }, false},
-        {"movements", [&] { return std::make_unique<CMouvementsDlg>(doc); }},
-        {"about", [&] { return std::make_unique<CAboutDlg>(); }},
-        {"preferences", [&] { return std::make_unique<CPreferencesSheet>(doc, settings); }},
-        {"summary", [&] { return std::make_unique<CResumeDlg>(doc); }},
-        {"print", [&] { return std::make_unique<CPrintDlg>(doc, options); }},
-        {"preview", [&] { return std::make_unique<CPrintPreviewDlg>(doc, options); }},
-        {"charts", [&] { return std::make_unique<CGraphiquesDlg>(doc, nullptr); }},
+        {"search", std::make_unique<CChercherDlg>(doc, host, nullptr)},
+        {"csv", std::make_unique<CColonnesCsvDlg>("a;b\n1;2\n", "f.csv", CsvLayout{})},
+        {"line", std::move(line), false},
+        {"statement", std::make_unique<CReleveDlg>(doc.Format(), CReleveDlg::kStatement, 0)},
+        {"import", std::make_unique<CReleveImportDlg>(doc, import, "f.ofx", 0)},
+        {"balances", std::make_unique<CTotauxDlg>(doc)},
+        {"payee", std::make_unique<CBeneficiaireDlg>(doc, beneficiaire, true)},
+        {"payees", std::make_unique<CBeneficiairesDlg>(doc)},
+        {"method", std::make_unique<CPaiementDlg>(doc, paiement, true)},
+        {"methods", std::make_unique<CPaiementsDlg>(doc)},
+        {"category", std::make_unique<CRubriqueDlg>(doc, rubrique, false)},
+        {"subcategory", std::make_unique<CRubriqueDlg>(doc, 0, sous, true)},
+        {"categories", std::make_unique<CRubriquesDlg>(doc)},
+        {"purge", std::make_unique<CApurationDlg>(doc, archive, "archive")},
+        {"new year", std::make_unique<CExerciceDlg>(doc.Format())},
+        {"manual", std::make_unique<CCreationManuelleDlg>(doc, [](const CLigne&) {})},
+        {"movement", std::make_unique<CMouvementDlg>(doc, mouvement, 1), false},
+        {"movements", std::make_unique<CMouvementsDlg>(doc)},
+        {"about", std::make_unique<CAboutDlg>()},
+        {"preferences", std::make_unique<CPreferencesSheet>(doc, settings)},
+        {"summary", std::make_unique<CResumeDlg>(doc)},
+        {"print", std::make_unique<CPrintDlg>(doc, options)},
+        {"preview", std::make_unique<CPrintPreviewDlg>(doc, options)},
+        {"charts", std::make_unique<CGraphiquesDlg>(doc, nullptr)},
         {"matching",
-         [&] {
-             return std::make_unique<CLignesCorrespondantesDlg>(doc, std::vector<std::uint32_t>{0},
-                                                                "t", "t", nullptr);
-         },
+         std::make_unique<CLignesCorrespondantesDlg>(doc, std::vector<std::uint32_t>{0}, "t", "t",
+                                                     nullptr),
          false},
-        {"totals",
-         [&] { return std::make_unique<CTotauxRubriquesDlg>(doc, 0, kOpenEndDate, nullptr); },
-         false},
-        {"language", [&] { return std::make_unique<CLanguageDlg>(nullptr, settings, true, "."); }},
+        {"totals", std::make_unique<CTotauxRubriquesDlg>(doc, 0, kOpenEndDate, nullptr), false},
+        {"language", std::make_unique<CLanguageDlg>(nullptr, settings, true, ".")},
     };
     for (const auto& d : dialogs) {
-        const std::unique_ptr<QDialog> dialog = d.make();
+        QDialog* dialog = d.dialog.get();
         const QString name = QString::fromLatin1(d.name);
         EXPECT_FALSE(dialog->windowTitle().isEmpty()) << d.name;
         const QList<QTabWidget*> tabs = dialog->findChildren<QTabWidget*>();
@@ -193,7 +181,7 @@ TEST(DialogWalk, MnemonicsDefaultButtonAndSize) {
         }
         bool hasDefault = false;
         for (const QPushButton* b : dialog->findChildren<QPushButton*>())
-            hasDefault = hasDefault || (b->isDefault() && b->isVisibleTo(dialog.get()));
+            hasDefault = hasDefault || (b->isDefault() && b->isVisibleTo(dialog));
         EXPECT_EQ(hasDefault, d.enterPresses) << d.name;
         CheckTabOrder(*dialog, name);
         const QSize least = dialog->minimumSizeHint();
