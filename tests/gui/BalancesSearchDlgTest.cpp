@@ -115,7 +115,6 @@ protected:
     void Click(int control) {
         QTest::mouseClick(Child<QPushButton>(*search, control), Qt::LeftButton);
     }
-    QString Status() const { return f.frame->MessagePane()->text(); }
 
     FrameFixture f;
     ScriptedMessageBox box;
@@ -136,7 +135,7 @@ TEST_F(ChercherDlgTest, TypingTicksItsBoxAndTheButtonsWalkThePane) {
     EXPECT_EQ(Selected(), 4);
     Click(1121);
     EXPECT_EQ(Selected(), 4) << "no wrap-around";
-    EXPECT_EQ(Status(), CResources::Str(10080));
+    EXPECT_EQ(f.frame->MessagePane()->text(), CResources::Str(10080));
 
     // Amount, debit, an empty statement date and OU mode reach the criteria;
     // backwards from no selection.

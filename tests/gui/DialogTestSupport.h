@@ -48,7 +48,6 @@ inline void Click(const QObject& parent, const char* name) {
     Child<QPushButton>(parent, name)->click();
 }
 
-// The texts of the list numbered `name`, from the top.
 inline QStringList Items(const QObject& parent, const char* name) {
     QStringList out;
     const auto* list = Child<QListWidget>(parent, name);

@@ -34,10 +34,6 @@ QString SelectedText(QWidget* dlg, const char* list) {
     return s.isEmpty() ? QString() : s.front()->text();
 }
 
-bool Enabled(QWidget* dlg, const char* button) {
-    return Child<QPushButton>(*dlg, button)->isEnabled();
-}
-
 // Scripted entries: a new record is named "Neuf", a modified one gets a "+".
 template <class Record>
 bool Script(Record& r, bool nouveau) {
@@ -50,11 +46,9 @@ struct ScriptedBeneficiaires : CBeneficiairesDlg {
 };
 struct ScriptedRubriques : CRubriquesDlg {
     using CRubriquesDlg::CRubriquesDlg;
-    EntryOutcome EditRubrique(CRubrique& r, bool nouveau) override {
-        return {Script(r, nouveau), false};
-    }
-    EntryOutcome EditSousRubrique(int, CSousRubrique& s, bool nouveau) override {
-        return {Script(s, nouveau), false};
+    EntryOutcome EditRubrique(CRubrique& r, bool n) override { return {Script(r, n), false}; }
+    EntryOutcome EditSousRubrique(int, CSousRubrique& s, bool n) override {
+        return {Script(s, n), false};
     }
 };
 
@@ -94,7 +88,8 @@ TEST(ListDialogsTest, PayeeButtonsAndDetails) {
                        {"1034", -1, "1216", {"zebu", "Éclair"}, "Éclair"},
                        {"1034", -1, "1063", {"zebu", "Éclair+"}, "Éclair+"},
                        {"1034", -1, "1062", {"zebu", "Éclair+", "Neuf"}, "Éclair+"},
-                       {"1034", 0, "1064", {"Éclair+", "Neuf"}, "Éclair+", true}});
+                       {"1034", 0, "1064", {"Éclair+", "Neuf"}, "Éclair+", true},
+                       {"1034", -1, "1087", {"Éclair+", "Neuf"}, "Éclair+"}});
     EXPECT_EQ(asked, QStringList{CResources::Str(10018)});
     EXPECT_EQ(Child<QLineEdit>(dlg, "1089")->text(), "01");
     EXPECT_EQ(Child<QPlainTextEdit>(dlg, "1090")->toPlainText(), "1 rue\nParis");
@@ -104,7 +99,7 @@ TEST(ListDialogsTest, PayeeButtonsAndDetails) {
     Child<QPushButton>(dlg, "1063")->setFocus();
     Child<QListWidget>(dlg, "1034")->setCurrentRow(-1, QItemSelectionModel::Clear);
     for (const char* b : {"1063", "1064", "1087", "1088"})
-        EXPECT_FALSE(Enabled(&dlg, b)) << b;
+        EXPECT_FALSE(Child<QPushButton>(dlg, b)->isEnabled()) << b;
     EXPECT_TRUE(Child<QListWidget>(dlg, "1034")->hasFocus());
     EXPECT_EQ(Child<QLineEdit>(dlg, "1089")->text(), "");
 }
@@ -116,7 +111,7 @@ TEST(ListDialogsTest, CategoryAndSubcategoryButtons) {
     ScriptedRubriques dlg(doc);
     EXPECT_EQ(Items(dlg, "1036"), QStringList()) << "no category selected";
     for (const char* b : {"1063", "1074", "1219", "1220"})
-        EXPECT_FALSE(Enabled(&dlg, b)) << b;
+        EXPECT_FALSE(Child<QPushButton>(dlg, b)->isEnabled()) << b;
 
     // A category's buttons act on it and carry its subcategories; the lower
     // list's buttons act within the selected category.
@@ -174,15 +169,12 @@ TEST(ListDialogsTest, NewRunsTheEntryDialog) {
     EXPECT_EQ(doc.GetBeneficiaireCount(), 1);
 }
 
-// Each refusal: its message with the warning icon, the focus on the name, the
-// dialog open and the record untouched.
 void ExpectRefused(QDialog& dlg, ScriptedMessageBox& box, const char* nameField, int message) {
     ASSERT_FALSE(box.shown.empty());
     EXPECT_EQ(box.shown.back().text, CResources::Str(message));
     EXPECT_EQ(box.shown.back().icon, IMessageBox::Icon::Warning);
     EXPECT_TRUE(Child<QLineEdit>(dlg, nameField)->hasFocus()) << message;
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_NE(dlg.result(), QDialog::Accepted);
 }
 
 TEST(EntryDialogsTest, PayeeRefusesATakenNameThenStoresCrLf) {
@@ -223,12 +215,11 @@ TEST(EntryDialogsTest, PayeeRefusesATakenNameThenStoresCrLf) {
     EXPECT_EQ(address->textCursor().position(), 10);
 
     // Values longer than the fields allow, from a file, are shown and kept whole.
-    const std::string longName(40, 'n');
-    CBeneficiaire stored(longName, "", std::string(1100, 'a'));
+    const CBeneficiaire fromFile(std::string(40, 'n'), "", std::string(1100, 'a'));
+    CBeneficiaire stored = fromFile;
     CBeneficiaireDlg longOne(doc, stored, false);
     Click(longOne, "1");
-    EXPECT_EQ(stored.m_nom, longName);
-    EXPECT_EQ(stored.m_adresse.size(), 1100u);
+    EXPECT_EQ(stored, fromFile);
 }
 
 // The parameter area and its checks are the payment-method form's (see
