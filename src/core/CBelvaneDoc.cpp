@@ -67,7 +67,7 @@ void CBelvaneDoc::Notify(F f) {
 void CBelvaneDoc::ResetTransientState() {
     m_bJustLoaded = false;
     m_bModeReleve = false;
-    m_dateModeReleve = ToDayDate(m_format.Today());
+    m_dateModeReleve = m_format.Today();
     m_undoAction = kUndoNone;
     m_undoIndex = 0;
     m_undoIndex2 = 0;
@@ -556,7 +556,7 @@ void CBelvaneDoc::SetStatementMode(bool on, DayDate date) {
 
 void CBelvaneDoc::LeaveStatementMode() {
     m_bModeReleve = false;
-    m_dateModeReleve = ToDayDate(m_format.Today());
+    m_dateModeReleve = m_format.Today();
     Notify([](IDocObserver& o) { o.OnStatementMode(0); });
 }
 

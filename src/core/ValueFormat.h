@@ -99,8 +99,9 @@ public:
 
     const std::string& GetDateFormat() const { return m_dateFormat; }
     const std::string& GetDecimalSymbol() const { return m_decimalSymbol; }
-    // The day "." stands for in a typed date, and the register's today.
-    CivilDate Today() const { return m_clock->Today(); }
+    // The register's today: the due movements, balances and the purge limit
+    // count from it, as "." typed in a date does.
+    DayDate Today() const { return ToDayDate(m_clock->Today()); }
 
     std::string FormatAmount(Amount amount, bool withSign, int width) const;
     std::string FormatDate(DayDate date) const;

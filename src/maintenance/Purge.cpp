@@ -43,7 +43,7 @@ bool IsPurgeCandidate(const CLigne& line, DayDate limit) {
 
 DayDate DefaultPurgeLimit(const CBelvaneDoc& doc) {
     const int n = doc.GetLineCount();
-    return n > 0 ? doc.GetLine(n - 1).m_dateEmission : ToDayDate(doc.Format().Today());
+    return n > 0 ? doc.GetLine(n - 1).m_dateEmission : doc.Format().Today();
 }
 
 int NextPurgeCandidate(const CBelvaneDoc& doc, int current, DayDate limit) {

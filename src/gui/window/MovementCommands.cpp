@@ -59,7 +59,7 @@ void GenerateDueLines(CBelvaneDoc& doc, DayDate limit, int mode, QWidget* parent
 }
 
 void CreateAutomatically(CBelvaneDoc& doc, QWidget* parent) {
-    GenerateDueLines(doc, ToDayDate(doc.Format().Today()), CLigneDlg::kAutomaticCreation, parent);
+    GenerateDueLines(doc, doc.Format().Today(), CLigneDlg::kAutomaticCreation, parent);
 }
 
 void CreateInAdvance(CBelvaneDoc& doc, QWidget* parent) {
@@ -69,7 +69,7 @@ void CreateInAdvance(CBelvaneDoc& doc, QWidget* parent) {
 }
 
 void CheckDueAtOpening(CBelvaneDoc& doc, QWidget* parent) {
-    if (doc.TakeJustLoaded() && AnyMovementDue(doc, ToDayDate(doc.Format().Today())))
+    if (doc.TakeJustLoaded() && AnyMovementDue(doc, doc.Format().Today()))
         dlg::Inform(parent, ids::kMsgDueMovements);
 }
 

@@ -132,9 +132,8 @@ void ImportStatement(CBelvaneDoc& doc, ISettingsStore& settings, QWidget* parent
         return;
     StatementImport import(doc, std::move(*statement));
     // In statement mode the statement being checked is the one of the mode.
-    const DayDate date = doc.IsStatementMode()
-                             ? doc.GetStatementDate()
-                             : import.DefaultDate(ToDayDate(doc.Format().Today()));
+    const DayDate date =
+        doc.IsStatementMode() ? doc.GetStatementDate() : import.DefaultDate(doc.Format().Today());
     CReleveImportDlg dialog(doc, import, QFileInfo(path).fileName(), date, parent);
     if (RunModal(dialog) == QDialog::Accepted)
         import.Apply(doc, dialog.Date());

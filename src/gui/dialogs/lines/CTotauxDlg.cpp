@@ -104,7 +104,7 @@ void CTotauxDlg::Compute() {
     if (!range)
         return;
     const auto [from, to] = *range;
-    m_shown = ComputeBalances(m_doc, from, to, ToDayDate(m_doc.Format().Today()));
+    m_shown = ComputeBalances(m_doc, from, to, m_doc.Format().Today());
     const auto show = [this](QLineEdit* edit, Sum sum) {
         edit->setText(FromStd(FormatSum(sum, true, 0, m_doc.Format().GetDecimalSymbol())));
     };
